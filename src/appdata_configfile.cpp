@@ -1,0 +1,300 @@
+// Configuration file: a 32-byte header, then typed data records of one field each.
+#include "appdata.h"
+
+#include <QBuffer>
+#include <QDebug>
+#include <QFileDevice>
+#include <QtEndian>
+
+#include <functional>
+
+namespace {
+
+constexpr int UartDataSize = 16;
+
+bool writeInt32(QIODevice* fd, qint32 value, qint64* result)
+{
+    const qint32 le = qToLittleEndian(value);
+    *result = fd->write(reinterpret_cast<const char*>(&le), sizeof le);
+    return *result == qint64(sizeof le);
+}
+
+qint32 readInt32(QIODevice* fd)
+{
+    char bytes[4] = {};
+    fd->read(bytes, sizeof bytes);
+    return qFromLittleEndian<qint32>(bytes);
+}
+
+// The payload size a typed record must have; -1 for text of any length.
+int fixedPayloadSize(qint32 dataType)
+{
+    switch (dataType) {
+    case DT_UartData:
+    case DT_SecondLayerUartData:
+        return UartDataSize;
+    case DT_DelayTime:
+    case DT_SecondLayerDelayTime:
+        return 4;
+    case DT_SecondLayerEnabled:
+        return 1;
+    default:
+        return -1;
+    }
+}
+
+} // namespace
+
+int AppDataManager::writeDataHeader(QIODevice* fd, LinkData* dataObject, DataType dataType, int size)
+{
+    qint64 result = -1;
+    const qint32 fields[] = {dataObject->xId(), dataObject->yId(), size, dataType};
+    for (qint32 field : fields) {
+        if (!writeInt32(fd, field, &result)) {
+            return -1;
+        }
+    }
+    return int(result);
+}
+
+int AppDataManager::writeStringData(QIODevice* fd, LinkData* dataObject, DataType dataType, QString data)
+{
+    // One byte per character, so the reader gets back what was written.
+    const QByteArray bytes = data.toLatin1();
+    const int header = writeDataHeader(fd, dataObject, dataType, int(bytes.size()));
+    if (header < 0 || bytes.isEmpty()) {
+        return header;
+    }
+    return fd->write(bytes) == bytes.size() ? int(bytes.size()) : -1;
+}
+
+int AppDataManager::writeBoolData(QIODevice* fd, LinkData* dataObject, DataType dataType, bool data)
+{
+    if (writeDataHeader(fd, dataObject, dataType, 1) < 0) {
+        return -1;
+    }
+    const char flag = data ? 1 : 0;
+    return int(fd->write(&flag, 1));
+}
+
+int AppDataManager::writeIntData(QIODevice* fd, LinkData* dataObject, DataType dataType, int data)
+{
+    if (writeDataHeader(fd, dataObject, dataType, 4) < 0) {
+        return -1;
+    }
+    qint64 result = -1;
+    writeInt32(fd, data, &result);
+    return int(result);
+}
+
+int AppDataManager::writeUartData(QIODevice* fd, LinkData* dataObject, DataType dataType,
+                                  const UartData* uartData)
+{
+    if (writeDataHeader(fd, dataObject, dataType, UartDataSize) < 0) {
+        return -1;
+    }
+    qint64 result = -1;
+    const qint32 fields[] = {uartData->baudRate, uartData->parity, uartData->dataBits,
+                             uartData->stopBits};
+    for (qint32 field : fields) {
+        if (!writeInt32(fd, field, &result)) {
+            return -1;
+        }
+    }
+    return int(result);
+}
+
+QString AppDataManager::readStringData(QIODevice* fd, int dataSize)
+{
+    QByteArray bytes = fd->read(qMax(0, dataSize));
+    const qsizetype zero = bytes.indexOf('\0');
+    if (zero >= 0) {
+        bytes.truncate(zero);
+    }
+    return QString::fromLatin1(bytes);
+}
+
+void AppDataManager::readUartData(QIODevice* fd, UartData* uartData)
+{
+    uartData->baudRate = static_cast<BaudRate>(readInt32(fd));
+    uartData->parity = static_cast<Parity>(readInt32(fd));
+    uartData->dataBits = static_cast<DataBits>(readInt32(fd));
+    uartData->stopBits = static_cast<StopBits>(readInt32(fd));
+}
+
+int AppDataManager::readIntData(QIODevice* fd)
+{
+    return readInt32(fd);
+}
+
+bool AppDataManager::readBoolData(QIODevice* fd)
+{
+    char flag = 0;
+    fd->read(&flag, 1);
+    return flag != 0;
+}
+
+bool AppDataManager::saveConfigFile(QIODevice* fd)
+{
+    bool ok = true;
+    auto check = [&ok](qint64 written) {
+        if (written < 0) {
+            ok = false;
+        }
+    };
+
+    qint64 result = 0;
+    const qint32 header[8] = {qint32(ConfigFileVersion), qint32(ConfigFileDeviceId), m_maxButtonId,
+                              m_maxLinkId, 0, 0, 0, 0};
+    for (qint32 field : header) {
+        ok = writeInt32(fd, field, &result) && ok;
+    }
+    if (!ok) {
+        qDebug("save config file error ! write failed");
+        return false;
+    }
+
+    for (int x = 1; x <= m_maxButtonId; ++x) {
+        for (int y = 1; y <= m_maxLinkId; ++y) {
+            LinkData* record = getDataObject(x, y);
+            if (!record) {
+                qDebug("save config file error ! x= %d, y=%d", x, y);
+                return false;
+            }
+            UartData uart;
+            record->getUartData(&uart);
+            check(writeStringData(fd, record, DT_ButtonName, record->getLinkName()));
+            check(writeUartData(fd, record, DT_UartData, &uart));
+            check(writeStringData(fd, record, DT_Command, record->getCommand()));
+            check(writeIntData(fd, record, DT_DelayTime, record->getDelayTime()));
+            if (y == 1) {
+                auto* button = static_cast<ButtonData*>(record);
+                button->getSecondLayerUartData(&uart);
+                check(writeStringData(fd, record, DT_ButtonName, button->getButtonName()));
+                check(writeBoolData(fd, record, DT_SecondLayerEnabled, button->isSecondLayerEnabled()));
+                check(writeUartData(fd, record, DT_SecondLayerUartData, &uart));
+                check(writeStringData(fd, record, DT_SecondLayerCommand, button->getSecondLayerCommand()));
+                check(writeIntData(fd, record, DT_SecondLayerDelayTime, button->getSecondLayerDelayTime()));
+            }
+            if (!ok) {
+                qDebug("save config file error ! write failed at x= %d, y=%d", x, y);
+                return false;
+            }
+        }
+    }
+    // A buffered device may only report a full disk when it is flushed.
+    if (auto* file = qobject_cast<QFileDevice*>(fd); file && !file->flush()) {
+        qDebug("save config file error ! write failed");
+        return false;
+    }
+    return true;
+}
+
+bool AppDataManager::loadConfigFile(QIODevice* fd)
+{
+    const QByteArray content = fd->readAll();
+    QBuffer in;
+    in.setData(content);
+    in.open(QIODevice::ReadOnly);
+
+    if (content.size() < FileHeaderSize || quint32(readInt32(&in)) != ConfigFileVersion
+        || quint32(readInt32(&in)) != ConfigFileDeviceId) {
+        qDebug("error file Header");
+        return false;
+    }
+    // The header's key and record counts are not taken: the model keeps the
+    // shape it was made with, and records outside it are passed over below.
+    in.seek(FileHeaderSize);
+
+    // Everything is read into a list of changes first, so a file that turns out
+    // to be damaged half way changes nothing.
+    QList<std::function<void()>> changes;
+    while (!in.atEnd()) {
+        if (in.bytesAvailable() < DataHeaderSize) {
+            qDebug("error file data: the file ends inside a data header");
+            return false;
+        }
+        DataHeader header;
+        header.xId = readInt32(&in);
+        header.yId = readInt32(&in);
+        header.dataSize = readInt32(&in);
+        header.dataType = readInt32(&in);
+        if (header.dataSize < 0 || header.dataSize > MaxDataRecordSize
+            || header.dataSize > in.bytesAvailable()) {
+            qDebug("error file data: bad data size %d", header.dataSize);
+            return false;
+        }
+        const qint64 next = in.pos() + header.dataSize;
+        const int fixedSize = fixedPayloadSize(header.dataType);
+        if (fixedSize >= 0 && header.dataSize != fixedSize) {
+            qDebug("error file data: bad data size %d for type %d", header.dataSize, header.dataType);
+            return false;
+        }
+
+        LinkData* record = getDataObject(header.xId, header.yId);
+        const bool secondLayer = header.dataType >= DT_SecondLayerEnabled
+            && header.dataType <= DT_SecondLayerDelayTime;
+        if (!record) {
+            qDebug("null data oabject");
+        } else if (header.dataType < DT_ButtonName || header.dataType > DT_SecondLayerDelayTime
+                   || (secondLayer && header.yId != 1)) {
+            // Unknown field, or a second layer addressed to a link: passed over.
+        } else {
+            auto* button = header.yId == 1 ? static_cast<ButtonData*>(record) : nullptr;
+            switch (header.dataType) {
+            case DT_ButtonName: {
+                const QString name = readStringData(&in, header.dataSize);
+                if (button) {
+                    changes.append([button, name] { button->setButtonName(name); });
+                } else {
+                    changes.append([record, name] { record->setLinkName(name); });
+                }
+                break;
+            }
+            case DT_UartData: {
+                UartData uart;
+                readUartData(&in, &uart);
+                changes.append([record, uart] { record->setUartData(&uart); });
+                break;
+            }
+            case DT_Command: {
+                const QString command = readStringData(&in, header.dataSize);
+                changes.append([record, command] { record->setCommand(command); });
+                break;
+            }
+            case DT_DelayTime: {
+                const int delay = readIntData(&in);
+                changes.append([record, delay] { record->setDelayTime(delay); });
+                break;
+            }
+            case DT_SecondLayerEnabled: {
+                const bool enabled = readBoolData(&in);
+                changes.append([button, enabled] { button->setSecondLayerEnable(enabled); });
+                break;
+            }
+            case DT_SecondLayerCommand: {
+                const QString command = readStringData(&in, header.dataSize);
+                changes.append([button, command] { button->setSecondLayerCommand(command); });
+                break;
+            }
+            case DT_SecondLayerUartData: {
+                UartData uart;
+                readUartData(&in, &uart);
+                changes.append([button, uart] { button->setSecondLayerUartData(&uart); });
+                break;
+            }
+            case DT_SecondLayerDelayTime: {
+                const int delay = readIntData(&in);
+                changes.append([button, delay] { button->setSecondLayerDelayTime(delay); });
+                break;
+            }
+            }
+        }
+        in.seek(next);
+    }
+
+    for (const auto& change : changes) {
+        change();
+    }
+    return true;
+}

@@ -1,0 +1,379 @@
+// The configuration file: exact bytes, round trips, and damaged files.
+#include "appdata.h"
+
+#include <QBuffer>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+class TestConfigFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void freshFileBytes();
+    void linkRecordBytes();
+    void roundTripEveryField();
+    void refusedHeaders();
+    void readerRules();
+    void headerCountsKeepModelShape();
+    void strayRecordsSkipTheirPayload();
+    void damagedFilesChangeNothing();
+    void namesAreLatin1();
+    void writeErrorsAreReported();
+    void randomMutationsNeverHalfLoad();
+};
+
+namespace {
+
+QByteArray save(AppDataManager& manager)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!manager.saveConfigFile(&buffer)) {
+        return QByteArray();
+    }
+    return buffer.data();
+}
+
+bool load(AppDataManager& manager, const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return manager.loadConfigFile(&buffer);
+}
+
+QByteArray int32(qint32 v)
+{
+    const qint32 le = qToLittleEndian(v);
+    return QByteArray(reinterpret_cast<const char*>(&le), 4);
+}
+
+constexpr int PayloadSize = INT_MIN;
+
+QByteArray dataRecord(int x, int y, int type, const QByteArray& payload, int size = PayloadSize)
+{
+    return int32(x) + int32(y) + int32(size == PayloadSize ? int(payload.size()) : size) + int32(type)
+        + payload;
+}
+
+QByteArray header(int keys = 6, int links = 5)
+{
+    return int32(0x00010001) + int32(qint32(0xC0000001)) + int32(keys) + int32(links)
+        + QByteArray(16, '\0');
+}
+
+// Fills every field of every record with values that differ per record.
+void fillAll(AppDataManager& m)
+{
+    for (int x = 1; x <= 6; ++x) {
+        for (int y = 1; y <= 5; ++y) {
+            LinkData* r = m.getDataObject(x, y);
+            const UartData u{BaudRate((x + y) % 8), Parity((x * y) % 5), DataBits(y % 4), StopBits(x % 2)};
+            r->setUartData(&u);
+            r->setCommand(QString("%1%2FF0D").arg(x, 2, 10, QChar('0')).arg(y, 2, 10, QChar('0')));
+            r->setDelayTime(x * 40 + y);
+            if (y > 1) { // a key's own link name is not kept by the file
+                r->setLinkName(QString("link %1-%2").arg(x).arg(y));
+            }
+        }
+        auto* b = static_cast<ButtonData*>(m.getDataObject(x, 1));
+        const UartData s{BaudRate((x + 3) % 8), Parity((x + 1) % 5), DataBits((x + 2) % 4), StopBits((x + 1) % 2)};
+        b->setButtonName(QString("Key Nr. %1 \u00e9").arg(x));
+        b->setSecondLayerEnable(x % 2 == 0);
+        b->setSecondLayerUartData(&s);
+        b->setSecondLayerCommand(x == 3 ? QString() : QString("AB%1").arg(x, 2, 10, QChar('0')));
+        b->setSecondLayerDelayTime(255 - x);
+    }
+}
+
+// Every field the file carries, as one comparable text.
+QString describe(const AppDataManager& m)
+{
+    QString out;
+    for (int x = 1; x <= 6; ++x) {
+        for (int y = 1; y <= 5; ++y) {
+            const LinkData* r = m.getDataObject(x, y);
+            UartData u;
+            r->getUartData(&u);
+            out += QString("%1,%2:%3|%4|%5|").arg(x).arg(y).arg(r->getCommand()).arg(r->getDelayTime())
+                       .arg(AppDataManager::uartString(&u));
+            if (y == 1) {
+                auto* b = static_cast<const ButtonData*>(r);
+                b->getSecondLayerUartData(&u);
+                out += QString("%1|%2|%3|%4|%5").arg(b->getButtonName()).arg(b->isSecondLayerEnabled())
+                           .arg(b->getSecondLayerCommand()).arg(b->getSecondLayerDelayTime())
+                           .arg(AppDataManager::uartString(&u));
+            } else {
+                out += r->getLinkName();
+            }
+            out += '\n';
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+void TestConfigFile::freshFileBytes()
+{
+    AppDataManager m(nullptr, nullptr);
+    m.newData(6, 5);
+    const QByteArray bytes = save(m);
+    QCOMPARE(bytes.size(), 3338);
+    QCOMPARE(bytes.left(32).toHex(' '),
+             QByteArray("01 00 01 00 01 00 00 c0 06 00 00 00 05 00 00 00 "
+                        "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"));
+    QCOMPARE(bytes.mid(32, 21), dataRecord(1, 1, DT_ButtonName, "Empty"));
+    QCOMPARE(bytes.right(20), dataRecord(6, 5, DT_DelayTime, int32(0)));
+    // A key takes nine data records in the order 0, 1, 2, 3, 0, 4, 6, 5, 7.
+    QBuffer in;
+    in.setData(bytes.mid(32, 195));
+    in.open(QIODevice::ReadOnly);
+    QList<int> types;
+    while (!in.atEnd()) {
+        const QByteArray h = in.read(16);
+        const qint32 size = qFromLittleEndian<qint32>(h.constData() + 8);
+        types << qFromLittleEndian<qint32>(h.constData() + 12);
+        in.read(size);
+    }
+    QCOMPARE(types, QList<int>({0, 1, 2, 3, 0, 4, 6, 5, 7}));
+}
+
+void TestConfigFile::linkRecordBytes()
+{
+    AppDataManager m(nullptr, nullptr);
+    m.newData(6, 5);
+    LinkData* link = m.getDataObject(1, 2);
+    link->setCommand("0D0A");
+    link->setDelayTime(3);
+    const QByteArray bytes = save(m);
+    const QByteArray expected = QByteArray::fromHex(
+        "01000000020000000500000000000000" "456D707479"
+        "01000000020000001000000001000000" "02000000000000000300000000000000"
+        "01000000020000000400000002000000" "30443041"
+        "01000000020000000400000003000000" "03000000");
+    QCOMPARE(expected.size(), 93);
+    QCOMPARE(bytes.mid(32 + 195, 93), expected);
+}
+
+void TestConfigFile::roundTripEveryField()
+{
+    AppDataManager source(nullptr, nullptr);
+    source.newData(6, 5);
+    fillAll(source);
+    const QByteArray bytes = save(source);
+    QVERIFY(!bytes.isEmpty());
+
+    AppDataManager target(nullptr, nullptr);
+    target.newData(6, 5);
+    QVERIFY(load(target, bytes));
+    QCOMPARE(describe(target), describe(source));
+    // Saving what was loaded gives the same bytes.
+    QCOMPARE(save(target), bytes);
+
+    // Through a real file as well.
+    QTemporaryDir dir;
+    QFile file(dir.filePath("all.app"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(source.saveConfigFile(&file));
+    file.close();
+    AppDataManager fromDisk(nullptr, nullptr);
+    fromDisk.newData(6, 5);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(fromDisk.loadConfigFile(&file));
+    QCOMPARE(describe(fromDisk), describe(source));
+}
+
+void TestConfigFile::refusedHeaders()
+{
+    AppDataManager m(nullptr, nullptr);
+    m.newData(6, 5);
+    fillAll(m);
+    const QString before = describe(m);
+    QByteArray body = dataRecord(1, 2, DT_Command, "FFFF");
+
+    QByteArray badVersion = header() + body;
+    badVersion[0] = 2;
+    QByteArray badDevice = header() + body;
+    badDevice[7] = char(0xC1);
+    for (const QByteArray& bytes : {badVersion, badDevice, header().left(20), QByteArray()}) {
+        QTest::ignoreMessage(QtDebugMsg, "error file Header");
+        QVERIFY(!load(m, bytes));
+    }
+    QCOMPARE(describe(m), before);
+    QCOMPARE(m.getMaxButtonId(), 6);
+
+    // A bare header is a valid, empty file.
+    QVERIFY(load(m, header()));
+    QCOMPARE(describe(m), before);
+}
+
+void TestConfigFile::readerRules()
+{
+    AppDataManager m(nullptr, nullptr);
+    m.newData(6, 5);
+    const QByteArray bytes = header()
+        + dataRecord(2, 1, DT_ButtonName, QByteArray("AB\0CD", 5))
+        + dataRecord(2, 3, DT_Command, "11")
+        + dataRecord(2, 3, DT_Command, "22")        // the later record wins
+        + dataRecord(2, 3, DT_ButtonName, "linkname")
+        + dataRecord(2, 1, DT_SecondLayerEnabled, QByteArray(1, char(7)))
+        + dataRecord(2, 1, DT_Command, QByteArray()); // an empty command
+    m.getDataObject(2, 1)->setCommand("AA");
+    QVERIFY(load(m, bytes));
+    auto* key = static_cast<ButtonData*>(m.getDataObject(2, 1));
+    QCOMPARE(key->getButtonName(), QString("AB"));
+    QCOMPARE(key->getLinkName(), QString("Empty")); // a key's name record goes to its name
+    QVERIFY(key->isSecondLayerEnabled());
+    QVERIFY(key->getCommand().isEmpty());
+    QCOMPARE(m.getDataObject(2, 3)->getCommand(), QString("22"));
+    QCOMPARE(m.getDataObject(2, 3)->getLinkName(), QString("linkname"));
+    // Fields the file does not mention keep their values.
+    QCOMPARE(m.getDataObject(2, 2)->getLinkName(), QString("Empty"));
+}
+
+void TestConfigFile::headerCountsKeepModelShape()
+{
+    for (int keys : {7, 3}) {
+        AppDataManager m(nullptr, nullptr);
+        m.newData(6, 5);
+        QByteArray bytes = header(keys, 5) + dataRecord(1, 2, DT_Command, "0102");
+        if (keys == 7) {
+            bytes += dataRecord(7, 1, DT_Command, "0304");
+            QTest::ignoreMessage(QtDebugMsg, "null data oabject");
+        }
+        QVERIFY(load(m, bytes));
+        QCOMPARE(m.getMaxButtonId(), 6);
+        QCOMPARE(m.getMaxLinkId(), 5);
+        QCOMPARE(m.getDataObject(1, 2)->getCommand(), QString("0102"));
+        const QByteArray saved = save(m);
+        QCOMPARE(saved.size(), 3338 + 4);
+    }
+}
+
+void TestConfigFile::strayRecordsSkipTheirPayload()
+{
+    AppDataManager m(nullptr, nullptr);
+    m.newData(6, 5);
+    // Payloads that would read as a header if they were not skipped.
+    const QByteArray fake = dataRecord(1, 1, DT_Command, "EE");
+    const QByteArray bytes = header()
+        + dataRecord(9, 1, DT_Command, fake)          // no such record
+        + dataRecord(1, 1, 42, fake)                  // no such field
+        + dataRecord(1, 2, DT_SecondLayerCommand, fake) // a link has no second layer
+        + dataRecord(1, 3, DT_SecondLayerDelayTime, int32(5))
+        + dataRecord(1, 1, DT_DelayTime, int32(17));
+    QTest::ignoreMessage(QtDebugMsg, "null data oabject");
+    QVERIFY(load(m, bytes));
+    QVERIFY(m.getDataObject(1, 1)->getCommand().isNull());
+    QCOMPARE(m.getDataObject(1, 1)->getDelayTime(), 17);
+    QCOMPARE(m.getDataObject(1, 3)->getDelayTime(), 0);
+}
+
+void TestConfigFile::damagedFilesChangeNothing()
+{
+    AppDataManager source(nullptr, nullptr);
+    source.newData(6, 5);
+    fillAll(source);
+    const QByteArray good = save(source);
+
+    AppDataManager m(nullptr, nullptr);
+    m.newData(6, 5);
+    const QString fresh = describe(m);
+    const QList<QByteArray> damaged = {
+        good.left(good.size() - 1),                          // ends inside a payload
+        good.left(32 + 10),                                  // ends inside a data header
+        good + QByteArray(7, '\1'),                          // a stray tail
+        header() + dataRecord(1, 2, DT_Command, "AA") + dataRecord(1, 2, DT_Command, "", -4),
+        header() + dataRecord(1, 2, DT_Command, "AA") + dataRecord(1, 2, DT_Command, "", 65537),
+        header() + dataRecord(1, 2, DT_Command, "AA") + dataRecord(1, 2, DT_DelayTime, "12"),
+    };
+    for (const QByteArray& bytes : damaged) {
+        QVERIFY(!load(m, bytes));
+        QCOMPARE(describe(m), fresh);
+    }
+}
+
+void TestConfigFile::namesAreLatin1()
+{
+    AppDataManager m(nullptr, nullptr);
+    m.newData(6, 5);
+    static_cast<ButtonData*>(m.getDataObject(1, 1))->setButtonName(QString::fromUtf8("Caf\u00e9 \u00ff"));
+    m.getDataObject(1, 2)->setLinkName(QString::fromUtf8("Pf\u20ac"));
+    const QByteArray bytes = save(m);
+    QVERIFY(bytes.contains(QByteArray("Caf\xe9 \xff")));
+    QCOMPARE(bytes.size(), 3338 - 5 + 6 - 5 + 3);
+
+    AppDataManager back(nullptr, nullptr);
+    back.newData(6, 5);
+    QVERIFY(load(back, bytes));
+    QCOMPARE(back.getButtonName(1), QString::fromUtf8("Caf\u00e9 \u00ff"));
+    QCOMPARE(back.getDataObject(1, 2)->getLinkName(), QString("Pf?"));
+}
+
+void TestConfigFile::writeErrorsAreReported()
+{
+    AppDataManager m(nullptr, nullptr);
+    m.newData(6, 5);
+    // A plain QFile on /dev/full fails its writes; the device node stays.
+    QFile full("/dev/full");
+    if (!full.open(QIODevice::WriteOnly)) {
+        QSKIP("/dev/full is not available");
+    }
+    QVERIFY(!m.saveConfigFile(&full));
+
+    QBuffer readOnly;
+    readOnly.open(QIODevice::ReadOnly);
+    QVERIFY(!m.saveConfigFile(&readOnly));
+}
+
+void TestConfigFile::randomMutationsNeverHalfLoad()
+{
+    AppDataManager source(nullptr, nullptr);
+    source.newData(6, 5);
+    fillAll(source);
+    const QByteArray good = save(source);
+    QRandomGenerator rng(20261207);
+
+    AppDataManager m(nullptr, nullptr);
+    m.newData(6, 5);
+    QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    int loaded = 0;
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray bytes = good;
+        switch (round % 3) {
+        case 0: { // flip a few bytes after the file header
+            const int flips = 1 + rng.bounded(4);
+            for (int i = 0; i < flips; ++i) {
+                bytes[32 + rng.bounded(int(bytes.size()) - 32)] = char(rng.bounded(256));
+            }
+            break;
+        }
+        case 1: // cut the file short
+            bytes.truncate(32 + rng.bounded(int(bytes.size()) - 32));
+            break;
+        default: // splice in random bytes
+            bytes.insert(32 + rng.bounded(int(bytes.size()) - 32),
+                         QByteArray(1 + rng.bounded(24), char(rng.bounded(256))));
+            break;
+        }
+        m.resetDataObject();
+        const QString before = describe(m);
+        if (load(m, bytes)) {
+            ++loaded;
+        } else {
+            QCOMPARE(describe(m), before);
+        }
+        QCOMPARE(m.getMaxButtonId(), 6);
+        QCOMPARE(m.getMaxLinkId(), 5);
+    }
+    qInstallMessageHandler(previous);
+    QVERIFY(loaded > 0); // some mutations only change values
+    QVERIFY(loaded < 3000);
+}
+
+QTEST_GUILESS_MAIN(TestConfigFile)
+#include "tst_configfile.moc"
