@@ -31,6 +31,8 @@ public:
 
     bool handshake();      // "KVR210"
     bool sayGoodbye();     // "ISPOK!"
+    // Why the last handshake, farewell, store or load failed, for the user.
+    QString errorString() const { return m_error; }
     Result store();
     Result load();
 
@@ -46,6 +48,7 @@ private:
     SerialLink* m_link;
     Progress m_progress;
     int m_attempts = 6;
+    QString m_error;
 };
 
 #endif // PROGRAMTRANSFER_H

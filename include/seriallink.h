@@ -32,18 +32,23 @@ public:
     // Returns as soon as n bytes are in, or with what came within the time-out.
     QByteArray readUpTo(qint64 n);
     QByteArray readUpTo(qint64 n, int timeoutMs);
-    // Drops whatever is buffered in either direction.
+    // Drops whatever has come in and not been read yet (bytes on their way
+    // out are left to go).
     void clear();
 
     // Sends one payload framed, reads the echo and compares it; up to
     // `attempts` tries. Emits "checksum error" for each wrong, non-empty echo.
     bool sendData(const QByteArray& payload, int attempts = 6);
+    // Why the last sendData failed (no answer, a wrong answer, a port
+    // failure), for the user; empty after a success.
+    QString lastSendError() const;
 
     QSerialPort* port() { return &m_port; }
 
 private:
     QSerialPort m_port;
     int m_timeoutMs = 1000;
+    QString m_lastSendError;
 };
 
 #endif // SERIALLINK_H
