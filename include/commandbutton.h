@@ -2,11 +2,18 @@
 #define COMMANDBUTTON_H
 
 #include "appdata.h"
+#include "ui_namedialog.h"
+#include "ui_uartsetting.h"
 
 #include <QPushButton>
 
-// The push button that stands for one key or one link. It keeps a copy of the
-// line settings of the record it shows.
+class QAction;
+class QMenu;
+
+// The push button that stands for one key or one link. A right press opens its
+// menu (rename, change data, change line settings); it reports the user's
+// requests through signals that carry the button itself, and keeps a copy of
+// the line settings of the record it shows so its own dialog can start there.
 class CommandButton : public QPushButton
 {
     Q_OBJECT
@@ -15,11 +22,42 @@ public:
     explicit CommandButton(QWidget* parent = nullptr);
     ~CommandButton() override;
 
+    void initCommandButton(bool isChangeName, bool isChangeData, bool isChangeUart);
     void setUartData(const UartData* uart);
     void getUartData(UartData* uart) const;
 
+    // The menu and dialogs, for whoever needs to look at them.
+    QMenu* actionMenu() const { return btnMenu; }
+    QDialog* uartSettingDialog() const { return m_uartSetting; }
+
+signals:
+    void rightClicked();
+    void requestChangeData(CommandButton* caller);
+    void requestChangeName(CommandButton* caller, QString newName);
+    void requestChangeUart(CommandButton* caller);
+
+public slots:
+    void showActionMenu();
+    void changeData();
+    void changeButtonName();
+    void changeUartSetting();
+    void saveUartSetting();
+    void acceptNewButtonName();
+
+protected:
+    bool eventFilter(QObject* obj, QEvent* e) override;
+
 private:
+    void loadUartSetting();
+
     QWidget* m_parent;
+    QDialog* m_uartSetting = nullptr;
+    QMenu* btnMenu = nullptr;
+    QAction* changeDataAct = nullptr;
+    QAction* changeButtonNameAct = nullptr;
+    QAction* changeUartSettingAct = nullptr;
+    Ui_UartSettingBox ui;
+    Ui_NameDialog nameUi;
     UartData m_uartData;
 };
 

@@ -1,5 +1,10 @@
 #include "commandbutton.h"
 
+#include <QAction>
+#include <QDebug>
+#include <QMenu>
+#include <QMouseEvent>
+
 CommandButton::CommandButton(QWidget* parent)
     : QPushButton(parent)
     , m_parent(parent)
@@ -7,6 +12,32 @@ CommandButton::CommandButton(QWidget* parent)
 }
 
 CommandButton::~CommandButton() = default;
+
+void CommandButton::initCommandButton(bool isChangeName, bool isChangeData, bool isChangeUart)
+{
+    btnMenu = new QMenu(this);
+    installEventFilter(this);
+    if (isChangeName) {
+        changeButtonNameAct = btnMenu->addAction(tr("Change Button Name"));
+        connect(changeButtonNameAct, &QAction::triggered, this, &CommandButton::changeButtonName);
+    }
+    if (isChangeData) {
+        changeDataAct = btnMenu->addAction(tr("Change Data"));
+        connect(changeDataAct, &QAction::triggered, this, &CommandButton::changeData);
+    }
+    if (isChangeUart) {
+        changeUartSettingAct = btnMenu->addAction(tr("Change Baud Rate"));
+        connect(changeUartSettingAct, &QAction::triggered, this, &CommandButton::changeUartSetting);
+        m_uartSetting = new QDialog(this);
+        ui.setupUi(m_uartSetting);
+        m_uartSetting->setWindowIcon(QIcon(QStringLiteral(":/images/uart.png")));
+        ui.baudRateBox->setCurrentIndex(BaudRate38400);
+        ui.dataBitsBox->setCurrentIndex(DataBits8);
+        // The data bits of a command are shown but not chosen here.
+        ui.dataBitsBox->setEnabled(false);
+        connect(ui.buttonBox, &QDialogButtonBox::accepted, this, &CommandButton::saveUartSetting);
+    }
+}
 
 void CommandButton::setUartData(const UartData* uart)
 {
@@ -20,4 +51,69 @@ void CommandButton::getUartData(UartData* uart) const
     if (uart) {
         *uart = m_uartData;
     }
+}
+
+bool CommandButton::eventFilter(QObject* obj, QEvent* e)
+{
+    if (obj == this && isEnabled() && e->type() == QEvent::MouseButtonPress
+        && static_cast<QMouseEvent*>(e)->button() == Qt::RightButton && btnMenu) {
+        // The menu is attached only while it is shown, so a left click never opens it.
+        setMenu(btnMenu);
+        showMenu();
+        setMenu(nullptr);
+    }
+    return QPushButton::eventFilter(obj, e);
+}
+
+void CommandButton::showActionMenu()
+{
+    qDebug("action menu is show");
+}
+
+void CommandButton::changeData()
+{
+    setChecked(true);
+    emit requestChangeData(this);
+}
+
+void CommandButton::changeButtonName()
+{
+    auto* dialog = new QDialog(this);
+    setChecked(true);
+    nameUi.setupUi(dialog);
+    // After the form's own connection, so the dialog has closed when the name is reported.
+    connect(nameUi.buttonBox, &QDialogButtonBox::accepted, this, &CommandButton::acceptNewButtonName);
+    // A rename dialog is used once; it goes when it closes.
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    nameUi.buttonNameEdit->setFocus();
+}
+
+void CommandButton::acceptNewButtonName()
+{
+    emit requestChangeName(this, nameUi.buttonNameEdit->text());
+}
+
+void CommandButton::changeUartSetting()
+{
+    setChecked(true);
+    loadUartSetting();
+    m_uartSetting->show();
+}
+
+void CommandButton::loadUartSetting()
+{
+    ui.baudRateBox->setCurrentIndex(m_uartData.baudRate);
+    ui.parityBox->setCurrentIndex(m_uartData.parity);
+    ui.dataBitsBox->setCurrentIndex(m_uartData.dataBits);
+    ui.stopBitsBox->setCurrentIndex(m_uartData.stopBits);
+}
+
+void CommandButton::saveUartSetting()
+{
+    m_uartData.baudRate = static_cast<BaudRate>(ui.baudRateBox->currentIndex());
+    m_uartData.parity = static_cast<Parity>(ui.parityBox->currentIndex());
+    m_uartData.dataBits = static_cast<DataBits>(ui.dataBitsBox->currentIndex());
+    m_uartData.stopBits = static_cast<StopBits>(ui.stopBitsBox->currentIndex());
+    emit requestChangeUart(this);
 }
