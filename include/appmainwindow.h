@@ -1,0 +1,126 @@
+#ifndef APPMAINWINDOW_H
+#define APPMAINWINDOW_H
+
+#include "ui_complete.h"
+#include "ui_editorwindow.h"
+#include "ui_help.h"
+#include "ui_pcuartsetting.h"
+#include "ui_question.h"
+#include "ui_uartsetting.h"
+
+#include <QByteArray>
+#include <QMainWindow>
+#include <QString>
+
+class AppDataManager;
+class CommandButton;
+class QButtonGroup;
+class QCloseEvent;
+class SerialLink;
+
+// The editor's one window: the device drawing, the keys, the data panel, the
+// file commands and the device link.
+class AppMainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    AppMainWindow();
+    ~AppMainWindow() override;
+
+    void initializeButtons();
+    void initializeCommandEdit();
+    void updateCommandEdit(QString command);
+    void updateSecondLayerCommandEdit(QString command);
+    void updateAllComponent();
+    QString toAscii(QString hexString, int editId);
+    QString mergeToHex(QString ascii, QByteArray backupArray);
+    void setCommandGroupEnable(bool enabled);
+    void setCurrentFile(QString fileName);
+    void reflashDataPanel();
+    bool uartSendData(QByteArray data);
+
+    // For tests and tools that look at the window from outside.
+    AppDataManager* dataManager() const { return m_dataManager; }
+    QString currentFile() const { return m_curFileName; }
+    bool isConnected() const { return m_isConnected; }
+    SerialLink* serialLink() const { return m_uart; }
+    QDialog* comDialog() const { return m_comDialog; }
+    QDialog* uartDialog() const { return m_uartDialog; }
+
+public slots:
+    void processButtonClicked(int id);
+    void processLinkClicked(int id);
+    void processChangeDataRequest(CommandButton* caller);
+    void processChangeNameRequest(CommandButton* caller, QString newName);
+    void processChangeUartRequest(CommandButton* caller);
+    void processComSetting();
+    void processUartSetting();
+    void processFormatChanged(int id);
+    void processCommandEdited(QString text);
+    void processSecondLayerCommandEdited(QString text);
+    void processCursorChanged(int oldPos, int newPos);
+    void processSelectionChanged();
+    void processSecondLayerGroupBoxChecked(bool checked);
+    void modifyUartData();
+    void modifySecondLayerUartData();
+    void processSaveData();
+    void processRejected();
+    void newFile();
+    bool openFile();
+    bool saveFile();
+    bool saveAsFile();
+    void closeFile();
+    void loadDevice();
+    void comPortSetting();
+    bool loadFromDevice();
+    bool storeToDevice();
+    void startToLoadFromDevice();
+    void startToStoreToDevice();
+    void help();
+    void version();
+    void closeEvent(QCloseEvent* event) override;
+    void changeProductionImage(int id);
+
+private:
+    void initializeMenus();
+    void initializeSerialLink();
+    void initializeUartDialog();
+    void refillPortList();
+    void setTransferActionsEnabled(bool enabled);
+    void disconnectDevice();
+    bool confirmTransfer();
+    void showTransferComplete();
+    bool writeConfigFile(const QString& fileName);
+    void showCommand(QLineEdit* edit, QLineEdit* counter, const QString& command, int layer);
+    void convertField(QLineEdit* edit, QLineEdit* counter, QByteArray* rawBytes, QString* buffer,
+                      int layer);
+    void commandTextEdited(QLineEdit* edit, QLineEdit* counter, QString text);
+    QString storedCommand(QLineEdit* edit, QByteArray* rawBytes);
+    void uncheckLinkKey();
+
+    Ui_MainWindow ui;
+    Ui_ComSettingBox comUi;
+    Ui_UartSettingBox uartUi;
+    Ui_Question questionUi;
+    Ui_completeDialog completeUi;
+    Ui_HelpDlg helpUi;
+    QButtonGroup* m_buttonGroup = nullptr;
+    QButtonGroup* m_linkGroup = nullptr;
+    QButtonGroup* m_dataFormat = nullptr;
+    AppDataManager* m_dataManager = nullptr;
+    int m_cursorPosition = 0;
+    int m_formatId = 1;
+    QString m_commandBuffer;
+    QString m_secondLayerBuffer;
+    QByteArray m_commandHex;
+    QByteArray m_secondLayerHex;
+    QString m_curFileName;
+    QDialog* m_comDialog = nullptr;
+    QDialog* m_uartDialog = nullptr;
+    SerialLink* m_uart = nullptr;
+    bool m_isConnected = false;
+    bool m_isSecondLayerUartChecked = false;
+};
+
+#endif // APPMAINWINDOW_H

@@ -1,0 +1,194 @@
+// The device link: the COM port, the handshake, storing and loading the program.
+#include "appdata.h"
+#include "appmainwindow.h"
+#include "programtransfer.h"
+#include "seriallink.h"
+
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QSerialPortInfo>
+#include <QTimer>
+
+namespace {
+constexpr int TransferDelayMs = 200;
+}
+
+void AppMainWindow::initializeSerialLink()
+{
+    setTransferActionsEnabled(false);
+    m_uart = nullptr;
+    m_isConnected = false;
+
+    m_comDialog = new QDialog;
+    comUi.setupUi(m_comDialog);
+    connect(m_comDialog, &QDialog::accepted, this, &AppMainWindow::processComSetting);
+    // The PC side always runs at 9600 baud, 8 data bits, no parity, 1 stop bit.
+    comUi.baudRateBox->setCurrentIndex(2);
+    comUi.dataBitsBox->setCurrentIndex(3);
+    comUi.parityBox->setCurrentIndex(0);
+    comUi.stopBitsBox->setCurrentIndex(0);
+    comUi.baudRateBox->setEnabled(false);
+    comUi.dataBitsBox->setEnabled(false);
+    comUi.parityBox->setEnabled(false);
+    comUi.stopBitsBox->setEnabled(false);
+    // A port the system does not list (a pseudo-terminal, say) can be typed in.
+    comUi.portBox->setEditable(true);
+    refillPortList();
+}
+
+void AppMainWindow::refillPortList()
+{
+    QStringList listed;
+    for (int i = 0; i < comUi.portBox->count(); ++i) {
+        listed << comUi.portBox->itemText(i);
+    }
+    const QString current = comUi.portBox->currentText();
+
+    comUi.portBox->clear();
+    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& port : ports) {
+        comUi.portBox->addItem(port.portName());
+    }
+    // Keep the choice while its port is still there, and keep a typed name.
+    if (comUi.portBox->findText(current) >= 0 || (!current.isEmpty() && !listed.contains(current))) {
+        comUi.portBox->setCurrentText(current);
+    }
+}
+
+void AppMainWindow::setTransferActionsEnabled(bool enabled)
+{
+    ui.actionLoad_Program_From_Device->setEnabled(enabled);
+    ui.actionLoad_Program_To_Device->setEnabled(enabled);
+}
+
+void AppMainWindow::comPortSetting()
+{
+    refillPortList();
+    m_comDialog->show();
+}
+
+void AppMainWindow::loadDevice()
+{
+}
+
+void AppMainWindow::processComSetting()
+{
+    delete m_uart;
+    m_uart = new SerialLink;
+    m_isConnected = false;
+    setTransferActionsEnabled(false);
+
+    const QString portName = comUi.portBox->currentText().trimmed();
+    if (!m_uart->open(portName)) {
+        QMessageBox::warning(this, tr("COM Port Setting"),
+                             tr("Can't open the port \"%1\": %2").arg(portName, m_uart->errorString()));
+        return;
+    }
+    m_uart->setTimeout(1000);
+    if (!ProgramTransfer(m_dataManager, m_uart).handshake()) {
+        m_uart->close();
+        QMessageBox::warning(this, tr("COM Port Setting"),
+                             tr("The device does not answer on \"%1\". Check the cable, the power "
+                                "and the port name.").arg(portName));
+        return;
+    }
+    m_isConnected = true;
+    setTransferActionsEnabled(true);
+    statusBar()->showMessage(tr("Connected to the device on %1").arg(portName));
+}
+
+bool AppMainWindow::uartSendData(QByteArray data)
+{
+    return m_uart && m_uart->sendData(data);
+}
+
+void AppMainWindow::disconnectDevice()
+{
+    if (!m_isConnected) {
+        return;
+    }
+    uartSendData(QByteArrayLiteral("ISPOK!"));
+    m_uart->close();
+    m_isConnected = false;
+}
+
+bool AppMainWindow::confirmTransfer()
+{
+    QDialog dialog;
+    questionUi.setupUi(&dialog);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void AppMainWindow::showTransferComplete()
+{
+    QDialog dialog;
+    completeUi.setupUi(&dialog);
+    dialog.exec();
+}
+
+bool AppMainWindow::storeToDevice()
+{
+    if (!confirmTransfer()) {
+        return false;
+    }
+    // Starts once the confirmation has closed and the window has been redrawn.
+    QTimer::singleShot(TransferDelayMs, this, &AppMainWindow::startToStoreToDevice);
+    return true;
+}
+
+bool AppMainWindow::loadFromDevice()
+{
+    if (!confirmTransfer()) {
+        return false;
+    }
+    QTimer::singleShot(TransferDelayMs, this, &AppMainWindow::startToLoadFromDevice);
+    return true;
+}
+
+namespace {
+
+ProgramTransfer::Result runTransfer(QWidget* parent, AppDataManager* data, SerialLink* link, bool store)
+{
+    QProgressDialog progress(parent);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.setCancelButton(nullptr);
+    progress.setLabelText(store ? AppMainWindow::tr("Storing the program to the device...")
+                                : AppMainWindow::tr("Loading the program from the device..."));
+    progress.setRange(0, store ? data->getMaxButtonId() * data->getMaxLinkId() : ProgramTransfer::LoadRecords);
+    ProgramTransfer transfer(data, link, [&progress](int done, int total) {
+        progress.setMaximum(total);
+        progress.setValue(done);
+    });
+    return store ? transfer.store() : transfer.load();
+}
+
+} // namespace
+
+void AppMainWindow::startToStoreToDevice()
+{
+    if (!m_uart || !m_uart->isOpen()) {
+        return;
+    }
+    const ProgramTransfer::Result result = runTransfer(this, m_dataManager, m_uart, true);
+    if (!result.ok) {
+        QMessageBox::warning(this, tr("Load Program To Device"), result.error);
+        return;
+    }
+    showTransferComplete();
+}
+
+void AppMainWindow::startToLoadFromDevice()
+{
+    if (!m_uart || !m_uart->isOpen()) {
+        return;
+    }
+    const ProgramTransfer::Result result = runTransfer(this, m_dataManager, m_uart, false);
+    // Show what arrived, also after a load that stopped part way.
+    reflashDataPanel();
+    if (!result.ok) {
+        QMessageBox::warning(this, tr("Load Program From Device"), result.error);
+        return;
+    }
+    showTransferComplete();
+}
