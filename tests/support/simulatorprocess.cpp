@@ -1,0 +1,129 @@
+#include "simulatorprocess.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QThread>
+
+SimulatorProcess::SimulatorProcess() = default;
+
+SimulatorProcess::~SimulatorProcess()
+{
+    stop();
+}
+
+QString SimulatorProcess::programPath()
+{
+    const QString fromEnvironment = qEnvironmentVariable("KVR_DEVICESIM");
+    if (!fromEnvironment.isEmpty()) {
+        return fromEnvironment;
+    }
+#ifdef KVR_DEVICESIM_PATH
+    return QStringLiteral(KVR_DEVICESIM_PATH);
+#else
+    return QStringLiteral("kvr210c-devicesim");
+#endif
+}
+
+QString SimulatorProcess::stateFile() const
+{
+    return m_dir.filePath(QStringLiteral("device-state.txt"));
+}
+
+bool SimulatorProcess::start(const QStringList& arguments, int timeoutMs)
+{
+    stop();
+    m_portName.clear();
+    if (!m_dir.isValid()) {
+        m_error = QStringLiteral("no temporary directory: %1").arg(m_dir.errorString());
+        return false;
+    }
+    QFile::remove(m_dir.filePath(QStringLiteral("log.txt")));
+    m_process.setStandardErrorFile(m_dir.filePath(QStringLiteral("log.txt")));
+    m_process.start(programPath(), QStringList{QStringLiteral("--log"), QStringLiteral("--state"), stateFile()}
+                                        + arguments);
+    if (!m_process.waitForStarted(timeoutMs)) {
+        m_error = QStringLiteral("%1: %2").arg(programPath(), m_process.errorString());
+        return false;
+    }
+    QDeadlineTimer deadline(timeoutMs);
+    while (!m_process.canReadLine()) {
+        if (deadline.hasExpired() || !m_process.waitForReadyRead(int(deadline.remainingTime()))) {
+            m_error = QStringLiteral("the simulator gave no port: %1").arg(logLines().join(QLatin1Char('\n')));
+            stop();
+            return false;
+        }
+    }
+    m_portName = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+    return !m_portName.isEmpty();
+}
+
+void SimulatorProcess::stop()
+{
+    if (m_process.state() == QProcess::NotRunning) {
+        return;
+    }
+    m_process.terminate();
+    if (!m_process.waitForFinished(3000)) {
+        m_process.kill();
+        m_process.waitForFinished(3000);
+    }
+}
+
+bool SimulatorProcess::isRunning() const
+{
+    return m_process.state() == QProcess::Running;
+}
+
+QStringList SimulatorProcess::logLines() const
+{
+    QFile file(m_dir.filePath(QStringLiteral("log.txt")));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return {};
+    }
+    return QString::fromLocal8Bit(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+bool SimulatorProcess::waitForLogLine(const QString& prefix, int timeoutMs) const
+{
+    QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        for (const QString& line : logLines()) {
+            if (line.startsWith(prefix)) {
+                return true;
+            }
+        }
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        QThread::msleep(10);
+    }
+}
+
+QMap<SimulatorProcess::Key, QByteArray> SimulatorProcess::storedRecords() const
+{
+    QMap<Key, QByteArray> records;
+    QFile file(stateFile());
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return records;
+    }
+    while (!file.atEnd()) {
+        const QByteArray record = QByteArray::fromHex(file.readLine().trimmed());
+        if (record.size() >= 8) {
+            records.insert({uchar(record.at(5)), uchar(record.at(7))}, record);
+        }
+    }
+    return records;
+}
+
+bool SimulatorProcess::setStoredRecords(const QList<QByteArray>& records)
+{
+    QFile file(stateFile());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        m_error = file.errorString();
+        return false;
+    }
+    for (const QByteArray& record : records) {
+        file.write(record.toHex() + '\n');
+    }
+    return file.error() == QFile::NoError;
+}

@@ -1,0 +1,59 @@
+#ifndef SIMULATORPROCESS_H
+#define SIMULATORPROCESS_H
+
+#include <QByteArray>
+#include <QMap>
+#include <QPair>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// Runs kvr210c-devicesim on a pseudo-terminal of its own for one test:
+//
+//     SimulatorProcess sim;
+//     QVERIFY2(sim.start({"--fault", "corrupt-echo"}), qPrintable(sim.errorString()));
+//     link.open(sim.portName());
+//     ... sim.logLines(), sim.storedRecords()
+//
+// It always runs with --log and a --state file in a temporary directory, and
+// is stopped when the object goes.
+class SimulatorProcess
+{
+public:
+    using Key = QPair<int, int>;   // (key, link; 6 for a key's second layer)
+
+    SimulatorProcess();
+    ~SimulatorProcess();
+    SimulatorProcess(const SimulatorProcess&) = delete;
+    SimulatorProcess& operator=(const SimulatorProcess&) = delete;
+
+    // Starts the simulator with these further arguments and waits for its port.
+    bool start(const QStringList& arguments = {}, int timeoutMs = 5000);
+    void stop();
+    bool isRunning() const;
+
+    QString portName() const { return m_portName; }
+    QString stateFile() const;
+    QString errorString() const { return m_error; }
+
+    // Event lines logged so far ("frame KVR210", "record 2 6 <hex>", "ack 2 6", ...).
+    QStringList logLines() const;
+    // Waits until a logged line starts with `prefix`.
+    bool waitForLogLine(const QString& prefix, int timeoutMs = 3000) const;
+
+    // The records the device holds, by (key, link); raw device records.
+    QMap<Key, QByteArray> storedRecords() const;
+    // Gives the device records before start().
+    bool setStoredRecords(const QList<QByteArray>& records);
+
+    // Where the simulator program is (set at build time, or KVR_DEVICESIM).
+    static QString programPath();
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_process;
+    QString m_portName;
+    QString m_error;
+};
+
+#endif // SIMULATORPROCESS_H
