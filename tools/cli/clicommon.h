@@ -1,0 +1,39 @@
+#ifndef CLICOMMON_H
+#define CLICOMMON_H
+
+#include <QString>
+
+class AppDataManager;
+
+// What every command of kvr210c-cli shares: exit codes, messages, and the
+// configuration file on disk.
+namespace Cli {
+
+enum ExitCode {
+    ExitOk = 0,
+    ExitFailed = 1,   // a file or the device failed
+    ExitUsage = 2,    // the command line was wrong
+};
+
+constexpr const char* ProgramName = "kvr210c-cli";
+
+// "kvr210c-cli: <message>" on standard error.
+void printError(const QString& message);
+// Text on standard output / standard error, as is.
+void printOut(const QString& text);
+void printErr(const QString& text);
+
+// A manager with the editor's model: 6 keys, each with its own record and 4 links.
+void makeFreshModel(AppDataManager* data);
+
+// Reads a configuration file into `data`; nothing changes when it fails.
+bool readConfigFile(const QString& path, AppDataManager* data, QString* error);
+// Writes `data` to `path`; the file is replaced only when it was written completely.
+bool writeConfigFile(const QString& path, AppDataManager* data, QString* error);
+// Refuses to replace anything but a regular file: a save beside a device node
+// would rename a regular file over it.
+bool isWritableTarget(const QString& path, QString* error);
+
+} // namespace Cli
+
+#endif // CLICOMMON_H

@@ -1,0 +1,99 @@
+#include "configtext.h"
+
+#include "appdata.h"
+#include "commandtext.h"
+
+#include <QStringList>
+
+namespace {
+
+bool inEnumerations(const UartData& uart)
+{
+    return uart.baudRate >= BaudRate2400 && uart.baudRate <= BaudRate115200 && uart.parity >= ParityNone
+        && uart.parity <= ParityMark && uart.dataBits >= DataBits5 && uart.dataBits <= DataBits8
+        && uart.stopBits >= StopBits1 && uart.stopBits <= StopBits2;
+}
+
+// "9600,8-N-1"; settings the editor does not offer also show their values,
+// since the short form drops them.
+QString lineSettings(const UartData& uart)
+{
+    QString text = AppDataManager::uartString(&uart);
+    if (!inEnumerations(uart)) {
+        text += QStringLiteral(" (stored values %1/%2/%3/%4)")
+                    .arg(uart.baudRate)
+                    .arg(uart.parity)
+                    .arg(uart.dataBits)
+                    .arg(uart.stopBits);
+    }
+    return text;
+}
+
+// Hex in pairs and the ASCII form, or "(none)".
+QStringList commandLines(const QString& command, const QString& indent)
+{
+    const QByteArray bytes = CommandText::hexToBytes(command);
+    QStringList lines;
+    // The editor stores plain hex; other text came from elsewhere and is
+    // shown as it is, next to the bytes it gives.
+    if (command != CommandText::bytesToHex(bytes)) {
+        lines << indent + QStringLiteral("stored text: \"%1\"").arg(command);
+    }
+    if (bytes.isEmpty()) {
+        return lines << indent + QStringLiteral("command: (none)");
+    }
+    QStringList pairs;
+    for (char byte : bytes) {
+        pairs << QStringLiteral("%1").arg(uint(uchar(byte)), 2, 16, QLatin1Char('0')).toUpper();
+    }
+    return lines << indent + QStringLiteral("hex:   %1 (%2 bytes)").arg(pairs.join(QLatin1Char(' '))).arg(bytes.size())
+                 << indent + QStringLiteral("ascii: %1").arg(CommandText::bytesToAscii(bytes));
+}
+
+QString settingsLine(const UartData& uart, int delay)
+{
+    return QStringLiteral("%1, delay %2 s").arg(lineSettings(uart)).arg(delay);
+}
+
+} // namespace
+
+namespace ConfigText {
+
+QString describe(const AppDataManager& data)
+{
+    QStringList lines;
+    const QString indent(4, QLatin1Char(' '));
+    for (int x = 1; x <= 6; ++x) {
+        const ButtonData* key = data.getButtonData(x);
+        if (!key) {
+            continue;
+        }
+        if (!lines.isEmpty()) {
+            lines << QString();
+        }
+        UartData uart;
+        lines << QStringLiteral("Key %1: %2").arg(x).arg(key->getButtonName());
+        key->getUartData(&uart);
+        lines << QStringLiteral("  First layer: %1").arg(settingsLine(uart, key->getDelayTime()));
+        lines << commandLines(key->getCommand(), indent);
+        key->getSecondLayerUartData(&uart);
+        lines << QStringLiteral("  Second layer (%1): %2")
+                     .arg(key->isSecondLayerEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"),
+                          settingsLine(uart, key->getSecondLayerDelayTime()));
+        lines << commandLines(key->getSecondLayerCommand(), indent);
+        for (int y = 2; y <= 5; ++y) {
+            const LinkData* link = data.getDataObject(x, y);
+            if (!link) {
+                continue;
+            }
+            link->getUartData(&uart);
+            lines << QStringLiteral("  Link %1: %2: %3")
+                         .arg(y)
+                         .arg(link->getLinkName(), settingsLine(uart, link->getDelayTime()));
+            lines << commandLines(link->getCommand(), indent);
+        }
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+} // namespace ConfigText

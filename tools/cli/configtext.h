@@ -1,0 +1,16 @@
+#ifndef CONFIGTEXT_H
+#define CONFIGTEXT_H
+
+#include <QString>
+
+class AppDataManager;
+
+// The configuration as text for people to read: every key with its first
+// layer, its second layer and its four links.
+namespace ConfigText {
+
+QString describe(const AppDataManager& data);
+
+} // namespace ConfigText
+
+#endif // CONFIGTEXT_H

@@ -1,0 +1,337 @@
+// kvr210c-cli: the editor's configuration files and device transfer from the
+// command line, for programming many devices alike and for keeping
+// configurations as text.
+#include "appdata.h"
+#include "clicommon.h"
+#include "configjson.h"
+#include "configtext.h"
+#include "devicecommands.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+#include <functional>
+
+using namespace Cli;
+
+namespace {
+
+struct Command {
+    QString name;
+    QString summary;
+    QStringList arguments;          // positional arguments, in order
+    QStringList argumentHelp;
+    bool device = false;            // takes --port, --retries, --timeout
+};
+
+const QList<Command>& commands()
+{
+    static const QList<Command> list{
+        {QStringLiteral("ports"), QStringLiteral("List the serial ports, one a line, with their descriptions."), {}, {},
+         false},
+        {QStringLiteral("show"), QStringLiteral("Print a configuration file as readable text."),
+         {QStringLiteral("file")}, {QStringLiteral("The configuration file.")}, false},
+        {QStringLiteral("export"), QStringLiteral("Print a configuration file as JSON."), {QStringLiteral("file")},
+         {QStringLiteral("The configuration file.")}, false},
+        {QStringLiteral("import"),
+         QStringLiteral("Write a configuration file from JSON; nothing is written on any error."),
+         {QStringLiteral("json"), QStringLiteral("file")},
+         {QStringLiteral("The JSON file (- for standard input)."),
+          QStringLiteral("The configuration file to write (replaced only when complete).")},
+         false},
+        {QStringLiteral("store"),
+         QStringLiteral("Store a configuration file to the device."),
+         {QStringLiteral("file")}, {QStringLiteral("The configuration file.")}, true},
+        {QStringLiteral("load"),
+         QStringLiteral("Load the device's program into a configuration file."),
+         {}, {}, true},
+    };
+    return list;
+}
+
+const Command* findCommand(const QString& name)
+{
+    for (const Command& command : commands()) {
+        if (command.name == name) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+QString overview()
+{
+    QString text = QStringLiteral("Reads and writes KVR210C configuration files and transfers them to and "
+                                  "from the device.\n\nCommands:\n");
+    for (const Command& command : commands()) {
+        text += QStringLiteral("  %1  %2\n").arg(command.name, -7).arg(command.summary);
+    }
+    text += QStringLiteral("\nRun \"%1 <command> --help\" for the options of a command.\n"
+                           "Exit codes: 0 done, 1 a file or the device failed, 2 wrong usage.")
+                .arg(QLatin1String(ProgramName));
+    return text;
+}
+
+// What a command's --help says beyond its summary.
+QString details(const QString& name)
+{
+    const QString minimums = QStringLiteral(
+        "Every message gets --retries attempts, each waiting --timeout for the answer; the\n"
+        "least is what the editor uses (%1 attempts of %2 ms).")
+                                 .arg(DeviceCommands::MinAttempts)
+                                 .arg(DeviceCommands::MinTimeoutMs);
+    if (name == QLatin1String("export") || name == QLatin1String("import")) {
+        return QStringLiteral("\n\n") + ConfigJson::formatDescription();
+    }
+    if (name == QLatin1String("store")) {
+        return QStringLiteral(
+                   "\n\nShakes hands with the device, sends every record (36) and checks its echo, and ends\n"
+                   "with \"ISPOK!\". A configuration with a command longer than %1 bytes is refused\n"
+                   "before anything is sent. Progress goes to standard error; when a step fails, the\n"
+                   "record and the reason are named there and the exit code is 1.\n")
+            .arg(MaxDeviceCommandBytes)
+            + minimums;
+    }
+    if (name == QLatin1String("load")) {
+        return QStringLiteral(
+                   "\n\nShakes hands with the device, asks for its program, acknowledges each record and\n"
+                   "ends with \"ISPOK!\". The output is written only when all 36 records arrived;\n"
+                   "otherwise an existing file is left as it was. The device does not keep names, data\n"
+                   "bits, stop bits or the second-layer switches: they come from --base, or are those\n"
+                   "of a new configuration.\n")
+            + minimums;
+    }
+    return QString();
+}
+
+int usageError(const QString& message, const QString& command = QString())
+{
+    printError(message);
+    printErr(QStringLiteral("Run \"%1%2 --help\" for help.\n")
+                 .arg(QLatin1String(ProgramName), command.isEmpty() ? QString() : QLatin1Char(' ') + command));
+    return ExitUsage;
+}
+
+// Reads --retries or --timeout: a whole number within [min, max].
+bool boundedNumber(const QCommandLineParser& parser, const QCommandLineOption& option, int min, int max, int* out,
+                   QString* error)
+{
+    if (!parser.isSet(option)) {
+        return true;
+    }
+    bool ok = false;
+    const int value = parser.value(option).toInt(&ok);
+    if (!ok || value < min || value > max) {
+        *error = QStringLiteral("--%1 must be a whole number from %2 to %3, not \"%4\"")
+                     .arg(option.names().constFirst())
+                     .arg(min)
+                     .arg(max)
+                     .arg(parser.value(option));
+        return false;
+    }
+    *out = value;
+    return true;
+}
+
+int exportJson(const QString& file)
+{
+    AppDataManager data(nullptr, nullptr);
+    makeFreshModel(&data);
+    QString error;
+    if (!readConfigFile(file, &data, &error)) {
+        printError(error);
+        return ExitFailed;
+    }
+    const QByteArray json = ConfigJson::toJsonText(data);
+    const bool written = std::fwrite(json.constData(), 1, size_t(json.size()), stdout) == size_t(json.size());
+    if (std::fflush(stdout) != 0 || !written) {
+        printError(QStringLiteral("cannot write to standard output"));
+        return ExitFailed;
+    }
+    return ExitOk;
+}
+
+int show(const QString& file)
+{
+    AppDataManager data(nullptr, nullptr);
+    makeFreshModel(&data);
+    QString error;
+    if (!readConfigFile(file, &data, &error)) {
+        printError(error);
+        return ExitFailed;
+    }
+    printOut(ConfigText::describe(data));
+    return ExitOk;
+}
+
+int importJson(const QString& jsonFile, const QString& file)
+{
+    QFile input;
+    const bool fromStdin = jsonFile == QLatin1String("-");
+    const bool opened = fromStdin ? input.open(stdin, QIODevice::ReadOnly)
+                                  : (input.setFileName(jsonFile), input.open(QIODevice::ReadOnly));
+    if (!opened) {
+        printError(QStringLiteral("%1: %2").arg(jsonFile, input.errorString()));
+        return ExitFailed;
+    }
+    const QByteArray text = input.readAll();
+    AppDataManager data(nullptr, nullptr);
+    makeFreshModel(&data);
+    QString error;
+    if (!ConfigJson::fromJson(text, &data, &error)) {
+        printError(QStringLiteral("%1: %2; nothing was written").arg(fromStdin ? QStringLiteral("<stdin>") : jsonFile,
+                                                                      error));
+        return ExitFailed;
+    }
+    if (!writeConfigFile(file, &data, &error)) {
+        printError(error);
+        return ExitFailed;
+    }
+    return ExitOk;
+}
+
+int runCommand(const Command& command, const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(command.summary);
+    parser.addHelpOption();
+    parser.addPositionalArgument(command.name, QStringLiteral("The command."), command.name);
+    for (int i = 0; i < command.arguments.size(); ++i) {
+        parser.addPositionalArgument(command.arguments.at(i), command.argumentHelp.at(i));
+    }
+    const QCommandLineOption portOption({QStringLiteral("p"), QStringLiteral("port")},
+                                        QStringLiteral("The serial port (a name from \"ports\", or a path)."),
+                                        QStringLiteral("port"));
+    const QCommandLineOption retriesOption(
+        QStringLiteral("retries"),
+        QStringLiteral("Attempts per message before it counts as failed (%1 to %2, default %1).")
+            .arg(DeviceCommands::MinAttempts)
+            .arg(DeviceCommands::MaxAttempts),
+        QStringLiteral("n"), QString::number(DeviceCommands::MinAttempts));
+    const QCommandLineOption timeoutOption(
+        QStringLiteral("timeout"),
+        QStringLiteral("Wait this long for each answer of the device (%1 to %2, default %1).")
+            .arg(DeviceCommands::MinTimeoutMs)
+            .arg(DeviceCommands::MaxTimeoutMs),
+        QStringLiteral("ms"), QString::number(DeviceCommands::MinTimeoutMs));
+    const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
+                                          QStringLiteral("The configuration file to write."),
+                                          QStringLiteral("file"));
+    const QCommandLineOption baseOption(
+        QStringLiteral("base"),
+        QStringLiteral("Start from this configuration file instead of a new one: the device does not keep "
+                       "names, data bits, stop bits or the second-layer switches."),
+        QStringLiteral("file"));
+    if (command.device) {
+        parser.addOption(portOption);
+        parser.addOption(retriesOption);
+        parser.addOption(timeoutOption);
+    }
+    const bool isLoad = command.name == QLatin1String("load");
+    if (isLoad) {
+        parser.addOption(outputOption);
+        parser.addOption(baseOption);
+    }
+    parser.setApplicationDescription(command.summary + details(command.name));
+
+    if (!parser.parse(arguments)) {
+        return usageError(parser.errorText(), command.name);
+    }
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        printOut(parser.helpText());
+        return ExitOk;
+    }
+    const QStringList positional = parser.positionalArguments().mid(1);
+    if (positional.size() != command.arguments.size()) {
+        return usageError(command.arguments.isEmpty()
+                              ? QStringLiteral("%1 takes no arguments").arg(command.name)
+                              : QStringLiteral("%1 takes %2").arg(command.name, command.arguments.join(QLatin1Char(' '))),
+                          command.name);
+    }
+
+    DeviceCommands::LinkOptions link;
+    if (command.device) {
+        link.port = parser.value(portOption);
+        if (link.port.isEmpty()) {
+            return usageError(QStringLiteral("%1 needs --port").arg(command.name), command.name);
+        }
+        QString error;
+        if (!boundedNumber(parser, retriesOption, DeviceCommands::MinAttempts, DeviceCommands::MaxAttempts,
+                           &link.attempts, &error)
+            || !boundedNumber(parser, timeoutOption, DeviceCommands::MinTimeoutMs, DeviceCommands::MaxTimeoutMs,
+                              &link.timeoutMs, &error)) {
+            return usageError(error, command.name);
+        }
+    }
+    if (isLoad && parser.value(outputOption).isEmpty()) {
+        return usageError(QStringLiteral("load needs --output"), command.name);
+    }
+
+    if (command.name == QLatin1String("ports")) {
+        return DeviceCommands::listPorts();
+    }
+    if (command.name == QLatin1String("show")) {
+        return show(positional.at(0));
+    }
+    if (command.name == QLatin1String("export")) {
+        return exportJson(positional.at(0));
+    }
+    if (command.name == QLatin1String("import")) {
+        return importJson(positional.at(0), positional.at(1));
+    }
+    if (command.name == QLatin1String("store")) {
+        return DeviceCommands::store(positional.at(0), link);
+    }
+    return DeviceCommands::load(parser.value(outputOption), parser.value(baseOption), link);
+}
+
+// The library's diagnostics ("checksum error" for each failed attempt) are
+// for developers; what went wrong reaches the user as one message per step.
+void quietDiagnostics(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg) {
+        printError(message);
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qInstallMessageHandler(quietDiagnostics);
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QLatin1String(ProgramName));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KVR_VERSION));
+
+    // First only find the command; its own parser reads the rest.
+    QCommandLineParser parser;
+    parser.setApplicationDescription(overview());
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("ports, show, export, import, store or load."),
+                                 QStringLiteral("<command> [options] [arguments]"));
+    parser.parse(app.arguments());
+    const QStringList positional = parser.positionalArguments();
+
+    if (positional.isEmpty()) {
+        if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
+            printOut(parser.helpText());
+            return ExitOk;
+        }
+        if (parser.isSet(versionOption)) {
+            printOut(QStringLiteral("%1 %2\n").arg(QLatin1String(ProgramName), QCoreApplication::applicationVersion()));
+            return ExitOk;
+        }
+        if (!parser.unknownOptionNames().isEmpty()) {
+            return usageError(parser.errorText());
+        }
+        return usageError(QStringLiteral("no command given"));
+    }
+    const Command* command = findCommand(positional.constFirst());
+    if (!command) {
+        return usageError(QStringLiteral("unknown command \"%1\"").arg(positional.constFirst()));
+    }
+    return runCommand(*command, app.arguments());
+}
