@@ -1,0 +1,538 @@
+// kvr210c-cli run as a process: configuration files to JSON and back, the
+// readable listing, the command line, and the transfer against the device
+// simulator.
+#include "appdata.h"
+#include "simulatorprocess.h"
+
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    bool finished = false;
+    QByteArray out;
+    QString err;
+    qint64 elapsedMs = 0;
+};
+
+Run cli(const QStringList& arguments, const QByteArray& input = {}, int timeoutMs = 30000)
+{
+    QProcess process;
+    QElapsedTimer clock;
+    clock.start();
+    process.start(QStringLiteral(KVR_CLI_PATH), arguments);
+    Run run;
+    if (!process.waitForStarted(5000)) {
+        run.err = process.errorString();
+        return run;
+    }
+    process.write(input);
+    process.closeWriteChannel();
+    run.finished = process.waitForFinished(timeoutMs);
+    if (!run.finished) {
+        process.kill();
+        process.waitForFinished(3000);
+    }
+    run.elapsedMs = clock.elapsed();
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return run;
+}
+
+QByteArray saved(AppDataManager& data)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!data.saveConfigFile(&buffer)) {
+        qWarning("saveConfigFile failed");
+    }
+    return buffer.data();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+UartData uart(int baud, int parity, int dataBits, int stopBits)
+{
+    UartData settings;
+    settings.baudRate = BaudRate(baud);
+    settings.parity = Parity(parity);
+    settings.dataBits = DataBits(dataBits);
+    settings.stopBits = StopBits(stopBits);
+    return settings;
+}
+
+// Every field of every record different from its neighbours and from the
+// defaults, within what the device takes (line settings, delays 0 to 255,
+// commands of up to 247 bytes).
+void fillDeviceProgram(AppDataManager& data)
+{
+    for (int x = 1; x <= 6; ++x) {
+        for (int y = 1; y <= 5; ++y) {
+            LinkData* record = data.getDataObject(x, y);
+            const UartData settings = uart((x + y) % 8, (x * y) % 5, (x + 2 * y) % 4, (x + y) % 2);
+            record->setUartData(&settings);
+            record->setDelayTime((x * 40 + y * 7) % 256);
+            record->setCommand(QString("%1%2 0D0A").arg(x, 2, 10, QChar('0')).arg(y, 2, 10, QChar('0')).remove(' '));
+            if (y > 1) {
+                // A key's own record carries the key's name in the file instead.
+                record->setLinkName(QString("Link %1.%2").arg(x).arg(y));
+            }
+        }
+        ButtonData* key = data.getButtonData(x);
+        key->setButtonName(QString("Key n\u00B0%1").arg(x));
+        key->setSecondLayerEnable(x % 2 == 0);
+        const UartData second = uart((x + 3) % 8, (x + 1) % 5, x % 4, (x + 1) % 2);
+        key->setSecondLayerUartData(&second);
+        key->setSecondLayerDelayTime(250 - x);
+        key->setSecondLayerCommand(QByteArray(x * 20, char('A' + x)).toHex().toUpper());
+    }
+    // One command as long as a device record takes.
+    data.getDataObject(3, 4)->setCommand(QByteArray(MaxDeviceCommandBytes, '\x7F').toHex().toUpper());
+}
+
+// Values the file holds but the editor never writes, which JSON must carry too.
+void addFileOnlyValues(AppDataManager& data)
+{
+    const UartData odd = uart(9, -1, 12, 7);
+    data.getDataObject(2, 3)->setUartData(&odd);
+    data.getButtonData(5)->setSecondLayerUartData(&odd);
+    data.getDataObject(1, 5)->setDelayTime(300);
+    data.getButtonData(4)->setSecondLayerDelayTime(-2);
+    data.getDataObject(6, 2)->setCommand("0d 0a");     // lower case and a blank
+    data.getDataObject(6, 3)->setCommand("ABC");       // odd digit count
+    data.getDataObject(6, 4)->setLinkName(QString());   // empty name
+    data.getButtonData(6)->setButtonName("quote \" back\\slash \u00FF");
+}
+
+// What the device keeps of each record: baud rate, parity, delay, command.
+QStringList deviceFields(const AppDataManager& data)
+{
+    QStringList fields;
+    for (int x = 1; x <= 6; ++x) {
+        for (int y = 1; y <= 5; ++y) {
+            fields << QString::fromLatin1(data.getDataObject(x, y)->encapsulation().toHex());
+        }
+        fields << QString::fromLatin1(data.getButtonData(x)->encapsulationSecondLayer().toHex());
+    }
+    return fields;
+}
+
+bool loadFile(const QString& path, AppDataManager* data)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && data->loadConfigFile(&file);
+}
+
+const char* const Header = R"({"format": "kvr210c-config", "version": 1, "keys": )";
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void jsonRoundTripIsByteIdentical_data();
+    void jsonRoundTripIsByteIdentical();
+    void importWritesWhatTheEditorSaves();
+    void importRefusesBadJson_data();
+    void importRefusesBadJson();
+    void showListsEveryKey();
+    void commandLine_data();
+    void commandLine();
+    void helpFollowsTheParserConventions();
+    void storeThenLoadBringsEveryDeviceFieldBack();
+    void storeRefusesOversizedCommandBeforeSending();
+    void deviceFaultsFailWithAMessage_data();
+    void deviceFaultsFailWithAMessage();
+    void silentDeviceFailsWithinTheRetries();
+
+private:
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestCli::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestCli::jsonRoundTripIsByteIdentical_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    AppDataManager fresh(nullptr, nullptr);
+    fresh.newData(6, 5);
+    QTest::newRow("fresh") << saved(fresh);
+
+    AppDataManager edited(nullptr, nullptr);
+    edited.newData(6, 5);
+    fillDeviceProgram(edited);
+    QTest::newRow("every field edited") << saved(edited);
+
+    addFileOnlyValues(edited);
+    QTest::newRow("values only the file holds") << saved(edited);
+}
+
+void TestCli::jsonRoundTripIsByteIdentical()
+{
+    QFETCH(QByteArray, file);
+    QVERIFY(writeFile(path("in.app"), file));
+
+    const Run exported = cli({"export", path("in.app")});
+    QVERIFY2(exported.exitCode == 0, qPrintable(exported.err));
+    QJsonParseError error;
+    const QJsonDocument json = QJsonDocument::fromJson(exported.out, &error);
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+    QCOMPARE(json["keys"].toArray().size(), 6);
+    for (const QJsonValue& key : json["keys"].toArray()) {
+        QCOMPARE(key["links"].toArray().size(), 4);
+    }
+
+    QVERIFY(writeFile(path("in.json"), exported.out));
+    const Run imported = cli({"import", path("in.json"), path("out.app")});
+    QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
+    QCOMPARE(readFile(path("out.app")), file);
+    // The text is stable too, for version control.
+    QCOMPARE(cli({"export", path("out.app")}).out, exported.out);
+}
+
+void TestCli::importWritesWhatTheEditorSaves()
+{
+    // Written by hand: lower-case hex, fields and whole keys and links left
+    // out, keys out of order. A field swapped on both ways of the round trip
+    // shows here.
+    const QByteArray json = QByteArray(Header) + R"([
+      {"key": 4, "name": "Caf\u00e9", "command": "0d0a41", "baudRate": 7, "parity": 2, "dataBits": 1,
+       "stopBits": 1, "delay": 255,
+       "secondLayer": {"enabled": true, "command": "FF", "baudRate": 0, "parity": 4, "dataBits": 0,
+                       "stopBits": 1, "delay": 9},
+       "links": [{"link": 5, "name": "Bell", "command": "4142", "parity": 3, "delay": {"raw": 300}},
+                 {"link": 3, "dataBits": {"raw": 12}}]},
+      {"key": 1, "command": {"raw": "0D 0A"}}
+    ]})";
+
+    AppDataManager expected(nullptr, nullptr);
+    expected.newData(6, 5);
+    ButtonData* key = expected.getButtonData(4);
+    key->setButtonName(QString("Caf\u00e9"));
+    key->setCommand("0D0A41");
+    UartData settings = uart(7, 2, 1, 1);
+    key->setUartData(&settings);
+    key->setDelayTime(255);
+    key->setSecondLayerEnable(true);
+    key->setSecondLayerCommand("FF");
+    settings = uart(0, 4, 0, 1);
+    key->setSecondLayerUartData(&settings);
+    key->setSecondLayerDelayTime(9);
+    LinkData* link = expected.getDataObject(4, 5);
+    link->setLinkName("Bell");
+    link->setCommand("4142");
+    settings = uart(2, 3, 3, 0);
+    link->setUartData(&settings);
+    link->setDelayTime(300);
+    settings = uart(2, 0, 12, 0);
+    expected.getDataObject(4, 3)->setUartData(&settings);
+    expected.getButtonData(1)->setCommand("0D 0A");
+
+    const Run run = cli({"import", "-", path("out.app")}, json);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QCOMPARE(readFile(path("out.app")), saved(expected));
+}
+
+void TestCli::importRefusesBadJson_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QString>("message");
+
+    auto keys = [](const char* list) { return QByteArray(Header) + list + "}"; };
+    QTest::newRow("not JSON") << QByteArray("{\"format\": \"kvr210c-config\",\n \"version\": 1,,}")
+                              << "line 2, column";
+    QTest::newRow("other format") << QByteArray(R"({"format": "other", "version": 1, "keys": []})") << "format: ";
+    QTest::newRow("newer version") << QByteArray(R"({"format": "kvr210c-config", "version": 2, "keys": []})")
+                                   << "version: ";
+    QTest::newRow("baud rate given in baud")
+        << keys(R"([{"key": 1}, {"key": 2}, {"key": 3, "links": [{"link": 2}, {"link": 3, "baudRate": 9600}]}])")
+        << "keys[2].links[1].baudRate: expected an integer 0 to 7";
+    QTest::newRow("fractional parity") << keys(R"([{"key": 1, "parity": 1.5}])") << "keys[0].parity: ";
+    QTest::newRow("delay over a byte") << keys(R"([{"key": 1, "secondLayer": {"delay": 256}}])")
+                                       << "keys[0].secondLayer.delay: ";
+    QTest::newRow("raw out of 32 bits") << keys(R"([{"key": 1, "stopBits": {"raw": 4294967296}}])")
+                                        << "keys[0].stopBits.raw: ";
+    QTest::newRow("not a hex digit") << keys(R"([{"key": 1, "command": "0D0G"}])")
+                                     << "keys[0].command: \"G\" at position 4";
+    QTest::newRow("separators") << keys(R"([{"key": 1, "command": "0D 0A"}])") << "keys[0].command: ";
+    QTest::newRow("odd digit count") << keys(R"([{"key": 1, "command": "0D0"}])") << "keys[0].command: odd";
+    QTest::newRow("misspelt field") << keys(R"([{"key": 1, "baudrate": 2}])") << "keys[0].baudrate: unknown field";
+    QTest::newRow("name beyond Latin-1") << keys(R"([{"key": 2, "name": "\u20ac"}])") << "keys[0].name: ";
+    QTest::newRow("zero in a name") << keys(R"([{"key": 1, "links": [{"link": 4, "name": "a\u0000b"}]}])")
+                                    << "keys[0].links[0].name: ";
+    QTest::newRow("enabled as text") << keys(R"([{"key": 1, "secondLayer": {"enabled": "yes"}}])")
+                                     << "keys[0].secondLayer.enabled: ";
+    QTest::newRow("key without number") << keys(R"([{"name": "x"}])") << "keys[0].key: missing";
+    QTest::newRow("key 7") << keys(R"([{"key": 7}])") << "keys[0].key: expected an integer 1 to 6";
+    QTest::newRow("key twice") << keys(R"([{"key": 2}, {"key": 2}])") << "keys[1].key: ";
+    QTest::newRow("link 1") << keys(R"([{"key": 1, "links": [{"link": 1}]}])") << "keys[0].links[0].link: ";
+    QTest::newRow("seven keys") << keys(R"([{"key": 1}, {"key": 2}, {"key": 3}, {"key": 4}, {"key": 5},
+                                            {"key": 6}, {"key": 6}])")
+                                << "keys: ";
+}
+
+void TestCli::importRefusesBadJson()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QString, message);
+    QVERIFY(writeFile(path("bad.json"), json));
+
+    // A new file is not made, an old one is left as it was.
+    const Run fresh = cli({"import", path("bad.json"), path("new.app")});
+    QCOMPARE(fresh.exitCode, 1);
+    QVERIFY2(fresh.err.contains(message), qPrintable(fresh.err));
+    QVERIFY(!QFile::exists(path("new.app")));
+
+    QVERIFY(writeFile(path("old.app"), "old contents"));
+    QCOMPARE(cli({"import", path("bad.json"), path("old.app")}).exitCode, 1);
+    QCOMPARE(readFile(path("old.app")), QByteArray("old contents"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);
+}
+
+void TestCli::showListsEveryKey()
+{
+    AppDataManager data(nullptr, nullptr);
+    data.newData(6, 5);
+    ButtonData* key = data.getButtonData(2);
+    key->setButtonName("Door");
+    key->setCommand("0D0A41");
+    UartData settings = uart(7, 2, 2, 1);
+    key->setUartData(&settings);
+    key->setDelayTime(12);
+    key->setSecondLayerEnable(true);
+    key->setSecondLayerCommand("7E20");
+    data.getDataObject(2, 5)->setLinkName("Bell");
+    data.getDataObject(2, 5)->setCommand("4142");
+    QVERIFY(writeFile(path("in.app"), saved(data)));
+
+    const Run run = cli({"show", path("in.app")});
+    QCOMPARE(run.exitCode, 0);
+    const QString text = QString::fromLatin1(run.out);
+    const QStringList keyTwo = text.section("Key 2: Door\n", 1).section("\n\n", 0, 0).split('\n');
+    QCOMPARE(keyTwo, QStringList({
+                         "  First layer: 115200,7-E-2, delay 12 s",
+                         "    hex:   0D 0A 41 (3 bytes)",
+                         "    ascii: ..A",
+                         "  Second layer (enabled): 9600,8-N-1, delay 0 s",
+                         "    hex:   7E 20 (2 bytes)",
+                         "    ascii: ~.",
+                         "  Link 2: Empty: 9600,8-N-1, delay 0 s",
+                         "    command: (none)",
+                         "  Link 3: Empty: 9600,8-N-1, delay 0 s",
+                         "    command: (none)",
+                         "  Link 4: Empty: 9600,8-N-1, delay 0 s",
+                         "    command: (none)",
+                         "  Link 5: Bell: 9600,8-N-1, delay 0 s",
+                         "    hex:   41 42 (2 bytes)",
+                         "    ascii: AB",
+                     }));
+    for (int x = 1; x <= 6; ++x) {
+        QVERIFY(text.contains(QString("Key %1: ").arg(x)));
+    }
+}
+
+void TestCli::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+
+    const QString missing = "/nonexistent/config.app";
+    QTest::newRow("no command") << QStringList() << 2 << "no command";
+    QTest::newRow("unknown command") << QStringList{"erase"} << 2 << "unknown command";
+    QTest::newRow("unknown option") << QStringList{"show", "--fast", "x"} << 2 << "fast";
+    QTest::newRow("missing argument") << QStringList{"show"} << 2 << "show takes file";
+    QTest::newRow("extra argument") << QStringList{"export", "a", "b"} << 2 << "export takes file";
+    QTest::newRow("store without port") << QStringList{"store", "x.app"} << 2 << "--port";
+    QTest::newRow("load without output") << QStringList{"load", "--port", "p"} << 2 << "--output";
+    QTest::newRow("fewer attempts than the editor")
+        << QStringList{"store", "x.app", "--port", "p", "--retries", "5"} << 2 << "--retries";
+    QTest::newRow("shorter time-out than the editor")
+        << QStringList{"load", "-o", "x.app", "--port", "p", "--timeout", "999"} << 2 << "--timeout";
+    QTest::newRow("time-out not a number")
+        << QStringList{"store", "x.app", "--port", "p", "--timeout", "1s"} << 2 << "--timeout";
+    QTest::newRow("no such file") << QStringList{"show", missing} << 1 << missing;
+    QTest::newRow("store of no such file") << QStringList{"store", missing, "--port", "p"} << 1 << missing;
+    QTest::newRow("no such port") << QStringList{"load", "-o", "x.app", "--port", "/nonexistent/tty"} << 1
+                                  << "/nonexistent/tty";
+    QTest::newRow("ports") << QStringList{"ports"} << 0 << "";
+}
+
+void TestCli::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    const Run run = cli(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    if (exitCode == 2) {
+        QVERIFY2(run.err.contains("--help"), qPrintable(run.err));
+    }
+}
+
+void TestCli::helpFollowsTheParserConventions()
+{
+    // A damaged file is refused, not half read.
+    QVERIFY(writeFile(path("damaged.app"), QByteArray::fromHex("0100010001000000")));
+    const Run damaged = cli({"export", path("damaged.app")});
+    QCOMPARE(damaged.exitCode, 1);
+    QVERIFY(damaged.out.isEmpty());
+
+    const Run overview = cli({"--help"});
+    QCOMPARE(overview.exitCode, 0);
+    for (const char* command : {"ports", "show", "export", "import", "store", "load"}) {
+        QVERIFY2(overview.out.contains(QByteArray("  ") + command + "  "), command);
+        const Run help = cli({command, "--help"});
+        QCOMPARE(help.exitCode, 0);
+        const QString text = QString::fromLocal8Bit(help.out);
+        QVERIFY2(text.startsWith("Usage: ") && text.section('\n', 0, 0).contains(QString(" %1").arg(command)),
+                 qPrintable(text));
+        QVERIFY(text.contains("-h, --help"));
+        const bool device = QByteArray(command) == "store" || QByteArray(command) == "load";
+        QCOMPARE(text.contains("--port <port>"), device);
+        QCOMPARE(text.contains("--retries <n>"), device);
+        QCOMPARE(text.contains("--timeout <ms>"), device);
+    }
+    QVERIFY(QString(cli({"import", "--help"}).out).contains("{\"raw\": value}"));
+}
+
+void TestCli::storeThenLoadBringsEveryDeviceFieldBack()
+{
+    AppDataManager program(nullptr, nullptr);
+    program.newData(6, 5);
+    fillDeviceProgram(program);
+    QVERIFY(writeFile(path("program.app"), saved(program)));
+
+    SimulatorProcess sim;
+    QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+    const Run stored = cli({"store", path("program.app"), "--port", sim.portName(), "--retries", "7"});
+    QVERIFY2(stored.exitCode == 0, qPrintable(stored.err));
+    QVERIFY2(stored.err.contains("30 of 30"), qPrintable(stored.err));
+    QVERIFY(sim.waitForLogLine("ISPOK!"));
+    QCOMPARE(sim.logLines().first(), QString("frame KVR210"));
+    QCOMPARE(sim.storedRecords().size(), 36);
+
+    const Run loaded = cli({"load", "--port", sim.portName(), "--output", path("loaded.app"), "--timeout", "1500"});
+    QVERIFY2(loaded.exitCode == 0, qPrintable(loaded.err));
+    QVERIFY2(loaded.err.contains("36 of 36"), qPrintable(loaded.err));
+    AppDataManager back(nullptr, nullptr);
+    back.newData(6, 5);
+    QVERIFY(loadFile(path("loaded.app"), &back));
+    QCOMPARE(deviceFields(back), deviceFields(program));
+    QCOMPARE(back.getButtonData(1)->getButtonName(), QString("Empty"));
+
+    // On top of the file it came from, nothing is lost at all.
+    const Run onBase = cli({"load", "--port", sim.portName(), "-o", path("based.app"), "--base", path("program.app")});
+    QVERIFY2(onBase.exitCode == 0, qPrintable(onBase.err));
+    QCOMPARE(readFile(path("based.app")), readFile(path("program.app")));
+}
+
+void TestCli::storeRefusesOversizedCommandBeforeSending()
+{
+    AppDataManager program(nullptr, nullptr);
+    program.newData(6, 5);
+    program.getDataObject(5, 2)->setCommand(QByteArray(MaxDeviceCommandBytes + 1, 'x').toHex());
+    QVERIFY(writeFile(path("big.app"), saved(program)));
+
+    SimulatorProcess sim;
+    QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+    const Run run = cli({"store", path("big.app"), "--port", sim.portName()});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains("Key 5, link 2") && run.err.contains("247"), qPrintable(run.err));
+    QTest::qWait(200);
+    QCOMPARE(sim.logLines(), QStringList());
+}
+
+void TestCli::deviceFaultsFailWithAMessage_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QStringList>("simulator");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+
+    // The handshake and four records go through, then every echo is wrong.
+    QTest::newRow("wrong echo during store") << "store" << QStringList{"--fault", "corrupt-echo", "--fault-after", "5"}
+                                             << 1 << "Key 1, link 4";
+    QTest::newRow("short echo at the handshake") << "store" << QStringList{"--fault", "short-echo"} << 1
+                                                 << "handshake";
+    QTest::newRow("a few wrong echoes are retried")
+        << "store" << QStringList{"--fault", "corrupt-echo", "--fault-count", "5"} << 0 << "Stored 36";
+    QTest::newRow("device sends 20 of 36 records") << "load" << QStringList{"--records", "20"} << 1
+                                                   << "did not arrive: Key 4, link 2;";
+    QTest::newRow("noise before the records is skipped") << "load" << QStringList{"--fault", "garbage"} << 0
+                                                         << "Loaded 36";
+}
+
+void TestCli::deviceFaultsFailWithAMessage()
+{
+    QFETCH(QString, command);
+    QFETCH(QStringList, simulator);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+
+    AppDataManager program(nullptr, nullptr);
+    program.newData(6, 5);
+    fillDeviceProgram(program);
+    QVERIFY(writeFile(path("program.app"), saved(program)));
+    QVERIFY(writeFile(path("old.app"), "old contents"));
+
+    SimulatorProcess sim;
+    if (command == "load") {
+        QList<QByteArray> records;
+        for (const QString& record : deviceFields(program)) {
+            records << QByteArray::fromHex(record.toLatin1());
+        }
+        QVERIFY(sim.setStoredRecords(records));
+    }
+    QVERIFY2(sim.start(simulator), qPrintable(sim.errorString()));
+    const QStringList arguments = command == "store"
+        ? QStringList{"store", path("program.app"), "--port", sim.portName()}
+        : QStringList{"load", "--port", sim.portName(), "--output", path("old.app")};
+    const Run run = cli(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    if (command == "load") {
+        // Only a complete load replaces the file, and a failed one leaves no temporary behind.
+        QCOMPARE(readFile(path("old.app")) == "old contents", exitCode != 0);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);
+    }
+}
+
+void TestCli::silentDeviceFailsWithinTheRetries()
+{
+    // The one case that waits out every attempt: 6 of 1000 ms.
+    SimulatorProcess sim;
+    QVERIFY2(sim.start({"--fault", "silent"}), qPrintable(sim.errorString()));
+    QVERIFY(writeFile(path("old.app"), "old contents"));
+    const Run run = cli({"load", "--port", sim.portName(), "-o", path("old.app")}, {}, 20000);
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains("handshake failed") && run.err.contains("did not answer"), qPrintable(run.err));
+    QVERIFY2(run.elapsedMs < 6 * 1000 + 3000, qPrintable(QString::number(run.elapsedMs)));
+    QCOMPARE(readFile(path("old.app")), QByteArray("old contents"));
+    QCOMPARE(sim.logLines().count("frame KVR210"), 6);
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
