@@ -169,6 +169,8 @@ void TestCli::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
+    // Relative names on the command lines land here.
+    QVERIFY(QDir::setCurrent(m_dir->path()));
 }
 
 void TestCli::jsonRoundTripIsByteIdentical_data()
