@@ -85,11 +85,12 @@ void AppMainWindow::processComSetting()
         return;
     }
     m_uart->setTimeout(1000);
-    if (!ProgramTransfer(m_dataManager, m_uart).handshake()) {
+    ProgramTransfer transfer(m_dataManager, m_uart);
+    if (!transfer.handshake()) {
         m_uart->close();
         QMessageBox::warning(this, tr("COM Port Setting"),
                              tr("The device does not answer on \"%1\". Check the cable, the power "
-                                "and the port name.").arg(portName));
+                                "and the port name.\n\n%2").arg(portName, transfer.errorString()));
         return;
     }
     m_isConnected = true;
@@ -188,6 +189,12 @@ void AppMainWindow::startToLoadFromDevice()
     reflashDataPanel();
     if (!result.ok) {
         QMessageBox::warning(this, tr("Load Program From Device"), result.error);
+        return;
+    }
+    if (result.records < ProgramTransfer::LoadRecords) {
+        QMessageBox::warning(this, tr("Load Program From Device"),
+                             tr("Only %1 of %2 records arrived from the device; the others keep "
+                                "the values they had.").arg(result.records).arg(ProgramTransfer::LoadRecords));
         return;
     }
     showTransferComplete();

@@ -59,7 +59,7 @@ void TestFileCommands::cleanup()
 
 void TestFileCommands::answerFileDialog(const QString& path)
 {
-    answerNextModal([path](QWidget* modal) {
+    answerNextModal({"QFileDialog"}, [path](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         QVERIFY(dialog);
         if (path.isEmpty()) {
@@ -74,7 +74,7 @@ void TestFileCommands::answerFileDialog(const QString& path)
 
 void TestFileCommands::expectWarning()
 {
-    answerNextModal([this](QWidget* modal) {
+    answerNextModal({"QMessageBox"}, [this](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         QVERIFY(box);
         m_warning = box->windowTitle() + ": " + box->text();

@@ -7,9 +7,11 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -23,16 +25,21 @@ template <typename T> T* child(QWidget* window, const char* name)
     return window->findChild<T*>(QString::fromLatin1(name));
 }
 
-// Answers the next modal dialog (a message box, a file dialog, a question)
-// from the event loop once it is up; `answer` gets the dialog.
-inline void answerNextModal(std::function<void(QWidget*)> answer)
+// Answers the next modal dialog that is of a class or has a name in `kinds` (a
+// message box, a file dialog, the transfer's question) from the event loop
+// once it is up; `answer` gets the dialog. Other modal dialogs, such as a
+// progress dialog, are left alone.
+inline void answerNextModal(const QStringList& kinds, std::function<void(QWidget*)> answer)
 {
     auto* timer = new QTimer(qApp);
     auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, answer, tries] {
+    QObject::connect(timer, &QTimer::timeout, [timer, kinds, answer, tries] {
         QWidget* modal = QApplication::activeModalWidget();
-        const bool up = modal && modal->isVisible();
-        if (up || ++*tries > 250) {
+        const bool up = modal && modal->isVisible()
+            && std::any_of(kinds.begin(), kinds.end(), [modal](const QString& kind) {
+                   return modal->objectName() == kind || modal->inherits(kind.toLatin1().constData());
+               });
+        if (up || ++*tries > 1500) {
             timer->stop();
             timer->deleteLater();
             if (up) {

@@ -1,0 +1,270 @@
+// The window's device link against the simulator: connecting, storing,
+// loading, and the farewell when the window closes.
+#include "appdata.h"
+#include "seriallink.h"
+#include "simulatorprocess.h"
+#include "windowtest.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QtTest>
+
+class TestDeviceWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void connectEnablesTransfers();
+    void portThatCannotOpenIsReported();
+    void silentDeviceIsReported();
+    void storeThenLoadThroughTheMenus();
+    void storeStopsAtTheFirstUnconfirmedRecord();
+    void oversizedCommandIsRefusedBeforeSending();
+    void cancelledConfirmationSendsNothing();
+    void closeSaysGoodbyeOnce();
+    void closeWhileNotConnectedSendsNothing();
+
+private:
+    QAction* action(const char* name) const { return child<QAction>(m_window, name); }
+    // Chooses the port in the COM dialog and accepts it.
+    void connectTo(const QString& port);
+    // Runs a transfer action, confirming it; returns the text of what ended it
+    // (the completion dialog's or a warning's).
+    QString runTransfer(const char* actionName);
+    // The text of the warning that the next call shows.
+    void expectWarning();
+    int countLog(const QString& prefix) const;
+    void fill();
+
+    AppMainWindow* m_window = nullptr;
+    SimulatorProcess* m_sim = nullptr;
+    QString m_warning;
+};
+
+void TestDeviceWindow::init()
+{
+    m_window = new AppMainWindow;
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_sim = new SimulatorProcess;
+    m_warning.clear();
+}
+
+void TestDeviceWindow::cleanup()
+{
+    delete m_window;
+    delete m_sim;
+}
+
+void TestDeviceWindow::connectTo(const QString& port)
+{
+    QDialog* dialog = m_window->comDialog();
+    action("actionCOM_Port_Setting")->trigger();
+    QVERIFY(dialog->isVisible());
+    dialog->findChild<QComboBox*>("portBox")->setEditText(port);
+    dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+}
+
+void TestDeviceWindow::expectWarning()
+{
+    answerNextModal({"QMessageBox"}, [this](QWidget* modal) {
+        m_warning = static_cast<QMessageBox*>(modal)->text();
+        static_cast<QMessageBox*>(modal)->accept();
+    });
+}
+
+QString TestDeviceWindow::runTransfer(const char* actionName)
+{
+    QString ending;
+    answerNextModal({"Question"}, [&ending](QWidget* question) {
+        static_cast<QDialog*>(question)->accept();
+        // Then whatever ends the transfer: the completion dialog or a warning.
+        answerNextModal({"completeDialog", "QMessageBox"}, [&ending](QWidget* end) {
+            if (auto* box = qobject_cast<QMessageBox*>(end)) {
+                ending = "warning: " + box->text();
+            } else {
+                ending = end->findChild<QLabel*>("label_2")->text();
+            }
+            QMetaObject::invokeMethod(end, "accept", Qt::QueuedConnection);
+        });
+    });
+    action(actionName)->trigger();
+    if (!QTest::qWaitFor([&ending] { return !ending.isEmpty(); }, 30000)) {
+        return QStringLiteral("nothing ended the transfer");
+    }
+    return ending;
+}
+
+int TestDeviceWindow::countLog(const QString& prefix) const
+{
+    int count = 0;
+    for (const QString& line : m_sim->logLines()) {
+        count += line.startsWith(prefix);
+    }
+    return count;
+}
+
+void TestDeviceWindow::fill()
+{
+    AppDataManager* data = m_window->dataManager();
+    for (int x = 1; x <= 6; ++x) {
+        for (int y = 1; y <= 5; ++y) {
+            LinkData* r = data->getDataObject(x, y);
+            r->setCommand(QString("%1%2CAFE").arg(x, 2, 10, QChar('0')).arg(y, 2, 10, QChar('0')));
+            r->setDelayTime(10 * x + y);
+            const UartData u{BaudRate((x + y) % 8), Parity((x * y) % 5), DataBits8, StopBits1};
+            r->setUartData(&u);
+        }
+        ButtonData* b = data->getButtonData(x);
+        b->setSecondLayerCommand(QString("5E%1").arg(x, 2, 10, QChar('0')));
+        b->setSecondLayerDelayTime(200 + x);
+        const UartData s{BaudRate(x % 8), Parity(x % 5), DataBits8, StopBits1};
+        b->setSecondLayerUartData(&s);
+    }
+}
+
+void TestDeviceWindow::connectEnablesTransfers()
+{
+    QVERIFY2(m_sim->start(), qPrintable(m_sim->errorString()));
+    connectTo(m_sim->portName());
+    QVERIFY(m_window->isConnected());
+    QVERIFY(action("actionLoad_Program_To_Device")->isEnabled());
+    QVERIFY(action("actionLoad_Program_From_Device")->isEnabled());
+    QCOMPARE(countLog("frame KVR210"), 1);
+    QVERIFY(m_window->statusBar()->currentMessage().contains(m_sim->portName()));
+
+    // The port typed in stays in the box when the dialog opens again.
+    action("actionCOM_Port_Setting")->trigger();
+    QCOMPARE(m_window->comDialog()->findChild<QComboBox*>("portBox")->currentText(), m_sim->portName());
+    m_window->comDialog()->reject();
+}
+
+void TestDeviceWindow::portThatCannotOpenIsReported()
+{
+    expectWarning();
+    connectTo("/dev/no-such-port");
+    QVERIFY(m_warning.contains("/dev/no-such-port"));
+    QVERIFY(!m_window->isConnected());
+    QVERIFY(!action("actionLoad_Program_To_Device")->isEnabled());
+}
+
+void TestDeviceWindow::silentDeviceIsReported()
+{
+    // Connected first, then a device that never answers: the failed second
+    // handshake takes the connection down.
+    QVERIFY(m_sim->start());
+    connectTo(m_sim->portName());
+    QVERIFY(m_window->isConnected());
+    SimulatorProcess silent;
+    QVERIFY(silent.start({"--fault", "silent"}));
+    expectWarning();
+    connectTo(silent.portName());
+    QVERIFY2(m_warning.contains("does not answer"), qPrintable(m_warning));
+    QVERIFY(!m_window->isConnected());
+    QVERIFY(!action("actionLoad_Program_To_Device")->isEnabled());
+    QVERIFY(!action("actionLoad_Program_From_Device")->isEnabled());
+    QVERIFY(!m_window->serialLink()->isOpen());
+}
+
+void TestDeviceWindow::storeThenLoadThroughTheMenus()
+{
+    QVERIFY(m_sim->start());
+    fill();
+    connectTo(m_sim->portName());
+    QCOMPARE(runTransfer("actionLoad_Program_To_Device"), QString("Operation Complete !"));
+    QCOMPARE(countLog("record "), 36);
+    QCOMPARE(m_sim->storedRecords().value({3, 4}), m_window->dataManager()->getDataObject(3, 4)->encapsulation());
+
+    // A new configuration, then the program comes back from the device.
+    action("action_New")->trigger();
+    QVERIFY(m_window->dataManager()->getDataObject(3, 4)->getCommand().isNull());
+    QCOMPARE(runTransfer("actionLoad_Program_From_Device"), QString("Operation Complete !"));
+    AppDataManager* data = m_window->dataManager();
+    QCOMPARE(data->getDataObject(3, 4)->getCommand(), QString("0304CAFE"));
+    QCOMPARE(data->getDataObject(6, 5)->getDelayTime(), 65);
+    QCOMPARE(data->getButtonData(2)->getSecondLayerCommand(), QString("5E02"));
+    QCOMPARE(data->getButtonData(2)->getSecondLayerDelayTime(), 202);
+    UartData u;
+    data->getDataObject(2, 3)->getUartData(&u);
+    QCOMPARE(u.baudRate, BaudRate((2 + 3) % 8));
+    // The window shows what was loaded: the link keys carry the loaded settings.
+    QTest::mouseClick(keyButton(m_window, 2), Qt::LeftButton);
+    QCOMPARE(child<QLineEdit>(m_window, "commandEdit")->text().trimmed(), QString("02  01  CA  FE"));
+    UartData carried;
+    keyButton(m_window, 14)->getUartData(&carried);
+    QCOMPARE(carried.baudRate, u.baudRate);
+    QCOMPARE(countLog("ack "), 36);
+}
+
+void TestDeviceWindow::storeStopsAtTheFirstUnconfirmedRecord()
+{
+    // The handshake and two records go through; every echo after that is wrong.
+    QVERIFY(m_sim->start({"--fault", "corrupt-echo", "--fault-after", "3"}));
+    fill();
+    connectTo(m_sim->portName());
+    const QString ending = runTransfer("actionLoad_Program_To_Device");
+    QVERIFY2(ending.startsWith("warning: Key 1, link 2"), qPrintable(ending));
+    QVERIFY(!ending.contains("Operation Complete"));
+    // Six attempts at the failing record, and nothing after it.
+    QCOMPARE(countLog("record 1 2"), 6);
+    QCOMPARE(countLog("record "), 2 + 6);
+}
+
+void TestDeviceWindow::oversizedCommandIsRefusedBeforeSending()
+{
+    QVERIFY(m_sim->start());
+    connectTo(m_sim->portName());
+    m_window->dataManager()->getDataObject(4, 3)->setCommand(QString("AB").repeated(248));
+    const QString ending = runTransfer("actionLoad_Program_To_Device");
+    QVERIFY2(ending.contains("Key 4, link 3"), qPrintable(ending));
+    QCOMPARE(countLog("record "), 0);
+}
+
+void TestDeviceWindow::cancelledConfirmationSendsNothing()
+{
+    QVERIFY(m_sim->start());
+    connectTo(m_sim->portName());
+    answerNextModal({"Question"}, [](QWidget* question) { static_cast<QDialog*>(question)->reject(); });
+    action("actionLoad_Program_To_Device")->trigger();
+    QTest::qWait(400);
+    QCOMPARE(m_sim->logLines().size(), 1); // the handshake only
+}
+
+void TestDeviceWindow::closeSaysGoodbyeOnce()
+{
+    QVERIFY(m_sim->start());
+    connectTo(m_sim->portName());
+    action("action_Close")->trigger();
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(m_sim->waitForLogLine("ISPOK!"));
+    QTest::qWait(200);
+    QCOMPARE(countLog("ISPOK!"), 1);
+    QVERIFY(!m_window->isConnected());
+    QVERIFY(!m_window->serialLink()->isOpen());
+
+    // The window's own close button while connected says goodbye as well.
+    delete m_window;
+    m_window = new AppMainWindow;
+    m_window->show();
+    connectTo(m_sim->portName());
+    m_window->close();
+    QTRY_COMPARE(countLog("ISPOK!"), 2);
+}
+
+void TestDeviceWindow::closeWhileNotConnectedSendsNothing()
+{
+    QVERIFY(m_sim->start());
+    m_window->close();
+    QTest::qWait(200);
+    QVERIFY(m_sim->logLines().isEmpty());
+}
+
+QTEST_MAIN(TestDeviceWindow)
+#include "tst_devicewindow.moc"
