@@ -24,8 +24,6 @@ AppMainWindow::AppMainWindow()
 AppMainWindow::~AppMainWindow()
 {
     delete m_uart;
-    delete m_comDialog;
-    delete m_uartDialog;
     delete m_dataManager;
     delete m_buttonGroup;
     delete m_linkGroup;

@@ -142,17 +142,23 @@ void AppMainWindow::commandTextEdited(QLineEdit* edit, QLineEdit* counter, QStri
     if (m_formatId != FormatHex) {
         return;
     }
-    const QRegularExpressionMatch gap = gapBeforeByte.match(text);
-    if (gap.hasMatch()) {
-        const int removePos = int(gap.capturedStart());
+    // Closing a gap moves the digits; the cursor stays behind the digits that
+    // stood before it, so typing goes on where it was (also after a click into
+    // the empty part of the field).
+    static const QRegularExpression hexDigit(QStringLiteral("[0-9A-F]"));
+    const int digitsBefore = int(edit->displayText().left(edit->cursorPosition()).count(hexDigit));
+    bool closed = false;
+    if (gapBeforeByte.match(text).hasMatch()) {
         text.remove(longBlankRun);
-        edit->setText(text);
-        edit->setCursorPosition(removePos + 2);
+        closed = true;
     }
     if (emptyFirstGroup.match(text).hasMatch()) {
         text.remove(leadingBlanks);
+        closed = true;
+    }
+    if (closed) {
         edit->setText(text);
-        edit->setCursorPosition(0);
+        edit->setCursorPosition(4 * (digitsBefore / 2) + digitsBefore % 2);
     }
     const int length = int(withoutBlanks(text).length());
     if (length != 0) {

@@ -19,7 +19,8 @@ void AppMainWindow::initializeSerialLink()
     m_uart = nullptr;
     m_isConnected = false;
 
-    m_comDialog = new QDialog;
+    // Owned by the window, so that its window modality holds the window while it is open.
+    m_comDialog = new QDialog(this);
     comUi.setupUi(m_comDialog);
     connect(m_comDialog, &QDialog::accepted, this, &AppMainWindow::processComSetting);
     // The PC side always runs at 9600 baud, 8 data bits, no parity, 1 stop bit.

@@ -81,7 +81,8 @@ void AppMainWindow::initializeUartDialog()
 {
     connect(ui.commandRateDisplay, &QPushButton::clicked, this, &AppMainWindow::modifyUartData);
     connect(ui.secondLayerRateDisplay, &QPushButton::clicked, this, &AppMainWindow::modifySecondLayerUartData);
-    m_uartDialog = new QDialog;
+    // Modal to the window: the selection cannot change while it is open.
+    m_uartDialog = new QDialog(this);
     uartUi.setupUi(m_uartDialog);
     uartUi.dataBitsBox->setEnabled(false);
     connect(m_uartDialog, &QDialog::accepted, this, &AppMainWindow::processUartSetting);

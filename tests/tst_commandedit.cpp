@@ -20,6 +20,7 @@ private slots:
     void emptiedMiddleGroupCloses();
     void emptiedFirstGroupCloses();
     void singleDigitPairsAcrossTheGap();
+    void typingAfterAClickIntoTheEmptyField();
     void deleteKeyClosesGapsToo();
     void clearingLeavesCounter();
     void hexAsciiRoundTrips();
@@ -113,9 +114,26 @@ void TestCommandEdit::singleDigitPairsAcrossTheGap()
     m_edit->setCursorPosition(12);
     backspace(2); // 41 4_ __ 43
     QCOMPARE(visible(), QString("41  44  3"));
+    QCOMPARE(m_edit->cursorPosition(), 5); // behind the three digits before it
     QCOMPARE(m_counter->text(), QString("2"));
     store();
     QCOMPARE(stored(1), QString("41443"));
+}
+
+void TestCommandEdit::typingAfterAClickIntoTheEmptyField()
+{
+    // A click beyond the text puts the cursor in a later group; the bytes
+    // typed there move to the front and typing goes on behind them.
+    for (int start : {4, 20}) {
+        m_window->dataManager()->getDataObject(1, 1)->setCommand(QString());
+        editKey(1);
+        m_edit->setCursorPosition(start);
+        QTest::keyClicks(m_edit, "31323334");
+        QCOMPARE(visible(), QString("31  32  33  34"));
+        QCOMPARE(m_counter->text(), QString("4"));
+        store();
+        QCOMPARE(stored(1), QString("31323334"));
+    }
 }
 
 void TestCommandEdit::deleteKeyClosesGapsToo()
