@@ -156,7 +156,8 @@ QImage Icons::nameCard()
     QPainter p(&image);
     prepare(p);
 
-    const QRectF card(6, 10, 148, 108);
+    // The rename dialog shows the middle 101 rows of the picture: the card keeps inside them.
+    const QRectF card(6, 16, 148, 94);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 40));
     p.drawRoundedRect(card.translated(3, 4), 11, 11);
@@ -182,7 +183,7 @@ QImage Icons::nameCard()
                QStringLiteral("NAME"));
 
     // photo with a person silhouette
-    const QRectF photo(18, 46, 46, 56);
+    const QRectF photo(18, 50, 46, 52);
     p.setPen(QPen(QColor(0x8f, 0x9c, 0xaa), 1.2));
     p.setBrush(QColor(0xdc, 0xe7, 0xf3));
     p.drawRoundedRect(photo, 4, 4);
@@ -190,7 +191,7 @@ QImage Icons::nameCard()
     p.setClipRect(photo.adjusted(1, 1, -1, -1));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x5e, 0x7d, 0x9e));
-    p.drawEllipse(QPointF(photo.center().x(), 66), 10.5, 11.5);
+    p.drawEllipse(QPointF(photo.center().x(), 68), 10.5, 11.5);
     p.drawEllipse(QPointF(photo.center().x(), 104), 20, 20);
     p.restore();
 
@@ -201,7 +202,7 @@ QImage Icons::nameCard()
     const qreal widths[] = {70, 62, 52, 66};
     for (int i = 0; i < 4; ++i) {
         p.setBrush(lineColours[i]);
-        p.drawRoundedRect(QRectF(74, 50 + 14 * i, widths[i], i == 0 ? 7 : 5), 2.5, 2.5);
+        p.drawRoundedRect(QRectF(74, 54 + 13 * i, widths[i], i == 0 ? 7 : 5), 2.5, 2.5);
     }
     return image;
 }
