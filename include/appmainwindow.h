@@ -16,6 +16,7 @@ class AppDataManager;
 class CommandButton;
 class QButtonGroup;
 class QCloseEvent;
+class QLabel;
 class SerialLink;
 
 // The editor's one window: the device drawing, the keys, the data panel, the
@@ -47,6 +48,7 @@ public:
     SerialLink* serialLink() const { return m_uart; }
     QDialog* comDialog() const { return m_comDialog; }
     QDialog* uartDialog() const { return m_uartDialog; }
+    QString connectionText() const;
 
 public slots:
     void processButtonClicked(int id);
@@ -87,7 +89,7 @@ private:
     void initializeSerialLink();
     void initializeUartDialog();
     void refillPortList();
-    void setTransferActionsEnabled(bool enabled);
+    void setConnected(bool connected, const QString& portName = QString());
     void disconnectDevice();
     bool confirmTransfer();
     void showTransferComplete();
@@ -121,6 +123,7 @@ private:
     SerialLink* m_uart = nullptr;
     bool m_isConnected = false;
     bool m_isSecondLayerUartChecked = false;
+    QLabel* m_connectionLabel = nullptr;
 };
 
 #endif // APPMAINWINDOW_H

@@ -4,6 +4,7 @@
 #include "programtransfer.h"
 #include "seriallink.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QSerialPortInfo>
@@ -15,9 +16,11 @@ constexpr int TransferDelayMs = 200;
 
 void AppMainWindow::initializeSerialLink()
 {
-    setTransferActionsEnabled(false);
     m_uart = nullptr;
-    m_isConnected = false;
+    // The connection stays in view: a status-bar message would go with the next menu hover.
+    m_connectionLabel = new QLabel(this);
+    statusBar()->addPermanentWidget(m_connectionLabel);
+    setConnected(false);
 
     // Owned by the window, so that its window modality holds the window while it is open.
     m_comDialog = new QDialog(this);
@@ -56,10 +59,13 @@ void AppMainWindow::refillPortList()
     }
 }
 
-void AppMainWindow::setTransferActionsEnabled(bool enabled)
+void AppMainWindow::setConnected(bool connected, const QString& portName)
 {
-    ui.actionLoad_Program_From_Device->setEnabled(enabled);
-    ui.actionLoad_Program_To_Device->setEnabled(enabled);
+    m_isConnected = connected;
+    ui.actionLoad_Program_From_Device->setEnabled(connected);
+    ui.actionLoad_Program_To_Device->setEnabled(connected);
+    m_connectionLabel->setText(connected ? tr("Connected to the device on %1").arg(portName)
+                                         : tr("Not connected"));
 }
 
 void AppMainWindow::comPortSetting()
@@ -76,8 +82,7 @@ void AppMainWindow::processComSetting()
 {
     delete m_uart;
     m_uart = new SerialLink;
-    m_isConnected = false;
-    setTransferActionsEnabled(false);
+    setConnected(false);
 
     const QString portName = comUi.portBox->currentText().trimmed();
     if (!m_uart->open(portName)) {
@@ -94,9 +99,7 @@ void AppMainWindow::processComSetting()
                                 "and the port name.\n\n%2").arg(portName, transfer.errorString()));
         return;
     }
-    m_isConnected = true;
-    setTransferActionsEnabled(true);
-    statusBar()->showMessage(tr("Connected to the device on %1").arg(portName));
+    setConnected(true, portName);
 }
 
 bool AppMainWindow::uartSendData(QByteArray data)
@@ -111,7 +114,7 @@ void AppMainWindow::disconnectDevice()
     }
     uartSendData(QByteArrayLiteral("ISPOK!"));
     m_uart->close();
-    m_isConnected = false;
+    setConnected(false);
 }
 
 bool AppMainWindow::confirmTransfer()
@@ -199,4 +202,9 @@ void AppMainWindow::startToLoadFromDevice()
         return;
     }
     showTransferComplete();
+}
+
+QString AppMainWindow::connectionText() const
+{
+    return m_connectionLabel->text();
 }

@@ -138,7 +138,7 @@ void TestDeviceWindow::connectEnablesTransfers()
     QVERIFY(action("actionLoad_Program_To_Device")->isEnabled());
     QVERIFY(action("actionLoad_Program_From_Device")->isEnabled());
     QCOMPARE(countLog("frame KVR210"), 1);
-    QVERIFY(m_window->statusBar()->currentMessage().contains(m_sim->portName()));
+    QCOMPARE(m_window->connectionText(), "Connected to the device on " + m_sim->portName());
 
     // The port typed in stays in the box when the dialog opens again.
     action("actionCOM_Port_Setting")->trigger();
@@ -171,6 +171,7 @@ void TestDeviceWindow::silentDeviceIsReported()
     QVERIFY(!action("actionLoad_Program_To_Device")->isEnabled());
     QVERIFY(!action("actionLoad_Program_From_Device")->isEnabled());
     QVERIFY(!m_window->serialLink()->isOpen());
+    QCOMPARE(m_window->connectionText(), QString("Not connected"));
 }
 
 void TestDeviceWindow::storeThenLoadThroughTheMenus()
