@@ -134,9 +134,10 @@ void TestConfigFile::freshFileBytes()
     in.open(QIODevice::ReadOnly);
     QList<int> types;
     while (!in.atEnd()) {
-        const QByteArray h = in.read(16);
-        const qint32 size = qFromLittleEndian<qint32>(h.constData() + 8);
-        types << qFromLittleEndian<qint32>(h.constData() + 12);
+        char header[DataHeaderSize];
+        QCOMPARE(in.read(header, DataHeaderSize), qint64(DataHeaderSize));
+        const qint32 size = qFromLittleEndian<qint32>(header + 8);
+        types << qFromLittleEndian<qint32>(header + 12);
         in.read(size);
     }
     QCOMPARE(types, QList<int>({0, 1, 2, 3, 0, 4, 6, 5, 7}));
