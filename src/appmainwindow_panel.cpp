@@ -2,30 +2,9 @@
 #include "appdata.h"
 #include "appmainwindow.h"
 #include "commandbutton.h"
+#include "uartsettingform.h"
 
 #include <QButtonGroup>
-
-namespace {
-
-UartData uartFromDialog(const Ui_UartSettingBox& form)
-{
-    UartData uart;
-    uart.baudRate = static_cast<BaudRate>(form.baudRateBox->currentIndex());
-    uart.parity = static_cast<Parity>(form.parityBox->currentIndex());
-    uart.dataBits = static_cast<DataBits>(form.dataBitsBox->currentIndex());
-    uart.stopBits = static_cast<StopBits>(form.stopBitsBox->currentIndex());
-    return uart;
-}
-
-void showUartInDialog(Ui_UartSettingBox& form, const UartData& uart)
-{
-    form.baudRateBox->setCurrentIndex(uart.baudRate);
-    form.parityBox->setCurrentIndex(uart.parity);
-    form.dataBitsBox->setCurrentIndex(uart.dataBits);
-    form.stopBitsBox->setCurrentIndex(uart.stopBits);
-}
-
-} // namespace
 
 void AppMainWindow::initializeButtons()
 {
@@ -235,7 +214,7 @@ void AppMainWindow::modifyUartData()
     }
     UartData uart;
     record->getUartData(&uart);
-    showUartInDialog(uartUi, uart);
+    showUartInForm(uartUi, uart);
     m_isSecondLayerUartChecked = false;
     m_uartDialog->show();
 }
@@ -248,14 +227,14 @@ void AppMainWindow::modifySecondLayerUartData()
     }
     UartData uart;
     key->getSecondLayerUartData(&uart);
-    showUartInDialog(uartUi, uart);
+    showUartInForm(uartUi, uart);
     m_isSecondLayerUartChecked = true;
     m_uartDialog->show();
 }
 
 void AppMainWindow::processUartSetting()
 {
-    const UartData uart = uartFromDialog(uartUi);
+    const UartData uart = uartFromForm(uartUi);
     LinkData* record = m_dataManager->getCheckedObject();
     if (!record) {
         return;

@@ -1,4 +1,5 @@
 #include "commandbutton.h"
+#include "uartsettingform.h"
 
 #include <QAction>
 #include <QDebug>
@@ -103,17 +104,11 @@ void CommandButton::changeUartSetting()
 
 void CommandButton::loadUartSetting()
 {
-    ui.baudRateBox->setCurrentIndex(m_uartData.baudRate);
-    ui.parityBox->setCurrentIndex(m_uartData.parity);
-    ui.dataBitsBox->setCurrentIndex(m_uartData.dataBits);
-    ui.stopBitsBox->setCurrentIndex(m_uartData.stopBits);
+    showUartInForm(ui, m_uartData);
 }
 
 void CommandButton::saveUartSetting()
 {
-    m_uartData.baudRate = static_cast<BaudRate>(ui.baudRateBox->currentIndex());
-    m_uartData.parity = static_cast<Parity>(ui.parityBox->currentIndex());
-    m_uartData.dataBits = static_cast<DataBits>(ui.dataBitsBox->currentIndex());
-    m_uartData.stopBits = static_cast<StopBits>(ui.stopBitsBox->currentIndex());
+    m_uartData = uartFromForm(ui);
     emit requestChangeUart(this);
 }
