@@ -87,4 +87,14 @@ bool writeConfigFile(const QString& path, AppDataManager* data, QString* error)
     return true;
 }
 
+bool readConfigFileOrReport(const QString& path, AppDataManager* data)
+{
+    QString error;
+    if (!readConfigFile(path, data, &error)) {
+        printError(error);
+        return false;
+    }
+    return true;
+}
+
 } // namespace Cli

@@ -28,6 +28,8 @@ void makeFreshModel(AppDataManager* data);
 
 // Reads a configuration file into `data`; nothing changes when it fails.
 bool readConfigFile(const QString& path, AppDataManager* data, QString* error);
+// Reads a configuration file into `data`, or says why not on standard error.
+bool readConfigFileOrReport(const QString& path, AppDataManager* data);
 // Writes `data` to `path`; the file is replaced only when it was written completely.
 bool writeConfigFile(const QString& path, AppDataManager* data, QString* error);
 // Refuses to replace anything but a regular file: a save beside a device node

@@ -146,9 +146,7 @@ int store(const QString& configFile, const LinkOptions& options)
 {
     AppDataManager data(nullptr, nullptr);
     makeFreshModel(&data);
-    QString error;
-    if (!readConfigFile(configFile, &data, &error)) {
-        printError(error);
+    if (!readConfigFileOrReport(configFile, &data)) {
         return ExitFailed;
     }
 
@@ -185,11 +183,10 @@ int load(const QString& outputFile, const QString& baseFile, const LinkOptions& 
 {
     AppDataManager data(nullptr, nullptr);
     makeFreshModel(&data);
-    QString error;
-    if (!baseFile.isEmpty() && !readConfigFile(baseFile, &data, &error)) {
-        printError(error);
+    if (!baseFile.isEmpty() && !readConfigFileOrReport(baseFile, &data)) {
         return ExitFailed;
     }
+    QString error;
     // Opened first so an output that cannot be written costs no transfer;
     // nothing replaces the old file until the load is complete.
     if (!isWritableTarget(outputFile, &error)) {

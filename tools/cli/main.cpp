@@ -139,9 +139,7 @@ int exportJson(const QString& file)
 {
     AppDataManager data(nullptr, nullptr);
     makeFreshModel(&data);
-    QString error;
-    if (!readConfigFile(file, &data, &error)) {
-        printError(error);
+    if (!readConfigFileOrReport(file, &data)) {
         return ExitFailed;
     }
     const QByteArray json = ConfigJson::toJsonText(data);
@@ -157,9 +155,7 @@ int show(const QString& file)
 {
     AppDataManager data(nullptr, nullptr);
     makeFreshModel(&data);
-    QString error;
-    if (!readConfigFile(file, &data, &error)) {
-        printError(error);
+    if (!readConfigFileOrReport(file, &data)) {
         return ExitFailed;
     }
     printOut(ConfigText::describe(data));
