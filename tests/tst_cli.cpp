@@ -218,12 +218,13 @@ void TestCli::importWritesWhatTheEditorSaves()
     // out, keys out of order. A field swapped on both ways of the round trip
     // shows here.
     const QByteArray json = QByteArray(Header) + R"([
-      {"key": 4, "name": "Caf\u00e9", "command": "0d0a41", "baudRate": 7, "parity": 2, "dataBits": 1,
+      {"key": 4, "name": "Caf\u00e9", "command": "0d 0A  41 ", "baudRate": 7, "parity": 2, "dataBits": 1,
        "stopBits": 1, "delay": 255,
        "secondLayer": {"enabled": true, "command": "FF", "baudRate": 0, "parity": 4, "dataBits": 0,
                        "stopBits": 1, "delay": 9},
        "links": [{"link": 5, "name": "Bell", "command": "4142", "parity": 3, "delay": {"raw": 300}},
                  {"link": 3, "dataBits": {"raw": 12}}]},
+      {"key": 2, "secondLayer": {"command": " 7e20 41"}},
       {"key": 1, "command": {"raw": "0D 0A"}}
     ]})";
 
@@ -249,6 +250,7 @@ void TestCli::importWritesWhatTheEditorSaves()
     settings = uart(2, 0, 12, 0);
     expected.getDataObject(4, 3)->setUartData(&settings);
     expected.getButtonData(1)->setCommand("0D 0A");
+    expected.getButtonData(2)->setSecondLayerCommand("7E2041");
 
     const Run run = cli({"import", "-", path("out.app")}, json);
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
@@ -276,7 +278,13 @@ void TestCli::importRefusesBadJson_data()
                                         << "keys[0].stopBits.raw: ";
     QTest::newRow("not a hex digit") << keys(R"([{"key": 1, "command": "0D0G"}])")
                                      << "keys[0].command: \"G\" at position 4";
-    QTest::newRow("separators") << keys(R"([{"key": 1, "command": "0D 0A"}])") << "keys[0].command: ";
+    QTest::newRow("blank inside a byte")
+        << keys(R"([{"key": 1}, {"key": 2, "links": [{"link": 5, "command": "0D 0 A"}]}])")
+        << "keys[1].links[0].command: the blank at position 5 splits a byte";
+    QTest::newRow("other separator") << keys(R"([{"key": 1, "command": "0D:0A"}])")
+                                     << "keys[0].command: \":\" at position 3";
+    QTest::newRow("tab between pairs") << keys(R"([{"key": 1, "secondLayer": {"command": "0D\t0A"}}])")
+                                       << "keys[0].secondLayer.command: ";
     QTest::newRow("odd digit count") << keys(R"([{"key": 1, "command": "0D0"}])") << "keys[0].command: odd";
     QTest::newRow("misspelt field") << keys(R"([{"key": 1, "baudrate": 2}])") << "keys[0].baudrate: unknown field";
     QTest::newRow("name beyond Latin-1") << keys(R"([{"key": 2, "name": "\u20ac"}])") << "keys[0].name: ";
