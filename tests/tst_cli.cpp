@@ -150,6 +150,7 @@ private slots:
     void importWritesWhatTheEditorSaves();
     void importRefusesBadJson_data();
     void importRefusesBadJson();
+    void importRefusesEndlessInput();
     void showListsEveryKey();
     void commandLine_data();
     void commandLine();
@@ -317,6 +318,35 @@ void TestCli::importRefusesBadJson()
     QCOMPARE(cli({"import", path("bad.json"), path("old.app")}).exitCode, 1);
     QCOMPARE(readFile(path("old.app")), QByteArray("old contents"));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);
+}
+
+void TestCli::importRefusesEndlessInput()
+{
+    // Standard input that never ends.
+    QProcess process;
+    process.setStandardInputFile(QStringLiteral("/dev/zero"));
+    process.start(QStringLiteral(KVR_CLI_PATH), {"import", "-", path("out.app")});
+    QVERIFY(process.waitForStarted(5000));
+    const bool finished = process.waitForFinished(20000);
+    if (!finished) {
+        process.kill();
+        process.waitForFinished(3000);
+    }
+    QVERIFY2(finished, "import kept reading an endless stream");
+    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY2(err.contains("<stdin>: ") && err.contains("larger than 4194304 bytes"), qPrintable(err));
+
+    // A device node or a pipe given by name is not even opened: a pipe without a writer would block.
+    QVERIFY(QProcess::execute("mkfifo", {path("pipe.json")}) == 0);
+    for (const QString& input : {QStringLiteral("/dev/zero"), path("pipe.json")}) {
+        const Run run = cli({"import", input, path("out.app")}, {}, 20000);
+        QVERIFY2(run.finished, qPrintable(input));
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(input + " is not a regular file"), qPrintable(run.err));
+    }
+    QVERIFY(!QFile::exists(path("out.app")));
 }
 
 void TestCli::showListsEveryKey()

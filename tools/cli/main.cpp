@@ -2,6 +2,7 @@
 // command line, for programming many devices alike and for keeping
 // configurations as text.
 #include "appdata.h"
+#include "boundedread.h"
 #include "clicommon.h"
 #include "configjson.h"
 #include "configtext.h"
@@ -164,18 +165,26 @@ int show(const QString& file)
 
 int importJson(const QString& jsonFile, const QString& file)
 {
-    QFile input;
     const bool fromStdin = jsonFile == QLatin1String("-");
-    const bool opened = fromStdin ? input.open(stdin, QIODevice::ReadOnly)
-                                  : (input.setFileName(jsonFile), input.open(QIODevice::ReadOnly));
-    if (!opened) {
-        printError(QStringLiteral("%1: %2").arg(jsonFile, input.errorString()));
+    QByteArray text;
+    QString error;
+    bool read = false;
+    if (fromStdin) {
+        QFile input;
+        read = input.open(stdin, QIODevice::ReadOnly) && readBounded(&input, MaxUserFileBytes, &text, &error);
+        if (!input.isOpen()) {
+            error = input.errorString();
+        }
+        error = QStringLiteral("<stdin>: %1").arg(error);
+    } else {
+        read = readBounded(jsonFile, MaxUserFileBytes, &text, &error);
+    }
+    if (!read) {
+        printError(QStringLiteral("%1; nothing was written").arg(error));
         return ExitFailed;
     }
-    const QByteArray text = input.readAll();
     AppDataManager data(nullptr, nullptr);
     makeFreshModel(&data);
-    QString error;
     if (!ConfigJson::fromJson(text, &data, &error)) {
         printError(QStringLiteral("%1: %2; nothing was written").arg(fromStdin ? QStringLiteral("<stdin>") : jsonFile,
                                                                       error));
