@@ -152,6 +152,7 @@ private slots:
     void importRefusesBadJson();
     void importRefusesEndlessInput();
     void showListsEveryKey();
+    void diffListsDifferingFields();
     void commandLine_data();
     void commandLine();
     void helpFollowsTheParserConventions();
@@ -391,6 +392,40 @@ void TestCli::showListsEveryKey()
     }
 }
 
+void TestCli::diffListsDifferingFields()
+{
+    AppDataManager program(nullptr, nullptr);
+    program.newData(6, 5);
+    fillDeviceProgram(program);
+    addFileOnlyValues(program);
+    QVERIFY(writeFile(path("a.app"), saved(program)));
+    QVERIFY(writeFile(path("same.app"), saved(program)));
+    program.getDataObject(4, 2)->setLinkName("Bell");
+    program.getButtonData(5)->setSecondLayerDelayTime(9);
+    QVERIFY(writeFile(path("b.app"), saved(program)));
+
+    const Run same = cli({"diff", "a.app", "same.app"});
+    QCOMPARE(same.exitCode, 0);
+    QCOMPARE(same.out, QByteArray());
+
+    const Run different = cli({"diff", "a.app", "b.app"});
+    QCOMPARE(different.exitCode, 1);
+    QCOMPARE(different.out, QByteArray("Key 4, link 2: name \"Link 4.2\" -> \"Bell\"\n"
+                                       "Key 5, second layer: delay 245 -> 9\n"));
+    QCOMPARE(cli({"diff", "b.app", "a.app"}).out, QByteArray("Key 4, link 2: name \"Bell\" -> \"Link 4.2\"\n"
+                                                             "Key 5, second layer: delay 9 -> 245\n"));
+
+    // As diff(1), a file that cannot be read is trouble, not a difference.
+    QVERIFY(writeFile(path("damaged.app"), readFile(path("a.app")).left(100)));
+    for (const QStringList& files : {QStringList{"a.app", "missing.app"}, QStringList{"damaged.app", "a.app"}}) {
+        const Run trouble = cli(QStringList{"diff"} + files);
+        QCOMPARE(trouble.exitCode, 2);
+        QVERIFY(trouble.out.isEmpty());
+        QVERIFY2(trouble.err.contains(files.contains("missing.app") ? "missing.app" : "damaged.app"),
+                 qPrintable(trouble.err));
+    }
+}
+
 void TestCli::commandLine_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -403,6 +438,7 @@ void TestCli::commandLine_data()
     QTest::newRow("unknown option") << QStringList{"show", "--fast", "x"} << 2 << "fast";
     QTest::newRow("missing argument") << QStringList{"show"} << 2 << "show takes file";
     QTest::newRow("extra argument") << QStringList{"export", "a", "b"} << 2 << "export takes file";
+    QTest::newRow("diff of one file") << QStringList{"diff", "a"} << 2 << "diff takes a b";
     QTest::newRow("store without port") << QStringList{"store", "x.app"} << 2 << "--port";
     QTest::newRow("load without output") << QStringList{"load", "--port", "p"} << 2 << "--output";
     QTest::newRow("fewer attempts than the editor")
@@ -441,7 +477,7 @@ void TestCli::helpFollowsTheParserConventions()
 
     const Run overview = cli({"--help"});
     QCOMPARE(overview.exitCode, 0);
-    for (const char* command : {"ports", "show", "export", "import", "store", "load"}) {
+    for (const char* command : {"ports", "show", "export", "import", "diff", "store", "load"}) {
         QVERIFY2(overview.out.contains(QByteArray("  ") + command + "  "), command);
         const Run help = cli({command, "--help"});
         QCOMPARE(help.exitCode, 0);

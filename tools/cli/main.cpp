@@ -4,6 +4,7 @@
 #include "appdata.h"
 #include "boundedread.h"
 #include "clicommon.h"
+#include "configcompare.h"
 #include "configjson.h"
 #include "configtext.h"
 #include "devicecommands.h"
@@ -42,6 +43,9 @@ const QList<Command>& commands()
          {QStringLiteral("The JSON file (- for standard input)."),
           QStringLiteral("The configuration file to write (replaced only when complete).")},
          false},
+        {QStringLiteral("diff"), QStringLiteral("List every field in which two configuration files differ."),
+         {QStringLiteral("a"), QStringLiteral("b")},
+         {QStringLiteral("The first configuration file."), QStringLiteral("The second configuration file.")}, false},
         {QStringLiteral("store"),
          QStringLiteral("Store a configuration file to the device."),
          {QStringLiteral("file")}, {QStringLiteral("The configuration file.")}, true},
@@ -94,6 +98,22 @@ QString details(const QString& name)
                    "record and the reason are named there and the exit code is 1.\n")
             .arg(MaxDeviceCommandBytes)
             + minimums;
+    }
+    if (name == QLatin1String("load")) {
+        return QStringLiteral(
+                   "\n\nShakes hands with the device, asks for its program, acknowledges each record and\n"
+                   "ends with \"ISPOK!\". The output is written only when all 36 records arrived;\n"
+                   "otherwise an existing file is left as it was. The device does not keep names, data\n"
+                   "bits, stop bits or the second-layer switches: they come from --base, or are those\n"
+                   "of a new configuration.\n")
+            + minimums;
+    }
+    if (name == QLatin1String("diff")) {
+        return QStringLiteral(
+            "\n\nCompares every field a configuration file holds, also those the device does not\n"
+            "keep (names, data bits, stop bits, second-layer switches), and prints a line per\n"
+            "differing field in a fixed order: \"Key 2, link 3: delay 3 -> 5\". As diff(1): exit\n"
+            "code 0 when they are equal, 1 when they differ, 2 when a file cannot be read.");
     }
     if (name == QLatin1String("load")) {
         return QStringLiteral(
@@ -197,6 +217,27 @@ int importJson(const QString& jsonFile, const QString& file)
     return ExitOk;
 }
 
+// As diff(1): 0 equal, 1 different, 2 trouble.
+int diffFiles(const QString& fileA, const QString& fileB)
+{
+    AppDataManager a(nullptr, nullptr);
+    AppDataManager b(nullptr, nullptr);
+    makeFreshModel(&a);
+    makeFreshModel(&b);
+    if (!readConfigFileOrReport(fileA, &a) || !readConfigFileOrReport(fileB, &b)) {
+        return 2;
+    }
+    const QList<ConfigComparison::Difference> differences =
+        ConfigComparison(a, b, ConfigComparison::Scope::File).differences();
+    QString text;
+    for (const ConfigComparison::Difference& difference : differences) {
+        text += QStringLiteral("%1: %2 %3 -> %4\n")
+                    .arg(difference.record, difference.fieldName, difference.valueA, difference.valueB);
+    }
+    printOut(text);
+    return differences.isEmpty() ? 0 : 1;
+}
+
 int runCommand(const Command& command, const QStringList& arguments)
 {
     QCommandLineParser parser;
@@ -286,6 +327,9 @@ int runCommand(const Command& command, const QStringList& arguments)
     if (command.name == QLatin1String("import")) {
         return importJson(positional.at(0), positional.at(1));
     }
+    if (command.name == QLatin1String("diff")) {
+        return diffFiles(positional.at(0), positional.at(1));
+    }
     if (command.name == QLatin1String("store")) {
         return DeviceCommands::store(positional.at(0), link);
     }
@@ -315,7 +359,7 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(overview());
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("ports, show, export, import, store or load."),
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("ports, show, export, import, diff, store or load."),
                                  QStringLiteral("<command> [options] [arguments]"));
     parser.parse(app.arguments());
     const QStringList positional = parser.positionalArguments();
