@@ -161,6 +161,9 @@ private slots:
     void deviceFaultsFailWithAMessage_data();
     void deviceFaultsFailWithAMessage();
     void silentDeviceFailsWithinTheRetries();
+    void storeToSeveralPortsAtOnce();
+    void verifyNamesWhatTheDeviceHoldsOtherwise();
+    void verifyFailsWhenRecordsAreMissing();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -449,6 +452,15 @@ void TestCli::commandLine_data()
         << QStringList{"store", "x.app", "--port", "p", "--timeout", "1s"} << 2 << "--timeout";
     QTest::newRow("no such file") << QStringList{"show", missing} << 1 << missing;
     QTest::newRow("store of no such file") << QStringList{"store", missing, "--port", "p"} << 1 << missing;
+    QTest::newRow("verify of two ports") << QStringList{"verify", "x.app", "--port", "a,b"} << 2
+                                         << "verify takes one --port";
+    QTest::newRow("load of two ports") << QStringList{"load", "-o", "x.app", "--port", "a", "--port", "b"} << 2
+                                       << "load takes one --port";
+    QTest::newRow("a port twice") << QStringList{"store", "x.app", "--port", "a,b", "--port", "a"} << 2
+                                  << "the port a is given twice";
+    QTest::newRow("an empty port") << QStringList{"store", "x.app", "--port", "a,,b"} << 2 << "empty port";
+    QTest::newRow("verify after a load") << QStringList{"load", "-o", "x.app", "--port", "a", "--verify"} << 2
+                                         << "verify";
     QTest::newRow("no such port") << QStringList{"load", "-o", "x.app", "--port", "/nonexistent/tty"} << 1
                                   << "/nonexistent/tty";
     QTest::newRow("ports") << QStringList{"ports"} << 0 << "";
@@ -477,7 +489,7 @@ void TestCli::helpFollowsTheParserConventions()
 
     const Run overview = cli({"--help"});
     QCOMPARE(overview.exitCode, 0);
-    for (const char* command : {"ports", "show", "export", "import", "diff", "store", "load"}) {
+    for (const char* command : {"ports", "show", "export", "import", "diff", "store", "verify", "load"}) {
         QVERIFY2(overview.out.contains(QByteArray("  ") + command + "  "), command);
         const Run help = cli({command, "--help"});
         QCOMPARE(help.exitCode, 0);
@@ -485,7 +497,7 @@ void TestCli::helpFollowsTheParserConventions()
         QVERIFY2(text.startsWith("Usage: ") && text.section('\n', 0, 0).contains(QString(" %1").arg(command)),
                  qPrintable(text));
         QVERIFY(text.contains("-h, --help"));
-        const bool device = QByteArray(command) == "store" || QByteArray(command) == "load";
+        const bool device = QByteArrayList{"store", "verify", "load"}.contains(command);
         QCOMPARE(text.contains("--port <port>"), device);
         QCOMPARE(text.contains("--retries <n>"), device);
         QCOMPARE(text.contains("--timeout <ms>"), device);
@@ -504,7 +516,9 @@ void TestCli::storeThenLoadBringsEveryDeviceFieldBack()
     QVERIFY2(sim.start(), qPrintable(sim.errorString()));
     const Run stored = cli({"store", path("program.app"), "--port", sim.portName(), "--retries", "7"});
     QVERIFY2(stored.exitCode == 0, qPrintable(stored.err));
-    QVERIFY2(stored.err.contains("30 of 30"), qPrintable(stored.err));
+    // Progress counts the records the device gets, second layers included.
+    QVERIFY2(stored.err.contains(sim.portName() + ": stored 36 of 36 records"), qPrintable(stored.err));
+    QCOMPARE(stored.out, (sim.portName() + "  stored\n").toLocal8Bit());
     QVERIFY(sim.waitForLogLine("ISPOK!"));
     QCOMPARE(sim.logLines().first(), QString("frame KVR210"));
     QCOMPARE(sim.storedRecords().size(), 36);
@@ -553,7 +567,7 @@ void TestCli::deviceFaultsFailWithAMessage_data()
     QTest::newRow("short echo at the handshake") << "store" << QStringList{"--fault", "short-echo"} << 1
                                                  << "handshake";
     QTest::newRow("a few wrong echoes are retried")
-        << "store" << QStringList{"--fault", "corrupt-echo", "--fault-count", "5"} << 0 << "Stored 36";
+        << "store" << QStringList{"--fault", "corrupt-echo", "--fault-count", "5"} << 0 << "stored 36 of 36";
     QTest::newRow("device sends 20 of 36 records") << "load" << QStringList{"--records", "20"} << 1
                                                    << "did not arrive: Key 4, link 2;";
     QTest::newRow("noise before the records is skipped") << "load" << QStringList{"--fault", "garbage"} << 0
@@ -608,6 +622,188 @@ void TestCli::silentDeviceFailsWithinTheRetries()
     QVERIFY2(run.elapsedMs < 6 * 1000 + 3000, qPrintable(QString::number(run.elapsedMs)));
     QCOMPARE(readFile(path("old.app")), QByteArray("old contents"));
     QCOMPARE(sim.logLines().count("frame KVR210"), 6);
+}
+
+namespace {
+
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
+// The device records a simulator holds, as hex in the order of deviceFields() once sorted.
+QStringList heldRecords(const SimulatorProcess& sim)
+{
+    QStringList records;
+    for (const QByteArray& record : sim.storedRecords()) {
+        records << QString::fromLatin1(record.toHex());
+    }
+    return sorted(records);
+}
+
+QList<QJsonObject> reportLines(const QString& file)
+{
+    QList<QJsonObject> objects;
+    for (const QByteArray& line : readFile(file).split('\n')) {
+        if (line.isEmpty()) {
+            continue;
+        }
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(line, &error);
+        if (error.error != QJsonParseError::NoError || !document.isObject()) {
+            qWarning("not a JSON object: %s", line.constData());
+            return {};
+        }
+        objects << document.object();
+    }
+    return objects;
+}
+
+QDateTime reportTime(const QJsonObject& line, const char* field)
+{
+    return QDateTime::fromString(line.value(field).toString(), Qt::ISODateWithMs);
+}
+
+} // namespace
+
+void TestCli::storeToSeveralPortsAtOnce()
+{
+    AppDataManager program(nullptr, nullptr);
+    program.newData(6, 5);
+    fillDeviceProgram(program);
+    QVERIFY(writeFile(path("program.app"), saved(program)));
+
+    // Paced, so that each store takes long enough to see them overlap.
+    SimulatorProcess first, faulty, last;
+    QVERIFY2(first.start({"--pace"}), qPrintable(first.errorString()));
+    QVERIFY2(faulty.start({"--fault", "corrupt-echo", "--fault-after", "9"}), qPrintable(faulty.errorString()));
+    QVERIFY2(last.start({"--pace"}), qPrintable(last.errorString()));
+    const QStringList ports{first.portName(), faulty.portName(), last.portName()};
+
+    // A report that cannot be written stops the run before any device hears of it.
+    QVERIFY(QDir(m_dir->path()).mkdir("folder"));
+    const Run refused = cli({"store", "program.app", "--port", ports.join(','), "--report", "folder"});
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(refused.err.contains("folder is not a regular file"), qPrintable(refused.err));
+    QTest::qWait(200);
+    QCOMPARE(first.logLines(), QStringList());
+
+    const Run run = cli({"store", "program.app", "--port", ports.at(0) + "," + ports.at(1), "--port", ports.at(2),
+                         "--verify", "--report", "log.jsonl"},
+                        {}, 60000);
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(heldRecords(first), sorted(deviceFields(program)));
+    QCOMPARE(heldRecords(last), sorted(deviceFields(program)));
+
+    const QStringList summary = QString::fromLocal8Bit(run.out).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(summary.size(), 3);
+    QCOMPARE(summary.at(0), ports.at(0) + "  stored, verified");
+    QVERIFY2(summary.at(1).startsWith(ports.at(1) + "  failed: Key 2, link 2 was not confirmed"),
+             qPrintable(summary.at(1)));
+    QCOMPARE(summary.at(2), ports.at(2) + "  stored, verified");
+    for (const QString& line : run.err.split('\n', Qt::SkipEmptyParts)) {
+        QVERIFY2(line.startsWith(ports.at(0) + ": ") || line.startsWith(ports.at(1) + ": ")
+                     || line.startsWith(ports.at(2) + ": "),
+                 qPrintable(line));
+    }
+    for (const QString& port : {ports.at(0), ports.at(2)}) {
+        QVERIFY2(run.err.contains(port + ": stored 36 of 36 records\n"), qPrintable(run.err));
+        QVERIFY2(run.err.contains(port + ": verified"), qPrintable(run.err));
+    }
+    QVERIFY2(run.err.contains(ports.at(1) + ": failed: Key 2, link 2"), qPrintable(run.err));
+
+    const QList<QJsonObject> report = reportLines(path("log.jsonl"));
+    QCOMPARE(report.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(report[i]["port"].toString(), ports.at(i));
+        QCOMPARE(report[i]["file"].toString(), QString("program.app"));
+        QVERIFY(reportTime(report[i], "start").isValid());
+        QVERIFY(reportTime(report[i], "start") <= reportTime(report[i], "end"));
+        QCOMPARE(report[i]["differences"].toArray().size(), 0);
+    }
+    for (int i : {0, 2}) {
+        QCOMPARE(report[i]["result"].toString(), QString("stored, verified"));
+        QCOMPARE(report[i]["records"].toInt(), 36);
+        QVERIFY(report[i]["error"].isNull());
+    }
+    QCOMPARE(report[1]["result"].toString(), QString("failed"));
+    QCOMPARE(report[1]["records"].toInt(), 9 - 1);
+    QVERIFY(report[1]["error"].toString().startsWith("Key 2, link 2 was not confirmed"));
+    // At once, not one after the other: the two good stores overlap.
+    QVERIFY(reportTime(report[0], "start") < reportTime(report[2], "end"));
+    QVERIFY(reportTime(report[2], "start") < reportTime(report[0], "end"));
+}
+
+void TestCli::verifyNamesWhatTheDeviceHoldsOtherwise()
+{
+    AppDataManager program(nullptr, nullptr);
+    program.newData(6, 5);
+    fillDeviceProgram(program);
+    QVERIFY(writeFile(path("program.app"), saved(program)));
+
+    // Records in the order of deviceFields(): per key its five records, then its second layer.
+    QList<QByteArray> records;
+    for (const QString& record : deviceFields(program)) {
+        records << QByteArray::fromHex(record.toLatin1());
+    }
+    records[0][records[0].size() - 1] = 0x0B;   // key 1's command ends in 0B, not 0A
+    records[2 * 6 + 1][10] = 99;                // key 3, link 2: delay
+    records[4 * 6 + 5][9] = ParityMark;         // key 5, second layer: parity
+    SimulatorProcess sim;
+    QVERIFY(sim.setStoredRecords(records));
+    QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+
+    const Run different = cli({"verify", "program.app", "--port", sim.portName(), "--report", "log.jsonl"});
+    QCOMPARE(different.exitCode, 1);
+    QCOMPARE(QString::fromLocal8Bit(different.out).split('\n', Qt::SkipEmptyParts),
+             QStringList({"Key 1: command 01010D0B on the device, 01010D0A in the file",
+                          "Key 3, link 2: delay 99 on the device, 134 in the file",
+                          "Key 5, second layer: parity mark on the device, odd in the file"}));
+    // Verify only reads: the device keeps what it had.
+    QCOMPARE(sim.storedRecords().value({3, 2}).at(10), char(99));
+
+    QCOMPARE(cli({"store", "program.app", "--port", sim.portName()}).exitCode, 0);
+    const Run equal = cli({"verify", "program.app", "--port", sim.portName(), "--report", "log.jsonl"});
+    QVERIFY2(equal.exitCode == 0, qPrintable(equal.err));
+    QCOMPARE(equal.out, QByteArray());
+    QVERIFY2(equal.err.contains(sim.portName() + "  verified"), qPrintable(equal.err));
+
+    // Appended, one line per run.
+    const QList<QJsonObject> report = reportLines(path("log.jsonl"));
+    QCOMPARE(report.size(), 2);
+    QCOMPARE(report[0]["command"].toString(), QString("verify"));
+    QCOMPARE(report[0]["result"].toString(), QString("different"));
+    QCOMPARE(report[0]["records"].toInt(), 36);
+    const QJsonArray differences = report[0]["differences"].toArray();
+    QCOMPARE(differences.size(), 3);
+    QCOMPARE(differences[1].toObject(), QJsonObject({{"record", "Key 3, link 2"},
+                                                     {"field", "delay"},
+                                                     {"device", "99"},
+                                                     {"file", "134"}}));
+    QCOMPARE(report[1]["result"].toString(), QString("verified"));
+    QCOMPARE(report[1]["differences"].toArray().size(), 0);
+}
+
+void TestCli::verifyFailsWhenRecordsAreMissing()
+{
+    // The device holds a new configuration, as does the file, but sends only 20 records:
+    // the rest are unknown, not equal.
+    AppDataManager program(nullptr, nullptr);
+    program.newData(6, 5);
+    QVERIFY(writeFile(path("program.app"), saved(program)));
+    QList<QByteArray> records;
+    for (const QString& record : deviceFields(program)) {
+        records << QByteArray::fromHex(record.toLatin1());
+    }
+    SimulatorProcess sim;
+    QVERIFY(sim.setStoredRecords(records));
+    QVERIFY2(sim.start({"--records", "20"}), qPrintable(sim.errorString()));
+    const Run run = cli({"verify", "program.app", "--port", sim.portName()});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains("did not arrive: Key 4, link 2;"), qPrintable(run.err));
+    QCOMPARE(run.out, QByteArray());
 }
 
 QTEST_GUILESS_MAIN(TestCli)

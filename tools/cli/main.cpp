@@ -47,7 +47,10 @@ const QList<Command>& commands()
          {QStringLiteral("a"), QStringLiteral("b")},
          {QStringLiteral("The first configuration file."), QStringLiteral("The second configuration file.")}, false},
         {QStringLiteral("store"),
-         QStringLiteral("Store a configuration file to the device."),
+         QStringLiteral("Store a configuration file to one device or to several at once."),
+         {QStringLiteral("file")}, {QStringLiteral("The configuration file.")}, true},
+        {QStringLiteral("verify"),
+         QStringLiteral("Compare the device's program with a configuration file."),
          {QStringLiteral("file")}, {QStringLiteral("The configuration file.")}, true},
         {QStringLiteral("load"),
          QStringLiteral("Load the device's program into a configuration file."),
@@ -90,23 +93,30 @@ QString details(const QString& name)
     if (name == QLatin1String("export") || name == QLatin1String("import")) {
         return QStringLiteral("\n\n") + ConfigJson::formatDescription();
     }
+    const QString report = QStringLiteral(
+        "--report appends one JSON object a line per port: port, command, file, start and end\n"
+        "(ISO 8601, UTC), result, records, differences and error.\n");
     if (name == QLatin1String("store")) {
         return QStringLiteral(
                    "\n\nShakes hands with the device, sends every record (36) and checks its echo, and ends\n"
                    "with \"ISPOK!\". A configuration with a command longer than %1 bytes is refused\n"
-                   "before anything is sent. Progress goes to standard error; when a step fails, the\n"
-                   "record and the reason are named there and the exit code is 1.\n")
-            .arg(MaxDeviceCommandBytes)
-            + minimums;
+                   "before anything is sent. --port may be given several times or as a list\n"
+                   "(--port ttyUSB0,ttyUSB1): all devices are programmed at once, up to %2. Progress goes\n"
+                   "to standard error, a line per port and step; at the end standard output has a line\n"
+                   "per port (\"ttyUSB0  stored, verified\"). With --verify each device is then read\n"
+                   "back and compared with the file. The exit code is 0 only when every port succeeded.\n")
+                   .arg(MaxDeviceCommandBytes)
+                   .arg(DeviceCommands::MaxPorts)
+            + report + minimums;
     }
-    if (name == QLatin1String("load")) {
+    if (name == QLatin1String("verify")) {
         return QStringLiteral(
-                   "\n\nShakes hands with the device, asks for its program, acknowledges each record and\n"
-                   "ends with \"ISPOK!\". The output is written only when all 36 records arrived;\n"
-                   "otherwise an existing file is left as it was. The device does not keep names, data\n"
-                   "bits, stop bits or the second-layer switches: they come from --base, or are those\n"
-                   "of a new configuration.\n")
-            + minimums;
+                   "\n\nReads the device's program (as load does) and compares it with the file in what the\n"
+                   "device keeps: each command, baud rate, parity and delay, also of the second layers.\n"
+                   "Each difference is a line on standard output (\"Key 3, link 2: command 0D0A on the\n"
+                   "device, 0D0B in the file\"). Exit code 0 when they are equal, 1 when they differ or\n"
+                   "the device failed.\n")
+            + report + minimums;
     }
     if (name == QLatin1String("diff")) {
         return QStringLiteral(
@@ -238,6 +248,30 @@ int diffFiles(const QString& fileA, const QString& fileB)
     return differences.isEmpty() ? 0 : 1;
 }
 
+// The ports of --port, given several times or as comma-separated lists.
+bool portList(const QStringList& values, QStringList* ports, QString* error)
+{
+    for (const QString& value : values) {
+        for (const QString& item : value.split(QLatin1Char(','))) {
+            const QString port = item.trimmed();
+            if (port.isEmpty()) {
+                *error = QStringLiteral("--port \"%1\" names an empty port").arg(value);
+                return false;
+            }
+            if (ports->contains(port)) {
+                *error = QStringLiteral("the port %1 is given twice").arg(port);
+                return false;
+            }
+            ports->append(port);
+        }
+    }
+    if (ports->size() > DeviceCommands::MaxPorts) {
+        *error = QStringLiteral("at most %1 ports at once").arg(DeviceCommands::MaxPorts);
+        return false;
+    }
+    return true;
+}
+
 int runCommand(const Command& command, const QStringList& arguments)
 {
     QCommandLineParser parser;
@@ -247,9 +281,18 @@ int runCommand(const Command& command, const QStringList& arguments)
     for (int i = 0; i < command.arguments.size(); ++i) {
         parser.addPositionalArgument(command.arguments.at(i), command.argumentHelp.at(i));
     }
-    const QCommandLineOption portOption({QStringLiteral("p"), QStringLiteral("port")},
-                                        QStringLiteral("The serial port (a name from \"ports\", or a path)."),
-                                        QStringLiteral("port"));
+    const bool isStore = command.name == QLatin1String("store");
+    const QCommandLineOption portOption(
+        {QStringLiteral("p"), QStringLiteral("port")},
+        isStore ? QStringLiteral("A serial port (a name from \"ports\", or a path); several by repeating the "
+                                 "option or as a comma-separated list.")
+                : QStringLiteral("The serial port (a name from \"ports\", or a path)."),
+        QStringLiteral("port"));
+    const QCommandLineOption verifyOption(QStringLiteral("verify"),
+                                          QStringLiteral("Read each device back after storing and compare."));
+    const QCommandLineOption reportOption(QStringLiteral("report"),
+                                          QStringLiteral("Append a JSON line per port to this file."),
+                                          QStringLiteral("file.jsonl"));
     const QCommandLineOption retriesOption(
         QStringLiteral("retries"),
         QStringLiteral("Attempts per message before it counts as failed (%1 to %2, default %1).")
@@ -280,6 +323,12 @@ int runCommand(const Command& command, const QStringList& arguments)
         parser.addOption(outputOption);
         parser.addOption(baseOption);
     }
+    if (isStore) {
+        parser.addOption(verifyOption);
+    }
+    if (isStore || command.name == QLatin1String("verify")) {
+        parser.addOption(reportOption);
+    }
     parser.setApplicationDescription(command.summary + details(command.name));
 
     if (!parser.parse(arguments)) {
@@ -299,11 +348,20 @@ int runCommand(const Command& command, const QStringList& arguments)
 
     DeviceCommands::LinkOptions link;
     if (command.device) {
-        link.port = parser.value(portOption);
-        if (link.port.isEmpty()) {
+        QString error;
+        if (!parser.isSet(portOption)) {
             return usageError(QStringLiteral("%1 needs --port").arg(command.name), command.name);
         }
-        QString error;
+        if (!portList(parser.values(portOption), &link.ports, &error)) {
+            return usageError(error, command.name);
+        }
+        if (!isStore && link.ports.size() != 1) {
+            return usageError(QStringLiteral("%1 takes one --port").arg(command.name), command.name);
+        }
+        link.port = link.ports.constFirst();
+        if (isStore || command.name == QLatin1String("verify")) {
+            link.reportFile = parser.value(reportOption);
+        }
         if (!boundedNumber(parser, retriesOption, DeviceCommands::MinAttempts, DeviceCommands::MaxAttempts,
                            &link.attempts, &error)
             || !boundedNumber(parser, timeoutOption, DeviceCommands::MinTimeoutMs, DeviceCommands::MaxTimeoutMs,
@@ -330,8 +388,11 @@ int runCommand(const Command& command, const QStringList& arguments)
     if (command.name == QLatin1String("diff")) {
         return diffFiles(positional.at(0), positional.at(1));
     }
-    if (command.name == QLatin1String("store")) {
-        return DeviceCommands::store(positional.at(0), link);
+    if (isStore) {
+        return DeviceCommands::store(positional.at(0), link, parser.isSet(verifyOption));
+    }
+    if (command.name == QLatin1String("verify")) {
+        return DeviceCommands::verify(positional.at(0), link);
     }
     return DeviceCommands::load(parser.value(outputOption), parser.value(baseOption), link);
 }
@@ -359,7 +420,7 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(overview());
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("ports, show, export, import, diff, store or load."),
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("ports, show, export, import, diff, store, verify or load."),
                                  QStringLiteral("<command> [options] [arguments]"));
     parser.parse(app.arguments());
     const QStringList positional = parser.positionalArguments();
