@@ -164,6 +164,7 @@ private slots:
     void storeToSeveralPortsAtOnce();
     void verifyNamesWhatTheDeviceHoldsOtherwise();
     void verifyFailsWhenRecordsAreMissing();
+    void bashCompletion();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -804,6 +805,76 @@ void TestCli::verifyFailsWhenRecordsAreMissing()
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains("did not arrive: Key 4, link 2;"), qPrintable(run.err));
     QCOMPARE(run.out, QByteArray());
+}
+
+namespace {
+
+// What the completion offers for a command line whose last word is being typed.
+QStringList completions(const QStringList& words)
+{
+    const QString script = QStringLiteral(
+        "source \"$1\" || exit 3; shift; COMP_WORDS=(\"$@\"); COMP_CWORD=$(($# - 1)); _kvr210c_cli; "
+        "printf '%s\\n' \"${COMPREPLY[@]}\"");
+    QProcess bash;
+    bash.start(QStringLiteral("bash"), QStringList{"-c", script, "bash", KVR_CLI_COMPLETION} + words);
+    if (!bash.waitForFinished(10000) || bash.exitCode() != 0) {
+        bash.kill();
+        qWarning("bash failed: %s", bash.readAllStandardError().constData());
+        return {"(failed)"};
+    }
+    return sorted(QString::fromLocal8Bit(bash.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts));
+}
+
+// The long options that "--help" of a command lists, but for Qt's own.
+QStringList helpOptions(const QString& command)
+{
+    const QString help = QString::fromLocal8Bit(cli({command, "--help"}).out);
+    QStringList options;
+    const QRegularExpression line(QStringLiteral("^  (?:-\\w, )?(--[\\w-]+)"), QRegularExpression::MultilineOption);
+    for (auto match = line.globalMatch(help); match.hasNext();) {
+        const QString option = match.next().captured(1);
+        if (option != "--help-all") {
+            options << option;
+        }
+    }
+    return sorted(options);
+}
+
+} // namespace
+
+void TestCli::bashCompletion()
+{
+    // The commands and options are those the program has.
+    QStringList commands;
+    const QRegularExpression commandLine(QStringLiteral("^  (\\w+)  "), QRegularExpression::MultilineOption);
+    const QString overview = QString::fromLocal8Bit(cli({"--help"}).out).section("Commands:\n", 1).section("\n\n", 0, 0);
+    for (auto match = commandLine.globalMatch(overview); match.hasNext();) {
+        commands << match.next().captured(1);
+    }
+    QCOMPARE(commands.size(), 8);
+    QCOMPARE(completions({"kvr210c-cli", ""}), sorted(commands));
+    QCOMPARE(completions({"kvr210c-cli", "st"}), QStringList{"store"});
+    for (const QString& command : commands) {
+        QCOMPARE(completions({"kvr210c-cli", command, "--"}), helpOptions(command));
+    }
+
+    // Ports as "ports" lists them, from the program as it was typed.
+    QVERIFY(writeFile(path("fake-cli"), "#!/bin/sh\n"
+                                        "test \"$1\" = ports && printf '/dev/ttyFAKE0\\tAdapter\\n"
+                                        "/dev/ttyFAKE1\\tAdapter\\n/dev/other\\t(no description)\\n'\n"));
+    QVERIFY(QFile::setPermissions(path("fake-cli"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const QString fake = path("fake-cli");
+    QCOMPARE(completions({fake, "verify", "x.app", "--port", "/dev/tty"}),
+             QStringList({"/dev/ttyFAKE0", "/dev/ttyFAKE1"}));
+    QCOMPARE(completions({fake, "store", "x.app", "-p", "/dev/ttyFAKE0,/dev/o"}),
+             QStringList{"/dev/ttyFAKE0,/dev/other"});
+    QCOMPARE(completions({fake, "load", "--port", ""}).size(), 3);
+
+    // Files everywhere else, but nothing for numbers.
+    QVERIFY(writeFile(path("program.app"), "x"));
+    QCOMPARE(completions({"kvr210c-cli", "diff", "program.app", "prog"}), QStringList{"program.app"});
+    QCOMPARE(completions({"kvr210c-cli", "store", "--report", "prog"}), QStringList{"program.app"});
+    QCOMPARE(completions({"kvr210c-cli", "store", "--retries", ""}), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestCli)
