@@ -771,9 +771,22 @@ void TestCli::verifyNamesWhatTheDeviceHoldsOtherwise()
     QCOMPARE(equal.out, QByteArray());
     QVERIFY2(equal.err.contains(sim.portName() + "  verified"), qPrintable(equal.err));
 
+    // A file can hold a delay that a device's byte cannot: stored, but not what the file says.
+    program.getDataObject(1, 5)->setDelayTime(300);
+    QVERIFY(writeFile(path("long-delay.app"), saved(program)));
+    const Run stored = cli({"store", "long-delay.app", "--port", sim.portName(), "--verify", "--report", "log.jsonl"});
+    QCOMPARE(stored.exitCode, 1);
+    QCOMPARE(QString::fromLocal8Bit(stored.out),
+             sim.portName() + "  stored, 1 difference: Key 1, link 5: delay 44 on the device, 300 in the file\n");
+    QVERIFY2(stored.err.contains(sim.portName() + ": Key 1, link 5: delay 44 on the device, 300 in the file\n"),
+             qPrintable(stored.err));
+
     // Appended, one line per run.
     const QList<QJsonObject> report = reportLines(path("log.jsonl"));
-    QCOMPARE(report.size(), 2);
+    QCOMPARE(report.size(), 3);
+    QCOMPARE(report[2]["command"].toString(), QString("store"));
+    QCOMPARE(report[2]["result"].toString(), QString("different"));
+    QCOMPARE(report[2]["differences"].toArray().size(), 1);
     QCOMPARE(report[0]["command"].toString(), QString("verify"));
     QCOMPARE(report[0]["result"].toString(), QString("different"));
     QCOMPARE(report[0]["records"].toInt(), 36);
