@@ -150,7 +150,9 @@ private slots:
     void importWritesWhatTheEditorSaves();
     void importRefusesBadJson_data();
     void importRefusesBadJson();
+    void importRefusesEndlessInput();
     void showListsEveryKey();
+    void diffListsDifferingFields();
     void commandLine_data();
     void commandLine();
     void helpFollowsTheParserConventions();
@@ -159,6 +161,10 @@ private slots:
     void deviceFaultsFailWithAMessage_data();
     void deviceFaultsFailWithAMessage();
     void silentDeviceFailsWithinTheRetries();
+    void storeToSeveralPortsAtOnce();
+    void verifyNamesWhatTheDeviceHoldsOtherwise();
+    void verifyFailsWhenRecordsAreMissing();
+    void bashCompletion();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -218,12 +224,13 @@ void TestCli::importWritesWhatTheEditorSaves()
     // out, keys out of order. A field swapped on both ways of the round trip
     // shows here.
     const QByteArray json = QByteArray(Header) + R"([
-      {"key": 4, "name": "Caf\u00e9", "command": "0d0a41", "baudRate": 7, "parity": 2, "dataBits": 1,
+      {"key": 4, "name": "Caf\u00e9", "command": "0d 0A  41 ", "baudRate": 7, "parity": 2, "dataBits": 1,
        "stopBits": 1, "delay": 255,
        "secondLayer": {"enabled": true, "command": "FF", "baudRate": 0, "parity": 4, "dataBits": 0,
                        "stopBits": 1, "delay": 9},
        "links": [{"link": 5, "name": "Bell", "command": "4142", "parity": 3, "delay": {"raw": 300}},
                  {"link": 3, "dataBits": {"raw": 12}}]},
+      {"key": 2, "secondLayer": {"command": " 7e20 41"}},
       {"key": 1, "command": {"raw": "0D 0A"}}
     ]})";
 
@@ -249,6 +256,7 @@ void TestCli::importWritesWhatTheEditorSaves()
     settings = uart(2, 0, 12, 0);
     expected.getDataObject(4, 3)->setUartData(&settings);
     expected.getButtonData(1)->setCommand("0D 0A");
+    expected.getButtonData(2)->setSecondLayerCommand("7E2041");
 
     const Run run = cli({"import", "-", path("out.app")}, json);
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
@@ -276,7 +284,13 @@ void TestCli::importRefusesBadJson_data()
                                         << "keys[0].stopBits.raw: ";
     QTest::newRow("not a hex digit") << keys(R"([{"key": 1, "command": "0D0G"}])")
                                      << "keys[0].command: \"G\" at position 4";
-    QTest::newRow("separators") << keys(R"([{"key": 1, "command": "0D 0A"}])") << "keys[0].command: ";
+    QTest::newRow("blank inside a byte")
+        << keys(R"([{"key": 1}, {"key": 2, "links": [{"link": 5, "command": "0D 0 A"}]}])")
+        << "keys[1].links[0].command: the blank at position 5 splits a byte";
+    QTest::newRow("other separator") << keys(R"([{"key": 1, "command": "0D:0A"}])")
+                                     << "keys[0].command: \":\" at position 3";
+    QTest::newRow("tab between pairs") << keys(R"([{"key": 1, "secondLayer": {"command": "0D\t0A"}}])")
+                                       << "keys[0].secondLayer.command: ";
     QTest::newRow("odd digit count") << keys(R"([{"key": 1, "command": "0D0"}])") << "keys[0].command: odd";
     QTest::newRow("misspelt field") << keys(R"([{"key": 1, "baudrate": 2}])") << "keys[0].baudrate: unknown field";
     QTest::newRow("name beyond Latin-1") << keys(R"([{"key": 2, "name": "\u20ac"}])") << "keys[0].name: ";
@@ -309,6 +323,35 @@ void TestCli::importRefusesBadJson()
     QCOMPARE(cli({"import", path("bad.json"), path("old.app")}).exitCode, 1);
     QCOMPARE(readFile(path("old.app")), QByteArray("old contents"));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);
+}
+
+void TestCli::importRefusesEndlessInput()
+{
+    // Standard input that never ends.
+    QProcess process;
+    process.setStandardInputFile(QStringLiteral("/dev/zero"));
+    process.start(QStringLiteral(KVR_CLI_PATH), {"import", "-", path("out.app")});
+    QVERIFY(process.waitForStarted(5000));
+    const bool finished = process.waitForFinished(20000);
+    if (!finished) {
+        process.kill();
+        process.waitForFinished(3000);
+    }
+    QVERIFY2(finished, "import kept reading an endless stream");
+    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY2(err.contains("<stdin>: ") && err.contains("larger than 4194304 bytes"), qPrintable(err));
+
+    // A device node or a pipe given by name is not even opened: a pipe without a writer would block.
+    QVERIFY(QProcess::execute("mkfifo", {path("pipe.json")}) == 0);
+    for (const QString& input : {QStringLiteral("/dev/zero"), path("pipe.json")}) {
+        const Run run = cli({"import", input, path("out.app")}, {}, 20000);
+        QVERIFY2(run.finished, qPrintable(input));
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(input + " is not a regular file"), qPrintable(run.err));
+    }
+    QVERIFY(!QFile::exists(path("out.app")));
 }
 
 void TestCli::showListsEveryKey()
@@ -353,6 +396,40 @@ void TestCli::showListsEveryKey()
     }
 }
 
+void TestCli::diffListsDifferingFields()
+{
+    AppDataManager program(nullptr, nullptr);
+    program.newData(6, 5);
+    fillDeviceProgram(program);
+    addFileOnlyValues(program);
+    QVERIFY(writeFile(path("a.app"), saved(program)));
+    QVERIFY(writeFile(path("same.app"), saved(program)));
+    program.getDataObject(4, 2)->setLinkName("Bell");
+    program.getButtonData(5)->setSecondLayerDelayTime(9);
+    QVERIFY(writeFile(path("b.app"), saved(program)));
+
+    const Run same = cli({"diff", "a.app", "same.app"});
+    QCOMPARE(same.exitCode, 0);
+    QCOMPARE(same.out, QByteArray());
+
+    const Run different = cli({"diff", "a.app", "b.app"});
+    QCOMPARE(different.exitCode, 1);
+    QCOMPARE(different.out, QByteArray("Key 4, link 2: name \"Link 4.2\" -> \"Bell\"\n"
+                                       "Key 5, second layer: delay 245 -> 9\n"));
+    QCOMPARE(cli({"diff", "b.app", "a.app"}).out, QByteArray("Key 4, link 2: name \"Bell\" -> \"Link 4.2\"\n"
+                                                             "Key 5, second layer: delay 9 -> 245\n"));
+
+    // As diff(1), a file that cannot be read is trouble, not a difference.
+    QVERIFY(writeFile(path("damaged.app"), readFile(path("a.app")).left(100)));
+    for (const QStringList& files : {QStringList{"a.app", "missing.app"}, QStringList{"damaged.app", "a.app"}}) {
+        const Run trouble = cli(QStringList{"diff"} + files);
+        QCOMPARE(trouble.exitCode, 2);
+        QVERIFY(trouble.out.isEmpty());
+        QVERIFY2(trouble.err.contains(files.contains("missing.app") ? "missing.app" : "damaged.app"),
+                 qPrintable(trouble.err));
+    }
+}
+
 void TestCli::commandLine_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -365,6 +442,7 @@ void TestCli::commandLine_data()
     QTest::newRow("unknown option") << QStringList{"show", "--fast", "x"} << 2 << "fast";
     QTest::newRow("missing argument") << QStringList{"show"} << 2 << "show takes file";
     QTest::newRow("extra argument") << QStringList{"export", "a", "b"} << 2 << "export takes file";
+    QTest::newRow("diff of one file") << QStringList{"diff", "a"} << 2 << "diff takes a b";
     QTest::newRow("store without port") << QStringList{"store", "x.app"} << 2 << "--port";
     QTest::newRow("load without output") << QStringList{"load", "--port", "p"} << 2 << "--output";
     QTest::newRow("fewer attempts than the editor")
@@ -375,6 +453,15 @@ void TestCli::commandLine_data()
         << QStringList{"store", "x.app", "--port", "p", "--timeout", "1s"} << 2 << "--timeout";
     QTest::newRow("no such file") << QStringList{"show", missing} << 1 << missing;
     QTest::newRow("store of no such file") << QStringList{"store", missing, "--port", "p"} << 1 << missing;
+    QTest::newRow("verify of two ports") << QStringList{"verify", "x.app", "--port", "a,b"} << 2
+                                         << "verify takes one --port";
+    QTest::newRow("load of two ports") << QStringList{"load", "-o", "x.app", "--port", "a", "--port", "b"} << 2
+                                       << "load takes one --port";
+    QTest::newRow("a port twice") << QStringList{"store", "x.app", "--port", "a,b", "--port", "a"} << 2
+                                  << "the port a is given twice";
+    QTest::newRow("an empty port") << QStringList{"store", "x.app", "--port", "a,,b"} << 2 << "empty port";
+    QTest::newRow("verify after a load") << QStringList{"load", "-o", "x.app", "--port", "a", "--verify"} << 2
+                                         << "verify";
     QTest::newRow("no such port") << QStringList{"load", "-o", "x.app", "--port", "/nonexistent/tty"} << 1
                                   << "/nonexistent/tty";
     QTest::newRow("ports") << QStringList{"ports"} << 0 << "";
@@ -403,7 +490,7 @@ void TestCli::helpFollowsTheParserConventions()
 
     const Run overview = cli({"--help"});
     QCOMPARE(overview.exitCode, 0);
-    for (const char* command : {"ports", "show", "export", "import", "store", "load"}) {
+    for (const char* command : {"ports", "show", "export", "import", "diff", "store", "verify", "load"}) {
         QVERIFY2(overview.out.contains(QByteArray("  ") + command + "  "), command);
         const Run help = cli({command, "--help"});
         QCOMPARE(help.exitCode, 0);
@@ -411,7 +498,7 @@ void TestCli::helpFollowsTheParserConventions()
         QVERIFY2(text.startsWith("Usage: ") && text.section('\n', 0, 0).contains(QString(" %1").arg(command)),
                  qPrintable(text));
         QVERIFY(text.contains("-h, --help"));
-        const bool device = QByteArray(command) == "store" || QByteArray(command) == "load";
+        const bool device = QByteArrayList{"store", "verify", "load"}.contains(command);
         QCOMPARE(text.contains("--port <port>"), device);
         QCOMPARE(text.contains("--retries <n>"), device);
         QCOMPARE(text.contains("--timeout <ms>"), device);
@@ -430,7 +517,9 @@ void TestCli::storeThenLoadBringsEveryDeviceFieldBack()
     QVERIFY2(sim.start(), qPrintable(sim.errorString()));
     const Run stored = cli({"store", path("program.app"), "--port", sim.portName(), "--retries", "7"});
     QVERIFY2(stored.exitCode == 0, qPrintable(stored.err));
-    QVERIFY2(stored.err.contains("30 of 30"), qPrintable(stored.err));
+    // Progress counts the records the device gets, second layers included.
+    QVERIFY2(stored.err.contains(sim.portName() + ": stored 36 of 36 records"), qPrintable(stored.err));
+    QCOMPARE(stored.out, (sim.portName() + "  stored\n").toLocal8Bit());
     QVERIFY(sim.waitForLogLine("ISPOK!"));
     QCOMPARE(sim.logLines().first(), QString("frame KVR210"));
     QCOMPARE(sim.storedRecords().size(), 36);
@@ -479,7 +568,7 @@ void TestCli::deviceFaultsFailWithAMessage_data()
     QTest::newRow("short echo at the handshake") << "store" << QStringList{"--fault", "short-echo"} << 1
                                                  << "handshake";
     QTest::newRow("a few wrong echoes are retried")
-        << "store" << QStringList{"--fault", "corrupt-echo", "--fault-count", "5"} << 0 << "Stored 36";
+        << "store" << QStringList{"--fault", "corrupt-echo", "--fault-count", "5"} << 0 << "stored 36 of 36";
     QTest::newRow("device sends 20 of 36 records") << "load" << QStringList{"--records", "20"} << 1
                                                    << "did not arrive: Key 4, link 2;";
     QTest::newRow("noise before the records is skipped") << "load" << QStringList{"--fault", "garbage"} << 0
@@ -534,6 +623,271 @@ void TestCli::silentDeviceFailsWithinTheRetries()
     QVERIFY2(run.elapsedMs < 6 * 1000 + 3000, qPrintable(QString::number(run.elapsedMs)));
     QCOMPARE(readFile(path("old.app")), QByteArray("old contents"));
     QCOMPARE(sim.logLines().count("frame KVR210"), 6);
+}
+
+namespace {
+
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
+// The device records a simulator holds, as hex in the order of deviceFields() once sorted.
+QStringList heldRecords(const SimulatorProcess& sim)
+{
+    QStringList records;
+    for (const QByteArray& record : sim.storedRecords()) {
+        records << QString::fromLatin1(record.toHex());
+    }
+    return sorted(records);
+}
+
+QList<QJsonObject> reportLines(const QString& file)
+{
+    QList<QJsonObject> objects;
+    for (const QByteArray& line : readFile(file).split('\n')) {
+        if (line.isEmpty()) {
+            continue;
+        }
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(line, &error);
+        if (error.error != QJsonParseError::NoError || !document.isObject()) {
+            qWarning("not a JSON object: %s", line.constData());
+            return {};
+        }
+        objects << document.object();
+    }
+    return objects;
+}
+
+QDateTime reportTime(const QJsonObject& line, const char* field)
+{
+    return QDateTime::fromString(line.value(field).toString(), Qt::ISODateWithMs);
+}
+
+} // namespace
+
+void TestCli::storeToSeveralPortsAtOnce()
+{
+    AppDataManager program(nullptr, nullptr);
+    program.newData(6, 5);
+    fillDeviceProgram(program);
+    QVERIFY(writeFile(path("program.app"), saved(program)));
+
+    // Paced, so that each store takes long enough to see them overlap.
+    SimulatorProcess first, faulty, last;
+    QVERIFY2(first.start({"--pace"}), qPrintable(first.errorString()));
+    QVERIFY2(faulty.start({"--fault", "corrupt-echo", "--fault-after", "9"}), qPrintable(faulty.errorString()));
+    QVERIFY2(last.start({"--pace"}), qPrintable(last.errorString()));
+    const QStringList ports{first.portName(), faulty.portName(), last.portName()};
+
+    // A report that cannot be written stops the run before any device hears of it.
+    QVERIFY(QDir(m_dir->path()).mkdir("folder"));
+    const Run refused = cli({"store", "program.app", "--port", ports.join(','), "--report", "folder"});
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(refused.err.contains("folder is not a regular file"), qPrintable(refused.err));
+    QTest::qWait(200);
+    QCOMPARE(first.logLines(), QStringList());
+
+    const Run run = cli({"store", "program.app", "--port", ports.at(0) + "," + ports.at(1), "--port", ports.at(2),
+                         "--verify", "--report", "log.jsonl"},
+                        {}, 60000);
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(heldRecords(first), sorted(deviceFields(program)));
+    QCOMPARE(heldRecords(last), sorted(deviceFields(program)));
+
+    const QStringList summary = QString::fromLocal8Bit(run.out).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(summary.size(), 3);
+    QCOMPARE(summary.at(0), ports.at(0) + "  stored, verified");
+    QVERIFY2(summary.at(1).startsWith(ports.at(1) + "  failed: Key 2, link 2 was not confirmed"),
+             qPrintable(summary.at(1)));
+    QCOMPARE(summary.at(2), ports.at(2) + "  stored, verified");
+    for (const QString& line : run.err.split('\n', Qt::SkipEmptyParts)) {
+        QVERIFY2(line.startsWith(ports.at(0) + ": ") || line.startsWith(ports.at(1) + ": ")
+                     || line.startsWith(ports.at(2) + ": "),
+                 qPrintable(line));
+    }
+    for (const QString& port : {ports.at(0), ports.at(2)}) {
+        QVERIFY2(run.err.contains(port + ": stored 36 of 36 records\n"), qPrintable(run.err));
+        QVERIFY2(run.err.contains(port + ": verified"), qPrintable(run.err));
+    }
+    QVERIFY2(run.err.contains(ports.at(1) + ": failed: Key 2, link 2"), qPrintable(run.err));
+
+    const QList<QJsonObject> report = reportLines(path("log.jsonl"));
+    QCOMPARE(report.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(report[i]["port"].toString(), ports.at(i));
+        QCOMPARE(report[i]["file"].toString(), QString("program.app"));
+        QVERIFY(reportTime(report[i], "start").isValid());
+        QVERIFY(reportTime(report[i], "start") <= reportTime(report[i], "end"));
+        QCOMPARE(report[i]["differences"].toArray().size(), 0);
+    }
+    for (int i : {0, 2}) {
+        QCOMPARE(report[i]["result"].toString(), QString("stored, verified"));
+        QCOMPARE(report[i]["records"].toInt(), 36);
+        QVERIFY(report[i]["error"].isNull());
+    }
+    QCOMPARE(report[1]["result"].toString(), QString("failed"));
+    QCOMPARE(report[1]["records"].toInt(), 9 - 1);
+    QVERIFY(report[1]["error"].toString().startsWith("Key 2, link 2 was not confirmed"));
+    // At once, not one after the other: the two good stores overlap.
+    QVERIFY(reportTime(report[0], "start") < reportTime(report[2], "end"));
+    QVERIFY(reportTime(report[2], "start") < reportTime(report[0], "end"));
+}
+
+void TestCli::verifyNamesWhatTheDeviceHoldsOtherwise()
+{
+    AppDataManager program(nullptr, nullptr);
+    program.newData(6, 5);
+    fillDeviceProgram(program);
+    QVERIFY(writeFile(path("program.app"), saved(program)));
+
+    // Records in the order of deviceFields(): per key its five records, then its second layer.
+    QList<QByteArray> records;
+    for (const QString& record : deviceFields(program)) {
+        records << QByteArray::fromHex(record.toLatin1());
+    }
+    records[0][records[0].size() - 1] = 0x0B;   // key 1's command ends in 0B, not 0A
+    records[2 * 6 + 1][10] = 99;                // key 3, link 2: delay
+    records[4 * 6 + 5][9] = ParityMark;         // key 5, second layer: parity
+    SimulatorProcess sim;
+    QVERIFY(sim.setStoredRecords(records));
+    QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+
+    const Run different = cli({"verify", "program.app", "--port", sim.portName(), "--report", "log.jsonl"});
+    QCOMPARE(different.exitCode, 1);
+    QCOMPARE(QString::fromLocal8Bit(different.out).split('\n', Qt::SkipEmptyParts),
+             QStringList({"Key 1: command 01010D0B on the device, 01010D0A in the file",
+                          "Key 3, link 2: delay 99 on the device, 134 in the file",
+                          "Key 5, second layer: parity mark on the device, odd in the file"}));
+    // Verify only reads: the device keeps what it had.
+    QCOMPARE(sim.storedRecords().value({3, 2}).at(10), char(99));
+
+    QCOMPARE(cli({"store", "program.app", "--port", sim.portName()}).exitCode, 0);
+    const Run equal = cli({"verify", "program.app", "--port", sim.portName(), "--report", "log.jsonl"});
+    QVERIFY2(equal.exitCode == 0, qPrintable(equal.err));
+    QCOMPARE(equal.out, QByteArray());
+    QVERIFY2(equal.err.contains(sim.portName() + "  verified"), qPrintable(equal.err));
+
+    // A file can hold a delay that a device's byte cannot: stored, but not what the file says.
+    program.getDataObject(1, 5)->setDelayTime(300);
+    QVERIFY(writeFile(path("long-delay.app"), saved(program)));
+    const Run stored = cli({"store", "long-delay.app", "--port", sim.portName(), "--verify", "--report", "log.jsonl"});
+    QCOMPARE(stored.exitCode, 1);
+    QCOMPARE(QString::fromLocal8Bit(stored.out),
+             sim.portName() + "  stored, 1 difference: Key 1, link 5: delay 44 on the device, 300 in the file\n");
+    QVERIFY2(stored.err.contains(sim.portName() + ": Key 1, link 5: delay 44 on the device, 300 in the file\n"),
+             qPrintable(stored.err));
+
+    // Appended, one line per run.
+    const QList<QJsonObject> report = reportLines(path("log.jsonl"));
+    QCOMPARE(report.size(), 3);
+    QCOMPARE(report[2]["command"].toString(), QString("store"));
+    QCOMPARE(report[2]["result"].toString(), QString("different"));
+    QCOMPARE(report[2]["differences"].toArray().size(), 1);
+    QCOMPARE(report[0]["command"].toString(), QString("verify"));
+    QCOMPARE(report[0]["result"].toString(), QString("different"));
+    QCOMPARE(report[0]["records"].toInt(), 36);
+    const QJsonArray differences = report[0]["differences"].toArray();
+    QCOMPARE(differences.size(), 3);
+    QCOMPARE(differences[1].toObject(), QJsonObject({{"record", "Key 3, link 2"},
+                                                     {"field", "delay"},
+                                                     {"device", "99"},
+                                                     {"file", "134"}}));
+    QCOMPARE(report[1]["result"].toString(), QString("verified"));
+    QCOMPARE(report[1]["differences"].toArray().size(), 0);
+}
+
+void TestCli::verifyFailsWhenRecordsAreMissing()
+{
+    // The device holds a new configuration, as does the file, but sends only 20 records:
+    // the rest are unknown, not equal.
+    AppDataManager program(nullptr, nullptr);
+    program.newData(6, 5);
+    QVERIFY(writeFile(path("program.app"), saved(program)));
+    QList<QByteArray> records;
+    for (const QString& record : deviceFields(program)) {
+        records << QByteArray::fromHex(record.toLatin1());
+    }
+    SimulatorProcess sim;
+    QVERIFY(sim.setStoredRecords(records));
+    QVERIFY2(sim.start({"--records", "20"}), qPrintable(sim.errorString()));
+    const Run run = cli({"verify", "program.app", "--port", sim.portName()});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains("did not arrive: Key 4, link 2;"), qPrintable(run.err));
+    QCOMPARE(run.out, QByteArray());
+}
+
+namespace {
+
+// What the completion offers for a command line whose last word is being typed.
+QStringList completions(const QStringList& words)
+{
+    const QString script = QStringLiteral(
+        "source \"$1\" || exit 3; shift; COMP_WORDS=(\"$@\"); COMP_CWORD=$(($# - 1)); _kvr210c_cli; "
+        "printf '%s\\n' \"${COMPREPLY[@]}\"");
+    QProcess bash;
+    bash.start(QStringLiteral("bash"), QStringList{"-c", script, "bash", KVR_CLI_COMPLETION} + words);
+    if (!bash.waitForFinished(10000) || bash.exitCode() != 0) {
+        bash.kill();
+        qWarning("bash failed: %s", bash.readAllStandardError().constData());
+        return {"(failed)"};
+    }
+    return sorted(QString::fromLocal8Bit(bash.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts));
+}
+
+// The long options that "--help" of a command lists, but for Qt's own.
+QStringList helpOptions(const QString& command)
+{
+    const QString help = QString::fromLocal8Bit(cli({command, "--help"}).out);
+    QStringList options;
+    const QRegularExpression line(QStringLiteral("^  (?:-\\w, )?(--[\\w-]+)"), QRegularExpression::MultilineOption);
+    for (auto match = line.globalMatch(help); match.hasNext();) {
+        const QString option = match.next().captured(1);
+        if (option != "--help-all") {
+            options << option;
+        }
+    }
+    return sorted(options);
+}
+
+} // namespace
+
+void TestCli::bashCompletion()
+{
+    // The commands and options are those the program has.
+    QStringList commands;
+    const QRegularExpression commandLine(QStringLiteral("^  (\\w+)  "), QRegularExpression::MultilineOption);
+    const QString overview = QString::fromLocal8Bit(cli({"--help"}).out).section("Commands:\n", 1).section("\n\n", 0, 0);
+    for (auto match = commandLine.globalMatch(overview); match.hasNext();) {
+        commands << match.next().captured(1);
+    }
+    QCOMPARE(commands.size(), 8);
+    QCOMPARE(completions({"kvr210c-cli", ""}), sorted(commands));
+    QCOMPARE(completions({"kvr210c-cli", "st"}), QStringList{"store"});
+    for (const QString& command : commands) {
+        QCOMPARE(completions({"kvr210c-cli", command, "--"}), helpOptions(command));
+    }
+
+    // Ports as "ports" lists them, from the program as it was typed.
+    QVERIFY(writeFile(path("fake-cli"), "#!/bin/sh\n"
+                                        "test \"$1\" = ports && printf '/dev/ttyFAKE0\\tAdapter\\n"
+                                        "/dev/ttyFAKE1\\tAdapter\\n/dev/other\\t(no description)\\n'\n"));
+    QVERIFY(QFile::setPermissions(path("fake-cli"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const QString fake = path("fake-cli");
+    QCOMPARE(completions({fake, "verify", "x.app", "--port", "/dev/tty"}),
+             QStringList({"/dev/ttyFAKE0", "/dev/ttyFAKE1"}));
+    QCOMPARE(completions({fake, "store", "x.app", "-p", "/dev/ttyFAKE0,/dev/o"}),
+             QStringList{"/dev/ttyFAKE0,/dev/other"});
+    QCOMPARE(completions({fake, "load", "--port", ""}).size(), 3);
+
+    // Files everywhere else, but nothing for numbers.
+    QVERIFY(writeFile(path("program.app"), "x"));
+    QCOMPARE(completions({"kvr210c-cli", "diff", "program.app", "prog"}), QStringList{"program.app"});
+    QCOMPARE(completions({"kvr210c-cli", "store", "--report", "prog"}), QStringList{"program.app"});
+    QCOMPARE(completions({"kvr210c-cli", "store", "--retries", ""}), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -1,7 +1,9 @@
 #include "clicommon.h"
 
 #include "appdata.h"
+#include "boundedread.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -36,16 +38,18 @@ void makeFreshModel(AppDataManager* data)
 bool readConfigFile(const QString& path, AppDataManager* data, QString* error)
 {
     const QString shown = QDir::toNativeSeparators(path);
-    QFile file(path);
-    if (!QFileInfo(path).isFile()) {
+    if (!QFileInfo::exists(path)) {
         *error = QStringLiteral("%1: no such configuration file").arg(shown);
         return false;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: %2").arg(shown, file.errorString());
+    // A pipe, a device or a huge file is refused, not waited on or read whole.
+    QByteArray bytes;
+    if (!readBounded(path, MaxUserFileBytes, &bytes, error)) {
         return false;
     }
-    if (!data->loadConfigFile(&file)) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    if (!data->loadConfigFile(&buffer)) {
         *error = QStringLiteral("%1 is not a KVR210C configuration file, or it is damaged").arg(shown);
         return false;
     }

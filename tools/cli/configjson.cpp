@@ -201,20 +201,32 @@ public:
         if (!value.isString()) {
             return fail(at, QStringLiteral("expected a string of hex digits such as \"0D0A\""));
         }
-        const QString hex = value.toString();
-        for (qsizetype i = 0; i < hex.size(); ++i) {
-            if (!isHexDigit(hex.at(i))) {
+        // Blanks may stand between digit pairs, as the editor shows a command ("0D 0A 41").
+        const QString text = value.toString();
+        QString hex;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            if (c == QLatin1Char(' ')) {
+                if (hex.size() % 2 != 0) {
+                    return fail(at, QStringLiteral("the blank at position %1 splits a byte; every byte takes "
+                                                   "two digits")
+                                        .arg(i + 1));
+                }
+                continue;
+            }
+            if (!isHexDigit(c)) {
                 return fail(at, QStringLiteral("\"%1\" at position %2 is not a hex digit (write the bytes as "
-                                               "hex digit pairs without separators, such as \"0D0A\")")
-                                    .arg(hex.at(i))
+                                               "hex digit pairs, such as \"0D0A\" or \"0D 0A\")")
+                                    .arg(c)
                                     .arg(i + 1));
             }
+            if (hex.size() >= MaxDataRecordSize) {
+                return fail(at, QStringLiteral("longer than %1 hex digits").arg(MaxDataRecordSize));
+            }
+            hex.append(c);
         }
         if (hex.size() % 2 != 0) {
             return fail(at, QStringLiteral("odd number of hex digits; every byte takes two"));
-        }
-        if (hex.size() > MaxDataRecordSize) {
-            return fail(at, QStringLiteral("longer than %1 hex digits").arg(MaxDataRecordSize));
         }
         *out = hex.isEmpty() ? QString() : hex.toUpper();
         return true;
@@ -587,10 +599,11 @@ QString formatDescription()
                "  {\"key\": 1..6, \"name\", \"command\", \"baudRate\", \"parity\", \"dataBits\", \"stopBits\",\n"
                "   \"delay\", \"secondLayer\": {\"enabled\", \"command\", \"baudRate\", ..., \"delay\"},\n"
                "   \"links\": [{\"link\": 2..5, \"name\", \"command\", \"baudRate\", ..., \"delay\"}, ...]}\n"
-               "Commands are hex digit pairs (\"0D0A\"). baudRate 0..7 = 2400, 4800, 9600, 14400,\n"
-               "19200, 28800, 38400, 115200; parity 0..4 = none, odd, even, space, mark; dataBits\n"
-               "0..3 = 5..8; stopBits 0..1 = 1, 2; delay 0..255 seconds. Values the file holds\n"
-               "but the editor does not offer are written as {\"raw\": value}.\n"
+               "Commands are hex digit pairs, blanks between pairs allowed (\"0D0A\", \"0D 0A\").\n"
+               "baudRate 0..7 = 2400, 4800, 9600, 14400, 19200, 28800, 38400, 115200; parity\n"
+               "0..4 = none, odd, even, space, mark; dataBits 0..3 = 5..8; stopBits 0..1 = 1, 2;\n"
+               "delay 0..255 seconds. Values the file holds but the editor does not offer are\n"
+               "written as {\"raw\": value}.\n"
                "Keys, links and fields left out keep the values of a new configuration\n"
                "(name \"Empty\", no command, 9600,8-N-1, delay 0, second layer off). Unknown\n"
                "fields are errors.")

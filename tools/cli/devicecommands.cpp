@@ -5,16 +5,36 @@
 #include "programtransfer.h"
 #include "seriallink.h"
 
+#include "portsession.h"
+#include "runreport.h"
+
+#include <QBuffer>
 #include <QSaveFile>
 #include <QSerialPortInfo>
 #include <QStringList>
+#include <QThread>
 
+#include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <vector>
+
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 using namespace Cli;
 
 namespace {
+
+bool stderrIsTerminal()
+{
+#ifdef Q_OS_UNIX
+    return isatty(fileno(stderr)) != 0;
+#else
+    return false;
+#endif
+}
 
 // One line on standard error, rewritten in place as records go by. Into a
 // log (not a terminal) it writes a line per key instead.
@@ -23,7 +43,7 @@ class ProgressLine
 public:
     explicit ProgressLine(QString label)
         : m_label(std::move(label))
-        , m_terminal(isatty(fileno(stderr)) != 0)
+        , m_terminal(stderrIsTerminal())
     {
     }
     ~ProgressLine() { finish(); }
@@ -79,43 +99,99 @@ bool sayGoodbye(ProgramTransfer* transfer)
     return true;
 }
 
-// A command text the device never sends back (it is not hex), so a record
-// that still holds it after a load did not arrive.
-const QString NotLoaded = QStringLiteral("not loaded");
-
-void markNotLoaded(AppDataManager* data)
+// The program as the bytes of a configuration file, which each port's thread reads into a model of its own.
+QByteArray programBytes(AppDataManager* data)
 {
-    for (int x = 1; x <= data->getMaxButtonId(); ++x) {
-        for (int y = 1; y <= data->getMaxLinkId(); ++y) {
-            if (LinkData* record = data->getDataObject(x, y)) {
-                record->setCommand(NotLoaded);
-            }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    data->saveConfigFile(&buffer);
+    return buffer.data();
+}
+
+// Runs one session per port, each in its own thread, and waits for all.
+std::vector<PortSession::Outcome> runSessions(const QByteArray& program, PortSession::Task task,
+                                              const QStringList& ports, const DeviceCommands::LinkOptions& options)
+{
+    std::vector<PortSession::Outcome> outcomes(size_t(ports.size()));
+    std::vector<std::unique_ptr<QThread>> threads;
+    for (qsizetype i = 0; i < ports.size(); ++i) {
+        const QString port = ports.at(i);
+        PortSession::Outcome* slot = &outcomes[size_t(i)];
+        threads.emplace_back(QThread::create([=, &program]() {
+            // One line per call: stdio keeps whole lines from threads apart.
+            PortSession session(program, task, {port, options.attempts, options.timeoutMs},
+                                [port](const QString& line) { printErr(QStringLiteral("%1: %2\n").arg(port, line)); });
+            *slot = session.run();
+        }));
+    }
+    for (const auto& thread : threads) {
+        thread->start();
+    }
+    for (const auto& thread : threads) {
+        thread->wait();
+    }
+    return outcomes;
+}
+
+// The outcome of a port that was never contacted.
+PortSession::Outcome notContacted(const QString& port, const QString& error)
+{
+    PortSession::Outcome outcome;
+    outcome.port = port;
+    outcome.start = outcome.end = QDateTime::currentDateTimeUtc();
+    outcome.error = error;
+    return outcome;
+}
+
+// Appends a line per port to the report; says on standard error what failed.
+bool writeReport(RunReport* report, const QString& command, const QString& configFile,
+                 const std::vector<PortSession::Outcome>& outcomes)
+{
+    bool ok = true;
+    for (const PortSession::Outcome& outcome : outcomes) {
+        QString error;
+        if (report && !report->append(command, configFile, outcome, &error)) {
+            printError(error);
+            ok = false;
         }
-        if (ButtonData* key = data->getButtonData(x)) {
-            key->setSecondLayerCommand(NotLoaded);
-        }
+    }
+    return ok;
+}
+
+// "ttyUSB0  stored, verified", the ports aligned.
+void printSummary(const std::vector<PortSession::Outcome>& outcomes, void (*print)(const QString&))
+{
+    int width = 0;
+    for (const PortSession::Outcome& outcome : outcomes) {
+        width = qMax(width, int(outcome.port.size()));
+    }
+    for (const PortSession::Outcome& outcome : outcomes) {
+        print(QStringLiteral("%1  %2\n").arg(outcome.port, -width).arg(outcome.summary()));
     }
 }
 
-QStringList notLoaded(const AppDataManager& data)
+bool allSucceeded(const std::vector<PortSession::Outcome>& outcomes)
 {
-    QStringList names;
-    for (int x = 1; x <= data.getMaxButtonId(); ++x) {
-        const ButtonData* key = data.getButtonData(x);
-        if (key && key->getCommand() == NotLoaded) {
-            names << QStringLiteral("Key %1").arg(x);
-        }
-        if (key && key->getSecondLayerCommand() == NotLoaded) {
-            names << QStringLiteral("Key %1, second layer").arg(x);
-        }
-        for (int y = 2; y <= data.getMaxLinkId(); ++y) {
-            const LinkData* record = data.getDataObject(x, y);
-            if (record && record->getCommand() == NotLoaded) {
-                names << QStringLiteral("Key %1, link %2").arg(x).arg(y);
-            }
+    return std::all_of(outcomes.begin(), outcomes.end(), [](const PortSession::Outcome& o) { return o.ok; });
+}
+
+// Reads the configuration and opens the report: everything that can fail
+// before a device is touched.
+bool prepare(const QString& configFile, const DeviceCommands::LinkOptions& options, AppDataManager* data,
+             std::unique_ptr<RunReport>* report)
+{
+    if (!readConfigFileOrReport(configFile, data)) {
+        return false;
+    }
+    if (!options.reportFile.isEmpty()) {
+        *report = std::make_unique<RunReport>(options.reportFile);
+        QString error;
+        if (!(*report)->open(&error)) {
+            printError(error);
+            return false;
         }
     }
-    return names;
+    return true;
 }
 
 } // namespace
@@ -142,41 +218,53 @@ int listPorts()
     return ExitOk;
 }
 
-int store(const QString& configFile, const LinkOptions& options)
+int store(const QString& configFile, const LinkOptions& options, bool verify)
 {
     AppDataManager data(nullptr, nullptr);
     makeFreshModel(&data);
-    if (!readConfigFileOrReport(configFile, &data)) {
+    std::unique_ptr<RunReport> report;
+    if (!prepare(configFile, options, &data, &report)) {
         return ExitFailed;
     }
 
-    SerialLink link;
-    ProgressLine progress(QStringLiteral("Storing to %1").arg(options.port));
-    ProgramTransfer transfer(&data, &link, [&progress](int done, int total) { progress.update(done, total); });
-    // Refuse before the port is even opened: a half-stored program is worse than none.
-    const QStringList oversized = transfer.oversizedRecords();
+    std::vector<PortSession::Outcome> outcomes;
+    // Refused before any port is opened: a half-stored program is worse than none.
+    const QStringList oversized = ProgramTransfer(&data, nullptr).oversizedRecords();
     if (!oversized.isEmpty()) {
-        printError(QStringLiteral("nothing was sent: these commands are longer than %1 bytes and do not fit "
-                                  "the device: %2")
-                       .arg(MaxDeviceCommandBytes)
-                       .arg(oversized.join(QLatin1String("; "))));
+        const QString error = QStringLiteral("nothing was sent: these commands are longer than %1 bytes and do "
+                                             "not fit the device: %2")
+                                  .arg(MaxDeviceCommandBytes)
+                                  .arg(oversized.join(QLatin1String("; ")));
+        printError(error);
+        for (const QString& port : options.ports) {
+            outcomes.push_back(notContacted(port, error));
+        }
+    } else {
+        outcomes = runSessions(programBytes(&data),
+                               verify ? PortSession::Task::StoreAndVerify : PortSession::Task::Store, options.ports,
+                               options);
+    }
+    const bool reported = writeReport(report.get(), QStringLiteral("store"), configFile, outcomes);
+    printSummary(outcomes, printOut);
+    return allSucceeded(outcomes) && reported ? ExitOk : ExitFailed;
+}
+
+int verify(const QString& configFile, const LinkOptions& options)
+{
+    AppDataManager data(nullptr, nullptr);
+    makeFreshModel(&data);
+    std::unique_ptr<RunReport> report;
+    if (!prepare(configFile, options, &data, &report)) {
         return ExitFailed;
     }
-    if (!connectDevice(&link, &transfer, options)) {
-        return ExitFailed;
+    const std::vector<PortSession::Outcome> outcomes =
+        runSessions(programBytes(&data), PortSession::Task::Verify, {options.port}, options);
+    for (const ConfigComparison::Difference& difference : outcomes.front().differences) {
+        printOut(PortSession::describe(difference) + QLatin1Char('\n'));
     }
-    const ProgramTransfer::Result result = transfer.store();
-    progress.finish();
-    if (!result.ok) {
-        printError(QStringLiteral("store failed: %1").arg(result.error));
-    }
-    // The editor ends every session this way, also after a failed transfer.
-    const bool farewell = sayGoodbye(&transfer);
-    if (!result.ok || !farewell) {
-        return ExitFailed;
-    }
-    printErr(QStringLiteral("Stored %1 records on %2.\n").arg(result.records).arg(options.port));
-    return ExitOk;
+    const bool reported = writeReport(report.get(), QStringLiteral("verify"), configFile, outcomes);
+    printSummary(outcomes, printErr);
+    return allSucceeded(outcomes) && reported ? ExitOk : ExitFailed;
 }
 
 int load(const QString& outputFile, const QString& baseFile, const LinkOptions& options)

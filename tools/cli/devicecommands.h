@@ -2,6 +2,7 @@
 #define DEVICECOMMANDS_H
 
 #include <QString>
+#include <QStringList>
 
 // The commands that talk to the device: the same handshake, transfer and
 // farewell as the editor, with a progress line on standard error.
@@ -13,15 +14,27 @@ constexpr int MaxAttempts = 100;
 constexpr int MinTimeoutMs = 1000;
 constexpr int MaxTimeoutMs = 60000;
 
+// A production bench has a few dozen adapters at most; each port takes a thread.
+constexpr int MaxPorts = 64;
+
 struct LinkOptions {
-    QString port;
+    QString port;          // load and verify
+    QStringList ports;     // store: one or more
     int attempts = MinAttempts;
     int timeoutMs = MinTimeoutMs;
+    QString reportFile;    // store and verify: a JSON line per port appended here
 };
 
 // Each returns an exit code of Cli::ExitCode.
 int listPorts();
-int store(const QString& configFile, const LinkOptions& options);
+// Stores to every port at once, one thread each; with `verify` each device is
+// then read back and compared. Progress on standard error, a line per port and
+// step; a summary line per port on standard output. Succeeds only when every
+// port did.
+int store(const QString& configFile, const LinkOptions& options, bool verify);
+// Reads the device's program and lists on standard output how it differs
+// from `configFile` in what the device keeps.
+int verify(const QString& configFile, const LinkOptions& options);
 // Loads the device's program into a new configuration (or into `baseFile`,
 // which gives what the device does not keep: names, data bits, stop bits and
 // the second-layer switches) and writes it to `outputFile` once every record

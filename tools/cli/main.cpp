@@ -2,7 +2,9 @@
 // command line, for programming many devices alike and for keeping
 // configurations as text.
 #include "appdata.h"
+#include "boundedread.h"
 #include "clicommon.h"
+#include "configcompare.h"
 #include "configjson.h"
 #include "configtext.h"
 #include "devicecommands.h"
@@ -41,8 +43,14 @@ const QList<Command>& commands()
          {QStringLiteral("The JSON file (- for standard input)."),
           QStringLiteral("The configuration file to write (replaced only when complete).")},
          false},
+        {QStringLiteral("diff"), QStringLiteral("List every field in which two configuration files differ."),
+         {QStringLiteral("a"), QStringLiteral("b")},
+         {QStringLiteral("The first configuration file."), QStringLiteral("The second configuration file.")}, false},
         {QStringLiteral("store"),
-         QStringLiteral("Store a configuration file to the device."),
+         QStringLiteral("Store a configuration file to one device or to several at once."),
+         {QStringLiteral("file")}, {QStringLiteral("The configuration file.")}, true},
+        {QStringLiteral("verify"),
+         QStringLiteral("Compare the device's program with a configuration file."),
          {QStringLiteral("file")}, {QStringLiteral("The configuration file.")}, true},
         {QStringLiteral("load"),
          QStringLiteral("Load the device's program into a configuration file."),
@@ -85,14 +93,37 @@ QString details(const QString& name)
     if (name == QLatin1String("export") || name == QLatin1String("import")) {
         return QStringLiteral("\n\n") + ConfigJson::formatDescription();
     }
+    const QString report = QStringLiteral(
+        "--report appends one JSON object a line per port: port, command, file, start and end\n"
+        "(ISO 8601, UTC), result, records, differences and error.\n");
     if (name == QLatin1String("store")) {
         return QStringLiteral(
                    "\n\nShakes hands with the device, sends every record (36) and checks its echo, and ends\n"
                    "with \"ISPOK!\". A configuration with a command longer than %1 bytes is refused\n"
-                   "before anything is sent. Progress goes to standard error; when a step fails, the\n"
-                   "record and the reason are named there and the exit code is 1.\n")
-            .arg(MaxDeviceCommandBytes)
-            + minimums;
+                   "before anything is sent. --port may be given several times or as a list\n"
+                   "(--port ttyUSB0,ttyUSB1): all devices are programmed at once, up to %2. Progress goes\n"
+                   "to standard error, a line per port and step; at the end standard output has a line\n"
+                   "per port (\"ttyUSB0  stored, verified\"). With --verify each device is then read\n"
+                   "back and compared with the file. The exit code is 0 only when every port succeeded.\n")
+                   .arg(MaxDeviceCommandBytes)
+                   .arg(DeviceCommands::MaxPorts)
+            + report + minimums;
+    }
+    if (name == QLatin1String("verify")) {
+        return QStringLiteral(
+                   "\n\nReads the device's program (as load does) and compares it with the file in what the\n"
+                   "device keeps: each command, baud rate, parity and delay, also of the second layers.\n"
+                   "Each difference is a line on standard output (\"Key 3, link 2: command 0D0A on the\n"
+                   "device, 0D0B in the file\"). Exit code 0 when they are equal, 1 when they differ or\n"
+                   "the device failed.\n")
+            + report + minimums;
+    }
+    if (name == QLatin1String("diff")) {
+        return QStringLiteral(
+            "\n\nCompares every field a configuration file holds, also those the device does not\n"
+            "keep (names, data bits, stop bits, second-layer switches), and prints a line per\n"
+            "differing field in a fixed order: \"Key 2, link 3: delay 3 -> 5\". As diff(1): exit\n"
+            "code 0 when they are equal, 1 when they differ, 2 when a file cannot be read.");
     }
     if (name == QLatin1String("load")) {
         return QStringLiteral(
@@ -164,18 +195,26 @@ int show(const QString& file)
 
 int importJson(const QString& jsonFile, const QString& file)
 {
-    QFile input;
     const bool fromStdin = jsonFile == QLatin1String("-");
-    const bool opened = fromStdin ? input.open(stdin, QIODevice::ReadOnly)
-                                  : (input.setFileName(jsonFile), input.open(QIODevice::ReadOnly));
-    if (!opened) {
-        printError(QStringLiteral("%1: %2").arg(jsonFile, input.errorString()));
+    QByteArray text;
+    QString error;
+    bool read = false;
+    if (fromStdin) {
+        QFile input;
+        read = input.open(stdin, QIODevice::ReadOnly) && readBounded(&input, MaxUserFileBytes, &text, &error);
+        if (!input.isOpen()) {
+            error = input.errorString();
+        }
+        error = QStringLiteral("<stdin>: %1").arg(error);
+    } else {
+        read = readBounded(jsonFile, MaxUserFileBytes, &text, &error);
+    }
+    if (!read) {
+        printError(QStringLiteral("%1; nothing was written").arg(error));
         return ExitFailed;
     }
-    const QByteArray text = input.readAll();
     AppDataManager data(nullptr, nullptr);
     makeFreshModel(&data);
-    QString error;
     if (!ConfigJson::fromJson(text, &data, &error)) {
         printError(QStringLiteral("%1: %2; nothing was written").arg(fromStdin ? QStringLiteral("<stdin>") : jsonFile,
                                                                       error));
@@ -188,6 +227,51 @@ int importJson(const QString& jsonFile, const QString& file)
     return ExitOk;
 }
 
+// As diff(1): 0 equal, 1 different, 2 trouble.
+int diffFiles(const QString& fileA, const QString& fileB)
+{
+    AppDataManager a(nullptr, nullptr);
+    AppDataManager b(nullptr, nullptr);
+    makeFreshModel(&a);
+    makeFreshModel(&b);
+    if (!readConfigFileOrReport(fileA, &a) || !readConfigFileOrReport(fileB, &b)) {
+        return 2;
+    }
+    const QList<ConfigComparison::Difference> differences =
+        ConfigComparison(a, b, ConfigComparison::Scope::File).differences();
+    QString text;
+    for (const ConfigComparison::Difference& difference : differences) {
+        text += QStringLiteral("%1: %2 %3 -> %4\n")
+                    .arg(difference.record, difference.fieldName, difference.valueA, difference.valueB);
+    }
+    printOut(text);
+    return differences.isEmpty() ? 0 : 1;
+}
+
+// The ports of --port, given several times or as comma-separated lists.
+bool portList(const QStringList& values, QStringList* ports, QString* error)
+{
+    for (const QString& value : values) {
+        for (const QString& item : value.split(QLatin1Char(','))) {
+            const QString port = item.trimmed();
+            if (port.isEmpty()) {
+                *error = QStringLiteral("--port \"%1\" names an empty port").arg(value);
+                return false;
+            }
+            if (ports->contains(port)) {
+                *error = QStringLiteral("the port %1 is given twice").arg(port);
+                return false;
+            }
+            ports->append(port);
+        }
+    }
+    if (ports->size() > DeviceCommands::MaxPorts) {
+        *error = QStringLiteral("at most %1 ports at once").arg(DeviceCommands::MaxPorts);
+        return false;
+    }
+    return true;
+}
+
 int runCommand(const Command& command, const QStringList& arguments)
 {
     QCommandLineParser parser;
@@ -197,9 +281,18 @@ int runCommand(const Command& command, const QStringList& arguments)
     for (int i = 0; i < command.arguments.size(); ++i) {
         parser.addPositionalArgument(command.arguments.at(i), command.argumentHelp.at(i));
     }
-    const QCommandLineOption portOption({QStringLiteral("p"), QStringLiteral("port")},
-                                        QStringLiteral("The serial port (a name from \"ports\", or a path)."),
-                                        QStringLiteral("port"));
+    const bool isStore = command.name == QLatin1String("store");
+    const QCommandLineOption portOption(
+        {QStringLiteral("p"), QStringLiteral("port")},
+        isStore ? QStringLiteral("A serial port (a name from \"ports\", or a path); several by repeating the "
+                                 "option or as a comma-separated list.")
+                : QStringLiteral("The serial port (a name from \"ports\", or a path)."),
+        QStringLiteral("port"));
+    const QCommandLineOption verifyOption(QStringLiteral("verify"),
+                                          QStringLiteral("Read each device back after storing and compare."));
+    const QCommandLineOption reportOption(QStringLiteral("report"),
+                                          QStringLiteral("Append a JSON line per port to this file."),
+                                          QStringLiteral("file.jsonl"));
     const QCommandLineOption retriesOption(
         QStringLiteral("retries"),
         QStringLiteral("Attempts per message before it counts as failed (%1 to %2, default %1).")
@@ -230,6 +323,12 @@ int runCommand(const Command& command, const QStringList& arguments)
         parser.addOption(outputOption);
         parser.addOption(baseOption);
     }
+    if (isStore) {
+        parser.addOption(verifyOption);
+    }
+    if (isStore || command.name == QLatin1String("verify")) {
+        parser.addOption(reportOption);
+    }
     parser.setApplicationDescription(command.summary + details(command.name));
 
     if (!parser.parse(arguments)) {
@@ -249,11 +348,20 @@ int runCommand(const Command& command, const QStringList& arguments)
 
     DeviceCommands::LinkOptions link;
     if (command.device) {
-        link.port = parser.value(portOption);
-        if (link.port.isEmpty()) {
+        QString error;
+        if (!parser.isSet(portOption)) {
             return usageError(QStringLiteral("%1 needs --port").arg(command.name), command.name);
         }
-        QString error;
+        if (!portList(parser.values(portOption), &link.ports, &error)) {
+            return usageError(error, command.name);
+        }
+        if (!isStore && link.ports.size() != 1) {
+            return usageError(QStringLiteral("%1 takes one --port").arg(command.name), command.name);
+        }
+        link.port = link.ports.constFirst();
+        if (isStore || command.name == QLatin1String("verify")) {
+            link.reportFile = parser.value(reportOption);
+        }
         if (!boundedNumber(parser, retriesOption, DeviceCommands::MinAttempts, DeviceCommands::MaxAttempts,
                            &link.attempts, &error)
             || !boundedNumber(parser, timeoutOption, DeviceCommands::MinTimeoutMs, DeviceCommands::MaxTimeoutMs,
@@ -277,8 +385,14 @@ int runCommand(const Command& command, const QStringList& arguments)
     if (command.name == QLatin1String("import")) {
         return importJson(positional.at(0), positional.at(1));
     }
-    if (command.name == QLatin1String("store")) {
-        return DeviceCommands::store(positional.at(0), link);
+    if (command.name == QLatin1String("diff")) {
+        return diffFiles(positional.at(0), positional.at(1));
+    }
+    if (isStore) {
+        return DeviceCommands::store(positional.at(0), link, parser.isSet(verifyOption));
+    }
+    if (command.name == QLatin1String("verify")) {
+        return DeviceCommands::verify(positional.at(0), link);
     }
     return DeviceCommands::load(parser.value(outputOption), parser.value(baseOption), link);
 }
@@ -306,7 +420,7 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(overview());
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("ports, show, export, import, store or load."),
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("ports, show, export, import, diff, store, verify or load."),
                                  QStringLiteral("<command> [options] [arguments]"));
     parser.parse(app.arguments());
     const QStringList positional = parser.positionalArguments();

@@ -1,0 +1,105 @@
+// How well kvr210c-cli programs several devices at once: one program stored
+// to 1, 2, 4 and 8 simulators paced at 9600 baud, each time as a ratio to
+// the time of one device. With a thread per port the line is what takes the
+// time, so eight devices should take little longer than one.
+#include "appdata.h"
+#include "simulatorprocess.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int MaxDevices = 8;
+constexpr double Target = 1.15;
+// Each count is run this often and the best time kept, to see past a busy machine.
+constexpr int Rounds = 2;
+
+// Every key, layer and link with a command of its own.
+bool writeProgram(const QString& path)
+{
+    AppDataManager data(nullptr, nullptr);
+    data.newData(6, 5);
+    for (int x = 1; x <= 6; ++x) {
+        for (int y = 1; y <= 5; ++y) {
+            data.getDataObject(x, y)->setCommand(QByteArray(10 + x + y, char(x * 16 + y)).toHex());
+        }
+        data.getButtonData(x)->setSecondLayerCommand(QByteArray(12, char(0x60 + x)).toHex());
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && data.saveConfigFile(&file);
+}
+
+// Milliseconds of one "store" to these ports, or -1 when it failed.
+qint64 storeTo(const QString& program, const QStringList& ports)
+{
+    QProcess cli;
+    QElapsedTimer timer;
+    timer.start();
+    cli.start(QStringLiteral(KVR_CLI_PATH), {QStringLiteral("store"), program, QStringLiteral("--port"),
+                                             ports.join(QLatin1Char(','))});
+    if (!cli.waitForFinished(120000) || cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != 0) {
+        cli.kill();
+        std::fprintf(stderr, "store failed:\n%s%s", cli.readAllStandardOutput().constData(),
+                     cli.readAllStandardError().constData());
+        return -1;
+    }
+    return timer.elapsed();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString program = dir.filePath(QStringLiteral("program.app"));
+    if (!dir.isValid() || !writeProgram(program)) {
+        std::fprintf(stderr, "cannot write the program\n");
+        return 1;
+    }
+
+    std::vector<std::unique_ptr<SimulatorProcess>> simulators;
+    QStringList ports;
+    for (int i = 0; i < MaxDevices; ++i) {
+        simulators.push_back(std::make_unique<SimulatorProcess>());
+        if (!simulators.back()->start({QStringLiteral("--pace")})) {
+            std::fprintf(stderr, "simulator: %s\n", qPrintable(simulators.back()->errorString()));
+            return 1;
+        }
+        ports << simulators.back()->portName();
+    }
+
+    std::printf("One program (36 records) stored with kvr210c-cli to simulators paced at 9600 baud,\n"
+                "best of %d runs each:\n",
+                Rounds);
+    qint64 single = 0;
+    double worst = 0;
+    for (int devices : {1, 2, 4, 8}) {
+        qint64 best = -1;
+        for (int round = 0; round < Rounds; ++round) {
+            const qint64 ms = storeTo(program, ports.mid(0, devices));
+            if (ms < 0) {
+                return 1;
+            }
+            best = best < 0 ? ms : qMin(best, ms);
+        }
+        if (devices == 1) {
+            single = best;
+        }
+        const double ratio = double(best) / double(single);
+        worst = qMax(worst, ratio);
+        std::printf("  %d device%s  %6lld ms   ratio %.3f\n", devices, devices == 1 ? " " : "s",
+                    static_cast<long long>(best), ratio);
+    }
+    const bool met = worst < Target;
+    std::printf("Eight devices in under %.2f times the time of one: %s\n", Target, met ? "met" : "MISSED");
+    return met ? 0 : 2;
+}

@@ -1,0 +1,88 @@
+#ifndef PORTSESSION_H
+#define PORTSESSION_H
+
+#include "configcompare.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class AppDataManager;
+class SerialLink;
+
+// One device on one port from handshake to farewell: a store, a verify, or a
+// store followed by a verify. Everything it needs is its own, so sessions on
+// several ports can run side by side, one thread each.
+class PortSession
+{
+public:
+    enum class Task { Store, StoreAndVerify, Verify };
+
+    struct Outcome {
+        QString port;
+        QDateTime start;
+        QDateTime end;
+        bool ok = false;
+        bool stored = false;
+        bool verified = false;   // the device was read back and compared (equal or not)
+        int records = 0;         // records stored, or read back when only verifying
+        QList<ConfigComparison::Difference> differences;   // value A on the device, B in the file
+        QString error;
+
+        // "stored", "stored, verified", "verified", "different" or "failed".
+        QString result() const;
+        // The summary after the port: "stored, verified", "failed: Key 3, link 2 was not ...".
+        QString summary() const;
+    };
+
+    // A line of progress, without the port (the caller adds it).
+    using Progress = std::function<void(const QString& line)>;
+
+    struct Options {
+        QString port;
+        int attempts = 6;
+        int timeoutMs = 1000;
+    };
+
+    // `program` is a configuration file's bytes; each session reads its own copy.
+    PortSession(const QByteArray& program, Task task, Options options, Progress progress = {});
+
+    // Runs the whole session in the calling thread; the serial port lives and
+    // dies in it.
+    Outcome run();
+
+    // "Key 3, link 2: command 0D0A on the device, 0D0B in the file".
+    static QString describe(const ConfigComparison::Difference& difference);
+
+private:
+    bool storeProgram(AppDataManager* program, SerialLink* link, Outcome* outcome);
+    bool verifyProgram(const AppDataManager& program, SerialLink* link, Outcome* outcome);
+    void say(const QString& line) const;
+
+    QByteArray m_program;
+    Task m_task;
+    Options m_options;
+    Progress m_progress;
+};
+
+// Reads the device's program into `device` over an open, greeted link and
+// compares it with `program` in what the device keeps. Fails, naming the
+// records, unless every record arrived.
+struct VerifyResult {
+    bool ok = false;   // the device was read completely (equal or not)
+    int records = 0;
+    QList<ConfigComparison::Difference> differences;
+    QString error;
+};
+VerifyResult verifyDevice(const AppDataManager& program, SerialLink* link, int attempts,
+                          const std::function<void(int done, int total)>& progress = {});
+
+// Load helpers: a marker in every command that only a received record
+// replaces, and the names of the records that still carry it.
+void markNotLoaded(AppDataManager* data);
+QStringList notLoaded(const AppDataManager& data);
+
+#endif // PORTSESSION_H
