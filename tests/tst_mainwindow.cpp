@@ -529,7 +529,10 @@ void TestMainWindow::newOrOpenWhileEditing()
         QVERIFY(!widget<QTabWidget>("buttonsTab")->isEnabled());
 
         // Ok then has no record to store into.
+        QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(4, edit->height() / 2));
         QTest::keyClicks(edit, "cc");
+        QCOMPARE(edit->text().trimmed(), QString("CC"));
+        widget<QSpinBox>("delayTimeBox")->setValue(55);
         widget<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Ok)->click();
         QCOMPARE(records(), loaded);
         QVERIFY(widget<QTabWidget>("buttonsTab")->isEnabled());
