@@ -345,7 +345,7 @@ void TestForms::formMatchesTable_data()
 {
     QTest::addColumn<int>("row");
     for (int i = 0; i < int(std::size(Table)); ++i) {
-        QTest::addRow("%s %s", Table[i].form, Table[i].name) << i;
+        QTest::addRow("%s %s", Table[i].form, *Table[i].name ? Table[i].name : "(form)") << i;
     }
 }
 
