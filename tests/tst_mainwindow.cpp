@@ -41,6 +41,7 @@ private slots:
     void keyboardMenuKeyOpensNothing();
     void keyMenuHoldsOnlyItsFlaggedEntries();
     void renamingAnotherKeyLeavesThePanel();
+    void newOrOpenWhileEditing_data();
     void newOrOpenWhileEditing();
     void helpAgainStartsAtTheTop();
     void quitShortcutClosesTheWindow();
@@ -488,8 +489,16 @@ void TestMainWindow::renamingAnotherKeyLeavesThePanel()
     QCOMPARE(rate->text(), QString("2400,7-O-2"));
 }
 
+void TestMainWindow::newOrOpenWhileEditing_data()
+{
+    QTest::addColumn<QByteArray>("command");
+    QTest::newRow("New") << QByteArray("action_New");
+    QTest::newRow("Open") << QByteArray("action_Open");
+}
+
 void TestMainWindow::newOrOpenWhileEditing()
 {
+    QFETCH(QByteArray, command);
     // A file whose key 2 differs from a new configuration.
     QTemporaryDir dir;
     const QString path = dir.filePath("saved.app");
@@ -504,42 +513,40 @@ void TestMainWindow::newOrOpenWhileEditing()
     }
 
     auto* edit = widget<QLineEdit>("commandEdit");
-    for (const char* command : {"action_New", "action_Open"}) {
-        QTest::mouseClick(key(2), Qt::LeftButton);
-        key(2)->changeData();
-        QTest::keyClicks(edit, "aabb");
-        widget<QSpinBox>("delayTimeBox")->setValue(77);
-        const bool open = QByteArray(command) == "action_Open";
-        if (open) {
-            answerNextModal({"QFileDialog"}, [path](QWidget* modal) {
-                modal->findChild<QLineEdit*>("fileNameEdit")->setText(path);
-                QMetaObject::invokeMethod(modal, "accept");
-            });
-        }
-        action(command)->trigger();
-        QCOMPARE(m_window->dataManager()->getDataObject(2, 1)->getCommand(), open ? QString("0102") : QString());
-        const QString loaded = records();
-
-        // Nothing is selected, but editing goes on until Ok or Cancel.
-        QVERIFY(!m_window->dataManager()->getCheckedObject());
-        for (const char* name : {"commandEdit", "commandCounter", "commandRateDisplay", "delayTimeBox",
-                                 "secondLayerGroupBox", "buttonBox"}) {
-            QVERIFY2(widget<QWidget>(name)->isEnabled(), name);
-        }
-        QVERIFY(!widget<QTabWidget>("buttonsTab")->isEnabled());
-
-        // Ok then has no record to store into.
-        QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(4, edit->height() / 2));
-        QTest::keyClicks(edit, "cc");
-        QCOMPARE(edit->text().trimmed(), QString("CC"));
-        widget<QSpinBox>("delayTimeBox")->setValue(55);
-        widget<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Ok)->click();
-        QCOMPARE(records(), loaded);
-        QVERIFY(widget<QTabWidget>("buttonsTab")->isEnabled());
-        QVERIFY(widget<QTabWidget>("linksTab")->isEnabled());
-        QVERIFY(!edit->isEnabled());
-        QVERIFY(!widget<QDialogButtonBox>("buttonBox")->isEnabled());
+    QTest::mouseClick(key(2), Qt::LeftButton);
+    key(2)->changeData();
+    QTest::keyClicks(edit, "aabb");
+    widget<QSpinBox>("delayTimeBox")->setValue(77);
+    const bool open = command == "action_Open";
+    if (open) {
+        answerNextModal({"QFileDialog"}, [path](QWidget* modal) {
+            modal->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+            QMetaObject::invokeMethod(modal, "accept");
+        });
     }
+    action(command.constData())->trigger();
+    QCOMPARE(m_window->dataManager()->getDataObject(2, 1)->getCommand(), open ? QString("0102") : QString());
+    const QString loaded = records();
+
+    // Nothing is selected, but editing goes on until Ok or Cancel.
+    QVERIFY(!m_window->dataManager()->getCheckedObject());
+    for (const char* name : {"commandEdit", "commandCounter", "commandRateDisplay", "delayTimeBox",
+                             "secondLayerGroupBox", "buttonBox"}) {
+        QVERIFY2(widget<QWidget>(name)->isEnabled(), name);
+    }
+    QVERIFY(!widget<QTabWidget>("buttonsTab")->isEnabled());
+
+    // Ok then has no record to store into, and gives the tabs back.
+    QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(4, edit->height() / 2));
+    QTest::keyClicks(edit, "cc");
+    QCOMPARE(edit->text().trimmed(), QString("CC"));
+    widget<QSpinBox>("delayTimeBox")->setValue(55);
+    widget<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+    QCOMPARE(records(), loaded);
+    QVERIFY(widget<QTabWidget>("buttonsTab")->isEnabled());
+    QVERIFY(widget<QTabWidget>("linksTab")->isEnabled());
+    QVERIFY(!edit->isEnabled());
+    QVERIFY(!widget<QDialogButtonBox>("buttonBox")->isEnabled());
 }
 
 void TestMainWindow::helpAgainStartsAtTheTop()
