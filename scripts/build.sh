@@ -10,7 +10,7 @@ mode=${1:-run}
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
-          libgl-dev fonts-dejavu-core)
+          libgl-dev fonts-dejavu-core xvfb xauth)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -225,20 +225,21 @@ bool AppDataManager::loadConfigFile(QIODevice* fd)
             return false;
         }
         const qint64 next = in.pos() + header.dataSize;
-        const int fixedSize = fixedPayloadSize(header.dataType);
-        if (fixedSize >= 0 && header.dataSize != fixedSize) {
-            qDebug("error file data: bad data size %d for type %d", header.dataSize, header.dataType);
-            return false;
-        }
 
+        // A record that is passed over skips its dataSize bytes whatever its
+        // type; only a field that would be applied must have its own size.
         LinkData* record = getDataObject(header.xId, header.yId);
         const bool secondLayer = header.dataType >= DT_SecondLayerEnabled
             && header.dataType <= DT_SecondLayerDelayTime;
+        const int fixedSize = fixedPayloadSize(header.dataType);
         if (!record) {
             qDebug("null data oabject");
         } else if (header.dataType < DT_ButtonName || header.dataType > DT_SecondLayerDelayTime
                    || (secondLayer && header.yId != 1)) {
             // Unknown field, or a second layer addressed to a link: passed over.
+        } else if (fixedSize >= 0 && header.dataSize != fixedSize) {
+            qDebug("error file data: bad data size %d for type %d", header.dataSize, header.dataType);
+            return false;
         } else {
             auto* button = header.yId == 1 ? static_cast<ButtonData*>(record) : nullptr;
             switch (header.dataType) {

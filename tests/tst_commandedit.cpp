@@ -30,6 +30,7 @@ private slots:
     void sameFormatClickChangesNothing();
     void secondLayerField();
     void longStoredCommandIsCut();
+    void fieldsWriteTheirDiagnostics();
 
 private:
     void editKey(int number);
@@ -294,6 +295,24 @@ void TestCommandEdit::longStoredCommandIsCut()
     QTest::mouseClick(keyButton(m_window, 1), Qt::LeftButton);
     QCOMPARE(m_edit->text().remove(' ').size(), 256);
     QCOMPARE(m_counter->text(), QString("200"));
+}
+
+void TestCommandEdit::fieldsWriteTheirDiagnostics()
+{
+    editKey(1);
+    QTest::ignoreMessage(QtDebugMsg, "strCount = 1");
+    QTest::keyClicks(m_edit, "41");
+    QTest::ignoreMessage(QtDebugMsg, "fomrt is 2");
+    clickFormat("asciiCheckBox");
+    QTest::keyClicks(m_edit, "B");
+    QCOMPARE(visible(), QString("A B"));
+    // Back to hex: each character merged, then the first four characters of the field.
+    QTest::ignoreMessage(QtDebugMsg, "fomrt is 1");
+    QTest::ignoreMessage(QtDebugMsg, "hexCharacter = 41");
+    QTest::ignoreMessage(QtDebugMsg, "hexCharacter = 42");
+    QTest::ignoreMessage(QtDebugMsg, "command edit 34,31,20,20");
+    clickFormat("hexCheckBox");
+    QCOMPARE(visible(), QString("41  42"));
 }
 
 QTEST_MAIN(TestCommandEdit)

@@ -266,7 +266,12 @@ void TestConfigFile::strayRecordsSkipTheirPayload()
         + dataRecord(1, 1, 42, fake)                  // no such field
         + dataRecord(1, 2, DT_SecondLayerCommand, fake) // a link has no second layer
         + dataRecord(1, 3, DT_SecondLayerDelayTime, int32(5))
+        // Passed over, so their size is not checked against their type.
+        + dataRecord(9, 1, DT_DelayTime, fake)
+        + dataRecord(1, 2, DT_SecondLayerUartData, fake + "x")
+        + dataRecord(1, 4, DT_SecondLayerEnabled, int32(1))
         + dataRecord(1, 1, DT_DelayTime, int32(17));
+    QTest::ignoreMessage(QtDebugMsg, "null data oabject");
     QTest::ignoreMessage(QtDebugMsg, "null data oabject");
     QVERIFY(load(m, bytes));
     QVERIFY(m.getDataObject(1, 1)->getCommand().isNull());
@@ -291,6 +296,11 @@ void TestConfigFile::damagedFilesChangeNothing()
         header() + dataRecord(1, 2, DT_Command, "AA") + dataRecord(1, 2, DT_Command, "", -4),
         header() + dataRecord(1, 2, DT_Command, "AA") + dataRecord(1, 2, DT_Command, "", 65537),
         header() + dataRecord(1, 2, DT_Command, "AA") + dataRecord(1, 2, DT_DelayTime, "12"),
+        // Fields of a fixed size, given another size, on records that would be applied.
+        header() + dataRecord(1, 2, DT_Command, "AA") + dataRecord(1, 1, DT_UartData, QByteArray(12, '\0')),
+        header() + dataRecord(1, 2, DT_Command, "AA") + dataRecord(2, 3, DT_DelayTime, int32(5) + QByteArray(1, '\0')),
+        header() + dataRecord(1, 2, DT_Command, "AA") + dataRecord(4, 1, DT_SecondLayerEnabled, int32(1)),
+        header() + dataRecord(1, 2, DT_Command, "AA") + dataRecord(4, 1, DT_SecondLayerDelayTime, QByteArray("\1\0", 2)),
     };
     for (const QByteArray& bytes : damaged) {
         QVERIFY(!load(m, bytes));

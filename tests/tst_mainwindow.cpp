@@ -2,8 +2,10 @@
 #include "appdata.h"
 #include "appmainwindow.h"
 #include "commandbutton.h"
+#include "windowtest.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -14,7 +16,9 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestMainWindow : public QObject
@@ -34,6 +38,13 @@ private slots:
     void pictureFollowsKey();
     void helpShowsEightPagesInOrder();
     void versionBox();
+    void keyboardMenuKeyOpensNothing();
+    void keyMenuHoldsOnlyItsFlaggedEntries();
+    void renamingAnotherKeyLeavesThePanel();
+    void newOrOpenWhileEditing_data();
+    void newOrOpenWhileEditing();
+    void helpAgainStartsAtTheTop();
+    void quitShortcutClosesTheWindow();
 
 private:
     CommandButton* key(int number) const
@@ -44,6 +55,10 @@ private:
     QAction* action(const char* name) const { return m_window->findChild<QAction*>(name); }
     // Runs `check` on the popup menu once it is open, then closes it with Escape.
     void onMenu(std::function<void(QMenu*)> check);
+    // Chooses the entry with this text from the popup menu once it is open.
+    void chooseFromMenu(const QString& entry);
+    // Every stored field of every record, to see whether anything changed.
+    QString records() const;
 
     AppMainWindow* m_window = nullptr;
 };
@@ -342,6 +357,218 @@ void TestMainWindow::versionBox()
     action("actionVersion")->trigger();
     QCOMPARE(title, QString("KVR210C control client"));
     QCOMPARE(text, QString("Version 1.0.1"));
+}
+
+void TestMainWindow::chooseFromMenu(const QString& entry)
+{
+    QTimer::singleShot(50, [entry] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) {
+            return;
+        }
+        for (QAction* a : menu->actions()) {
+            if (a->text() == entry) {
+                menu->setActiveAction(a);
+                QTest::keyClick(menu, Qt::Key_Return);
+                return;
+            }
+        }
+        QTest::keyClick(menu, Qt::Key_Escape);
+    });
+}
+
+QString TestMainWindow::records() const
+{
+    QString out;
+    const AppDataManager* data = m_window->dataManager();
+    for (int x = 1; x <= 6; ++x) {
+        for (int y = 1; y <= 5; ++y) {
+            const LinkData* r = data->getDataObject(x, y);
+            UartData u;
+            r->getUartData(&u);
+            out += QString("%1,%2 %3 %4 %5").arg(x).arg(y).arg(r->getCommand()).arg(r->getDelayTime())
+                       .arg(AppDataManager::uartString(&u));
+            if (y == 1) {
+                const ButtonData* b = data->getButtonData(x);
+                out += QString(" %1 %2 %3").arg(b->getSecondLayerCommand()).arg(b->getSecondLayerDelayTime())
+                           .arg(b->isSecondLayerEnabled());
+            }
+            out += '\n';
+        }
+    }
+    return out;
+}
+
+void TestMainWindow::keyboardMenuKeyOpensNothing()
+{
+    // Only the right mouse button opens a key's menu, not the keyboard's menu key.
+    bool opened = false;
+    onMenu([&opened](QMenu* menu) { opened = opened || menu != nullptr; });
+    key(2)->setFocus();
+    QTest::keyClick(key(2), Qt::Key_Menu);
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5), key(2)->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(key(2), &event);
+    QTest::qWait(100);
+    QVERIFY(!opened);
+    QVERIFY(!key(2)->isChecked());
+}
+
+void TestMainWindow::keyMenuHoldsOnlyItsFlaggedEntries()
+{
+    QWidget holder;
+    auto* button = new CommandButton(&holder);
+    button->setCheckable(true);
+    button->initCommandButton(false, true, false);
+    holder.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&holder));
+    QStringList entries;
+    onMenu([&entries](QMenu* menu) {
+        for (QAction* a : menu ? menu->actions() : QList<QAction*>()) {
+            entries << a->text();
+        }
+    });
+    QTest::mousePress(button, Qt::RightButton);
+    QTest::mouseRelease(button, Qt::RightButton);
+    QCOMPARE(entries, QStringList({"Change Data"}));
+    // Without "Change Baud Rate" there is no line-settings dialog to reach.
+    QVERIFY(button->findChildren<QDialog*>().isEmpty());
+
+    // The one entry there is does its work.
+    QSignalSpy spy(button, &CommandButton::requestChangeData);
+    chooseFromMenu("Change Data");
+    QTest::mousePress(button, Qt::RightButton);
+    QTest::mouseRelease(button, Qt::RightButton);
+    QCOMPARE(spy.count(), 1);
+    QVERIFY(button->isChecked());
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(button->findChildren<QDialog*>().isEmpty());
+}
+
+void TestMainWindow::renamingAnotherKeyLeavesThePanel()
+{
+    AppDataManager* data = m_window->dataManager();
+    const UartData slow{BaudRate2400, ParityOdd, DataBits7, StopBits2};
+    data->getDataObject(1, 1)->setCommand("0A0B");
+    data->getDataObject(1, 1)->setUartData(&slow);
+    data->getDataObject(3, 1)->setCommand("FFEE");
+    QTest::mouseClick(key(1), Qt::LeftButton);
+    auto* edit = widget<QLineEdit>("commandEdit");
+    auto* rate = widget<QPushButton>("commandRateDisplay");
+    QCOMPARE(edit->text().trimmed(), QString("0A  0B"));
+    QCOMPARE(rate->text(), QString("2400,7-O-2"));
+
+    chooseFromMenu("Change Button Name");
+    QTest::mousePress(key(3), Qt::RightButton);
+    QTest::mouseRelease(key(3), Qt::RightButton);
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    QVERIFY(dialog);
+    QVERIFY(key(3)->isChecked());
+    QTest::keyClicks(dialog->findChild<QLineEdit*>("buttonNameEdit"), "Pump");
+    dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+
+    QCOMPARE(key(3)->text(), QString("Pump"));
+    QCOMPARE(data->getButtonName(3), QString("Pump"));
+    QCOMPARE(data->getButtonName(1), QString("Empty"));
+    QVERIFY(key(3)->isChecked());
+    QVERIFY(!key(1)->isChecked());
+    // The panel still shows key 1 until the next click.
+    QCOMPARE(edit->text().trimmed(), QString("0A  0B"));
+    QCOMPARE(rate->text(), QString("2400,7-O-2"));
+}
+
+void TestMainWindow::newOrOpenWhileEditing_data()
+{
+    QTest::addColumn<QByteArray>("command");
+    QTest::newRow("New") << QByteArray("action_New");
+    QTest::newRow("Open") << QByteArray("action_Open");
+}
+
+void TestMainWindow::newOrOpenWhileEditing()
+{
+    QFETCH(QByteArray, command);
+    // A file whose key 2 differs from a new configuration.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("saved.app");
+    {
+        AppDataManager source(nullptr, nullptr);
+        source.newData(6, 5);
+        source.getDataObject(2, 1)->setCommand("0102");
+        source.getDataObject(2, 1)->setDelayTime(9);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(source.saveConfigFile(&file));
+    }
+
+    auto* edit = widget<QLineEdit>("commandEdit");
+    QTest::mouseClick(key(2), Qt::LeftButton);
+    key(2)->changeData();
+    QTest::keyClicks(edit, "aabb");
+    widget<QSpinBox>("delayTimeBox")->setValue(77);
+    const bool open = command == "action_Open";
+    if (open) {
+        answerNextModal({"QFileDialog"}, [path](QWidget* modal) {
+            modal->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+            QMetaObject::invokeMethod(modal, "accept");
+        });
+    }
+    action(command.constData())->trigger();
+    QCOMPARE(m_window->dataManager()->getDataObject(2, 1)->getCommand(), open ? QString("0102") : QString());
+    const QString loaded = records();
+
+    // Nothing is selected, but editing goes on until Ok or Cancel.
+    QVERIFY(!m_window->dataManager()->getCheckedObject());
+    for (const char* name : {"commandEdit", "commandCounter", "commandRateDisplay", "delayTimeBox",
+                             "secondLayerGroupBox", "buttonBox"}) {
+        QVERIFY2(widget<QWidget>(name)->isEnabled(), name);
+    }
+    QVERIFY(!widget<QTabWidget>("buttonsTab")->isEnabled());
+
+    // Ok then has no record to store into, and gives the tabs back.
+    QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(4, edit->height() / 2));
+    QTest::keyClicks(edit, "cc");
+    QCOMPARE(edit->text().trimmed(), QString("CC"));
+    widget<QSpinBox>("delayTimeBox")->setValue(55);
+    widget<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+    QCOMPARE(records(), loaded);
+    QVERIFY(widget<QTabWidget>("buttonsTab")->isEnabled());
+    QVERIFY(widget<QTabWidget>("linksTab")->isEnabled());
+    QVERIFY(!edit->isEnabled());
+    QVERIFY(!widget<QDialogButtonBox>("buttonBox")->isEnabled());
+}
+
+void TestMainWindow::helpAgainStartsAtTheTop()
+{
+    action("actionContents")->trigger();
+    auto* first = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    QVERIFY(first);
+    QVERIFY(QTest::qWaitForWindowExposed(first));
+    QScrollBar* bar = first->findChild<QScrollArea*>("scrollArea")->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    QVERIFY(bar->value() > 0);
+    first->setProperty("usedBefore", true);
+    first->close();
+
+    action("actionContents")->trigger();
+    auto* second = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    QVERIFY(second);
+    QVERIFY(!second->property("usedBefore").isValid());
+    QVERIFY(QTest::qWaitForWindowExposed(second));
+    QCOMPARE(second->findChild<QScrollArea*>("scrollArea")->verticalScrollBar()->value(), 0);
+    second->close();
+}
+
+void TestMainWindow::quitShortcutClosesTheWindow()
+{
+    // Platforms with a Windows keyboard scheme, the offscreen one among them,
+    // have no Quit keys; CTest runs this again on X11 under Xvfb where it can.
+    const QKeySequence quit(QKeySequence::Quit);
+    if (quit.isEmpty()) {
+        QSKIP("this platform has no Quit key sequence");
+    }
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QTest::keySequence(m_window, quit);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->isVisible(), 2000);
 }
 
 QTEST_MAIN(TestMainWindow)

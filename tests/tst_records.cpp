@@ -14,6 +14,7 @@ private slots:
     void deviceRecordSecondLayer();
     void deviceRecordDecodingEdges();
     void deviceRecordFit();
+    void deviceRecordKeepsLowBits();
     void uartStringAllValidSettings();
     void uartStringOutOfRange();
 };
@@ -188,6 +189,30 @@ void TestRecords::deviceRecordFit()
     QVERIFY(!key.secondLayerFitsDeviceRecord());
     key.setSecondLayerCommand(QString());
     QVERIFY(key.secondLayerFitsDeviceRecord());
+}
+
+void TestRecords::deviceRecordKeepsLowBits()
+{
+    // One-byte fields take the low 8 bits of values that do not fit; nothing is clamped.
+    LinkData link(300, 2);
+    const QList<QPair<int, uchar>> delays = {{256, 0x00}, {300, 0x2C}, {-5, 0xFB}, {255, 0xFF}};
+    for (const auto& [delay, byte] : delays) {
+        link.setDelayTime(delay);
+        const QByteArray record = link.encapsulation();
+        QCOMPARE(uchar(record.at(10)), byte);
+        QCOMPARE(uchar(record.at(5)), uchar(0x2C)); // key id 300
+    }
+
+    ButtonData key(300);
+    key.setSecondLayerDelayTime(-5);
+    key.setSecondLayerCommand(QString("AB").repeated(248));
+    const QByteArray second = key.encapsulationSecondLayer();
+    QCOMPARE(second.size(), 13 + 248);
+    QCOMPARE(uchar(second.at(4)), uchar(0x00)); // 8 + 248 = 256
+    QCOMPARE(uchar(second.at(5)), uchar(0x2C));
+    QCOMPARE(uchar(second.at(10)), uchar(0xFB));
+    key.setCommand(QString("CD").repeated(248));
+    QCOMPARE(uchar(key.encapsulation().at(4)), uchar(0x00));
 }
 
 void TestRecords::uartStringAllValidSettings()
