@@ -25,9 +25,8 @@ int main(int argc, char** argv)
     StartupProbe::watch(&window);
     window.show();
     // A configuration file named on the command line opens as File > Open would open it.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) {
-        window.loadFile(arguments.at(1));
+    if (!commandLine.fileName().isEmpty()) {
+        window.loadFile(commandLine.fileName());
     }
     return app.exec();
 }
