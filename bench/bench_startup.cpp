@@ -1,5 +1,6 @@
 // Start-up time and memory of the editor against an empty main window of the
-// same size: process start to the first painted frame, runs alternating
+// same size: process start to the first painted frame (and the processor
+// time used until then, which a busy machine disturbs less), runs alternating
 // between the two programs, medians and ratios.
 //   kvr210c-startbench [--runs N]
 // Needs a display (on a machine without one: xvfb-run -a kvr210c-startbench).
@@ -20,6 +21,7 @@ struct Sample {
     bool ok = false;
     double ms = 0;
     double rssMb = 0;
+    double cpuMs = 0;
     int width = 0;
     int height = 0;
 };
@@ -41,13 +43,14 @@ Sample runOnce(const QString& program, const QStringList& args)
         return sample;
     }
     const QList<QByteArray> words = process.readAllStandardOutput().simplified().split(' ');
-    if (words.size() < 7 || words.at(0) != "first-paint") {
+    if (words.size() < 9 || words.at(0) != "first-paint") {
         return sample;
     }
     sample.ms = double(words.at(1).toLongLong() - started) / 1e6;
     sample.rssMb = double(words.at(3).toLongLong()) / (1024.0 * 1024.0);
     sample.width = words.at(5).toInt();
     sample.height = words.at(6).toInt();
+    sample.cpuMs = words.at(8).toDouble();
     sample.ok = sample.ms > 0;
     return sample;
 }
@@ -87,7 +90,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    std::vector<double> editorMs, bareMs, editorRss, bareRss;
+    std::vector<double> editorMs, bareMs, editorRss, bareRss, editorCpu, bareCpu;
     for (int i = 0; i < runs; ++i) {
         const Sample e = runOnce(editor, {});
         const Sample b = runOnce(bare, size);
@@ -99,13 +102,18 @@ int main(int argc, char** argv)
         bareMs.push_back(b.ms);
         editorRss.push_back(e.rssMb);
         bareRss.push_back(b.rssMb);
+        editorCpu.push_back(e.cpuMs);
+        bareCpu.push_back(b.cpuMs);
     }
 
     const double em = median(editorMs), bm = median(bareMs);
     const double er = median(editorRss), br = median(bareRss);
+    const double ec = median(editorCpu), bc = median(bareCpu);
     out << "window " << first.width << " x " << first.height << ", " << runs << " runs each\n";
     out << QStringLiteral("start to first paint: editor %1 ms, bare window %2 ms, ratio %3\n")
                .arg(em, 0, 'f', 1).arg(bm, 0, 'f', 1).arg(em / bm, 0, 'f', 2);
+    out << QStringLiteral("processor time:       editor %1 ms, bare window %2 ms, ratio %3\n")
+               .arg(ec, 0, 'f', 1).arg(bc, 0, 'f', 1).arg(ec / bc, 0, 'f', 2);
     out << QStringLiteral("resident memory:      editor %1 MB, bare window %2 MB, ratio %3\n")
                .arg(er, 0, 'f', 1).arg(br, 0, 'f', 1).arg(er / br, 0, 'f', 2);
     return 0;
