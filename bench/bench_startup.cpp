@@ -2,7 +2,8 @@
 // same size: process start to the first painted frame (and the processor
 // time used until then, which a busy machine disturbs less), runs alternating
 // between the two programs, medians and ratios.
-//   kvr210c-startbench [--runs N]
+//   kvr210c-startbench [--runs N] [--editor PATH]
+// --editor times another build of the editor (one without the probe fails).
 // Needs a display (on a machine without one: xvfb-run -a kvr210c-startbench).
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -74,7 +75,9 @@ int main(int argc, char** argv)
     if (at > 0 && at + 1 < args.size()) {
         runs = std::clamp(args.at(at + 1).toInt(), 1, 1000);
     }
-    const QString editor = QStringLiteral(KVR_EDITOR_PATH);
+    const int editorAt = int(args.indexOf(QStringLiteral("--editor")));
+    const QString editor = editorAt > 0 && editorAt + 1 < args.size() ? args.at(editorAt + 1)
+                                                                        : QStringLiteral(KVR_EDITOR_PATH);
     const QString bare = QStringLiteral(KVR_BARE_WINDOW_PATH);
 
     // A first run of each, not counted: loads the libraries into the page
