@@ -48,6 +48,10 @@ void EditorCommandLine::answerInformation(const QCoreApplication& app)
     // Options meant for the window system (-platform, -style ...) are not
     // known here; they do not matter for help or the version.
     m_parser.parse(app.arguments());
+    if (m_parser.isSet(QStringLiteral("help-all"))) {
+        // Only the parser's own processing prints the window system's options too.
+        m_parser.process(app.arguments());
+    }
     if (m_parser.isSet(QStringLiteral("version"))) {
         m_parser.showVersion();
     }

@@ -53,6 +53,7 @@ void TestEditorCommandLine::informationNeedsNoDisplay_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("--help") << QStringList{"--help"} << "KVR210C control client";
     QTest::newRow("-h") << QStringList{"-h"} << "[file]";
+    QTest::newRow("--help-all") << QStringList{"--help-all"} << "[file]";
     QTest::newRow("--version") << QStringList{"--version"} << "kvr210c 1.0.1";
     QTest::newRow("-v") << QStringList{"-v"} << "kvr210c 1.0.1";
     // Window-system options do not get in the way of the help.
