@@ -26,7 +26,8 @@ public:
     void setUartData(const UartData* uart);
     void getUartData(UartData* uart) const;
 
-    // The menu and dialogs, for whoever needs to look at them.
+    // The menu and dialogs, for whoever needs to look at them. The line-settings
+    // dialog is null until "Change Baud Rate" first opens it.
     QMenu* actionMenu() const { return btnMenu; }
     QDialog* uartSettingDialog() const { return m_uartSetting; }
 
@@ -48,6 +49,7 @@ protected:
     bool eventFilter(QObject* obj, QEvent* e) override;
 
 private:
+    QDialog* buildUartSetting();
     void loadUartSetting();
 
     QWidget* m_parent;

@@ -19,6 +19,7 @@ AppMainWindow::AppMainWindow()
     initializeMenus();
     initializeSerialLink();
     initializeUartDialog();
+    initializeDocument();
 }
 
 AppMainWindow::~AppMainWindow()
@@ -38,6 +39,8 @@ void AppMainWindow::initializeMenus()
     ui.actionSave_As->setShortcut(QKeySequence::SaveAs);
     // "Close" ends the program, so it answers to the Quit keys.
     ui.action_Close->setShortcut(QKeySequence::Quit);
+    // F1 on Linux and Windows.
+    ui.actionContents->setShortcut(QKeySequence::HelpContents);
 
     connect(ui.action_New, &QAction::triggered, this, &AppMainWindow::newFile);
     connect(ui.action_Open, &QAction::triggered, this, &AppMainWindow::openFile);

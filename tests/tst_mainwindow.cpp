@@ -37,6 +37,8 @@ private slots:
     void keyLineSettingsDialog();
     void pictureFollowsKey();
     void helpShowsEightPagesInOrder();
+    void helpOpensWithF1();
+    void keyDialogsBuiltWhenFirstOpened();
     void versionBox();
     void keyboardMenuKeyOpensNothing();
     void keyMenuHoldsOnlyItsFlaggedEntries();
@@ -88,7 +90,7 @@ void TestMainWindow::onMenu(std::function<void(QMenu*)> check)
 
 void TestMainWindow::startUpState()
 {
-    QCOMPARE(m_window->windowTitle(), QString("KVR210C"));
+    QCOMPARE(shownTitle(m_window), QString("KVR210C"));
     QCOMPARE(m_window->objectName(), QString("MainWindow"));
     for (int n = 1; n <= 24; ++n) {
         CommandButton* k = key(n);
@@ -340,6 +342,37 @@ void TestMainWindow::helpShowsEightPagesInOrder()
     }
     QCOMPARE(dialog->findChild<QScrollArea*>("scrollArea")->verticalScrollBar()->value(), 0);
     dialog->close();
+}
+
+void TestMainWindow::helpOpensWithF1()
+{
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QTest::keyClick(m_window, Qt::Key_F1);
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    QVERIFY(dialog);
+    QCOMPARE(dialog->windowTitle(), QString("Help"));
+    dialog->close();
+}
+
+void TestMainWindow::keyDialogsBuiltWhenFirstOpened()
+{
+    // Start-up builds each key's menu but none of the 24 line-settings dialogs.
+    for (int n = 1; n <= 24; ++n) {
+        QCOMPARE(key(n)->actionMenu()->actions().size(), 3);
+        QVERIFY(!key(n)->uartSettingDialog());
+    }
+    key(3)->changeUartSetting();
+    QDialog* dialog = key(3)->uartSettingDialog();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->parentWidget(), key(3));
+    QVERIFY(!dialog->windowIcon().isNull());
+    dialog->reject();
+    // Built once, then reused.
+    key(3)->changeUartSetting();
+    QCOMPARE(key(3)->uartSettingDialog(), dialog);
+    dialog->reject();
+    QVERIFY(!key(4)->uartSettingDialog());
 }
 
 void TestMainWindow::versionBox()

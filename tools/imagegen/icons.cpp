@@ -66,11 +66,14 @@ void drawDisc(QPainter &p, QPointF c, qreal r, const QColor &light, const QColor
 
 } // namespace
 
-QImage Icons::appIcon()
+QImage Icons::appIcon(int size)
 {
-    QImage image = canvas(32, 32);
+    QImage image = canvas(size, size);
     QPainter p(&image);
     prepare(p);
+    // Drawn on a 32-pixel grid and scaled, so every size is the same emblem.
+    if (size != 32)
+        p.scale(size / 32.0, size / 32.0);
     drawDisc(p, QPointF(16, 15.5), 15, QColor(0x6f, 0xb6, 0xff), QColor(0x0b, 0x4f, 0x9c),
              QColor(0x08, 0x3a, 0x73), 1.2);
     // six key dots around the initial

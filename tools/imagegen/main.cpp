@@ -1,7 +1,10 @@
 // kvr210c-imagegen: draws every picture of the "application" resource
 // collection into one directory (default "images").
 //
-//   kvr210c-imagegen [output-dir] [--manual manual-dir] [--draft]
+//   kvr210c-imagegen [output-dir] [--manual manual-dir] [--icons icon-dir] [--draft]
+//
+// The application icon for the desktop's icon theme goes to icon-dir
+// (default "data/icons") as kvr210c-<size>.png.
 //
 // Exits with 1 when a picture cannot be made or written, or when a manual
 // page does not fit on its page. --draft writes the help pages even then,
@@ -25,6 +28,7 @@ namespace {
 struct Options {
     QString outputDir = QStringLiteral("images");
     QString manualDir = QStringLiteral(KVR210C_MANUAL_DIR);
+    QString iconDir = QStringLiteral("data/icons");
     bool draft = false;
     bool ok = true;
 };
@@ -37,6 +41,8 @@ Options parseArguments(const QStringList &args)
         const QString &a = args.at(i);
         if (a == QLatin1String("--manual") && i + 1 < args.size()) {
             options.manualDir = args.at(++i);
+        } else if (a == QLatin1String("--icons") && i + 1 < args.size()) {
+            options.iconDir = args.at(++i);
         } else if (a == QLatin1String("--draft")) {
             options.draft = true;
         } else if (!a.startsWith(QLatin1String("--")) && !haveOutput) {
@@ -63,12 +69,15 @@ int main(int argc, char *argv[])
 
     const Options options = parseArguments(app.arguments());
     if (!options.ok) {
-        err << "usage: kvr210c-imagegen [output-dir] [--manual manual-dir] [--draft]" << Qt::endl;
+        err << "usage: kvr210c-imagegen [output-dir] [--manual manual-dir] [--icons icon-dir] [--draft]"
+            << Qt::endl;
         return 2;
     }
-    if (!QDir().mkpath(options.outputDir)) {
-        err << "imagegen: cannot create " << options.outputDir << Qt::endl;
-        return 1;
+    for (const QString &path : {options.outputDir, options.iconDir}) {
+        if (!QDir().mkpath(path)) {
+            err << "imagegen: cannot create " << path << Qt::endl;
+            return 1;
+        }
     }
 
     using PngOutput::Kind;
@@ -94,6 +103,15 @@ int main(int argc, char *argv[])
     save(Icons::question(), QStringLiteral("question.png"), Kind::Rgba, QSize(225, 225));
     save(Icons::done(), QStringLiteral("done.png"), Kind::Rgba, QSize(138, 137));
     save(Icons::lifeBuoy(), QStringLiteral("help.png"), Kind::Rgba, QSize(256, 256));
+
+    const QDir iconDir(options.iconDir);
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        if (PngOutput::save(Icons::appIcon(size), iconDir.filePath(QStringLiteral("kvr210c-%1.png").arg(size)),
+                            Kind::Rgba, QSize(size, size)))
+            ++written;
+        else
+            ++failures;
+    }
 
     const ManualPages::Result manual = ManualPages::render(options.manualDir);
     for (const QString &e : manual.errors)
