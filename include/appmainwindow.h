@@ -16,6 +16,9 @@ class AppDataManager;
 class CommandButton;
 class QButtonGroup;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
+class QMenu;
 class QLabel;
 class SerialLink;
 
@@ -40,6 +43,9 @@ public:
     void setCurrentFile(QString fileName);
     void reflashDataPanel();
     bool uartSendData(QByteArray data);
+    // Opens a configuration file as File > Open does once a file is chosen; a refused file
+    // gives a warning and leaves the records and the current file as they were.
+    bool loadFile(const QString& fileName);
 
     // For tests and tools that look at the window from outside.
     AppDataManager* dataManager() const { return m_dataManager; }
@@ -84,6 +90,10 @@ public slots:
     void closeEvent(QCloseEvent* event) override;
     void changeProductionImage(int id);
 
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     void initializeMenus();
     void initializeSerialLink();
@@ -94,6 +104,16 @@ private:
     bool confirmTransfer();
     void showTransferComplete();
     bool writeConfigFile(const QString& fileName);
+    void initializeDocument();
+    bool maybeSave();
+    void markModified();
+    void markClean();
+    void noteRecordsReplaced();
+    QByteArray recordsSnapshot() const;
+    void updateTitle();
+    void refillRecentMenu();
+    void openRecentFile(const QString& fileName);
+    bool confirmCommandCut();
     void showCommand(QLineEdit* edit, QLineEdit* counter, const QString& command, int layer);
     void convertField(QLineEdit* edit, QLineEdit* counter, QByteArray* rawBytes, QString* buffer,
                       int layer);
@@ -118,6 +138,9 @@ private:
     QByteArray m_commandHex;
     QByteArray m_secondLayerHex;
     QString m_curFileName;
+    QString m_baseTitle;
+    QByteArray m_cleanRecords;
+    QMenu* m_recentMenu = nullptr;
     QDialog* m_comDialog = nullptr;
     QDialog* m_uartDialog = nullptr;
     SerialLink* m_uart = nullptr;

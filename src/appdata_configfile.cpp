@@ -1,5 +1,6 @@
 // Configuration file: a 32-byte header, then typed data records of one field each.
 #include "appdata.h"
+#include "boundedread.h"
 
 #include <QBuffer>
 #include <QDebug>
@@ -192,7 +193,14 @@ bool AppDataManager::saveConfigFile(QIODevice* fd)
 
 bool AppDataManager::loadConfigFile(QIODevice* fd)
 {
-    const QByteArray content = fd->readAll();
+    // A full configuration, all 36 commands at the 64 KiB a data record may hold and every
+    // other field with it, comes to about 2.3 MiB: anything beyond the bound is not one of
+    // ours, and an endless device is not read to the end of the memory.
+    QByteArray content;
+    if (!readBounded(fd, MaxUserFileBytes, &content, nullptr)) {
+        qDebug("error file size: more than %lld bytes, or unreadable", MaxUserFileBytes);
+        return false;
+    }
     QBuffer in;
     in.setData(content);
     in.open(QIODevice::ReadOnly);

@@ -19,6 +19,7 @@ AppMainWindow::AppMainWindow()
     initializeMenus();
     initializeSerialLink();
     initializeUartDialog();
+    initializeDocument();
 }
 
 AppMainWindow::~AppMainWindow()

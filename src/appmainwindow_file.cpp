@@ -1,68 +1,216 @@
-// File commands and the window's end.
+// File commands, the configuration as a document (title, unsaved changes, recent files)
+// and the window's end.
 #include "appdata.h"
 #include "appmainwindow.h"
+#include "boundedread.h"
+#include "commandbutton.h"
+#include "recentfiles.h"
 #include "seriallink.h"
 
+#include <QBuffer>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QSaveFile>
+#include <QTimer>
+
+namespace {
+
+void warn(QWidget* parent, const QString& text, const QString& detail)
+{
+    // The short text first, as it always read; the path and the reason below it.
+    QMessageBox box(QMessageBox::Warning, AppMainWindow::tr("Application"), text, QMessageBox::Ok, parent);
+    box.setInformativeText(detail);
+    box.exec();
+}
+
+// The one local file a drag carries, or nothing.
+QString droppedFile(const QMimeData* mime)
+{
+    if (!mime || !mime->hasUrls() || mime->urls().size() != 1 || !mime->urls().constFirst().isLocalFile()) {
+        return QString();
+    }
+    return mime->urls().constFirst().toLocalFile();
+}
+
+} // namespace
+
+void AppMainWindow::initializeDocument()
+{
+    m_baseTitle = windowTitle();
+    setAcceptDrops(true);
+
+    m_recentMenu = new QMenu(tr("Open &Recent"), this);
+    m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
+    ui.menu_File->insertMenu(ui.action_Save, m_recentMenu);
+    refillRecentMenu();
+
+    // What changes a record marks the document; a Cancel, a selection or a change of
+    // the text form does not.
+    connect(ui.buttonBox, &QDialogButtonBox::accepted, this, &AppMainWindow::markModified);
+    connect(m_uartDialog, &QDialog::accepted, this, &AppMainWindow::markModified);
+    for (QButtonGroup* group : {m_buttonGroup, m_linkGroup}) {
+        for (QAbstractButton* button : group->buttons()) {
+            auto* key = static_cast<CommandButton*>(button);
+            connect(key, &CommandButton::requestChangeName, this, &AppMainWindow::markModified);
+            connect(key, &CommandButton::requestChangeUart, this, &AppMainWindow::markModified);
+        }
+    }
+    markClean();
+}
+
+QByteArray AppMainWindow::recordsSnapshot() const
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    m_dataManager->saveConfigFile(&buffer);
+    return buffer.data();
+}
+
+void AppMainWindow::markModified()
+{
+    setWindowModified(true);
+}
+
+void AppMainWindow::markClean()
+{
+    m_cleanRecords = recordsSnapshot();
+    setWindowModified(false);
+    updateTitle();
+}
+
+void AppMainWindow::noteRecordsReplaced()
+{
+    // Every record may have been replaced at once (a load from the device): the document
+    // is modified when they differ from what was last opened or saved.
+    if (!isWindowModified() && recordsSnapshot() != m_cleanRecords) {
+        setWindowModified(true);
+    }
+}
+
+void AppMainWindow::updateTitle()
+{
+    if (m_curFileName.isEmpty()) {
+        setWindowTitle(m_baseTitle + QStringLiteral("[*]"));
+    } else {
+        setWindowTitle(tr("%1 - %2[*]").arg(m_baseTitle, QFileInfo(m_curFileName).fileName()));
+    }
+}
 
 void AppMainWindow::setCurrentFile(QString fileName)
 {
     m_curFileName = fileName;
-    if (m_curFileName.isEmpty()) {
-        setWindowFilePath(QStringLiteral("untitle.app"));
+    setWindowFilePath(fileName);
+    updateTitle();
+}
+
+bool AppMainWindow::maybeSave()
+{
+    if (!isWindowModified()) {
+        return true;
     }
+    const auto answer = QMessageBox::warning(this, tr("Application"),
+                                             tr("The configuration has been modified.\n"
+                                                "Do you want to save your changes?"),
+                                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                             QMessageBox::Save);
+    if (answer == QMessageBox::Save) {
+        return saveFile();
+    }
+    return answer == QMessageBox::Discard;
 }
 
 void AppMainWindow::newFile()
 {
+    if (!maybeSave()) {
+        return;
+    }
     setCurrentFile(QString());
     m_dataManager->resetDataObject();
     reflashDataPanel();
+    markClean();
 }
 
 bool AppMainWindow::openFile()
 {
+    if (!maybeSave()) {
+        return false;
+    }
     const QString fileName = QFileDialog::getOpenFileName(this);
     if (fileName.isEmpty()) {
         return false;
     }
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        QMessageBox::warning(this, tr("Application"), tr("Can't open wire"));
+    return loadFile(fileName);
+}
+
+bool AppMainWindow::loadFile(const QString& fileName)
+{
+    const QString shown = QDir::toNativeSeparators(fileName);
+    QByteArray content;
+    QString reason;
+    // Refuses a pipe or a device before opening it, so Open can never hang on one.
+    if (!readBounded(fileName, MaxUserFileBytes, &content, &reason)) {
+        warn(this, tr("Can't open wire"), reason);
         return false;
     }
-    if (!m_dataManager->loadConfigFile(&file)) {
+    QBuffer buffer(&content);
+    buffer.open(QIODevice::ReadOnly);
+    if (!m_dataManager->loadConfigFile(&buffer)) {
         // A refused file changes nothing, not even the name a later Save would write to.
-        QMessageBox::warning(this, tr("Application"),
-                             tr("%1 is not a configuration file of this editor, or it is damaged. "
-                                "Nothing was loaded.").arg(QDir::toNativeSeparators(fileName)));
+        warn(this, tr("Can't open wire"),
+             tr("%1 is not a configuration file of this editor, or it is damaged. "
+                "Nothing was loaded.").arg(shown));
         return false;
     }
-    m_curFileName = fileName;
+    qDebug("loaded config file %s", qUtf8Printable(shown));
+    setCurrentFile(fileName);
     reflashDataPanel();
+    markClean();
+    RecentFiles::add(fileName);
+    refillRecentMenu();
     return true;
 }
 
 bool AppMainWindow::writeConfigFile(const QString& fileName)
 {
-    m_curFileName = fileName;
-    // Written beside the old file and swapped in only when complete, so a
-    // failed save never destroys what was there.
+    const QString shown = QDir::toNativeSeparators(fileName);
+    const QFileInfo target(fileName);
+    // A save renames its temporary file over the path: that would replace a device node
+    // or a named pipe with a file.
+    if (target.exists() && !target.isFile()) {
+        warn(this, tr("Can't file wire"),
+             tr("%1 is not a regular file; it was left as it is.").arg(shown));
+        return false;
+    }
+    // Written beside the old file and swapped in only when complete, so a failed save
+    // never destroys what was there; in place only where the folder takes no new file.
     QSaveFile file(fileName);
-    bool ok = file.open(QIODevice::WriteOnly);
-    if (ok && !m_dataManager->saveConfigFile(&file)) {
+    file.setDirectWriteFallback(true);
+    QString reason;
+    if (!file.open(QIODevice::WriteOnly)) {
+        reason = file.errorString();
+    } else if (!m_dataManager->saveConfigFile(&file)) {
+        reason = file.errorString();
         file.cancelWriting();
+    } else if (!file.commit()) {
+        reason = file.errorString();
     }
-    ok = ok && file.commit();
-    if (!ok) {
-        QMessageBox::warning(this, tr("Application"), tr("Can't file wire"));
+    if (!reason.isNull()) {
+        warn(this, tr("Can't file wire"), tr("%1: %2").arg(shown, reason));
+        return false;
     }
-    return ok;
+    setCurrentFile(fileName);
+    markClean();
+    RecentFiles::add(fileName);
+    refillRecentMenu();
+    return true;
 }
 
 bool AppMainWindow::saveFile()
@@ -82,14 +230,65 @@ bool AppMainWindow::saveAsFile()
     return writeConfigFile(fileName);
 }
 
+void AppMainWindow::refillRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList files = RecentFiles::files();
+    for (const QString& fileName : files) {
+        QAction* action = m_recentMenu->addAction(QDir::toNativeSeparators(fileName));
+        connect(action, &QAction::triggered, this, [this, fileName] { openRecentFile(fileName); });
+    }
+    m_recentMenu->menuAction()->setEnabled(!files.isEmpty());
+}
+
+void AppMainWindow::openRecentFile(const QString& fileName)
+{
+    if (!QFileInfo::exists(fileName)) {
+        RecentFiles::remove(fileName);
+        refillRecentMenu();
+        warn(this, tr("Can't open wire"),
+             tr("%1 no longer exists; it was taken off the list.").arg(QDir::toNativeSeparators(fileName)));
+        return;
+    }
+    if (maybeSave()) {
+        loadFile(fileName);
+    }
+}
+
+void AppMainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void AppMainWindow::dropEvent(QDropEvent* event)
+{
+    const QString fileName = droppedFile(event->mimeData());
+    if (fileName.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    // Asked after the drag has ended: a dialog inside a drop would hold the source waiting.
+    QTimer::singleShot(0, this, [this, fileName] {
+        if (maybeSave()) {
+            loadFile(fileName);
+        }
+    });
+}
+
 void AppMainWindow::closeFile()
 {
-    disconnectDevice();
+    // The farewell to the device is sent by closeEvent, once the user has let the window go.
     close();
 }
 
 void AppMainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
     disconnectDevice();
     QMainWindow::closeEvent(event);
 }

@@ -284,4 +284,5 @@ void AppMainWindow::reflashDataPanel()
     ui.secondLayerCounter->setText(QString());
     ui.delayTimeBox->setValue(0);
     ui.secondLayerDelayTimeBox->setValue(0);
+    noteRecordsReplaced();
 }

@@ -10,5 +10,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     AppMainWindow window;
     window.show();
+    // A configuration file named on the command line opens as File > Open would open it.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        window.loadFile(arguments.at(1));
+    }
     return app.exec();
 }

@@ -2,6 +2,7 @@
 #include "appdata.h"
 #include "appmainwindow.h"
 #include "commandbutton.h"
+#include "windowtest.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -73,7 +74,7 @@ void TestMainWindow::onMenu(std::function<void(QMenu*)> check)
 
 void TestMainWindow::startUpState()
 {
-    QCOMPARE(m_window->windowTitle(), QString("KVR210C"));
+    QCOMPARE(shownTitle(m_window), QString("KVR210C"));
     QCOMPARE(m_window->objectName(), QString("MainWindow"));
     for (int n = 1; n <= 24; ++n) {
         CommandButton* k = key(n);

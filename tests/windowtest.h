@@ -20,6 +20,13 @@ inline CommandButton* keyButton(QWidget* window, int number)
     return window->findChild<CommandButton*>(QString("button%1").arg(number, 2, 10, QChar('0')));
 }
 
+// The title as the window system shows it: Qt's "[*]" mark is a "*" while modified.
+inline QString shownTitle(const QWidget* window)
+{
+    QString title = window->windowTitle();
+    return title.replace(QLatin1String("[*]"), window->isWindowModified() ? QStringLiteral("*") : QString());
+}
+
 template <typename T> T* child(QWidget* window, const char* name)
 {
     return window->findChild<T*>(QString::fromLatin1(name));
