@@ -46,6 +46,8 @@ public slots:
 
 protected:
     bool eventFilter(QObject* obj, QEvent* e) override;
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     void loadUartSetting();
