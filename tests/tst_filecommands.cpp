@@ -28,6 +28,7 @@ class TestFileCommands : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); } // saves list recent files
     void init();
     void cleanup();
     void saveAsThenSaveWritesTheSameFile();
