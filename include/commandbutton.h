@@ -47,6 +47,8 @@ public slots:
 
 protected:
     bool eventFilter(QObject* obj, QEvent* e) override;
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     QDialog* buildUartSetting();

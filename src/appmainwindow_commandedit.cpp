@@ -1,7 +1,9 @@
 // The two command fields: hex and ASCII forms, live clean-up, byte counters.
+#include "appdata.h"
 #include "appmainwindow.h"
 #include "commandtext.h"
 
+#include <QMessageBox>
 #include <QRegularExpression>
 
 using namespace CommandText;
@@ -194,4 +196,35 @@ QString AppMainWindow::storedCommand(QLineEdit* edit, QByteArray* rawBytes)
     const QString merged = mergeToHex(edit->text(), *rawBytes);
     rawBytes->clear();
     return merged;
+}
+
+bool AppMainWindow::confirmCommandCut()
+{
+    // A file or the command-line companion can hold a command longer than the field: Ok
+    // would store only what the field shows, so the user decides before editing starts.
+    const LinkData* record = m_dataManager->getCheckedObject();
+    if (!record) {
+        return true;
+    }
+    QStringList tooLong;
+    auto check = [&tooLong](const QString& what, const QString& command) {
+        const qsizetype bytes = hexToBytes(command).size();
+        if (bytes > MaxFieldBytes) {
+            tooLong.append(what.arg(bytes));
+        }
+    };
+    check(tr("The command is %1 bytes long."), record->getCommand());
+    if (record->yId() == 1) {
+        check(tr("The second-layer command is %1 bytes long."),
+              m_dataManager->getSecondLayerCommand(record->xId()));
+    }
+    if (tooLong.isEmpty()) {
+        return true;
+    }
+    QMessageBox box(QMessageBox::Warning, tr("Change Data"), tooLong.join(QLatin1Char(' ')),
+                    QMessageBox::Ok | QMessageBox::Cancel, this);
+    box.setInformativeText(tr("The field holds %1 bytes: Ok at the end of the edit keeps only the "
+                              "first %1 bytes. Cancel leaves the record as it is.").arg(MaxFieldBytes));
+    box.setDefaultButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok;
 }

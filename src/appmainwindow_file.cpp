@@ -235,7 +235,9 @@ void AppMainWindow::refillRecentMenu()
     m_recentMenu->clear();
     const QStringList files = RecentFiles::files();
     for (const QString& fileName : files) {
-        QAction* action = m_recentMenu->addAction(QDir::toNativeSeparators(fileName));
+        // An "&" in a path is part of the name, not a shortcut mark.
+        QAction* action = m_recentMenu->addAction(
+            QDir::toNativeSeparators(fileName).replace(QLatin1Char('&'), QLatin1String("&&")));
         connect(action, &QAction::triggered, this, [this, fileName] { openRecentFile(fileName); });
     }
     m_recentMenu->menuAction()->setEnabled(!files.isEmpty());

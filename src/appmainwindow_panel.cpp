@@ -137,6 +137,9 @@ void AppMainWindow::processChangeDataRequest(CommandButton* caller)
     if (keyId > 0) {
         processButtonClicked(keyId);
     }
+    if (!confirmCommandCut()) {
+        return;
+    }
     setCommandGroupEnable(true);
     ui.delayTimeBox->setEnabled(true);
     if (keyId > 0) {

@@ -4,7 +4,28 @@
 #include <QAction>
 #include <QDebug>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace {
+
+// The characters of a name that the file, which keeps one Latin-1 byte per character,
+// cannot hold: each once, in quotes, in the order typed.
+QString unstorableCharacters(const QString& name)
+{
+    QStringList found;
+    for (const char32_t c : name.toUcs4()) {
+        const QString quoted = QStringLiteral("\"%1\"").arg(QString::fromUcs4(&c, 1));
+        if (c > 0xFF && !found.contains(quoted)) {
+            found.append(quoted);
+        }
+    }
+    return found.join(QStringLiteral(", "));
+}
+
+} // namespace
 
 CommandButton::CommandButton(QWidget* parent)
     : QPushButton(parent)
@@ -75,6 +96,24 @@ bool CommandButton::eventFilter(QObject* obj, QEvent* e)
     return QPushButton::eventFilter(obj, e);
 }
 
+bool CommandButton::event(QEvent* e)
+{
+    // A name is not a shortcut: the "&" that Qt would take as a mnemonic mark is shown as is.
+    if (e->type() == QEvent::Shortcut) {
+        return true;
+    }
+    return QPushButton::event(e);
+}
+
+void CommandButton::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.replace(QLatin1Char('&'), QLatin1String("&&"));
+    painter.drawControl(QStyle::CE_PushButton, option);
+}
+
 void CommandButton::showActionMenu()
 {
     qDebug("action menu is show");
@@ -91,8 +130,20 @@ void CommandButton::changeButtonName()
     auto* dialog = new QDialog(this);
     setChecked(true);
     nameUi.setupUi(dialog);
-    // After the form's own connection, so the dialog has closed when the name is reported.
-    connect(nameUi.buttonBox, &QDialogButtonBox::accepted, this, &CommandButton::acceptNewButtonName);
+    // Ok closes the dialog only for a name the configuration file can hold; then the
+    // name is reported, after the dialog has closed.
+    disconnect(nameUi.buttonBox, &QDialogButtonBox::accepted, dialog, nullptr);
+    connect(nameUi.buttonBox, &QDialogButtonBox::accepted, this, [this, dialog] {
+        const QString refused = unstorableCharacters(nameUi.buttonNameEdit->text());
+        if (!refused.isEmpty()) {
+            QMessageBox::warning(dialog, tr("Change Button Name"),
+                                 tr("The name cannot hold %1: a configuration file keeps only "
+                                    "Latin-1 characters.").arg(refused));
+            return;
+        }
+        dialog->accept();
+        acceptNewButtonName();
+    });
     // A rename dialog is used once; it goes when it closes.
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();

@@ -1,4 +1,5 @@
 // Reading user-chosen files and streams within a size bound, never waiting on a pipe.
+#include "appdata.h"
 #include "boundedread.h"
 
 #include <QElapsedTimer>
@@ -70,6 +71,39 @@ private slots:
         QVERIFY(!readBounded(&zero, MaxUserFileBytes, &data, &error));
         QVERIFY(data.isEmpty());
         QVERIFY(!error.isEmpty());
+    }
+
+    void loaderRefusesWhatIsTooLargeAsAWhole()
+    {
+        AppDataManager data(nullptr, nullptr);
+        data.newData(6, 5);
+        data.getDataObject(2, 3)->setCommand(QStringLiteral("ABCD"));
+        QBuffer saved;
+        QVERIFY(saved.open(QIODevice::WriteOnly));
+        QVERIFY(data.saveConfigFile(&saved));
+
+        // An endless device stops at the bound and changes nothing.
+        data.getDataObject(2, 3)->setCommand(QStringLiteral("0102"));
+        QFile zero(QStringLiteral("/dev/zero"));
+        QVERIFY(zero.open(QIODevice::ReadOnly));
+        QVERIFY(!data.loadConfigFile(&zero));
+        QCOMPARE(data.getDataObject(2, 3)->getCommand(), QStringLiteral("0102"));
+
+        // A good configuration followed by padding past the bound is refused as a whole;
+        // on its own it loads.
+        QByteArray bytes = saved.data();
+        const qsizetype good = bytes.size();
+        // Whole empty data headers, so only the size can be the reason.
+        bytes.append(QByteArray(((MaxUserFileBytes - good) / DataHeaderSize + 1) * DataHeaderSize, '\0'));
+        QBuffer tooLarge(&bytes);
+        QVERIFY(tooLarge.open(QIODevice::ReadOnly));
+        QVERIFY(!data.loadConfigFile(&tooLarge));
+        QCOMPARE(data.getDataObject(2, 3)->getCommand(), QStringLiteral("0102"));
+        QByteArray exact = saved.data();
+        QBuffer fits(&exact);
+        QVERIFY(fits.open(QIODevice::ReadOnly));
+        QVERIFY(data.loadConfigFile(&fits));
+        QCOMPARE(data.getDataObject(2, 3)->getCommand(), QStringLiteral("ABCD"));
     }
 
     void deviceReadToItsEnd()

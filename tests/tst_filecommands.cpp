@@ -12,14 +12,23 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <QElapsedTimer>
+
+#include <atomic>
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
+#include <thread>
+#include <unistd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 class TestFileCommands : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); } // saves list recent files
     void init();
     void cleanup();
     void saveAsThenSaveWritesTheSameFile();
@@ -29,13 +38,19 @@ private slots:
     void failedSaveKeepsTheOldFile();
     void cancelledDialogsChangeNothing();
     void readOnlyFileOpens();
+    void whatIsNotARegularFileIsLeftAlone();
+    void saveWritesInPlaceWhereTheFolderTakesNoNewFile();
 
 private:
     void trigger(const char* name) { child<QAction>(m_window, name)->trigger(); }
     // Answers the next file dialog with `path` (empty: Cancel).
     void answerFileDialog(const QString& path);
+    // Says Yes to the file dialog's question whether to replace a file that is there.
+    void answerReplaceQuestion(std::function<void()> then = {});
     // Accepts the next message box and remembers its text.
     void expectWarning();
+    // The detail under the warning's first line.
+    QString m_detail;
     void fill();
     QByteArray read(const QString& path);
 
@@ -72,12 +87,25 @@ void TestFileCommands::answerFileDialog(const QString& path)
     });
 }
 
+void TestFileCommands::answerReplaceQuestion(std::function<void()> then)
+{
+    answerNextModal({"QMessageBox"}, [then](QWidget* modal) {
+        if (then) {
+            then();
+        }
+        auto* box = static_cast<QMessageBox*>(modal);
+        QVERIFY2(box->button(QMessageBox::Yes), qPrintable(box->text()));
+        box->button(QMessageBox::Yes)->click();
+    });
+}
+
 void TestFileCommands::expectWarning()
 {
     answerNextModal({"QMessageBox"}, [this](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         QVERIFY(box);
         m_warning = box->windowTitle() + ": " + box->text();
+        m_detail = box->informativeText();
         box->accept();
     });
 }
@@ -241,6 +269,7 @@ void TestFileCommands::failedSaveKeepsTheOldFile()
     std::signal(SIGXFSZ, oldHandler);
     QVERIFY(!saved);
     QCOMPARE(m_warning, QString("Application: Can't file wire"));
+    QVERIFY2(m_detail.startsWith(path + ": "), qPrintable(m_detail));
     QCOMPARE(read(path), before);
     QCOMPARE(m_window->currentFile(), path);
 
@@ -253,6 +282,20 @@ void TestFileCommands::failedSaveKeepsTheOldFile()
     QVERIFY(!QFile::exists(nowhere));
     QCOMPARE(m_window->currentFile(), path); // the next Save still goes to the old file
     QCOMPARE(read(path), before);
+
+    // Without a current file, the next Save asks for a name again.
+    trigger("action_New");
+    answerFileDialog(nowhere);
+    expectWarning();
+    QVERIFY(!m_window->saveAsFile());
+    QVERIFY(m_window->currentFile().isEmpty());
+    bool asked = false;
+    answerNextModal({"QFileDialog"}, [&asked](QWidget* dialog) {
+        asked = true;
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    QVERIFY(!m_window->saveFile());
+    QVERIFY(asked);
 }
 
 void TestFileCommands::cancelledDialogsChangeNothing()
@@ -281,6 +324,110 @@ void TestFileCommands::readOnlyFileOpens()
     answerFileDialog(path);
     QVERIFY(m_window->openFile());
     QCOMPARE(m_window->dataManager()->getButtonName(6), QString("Key 6"));
+}
+
+void TestFileCommands::whatIsNotARegularFileIsLeftAlone()
+{
+    fill();
+    const QString fifo = m_dir.filePath("pipe.app");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const auto isFifo = [&fifo] {
+        struct stat st {};
+        return ::lstat(QFile::encodeName(fifo).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
+    };
+
+    // Should a regression open the pipe and wait for a writer, one comes after two seconds
+    // and goes at once: the test then fails on its time instead of hanging.
+    std::atomic<bool> done{false};
+    std::thread unblocker([&done, fifo] {
+        for (int i = 0; i < 200 && !done; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        while (!done) {
+            const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                ::close(fd);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    });
+    auto stopUnblocker = qScopeGuard([&] {
+        done = true;
+        unblocker.join();
+    });
+
+    // Saving onto a pipe: the dialog's question whether to replace it, then a warning, and
+    // the pipe is still a pipe.
+    answerFileDialog(fifo);
+    answerReplaceQuestion([this] { expectWarning(); });
+    QVERIFY(!m_window->saveAsFile());
+    QCOMPARE(m_warning, QString("Application: Can't file wire"));
+    QVERIFY2(m_detail.contains(fifo), qPrintable(m_detail));
+    QVERIFY(m_window->currentFile().isEmpty());
+    QVERIFY(isFifo());
+
+    // Opening a pipe (no writer ever comes), a folder or an endless device: a warning at
+    // once, records and current file as they were.
+    const QString good = m_dir.filePath("notpipe.app");
+    answerFileDialog(good);
+    QVERIFY(m_window->saveAsFile());
+    for (const QString& source : {fifo, m_dir.path(), QStringLiteral("/dev/zero")}) {
+        QElapsedTimer timer;
+        timer.start();
+        expectWarning();
+        QVERIFY(!m_window->loadFile(source));
+        QVERIFY2(timer.elapsed() < 1000 + 100, qPrintable(source)); // the dialog's answer takes ~20 ms
+        QCOMPARE(m_warning, QString("Application: Can't open wire"));
+        QVERIFY2(m_detail.contains(source), qPrintable(m_detail));
+        QCOMPARE(m_window->dataManager()->getButtonName(2), QString("Key 2"));
+        QCOMPARE(m_window->currentFile(), good);
+    }
+    QVERIFY(isFifo());
+}
+
+void TestFileCommands::saveWritesInPlaceWhereTheFolderTakesNoNewFile()
+{
+    // A folder that another user may not write to, holding a file that user may write.
+    if (::geteuid() != 0) {
+        QSKIP("needs root to act as another user");
+    }
+    const uid_t nobody = 65534;
+    const auto rwxrx = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther | QFile::ReadOther;
+    const QString folder = m_dir.filePath("locked");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QFile::setPermissions(m_dir.path(), rwxrx));
+    QVERIFY(QFile::setPermissions(folder, rwxrx));
+    const QString path = folder + "/inplace.app";
+    QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+    QCOMPARE(::chown(QFile::encodeName(path).constData(), nobody, nobody), 0);
+
+    QCOMPARE(::seteuid(nobody), 0);
+    const bool usable = QFile(path).open(QIODevice::WriteOnly | QIODevice::Append)
+        && !QFile(folder + "/new").open(QIODevice::WriteOnly);
+    QCOMPARE(::seteuid(0), 0);
+    if (!usable) {
+        QSKIP("this machine does not let another user write the file");
+    }
+
+    fill();
+    answerFileDialog(path);
+    answerReplaceQuestion();
+    // Should the save fail, its warning is answered (and noted) instead of waiting forever.
+    QTimer failed;
+    connect(&failed, &QTimer::timeout, this, [this] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box && box->text() == "Can't file wire") {
+            m_detail = box->informativeText();
+            box->accept();
+        }
+    });
+    failed.start(20);
+    QCOMPARE(::seteuid(nobody), 0);
+    const bool saved = m_window->saveAsFile();
+    QCOMPARE(::seteuid(0), 0);
+    QVERIFY2(saved, qPrintable(m_detail));
+    QVERIFY(read(path).contains("Key 4"));
+    QCOMPARE(m_window->currentFile(), path);
 }
 
 QTEST_MAIN(TestFileCommands)
