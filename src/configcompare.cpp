@@ -1,0 +1,228 @@
+#include "configcompare.h"
+
+#include "appdata.h"
+#include "commandtext.h"
+
+#include <QCoreApplication>
+
+#include <iterator>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("ConfigComparison", text);
+}
+
+// One layer of a record as far as a comparison looks at it.
+struct LayerView {
+    bool present = false;
+    bool hasName = false;
+    bool hasSwitch = false;
+    QString name;
+    bool switchOn = false;
+    QString command;
+    UartData uart;
+    int delay = 0;
+};
+
+LayerView layerView(const AppDataManager& data, int key, int layer)
+{
+    LayerView view;
+    if (layer == ConfigComparison::FirstLayer || layer == ConfigComparison::SecondLayer) {
+        const ButtonData* record = data.getButtonData(key);
+        if (!record) {
+            return view;
+        }
+        view.present = true;
+        if (layer == ConfigComparison::FirstLayer) {
+            view.hasName = true;
+            view.name = record->getButtonName();
+            view.command = record->getCommand();
+            record->getUartData(&view.uart);
+            view.delay = record->getDelayTime();
+        } else {
+            view.hasSwitch = true;
+            view.switchOn = record->isSecondLayerEnabled();
+            view.command = record->getSecondLayerCommand();
+            record->getSecondLayerUartData(&view.uart);
+            view.delay = record->getSecondLayerDelayTime();
+        }
+        return view;
+    }
+    const LinkData* record = data.getDataObject(key, layer);
+    if (!record) {
+        return view;
+    }
+    view.present = true;
+    view.hasName = true;
+    view.name = record->getLinkName();
+    view.command = record->getCommand();
+    record->getUartData(&view.uart);
+    view.delay = record->getDelayTime();
+    return view;
+}
+
+// A value outside the editor's choices (a file can hold any number) is shown as it is stored.
+QString choiceText(int value, const char* const* texts, int count)
+{
+    if (value >= 0 && value < count) {
+        return tr(texts[value]);
+    }
+    return tr("stored value %1").arg(value);
+}
+
+QString baudRateText(int value)
+{
+    static const char* const texts[] = {"2400", "4800", "9600", "14400", "19200", "28800", "38400", "115200"};
+    return choiceText(value, texts, int(std::size(texts)));
+}
+
+QString parityText(int value)
+{
+    static const char* const texts[] = {"none", "odd", "even", "space", "mark"};
+    return choiceText(value, texts, int(std::size(texts)));
+}
+
+QString dataBitsText(int value)
+{
+    static const char* const texts[] = {"5", "6", "7", "8"};
+    return choiceText(value, texts, int(std::size(texts)));
+}
+
+QString stopBitsText(int value)
+{
+    static const char* const texts[] = {"1", "2"};
+    return choiceText(value, texts, int(std::size(texts)));
+}
+
+QString hexText(const QByteArray& bytes)
+{
+    return bytes.isEmpty() ? tr("(none)") : CommandText::bytesToHex(bytes);
+}
+
+// The stored text of a command; text that is not the editor's plain hex is
+// quoted so that two spellings of the same bytes can be told apart.
+QString storedCommandText(const QString& command)
+{
+    const QByteArray bytes = CommandText::hexToBytes(command);
+    if (command == CommandText::bytesToHex(bytes)) {
+        return hexText(bytes);
+    }
+    return QStringLiteral("\"%1\"").arg(command);
+}
+
+QString quoted(const QString& text)
+{
+    return QStringLiteral("\"%1\"").arg(text);
+}
+
+} // namespace
+
+ConfigComparison::ConfigComparison(const AppDataManager& a, const AppDataManager& b, Scope scope)
+    : m_a(a)
+    , m_b(b)
+    , m_scope(scope)
+{
+}
+
+QString ConfigComparison::recordName(int key, int layer)
+{
+    if (layer == FirstLayer) {
+        return tr("Key %1").arg(key);
+    }
+    if (layer == SecondLayer) {
+        return tr("Key %1, second layer").arg(key);
+    }
+    return tr("Key %1, link %2").arg(key).arg(layer);
+}
+
+QString ConfigComparison::fieldName(Field field)
+{
+    switch (field) {
+    case Field::Presence:
+        return tr("record");
+    case Field::Name:
+        return tr("name");
+    case Field::SecondLayerSwitch:
+        return tr("switch");
+    case Field::Command:
+        return tr("command");
+    case Field::BaudRate:
+        return tr("baud rate");
+    case Field::Parity:
+        return tr("parity");
+    case Field::DataBits:
+        return tr("data bits");
+    case Field::StopBits:
+        return tr("stop bits");
+    case Field::Delay:
+        return tr("delay");
+    }
+    return QString();
+}
+
+QList<ConfigComparison::Difference> ConfigComparison::differences() const
+{
+    QList<Difference> found;
+    const bool wholeFile = m_scope == Scope::File;
+    const int keys = qMax(m_a.getMaxButtonId(), m_b.getMaxButtonId());
+    const int lastLink = qMax(m_a.getMaxLinkId(), m_b.getMaxLinkId());
+
+    for (int key = 1; key <= keys; ++key) {
+        QList<int> layers{FirstLayer, SecondLayer};
+        for (int link = 2; link <= lastLink; ++link) {
+            layers.append(link);
+        }
+        for (int layer : layers) {
+            const LayerView a = layerView(m_a, key, layer);
+            const LayerView b = layerView(m_b, key, layer);
+            auto add = [&](Field field, const QString& valueA, const QString& valueB) {
+                found.append({key, layer, recordName(key, layer), field, fieldName(field), valueA, valueB});
+            };
+            if (!a.present && !b.present) {
+                continue;
+            }
+            if (a.present != b.present) {
+                const QString present = tr("present");
+                const QString missing = tr("missing");
+                add(Field::Presence, a.present ? present : missing, b.present ? present : missing);
+                continue;
+            }
+            if (wholeFile && a.hasName && a.name != b.name) {
+                add(Field::Name, quoted(a.name), quoted(b.name));
+            }
+            if (wholeFile && a.hasSwitch && a.switchOn != b.switchOn) {
+                add(Field::SecondLayerSwitch, a.switchOn ? tr("on") : tr("off"), b.switchOn ? tr("on") : tr("off"));
+            }
+            if (wholeFile) {
+                if (a.command != b.command) {
+                    add(Field::Command, storedCommandText(a.command), storedCommandText(b.command));
+                }
+            } else {
+                // The device keeps bytes, not the text they were written as.
+                const QByteArray bytesA = CommandText::hexToBytes(a.command);
+                const QByteArray bytesB = CommandText::hexToBytes(b.command);
+                if (bytesA != bytesB) {
+                    add(Field::Command, hexText(bytesA), hexText(bytesB));
+                }
+            }
+            if (a.uart.baudRate != b.uart.baudRate) {
+                add(Field::BaudRate, baudRateText(a.uart.baudRate), baudRateText(b.uart.baudRate));
+            }
+            if (a.uart.parity != b.uart.parity) {
+                add(Field::Parity, parityText(a.uart.parity), parityText(b.uart.parity));
+            }
+            if (wholeFile && a.uart.dataBits != b.uart.dataBits) {
+                add(Field::DataBits, dataBitsText(a.uart.dataBits), dataBitsText(b.uart.dataBits));
+            }
+            if (wholeFile && a.uart.stopBits != b.uart.stopBits) {
+                add(Field::StopBits, stopBitsText(a.uart.stopBits), stopBitsText(b.uart.stopBits));
+            }
+            if (a.delay != b.delay) {
+                add(Field::Delay, QString::number(a.delay), QString::number(b.delay));
+            }
+        }
+    }
+    return found;
+}
