@@ -21,7 +21,45 @@ QString recordName(int x, int y)
     return DeviceRecordStream::recordName(x, y);
 }
 
+QString notOpen(const SerialLink* link)
+{
+    if (link && link->hasFailed()) {
+        return tr("The connection to the device was lost: %1").arg(link->failure());
+    }
+    return tr("The serial port is not open.");
+}
+
 } // namespace
+
+// One operation on the link: hands the cancel check to the link for its
+// length and notes afterwards whether it was cancelled or the port failed.
+class ProgramTransfer::Session
+{
+public:
+    explicit Session(ProgramTransfer* transfer)
+        : m_transfer(transfer)
+    {
+        m_transfer->m_error.clear();
+        m_transfer->m_cancelled = false;
+        m_transfer->m_portFailed = false;
+        if (m_transfer->m_link) {
+            m_transfer->m_link->setCancelCheck(m_transfer->m_cancelCheck);
+        }
+    }
+    ~Session()
+    {
+        if (SerialLink* link = m_transfer->m_link) {
+            m_transfer->m_cancelled = link->isCancelled();
+            m_transfer->m_portFailed = link->hasFailed();
+            link->setCancelCheck({});
+        }
+    }
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+private:
+    ProgramTransfer* m_transfer;
+};
 
 ProgramTransfer::ProgramTransfer(AppDataManager* data, SerialLink* link, Progress progress)
     : m_data(data)
@@ -30,11 +68,21 @@ ProgramTransfer::ProgramTransfer(AppDataManager* data, SerialLink* link, Progres
 {
 }
 
+void ProgramTransfer::finish(Result* result)
+{
+    result->cancelled = m_link && m_link->isCancelled();
+    result->portFailed = m_link && m_link->hasFailed();
+    if (!result->ok && result->error.isEmpty()) {
+        result->error = result->portFailed ? notOpen(m_link) : tr("Cancelled.");
+    }
+    m_error = result->ok ? QString() : result->error;
+}
+
 bool ProgramTransfer::handshake()
 {
-    m_error.clear();
+    Session session(this);
     if (!m_link || !m_link->isOpen()) {
-        m_error = tr("The serial port is not open.");
+        m_error = notOpen(m_link);
         return false;
     }
     if (m_link->sendData("KVR210", m_attempts)) {
@@ -47,9 +95,9 @@ bool ProgramTransfer::handshake()
 
 bool ProgramTransfer::sayGoodbye()
 {
-    m_error.clear();
+    Session session(this);
     if (!m_link || !m_link->isOpen()) {
-        m_error = tr("The serial port is not open.");
+        m_error = notOpen(m_link);
         return false;
     }
     if (m_link->sendData("ISPOK!", m_attempts)) {
@@ -87,8 +135,15 @@ QStringList ProgramTransfer::oversizedRecords() const
 
 ProgramTransfer::Result ProgramTransfer::store()
 {
+    Session session(this);
+    Result result = storeAll();
+    finish(&result);
+    return result;
+}
+
+ProgramTransfer::Result ProgramTransfer::storeAll()
+{
     Result result;
-    m_error.clear();
     if (!m_data || !m_link) {
         result.error = m_error = tr("There is no program to store.");
         return result;
@@ -103,7 +158,7 @@ ProgramTransfer::Result ProgramTransfer::store()
         return result;
     }
     if (!m_link->isOpen()) {
-        result.error = m_error = tr("The serial port is not open.");
+        result.error = m_error = notOpen(m_link);
         return result;
     }
 
@@ -116,13 +171,25 @@ ProgramTransfer::Result ProgramTransfer::store()
             ++result.records;
             return true;
         }
-        result.error = m_error =
-            tr("%1 was not confirmed by the device after %2 attempts; the store stopped there "
-               "(%3 records stored). %4")
-                .arg(recordName(x, y))
-                .arg(m_attempts)
-                .arg(result.records)
-                .arg(m_link->lastSendError());
+        if (m_link->hasFailed()) {
+            result.error = tr("The connection to the device was lost at %1 (%2 records stored): %3.")
+                               .arg(recordName(x, y))
+                               .arg(result.records)
+                               .arg(m_link->failure());
+        } else if (m_link->isCancelled()) {
+            result.error = tr("The store was cancelled at %1 (%2 records stored).")
+                               .arg(recordName(x, y))
+                               .arg(result.records);
+        } else {
+            result.error = tr("%1 was not confirmed by the device after %2 attempts; the store stopped there "
+                              "(%3 records stored). %4")
+                               .arg(recordName(x, y))
+                               .arg(m_attempts)
+                               .arg(result.records)
+                               .arg(m_link->lastSendError());
+        }
+        result.error += QLatin1Char(' ')
+            + tr("The device now holds a partial program and should be stored again.");
         return false;
     };
     for (int x = 1; x <= maxX; ++x) {
@@ -151,25 +218,31 @@ ProgramTransfer::Result ProgramTransfer::store()
 
 ProgramTransfer::Result ProgramTransfer::load()
 {
+    Session session(this);
+    Result result = loadInto(m_data);
+    finish(&result);
+    return result;
+}
+
+ProgramTransfer::Result ProgramTransfer::loadInto(AppDataManager* target)
+{
     Result result;
-    m_error.clear();
-    if (!m_data || !m_link) {
+    if (!target || !m_link) {
         result.error = m_error = tr("There is no program to load into.");
         return result;
     }
     if (!m_link->isOpen()) {
-        result.error = m_error = tr("The serial port is not open.");
+        result.error = m_error = notOpen(m_link);
         return result;
     }
     if (!m_link->sendData("LOAD_DATA", m_attempts)) {
-        result.error = m_error =
-            tr("The device did not answer the load request. %1").arg(m_link->lastSendError());
+        result.error = tr("The device did not answer the load request. %1").arg(m_link->lastSendError());
         return result;
     }
 
     // The device's own grid, as far as the records here reach.
-    DeviceRecordStream stream(qMin<int>(m_data->getMaxButtonId(), DeviceRecordStream::DeviceKeys),
-                              qMin<int>(m_data->getMaxLinkId(), DeviceRecordStream::DeviceLinks));
+    DeviceRecordStream stream(qMin<int>(target->getMaxButtonId(), DeviceRecordStream::DeviceKeys),
+                              qMin<int>(target->getMaxLinkId(), DeviceRecordStream::DeviceLinks));
     const int total = stream.expectedRecords();
     if (m_progress) {
         m_progress(0, total);
@@ -177,9 +250,11 @@ ProgramTransfer::Result ProgramTransfer::load()
     int malformed = 0;
     int stray = 0;
     while (!stream.isFinished()) {
-        const QByteArray bytes = m_link->readUpTo(stream.bytesWanted());
+        // Whatever has come, never more than the record under way: the
+        // device sends the next one only after this one's acknowledgement.
+        const QByteArray bytes = m_link->readSome(stream.bytesWanted());
         if (bytes.isEmpty()) {
-            break;   // the device has nothing more to send
+            break;   // the device has nothing more to send, or the load was stopped
         }
         const QList<QByteArray> records = stream.feed(bytes);
         for (; malformed < stream.malformedRecords() + stream.cutRecords(); ++malformed) {
@@ -193,12 +268,12 @@ ProgramTransfer::Result ProgramTransfer::load()
             const int y = static_cast<uchar>(record.at(7));
             bool placed = false;
             if (y == SecondLayer) {
-                if (ButtonData* key = m_data->getButtonData(x)) {
+                if (ButtonData* key = target->getButtonData(x)) {
                     key->decapsulationSecondLayer(record);
                     placed = true;
                 }
-            } else if (LinkData* target = m_data->getDataObject(x, y)) {
-                target->decapsulation(record);
+            } else if (LinkData* link = target->getDataObject(x, y)) {
+                link->decapsulation(record);
                 placed = true;
             }
             if (!placed) {
@@ -208,7 +283,7 @@ ProgramTransfer::Result ProgramTransfer::load()
             }
             QByteArray ack = record;
             ack.replace(0, DeviceRecordStream::TagSize, "RETS");
-            m_link->write(ack);
+            m_link->write(ack);   // refused once cancelled: nothing more goes out
         }
         result.records = stream.distinctRecords();
         if (m_progress && !records.isEmpty()) {
@@ -217,10 +292,56 @@ ProgramTransfer::Result ProgramTransfer::load()
     }
     result.missing = stream.missingNames();
 
+    if (m_link->isCancelled() || m_link->hasFailed()) {
+        return result;   // the reason is the link's
+    }
     if (result.records == 0) {
         result.error = m_error = tr("The device answered the load request but sent no records.");
         return result;
     }
     result.ok = true;
     return result;
+}
+
+ProgramTransfer::Result ProgramTransfer::verify(const AppDataManager& expected,
+                                                QList<ConfigComparison::Difference>* differences)
+{
+    Session session(this);
+    if (differences) {
+        differences->clear();
+    }
+    AppDataManager device(nullptr, nullptr);
+    device.newData(expected.getMaxButtonId(), expected.getMaxLinkId());
+    Result result = loadInto(&device);
+    if (!result.ok) {
+        finish(&result);
+        return result;
+    }
+    if (!result.missing.isEmpty()) {
+        result.ok = false;
+        result.error = tr("The device sent %1 of %2 records; these did not arrive: %3.")
+                                     .arg(result.records)
+                                     .arg(result.records + result.missing.size())
+                                     .arg(result.missing.join(QLatin1String("; ")));
+        finish(&result);
+        return result;
+    }
+    if (differences) {
+        *differences = ConfigComparison(device, expected, ConfigComparison::Scope::Device).differences();
+    }
+    return result;
+}
+
+QString ProgramTransfer::describeDifferences(const QList<ConfigComparison::Difference>& differences, int shown)
+{
+    QStringList lines;
+    for (const ConfigComparison::Difference& difference : differences.mid(0, shown)) {
+        lines << tr("%1: %2 %3 on the device, %4 here")
+                     .arg(difference.record, difference.fieldName, difference.valueA, difference.valueB);
+    }
+    if (differences.size() > shown) {
+        lines << QCoreApplication::translate("ProgramTransfer", "... and %n more.", nullptr,
+                                             int(differences.size() - shown));
+    }
+    return lines.join(QLatin1Char('\n'));
 }
