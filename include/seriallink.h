@@ -35,8 +35,13 @@ public:
     void close();
     bool isOpen() const;
     QString portName() const;
-    // The system's reason for the last failure, for the user.
+    // The system's reason for the last failure, for the user; for a port
+    // refused for lack of permission, with permissionHint().
     QString errorString() const;
+    // How to get at a port that may not be opened: on Linux, membership of the
+    // group that owns its device node (named from the node), then logging in
+    // again. Says the port is in use instead when this user may open the node.
+    static QString permissionHint(const QString& portName);
 
     int timeout() const { return m_timeoutMs; }
     void setTimeout(int ms) { m_timeoutMs = ms; }

@@ -4,6 +4,10 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDebug>
+#include <QFileInfo>
+#include <QSerialPortInfo>
+
+#include <unistd.h>
 
 namespace {
 
@@ -105,10 +109,35 @@ QString SerialLink::errorString() const
     // Linux reports a port held by another program and a port we may not open
     // alike, so name both.
     if (m_port.error() == QSerialPort::PermissionError) {
-        return tr("The port %1 is in use or you have no permission to open it (%2).")
-            .arg(m_port.portName(), m_port.errorString());
+        const QString reason = tr("The port %1 is in use or you have no permission to open it (%2).")
+                                   .arg(m_port.portName(), m_port.errorString());
+        const QString hint = permissionHint(m_port.portName());
+        return hint.isEmpty() ? reason : reason + QLatin1Char(' ') + hint;
     }
     return m_port.errorString();
+}
+
+QString SerialLink::permissionHint(const QString& portName)
+{
+    QString node = portName;
+    if (!node.startsWith(QLatin1Char('/'))) {
+        node = QSerialPortInfo(portName).systemLocation();
+    }
+    const QFileInfo info(node);
+    if (node.isEmpty() || !info.exists()) {
+        return QString();
+    }
+    if (::access(QFile::encodeName(node).constData(), R_OK | W_OK) == 0) {
+        return tr("You may open %1, so another program is probably using it: close that program first.")
+            .arg(node);
+    }
+    const QString group = info.group();
+    if (group.isEmpty()) {
+        return tr("Ask your administrator for read and write access to %1.").arg(node);
+    }
+    return tr("On Linux, %1 may be used by the members of the group \"%2\" that owns it. Add your user to that "
+              "group (sudo usermod -aG %2 $USER), then log out and log in again.")
+        .arg(node, group);
 }
 
 QString SerialLink::lastSendError() const
