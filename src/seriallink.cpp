@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSerialPortInfo>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -127,7 +128,8 @@ QString SerialLink::permissionHint(const QString& portName)
     if (node.isEmpty() || !info.exists()) {
         return QString();
     }
-    if (::access(QFile::encodeName(node).constData(), R_OK | W_OK) == 0) {
+    // The rights open() goes by: the effective user's.
+    if (::faccessat(AT_FDCWD, QFile::encodeName(node).constData(), R_OK | W_OK, AT_EACCESS) == 0) {
         return tr("You may open %1, so another program is probably using it: close that program first.")
             .arg(node);
     }

@@ -8,6 +8,12 @@
 
 #include <QtTest>
 
+#include <atomic>
+#include <sys/stat.h>
+#include <memory>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 using Key = SimulatorProcess::Key;
@@ -124,6 +130,8 @@ private slots:
     void cancelStopsAtOnceAndSendsNothingMore_data();
     void cancelStopsAtOnceAndSendsNothingMore();
     void verifyComparesWithoutTouchingTheRecords();
+    void transfersOnTheirOwnThreads();
+    void permissionHintNamesTheNodesGroup();
 };
 
 void TestDeviceLink::handshakeAndFarewell()
@@ -631,6 +639,120 @@ void TestDeviceLink::verifyComparesWithoutTouchingTheRecords()
     result = rig.transfer.verify(here, &differences);
     QVERIFY(!result.ok);
     QVERIFY2(result.error.contains("Key 6, link 5"), qPrintable(result.error));
+}
+
+void TestDeviceLink::transfersOnTheirOwnThreads()
+{
+    // One transfer per port, each on a thread of its own with its own link, as
+    // the command-line companion runs them; one of them is cancelled from here.
+    SimulatorProcess good;
+    SimulatorProcess silent;
+    QVERIFY(good.start());
+    QVERIFY(silent.start({"--fault", "silent"}));
+    const QString goodPort = good.portName();
+    const QString silentPort = silent.portName();
+
+    bool shook = false;
+    bool stored = false;
+    int loaded = 0;
+    QMap<Key, QByteArray> sent;
+    QMap<Key, QByteArray> back;
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        SerialLink link;
+        AppDataManager data(nullptr, nullptr);
+        data.newData(6, 5);
+        fillProgram(data);
+        sent = deviceView(data);
+        ProgramTransfer transfer(&data, &link);
+        if (link.open(goodPort) && (shook = transfer.handshake())) {
+            stored = transfer.store().ok;
+            data.resetDataObject();
+            loaded = transfer.load().records;
+            back = deviceView(data);
+        }
+    }));
+
+    std::atomic<bool> stop {false};
+    bool cancelled = false;
+    bool answered = true;
+    QElapsedTimer sinceStop;
+    std::unique_ptr<QThread> waiting(QThread::create([&] {
+        SerialLink link;
+        AppDataManager data(nullptr, nullptr);
+        data.newData(6, 5);
+        ProgramTransfer transfer(&data, &link);
+        transfer.setCancelCheck([&stop] { return stop.load(); });
+        if (link.open(silentPort)) {
+            answered = transfer.handshake();
+            cancelled = transfer.wasCancelled();
+        }
+    }));
+    worker->start();
+    waiting->start();
+    QThread::msleep(700);
+    sinceStop.start();
+    stop = true;
+    QVERIFY(waiting->wait(5000));
+    const qint64 afterStop = sinceStop.elapsed();
+    QVERIFY(worker->wait(20000));
+
+    QVERIFY(shook);
+    QVERIFY(stored);
+    QCOMPARE(loaded, 36);
+    QCOMPARE(back, sent);
+    QVERIFY(!answered);
+    QVERIFY(cancelled);
+    QVERIFY2(afterStop < 500, qPrintable(QString::number(afterStop)));
+}
+
+void TestDeviceLink::permissionHintNamesTheNodesGroup()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
+    const QString node = dir.filePath("ttyKVR");
+    QFile file(node);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QVERIFY(SerialLink::permissionHint(dir.filePath("missing")).isEmpty());
+    // Whoever may open it is told it is in use instead.
+    QVERIFY2(SerialLink::permissionHint(node).contains("another program"), qPrintable(SerialLink::permissionHint(node)));
+
+    QVERIFY(::chmod(QFile::encodeName(node).constData(), 0660) == 0);
+    const QString group = QFileInfo(node).group();
+    QVERIFY(!group.isEmpty());
+    QString hint;
+    if (geteuid() != 0) {
+        QVERIFY(::chmod(QFile::encodeName(node).constData(), 0) == 0);
+        hint = SerialLink::permissionHint(node);
+    } else {
+        // Root may open anything: ask as a user who may not.
+        int channel[2];
+        QVERIFY(::pipe(channel) == 0);
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            ::close(channel[0]);
+            if (::setegid(65534) == 0 && ::seteuid(65534) == 0) {
+                const QByteArray text = SerialLink::permissionHint(node).toUtf8();
+                [[maybe_unused]] const ssize_t written = ::write(channel[1], text.constData(), size_t(text.size()));
+            }
+            ::_exit(0);
+        }
+        ::close(channel[1]);
+        QByteArray text;
+        char buffer[512];
+        ssize_t got = 0;
+        while ((got = ::read(channel[0], buffer, sizeof buffer)) > 0) {
+            text.append(buffer, int(got));
+        }
+        ::close(channel[0]);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        hint = QString::fromUtf8(text);
+    }
+    QVERIFY2(hint.contains(QString("group \"%1\"").arg(group)) && hint.contains(node) && hint.contains("log in again"),
+             qPrintable(hint));
 }
 
 QTEST_GUILESS_MAIN(TestDeviceLink)
