@@ -154,6 +154,11 @@ bool SerialLink::waitForInput(int ms)
         if (!m_port.isOpen() || cancelRequested()) {
             return false;
         }
+        // A cancel check that runs the event loop lets the port take in
+        // bytes itself; waitForReadyRead would wait for further ones only.
+        if (m_port.bytesAvailable() > 0) {
+            return true;
+        }
         const qint64 slice = qMin<qint64>(CheckIntervalMs, qMax<qint64>(0, deadline.remainingTime()));
         if (m_port.waitForReadyRead(int(slice))) {
             return true;

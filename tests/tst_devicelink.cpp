@@ -131,6 +131,7 @@ private slots:
     void cancelStopsAtOnceAndSendsNothingMore();
     void verifyComparesWithoutTouchingTheRecords();
     void transfersOnTheirOwnThreads();
+    void cancelCheckThatRunsTheEventLoop();
     void permissionHintNamesTheNodesGroup();
 };
 
@@ -703,6 +704,31 @@ void TestDeviceLink::transfersOnTheirOwnThreads()
     QVERIFY(!answered);
     QVERIFY(cancelled);
     QVERIFY2(afterStop < 500, qPrintable(QString::number(afterStop)));
+}
+
+void TestDeviceLink::cancelCheckThatRunsTheEventLoop()
+{
+    // The window's cancel check lets the event loop run, and the port then
+    // takes in what has come before the link looks: bytes already in must
+    // count as arrived, or each record waits out the time-out.
+    Rig rig;
+    QVERIFY(rig.start());
+    fillProgram(rig.data);
+    const QMap<Key, QByteArray> program = deviceView(rig.data);
+    rig.transfer.setCancelCheck([] {
+        QThread::msleep(3);
+        QCoreApplication::processEvents();
+        return false;
+    });
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(rig.transfer.handshake());
+    QVERIFY(rig.transfer.store().ok);
+    rig.data.resetDataObject();
+    const ProgramTransfer::Result result = rig.transfer.load();
+    QVERIFY2(result.ok && result.missing.isEmpty(), qPrintable(result.missing.join("; ")));
+    QCOMPARE(deviceView(rig.data), program);
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
 }
 
 void TestDeviceLink::permissionHintNamesTheNodesGroup()
