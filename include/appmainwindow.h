@@ -85,6 +85,7 @@ public slots:
     bool storeToDevice();
     void startToLoadFromDevice();
     void startToStoreToDevice();
+    void verifyOnDevice();
     void help();
     void version();
     void closeEvent(QCloseEvent* event) override;
@@ -99,6 +100,9 @@ private:
     void initializeSerialLink();
     void initializeUartDialog();
     void refillPortList();
+    QString selectedPortName() const;
+    void processPortError();
+    void connectionLost(const QString& reason);
     void setConnected(bool connected, const QString& portName = QString());
     void disconnectDevice();
     bool confirmTransfer();
@@ -147,6 +151,8 @@ private:
     bool m_isConnected = false;
     bool m_isSecondLayerUartChecked = false;
     QLabel* m_connectionLabel = nullptr;
+    QAction* m_verifyAction = nullptr;
+    bool m_transferRunning = false;
 };
 
 #endif // APPMAINWINDOW_H

@@ -5,11 +5,25 @@
 #include <QSerialPort>
 #include <QString>
 
+#include <functional>
+
 // The PC's serial port as the device link uses it: 9600 baud, 8 data bits, no
 // parity, 1 stop bit, no flow control, blocking reads with a time-out.
+//
+// A port error other than a time-out (a hang-up, a read or write error, the
+// device node gone) closes the port at once: nothing is left retrying on a
+// dead descriptor, and hasFailed() tells the caller why the link went.
+//
+// Waits are cut into slices of at most CheckIntervalMs; between slices a cancel
+// check, when set, is asked whether to stop. Once it has said yes, every wait
+// ends at once and nothing more is written until the check is set again.
+// Usable from any one thread at a time (the thread the port lives in).
 class SerialLink
 {
 public:
+    using CancelCheck = std::function<bool()>;
+    static constexpr int CheckIntervalMs = 50;
+
     SerialLink();
     ~SerialLink();
     SerialLink(const SerialLink&) = delete;
@@ -21,8 +35,13 @@ public:
     void close();
     bool isOpen() const;
     QString portName() const;
-    // The system's reason for the last failure, for the user.
+    // The system's reason for the last failure, for the user; for a port
+    // refused for lack of permission, with permissionHint().
     QString errorString() const;
+    // How to get at a port that may not be opened: on Linux, membership of the
+    // group that owns its device node (named from the node), then logging in
+    // again. Says the port is in use instead when this user may open the node.
+    static QString permissionHint(const QString& portName);
 
     int timeout() const { return m_timeoutMs; }
     void setTimeout(int ms) { m_timeoutMs = ms; }
@@ -32,6 +51,9 @@ public:
     // Returns as soon as n bytes are in, or with what came within the time-out.
     QByteArray readUpTo(qint64 n);
     QByteArray readUpTo(qint64 n, int timeoutMs);
+    // Returns what has come, up to n bytes, as soon as anything has; empty
+    // when nothing came within the time-out.
+    QByteArray readSome(qint64 n);
     // Drops whatever has come in and not been read yet (bytes on their way
     // out are left to go).
     void clear();
@@ -43,12 +65,33 @@ public:
     // failure), for the user; empty after a success.
     QString lastSendError() const;
 
+    // Replaces the cancel check (none: never cancelled) and forgets an
+    // earlier cancellation.
+    void setCancelCheck(CancelCheck check);
+    // Asks the cancel check; stays true once it has said yes.
+    bool cancelRequested();
+    bool isCancelled() const { return m_cancelled; }
+
+    // Whether the port failed and was closed since it was opened, and why.
+    bool hasFailed() const { return !m_failure.isEmpty(); }
+    QString failure() const { return m_failure; }
+    // Looks at the port's error state (as reported by the port's own signal
+    // while idle): a real failure closes the port. Returns hasFailed().
+    bool checkPort();
+
     QSerialPort* port() { return &m_port; }
 
 private:
+    // Waits up to `ms` for input, in slices; false when nothing came.
+    bool waitForInput(int ms);
+    void fail();
+
     QSerialPort m_port;
     int m_timeoutMs = 1000;
     QString m_lastSendError;
+    QString m_failure;
+    CancelCheck m_cancelCheck;
+    bool m_cancelled = false;
 };
 
 #endif // SERIALLINK_H

@@ -1,18 +1,77 @@
-// The device link: the COM port, the handshake, storing and loading the program.
+// The device link: the COM port, the handshake, storing, loading and
+// verifying the program.
 #include "appdata.h"
 #include "appmainwindow.h"
 #include "programtransfer.h"
 #include "seriallink.h"
 
+#include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QSerialPortInfo>
+#include <QSettings>
 #include <QTimer>
 
 namespace {
+
 constexpr int TransferDelayMs = 200;
+const char* const LastPortKey = "device/port";
+
+// What the port list shows for a port: its name, and the system's
+// description and serial number where it gives them.
+QString portLabel(const QSerialPortInfo& port)
+{
+    QStringList details;
+    if (!port.description().isEmpty()) {
+        details << port.description();
+    }
+    if (!port.serialNumber().isEmpty()) {
+        details << AppMainWindow::tr("serial number %1").arg(port.serialNumber());
+    }
+    if (details.isEmpty()) {
+        return port.portName();
+    }
+    return QStringLiteral("%1 (%2)").arg(port.portName(), details.join(QLatin1String(", ")));
 }
+
+// The progress dialog of one exchange with the device: it counts records and
+// offers Cancel. The transfer asks it about every 50 ms whether to stop, which
+// also lets the window repaint while the device is slow or silent.
+class TransferProgress
+{
+public:
+    TransferProgress(QWidget* parent, const QString& label, int total)
+        : m_dialog(label, AppMainWindow::tr("Cancel"), 0, total, parent)
+    {
+        m_dialog.setWindowModality(Qt::WindowModal);
+        m_dialog.setMinimumDuration(0);
+        m_dialog.setAutoClose(false);
+        m_dialog.setAutoReset(false);
+        m_dialog.setValue(0);
+    }
+
+    void attach(ProgramTransfer* transfer)
+    {
+        transfer->setCancelCheck([this] {
+            QCoreApplication::processEvents();
+            return m_dialog.wasCanceled();
+        });
+    }
+    ProgramTransfer::Progress progress()
+    {
+        return [this](int done, int total) {
+            m_dialog.setMaximum(total);
+            m_dialog.setValue(done);
+        };
+    }
+
+private:
+    QProgressDialog m_dialog;
+};
+
+} // namespace
 
 void AppMainWindow::initializeSerialLink()
 {
@@ -20,12 +79,18 @@ void AppMainWindow::initializeSerialLink()
     // The connection stays in view: a status-bar message would go with the next menu hover.
     m_connectionLabel = new QLabel(this);
     statusBar()->addPermanentWidget(m_connectionLabel);
+
+    m_verifyAction = ui.menuLoad->addAction(tr("Verify Program On Device"));
+    m_verifyAction->setObjectName(QStringLiteral("actionVerify_Program_On_Device"));
+    m_verifyAction->setStatusTip(tr("Compare the program on the device with this one, changing neither"));
+    connect(m_verifyAction, &QAction::triggered, this, &AppMainWindow::verifyOnDevice);
     setConnected(false);
 
     // Owned by the window, so that its window modality holds the window while it is open.
     m_comDialog = new QDialog(this);
     comUi.setupUi(m_comDialog);
     connect(m_comDialog, &QDialog::accepted, this, &AppMainWindow::processComSetting);
+    connect(comUi.refreshButton, &QPushButton::clicked, this, &AppMainWindow::refillPortList);
     // The PC side always runs at 9600 baud, 8 data bits, no parity, 1 stop bit.
     comUi.baudRateBox->setCurrentIndex(2);
     comUi.dataBitsBox->setCurrentIndex(3);
@@ -37,25 +102,45 @@ void AppMainWindow::initializeSerialLink()
     comUi.stopBitsBox->setEnabled(false);
     // A port the system does not list (a pseudo-terminal, say) can be typed in.
     comUi.portBox->setEditable(true);
-    refillPortList();
+    // The list is read when the dialog opens: walking the system's ports
+    // would slow every start of the editor.
+}
+
+QString AppMainWindow::selectedPortName() const
+{
+    const int index = comUi.portBox->currentIndex();
+    const QString text = comUi.portBox->currentText().trimmed();
+    if (index >= 0 && comUi.portBox->itemText(index) == comUi.portBox->currentText()) {
+        return comUi.portBox->itemData(index).toString();
+    }
+    return text;
 }
 
 void AppMainWindow::refillPortList()
 {
-    QStringList listed;
-    for (int i = 0; i < comUi.portBox->count(); ++i) {
-        listed << comUi.portBox->itemText(i);
+    QString wanted = selectedPortName();
+    if (wanted.isEmpty()) {
+        wanted = QSettings().value(QLatin1String(LastPortKey)).toString();
     }
-    const QString current = comUi.portBox->currentText();
 
     comUi.portBox->clear();
+    int widest = 0;
     const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo& port : ports) {
-        comUi.portBox->addItem(port.portName());
+        const QString label = portLabel(port);
+        comUi.portBox->addItem(label, port.portName());
+        comUi.portBox->setItemData(comUi.portBox->count() - 1, port.systemLocation(), Qt::ToolTipRole);
+        widest = qMax(widest, comUi.portBox->fontMetrics().horizontalAdvance(label));
     }
+    // The list opens as wide as its longest entry, beyond the box.
+    comUi.portBox->view()->setMinimumWidth(widest + 40);
+
     // Keep the choice while its port is still there, and keep a typed name.
-    if (comUi.portBox->findText(current) >= 0 || (!current.isEmpty() && !listed.contains(current))) {
-        comUi.portBox->setCurrentText(current);
+    const int listed = comUi.portBox->findData(wanted);
+    if (listed >= 0) {
+        comUi.portBox->setCurrentIndex(listed);
+    } else if (!wanted.isEmpty()) {
+        comUi.portBox->setEditText(wanted);
     }
 }
 
@@ -64,8 +149,31 @@ void AppMainWindow::setConnected(bool connected, const QString& portName)
     m_isConnected = connected;
     ui.actionLoad_Program_From_Device->setEnabled(connected);
     ui.actionLoad_Program_To_Device->setEnabled(connected);
+    m_verifyAction->setEnabled(connected);
     m_connectionLabel->setText(connected ? tr("Connected to the device on %1").arg(portName)
                                          : tr("Not connected"));
+}
+
+void AppMainWindow::connectionLost(const QString& reason)
+{
+    if (m_uart) {
+        m_uart->close();
+    }
+    if (m_isConnected) {
+        statusBar()->showMessage(tr("The connection to the device was lost: %1").arg(reason));
+    }
+    setConnected(false);
+}
+
+void AppMainWindow::processPortError()
+{
+    // During an exchange the transfer sees the error itself and reports it.
+    if (m_transferRunning || !m_uart) {
+        return;
+    }
+    if (m_uart->checkPort()) {
+        connectionLost(m_uart->failure());
+    }
 }
 
 void AppMainWindow::comPortSetting()
@@ -80,11 +188,17 @@ void AppMainWindow::loadDevice()
 
 void AppMainWindow::processComSetting()
 {
+    if (m_transferRunning) {
+        return;
+    }
     delete m_uart;
     m_uart = new SerialLink;
+    // A hang-up or a failed read while idle closes the link (nothing keeps
+    // polling a dead port) and shows it.
+    connect(m_uart->port(), &QSerialPort::errorOccurred, this, &AppMainWindow::processPortError);
     setConnected(false);
 
-    const QString portName = comUi.portBox->currentText().trimmed();
+    const QString portName = selectedPortName();
     if (!m_uart->open(portName)) {
         QMessageBox::warning(this, tr("COM Port Setting"),
                              tr("Can't open the port \"%1\": %2").arg(portName, m_uart->errorString()));
@@ -92,13 +206,24 @@ void AppMainWindow::processComSetting()
     }
     m_uart->setTimeout(1000);
     ProgramTransfer transfer(m_dataManager, m_uart);
-    if (!transfer.handshake()) {
+    bool answered = false;
+    m_transferRunning = true;
+    {
+        TransferProgress progress(this, tr("Connecting to the device on %1...").arg(portName), 0);
+        progress.attach(&transfer);
+        answered = transfer.handshake();
+    }
+    m_transferRunning = false;
+    if (!answered) {
         m_uart->close();
-        QMessageBox::warning(this, tr("COM Port Setting"),
-                             tr("The device does not answer on \"%1\". Check the cable, the power "
-                                "and the port name.\n\n%2").arg(portName, transfer.errorString()));
+        if (!transfer.wasCancelled()) {
+            QMessageBox::warning(this, tr("COM Port Setting"),
+                                 tr("The device does not answer on \"%1\". Check the cable, the power "
+                                    "and the port name.\n\n%2").arg(portName, transfer.errorString()));
+        }
         return;
     }
+    QSettings().setValue(QLatin1String(LastPortKey), portName);
     setConnected(true, portName);
 }
 
@@ -109,7 +234,7 @@ bool AppMainWindow::uartSendData(QByteArray data)
 
 void AppMainWindow::disconnectDevice()
 {
-    if (!m_isConnected) {
+    if (!m_isConnected || m_transferRunning) {
         return;
     }
     uartSendData(QByteArrayLiteral("ISPOK!"));
@@ -152,30 +277,51 @@ bool AppMainWindow::loadFromDevice()
 
 namespace {
 
-ProgramTransfer::Result runTransfer(QWidget* parent, AppDataManager* data, SerialLink* link, bool store)
+enum class Exchange { Store, Load, Verify };
+
+struct Outcome {
+    ProgramTransfer::Result result;
+    QList<ConfigComparison::Difference> differences;
+};
+
+Outcome runExchange(QWidget* parent, AppDataManager* data, SerialLink* link, Exchange exchange)
 {
-    QProgressDialog progress(parent);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(0);
-    progress.setCancelButton(nullptr);
-    progress.setLabelText(store ? AppMainWindow::tr("Storing the program to the device...")
-                                : AppMainWindow::tr("Loading the program from the device..."));
-    progress.setRange(0, store ? data->getMaxButtonId() * data->getMaxLinkId() : ProgramTransfer::LoadRecords);
-    ProgramTransfer transfer(data, link, [&progress](int done, int total) {
-        progress.setMaximum(total);
-        progress.setValue(done);
-    });
-    return store ? transfer.store() : transfer.load();
+    const bool store = exchange == Exchange::Store;
+    TransferProgress progress(parent,
+                              store ? AppMainWindow::tr("Storing the program to the device...")
+                              : exchange == Exchange::Load ? AppMainWindow::tr("Loading the program from the device...")
+                                                           : AppMainWindow::tr("Reading the program on the device..."),
+                              store ? data->getMaxButtonId() * data->getMaxLinkId() : ProgramTransfer::LoadRecords);
+    ProgramTransfer transfer(data, link, progress.progress());
+    progress.attach(&transfer);
+    Outcome outcome;
+    switch (exchange) {
+    case Exchange::Store:
+        outcome.result = transfer.store();
+        break;
+    case Exchange::Load:
+        outcome.result = transfer.load();
+        break;
+    case Exchange::Verify:
+        outcome.result = transfer.verify(*data, &outcome.differences);
+        break;
+    }
+    return outcome;
 }
 
 } // namespace
 
 void AppMainWindow::startToStoreToDevice()
 {
-    if (!m_uart || !m_uart->isOpen()) {
+    if (!m_uart || !m_uart->isOpen() || m_transferRunning) {
         return;
     }
-    const ProgramTransfer::Result result = runTransfer(this, m_dataManager, m_uart, true);
+    m_transferRunning = true;
+    const ProgramTransfer::Result result = runExchange(this, m_dataManager, m_uart, Exchange::Store).result;
+    m_transferRunning = false;
+    if (result.portFailed) {
+        connectionLost(m_uart->failure());
+    }
     if (!result.ok) {
         QMessageBox::warning(this, tr("Load Program To Device"), result.error);
         return;
@@ -185,23 +331,63 @@ void AppMainWindow::startToStoreToDevice()
 
 void AppMainWindow::startToLoadFromDevice()
 {
-    if (!m_uart || !m_uart->isOpen()) {
+    if (!m_uart || !m_uart->isOpen() || m_transferRunning) {
         return;
     }
-    const ProgramTransfer::Result result = runTransfer(this, m_dataManager, m_uart, false);
+    m_transferRunning = true;
+    const ProgramTransfer::Result result = runExchange(this, m_dataManager, m_uart, Exchange::Load).result;
+    m_transferRunning = false;
+    if (result.portFailed) {
+        connectionLost(m_uart->failure());
+    }
     // Show what arrived, also after a load that stopped part way.
     reflashDataPanel();
+    const int total = result.records + int(result.missing.size());
     if (!result.ok) {
-        QMessageBox::warning(this, tr("Load Program From Device"), result.error);
+        QString text = result.error;
+        if (result.records > 0) {
+            text += QLatin1Char('\n') + tr("%1 of %2 records arrived; the others keep the values they had.")
+                                            .arg(result.records)
+                                            .arg(total);
+        }
+        QMessageBox::warning(this, tr("Load Program From Device"), text);
         return;
     }
-    if (result.records < ProgramTransfer::LoadRecords) {
+    if (!result.missing.isEmpty()) {
         QMessageBox::warning(this, tr("Load Program From Device"),
-                             tr("Only %1 of %2 records arrived from the device; the others keep "
-                                "the values they had.").arg(result.records).arg(ProgramTransfer::LoadRecords));
+                             tr("Only %1 of %2 records arrived from the device; these did not and keep the "
+                                "values they had: %3.")
+                                 .arg(result.records)
+                                 .arg(total)
+                                 .arg(result.missing.join(QLatin1String("; "))));
         return;
     }
     showTransferComplete();
+}
+
+void AppMainWindow::verifyOnDevice()
+{
+    if (!m_uart || !m_uart->isOpen() || m_transferRunning) {
+        return;
+    }
+    m_transferRunning = true;
+    const Outcome outcome = runExchange(this, m_dataManager, m_uart, Exchange::Verify);
+    m_transferRunning = false;
+    if (outcome.result.portFailed) {
+        connectionLost(m_uart->failure());
+    }
+    const QString title = tr("Verify Program On Device");
+    if (!outcome.result.ok) {
+        QMessageBox::warning(this, title, outcome.result.error);
+    } else if (outcome.differences.isEmpty()) {
+        QMessageBox::information(this, title, tr("The device holds this program."));
+    } else {
+        QMessageBox::warning(this, title,
+                             tr("The device holds a different program (%n differences):", nullptr,
+                                int(outcome.differences.size()))
+                                 + QLatin1Char('\n')
+                                 + ProgramTransfer::describeDifferences(outcome.differences));
+    }
 }
 
 QString AppMainWindow::connectionText() const

@@ -1,5 +1,6 @@
 #include "programtransfer.h"
 #include "appdata.h"
+#include "devicerecordstream.h"
 #include "serialframe.h"
 #include "seriallink.h"
 
@@ -13,46 +14,52 @@ QString tr(const char* text)
     return QCoreApplication::translate("ProgramTransfer", text);
 }
 
-constexpr int SecondLayer = 6;
-constexpr int TagSize = 4;
-constexpr int RecordHeaderSize = 13;
-// Bytes that are not records (line noise, a stray answer) are skipped while
-// the device keeps talking; this many of them means it is not sending records.
-constexpr int MaxSkippedBytes = 4096;
-// Records that fit no key are passed over; this many means something is wrong.
-constexpr int MaxStrayRecords = ProgramTransfer::LoadRecords;
+constexpr int SecondLayer = DeviceRecordStream::SecondLayer;
 
-// The name the user knows a record by: "Key 2", "Key 2, second layer", "Key 2, link 3".
 QString recordName(int x, int y)
 {
-    if (y == 1) {
-        return tr("Key %1").arg(x);
-    }
-    if (y == SecondLayer) {
-        return tr("Key %1, second layer").arg(x);
-    }
-    return tr("Key %1, link %2").arg(x).arg(y);
+    return DeviceRecordStream::recordName(x, y);
 }
 
-int byteAt(const QByteArray& bytes, int offset)
+QString notOpen(const SerialLink* link)
 {
-    return offset < bytes.size() ? static_cast<uchar>(bytes.at(offset)) : 0;
-}
-
-// How many bytes at the end of `bytes` could be the start of a tag that the
-// next read completes ("S", "SE", "SET").
-int partialTagAtEnd(const QByteArray& bytes)
-{
-    static const QByteArray tag("SETS");
-    for (int keep = qMin<int>(TagSize - 1, bytes.size()); keep > 0; --keep) {
-        if (bytes.endsWith(tag.left(keep))) {
-            return keep;
-        }
+    if (link && link->hasFailed()) {
+        return tr("The connection to the device was lost: %1").arg(link->failure());
     }
-    return 0;
+    return tr("The serial port is not open.");
 }
 
 } // namespace
+
+// One operation on the link: hands the cancel check to the link for its
+// length and notes afterwards whether it was cancelled or the port failed.
+class ProgramTransfer::Session
+{
+public:
+    explicit Session(ProgramTransfer* transfer)
+        : m_transfer(transfer)
+    {
+        m_transfer->m_error.clear();
+        m_transfer->m_cancelled = false;
+        m_transfer->m_portFailed = false;
+        if (m_transfer->m_link) {
+            m_transfer->m_link->setCancelCheck(m_transfer->m_cancelCheck);
+        }
+    }
+    ~Session()
+    {
+        if (SerialLink* link = m_transfer->m_link) {
+            m_transfer->m_cancelled = link->isCancelled();
+            m_transfer->m_portFailed = link->hasFailed();
+            link->setCancelCheck({});
+        }
+    }
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+private:
+    ProgramTransfer* m_transfer;
+};
 
 ProgramTransfer::ProgramTransfer(AppDataManager* data, SerialLink* link, Progress progress)
     : m_data(data)
@@ -61,11 +68,21 @@ ProgramTransfer::ProgramTransfer(AppDataManager* data, SerialLink* link, Progres
 {
 }
 
+void ProgramTransfer::finish(Result* result)
+{
+    result->cancelled = m_link && m_link->isCancelled();
+    result->portFailed = m_link && m_link->hasFailed();
+    if (!result->ok && result->error.isEmpty()) {
+        result->error = result->portFailed ? notOpen(m_link) : tr("Cancelled.");
+    }
+    m_error = result->ok ? QString() : result->error;
+}
+
 bool ProgramTransfer::handshake()
 {
-    m_error.clear();
+    Session session(this);
     if (!m_link || !m_link->isOpen()) {
-        m_error = tr("The serial port is not open.");
+        m_error = notOpen(m_link);
         return false;
     }
     if (m_link->sendData("KVR210", m_attempts)) {
@@ -78,9 +95,9 @@ bool ProgramTransfer::handshake()
 
 bool ProgramTransfer::sayGoodbye()
 {
-    m_error.clear();
+    Session session(this);
     if (!m_link || !m_link->isOpen()) {
-        m_error = tr("The serial port is not open.");
+        m_error = notOpen(m_link);
         return false;
     }
     if (m_link->sendData("ISPOK!", m_attempts)) {
@@ -118,8 +135,15 @@ QStringList ProgramTransfer::oversizedRecords() const
 
 ProgramTransfer::Result ProgramTransfer::store()
 {
+    Session session(this);
+    Result result = storeAll();
+    finish(&result);
+    return result;
+}
+
+ProgramTransfer::Result ProgramTransfer::storeAll()
+{
     Result result;
-    m_error.clear();
     if (!m_data || !m_link) {
         result.error = m_error = tr("There is no program to store.");
         return result;
@@ -134,7 +158,7 @@ ProgramTransfer::Result ProgramTransfer::store()
         return result;
     }
     if (!m_link->isOpen()) {
-        result.error = m_error = tr("The serial port is not open.");
+        result.error = m_error = notOpen(m_link);
         return result;
     }
 
@@ -147,13 +171,25 @@ ProgramTransfer::Result ProgramTransfer::store()
             ++result.records;
             return true;
         }
-        result.error = m_error =
-            tr("%1 was not confirmed by the device after %2 attempts; the store stopped there "
-               "(%3 records stored). %4")
-                .arg(recordName(x, y))
-                .arg(m_attempts)
-                .arg(result.records)
-                .arg(m_link->lastSendError());
+        if (m_link->hasFailed()) {
+            result.error = tr("The connection to the device was lost at %1 (%2 records stored): %3.")
+                               .arg(recordName(x, y))
+                               .arg(result.records)
+                               .arg(m_link->failure());
+        } else if (m_link->isCancelled()) {
+            result.error = tr("The store was cancelled at %1 (%2 records stored).")
+                               .arg(recordName(x, y))
+                               .arg(result.records);
+        } else {
+            result.error = tr("%1 was not confirmed by the device after %2 attempts; the store stopped there "
+                              "(%3 records stored). %4")
+                               .arg(recordName(x, y))
+                               .arg(m_attempts)
+                               .arg(result.records)
+                               .arg(m_link->lastSendError());
+        }
+        result.error += QLatin1Char(' ')
+            + tr("The device now holds a partial program and should be stored again.");
         return false;
     };
     for (int x = 1; x <= maxX; ++x) {
@@ -182,105 +218,130 @@ ProgramTransfer::Result ProgramTransfer::store()
 
 ProgramTransfer::Result ProgramTransfer::load()
 {
+    Session session(this);
+    Result result = loadInto(m_data);
+    finish(&result);
+    return result;
+}
+
+ProgramTransfer::Result ProgramTransfer::loadInto(AppDataManager* target)
+{
     Result result;
-    m_error.clear();
-    if (!m_data || !m_link) {
+    if (!target || !m_link) {
         result.error = m_error = tr("There is no program to load into.");
         return result;
     }
     if (!m_link->isOpen()) {
-        result.error = m_error = tr("The serial port is not open.");
+        result.error = m_error = notOpen(m_link);
         return result;
     }
     if (!m_link->sendData("LOAD_DATA", m_attempts)) {
-        result.error = m_error =
-            tr("The device did not answer the load request. %1").arg(m_link->lastSendError());
+        result.error = tr("The device did not answer the load request. %1").arg(m_link->lastSendError());
         return result;
     }
 
-    const int total = LoadRecords;
-    int stray = 0;
-    int skipped = 0;
-    QByteArray pending;   // read from the port, not yet taken apart
+    // The device's own grid, as far as the records here reach.
+    DeviceRecordStream stream(qMin<int>(target->getMaxButtonId(), DeviceRecordStream::DeviceKeys),
+                              qMin<int>(target->getMaxLinkId(), DeviceRecordStream::DeviceLinks));
+    const int total = stream.expectedRecords();
     if (m_progress) {
         m_progress(0, total);
     }
-
-    // Takes `count` bytes off the front as not belonging to any record.
-    auto skip = [&](int count) {
-        skipped += count;
-        pending.remove(0, count);
-    };
-
-    while (result.records < total && stray <= MaxStrayRecords && skipped <= MaxSkippedBytes) {
-        if (pending.size() < SerialFrame::HeaderSize) {
-            const QByteArray more = m_link->readUpTo(SerialFrame::HeaderSize - pending.size());
-            if (more.isEmpty()) {
-                break;   // the device has nothing more to send
-            }
-            pending.append(more);
-            continue;
+    int malformed = 0;
+    int stray = 0;
+    while (!stream.isFinished()) {
+        // Whatever has come, never more than the record under way: the
+        // device sends the next one only after this one's acknowledgement.
+        const QByteArray bytes = m_link->readSome(stream.bytesWanted());
+        if (bytes.isEmpty()) {
+            break;   // the device has nothing more to send, or the load was stopped
         }
-        // Find the start of a record; whatever comes before it is noise.
-        const qsizetype at = pending.indexOf("SETS");
-        if (at < 0) {
-            skip(pending.size() - partialTagAtEnd(pending));
-            continue;
-        }
-        if (at > 0) {
-            skip(at);
-            continue;
-        }
-        const int length = byteAt(pending, 4);
-        const int size = SerialFrame::HeaderSize + length;
-        if (size < RecordHeaderSize) {
-            skip(1);   // "SETS" by chance, not a record header
-            continue;
-        }
-        if (pending.size() < size) {
-            pending.append(m_link->readUpTo(size - pending.size()));
-        }
-        if (pending.size() < size || pending.at(6) != '-') {
-            // Cut short, or not a record after all: never apply a partial
-            // record. Look again from the next byte, in case a whole record
-            // starts inside what came.
+        const QList<QByteArray> records = stream.feed(bytes);
+        for (; malformed < stream.malformedRecords() + stream.cutRecords(); ++malformed) {
             qDebug("incomplete record from the device");
-            skip(1);
-            continue;
         }
-        const QByteArray record = pending.left(size);
-        pending.remove(0, size);
-
-        const int x = byteAt(record, 5);
-        const int y = byteAt(record, 7);
-        bool placed = false;
-        if (y == SecondLayer) {
-            if (ButtonData* key = m_data->getButtonData(x)) {
-                key->decapsulationSecondLayer(record);
+        for (; stray < stream.strayRecords(); ++stray) {
+            qDebug("can't get obejct data");
+        }
+        for (const QByteArray& record : records) {
+            const int x = static_cast<uchar>(record.at(5));
+            const int y = static_cast<uchar>(record.at(7));
+            bool placed = false;
+            if (y == SecondLayer) {
+                if (ButtonData* key = target->getButtonData(x)) {
+                    key->decapsulationSecondLayer(record);
+                    placed = true;
+                }
+            } else if (LinkData* link = target->getDataObject(x, y)) {
+                link->decapsulation(record);
                 placed = true;
             }
-        } else if (LinkData* target = m_data->getDataObject(x, y)) {
-            target->decapsulation(record);
-            placed = true;
-        }
-        if (!placed) {
-            qDebug("can't get obejct data");
-            ++stray;
-        } else {
+            if (!placed) {
+                // A file may name more positions than there are records.
+                qDebug("can't get obejct data");
+                continue;
+            }
             QByteArray ack = record;
-            ack.replace(0, TagSize, "RETS");
-            m_link->write(ack);
-            ++result.records;
+            ack.replace(0, DeviceRecordStream::TagSize, "RETS");
+            m_link->write(ack);   // refused once cancelled: nothing more goes out
         }
-        if (m_progress) {
-            m_progress(qMin(result.records, total), total);
+        result.records = stream.distinctRecords();
+        if (m_progress && !records.isEmpty()) {
+            m_progress(result.records, total);
         }
     }
+    result.missing = stream.missingNames();
 
+    if (m_link->isCancelled() || m_link->hasFailed()) {
+        return result;   // the reason is the link's
+    }
     if (result.records == 0) {
         result.error = m_error = tr("The device answered the load request but sent no records.");
         return result;
     }
     result.ok = true;
     return result;
+}
+
+ProgramTransfer::Result ProgramTransfer::verify(const AppDataManager& expected,
+                                                QList<ConfigComparison::Difference>* differences)
+{
+    Session session(this);
+    if (differences) {
+        differences->clear();
+    }
+    AppDataManager device(nullptr, nullptr);
+    device.newData(expected.getMaxButtonId(), expected.getMaxLinkId());
+    Result result = loadInto(&device);
+    if (!result.ok) {
+        finish(&result);
+        return result;
+    }
+    if (!result.missing.isEmpty()) {
+        result.ok = false;
+        result.error = tr("The device sent %1 of %2 records; these did not arrive: %3.")
+                                     .arg(result.records)
+                                     .arg(result.records + result.missing.size())
+                                     .arg(result.missing.join(QLatin1String("; ")));
+        finish(&result);
+        return result;
+    }
+    if (differences) {
+        *differences = ConfigComparison(device, expected, ConfigComparison::Scope::Device).differences();
+    }
+    return result;
+}
+
+QString ProgramTransfer::describeDifferences(const QList<ConfigComparison::Difference>& differences, int shown)
+{
+    QStringList lines;
+    for (const ConfigComparison::Difference& difference : differences.mid(0, shown)) {
+        lines << tr("%1: %2 %3 on the device, %4 here")
+                     .arg(difference.record, difference.fieldName, difference.valueA, difference.valueB);
+    }
+    if (differences.size() > shown) {
+        lines << QCoreApplication::translate("ProgramTransfer", "... and %n more.", nullptr,
+                                             int(differences.size() - shown));
+    }
+    return lines.join(QLatin1Char('\n'));
 }

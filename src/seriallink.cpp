@@ -4,6 +4,11 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDebug>
+#include <QFileInfo>
+#include <QSerialPortInfo>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -15,6 +20,11 @@ QString tr(const char* text)
 // A write of this many bytes may take this long on top of the time-out: a byte
 // takes about 1.04 ms at 9600 baud, so allow two.
 constexpr int WriteMsPerByte = 2;
+
+bool isFailure(QSerialPort::SerialPortError error)
+{
+    return error != QSerialPort::NoError && error != QSerialPort::TimeoutError;
+}
 
 } // namespace
 
@@ -28,6 +38,7 @@ SerialLink::~SerialLink()
 bool SerialLink::open(const QString& portName)
 {
     close();
+    m_failure.clear();
     m_port.setPortName(portName);
     m_port.setBaudRate(QSerialPort::Baud9600);
     m_port.setDataBits(QSerialPort::Data8);
@@ -48,6 +59,42 @@ void SerialLink::close()
     }
 }
 
+void SerialLink::fail()
+{
+    if (m_failure.isEmpty()) {
+        m_failure = m_port.errorString();
+        if (m_failure.isEmpty()) {
+            m_failure = tr("The port stopped working.");
+        }
+    }
+    // Closing drops whatever waits to be written, so nothing is retried.
+    if (m_port.isOpen()) {
+        m_port.close();
+    }
+}
+
+bool SerialLink::checkPort()
+{
+    if (m_port.isOpen() && isFailure(m_port.error())) {
+        fail();
+    }
+    return hasFailed();
+}
+
+void SerialLink::setCancelCheck(CancelCheck check)
+{
+    m_cancelCheck = std::move(check);
+    m_cancelled = false;
+}
+
+bool SerialLink::cancelRequested()
+{
+    if (!m_cancelled && m_cancelCheck && m_cancelCheck()) {
+        m_cancelled = true;
+    }
+    return m_cancelled;
+}
+
 bool SerialLink::isOpen() const
 {
     return m_port.isOpen();
@@ -63,10 +110,36 @@ QString SerialLink::errorString() const
     // Linux reports a port held by another program and a port we may not open
     // alike, so name both.
     if (m_port.error() == QSerialPort::PermissionError) {
-        return tr("The port %1 is in use or you have no permission to open it (%2).")
-            .arg(m_port.portName(), m_port.errorString());
+        const QString reason = tr("The port %1 is in use or you have no permission to open it (%2).")
+                                   .arg(m_port.portName(), m_port.errorString());
+        const QString hint = permissionHint(m_port.portName());
+        return hint.isEmpty() ? reason : reason + QLatin1Char(' ') + hint;
     }
     return m_port.errorString();
+}
+
+QString SerialLink::permissionHint(const QString& portName)
+{
+    QString node = portName;
+    if (!node.startsWith(QLatin1Char('/'))) {
+        node = QSerialPortInfo(portName).systemLocation();
+    }
+    const QFileInfo info(node);
+    if (node.isEmpty() || !info.exists()) {
+        return QString();
+    }
+    // The rights open() goes by: the effective user's.
+    if (::faccessat(AT_FDCWD, QFile::encodeName(node).constData(), R_OK | W_OK, AT_EACCESS) == 0) {
+        return tr("You may open %1, so another program is probably using it: close that program first.")
+            .arg(node);
+    }
+    const QString group = info.group();
+    if (group.isEmpty()) {
+        return tr("Ask your administrator for read and write access to %1.").arg(node);
+    }
+    return tr("On Linux, %1 may be used by the members of the group \"%2\" that owns it. Add your user to that "
+              "group (sudo usermod -aG %2 $USER), then log out and log in again.")
+        .arg(node, group);
 }
 
 QString SerialLink::lastSendError() const
@@ -74,25 +147,66 @@ QString SerialLink::lastSendError() const
     return m_lastSendError;
 }
 
+bool SerialLink::waitForInput(int ms)
+{
+    QDeadlineTimer deadline(qMax(0, ms));
+    for (;;) {
+        if (!m_port.isOpen() || cancelRequested()) {
+            return false;
+        }
+        // A cancel check that runs the event loop lets the port take in
+        // bytes itself; waitForReadyRead would wait for further ones only.
+        if (m_port.bytesAvailable() > 0) {
+            return true;
+        }
+        const qint64 slice = qMin<qint64>(CheckIntervalMs, qMax<qint64>(0, deadline.remainingTime()));
+        if (m_port.waitForReadyRead(int(slice))) {
+            return true;
+        }
+        if (isFailure(m_port.error())) {
+            // The line is gone (the other end closed, the adapter was
+            // pulled): waiting longer brings nothing.
+            fail();
+            return false;
+        }
+        m_port.clearError();
+        if (deadline.hasExpired()) {
+            return false;
+        }
+    }
+}
+
 qint64 SerialLink::write(const QByteArray& bytes)
 {
-    if (!m_port.isOpen()) {
+    if (!m_port.isOpen() || cancelRequested()) {
         return -1;
     }
     const qint64 written = m_port.write(bytes);
     if (written < 0) {
+        fail();
         return written;
     }
+    // A frame once begun is finished even when cancelled: half a frame would
+    // leave the device waiting for the rest.
     QDeadlineTimer deadline(m_timeoutMs + WriteMsPerByte * bytes.size());
-    while (m_port.bytesToWrite() > 0) {
-        if (!m_port.waitForBytesWritten(qMax<qint64>(0, deadline.remainingTime()))) {
-            if (m_port.error() == QSerialPort::TimeoutError) {
-                m_port.clearError();
-            }
-            return written - m_port.bytesToWrite();
+    while (m_port.isOpen() && m_port.bytesToWrite() > 0) {
+        const qint64 slice = qMin<qint64>(CheckIntervalMs, qMax<qint64>(0, deadline.remainingTime()));
+        if (m_port.waitForBytesWritten(int(slice))) {
+            continue;
+        }
+        if (isFailure(m_port.error())) {
+            fail();
+            return -1;
+        }
+        m_port.clearError();
+        if (deadline.hasExpired()) {
+            // Never left: drop it rather than have it go out later, unasked.
+            const qint64 left = m_port.bytesToWrite();
+            m_port.clear(QSerialPort::Output);
+            return written - left;
         }
     }
-    return written;
+    return m_port.isOpen() ? written : -1;
 }
 
 QByteArray SerialLink::readUpTo(qint64 n)
@@ -116,20 +230,25 @@ QByteArray SerialLink::readUpTo(qint64 n, int timeoutMs)
         if (bytes.size() >= n || deadline.hasExpired()) {
             break;
         }
-        if (!m_port.waitForReadyRead(qMax<qint64>(0, deadline.remainingTime()))) {
-            const QSerialPort::SerialPortError error = m_port.error();
-            if (error != QSerialPort::TimeoutError && error != QSerialPort::NoError) {
-                // The line is gone (the other end closed, the adapter was
-                // pulled): waiting longer brings nothing.
+        if (!waitForInput(int(qMax<qint64>(0, deadline.remainingTime())))) {
+            if (m_port.isOpen()) {
                 bytes.append(m_port.read(n - bytes.size()));
-                break;
             }
+            break;
         }
     }
-    if (m_port.error() == QSerialPort::TimeoutError) {
-        m_port.clearError();
-    }
     return bytes;
+}
+
+QByteArray SerialLink::readSome(qint64 n)
+{
+    if (!m_port.isOpen() || n <= 0) {
+        return {};
+    }
+    if (m_port.bytesAvailable() == 0 && !waitForInput(m_timeoutMs)) {
+        return {};
+    }
+    return m_port.isOpen() ? m_port.read(n) : QByteArray();
 }
 
 void SerialLink::clear()
@@ -147,26 +266,21 @@ void SerialLink::clear()
 
 bool SerialLink::sendData(const QByteArray& payload, int attempts)
 {
-    if (!m_port.isOpen()) {
-        m_lastSendError = tr("The serial port is not open.");
-        return false;
-    }
     const QByteArray framed = SerialFrame::frame(payload);
     const quint16 expected = SerialFrame::expectedCrc(payload);
     int silent = 0;
     int wrong = 0;
-    QString portError;
-    for (int attempt = 0; attempt < attempts; ++attempt) {
-        m_port.clearError();
+    int unsent = 0;
+    for (int attempt = 0; attempt < attempts && m_port.isOpen() && !cancelRequested(); ++attempt) {
+        if (!isFailure(m_port.error())) {
+            m_port.clearError();
+        }
         clear();
         if (write(framed) != framed.size()) {
-            portError = m_port.errorString();
+            ++unsent;
             continue;
         }
         const QByteArray echo = readUpTo(framed.size());
-        if (m_port.error() != QSerialPort::NoError) {
-            portError = m_port.errorString();
-        }
         if (echo.isEmpty()) {
             ++silent;
             continue;
@@ -178,8 +292,14 @@ bool SerialLink::sendData(const QByteArray& payload, int attempts)
         ++wrong;
         qDebug("checksum error");
     }
-    if (!portError.isEmpty()) {
-        m_lastSendError = tr("The serial port failed: %1").arg(portError);
+    if (hasFailed()) {
+        m_lastSendError = tr("The serial port failed: %1").arg(m_failure);
+    } else if (!m_port.isOpen()) {
+        m_lastSendError = tr("The serial port is not open.");
+    } else if (m_cancelled) {
+        m_lastSendError = tr("Cancelled.");
+    } else if (unsent > 0 && silent == 0 && wrong == 0) {
+        m_lastSendError = tr("The frame could not be sent (%1 attempts).").arg(unsent);
     } else if (wrong > 0) {
         m_lastSendError = tr("The device's answer did not match what was sent (%1 of %2 attempts).")
                               .arg(wrong)

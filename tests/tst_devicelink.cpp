@@ -1,11 +1,18 @@
 // The device link end to end: a real serial port on a pseudo-terminal with
 // the device simulator on the other end.
 #include "appdata.h"
+#include "devicerecordstream.h"
 #include "programtransfer.h"
 #include "seriallink.h"
 #include "simulatorprocess.h"
 
 #include <QtTest>
+
+#include <atomic>
+#include <sys/stat.h>
+#include <memory>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -115,6 +122,17 @@ private slots:
     void loadWithoutAnswer_data();
     void loadWithoutAnswer();
     void portFailures();
+    void damagedLoads_data();
+    void damagedLoads();
+    void deviceVanishes_data();
+    void deviceVanishes();
+    void timeOuts();
+    void cancelStopsAtOnceAndSendsNothingMore_data();
+    void cancelStopsAtOnceAndSendsNothingMore();
+    void verifyComparesWithoutTouchingTheRecords();
+    void transfersOnTheirOwnThreads();
+    void cancelCheckThatRunsTheEventLoop();
+    void permissionHintNamesTheNodesGroup();
 };
 
 void TestDeviceLink::handshakeAndFarewell()
@@ -382,10 +400,385 @@ void TestDeviceLink::portFailures()
     QVERIFY(rig.transfer.handshake());
     rig.sim.stop();
     QVERIFY(!rig.transfer.handshake());
-    QVERIFY(!rig.transfer.errorString().isEmpty());
+    // The hung-up port is closed at once, not left open to be polled.
+    QVERIFY(rig.transfer.portFailed());
+    QVERIFY(rig.link.hasFailed());
+    QVERIFY(!rig.link.isOpen());
+    QVERIFY2(rig.transfer.errorString().contains("failed"), qPrintable(rig.transfer.errorString()));
     const ProgramTransfer::Result result = rig.transfer.store();
     QVERIFY(!result.ok);
-    QVERIFY2(result.error.contains("Key 1"), qPrintable(result.error));
+    QVERIFY(result.portFailed);
+    QVERIFY2(result.error.contains("connection to the device was lost"), qPrintable(result.error));
+    QVERIFY(rig.progress.isEmpty());
+}
+
+void TestDeviceLink::damagedLoads_data()
+{
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<Key>("lost");
+    QTest::addColumn<bool>("repeated");   // the record before it came again in its place
+
+    // Read as one, the cut record would take the next one's first bytes and
+    // be acknowledged with a "RETS" the device does not recognise.
+    QTest::newRow("record cut, the next at once")
+        << QStringList{"--fault", "cut-record", "--fault-after", "5", "--fault-count", "1"} << Key(1, 5) << false;
+    QTest::newRow("record cut in its command")
+        << QStringList{"--fault", "cut-record", "--fault-after", "7", "--fault-count", "1"} << Key(2, 6) << false;
+    QTest::newRow("record sent twice, another never")
+        << QStringList{"--fault", "duplicate", "--fault-after", "35", "--fault-count", "1"} << Key(6, 5) << true;
+}
+
+void TestDeviceLink::damagedLoads()
+{
+    QFETCH(QStringList, faults);
+    QFETCH(Key, lost);
+    QFETCH(bool, repeated);
+    Rig rig;
+    fillProgram(rig.data);
+    const QMap<Key, QByteArray> program = deviceView(rig.data);
+    QVERIFY(rig.sim.setStoredRecords(program.values()));
+    QVERIFY(rig.start(faults));
+    rig.link.setTimeout(300);
+    rig.data.resetDataObject();
+    const QMap<Key, QByteArray> empty = deviceView(rig.data);
+
+    const ProgramTransfer::Result result = rig.transfer.load();
+    QCOMPARE(result.records, 35);
+    QCOMPARE(result.missing, QStringList{DeviceRecordStream::recordName(lost.first, lost.second)});
+    // Everything else arrived unharmed; the lost record kept what it had.
+    QMap<Key, QByteArray> expected = program;
+    expected[lost] = empty.value(lost);
+    QCOMPARE(deviceView(rig.data), expected);
+
+    // Every record that came whole was acknowledged as the device expects it.
+    QList<Key> acknowledged = deviceOrder();
+    const qsizetype at = acknowledged.indexOf(lost);
+    if (repeated) {
+        acknowledged[at] = acknowledged.at(at - 1);
+    } else {
+        acknowledged.remove(at);
+    }
+    QVERIFY(rig.sim.waitForLogLine("ack 6 4"));
+    QCOMPARE(loggedKeys(rig.sim.logLines(), "ack"), acknowledged);
+    QVERIFY(!rig.sim.logLines().join('\n').contains("no-ack"));
+}
+
+void TestDeviceLink::deviceVanishes_data()
+{
+    QTest::addColumn<int>("after");   // frames and load records before it goes
+    QTest::addColumn<bool>("load");
+
+    QTest::newRow("mid-store") << 12 << false;
+    QTest::newRow("mid-load") << 12 << true;
+}
+
+void TestDeviceLink::deviceVanishes()
+{
+    QFETCH(int, after);
+    QFETCH(bool, load);
+    Rig rig;
+    QVERIFY(rig.start({"--fault", "vanish", "--fault-after", QString::number(after)}));
+    QVERIFY(rig.transfer.handshake());
+    QElapsedTimer timer;
+    timer.start();
+    const ProgramTransfer::Result result = load ? rig.transfer.load() : rig.transfer.store();
+    QVERIFY(!result.ok);
+    QVERIFY(result.portFailed);
+    QVERIFY(!result.cancelled);
+    QVERIFY2(result.error.contains("connection to the device was lost"), qPrintable(result.error));
+    // A hang-up is not waited out like silence.
+    QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(!rig.link.isOpen());
+    QVERIFY(rig.sim.waitForLogLine("fault vanish"));
+    if (load) {
+        QCOMPARE(result.records, 10);
+        QCOMPARE(result.missing.size(), 26);
+    } else {
+        QVERIFY2(result.error.contains("partial program"), qPrintable(result.error));
+    }
+}
+
+void TestDeviceLink::timeOuts()
+{
+    // A silent device: six attempts of about a second each.
+    Rig silent;
+    QVERIFY(silent.start({"--fault", "silent"}));
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(!silent.transfer.handshake());
+    QVERIFY2(timer.elapsed() >= 5900 && timer.elapsed() < 9000, qPrintable(QString::number(timer.elapsed())));
+
+    // Silence after the echo of "LOAD_DATA": one time-out, then the load ends.
+    Rig quiet;
+    QVERIFY(quiet.start({"--records", "0"}));
+    timer.start();
+    const ProgramTransfer::Result result = quiet.transfer.load();
+    QVERIFY(!result.ok);
+    QVERIFY2(timer.elapsed() >= 950 && timer.elapsed() < 2500, qPrintable(QString::number(timer.elapsed())));
+}
+
+void TestDeviceLink::cancelStopsAtOnceAndSendsNothingMore_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<QString>("lastFrame");   // the last thing the device got
+
+    QTest::newRow("handshake, silent device") << "handshake" << QStringList{"--fault", "silent"}
+                                              << "frame KVR210";
+    QTest::newRow("store, device falls silent")
+        << "store" << QStringList{"--fault", "silent", "--fault-after", "3"} << "record 1 3";
+    QTest::newRow("load, device falls silent") << "load" << QStringList{"--records", "4"} << "ack 1 3";
+}
+
+void TestDeviceLink::cancelStopsAtOnceAndSendsNothingMore()
+{
+    QFETCH(QString, operation);
+    QFETCH(QStringList, faults);
+    QFETCH(QString, lastFrame);
+    Rig rig;
+    QVERIFY(rig.start(faults));
+    rig.link.setTimeout(5000);   // longer than the test waits: only the cancel ends it
+    fillProgram(rig.data);
+    QElapsedTimer timer;
+    int asked = 0;
+    rig.transfer.setCancelCheck([&] {
+        ++asked;
+        return timer.elapsed() >= 1500;
+    });
+    timer.start();
+    bool ok = true;
+    bool cancelled = false;
+    QString error;
+    if (operation == "handshake") {
+        ok = rig.transfer.handshake();
+        cancelled = rig.transfer.wasCancelled();
+    } else {
+        const ProgramTransfer::Result result = operation == "store" ? rig.transfer.store() : rig.transfer.load();
+        ok = result.ok;
+        cancelled = result.cancelled;
+        error = result.error;
+    }
+    const qint64 elapsed = timer.elapsed();
+    QVERIFY(!ok);
+    QVERIFY(cancelled);
+    QVERIFY2(elapsed >= 1500 && elapsed < 1800, qPrintable(QString::number(elapsed)));
+    QVERIFY(asked >= 20);   // asked while waiting, not only between records
+    QVERIFY(rig.link.isOpen());
+    if (operation == "store") {
+        QVERIFY2(error.contains("partial program"), qPrintable(error));
+    }
+    if (operation == "load") {
+        // The four records came in the first moments; the device then waited in vain.
+        QCOMPARE(loggedKeys(rig.sim.logLines(), "ack").size(), 4);
+    }
+
+    // Nothing goes out after the cancel.
+    QTest::qWait(300);
+    QStringList frames;
+    for (const QString& line : rig.sim.logLines()) {
+        if (line.startsWith("frame") || line.startsWith("record") || line.startsWith("ack")) {
+            frames << line;
+        }
+    }
+    QVERIFY2(frames.last().startsWith(lastFrame), qPrintable(frames.join('\n')));
+    const QStringList before = rig.sim.logLines();
+    QTest::qWait(1200);
+    QCOMPARE(rig.sim.logLines().size(), before.size());
+
+    // The next operation starts afresh.
+    if (operation == "load") {
+        rig.transfer.setCancelCheck({});
+        QVERIFY(rig.transfer.sayGoodbye());
+    }
+}
+
+void TestDeviceLink::verifyComparesWithoutTouchingTheRecords()
+{
+    Rig rig;
+    QVERIFY(rig.start());
+    fillProgram(rig.data);
+    QVERIFY(rig.transfer.store().ok);
+
+    AppDataManager here(nullptr, nullptr);
+    here.newData(6, 5);
+    fillProgram(here);
+    const QMap<Key, QByteArray> untouched = deviceView(here);
+    rig.data.resetDataObject();   // the transfer's own records play no part
+    QList<ConfigComparison::Difference> differences;
+    ProgramTransfer::Result result = rig.transfer.verify(here, &differences);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QVERIFY(differences.isEmpty());
+    QCOMPARE(deviceView(here), untouched);
+    QCOMPARE(rig.data.getDataObject(4, 3)->getCommand(), QString());
+
+    // The device changes a command and a delay behind our back.
+    rig.sim.stop();
+    QVERIFY(rig.start({"--alter", "3,2"}));
+    rig.data.getDataObject(4, 3)->setCommand("AA");
+    here.getDataObject(2, 2)->setDelayTime(3);
+    result = rig.transfer.verify(here, &differences);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(differences.size(), 2);
+    const QString text = ProgramTransfer::describeDifferences(differences);
+    QCOMPARE(text, QString("Key 2, link 2: delay 94 on the device, 3 here\n"
+                           "Key 3, link 2: command 03020D0A53455452 on the device, 03020D0A53455453 here"));
+    QCOMPARE(rig.data.getDataObject(4, 3)->getCommand(), QString("AA"));
+
+    // A long list is cut at ten, with a count of the rest.
+    here.resetDataObject();
+    result = rig.transfer.verify(here, &differences);
+    QVERIFY(result.ok);
+    QVERIFY(differences.size() > 30);
+    const QStringList lines = ProgramTransfer::describeDifferences(differences).split('\n');
+    QCOMPARE(lines.size(), 11);
+    QCOMPARE(lines.last(), QString("... and %1 more.").arg(differences.size() - 10));
+
+    // A load that misses records says so rather than comparing.
+    rig.sim.stop();
+    QVERIFY(rig.start({"--records", "30"}));
+    rig.link.setTimeout(300);
+    result = rig.transfer.verify(here, &differences);
+    QVERIFY(!result.ok);
+    QVERIFY2(result.error.contains("Key 6, link 5"), qPrintable(result.error));
+}
+
+void TestDeviceLink::transfersOnTheirOwnThreads()
+{
+    // One transfer per port, each on a thread of its own with its own link, as
+    // the command-line companion runs them; one of them is cancelled from here.
+    SimulatorProcess good;
+    SimulatorProcess silent;
+    QVERIFY(good.start());
+    QVERIFY(silent.start({"--fault", "silent"}));
+    const QString goodPort = good.portName();
+    const QString silentPort = silent.portName();
+
+    bool shook = false;
+    bool stored = false;
+    int loaded = 0;
+    QMap<Key, QByteArray> sent;
+    QMap<Key, QByteArray> back;
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        SerialLink link;
+        AppDataManager data(nullptr, nullptr);
+        data.newData(6, 5);
+        fillProgram(data);
+        sent = deviceView(data);
+        ProgramTransfer transfer(&data, &link);
+        if (link.open(goodPort) && (shook = transfer.handshake())) {
+            stored = transfer.store().ok;
+            data.resetDataObject();
+            loaded = transfer.load().records;
+            back = deviceView(data);
+        }
+    }));
+
+    std::atomic<bool> stop {false};
+    bool cancelled = false;
+    bool answered = true;
+    QElapsedTimer sinceStop;
+    std::unique_ptr<QThread> waiting(QThread::create([&] {
+        SerialLink link;
+        AppDataManager data(nullptr, nullptr);
+        data.newData(6, 5);
+        ProgramTransfer transfer(&data, &link);
+        transfer.setCancelCheck([&stop] { return stop.load(); });
+        if (link.open(silentPort)) {
+            answered = transfer.handshake();
+            cancelled = transfer.wasCancelled();
+        }
+    }));
+    worker->start();
+    waiting->start();
+    QThread::msleep(700);
+    sinceStop.start();
+    stop = true;
+    QVERIFY(waiting->wait(5000));
+    const qint64 afterStop = sinceStop.elapsed();
+    QVERIFY(worker->wait(20000));
+
+    QVERIFY(shook);
+    QVERIFY(stored);
+    QCOMPARE(loaded, 36);
+    QCOMPARE(back, sent);
+    QVERIFY(!answered);
+    QVERIFY(cancelled);
+    QVERIFY2(afterStop < 500, qPrintable(QString::number(afterStop)));
+}
+
+void TestDeviceLink::cancelCheckThatRunsTheEventLoop()
+{
+    // The window's cancel check lets the event loop run, and the port then
+    // takes in what has come before the link looks: bytes already in must
+    // count as arrived, or each record waits out the time-out.
+    Rig rig;
+    QVERIFY(rig.start());
+    fillProgram(rig.data);
+    const QMap<Key, QByteArray> program = deviceView(rig.data);
+    rig.transfer.setCancelCheck([] {
+        QThread::msleep(3);
+        QCoreApplication::processEvents();
+        return false;
+    });
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(rig.transfer.handshake());
+    QVERIFY(rig.transfer.store().ok);
+    rig.data.resetDataObject();
+    const ProgramTransfer::Result result = rig.transfer.load();
+    QVERIFY2(result.ok && result.missing.isEmpty(), qPrintable(result.missing.join("; ")));
+    QCOMPARE(deviceView(rig.data), program);
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+}
+
+void TestDeviceLink::permissionHintNamesTheNodesGroup()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
+    const QString node = dir.filePath("ttyKVR");
+    QFile file(node);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QVERIFY(SerialLink::permissionHint(dir.filePath("missing")).isEmpty());
+    // Whoever may open it is told it is in use instead.
+    QVERIFY2(SerialLink::permissionHint(node).contains("another program"), qPrintable(SerialLink::permissionHint(node)));
+
+    QVERIFY(::chmod(QFile::encodeName(node).constData(), 0660) == 0);
+    const QString group = QFileInfo(node).group();
+    QVERIFY(!group.isEmpty());
+    QString hint;
+    if (geteuid() != 0) {
+        QVERIFY(::chmod(QFile::encodeName(node).constData(), 0) == 0);
+        hint = SerialLink::permissionHint(node);
+    } else {
+        // Root may open anything: ask as a user who may not.
+        int channel[2];
+        QVERIFY(::pipe(channel) == 0);
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            ::close(channel[0]);
+            if (::setegid(65534) == 0 && ::seteuid(65534) == 0) {
+                const QByteArray text = SerialLink::permissionHint(node).toUtf8();
+                [[maybe_unused]] const ssize_t written = ::write(channel[1], text.constData(), size_t(text.size()));
+            }
+            ::_exit(0);
+        }
+        ::close(channel[1]);
+        QByteArray text;
+        char buffer[512];
+        ssize_t got = 0;
+        while ((got = ::read(channel[0], buffer, sizeof buffer)) > 0) {
+            text.append(buffer, int(got));
+        }
+        ::close(channel[0]);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        hint = QString::fromUtf8(text);
+    }
+    QVERIFY2(hint.contains(QString("group \"%1\"").arg(group)) && hint.contains(node) && hint.contains("log in again"),
+             qPrintable(hint));
 }
 
 QTEST_GUILESS_MAIN(TestDeviceLink)

@@ -11,14 +11,32 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QProgressDialog>
+#include <QSettings>
 #include <QStatusBar>
 #include <QtTest>
+
+#include <sys/resource.h>
+
+namespace {
+
+// CPU time (user and system) this process has used, in seconds.
+double cpuSeconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+} // namespace
 
 class TestDeviceWindow : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void connectEnablesTransfers();
@@ -30,8 +48,18 @@ private slots:
     void cancelledConfirmationSendsNothing();
     void closeSaysGoodbyeOnce();
     void closeWhileNotConnectedSendsNothing();
+    void deviceVanishes_data();
+    void deviceVanishes();
+    void damagedLoadIsReported_data();
+    void damagedLoadIsReported();
+    void cancelDuringAStoreToASilentDevice();
+    void cancelWhileConnecting();
+    void verifyThroughTheMenu();
+    void portDialogRemembersAndRefreshes();
 
 private:
+    // Checks the window shows the link as gone, and that it sits still.
+    void verifyDisconnectedAndIdle();
     QAction* action(const char* name) const { return child<QAction>(m_window, name); }
     // Chooses the port in the COM dialog and accepts it.
     void connectTo(const QString& port);
@@ -47,6 +75,12 @@ private:
     SimulatorProcess* m_sim = nullptr;
     QString m_warning;
 };
+
+void TestDeviceWindow::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().clear();
+}
 
 void TestDeviceWindow::init()
 {
@@ -268,6 +302,191 @@ void TestDeviceWindow::closeWhileNotConnectedSendsNothing()
     QVERIFY(!m_window->isVisible());
     QTest::qWait(200);
     QVERIFY(m_sim->logLines().isEmpty());
+}
+
+void TestDeviceWindow::verifyDisconnectedAndIdle()
+{
+    QVERIFY(!m_window->isConnected());
+    QVERIFY(!action("actionLoad_Program_To_Device")->isEnabled());
+    QVERIFY(!action("actionLoad_Program_From_Device")->isEnabled());
+    QVERIFY(!action("actionVerify_Program_On_Device")->isEnabled());
+    QCOMPARE(m_window->connectionText(), QString("Not connected"));
+    QVERIFY(!m_window->serialLink()->isOpen());
+    // Nothing keeps polling the dead port.
+    const double before = cpuSeconds();
+    QTest::qWait(1000);
+    const double used = cpuSeconds() - before;
+    QVERIFY2(used < 0.2, qPrintable(QString::number(used)));
+}
+
+void TestDeviceWindow::deviceVanishes_data()
+{
+    QTest::addColumn<QString>("when");
+    QTest::addColumn<QString>("actionName");
+
+    // Frames and load records the simulator takes before it goes.
+    QTest::newRow("mid-store") << "12" << "actionLoad_Program_To_Device";
+    QTest::newRow("mid-load") << "12" << "actionLoad_Program_From_Device";
+    QTest::newRow("while idle") << "" << "";
+}
+
+void TestDeviceWindow::deviceVanishes()
+{
+    QFETCH(QString, when);
+    QFETCH(QString, actionName);
+    QVERIFY(m_sim->start(when.isEmpty() ? QStringList() : QStringList{"--fault", "vanish", "--fault-after", when}));
+    connectTo(m_sim->portName());
+    QVERIFY(m_window->isConnected());
+    if (actionName.isEmpty()) {
+        m_sim->stop();
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isConnected(), 3000);
+        QVERIFY2(m_window->statusBar()->currentMessage().contains("lost"),
+                 qPrintable(m_window->statusBar()->currentMessage()));
+    } else {
+        const QString ending = runTransfer(actionName.toLatin1().constData());
+        QVERIFY2(ending.startsWith("warning: ") && ending.contains("lost"), qPrintable(ending));
+    }
+    verifyDisconnectedAndIdle();
+}
+
+void TestDeviceWindow::damagedLoadIsReported_data()
+{
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<QString>("lost");
+
+    QTest::newRow("a record twice, another never")
+        << QStringList{"--fault", "duplicate", "--fault-after", "35", "--fault-count", "1"} << "Key 6, link 5";
+    QTest::newRow("a cut record, the next at once")
+        << QStringList{"--fault", "cut-record", "--fault-after", "5", "--fault-count", "1"} << "Key 1, link 5";
+}
+
+void TestDeviceWindow::damagedLoadIsReported()
+{
+    QFETCH(QStringList, faults);
+    QFETCH(QString, lost);
+    QVERIFY(m_sim->start(faults));
+    fill();
+    connectTo(m_sim->portName());
+    QCOMPARE(runTransfer("actionLoad_Program_To_Device"), QString("Operation Complete !"));
+    action("action_New")->trigger();
+
+    const QString ending = runTransfer("actionLoad_Program_From_Device");
+    QVERIFY2(ending.startsWith("warning: ") && ending.contains(lost) && ending.contains("35 of 36"),
+             qPrintable(ending));
+    QVERIFY(!ending.contains("Operation Complete"));
+    // The lost record was neither applied nor acknowledged; the rest arrived.
+    const QStringList words = lost.split(QRegularExpression("\\D+"), Qt::SkipEmptyParts);
+    const int x = words.at(0).toInt();
+    const int y = words.at(1).toInt();
+    QVERIFY(m_window->dataManager()->getDataObject(x, y)->getCommand().isEmpty());
+    QCOMPARE(m_window->dataManager()->getDataObject(2, 1)->getCommand(), QString("0201CAFE"));
+    QVERIFY(m_sim->waitForLogLine("ack 6 4"));
+    QCOMPARE(countLog(QString("ack %1 %2").arg(x).arg(y)), 0);
+    QCOMPARE(countLog("no-ack"), 0);
+    QVERIFY(m_window->isConnected());
+}
+
+void TestDeviceWindow::cancelDuringAStoreToASilentDevice()
+{
+    // The handshake and two records, then silence.
+    QVERIFY(m_sim->start({"--fault", "silent", "--fault-after", "3"}));
+    connectTo(m_sim->portName());
+    QElapsedTimer sinceCancel;
+    int framesAtCancel = 0;
+    answerNextModal({"QProgressDialog"}, [&](QWidget* modal) {
+        QTimer::singleShot(1500, modal, [&, modal] {
+            QVERIFY(modal->isVisible());
+            framesAtCancel = countLog("record ");
+            sinceCancel.start();
+            modal->findChild<QPushButton*>()->click();
+        });
+    });
+    const QString ending = runTransfer("actionLoad_Program_To_Device");
+    QVERIFY(sinceCancel.isValid());
+    QVERIFY2(sinceCancel.elapsed() < 1000, qPrintable(QString::number(sinceCancel.elapsed())));
+    QVERIFY2(ending.startsWith("warning: ") && ending.contains("partial program"), qPrintable(ending));
+    // Cancel sends nothing more: the third record was tried, and not again.
+    QTest::qWait(1200);
+    QVERIFY(framesAtCancel >= 3);
+    QCOMPARE(countLog("record "), framesAtCancel);
+    QVERIFY(m_window->isConnected());
+}
+
+void TestDeviceWindow::cancelWhileConnecting()
+{
+    QVERIFY(m_sim->start({"--fault", "silent"}));
+    QElapsedTimer sinceCancel;
+    answerNextModal({"QProgressDialog"}, [&sinceCancel](QWidget* modal) {
+        QTimer::singleShot(500, modal, [modal, &sinceCancel] {
+            sinceCancel.start();
+            modal->findChild<QPushButton*>()->click();
+        });
+    });
+    QElapsedTimer total;
+    total.start();
+    connectTo(m_sim->portName());
+    QVERIFY(total.elapsed() < 2500);
+    QVERIFY(sinceCancel.isValid() && sinceCancel.elapsed() < 1000);
+    QVERIFY(!m_window->isConnected());
+    QVERIFY(!m_window->serialLink()->isOpen());
+    QCOMPARE(countLog("frame KVR210"), 1);
+}
+
+void TestDeviceWindow::verifyThroughTheMenu()
+{
+    QVERIFY(m_sim->start());
+    fill();
+    connectTo(m_sim->portName());
+    QVERIFY(action("actionVerify_Program_On_Device")->isEnabled());
+    QCOMPARE(runTransfer("actionLoad_Program_To_Device"), QString("Operation Complete !"));
+
+    QString text;
+    answerNextModal({"QMessageBox"}, [&text](QWidget* box) {
+        text = static_cast<QMessageBox*>(box)->text();
+        QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);
+    });
+    action("actionVerify_Program_On_Device")->trigger();
+    QTRY_VERIFY(!text.isEmpty());
+    QCOMPARE(text, QString("The device holds this program."));
+
+    // The device now sends key 3, link 2 with its last byte changed.
+    m_sim->stop();
+    QVERIFY(m_sim->start({"--alter", "3,2"}));
+    connectTo(m_sim->portName());
+    const QString before = m_window->dataManager()->getDataObject(3, 2)->getCommand();
+    text.clear();
+    answerNextModal({"QMessageBox"}, [&text](QWidget* box) {
+        text = static_cast<QMessageBox*>(box)->text();
+        QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);
+    });
+    action("actionVerify_Program_On_Device")->trigger();
+    QTRY_VERIFY(!text.isEmpty());
+    QVERIFY2(text.contains("Key 3, link 2: command 0302CAFF on the device, 0302CAFE here"), qPrintable(text));
+    QVERIFY2(text.contains("1 difference"), qPrintable(text));
+    QCOMPARE(m_window->dataManager()->getDataObject(3, 2)->getCommand(), before);
+}
+
+void TestDeviceWindow::portDialogRemembersAndRefreshes()
+{
+    QVERIFY(m_sim->start());
+    connectTo(m_sim->portName());
+    QVERIFY(m_window->isConnected());
+
+    // A new window preselects the port that last answered.
+    delete m_window;
+    m_window = new AppMainWindow;
+    m_window->show();
+    auto* portBox = m_window->comDialog()->findChild<QComboBox*>("portBox");
+    action("actionCOM_Port_Setting")->trigger();
+    QCOMPARE(portBox->currentText(), m_sim->portName());
+
+    // Refresh reads the list again and keeps the choice.
+    auto* refresh = m_window->comDialog()->findChild<QPushButton*>("refreshButton");
+    QVERIFY(refresh);
+    refresh->click();
+    QCOMPARE(portBox->currentText(), m_sim->portName());
+    m_window->comDialog()->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+    QVERIFY(m_window->isConnected());
 }
 
 QTEST_MAIN(TestDeviceWindow)

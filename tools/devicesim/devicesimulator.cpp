@@ -81,6 +81,15 @@ DeviceSimulator::Fault DeviceSimulator::faultFromName(const QString& name, bool*
     if (name == QLatin1String("garbage")) {
         return Fault::Garbage;
     }
+    if (name == QLatin1String("cut-record")) {
+        return Fault::CutRecord;
+    }
+    if (name == QLatin1String("duplicate")) {
+        return Fault::Duplicate;
+    }
+    if (name == QLatin1String("vanish")) {
+        return Fault::Vanish;
+    }
     *ok = name.isEmpty() || name == QLatin1String("none");
     return Fault::None;
 }
@@ -144,7 +153,7 @@ void DeviceSimulator::log(const QString& line) const
 void DeviceSimulator::run(const volatile std::sig_atomic_t& stop)
 {
     m_stop = &stop;
-    while (!stop) {
+    while (!stop && !m_vanished) {
         const QByteArray bytes = receive(4096, 100);
         if (bytes.isEmpty()) {
             if (!m_input.isEmpty() && Clock::now() - m_inputSince > FrameGap) {
@@ -174,6 +183,9 @@ QByteArray DeviceSimulator::receive(int maxBytes, int timeoutMs)
 
 void DeviceSimulator::send(const QByteArray& bytes)
 {
+    if (m_vanished) {
+        return;
+    }
     if (!m_options.pace) {
         m_wire->write(bytes);
         return;
@@ -243,12 +255,29 @@ bool DeviceSimulator::faultNow()
     return true;
 }
 
+bool DeviceSimulator::isLoadFault() const
+{
+    return m_options.fault == Fault::Garbage || m_options.fault == Fault::CutRecord
+        || m_options.fault == Fault::Duplicate;
+}
+
+void DeviceSimulator::vanish()
+{
+    log(QStringLiteral("fault vanish"));
+    m_wire->close();
+    m_vanished = true;
+}
+
 void DeviceSimulator::handleFrame(const QByteArray& frame)
 {
     const QByteArray payload = frame.mid(FrameHeader);
     Fault fault = Fault::None;
-    if (m_options.fault != Fault::Garbage && faultNow()) {
+    if (!isLoadFault() && faultNow()) {
         fault = m_options.fault;
+    }
+    if (fault == Fault::Vanish) {
+        vanish();
+        return;
     }
     if (fault == Fault::DropFrame) {
         log(QStringLiteral("fault drop-frame"));
@@ -317,23 +346,50 @@ void DeviceSimulator::sendRecords()
         order.insert(at >= 0 && at < order.size() ? at : order.size(), extra);
     }
 
-    for (const Key& key : std::as_const(order)) {
-        if (*m_stop) {
+    for (int i = 0; i < order.size(); ++i) {
+        const Key& key = order.at(i);
+        if (*m_stop || m_vanished) {
             return;
         }
-        if (m_options.fault == Fault::Garbage && faultNow()) {
+        Fault fault = Fault::None;
+        if ((isLoadFault() || m_options.fault == Fault::Vanish) && faultNow()) {
+            fault = m_options.fault;
+        }
+        if (fault == Fault::Vanish) {
+            vanish();
+            return;
+        }
+        if (fault == Fault::Garbage) {
             const QByteArray noise = garbage(3 + m_faults % 9);
             log(QStringLiteral("garbage %1").arg(noise.size()));
             send(noise);
         }
-        const QByteArray record = recordFor(key);
-        log(QStringLiteral("send %1 %2").arg(key.first).arg(key.second));
+        Key sent = key;
+        if (fault == Fault::Duplicate && i > 0) {
+            sent = order.at(i - 1);
+            log(QStringLiteral("fault duplicate %1 %2 instead of %3 %4")
+                    .arg(sent.first).arg(sent.second).arg(key.first).arg(key.second));
+        }
+        QByteArray record = recordFor(sent);
+        if (m_options.alterRecord && sent == Key(m_options.alterX, m_options.alterY)) {
+            // The last command byte, or the delay when there is no command.
+            const int at = record.size() > 13 ? int(record.size()) - 1 : 10;
+            record[at] = static_cast<char>(record.at(at) ^ 0x01);
+            log(QStringLiteral("alter %1 %2").arg(sent.first).arg(sent.second));
+        }
+        if (fault == Fault::CutRecord) {
+            // Half of it, and the next record straight after: no acknowledgement is awaited.
+            log(QStringLiteral("fault cut-record %1 %2").arg(sent.first).arg(sent.second));
+            send(record.left(record.size() / 2));
+            continue;
+        }
+        log(QStringLiteral("send %1 %2").arg(sent.first).arg(sent.second));
         send(record);
         bool movedOn = false;
         if (waitForAck(record, &movedOn)) {
-            log(QStringLiteral("ack %1 %2").arg(key.first).arg(key.second));
+            log(QStringLiteral("ack %1 %2").arg(sent.first).arg(sent.second));
         } else {
-            log(QStringLiteral("no-ack %1 %2").arg(key.first).arg(key.second));
+            log(QStringLiteral("no-ack %1 %2").arg(sent.first).arg(sent.second));
         }
         if (movedOn) {
             // The client sent a new frame instead: it has stopped loading.

@@ -22,7 +22,10 @@ public:
         CorruptEcho,   // echoes with one payload byte changed
         ShortEcho,     // echoes only the first three bytes
         DropFrame,     // the frame never arrives
-        Garbage        // noise before each record of a load
+        Garbage,       // noise before each record of a load
+        CutRecord,     // a load record cut in half, the next one following at once
+        Duplicate,     // a load record sent in place of the next one
+        Vanish         // closes its end of the line and ends (counts frames and load records)
     };
 
     struct Options {
@@ -38,6 +41,9 @@ public:
         int extraAt = -1;      // position in the load; -1: after the last
         int loadRecords = 36;  // how many of its records a load sends
         int ackTimeoutMs = 2000;
+        bool alterRecord = false;   // a load sends this record with its last byte changed
+        int alterX = 0;
+        int alterY = 0;
     };
 
     using Key = QPair<int, int>;   // (key, link; 6 for the second layer)
@@ -60,6 +66,8 @@ private:
     void sendRecords();
     bool waitForAck(const QByteArray& record, bool* clientMovedOn);
     bool faultNow();
+    bool isLoadFault() const;
+    void vanish();
     QByteArray recordFor(const Key& key) const;
     void saveState();
     void log(const QString& line) const;
@@ -72,6 +80,7 @@ private:
     Clock::time_point m_inputSince;   // when an unfinished frame began to wait
     int m_chances = 0;                // frames (or load records) a fault could have hit
     int m_faults = 0;
+    bool m_vanished = false;
     Clock::time_point m_lineOutFree;
     Clock::time_point m_lineInReady;
 };

@@ -71,7 +71,9 @@ int main(int argc, char* argv[])
     const QCommandLineOption logOption(QStringLiteral("log"), QStringLiteral("One line per event on stderr."));
     const QCommandLineOption faultOption(
         QStringLiteral("fault"),
-        QStringLiteral("silent | corrupt-echo | short-echo | drop-frame | garbage (noise before load records)."),
+        QStringLiteral("silent | corrupt-echo | short-echo | drop-frame | garbage (noise before load records) | "
+                       "cut-record (half a load record, the next at once) | duplicate (a load record in place "
+                       "of the next) | vanish (close the line and end; counts frames and load records)."),
         QStringLiteral("kind"));
     const QCommandLineOption faultCountOption(QStringLiteral("fault-count"),
                                               QStringLiteral("Fault this many times (default: always)."),
@@ -91,8 +93,12 @@ int main(int argc, char* argv[])
     const QCommandLineOption ackTimeoutOption(QStringLiteral("ack-timeout"),
                                               QStringLiteral("Wait this long for each acknowledgement (default 2000)."),
                                               QStringLiteral("ms"));
+    const QCommandLineOption alterOption(QStringLiteral("alter"),
+                                         QStringLiteral("In a load, send the record of key x, link y (6: second "
+                                                        "layer) with its last byte changed."),
+                                         QStringLiteral("x,y"));
     parser.addOptions({portOption, stateOption, paceOption, logOption, faultOption, faultCountOption,
-                       faultAfterOption, extraOption, extraAtOption, recordsOption, ackTimeoutOption});
+                       faultAfterOption, extraOption, extraAtOption, recordsOption, ackTimeoutOption, alterOption});
     parser.process(app);
 
     DeviceSimulator::Options options;
@@ -127,6 +133,13 @@ int main(int argc, char* argv[])
         options.extraRecord = parseKey(parser.value(extraOption), &options.extraX, &options.extraY);
         if (!options.extraRecord) {
             return fail(QStringLiteral("--extra-record wants x,y"));
+        }
+    }
+
+    if (parser.isSet(alterOption)) {
+        options.alterRecord = parseKey(parser.value(alterOption), &options.alterX, &options.alterY);
+        if (!options.alterRecord) {
+            return fail(QStringLiteral("--alter wants x,y"));
         }
     }
 

@@ -9,11 +9,18 @@
 
 PtyWire::~PtyWire()
 {
+    close();
+}
+
+void PtyWire::close()
+{
     if (m_slave >= 0) {
         ::close(m_slave);
+        m_slave = -1;
     }
     if (m_master >= 0) {
         ::close(m_master);
+        m_master = -1;
     }
 }
 
@@ -36,6 +43,9 @@ bool PtyWire::open(QString* error)
 
 QByteArray PtyWire::read(int maxBytes, int timeoutMs)
 {
+    if (m_master < 0) {
+        return {};
+    }
     pollfd p {m_master, POLLIN, 0};
     const int ready = ::poll(&p, 1, timeoutMs);
     if (ready <= 0 || !(p.revents & POLLIN)) {
@@ -56,6 +66,9 @@ QByteArray PtyWire::read(int maxBytes, int timeoutMs)
 
 bool PtyWire::write(const QByteArray& bytes)
 {
+    if (m_master < 0) {
+        return false;
+    }
     const char* data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {

@@ -14,6 +14,8 @@ public:
     // came or a signal interrupted the wait.
     virtual QByteArray read(int maxBytes, int timeoutMs) = 0;
     virtual bool write(const QByteArray& bytes) = 0;
+    // Lets go of the line, as a device that is unplugged.
+    virtual void close() = 0;
     // The name a client opens: the pseudo-terminal's slave path or the port.
     virtual QString name() const = 0;
 };
@@ -29,6 +31,7 @@ public:
     bool open(QString* error);
     QByteArray read(int maxBytes, int timeoutMs) override;
     bool write(const QByteArray& bytes) override;
+    void close() override;
     QString name() const override { return m_slaveName; }
 
 private:
@@ -44,6 +47,7 @@ public:
     bool open(const QString& portName, QString* error);
     QByteArray read(int maxBytes, int timeoutMs) override;
     bool write(const QByteArray& bytes) override;
+    void close() override { m_port.close(); }
     QString name() const override { return m_port.portName(); }
 
 private:
