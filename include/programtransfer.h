@@ -20,7 +20,8 @@ public:
 
     struct Result {
         bool ok = false;
-        int records = 0;   // records sent or received
+        int records = 0;   // records sent, or distinct records received
+        QStringList missing;   // after a load: the records that did not arrive, by name
         QString error;     // for the user, naming the record when one failed
     };
 

@@ -1,5 +1,6 @@
 #include "programtransfer.h"
 #include "appdata.h"
+#include "devicerecordstream.h"
 #include "serialframe.h"
 #include "seriallink.h"
 
@@ -13,43 +14,11 @@ QString tr(const char* text)
     return QCoreApplication::translate("ProgramTransfer", text);
 }
 
-constexpr int SecondLayer = 6;
-constexpr int TagSize = 4;
-constexpr int RecordHeaderSize = 13;
-// Bytes that are not records (line noise, a stray answer) are skipped while
-// the device keeps talking; this many of them means it is not sending records.
-constexpr int MaxSkippedBytes = 4096;
-// Records that fit no key are passed over; this many means something is wrong.
-constexpr int MaxStrayRecords = ProgramTransfer::LoadRecords;
+constexpr int SecondLayer = DeviceRecordStream::SecondLayer;
 
-// The name the user knows a record by: "Key 2", "Key 2, second layer", "Key 2, link 3".
 QString recordName(int x, int y)
 {
-    if (y == 1) {
-        return tr("Key %1").arg(x);
-    }
-    if (y == SecondLayer) {
-        return tr("Key %1, second layer").arg(x);
-    }
-    return tr("Key %1, link %2").arg(x).arg(y);
-}
-
-int byteAt(const QByteArray& bytes, int offset)
-{
-    return offset < bytes.size() ? static_cast<uchar>(bytes.at(offset)) : 0;
-}
-
-// How many bytes at the end of `bytes` could be the start of a tag that the
-// next read completes ("S", "SE", "SET").
-int partialTagAtEnd(const QByteArray& bytes)
-{
-    static const QByteArray tag("SETS");
-    for (int keep = qMin<int>(TagSize - 1, bytes.size()); keep > 0; --keep) {
-        if (bytes.endsWith(tag.left(keep))) {
-            return keep;
-        }
-    }
-    return 0;
+    return DeviceRecordStream::recordName(x, y);
 }
 
 } // namespace
@@ -198,84 +167,55 @@ ProgramTransfer::Result ProgramTransfer::load()
         return result;
     }
 
-    const int total = LoadRecords;
-    int stray = 0;
-    int skipped = 0;
-    QByteArray pending;   // read from the port, not yet taken apart
+    // The device's own grid, as far as the records here reach.
+    DeviceRecordStream stream(qMin<int>(m_data->getMaxButtonId(), DeviceRecordStream::DeviceKeys),
+                              qMin<int>(m_data->getMaxLinkId(), DeviceRecordStream::DeviceLinks));
+    const int total = stream.expectedRecords();
     if (m_progress) {
         m_progress(0, total);
     }
-
-    // Takes `count` bytes off the front as not belonging to any record.
-    auto skip = [&](int count) {
-        skipped += count;
-        pending.remove(0, count);
-    };
-
-    while (result.records < total && stray <= MaxStrayRecords && skipped <= MaxSkippedBytes) {
-        if (pending.size() < SerialFrame::HeaderSize) {
-            const QByteArray more = m_link->readUpTo(SerialFrame::HeaderSize - pending.size());
-            if (more.isEmpty()) {
-                break;   // the device has nothing more to send
-            }
-            pending.append(more);
-            continue;
+    int malformed = 0;
+    int stray = 0;
+    while (!stream.isFinished()) {
+        const QByteArray bytes = m_link->readUpTo(stream.bytesWanted());
+        if (bytes.isEmpty()) {
+            break;   // the device has nothing more to send
         }
-        // Find the start of a record; whatever comes before it is noise.
-        const qsizetype at = pending.indexOf("SETS");
-        if (at < 0) {
-            skip(pending.size() - partialTagAtEnd(pending));
-            continue;
-        }
-        if (at > 0) {
-            skip(at);
-            continue;
-        }
-        const int length = byteAt(pending, 4);
-        const int size = SerialFrame::HeaderSize + length;
-        if (size < RecordHeaderSize) {
-            skip(1);   // "SETS" by chance, not a record header
-            continue;
-        }
-        if (pending.size() < size) {
-            pending.append(m_link->readUpTo(size - pending.size()));
-        }
-        if (pending.size() < size || pending.at(6) != '-') {
-            // Cut short, or not a record after all: never apply a partial
-            // record. Look again from the next byte, in case a whole record
-            // starts inside what came.
+        const QList<QByteArray> records = stream.feed(bytes);
+        for (; malformed < stream.malformedRecords() + stream.cutRecords(); ++malformed) {
             qDebug("incomplete record from the device");
-            skip(1);
-            continue;
         }
-        const QByteArray record = pending.left(size);
-        pending.remove(0, size);
-
-        const int x = byteAt(record, 5);
-        const int y = byteAt(record, 7);
-        bool placed = false;
-        if (y == SecondLayer) {
-            if (ButtonData* key = m_data->getButtonData(x)) {
-                key->decapsulationSecondLayer(record);
+        for (; stray < stream.strayRecords(); ++stray) {
+            qDebug("can't get obejct data");
+        }
+        for (const QByteArray& record : records) {
+            const int x = static_cast<uchar>(record.at(5));
+            const int y = static_cast<uchar>(record.at(7));
+            bool placed = false;
+            if (y == SecondLayer) {
+                if (ButtonData* key = m_data->getButtonData(x)) {
+                    key->decapsulationSecondLayer(record);
+                    placed = true;
+                }
+            } else if (LinkData* target = m_data->getDataObject(x, y)) {
+                target->decapsulation(record);
                 placed = true;
             }
-        } else if (LinkData* target = m_data->getDataObject(x, y)) {
-            target->decapsulation(record);
-            placed = true;
-        }
-        if (!placed) {
-            qDebug("can't get obejct data");
-            ++stray;
-        } else {
+            if (!placed) {
+                // A file may name more positions than there are records.
+                qDebug("can't get obejct data");
+                continue;
+            }
             QByteArray ack = record;
-            ack.replace(0, TagSize, "RETS");
+            ack.replace(0, DeviceRecordStream::TagSize, "RETS");
             m_link->write(ack);
-            ++result.records;
         }
-        if (m_progress) {
-            m_progress(qMin(result.records, total), total);
+        result.records = stream.distinctRecords();
+        if (m_progress && !records.isEmpty()) {
+            m_progress(result.records, total);
         }
     }
+    result.missing = stream.missingNames();
 
     if (result.records == 0) {
         result.error = m_error = tr("The device answered the load request but sent no records.");
