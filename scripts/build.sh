@@ -65,7 +65,7 @@ fuzz() {
             -dict="$root/fuzz/$name.dict" -artifact_prefix="$findings/" "$work" >"$log" 2>&1; then
             grep -E '^(#[0-9]+.*cov:|stat::number_of_executed_units)' "$log" | tail -n 2
         else
-            tail -n 30 "$log"
+            grep -E 'invariant broken|ERROR: |SUMMARY: |Test unit written to' "$log" || tail -n 20 "$log"
             echo "fuzz_$name: FINDING; the input is in $findings/" >&2
             failed=1
         fi
