@@ -7,6 +7,8 @@
 #include "devicerecordstream.h"
 #include "fuzzsupport.h"
 
+#include <QSet>
+
 #include <functional>
 
 namespace {
@@ -79,6 +81,41 @@ void checkRecord(AppDataManager* model, const QByteArray& record)
     }
 }
 
+// The records `bytes` is made of when it is nothing but whole, distinct
+// records of the grid back to back, none carrying "SETS" in its command (that
+// could be read as the start of the next record); empty otherwise.
+QList<QByteArray> cleanRecords(const QByteArray& bytes, int keys, int links)
+{
+    QList<QByteArray> records;
+    QSet<QByteArray> seen;
+    AppDataManager model(nullptr, nullptr);
+    model.newData(keys, links);
+    for (qsizetype at = 0; at < bytes.size();) {
+        if (bytes.size() - at < DeviceRecordStream::HeaderSize || !bytes.mid(at).startsWith("SETS")) {
+            return {};
+        }
+        const QByteArray record = bytes.mid(at, 5 + uchar(bytes.at(at + 4)));
+        const int key = uchar(record.at(5));
+        const int link = uchar(record.at(7));
+        QByteArray again;
+        if (link == DeviceRecordStream::SecondLayer && key <= keys && model.getButtonData(key)) {
+            model.getButtonData(key)->decapsulationSecondLayer(record);
+            again = model.getButtonData(key)->encapsulationSecondLayer();
+        } else if (link != DeviceRecordStream::SecondLayer && model.getDataObject(key, link)) {
+            model.getDataObject(key, link)->decapsulation(record);
+            again = model.getDataObject(key, link)->encapsulation();
+        }
+        const QByteArray slot = record.mid(5, 3);
+        if (again != record || record.indexOf("SETS", 4) >= 0 || seen.contains(slot)) {
+            return {};
+        }
+        seen.insert(slot);
+        records.append(record);
+        at += record.size();
+    }
+    return records;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -106,6 +143,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const QByteArray& record : whole.records) {
         checkRecord(&model, record);
     }
+
+    const QList<QByteArray> clean = cleanRecords(bytes, keys, links);
+    Fuzz::check(clean.isEmpty() || clean == whole.records, "whole records back to back were not all handed back");
 
     const Outcome single = run(keys, links, bytes, [](const DeviceRecordStream&) { return 1; });
     Fuzz::check(single == whole, "byte by byte gives another outcome than in one piece");
