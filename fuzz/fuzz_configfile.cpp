@@ -3,12 +3,6 @@
 #include "appdata.h"
 #include "fuzzsupport.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    Fuzz::silenceMessages();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     // Start from a filled model unlike any seed, so a refused file that

@@ -4,12 +4,6 @@
 #include "configjson.h"
 #include "fuzzsupport.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    Fuzz::silenceMessages();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     AppDataManager imported(nullptr, nullptr);

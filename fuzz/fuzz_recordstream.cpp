@@ -118,12 +118,6 @@ QList<QByteArray> cleanRecords(const QByteArray& bytes, int keys, int links)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    Fuzz::silenceMessages();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray input = Fuzz::bytes(data, size);

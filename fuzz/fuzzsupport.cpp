@@ -90,3 +90,10 @@ void fillModel(AppDataManager* model, bool odd)
 }
 
 } // namespace Fuzz
+
+// libFuzzer (and the replay in the ordinary build) calls this once, before any input.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    Fuzz::silenceMessages();
+    return 0;
+}

@@ -11,7 +11,8 @@ class AppDataManager;
 // What the harnesses and the seed generator share.
 namespace Fuzz {
 
-// Keeps the loaders' diagnostics out of the fuzzer's output.
+// Keeps the loaders' diagnostics out of the fuzzer's output; every harness
+// does so through LLVMFuzzerInitialize, which this library defines.
 void silenceMessages();
 
 // A broken invariant: says which on standard error and aborts, so the fuzzer
