@@ -94,7 +94,11 @@ QList<QByteArray> cleanRecords(const QByteArray& bytes, int keys, int links)
         if (bytes.size() - at < DeviceRecordStream::HeaderSize || !bytes.mid(at).startsWith("SETS")) {
             return {};
         }
-        const QByteArray record = bytes.mid(at, 5 + uchar(bytes.at(at + 4)));
+        const qsizetype size = 5 + uchar(bytes.at(at + 4));
+        if (size < DeviceRecordStream::HeaderSize || size > bytes.size() - at) {
+            return {};
+        }
+        const QByteArray record = bytes.mid(at, size);
         const int key = uchar(record.at(5));
         const int link = uchar(record.at(7));
         QByteArray again;
