@@ -4,6 +4,8 @@
 #   test      runs every test headless, then builds and checks the package
 #   sanitize  builds and runs the tests with AddressSanitizer and UBSan
 #   package   builds the Debian package build/kvr210c_<version>_<arch>.deb
+#   fuzz [SECONDS]  also builds the fuzzing harnesses with clang in build-fuzz/
+#             and runs each for SECONDS (default 60)
 #   build     only builds
 set -euo pipefail
 
@@ -46,6 +48,43 @@ package() {
     echo "Package: $deb"
 }
 
+# The harnesses of fuzz/, built with clang, libFuzzer and the sanitizers, each
+# run for $1 seconds from a work copy of its seeds in build-fuzz/corpus/ (the
+# repository's corpus never grows). A crash, a broken invariant or a hang is a
+# finding: the input stays in build-fuzz/findings/<harness>/ and the result is 1.
+fuzz() {
+    local seconds=$1 dir="$root/build-fuzz" failed=0
+    local tools=(clang libclang-rt-14-dev) need=()
+    for p in "${tools[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || need+=("$p")
+    done
+    if [ ${#need[@]} -gt 0 ]; then
+        echo "Installing: ${need[*]}"
+        local sudo=""
+        [ "$(id -u)" -eq 0 ] || sudo="sudo"
+        $sudo apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${need[@]}"
+    fi
+    local harnesses=(configfile configjson recordstream)
+    cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DKVR_FUZZ=ON
+    cmake --build "$dir" -j"$(nproc)" --target "${harnesses[@]/#/fuzz_}"
+    for name in "${harnesses[@]}"; do
+        local work="$dir/corpus/$name" findings="$dir/findings/$name" log="$dir/fuzz_$name.log"
+        mkdir -p "$work" "$findings"
+        cp "$root/fuzz/corpus/$name/"* "$work/"
+        echo "fuzz_$name: ${seconds}s, log in $log"
+        if "$dir/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+            -dict="$root/fuzz/$name.dict" -artifact_prefix="$findings/" "$work" >"$log" 2>&1; then
+            grep -E '^(#[0-9]+.*cov:|stat::number_of_executed_units)' "$log" | tail -n 2
+        else
+            grep -E 'invariant broken|ERROR: |SUMMARY: |Test unit written to' "$log" || tail -n 20 "$log"
+            echo "fuzz_$name: FINDING; the input is in $findings/" >&2
+            failed=1
+        fi
+    done
+    return $failed
+}
+
 case "$mode" in
 run)
     exec "$build_dir/src/kvr210c"
@@ -62,8 +101,11 @@ package)
     package
     ;;
 build) ;;
+fuzz)
+    fuzz "${2:-60}"
+    ;;
 *)
-    echo "usage: $0 [run|test|sanitize|package|build]" >&2
+    echo "usage: $0 [run|test|sanitize|package|build|fuzz [SECONDS]]" >&2
     exit 2
     ;;
 esac
