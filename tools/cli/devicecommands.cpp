@@ -286,7 +286,6 @@ int load(const QString& outputFile, const QString& baseFile, const LinkOptions& 
         printError(QStringLiteral("cannot write %1: %2").arg(outputFile, output.errorString()));
         return ExitFailed;
     }
-    markNotLoaded(&data);
 
     SerialLink link;
     ProgressLine progress(QStringLiteral("Loading from %1").arg(options.port));
@@ -299,10 +298,11 @@ int load(const QString& outputFile, const QString& baseFile, const LinkOptions& 
     bool ok = result.ok;
     if (!ok) {
         printError(QStringLiteral("load failed: %1").arg(result.error));
-    } else if (const QStringList missing = notLoaded(data); !missing.isEmpty()) {
+    } else if (!result.missing.isEmpty()) {
+        // Saved, the records that never came would pass for the device's.
         printError(QStringLiteral("load failed: the device sent %1 records; these did not arrive: %2")
                        .arg(result.records)
-                       .arg(missing.join(QLatin1String("; "))));
+                       .arg(result.missing.join(QLatin1String("; "))));
         ok = false;
     }
     ok = sayGoodbye(&transfer) && ok;
