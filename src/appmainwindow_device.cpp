@@ -291,7 +291,7 @@ Outcome runExchange(QWidget* parent, AppDataManager* data, SerialLink* link, Exc
                               store ? AppMainWindow::tr("Storing the program to the device...")
                               : exchange == Exchange::Load ? AppMainWindow::tr("Loading the program from the device...")
                                                            : AppMainWindow::tr("Reading the program on the device..."),
-                              store ? data->getMaxButtonId() * data->getMaxLinkId() : ProgramTransfer::LoadRecords);
+                              store ? ProgramTransfer::StoreFrames : ProgramTransfer::LoadRecords);
     ProgramTransfer transfer(data, link, progress.progress());
     progress.attach(&transfer);
     Outcome outcome;

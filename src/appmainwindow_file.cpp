@@ -5,6 +5,7 @@
 #include "boundedread.h"
 #include "commandbutton.h"
 #include "recentfiles.h"
+#include "safesave.h"
 #include "seriallink.h"
 
 #include <QBuffer>
@@ -18,7 +19,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QSaveFile>
 #include <QTimer>
 
 namespace {
@@ -180,30 +180,10 @@ bool AppMainWindow::loadFile(const QString& fileName)
 
 bool AppMainWindow::writeConfigFile(const QString& fileName)
 {
-    const QString shown = QDir::toNativeSeparators(fileName);
-    const QFileInfo target(fileName);
-    // A save renames its temporary file over the path: that would replace a device node
-    // or a named pipe with a file.
-    if (target.exists() && !target.isFile()) {
-        warn(this, tr("Can't file wire"),
-             tr("%1 is not a regular file; it was left as it is.").arg(shown));
-        return false;
-    }
-    // Written beside the old file and swapped in only when complete, so a failed save
-    // never destroys what was there; in place only where the folder takes no new file.
-    QSaveFile file(fileName);
-    file.setDirectWriteFallback(true);
+    // A device node or a pipe is refused; a failed save leaves the old file as it was.
     QString reason;
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString();
-    } else if (!m_dataManager->saveConfigFile(&file)) {
-        reason = file.errorString();
-        file.cancelWriting();
-    } else if (!file.commit()) {
-        reason = file.errorString();
-    }
-    if (!reason.isNull()) {
-        warn(this, tr("Can't file wire"), tr("%1: %2").arg(shown, reason));
+    if (!saveSafely(fileName, [this](QIODevice* file) { return m_dataManager->saveConfigFile(file); }, &reason)) {
+        warn(this, tr("Can't file wire"), reason);
         return false;
     }
     setCurrentFile(fileName);

@@ -164,11 +164,25 @@ ProgramTransfer::Result ProgramTransfer::storeAll()
 
     const int maxX = m_data->getMaxButtonId();
     const int maxY = m_data->getMaxLinkId();
-    const int total = maxX * maxY;
-    int done = 0;
+    // Counted in device records, as the load counts them: a key's first
+    // position carries its second layer too.
+    int total = 0;
+    for (int x = 1; x <= maxX; ++x) {
+        for (int y = 1; y <= maxY; ++y) {
+            if (m_data->getDataObject(x, y)) {
+                total += (y == 1 && m_data->getButtonData(x)) ? 2 : 1;
+            }
+        }
+    }
+    if (m_progress) {
+        m_progress(0, total);
+    }
     auto send = [&](const QByteArray& record, int x, int y) {
         if (m_link->sendData(record, m_attempts)) {
             ++result.records;
+            if (m_progress) {
+                m_progress(result.records, total);
+            }
             return true;
         }
         if (m_link->hasFailed()) {
@@ -206,9 +220,6 @@ ProgramTransfer::Result ProgramTransfer::storeAll()
                         return result;
                     }
                 }
-            }
-            if (m_progress) {
-                m_progress(++done, total);
             }
         }
     }

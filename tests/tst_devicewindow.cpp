@@ -393,9 +393,14 @@ void TestDeviceWindow::cancelDuringAStoreToASilentDevice()
     connectTo(m_sim->portName());
     QElapsedTimer sinceCancel;
     int framesAtCancel = 0;
+    int shownDone = -1;
+    int shownTotal = -1;
     answerNextModal({"QProgressDialog"}, [&](QWidget* modal) {
         QTimer::singleShot(1500, modal, [&, modal] {
             QVERIFY(modal->isVisible());
+            // Counted in device records: the first key's record and its second layer.
+            shownDone = static_cast<QProgressDialog*>(modal)->value();
+            shownTotal = static_cast<QProgressDialog*>(modal)->maximum();
             framesAtCancel = countLog("record ");
             sinceCancel.start();
             modal->findChild<QPushButton*>()->click();
@@ -405,6 +410,8 @@ void TestDeviceWindow::cancelDuringAStoreToASilentDevice()
     QVERIFY(sinceCancel.isValid());
     QVERIFY2(sinceCancel.elapsed() < 1000, qPrintable(QString::number(sinceCancel.elapsed())));
     QVERIFY2(ending.startsWith("warning: ") && ending.contains("partial program"), qPrintable(ending));
+    QCOMPARE(shownDone, 2);
+    QCOMPARE(shownTotal, 36);
     // Cancel sends nothing more: the third record was tried, and not again.
     QTest::qWait(1200);
     QVERIFY(framesAtCancel >= 3);

@@ -2,12 +2,12 @@
 
 #include "appdata.h"
 #include "boundedread.h"
+#include "safesave.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -56,39 +56,9 @@ bool readConfigFile(const QString& path, AppDataManager* data, QString* error)
     return true;
 }
 
-bool isWritableTarget(const QString& path, QString* error)
-{
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        *error = QStringLiteral("%1 is not a regular file; refusing to replace it")
-                     .arg(QDir::toNativeSeparators(path));
-        return false;
-    }
-    return true;
-}
-
 bool writeConfigFile(const QString& path, AppDataManager* data, QString* error)
 {
-    const QString shown = QDir::toNativeSeparators(path);
-    if (!isWritableTarget(path, error)) {
-        return false;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("cannot write %1: %2").arg(shown, file.errorString());
-        return false;
-    }
-    if (!data->saveConfigFile(&file)) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        *error = QStringLiteral("cannot write %1: %2").arg(shown, reason);
-        return false;
-    }
-    if (!file.commit()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(shown, file.errorString());
-        return false;
-    }
-    return true;
+    return saveSafely(path, [data](QIODevice* file) { return data->saveConfigFile(file); }, error);
 }
 
 bool readConfigFileOrReport(const QString& path, AppDataManager* data)

@@ -30,11 +30,8 @@ void makeFreshModel(AppDataManager* data);
 bool readConfigFile(const QString& path, AppDataManager* data, QString* error);
 // Reads a configuration file into `data`, or says why not on standard error.
 bool readConfigFileOrReport(const QString& path, AppDataManager* data);
-// Writes `data` to `path`; the file is replaced only when it was written completely.
+// Writes `data` to `path` as the editor saves it (see SafeSave).
 bool writeConfigFile(const QString& path, AppDataManager* data, QString* error);
-// Refuses to replace anything but a regular file: a save beside a device node
-// would rename a regular file over it.
-bool isWritableTarget(const QString& path, QString* error);
 
 } // namespace Cli
 

@@ -3,13 +3,13 @@
 #include "appdata.h"
 #include "clicommon.h"
 #include "programtransfer.h"
+#include "safesave.h"
 #include "seriallink.h"
 
 #include "portsession.h"
 #include "runreport.h"
 
 #include <QBuffer>
-#include <QSaveFile>
 #include <QSerialPortInfo>
 #include <QStringList>
 #include <QThread>
@@ -274,19 +274,15 @@ int load(const QString& outputFile, const QString& baseFile, const LinkOptions& 
     if (!baseFile.isEmpty() && !readConfigFileOrReport(baseFile, &data)) {
         return ExitFailed;
     }
-    QString error;
-    // Opened first so an output that cannot be written costs no transfer;
-    // nothing replaces the old file until the load is complete.
-    if (!isWritableTarget(outputFile, &error)) {
-        printError(error);
+    // Opened first so an output that cannot be written costs no transfer. Not
+    // in place, even where the folder takes no new file: that would empty the
+    // old file before the load has even begun.
+    SafeSave output(outputFile);
+    output.setDirectWriteFallback(false);
+    if (!output.open()) {
+        printError(output.errorString());
         return ExitFailed;
     }
-    QSaveFile output(outputFile);
-    if (!output.open(QIODevice::WriteOnly)) {
-        printError(QStringLiteral("cannot write %1: %2").arg(outputFile, output.errorString()));
-        return ExitFailed;
-    }
-    markNotLoaded(&data);
 
     SerialLink link;
     ProgressLine progress(QStringLiteral("Loading from %1").arg(options.port));
@@ -299,10 +295,11 @@ int load(const QString& outputFile, const QString& baseFile, const LinkOptions& 
     bool ok = result.ok;
     if (!ok) {
         printError(QStringLiteral("load failed: %1").arg(result.error));
-    } else if (const QStringList missing = notLoaded(data); !missing.isEmpty()) {
+    } else if (!result.missing.isEmpty()) {
+        // Saved, the records that never came would pass for the device's.
         printError(QStringLiteral("load failed: the device sent %1 records; these did not arrive: %2")
                        .arg(result.records)
-                       .arg(missing.join(QLatin1String("; "))));
+                       .arg(result.missing.join(QLatin1String("; "))));
         ok = false;
     }
     ok = sayGoodbye(&transfer) && ok;
@@ -310,8 +307,8 @@ int load(const QString& outputFile, const QString& baseFile, const LinkOptions& 
         printError(QStringLiteral("%1 was not written").arg(outputFile));
         return ExitFailed;
     }
-    if (!data.saveConfigFile(&output) || !output.commit()) {
-        printError(QStringLiteral("cannot write %1: %2").arg(outputFile, output.errorString()));
+    if (!output.commit([&data](QIODevice* file) { return data.saveConfigFile(file); })) {
+        printError(output.errorString());
         return ExitFailed;
     }
     printErr(QStringLiteral("Loaded %1 records from %2 into %3.\n").arg(result.records).arg(options.port, outputFile));

@@ -10,80 +10,10 @@
 
 namespace {
 
-// A command text the device never sends back (it is not hex), so a record
-// that still holds it after a load did not arrive.
-const QString NotLoaded = QStringLiteral("not loaded");
-
-// The transfer reports grid positions, and a key's first position also
-// carries its second layer; people count the records the device gets.
-int storedRecords(int positions, int positionsPerKey)
-{
-    return positions + (positions + positionsPerKey - 1) / positionsPerKey;
-}
+// A line of progress every key's worth of records.
+constexpr int RecordsPerLine = 6;
 
 } // namespace
-
-void markNotLoaded(AppDataManager* data)
-{
-    for (int x = 1; x <= data->getMaxButtonId(); ++x) {
-        for (int y = 1; y <= data->getMaxLinkId(); ++y) {
-            if (LinkData* record = data->getDataObject(x, y)) {
-                record->setCommand(NotLoaded);
-            }
-        }
-        if (ButtonData* key = data->getButtonData(x)) {
-            key->setSecondLayerCommand(NotLoaded);
-        }
-    }
-}
-
-QStringList notLoaded(const AppDataManager& data)
-{
-    QStringList names;
-    for (int x = 1; x <= data.getMaxButtonId(); ++x) {
-        const ButtonData* key = data.getButtonData(x);
-        if (key && key->getCommand() == NotLoaded) {
-            names << ConfigComparison::recordName(x, ConfigComparison::FirstLayer);
-        }
-        if (key && key->getSecondLayerCommand() == NotLoaded) {
-            names << ConfigComparison::recordName(x, ConfigComparison::SecondLayer);
-        }
-        for (int y = 2; y <= data.getMaxLinkId(); ++y) {
-            const LinkData* record = data.getDataObject(x, y);
-            if (record && record->getCommand() == NotLoaded) {
-                names << ConfigComparison::recordName(x, y);
-            }
-        }
-    }
-    return names;
-}
-
-VerifyResult verifyDevice(const AppDataManager& program, SerialLink* link, int attempts,
-                          const std::function<void(int done, int total)>& progress)
-{
-    VerifyResult result;
-    AppDataManager device(nullptr, nullptr);
-    Cli::makeFreshModel(&device);
-    markNotLoaded(&device);
-    ProgramTransfer transfer(&device, link, progress);
-    transfer.setAttempts(attempts);
-    const ProgramTransfer::Result loaded = transfer.load();
-    result.records = loaded.records;
-    if (!loaded.ok) {
-        result.error = loaded.error;
-        return result;
-    }
-    // Compared with what never arrived, a fresh record would pass for the device's.
-    if (const QStringList missing = notLoaded(device); !missing.isEmpty()) {
-        result.error = QStringLiteral("the device sent %1 records; these did not arrive: %2")
-                           .arg(loaded.records)
-                           .arg(missing.join(QLatin1String("; ")));
-        return result;
-    }
-    result.differences = ConfigComparison(device, program, ConfigComparison::Scope::Device).differences();
-    result.ok = true;
-    return result;
-}
 
 QString PortSession::Outcome::result() const
 {
@@ -192,13 +122,9 @@ PortSession::Outcome PortSession::run()
 
 bool PortSession::storeProgram(AppDataManager* program, SerialLink* link, Outcome* outcome)
 {
-    const int perKey = qMax(1, program->getMaxLinkId());
-    ProgramTransfer transfer(program, link, [this, perKey](int done, int total) {
-        if (done % perKey == 0 || done == total) {
-            const bool inRecords = total == ProgramTransfer::StoreFrames;
-            say(QStringLiteral("stored %1 of %2 records")
-                    .arg(inRecords ? done : storedRecords(done, perKey))
-                    .arg(inRecords ? total : storedRecords(total, perKey)));
+    ProgramTransfer transfer(program, link, [this](int done, int total) {
+        if (done > 0 && (done % RecordsPerLine == 0 || done == total)) {
+            say(QStringLiteral("stored %1 of %2 records").arg(done).arg(total));
         }
     });
     transfer.setAttempts(m_options.attempts);
@@ -215,11 +141,14 @@ bool PortSession::storeProgram(AppDataManager* program, SerialLink* link, Outcom
 bool PortSession::verifyProgram(const AppDataManager& program, SerialLink* link, Outcome* outcome)
 {
     say(QStringLiteral("reading the program back"));
-    const VerifyResult result = verifyDevice(program, link, m_options.attempts, [this](int done, int total) {
-        if (done > 0 && (done % 6 == 0 || done == total)) {
+    ProgramTransfer transfer(nullptr, link, [this](int done, int total) {
+        if (done > 0 && (done % RecordsPerLine == 0 || done == total)) {
             say(QStringLiteral("read %1 of %2 records").arg(done).arg(total));
         }
     });
+    transfer.setAttempts(m_options.attempts);
+    QList<ConfigComparison::Difference> differences;
+    const ProgramTransfer::Result result = transfer.verify(program, &differences);
     if (!outcome->stored) {
         outcome->records = result.records;
     }
@@ -228,15 +157,15 @@ bool PortSession::verifyProgram(const AppDataManager& program, SerialLink* link,
         return false;
     }
     outcome->verified = true;
-    outcome->differences = result.differences;
+    outcome->differences = differences;
     // A lone verify lists them on standard output instead.
     if (m_task == Task::StoreAndVerify) {
-        for (const ConfigComparison::Difference& difference : result.differences) {
+        for (const ConfigComparison::Difference& difference : differences) {
             say(describe(difference));
         }
     }
-    const qsizetype count = result.differences.size();
+    const qsizetype count = differences.size();
     say(count == 0 ? QStringLiteral("verified: the device holds the program")
                    : QStringLiteral("verify found %1 %2").arg(count).arg(count == 1 ? "difference" : "differences"));
-    return result.differences.isEmpty();
+    return differences.isEmpty();
 }

@@ -68,21 +68,4 @@ private:
     Progress m_progress;
 };
 
-// Reads the device's program into `device` over an open, greeted link and
-// compares it with `program` in what the device keeps. Fails, naming the
-// records, unless every record arrived.
-struct VerifyResult {
-    bool ok = false;   // the device was read completely (equal or not)
-    int records = 0;
-    QList<ConfigComparison::Difference> differences;
-    QString error;
-};
-VerifyResult verifyDevice(const AppDataManager& program, SerialLink* link, int attempts,
-                          const std::function<void(int done, int total)>& progress = {});
-
-// Load helpers: a marker in every command that only a received record
-// replaces, and the names of the records that still carry it.
-void markNotLoaded(AppDataManager* data);
-QStringList notLoaded(const AppDataManager& data);
-
 #endif // PORTSESSION_H

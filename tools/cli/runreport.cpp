@@ -1,6 +1,7 @@
 #include "runreport.h"
 
 #include "clicommon.h"
+#include "safesave.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -15,7 +16,7 @@ bool RunReport::open(QString* error)
 {
     const QString shown = QDir::toNativeSeparators(m_file.fileName());
     // A pipe or a device node could block the run or take the log anywhere.
-    if (!Cli::isWritableTarget(m_file.fileName(), error)) {
+    if (!isSaveTarget(m_file.fileName(), error)) {
         return false;
     }
     // Unbuffered: each line leaves in one write, so lines from stations
