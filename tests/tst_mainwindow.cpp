@@ -357,9 +357,21 @@ void TestMainWindow::helpOpensWithF1()
 
 void TestMainWindow::keyDialogsBuiltWhenFirstOpened()
 {
-    // Start-up builds each key's menu but none of the 24 line-settings dialogs.
+    // Start-up builds no dialog and no key menu; each is made when first asked for, once.
+    QVERIFY(m_window->findChildren<QDialog*>().isEmpty());
     for (int n = 1; n <= 24; ++n) {
-        QCOMPARE(key(n)->actionMenu()->actions().size(), 3);
+        QVERIFY(key(n)->findChildren<QMenu*>().isEmpty());
+    }
+    QDialog* com = m_window->comDialog();
+    QDialog* panel = m_window->uartDialog();
+    QVERIFY(com && panel && com != panel);
+    QCOMPARE(m_window->comDialog(), com);
+    QCOMPARE(m_window->uartDialog(), panel);
+    QCOMPARE(m_window->findChildren<QDialog*>().size(), 2);
+    for (int n = 1; n <= 24; ++n) {
+        QMenu* menu = key(n)->actionMenu();
+        QCOMPARE(menu->actions().size(), 3);
+        QCOMPARE(key(n)->actionMenu(), menu);
         QVERIFY(!key(n)->uartSettingDialog());
     }
     key(3)->changeUartSetting();
