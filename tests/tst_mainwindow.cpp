@@ -36,6 +36,7 @@ private slots:
     void renameDialogReportsTypedName();
     void keyLineSettingsDialog();
     void pictureFollowsKey();
+    void pictureLooksAsAPlainLabelWould();
     void helpShowsEightPagesInOrder();
     void helpOpensWithF1();
     void keyDialogsBuiltWhenFirstOpened();
@@ -324,6 +325,33 @@ void TestMainWindow::pictureFollowsKey()
     QTest::mouseClick(key(5), Qt::LeftButton);
     QCOMPARE(picture->pixmap().toImage(), QPixmap(":/images/KVR210C-sw5.png").toImage());
     QVERIFY(picture->pixmap().toImage() != main);
+}
+
+void TestMainWindow::pictureLooksAsAPlainLabelWould()
+{
+    // The drawing is painted without QLabel's kept scaled copy, and must look the same:
+    // scaled into the frame, at start-up, after a change of picture and greyed out.
+    auto* picture = widget<QLabel>("productionImage");
+    QVERIFY(picture->hasScaledContents());
+    QVERIFY(picture->size() != picture->pixmap().size());
+    auto plainLabelImage = [picture] {
+        QLabel plain;
+        plain.setScaledContents(true);
+        plain.setAlignment(picture->alignment());
+        plain.setPixmap(picture->pixmap());
+        plain.setEnabled(picture->isEnabled());
+        plain.resize(picture->size());
+        return plain.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    // The picture fills the label, so the background each is grabbed on does not show.
+    auto shown = [picture] { return picture->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    QCOMPARE(shown(), plainLabelImage());
+    QTest::mouseClick(key(5), Qt::LeftButton);
+    const QImage keyFive = shown();
+    QCOMPARE(keyFive, plainLabelImage());
+    picture->setEnabled(false);
+    QCOMPARE(shown(), plainLabelImage());
+    QVERIFY(shown() != keyFive);
 }
 
 void TestMainWindow::helpShowsEightPagesInOrder()
