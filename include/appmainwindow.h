@@ -52,8 +52,9 @@ public:
     QString currentFile() const { return m_curFileName; }
     bool isConnected() const { return m_isConnected; }
     SerialLink* serialLink() const { return m_uart; }
-    QDialog* comDialog() const { return m_comDialog; }
-    QDialog* uartDialog() const { return m_uartDialog; }
+    // Both dialogs are built when first needed, here included.
+    QDialog* comDialog();
+    QDialog* uartDialog();
     QString connectionText() const;
 
 public slots:

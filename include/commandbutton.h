@@ -26,9 +26,10 @@ public:
     void setUartData(const UartData* uart);
     void getUartData(UartData* uart) const;
 
-    // The menu and dialogs, for whoever needs to look at them. The line-settings
+    // The menu and dialogs, for whoever needs to look at them. The menu is built
+    // here when first asked for (null before initCommandButton()); the line-settings
     // dialog is null until "Change Baud Rate" first opens it.
-    QMenu* actionMenu() const { return btnMenu; }
+    QMenu* actionMenu();
     QDialog* uartSettingDialog() const { return m_uartSetting; }
 
 signals:
@@ -56,6 +57,10 @@ private:
 
     QWidget* m_parent;
     QDialog* m_uartSetting = nullptr;
+    bool m_hasMenu = false;
+    bool m_menuChangeName = false;
+    bool m_menuChangeData = false;
+    bool m_menuChangeUart = false;
     QMenu* btnMenu = nullptr;
     QAction* changeDataAct = nullptr;
     QAction* changeButtonNameAct = nullptr;

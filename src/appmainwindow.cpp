@@ -1,6 +1,7 @@
 // Window assembly, help and version.
 #include "appmainwindow.h"
 #include "appdata.h"
+#include "scaledpicturepainter.h"
 #include "seriallink.h"
 
 #include <QButtonGroup>
@@ -11,6 +12,8 @@ AppMainWindow::AppMainWindow()
     : QMainWindow(nullptr)
 {
     ui.setupUi(this);
+    // The drawing is scaled into its frame without a scaled copy kept beside it.
+    new ScaledPicturePainter(ui.productionImage);
     setWindowIcon(QIcon(QStringLiteral(":/images/appicon.png")));
     initializeButtons();
     initializeCommandEdit();

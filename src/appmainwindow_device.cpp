@@ -85,7 +85,13 @@ void AppMainWindow::initializeSerialLink()
     m_verifyAction->setStatusTip(tr("Compare the program on the device with this one, changing neither"));
     connect(m_verifyAction, &QAction::triggered, this, &AppMainWindow::verifyOnDevice);
     setConnected(false);
+}
 
+QDialog* AppMainWindow::comDialog()
+{
+    if (m_comDialog) {
+        return m_comDialog;
+    }
     // Owned by the window, so that its window modality holds the window while it is open.
     m_comDialog = new QDialog(this);
     comUi.setupUi(m_comDialog);
@@ -104,10 +110,14 @@ void AppMainWindow::initializeSerialLink()
     comUi.portBox->setEditable(true);
     // The list is read when the dialog opens: walking the system's ports
     // would slow every start of the editor.
+    return m_comDialog;
 }
 
 QString AppMainWindow::selectedPortName() const
 {
+    if (!m_comDialog) {
+        return QString();
+    }
     const int index = comUi.portBox->currentIndex();
     const QString text = comUi.portBox->currentText().trimmed();
     if (index >= 0 && comUi.portBox->itemText(index) == comUi.portBox->currentText()) {
@@ -178,6 +188,7 @@ void AppMainWindow::processPortError()
 
 void AppMainWindow::comPortSetting()
 {
+    comDialog();
     refillPortList();
     m_comDialog->show();
 }

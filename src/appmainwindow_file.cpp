@@ -55,7 +55,6 @@ void AppMainWindow::initializeDocument()
     // What changes a record marks the document; a Cancel, a selection or a change of
     // the text form does not.
     connect(ui.buttonBox, &QDialogButtonBox::accepted, this, &AppMainWindow::markModified);
-    connect(m_uartDialog, &QDialog::accepted, this, &AppMainWindow::markModified);
     for (QButtonGroup* group : {m_buttonGroup, m_linkGroup}) {
         for (QAbstractButton* button : group->buttons()) {
             auto* key = static_cast<CommandButton*>(button);

@@ -60,12 +60,22 @@ void AppMainWindow::initializeUartDialog()
 {
     connect(ui.commandRateDisplay, &QPushButton::clicked, this, &AppMainWindow::modifyUartData);
     connect(ui.secondLayerRateDisplay, &QPushButton::clicked, this, &AppMainWindow::modifySecondLayerUartData);
+    connect(ui.secondLayerGroupBox, &QGroupBox::clicked, this, &AppMainWindow::processSecondLayerGroupBoxChecked);
+}
+
+QDialog* AppMainWindow::uartDialog()
+{
+    if (m_uartDialog) {
+        return m_uartDialog;
+    }
     // Modal to the window: the selection cannot change while it is open.
     m_uartDialog = new QDialog(this);
     uartUi.setupUi(m_uartDialog);
     uartUi.dataBitsBox->setEnabled(false);
     connect(m_uartDialog, &QDialog::accepted, this, &AppMainWindow::processUartSetting);
-    connect(ui.secondLayerGroupBox, &QGroupBox::clicked, this, &AppMainWindow::processSecondLayerGroupBoxChecked);
+    // A changed line setting is a change to the document.
+    connect(m_uartDialog, &QDialog::accepted, this, &AppMainWindow::markModified);
+    return m_uartDialog;
 }
 
 void AppMainWindow::uncheckLinkKey()
@@ -217,6 +227,7 @@ void AppMainWindow::modifyUartData()
     }
     UartData uart;
     record->getUartData(&uart);
+    uartDialog();
     showUartInForm(uartUi, uart);
     m_isSecondLayerUartChecked = false;
     m_uartDialog->show();
@@ -230,6 +241,7 @@ void AppMainWindow::modifySecondLayerUartData()
     }
     UartData uart;
     key->getSecondLayerUartData(&uart);
+    uartDialog();
     showUartInForm(uartUi, uart);
     m_isSecondLayerUartChecked = true;
     m_uartDialog->show();
@@ -237,6 +249,10 @@ void AppMainWindow::modifySecondLayerUartData()
 
 void AppMainWindow::processUartSetting()
 {
+    // Its form is what there is to take, so without the dialog there is nothing.
+    if (!m_uartDialog) {
+        return;
+    }
     const UartData uart = uartFromForm(uartUi);
     LinkData* record = m_dataManager->getCheckedObject();
     if (!record) {

@@ -37,22 +37,35 @@ CommandButton::~CommandButton() = default;
 
 void CommandButton::initCommandButton(bool isChangeName, bool isChangeData, bool isChangeUart)
 {
-    btnMenu = new QMenu(this);
+    // The menu itself is built at the first right press: the window has 18 of
+    // these keys, and their menus would be most of its start-up memory after
+    // the picture. The line-settings dialog likewise waits until it is opened.
+    m_hasMenu = true;
+    m_menuChangeName = isChangeName;
+    m_menuChangeData = isChangeData;
+    m_menuChangeUart = isChangeUart;
     installEventFilter(this);
-    if (isChangeName) {
+}
+
+QMenu* CommandButton::actionMenu()
+{
+    if (!m_hasMenu || btnMenu) {
+        return btnMenu;
+    }
+    btnMenu = new QMenu(this);
+    if (m_menuChangeName) {
         changeButtonNameAct = btnMenu->addAction(tr("Change Button Name"));
         connect(changeButtonNameAct, &QAction::triggered, this, &CommandButton::changeButtonName);
     }
-    if (isChangeData) {
+    if (m_menuChangeData) {
         changeDataAct = btnMenu->addAction(tr("Change Data"));
         connect(changeDataAct, &QAction::triggered, this, &CommandButton::changeData);
     }
-    if (isChangeUart) {
+    if (m_menuChangeUart) {
         changeUartSettingAct = btnMenu->addAction(tr("Change Baud Rate"));
         connect(changeUartSettingAct, &QAction::triggered, this, &CommandButton::changeUartSetting);
-        // The line-settings dialog is built when it is first opened: 24 of them
-        // made at start-up cost the window a third of its construction time.
     }
+    return btnMenu;
 }
 
 QDialog* CommandButton::buildUartSetting()
@@ -87,9 +100,9 @@ void CommandButton::getUartData(UartData* uart) const
 bool CommandButton::eventFilter(QObject* obj, QEvent* e)
 {
     if (obj == this && isEnabled() && e->type() == QEvent::MouseButtonPress
-        && static_cast<QMouseEvent*>(e)->button() == Qt::RightButton && btnMenu) {
+        && static_cast<QMouseEvent*>(e)->button() == Qt::RightButton && m_hasMenu) {
         // The menu is attached only while it is shown, so a left click never opens it.
-        setMenu(btnMenu);
+        setMenu(actionMenu());
         showMenu();
         setMenu(nullptr);
     }

@@ -28,6 +28,7 @@ private slots:
     void uncheckedSecondLayerKeepsItsFields();
     void lineSettingsAreStoredAtOnce();
     void baudButtonWithoutRecordOpensNothing();
+    void lineSettingsSlotBeforeTheDialogChangesNothing();
     void refreshAfterNewRecords();
 
 private:
@@ -264,6 +265,23 @@ void TestDataPanel::baudButtonWithoutRecordOpensNothing()
     QVERIFY(!m_window->uartDialog()->isVisible());
     m_window->modifySecondLayerUartData();
     QVERIFY(!m_window->uartDialog()->isVisible());
+}
+
+void TestDataPanel::lineSettingsSlotBeforeTheDialogChangesNothing()
+{
+    // The panel's line-settings dialog is made when first opened; its slot, called
+    // before that, has no form to read and leaves the record and the document alone.
+    click(2);
+    key(2)->changeData();
+    UartData before;
+    data()->getDataObject(2, 1)->getUartData(&before);
+    const QString shown = child<QPushButton>(m_window, "commandRateDisplay")->text();
+    m_window->processUartSetting();
+    UartData after;
+    data()->getDataObject(2, 1)->getUartData(&after);
+    QVERIFY(after == before);
+    QCOMPARE(child<QPushButton>(m_window, "commandRateDisplay")->text(), shown);
+    QVERIFY(!m_window->isWindowModified());
 }
 
 void TestDataPanel::refreshAfterNewRecords()

@@ -36,6 +36,7 @@ private slots:
     void renameDialogReportsTypedName();
     void keyLineSettingsDialog();
     void pictureFollowsKey();
+    void pictureLooksAsAPlainLabelWould();
     void helpShowsEightPagesInOrder();
     void helpOpensWithF1();
     void keyDialogsBuiltWhenFirstOpened();
@@ -326,6 +327,33 @@ void TestMainWindow::pictureFollowsKey()
     QVERIFY(picture->pixmap().toImage() != main);
 }
 
+void TestMainWindow::pictureLooksAsAPlainLabelWould()
+{
+    // The drawing is painted without QLabel's kept scaled copy, and must look the same:
+    // scaled into the frame, at start-up, after a change of picture and greyed out.
+    auto* picture = widget<QLabel>("productionImage");
+    QVERIFY(picture->hasScaledContents());
+    QVERIFY(picture->size() != picture->pixmap().size());
+    auto plainLabelImage = [picture] {
+        QLabel plain;
+        plain.setScaledContents(true);
+        plain.setAlignment(picture->alignment());
+        plain.setPixmap(picture->pixmap());
+        plain.setEnabled(picture->isEnabled());
+        plain.resize(picture->size());
+        return plain.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    // The picture fills the label, so the background each is grabbed on does not show.
+    auto shown = [picture] { return picture->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    QCOMPARE(shown(), plainLabelImage());
+    QTest::mouseClick(key(5), Qt::LeftButton);
+    const QImage keyFive = shown();
+    QCOMPARE(keyFive, plainLabelImage());
+    picture->setEnabled(false);
+    QCOMPARE(shown(), plainLabelImage());
+    QVERIFY(shown() != keyFive);
+}
+
 void TestMainWindow::helpShowsEightPagesInOrder()
 {
     action("actionContents")->trigger();
@@ -357,9 +385,21 @@ void TestMainWindow::helpOpensWithF1()
 
 void TestMainWindow::keyDialogsBuiltWhenFirstOpened()
 {
-    // Start-up builds each key's menu but none of the 24 line-settings dialogs.
+    // Start-up builds no dialog and no key menu; each is made when first asked for, once.
+    QVERIFY(m_window->findChildren<QDialog*>().isEmpty());
     for (int n = 1; n <= 24; ++n) {
-        QCOMPARE(key(n)->actionMenu()->actions().size(), 3);
+        QVERIFY(key(n)->findChildren<QMenu*>().isEmpty());
+    }
+    QDialog* com = m_window->comDialog();
+    QDialog* panel = m_window->uartDialog();
+    QVERIFY(com && panel && com != panel);
+    QCOMPARE(m_window->comDialog(), com);
+    QCOMPARE(m_window->uartDialog(), panel);
+    QCOMPARE(m_window->findChildren<QDialog*>().size(), 2);
+    for (int n = 1; n <= 24; ++n) {
+        QMenu* menu = key(n)->actionMenu();
+        QCOMPARE(menu->actions().size(), 3);
+        QCOMPARE(key(n)->actionMenu(), menu);
         QVERIFY(!key(n)->uartSettingDialog());
     }
     key(3)->changeUartSetting();
