@@ -2,6 +2,7 @@
 // readable listing, the command line, and the transfer against the device
 // simulator.
 #include "appdata.h"
+#include "testrecords.h"
 #include "simulatorprocess.h"
 
 #include <QtTest>
@@ -61,16 +62,6 @@ QByteArray readFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-UartData uart(int baud, int parity, int dataBits, int stopBits)
-{
-    UartData settings;
-    settings.baudRate = BaudRate(baud);
-    settings.parity = Parity(parity);
-    settings.dataBits = DataBits(dataBits);
-    settings.stopBits = StopBits(stopBits);
-    return settings;
 }
 
 // Every field of every record different from its neighbours and from the

@@ -1,5 +1,6 @@
 // Field-by-field comparison of two configurations.
 #include "appdata.h"
+#include "testrecords.h"
 #include "configcompare.h"
 
 #include <QtTest>
@@ -21,16 +22,6 @@ private slots:
 };
 
 namespace {
-
-UartData uart(int baud, int parity, int dataBits, int stopBits)
-{
-    UartData u;
-    u.baudRate = BaudRate(baud);
-    u.parity = Parity(parity);
-    u.dataBits = DataBits(dataBits);
-    u.stopBits = StopBits(stopBits);
-    return u;
-}
 
 // "Key 2, link 3: delay 3 -> 5", one a line, so a failure shows the whole list.
 QStringList lines(const QList<ConfigComparison::Difference>& differences)

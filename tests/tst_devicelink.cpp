@@ -1,6 +1,7 @@
 // The device link end to end: a real serial port on a pseudo-terminal with
 // the device simulator on the other end.
 #include "appdata.h"
+#include "testrecords.h"
 #include "devicerecordstream.h"
 #include "programtransfer.h"
 #include "seriallink.h"
@@ -17,18 +18,6 @@
 namespace {
 
 using Key = SimulatorProcess::Key;
-
-// The 36 device records in the order the device keeps and sends them.
-QList<Key> deviceOrder()
-{
-    QList<Key> order;
-    for (int x = 1; x <= 6; ++x) {
-        for (int y : {1, 6, 2, 3, 4, 5}) {
-            order.append({x, y});
-        }
-    }
-    return order;
-}
 
 // Every device field of every record different from its neighbours and from
 // the defaults.

@@ -1,5 +1,6 @@
 // Finding the device's records in a load's bytes, without a line.
 #include "appdata.h"
+#include "testrecords.h"
 #include "devicerecordstream.h"
 
 #include <QRandomGenerator>
@@ -33,17 +34,6 @@ QByteArray deviceRecord(int x, int y, int commandBytes)
     link.setDelayTime(x * 40 + y);
     link.setCommand(command.toHex());
     return link.encapsulation();
-}
-
-QList<Key> deviceOrder()
-{
-    QList<Key> order;
-    for (int x = 1; x <= 6; ++x) {
-        for (int y : {1, 6, 2, 3, 4, 5}) {
-            order.append({x, y});
-        }
-    }
-    return order;
 }
 
 // The 36 records of a load, with commands of 0 to 70 bytes.

@@ -1,5 +1,6 @@
 // Records, their device byte records and the display text of line settings.
 #include "appdata.h"
+#include "testrecords.h"
 
 #include <QSet>
 #include <QtTest>
@@ -18,16 +19,6 @@ private slots:
     void uartStringAllValidSettings();
     void uartStringOutOfRange();
 };
-
-static UartData uart(int baud, int parity, int dataBits, int stopBits)
-{
-    UartData u;
-    u.baudRate = BaudRate(baud);
-    u.parity = Parity(parity);
-    u.dataBits = DataBits(dataBits);
-    u.stopBits = StopBits(stopBits);
-    return u;
-}
 
 void TestRecords::freshAndClearedRecords()
 {
