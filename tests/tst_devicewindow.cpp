@@ -68,7 +68,7 @@ private:
     QString runTransfer(const char* actionName);
     // The text of the warning that the next call shows.
     void expectWarning();
-    int countLog(const QString& prefix) const;
+    int countLog(const QString& prefix) const { return m_sim->countLogLines(prefix); }
     void fill();
 
     AppMainWindow* m_window = nullptr;
@@ -134,15 +134,6 @@ QString TestDeviceWindow::runTransfer(const char* actionName)
         return QStringLiteral("nothing ended the transfer");
     }
     return ending;
-}
-
-int TestDeviceWindow::countLog(const QString& prefix) const
-{
-    int count = 0;
-    for (const QString& line : m_sim->logLines()) {
-        count += line.startsWith(prefix);
-    }
-    return count;
 }
 
 void TestDeviceWindow::fill()

@@ -48,7 +48,7 @@ private:
     void editKey(int number, const char* hexDigits);
     QString saveAs(const QString& name);
     void connectTo(const QString& port);
-    int countLog(const QString& prefix) const;
+    int countLog(const QString& prefix) const { return m_sim->countLogLines(prefix); }
 
     AppMainWindow* m_window = nullptr;
     SimulatorProcess* m_sim = nullptr;
@@ -136,15 +136,6 @@ void TestDocument::connectTo(const QString& port)
     QDialog* dialog = m_window->comDialog();
     dialog->findChild<QComboBox*>("portBox")->setEditText(port);
     dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
-}
-
-int TestDocument::countLog(const QString& prefix) const
-{
-    int count = 0;
-    for (const QString& line : m_sim->logLines()) {
-        count += line.startsWith(prefix);
-    }
-    return count;
 }
 
 void TestDocument::onlyChangesToRecordsMarkModified()

@@ -83,6 +83,15 @@ QStringList SimulatorProcess::logLines() const
     return QString::fromLocal8Bit(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
+int SimulatorProcess::countLogLines(const QString& prefix) const
+{
+    int count = 0;
+    for (const QString& line : logLines()) {
+        count += line.startsWith(prefix);
+    }
+    return count;
+}
+
 bool SimulatorProcess::waitForLogLine(const QString& prefix, int timeoutMs) const
 {
     QDeadlineTimer deadline(timeoutMs);

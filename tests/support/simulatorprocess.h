@@ -38,6 +38,8 @@ public:
 
     // Event lines logged so far ("frame KVR210", "record 2 6 <hex>", "ack 2 6", ...).
     QStringList logLines() const;
+    // How many logged lines start with `prefix`.
+    int countLogLines(const QString& prefix) const;
     // Waits until a logged line starts with `prefix`.
     bool waitForLogLine(const QString& prefix, int timeoutMs = 3000) const;
 
