@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Sets up a Debian/Ubuntu machine for the editor, builds it, and then
 #   run       starts the editor
-#   test      runs every test headless, then builds and checks the package
+#   test      runs every test headless, then builds and checks the packages
 #   sanitize  builds and runs the tests with AddressSanitizer and UBSan
-#   package   builds the Debian package build/kvr210c_<version>_<arch>.deb
+#   package   builds the Debian packages build/kvr210c-cli_<version>_<arch>.deb
+#             (command line and simulator) and build/kvr210c_<version>_<arch>.deb (editor)
 #   fuzz [SECONDS]  also builds the fuzzing harnesses with clang in build-fuzz/
 #             and runs each for SECONDS (default 60)
 #   build     only builds
@@ -14,9 +15,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
           libgl-dev fonts-dejavu-core xvfb xauth)
-# Checking the install and building the package: validators of the desktop
-# entry and the AppStream file, the manual page formatter, dpkg-shlibdeps.
-packages+=(desktop-file-utils appstream groff-base dpkg-dev file)
+# Checking the install and building the packages: validators of the desktop
+# entry and the AppStream file, the manual page formatter, dpkg-shlibdeps, and
+# xwininfo for the editor's window class under Xvfb.
+packages+=(desktop-file-utils appstream groff-base dpkg-dev file x11-utils)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -32,20 +34,27 @@ fi
 
 build_dir="$root/build"
 extra=()
-if [ "$mode" = sanitize ]; then
+# The tests, the picture check and warnings as errors; a plain build keeps
+# what the build folder was configured with.
+checked=(-DBUILD_TESTING=ON -DKVR_IMAGEGEN=ON -DKVR_WERROR=ON)
+case "$mode" in
+test) extra=("${checked[@]}") ;;
+sanitize)
     build_dir="$root/build-sanitize"
-    extra=(-DKVR_SANITIZE=ON)
-fi
+    extra=("${checked[@]}" -DKVR_SANITIZE=ON)
+    ;;
+esac
 
 cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${extra[@]}"
 cmake --build "$build_dir" -j"$(nproc)"
 
-# Builds the Debian package with CPack and checks its file list.
+# Builds the two Debian packages with CPack and checks their file lists.
 package() {
     (cd "$build_dir" && cpack -G DEB >/dev/null)
-    deb=$(ls -t "$build_dir"/kvr210c_*.deb | head -n 1)
-    "$root/scripts/check-install.sh" --deb "$deb" "$root"
-    echo "Package: $deb"
+    "$root/scripts/check-install.sh" --deb "$build_dir" "$root"
+    for name in kvr210c-cli kvr210c; do
+        echo "Package: $(ls -t "$build_dir/${name}"_*.deb | head -n 1)"
+    done
 }
 
 # The harnesses of fuzz/, built with clang, libFuzzer and the sanitizers, each
@@ -66,7 +75,8 @@ fuzz() {
         DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${need[@]}"
     fi
     local harnesses=(configfile configjson recordstream)
-    cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DKVR_FUZZ=ON
+    cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DKVR_FUZZ=ON \
+        -DKVR_WERROR=ON
     cmake --build "$dir" -j"$(nproc)" --target "${harnesses[@]/#/fuzz_}"
     for name in "${harnesses[@]}"; do
         local work="$dir/corpus/$name" findings="$dir/findings/$name" log="$dir/fuzz_$name.log"

@@ -1,37 +1,57 @@
 #!/usr/bin/env bash
-# Checks what the install rules deliver.
-#   check-install.sh --stage BUILD_DIR SOURCE_DIR   installs BUILD_DIR into a fresh
-#       DESTDIR, checks every file, validates the desktop entry and the AppStream
-#       description, and runs the installed editor without a display
-#   check-install.sh --deb PACKAGE SOURCE_DIR       checks the package's file list
+# Checks what the install rules deliver, as two packages: kvr210c-cli (the
+# command line and the simulator, no display needed) and kvr210c (the editor
+# and its desktop integration, depending on kvr210c-cli).
+#   check-install.sh --stage BUILD_DIR SOURCE_DIR   installs each package's part of
+#       BUILD_DIR into its own fresh DESTDIR, checks its file list, validates the
+#       desktop entry and the AppStream description, checks the copyright and
+#       changelog, and runs the installed editor without a display (and, where
+#       Xvfb is at hand, on one, for its window class)
+#   check-install.sh --deb PACKAGE_DIR SOURCE_DIR   checks the newest
+#       kvr210c-cli_*.deb and kvr210c_*.deb in PACKAGE_DIR: file lists, versions
+#       and dependencies
+# KVR_CHECK_HEADLESS=1 also requires that kvr210c-cli depends on no Qt GUI or
+# Widgets library (not yet true: the command line still links the widgets).
 set -euo pipefail
 
 mode=${1:-}
 target=${2:-}
 source_dir=${3:-}
-if [ -z "$mode" ] || [ -z "$target" ] || [ -z "$source_dir" ]; then
-    echo "usage: $0 --stage BUILD_DIR SOURCE_DIR | --deb PACKAGE SOURCE_DIR" >&2
+usage() {
+    echo "usage: $0 --stage BUILD_DIR SOURCE_DIR | --deb PACKAGE_DIR SOURCE_DIR" >&2
     exit 2
+}
+if [ -z "$mode" ] || [ -z "$target" ] || [ -z "$source_dir" ]; then
+    usage
 fi
 
 app_id=org.kvr210c.kvr210c
-expected=(
-    usr/bin/kvr210c
+# Component name, package name and the package's files.
+cli_files=(
     usr/bin/kvr210c-cli
     usr/bin/kvr210c-devicesim
+    usr/share/man/man1/kvr210c-cli.1.gz
+    usr/share/man/man1/kvr210c-devicesim.1.gz
+    usr/share/doc/kvr210c-cli/copyright
+    usr/share/doc/kvr210c-cli/changelog.gz
+)
+if [ -f "$source_dir/tools/cli/kvr210c-cli.bash-completion" ]; then
+    cli_files+=(usr/share/bash-completion/completions/kvr210c-cli)
+fi
+desktop_files=(
+    usr/bin/kvr210c
     "usr/share/applications/$app_id.desktop"
     "usr/share/metainfo/$app_id.metainfo.xml"
     usr/share/mime/packages/kvr210c.xml
     usr/share/man/man1/kvr210c.1.gz
-    usr/share/man/man1/kvr210c-cli.1.gz
-    usr/share/man/man1/kvr210c-devicesim.1.gz
+    usr/share/doc/kvr210c/copyright
+    usr/share/doc/kvr210c/changelog.gz
+    usr/share/doc/kvr210c/README.md
 )
 for size in 16 32 48 64 128 256; do
-    expected+=("usr/share/icons/hicolor/${size}x${size}/apps/kvr210c.png")
+    desktop_files+=("usr/share/icons/hicolor/${size}x${size}/apps/kvr210c.png")
 done
-if [ -f "$source_dir/tools/cli/kvr210c-cli.bash-completion" ]; then
-    expected+=(usr/share/bash-completion/completions/kvr210c-cli)
-fi
+declare -A package_of=([cli]=kvr210c-cli [desktop]=kvr210c)
 
 failures=0
 fail() {
@@ -39,48 +59,160 @@ fail() {
     failures=$((failures + 1))
 }
 
+# compare_list WHAT EXPECTED_NAME ACTUAL: every expected file is there and nothing else.
+compare_list() {
+    local what=$1 actual=$3
+    local -n wanted=$2
+    local f
+    for f in "${wanted[@]}"; do
+        grep -qxF "$f" <<<"$actual" || fail "$what lacks $f"
+    done
+    while IFS= read -r f; do
+        [ -n "$f" ] || continue
+        printf '%s\n' "${wanted[@]}" | grep -qxF "$f" || fail "$what has $f, which is not on its list"
+    done <<<"$actual"
+}
+
+# The changelog's newest entry names the version: "kvr210c (1.0.1) unstable; ...".
+changelog_version() {
+    zcat "$1" | sed -n '1s/^kvr210c (\([^)]*\)).*/\1/p'
+}
+
+# Debian's changelog.gz is made with gzip -n: no file name, no time stamp.
+check_gzip_header() {
+    local header
+    header=$(head -c 8 "$1" | od -An -tx1 | tr -d ' \n')
+    [ "${header:0:4}" = 1f8b ] || { fail "$1 is not gzip-compressed"; return; }
+    [ $((0x${header:6:2} & 0x08)) -eq 0 ] || fail "$1 carries a file name (gzip without -n)"
+    [ "${header:8:8}" = 00000000 ] || fail "$1 carries a time stamp (gzip without -n)"
+}
+
 case "$mode" in
 --deb)
-    listing=$(dpkg-deb --contents "$target" | awk '{print $NF}' | sed 's|^\./||')
-    for f in "${expected[@]}"; do
-        grep -qxF "$f" <<<"$listing" || fail "package lacks $f"
+    version=""
+    for component in cli desktop; do
+        package=${package_of[$component]}
+        deb=$(ls -t "$target/${package}"_*.deb 2>/dev/null | head -n 1 || true)
+        if [ -z "$deb" ]; then
+            fail "no ${package}_*.deb in $target"
+            continue
+        fi
+        [ "$(dpkg-deb --field "$deb" Package)" = "$package" ] || fail "$deb is not the package $package"
+        listing=$(dpkg-deb --contents "$deb" | awk '{print $NF}' | sed 's|^\./||' | grep -v '/$')
+        compare_list "package $package" "${component}_files" "$listing"
+        this_version=$(dpkg-deb --field "$deb" Version)
+        [ -z "$version" ] || [ "$this_version" = "$version" ] || fail "$package is version $this_version, not $version"
+        version=$this_version
+        changelog=$(mktemp)
+        dpkg-deb --fsys-tarfile "$deb" | tar -xOf - "./usr/share/doc/$package/changelog.gz" >"$changelog" || true
+        [ "$(changelog_version "$changelog" || true)" = "$this_version" ] \
+            || fail "$package $this_version: its changelog's newest entry is not this version"
+        rm -f "$changelog"
+        depends=$(dpkg-deb --field "$deb" Depends)
+        grep -q 'libqt6serialport6' <<<"$depends" || fail "$package does not depend on the Qt 6 serial port library: $depends"
+        case "$component" in
+        desktop)
+            grep -q 'libqt6widgets6' <<<"$depends" || fail "$package does not depend on the Qt 6 widgets library: $depends"
+            grep -qF "kvr210c-cli (= $this_version)" <<<"$depends" \
+                || fail "$package does not depend on kvr210c-cli of its own version: $depends"
+            ;;
+        cli)
+            if grep -qE '(^|[ ,])kvr210c( |,|$)' <<<"$depends"; then
+                fail "$package depends on the editor's package: $depends"
+            fi
+            if [ "${KVR_CHECK_HEADLESS:-0}" = 1 ] && grep -qE 'libqt6(widgets|gui)6' <<<"$depends"; then
+                fail "$package needs Qt's GUI libraries, so it is not headless: $depends"
+            fi
+            ;;
+        esac
     done
-    depends=$(dpkg-deb --field "$target" Depends)
-    grep -q 'libqt6widgets6' <<<"$depends" || fail "package does not depend on the Qt 6 widgets library: $depends"
-    grep -q 'libqt6serialport6' <<<"$depends" || fail "package does not depend on the Qt 6 serial port library: $depends"
     ;;
 --stage)
     stage=$(mktemp -d)
     trap 'rm -rf "$stage"' EXIT
-    DESTDIR="$stage" cmake --install "$target" --prefix /usr >/dev/null
-    for f in "${expected[@]}"; do
-        [ -e "$stage/$f" ] || fail "not installed: $f"
+    for component in cli desktop; do
+        DESTDIR="$stage/$component" cmake --install "$target" --prefix /usr --component "$component" >/dev/null
+        listing=$(cd "$stage/$component" && find . ! -type d | sed 's|^\./||' | sort)
+        compare_list "component $component" "${component}_files" "$listing"
     done
+    # A rule without a component would be in neither package.
+    DESTDIR="$stage/unspecified" cmake --install "$target" --prefix /usr --component Unspecified >/dev/null
+    if [ -d "$stage/unspecified" ] && [ -n "$(find "$stage/unspecified" ! -type d)" ]; then
+        fail "installed outside both packages: $(cd "$stage/unspecified" && find . ! -type d | tr '\n' ' ')"
+    fi
+
+    desktop="$stage/desktop"
     for size in 16 32 48 64 128 256; do
-        icon="$stage/usr/share/icons/hicolor/${size}x${size}/apps/kvr210c.png"
+        icon="$desktop/usr/share/icons/hicolor/${size}x${size}/apps/kvr210c.png"
         [ -e "$icon" ] || continue
         file -b "$icon" | grep -q "PNG image data, $size x $size" || fail "icon $icon is not $size x $size"
     done
-    desktop-file-validate "$stage/usr/share/applications/$app_id.desktop" || fail "desktop entry"
-    appstreamcli validate --no-net "$stage/usr/share/metainfo/$app_id.metainfo.xml" || fail "AppStream description"
+    entry="$desktop/usr/share/applications/$app_id.desktop"
+    desktop-file-validate "$entry" || fail "desktop entry"
+    appstreamcli validate --no-net "$desktop/usr/share/metainfo/$app_id.metainfo.xml" || fail "AppStream description"
     # The entry opens the file type that the MIME package declares.
-    type=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$stage/usr/share/mime/packages/kvr210c.xml")
-    grep -q "^MimeType=.*$type;" "$stage/usr/share/applications/$app_id.desktop" || fail "entry does not open $type"
+    type=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$desktop/usr/share/mime/packages/kvr210c.xml")
+    grep -q "^MimeType=.*$type;" "$entry" || fail "entry does not open $type"
     if command -v groff >/dev/null; then
-        for page in "$stage"/usr/share/man/man1/*.1.gz; do
+        for page in "$stage"/*/usr/share/man/man1/*.1.gz; do
             warnings=$(zcat "$page" | LC_ALL=C.UTF-8 groff -man -ww -z 2>&1) || fail "man page $page"
             [ -z "$warnings" ] || fail "man page $page: $warnings"
         done
     fi
     # No display: neither the help nor the version may need one.
     for option in --help --version; do
-        env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$stage/usr/bin/kvr210c" "$option" >/dev/null \
+        env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$desktop/usr/bin/kvr210c" "$option" >/dev/null \
             || fail "installed kvr210c $option"
     done
+    version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$desktop/usr/bin/kvr210c" --version \
+        | sed -n 's/^kvr210c //p')
+    for component in cli desktop; do
+        doc="$stage/$component/usr/share/doc/${package_of[$component]}"
+        [ -f "$doc/copyright" ] || continue
+        head -n 1 "$doc/copyright" \
+            | grep -qxF 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+            || fail "$doc/copyright is not in the machine-readable format"
+        # Every License: field names a licence whose text is given in a paragraph of its own.
+        while IFS= read -r licence; do
+            awk -v l="$licence" 'BEGIN { RS = ""; FS = "\n" } $1 == "License: " l && NF > 1 { found = 1 } END { exit !found }' \
+                "$doc/copyright" || fail "$doc/copyright: no text for the licence $licence"
+        done < <(sed -n 's/^License: //p' "$doc/copyright" | sort -u)
+        check_gzip_header "$doc/changelog.gz"
+        [ "$(changelog_version "$doc/changelog.gz")" = "$version" ] \
+            || fail "$doc/changelog.gz: the newest entry is not version $version"
+    done
+    # On a display, the window's class is the one the entry names, so that the
+    # desktop groups the window with its launcher.
+    wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+    [ -n "$wm_class" ] || fail "entry names no StartupWMClass"
+    if command -v xvfb-run >/dev/null && command -v xwininfo >/dev/null; then
+        mkdir -p "$stage/home"
+        # shellcheck disable=SC2016
+        classes=$(env HOME="$stage/home" XDG_CONFIG_HOME="$stage/home/.config" QT_QPA_PLATFORM=xcb \
+            timeout 120 xvfb-run -a sh -c '
+                "$1" & pid=$!
+                i=0
+                while [ $i -lt 300 ]; do
+                    found=$(xwininfo -root -children | grep "\"KVR210C" || true)
+                    if [ -n "$found" ]; then
+                        echo "$found"
+                        break
+                    fi
+                    i=$((i + 1))
+                    sleep 0.1
+                done
+                kill $pid' sh "$desktop/usr/bin/kvr210c" 2>/dev/null || true)
+        if [ -z "$classes" ]; then
+            fail "the installed editor showed no window under Xvfb"
+        else
+            # xwininfo prints ("instance" "class"); the desktop matches the class.
+            grep -qF "\"$wm_class\")" <<<"$classes" \
+                || fail "the editor's window class is not StartupWMClass=$wm_class: $classes"
+        fi
+    fi
     ;;
 *)
-    echo "usage: $0 --stage BUILD_DIR SOURCE_DIR | --deb PACKAGE SOURCE_DIR" >&2
-    exit 2
+    usage
     ;;
 esac
 
@@ -88,4 +220,4 @@ if [ "$failures" -gt 0 ]; then
     echo "$failures check(s) failed" >&2
     exit 1
 fi
-echo "install checks passed ($mode, ${#expected[@]} files)"
+echo "install checks passed ($mode, $((${#cli_files[@]} + ${#desktop_files[@]})) files)"
