@@ -5,7 +5,6 @@
 #include <QDeadlineTimer>
 #include <QDebug>
 #include <QFileInfo>
-#include <QSerialPortInfo>
 
 #include <fcntl.h>
 #include <sys/stat.h>
