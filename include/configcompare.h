@@ -47,6 +47,17 @@ public:
         QString fieldName;    // "command", "delay", ...
         QString valueA;       // display texts: "0D0A", "(none)", "9600", "even", "\"Door\""
         QString valueB;
+        // For a long command: where the two first differ, counted from 0, and
+        // the bytes around there ("... 41 42 [43] 44 ..."); -1 and empty otherwise.
+        qsizetype offset = -1;
+        QString excerptA;
+        QString excerptB;
+
+        // What a message shows: "command at offset 36:" and the excerpts for a
+        // long command, the field's name and whole values for anything else.
+        QString subject() const;
+        QString shownA() const { return offset < 0 ? valueA : excerptA; }
+        QString shownB() const { return offset < 0 ? valueB : excerptB; }
     };
 
     ConfigComparison(const AppDataManager& a, const AppDataManager& b, Scope scope);

@@ -34,13 +34,19 @@ public:
     bool open(const QString& portName);
     void close();
     bool isOpen() const;
+    // The name as given to open().
     QString portName() const;
+    // The device node a port name stands for, as the port resolves it: a
+    // path as it is, any other name under /dev.
+    static QString nodePath(const QString& portName);
     // The system's reason for the last failure, for the user; for a port
     // refused for lack of permission, with permissionHint().
     QString errorString() const;
     // How to get at a port that may not be opened: on Linux, membership of the
     // group that owns its device node (named from the node), then logging in
-    // again. Says the port is in use instead when this user may open the node.
+    // again. Never the root group; where the node's group may not read and
+    // write it, only an administrator can help. Says the port is in use
+    // instead when this user may open the node.
     static QString permissionHint(const QString& portName);
 
     int timeout() const { return m_timeoutMs; }
@@ -72,7 +78,9 @@ public:
     bool cancelRequested();
     bool isCancelled() const { return m_cancelled; }
 
-    // Whether the port failed and was closed since it was opened, and why.
+    // Whether the port failed and was closed since it was opened, and why:
+    // "The device on /dev/ttyUSB0 was disconnected or stopped answering", the
+    // system's text in parentheses.
     bool hasFailed() const { return !m_failure.isEmpty(); }
     QString failure() const { return m_failure; }
     // Looks at the port's error state (as reported by the port's own signal
@@ -87,6 +95,7 @@ private:
     void fail();
 
     QSerialPort m_port;
+    QString m_name;
     int m_timeoutMs = 1000;
     QString m_lastSendError;
     QString m_failure;

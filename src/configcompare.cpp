@@ -4,6 +4,7 @@
 #include "commandtext.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <iterator>
 
@@ -112,6 +113,52 @@ QString storedCommandText(const QString& command)
     return QStringLiteral("\"%1\"").arg(command);
 }
 
+// Commands up to this long are shown whole; a longer one around where it differs.
+constexpr qsizetype WholeCommandBytes = 16;
+constexpr qsizetype BytesBefore = 4;
+constexpr qsizetype BytesFrom = 8;   // the differing byte and those after it
+
+// "... 41 42 [43] 44 45 ...": the bytes around `at`, the one at `at` marked.
+QString excerpt(const QByteArray& bytes, qsizetype at)
+{
+    if (bytes.isEmpty()) {
+        return tr("(none)");
+    }
+    const qsizetype from = qMax<qsizetype>(0, at - BytesBefore);
+    const qsizetype to = qMin(bytes.size(), at + BytesFrom);
+    QStringList parts;
+    if (from > 0) {
+        parts << QStringLiteral("...");
+    }
+    for (qsizetype i = from; i < to; ++i) {
+        const QString pair = CommandText::bytesToHex(bytes.mid(i, 1));
+        parts << (i == at ? QStringLiteral("[%1]").arg(pair) : pair);
+    }
+    if (at >= bytes.size()) {
+        parts << tr("(end)");
+    } else if (to < bytes.size()) {
+        parts << QStringLiteral("...");
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+// Two long commands are told apart where they first differ, not by their
+// whole texts, which hide a one-byte change among hundreds of digits.
+void addExcerpts(ConfigComparison::Difference* difference, const QByteArray& a, const QByteArray& b)
+{
+    if (a.size() <= WholeCommandBytes && b.size() <= WholeCommandBytes) {
+        return;
+    }
+    const qsizetype common = qMin(a.size(), b.size());
+    qsizetype at = 0;
+    while (at < common && a.at(at) == b.at(at)) {
+        ++at;
+    }
+    difference->offset = at;
+    difference->excerptA = excerpt(a, at);
+    difference->excerptB = excerpt(b, at);
+}
+
 QString quoted(const QString& text)
 {
     return QStringLiteral("\"%1\"").arg(text);
@@ -124,6 +171,11 @@ ConfigComparison::ConfigComparison(const AppDataManager& a, const AppDataManager
     , m_b(b)
     , m_scope(scope)
 {
+}
+
+QString ConfigComparison::Difference::subject() const
+{
+    return offset < 0 ? fieldName : tr("%1 at offset %2:").arg(fieldName).arg(offset);
 }
 
 QString ConfigComparison::recordName(int key, int layer)
@@ -178,7 +230,15 @@ QList<ConfigComparison::Difference> ConfigComparison::differences() const
             const LayerView a = layerView(m_a, key, layer);
             const LayerView b = layerView(m_b, key, layer);
             auto add = [&](Field field, const QString& valueA, const QString& valueB) {
-                found.append({key, layer, recordName(key, layer), field, fieldName(field), valueA, valueB});
+                Difference difference;
+                difference.key = key;
+                difference.layer = layer;
+                difference.record = recordName(key, layer);
+                difference.field = field;
+                difference.fieldName = fieldName(field);
+                difference.valueA = valueA;
+                difference.valueB = valueB;
+                found.append(difference);
             };
             if (!a.present && !b.present) {
                 continue;
@@ -195,17 +255,20 @@ QList<ConfigComparison::Difference> ConfigComparison::differences() const
             if (wholeFile && a.hasSwitch && a.switchOn != b.switchOn) {
                 add(Field::SecondLayerSwitch, a.switchOn ? tr("on") : tr("off"), b.switchOn ? tr("on") : tr("off"));
             }
+            const QByteArray bytesA = CommandText::hexToBytes(a.command);
+            const QByteArray bytesB = CommandText::hexToBytes(b.command);
             if (wholeFile) {
                 if (a.command != b.command) {
                     add(Field::Command, storedCommandText(a.command), storedCommandText(b.command));
+                    // Only where both are the editor's plain hex: otherwise the text itself differs.
+                    if (a.command == CommandText::bytesToHex(bytesA) && b.command == CommandText::bytesToHex(bytesB)) {
+                        addExcerpts(&found.last(), bytesA, bytesB);
+                    }
                 }
-            } else {
+            } else if (bytesA != bytesB) {
                 // The device keeps bytes, not the text they were written as.
-                const QByteArray bytesA = CommandText::hexToBytes(a.command);
-                const QByteArray bytesB = CommandText::hexToBytes(b.command);
-                if (bytesA != bytesB) {
-                    add(Field::Command, hexText(bytesA), hexText(bytesB));
-                }
+                add(Field::Command, hexText(bytesA), hexText(bytesB));
+                addExcerpts(&found.last(), bytesA, bytesB);
             }
             if (a.uart.baudRate != b.uart.baudRate) {
                 add(Field::BaudRate, baudRateText(a.uart.baudRate), baudRateText(b.uart.baudRate));

@@ -21,10 +21,16 @@ QString recordName(int x, int y)
     return DeviceRecordStream::recordName(x, y);
 }
 
+// "1 record", "12 records".
+QString recordCount(int count)
+{
+    return count == 1 ? tr("1 record") : tr("%1 records").arg(count);
+}
+
 QString notOpen(const SerialLink* link)
 {
     if (link && link->hasFailed()) {
-        return tr("The connection to the device was lost: %1").arg(link->failure());
+        return tr("The connection to the device was lost. %1").arg(link->failure());
     }
     return tr("The serial port is not open.");
 }
@@ -186,21 +192,17 @@ ProgramTransfer::Result ProgramTransfer::storeAll()
             return true;
         }
         if (m_link->hasFailed()) {
-            result.error = tr("The connection to the device was lost at %1 (%2 records stored): %3.")
-                               .arg(recordName(x, y))
-                               .arg(result.records)
-                               .arg(m_link->failure());
+            result.error = tr("The connection to the device was lost at %1 (%2 stored). %3")
+                               .arg(recordName(x, y), recordCount(result.records), m_link->failure());
         } else if (m_link->isCancelled()) {
-            result.error = tr("The store was cancelled at %1 (%2 records stored).")
-                               .arg(recordName(x, y))
-                               .arg(result.records);
+            result.error = tr("The store was cancelled at %1 (%2 stored).")
+                               .arg(recordName(x, y), recordCount(result.records));
         } else {
             result.error = tr("%1 was not confirmed by the device after %2 attempts; the store stopped there "
-                              "(%3 records stored). %4")
+                              "(%3 stored). %4")
                                .arg(recordName(x, y))
                                .arg(m_attempts)
-                               .arg(result.records)
-                               .arg(m_link->lastSendError());
+                               .arg(recordCount(result.records), m_link->lastSendError());
         }
         result.error += QLatin1Char(' ')
             + tr("The device now holds a partial program and should be stored again.");
@@ -348,7 +350,7 @@ QString ProgramTransfer::describeDifferences(const QList<ConfigComparison::Diffe
     QStringList lines;
     for (const ConfigComparison::Difference& difference : differences.mid(0, shown)) {
         lines << tr("%1: %2 %3 on the device, %4 here")
-                     .arg(difference.record, difference.fieldName, difference.valueA, difference.valueB);
+                     .arg(difference.record, difference.subject(), difference.shownA(), difference.shownB());
     }
     if (differences.size() > shown) {
         lines << QCoreApplication::translate("ProgramTransfer", "... and %n more.", nullptr,

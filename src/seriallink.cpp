@@ -5,9 +5,9 @@
 #include <QDeadlineTimer>
 #include <QDebug>
 #include <QFileInfo>
-#include <QSerialPortInfo>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -39,6 +39,7 @@ bool SerialLink::open(const QString& portName)
 {
     close();
     m_failure.clear();
+    m_name = portName;
     m_port.setPortName(portName);
     m_port.setBaudRate(QSerialPort::Baud9600);
     m_port.setDataBits(QSerialPort::Data8);
@@ -62,10 +63,13 @@ void SerialLink::close()
 void SerialLink::fail()
 {
     if (m_failure.isEmpty()) {
-        m_failure = m_port.errorString();
-        if (m_failure.isEmpty()) {
-            m_failure = tr("The port stopped working.");
-        }
+        // The system's text differs with the way the line went ("Inappropriate
+        // ioctl for device", "Resource temporarily unavailable"): say what
+        // happened first, and keep it only as the detail.
+        const QString reason = m_port.errorString();
+        m_failure = reason.isEmpty()
+            ? tr("The device on %1 was disconnected or stopped answering.").arg(nodePath(m_name))
+            : tr("The device on %1 was disconnected or stopped answering (%2).").arg(nodePath(m_name), reason);
     }
     // Closing drops whatever waits to be written, so nothing is retried.
     if (m_port.isOpen()) {
@@ -102,7 +106,17 @@ bool SerialLink::isOpen() const
 
 QString SerialLink::portName() const
 {
-    return m_port.portName();
+    return m_name;
+}
+
+QString SerialLink::nodePath(const QString& portName)
+{
+    // As the port itself resolves a name: paths as they are, other names in /dev.
+    if (portName.isEmpty() || portName.startsWith(QLatin1Char('/')) || portName.startsWith(QLatin1String("./"))
+        || portName.startsWith(QLatin1String("../"))) {
+        return portName;
+    }
+    return QStringLiteral("/dev/") + portName;
 }
 
 QString SerialLink::errorString() const
@@ -111,8 +125,10 @@ QString SerialLink::errorString() const
     // alike, so name both.
     if (m_port.error() == QSerialPort::PermissionError) {
         const QString reason = tr("The port %1 is in use or you have no permission to open it (%2).")
-                                   .arg(m_port.portName(), m_port.errorString());
-        const QString hint = permissionHint(m_port.portName());
+                                   .arg(m_name, m_port.errorString());
+        // By the name as given: the port's own short name ("pts/3") is no
+        // node of its own and not in the system's list.
+        const QString hint = permissionHint(m_name);
         return hint.isEmpty() ? reason : reason + QLatin1Char(' ') + hint;
     }
     return m_port.errorString();
@@ -120,12 +136,9 @@ QString SerialLink::errorString() const
 
 QString SerialLink::permissionHint(const QString& portName)
 {
-    QString node = portName;
-    if (!node.startsWith(QLatin1Char('/'))) {
-        node = QSerialPortInfo(portName).systemLocation();
-    }
-    const QFileInfo info(node);
-    if (node.isEmpty() || !info.exists()) {
+    const QString node = nodePath(portName);
+    struct stat status {};
+    if (node.isEmpty() || ::stat(QFile::encodeName(node).constData(), &status) != 0) {
         return QString();
     }
     // The rights open() goes by: the effective user's.
@@ -133,7 +146,18 @@ QString SerialLink::permissionHint(const QString& portName)
         return tr("You may open %1, so another program is probably using it: close that program first.")
             .arg(node);
     }
-    const QString group = info.group();
+    const QString administrator =
+        tr("An administrator can grant access, for example with a udev rule that gives the group \"dialout\" "
+           "read and write access to it (your user then has to be a member of that group).");
+    const bool groupMayUse = (status.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP);
+    if (!groupMayUse) {
+        return tr("Only the owner of %1 may open it.").arg(node) + QLatin1Char(' ') + administrator;
+    }
+    // The root group is the administrators': joining it is no way to reach a port.
+    if (status.st_gid == 0) {
+        return tr("Only the administrators may open %1.").arg(node) + QLatin1Char(' ') + administrator;
+    }
+    const QString group = QFileInfo(node).group();
     if (group.isEmpty()) {
         return tr("Ask your administrator for read and write access to %1.").arg(node);
     }
@@ -293,7 +317,7 @@ bool SerialLink::sendData(const QByteArray& payload, int attempts)
         qDebug("checksum error");
     }
     if (hasFailed()) {
-        m_lastSendError = tr("The serial port failed: %1").arg(m_failure);
+        m_lastSendError = m_failure;
     } else if (!m_port.isOpen()) {
         m_lastSendError = tr("The serial port is not open.");
     } else if (m_cancelled) {

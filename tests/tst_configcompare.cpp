@@ -19,9 +19,20 @@ private slots:
     void commandSpellings();
     void storedValuesOutsideTheChoices();
     void recordOnOneSideOnly();
+    void longCommandsShownWhereTheyDiffer();
 };
 
 namespace {
+
+// As a message shows it: "Key 1: command at offset 36: ... [43] ... -> ... [58] ...".
+QStringList shown(const QList<ConfigComparison::Difference>& differences)
+{
+    QStringList result;
+    for (const auto& d : differences) {
+        result << QStringLiteral("%1: %2 %3 -> %4").arg(d.record, d.subject(), d.shownA(), d.shownB());
+    }
+    return result;
+}
 
 // "Key 2, link 3: delay 3 -> 5", one a line, so a failure shows the whole list.
 QStringList lines(const QList<ConfigComparison::Difference>& differences)
@@ -212,6 +223,51 @@ void TestConfigCompare::recordOnOneSideOnly()
     }
     QCOMPARE(found, expected);
     QCOMPARE(compare(b, a, Scope::File).first(), QString("Key 1, link 5: record missing -> present"));
+}
+
+void TestConfigCompare::longCommandsShownWhereTheyDiffer()
+{
+    QByteArray counting(128, 0);
+    for (int i = 0; i < counting.size(); ++i) {
+        counting[i] = char(i);
+    }
+    const QString hex = QString::fromLatin1(counting.toHex().toUpper());
+    QByteArray changed = counting;
+    changed[60] = char(0xFF);
+    QByteArray first = counting;
+    first[0] = char(0xFF);
+
+    AppDataManager a(nullptr, nullptr), b(nullptr, nullptr);
+    a.newData(6, 5);
+    b.newData(6, 5);
+    a.getButtonData(1)->setCommand(hex);
+    b.getButtonData(1)->setCommand(QString::fromLatin1(changed.toHex()).toUpper());
+    a.getButtonData(1)->setSecondLayerCommand(hex);
+    b.getButtonData(1)->setSecondLayerCommand(QString::fromLatin1(first.toHex()).toUpper());
+    a.getDataObject(1, 3)->setCommand(hex);
+    b.getDataObject(1, 3)->setCommand(hex.left(200));   // its first 100 bytes
+    b.getDataObject(2, 2)->setCommand(hex.left(40));
+    a.getDataObject(3, 2)->setCommand(hex);
+    b.getDataObject(3, 2)->setCommand(hex.toLower());   // the same bytes, spelt otherwise
+
+    const QStringList expected{
+        "Key 1: command at offset 60: ... 38 39 3A 3B [3C] 3D 3E 3F 40 41 42 43 ... -> "
+        "... 38 39 3A 3B [FF] 3D 3E 3F 40 41 42 43 ...",
+        "Key 1, second layer: command at offset 0: [00] 01 02 03 04 05 06 07 ... -> [FF] 01 02 03 04 05 06 07 ...",
+        "Key 1, link 3: command at offset 100: ... 60 61 62 63 [64] 65 66 67 68 69 6A 6B ... -> ... 60 61 62 63 (end)",
+        "Key 2, link 2: command at offset 0: (none) -> [00] 01 02 03 04 05 06 07 ...",
+    };
+    QCOMPARE(shown(ConfigComparison(a, b, Scope::Device).differences()), expected);
+    // A file keeps the text: a command that is not plain hex is shown whole, as it is stored.
+    const QList<ConfigComparison::Difference> inFile = ConfigComparison(a, b, Scope::File).differences();
+    QCOMPARE(shown(inFile).mid(0, 4), expected);
+    QCOMPARE(inFile.size(), 5);
+    QCOMPARE(inFile.last().offset, -1);
+    QCOMPARE(shown({inFile.last()}).first(),
+             QString("Key 3, link 2: command %1 -> \"%2\"").arg(hex, hex.toLower()));
+    // The whole values stay for whoever keeps them (a report).
+    QCOMPARE(inFile.first().valueA, hex);
+    QCOMPARE(inFile.first().offset, 60);
 }
 
 QTEST_GUILESS_MAIN(TestConfigCompare)

@@ -10,8 +10,12 @@
 #include <QtTest>
 
 #include <atomic>
-#include <sys/stat.h>
+#include <fcntl.h>
+#include <functional>
+#include <grp.h>
 #include <memory>
+#include <stdlib.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -118,10 +122,11 @@ private slots:
     void timeOuts();
     void cancelStopsAtOnceAndSendsNothingMore_data();
     void cancelStopsAtOnceAndSendsNothingMore();
+    void cancelAsARecordCompletesLeavesItUnacknowledged();
     void verifyComparesWithoutTouchingTheRecords();
     void transfersOnTheirOwnThreads();
     void cancelCheckThatRunsTheEventLoop();
-    void permissionHintNamesTheNodesGroup();
+    void permissionHintNamesAGroupOfUsersOnly();
 };
 
 void TestDeviceLink::handshakeAndFarewell()
@@ -394,7 +399,8 @@ void TestDeviceLink::portFailures()
     QVERIFY(rig.transfer.portFailed());
     QVERIFY(rig.link.hasFailed());
     QVERIFY(!rig.link.isOpen());
-    QVERIFY2(rig.transfer.errorString().contains("failed"), qPrintable(rig.transfer.errorString()));
+    QVERIFY2(rig.transfer.errorString().contains("was disconnected or stopped answering"),
+             qPrintable(rig.transfer.errorString()));
     const ProgramTransfer::Result result = rig.transfer.store();
     QVERIFY(!result.ok);
     QVERIFY(result.portFailed);
@@ -476,6 +482,13 @@ void TestDeviceLink::deviceVanishes()
     QVERIFY(result.portFailed);
     QVERIFY(!result.cancelled);
     QVERIFY2(result.error.contains("connection to the device was lost"), qPrintable(result.error));
+    // What happened in the user's words; the system's text, which differs with
+    // the way the line went, only in parentheses after it.
+    const QRegularExpression said(
+        QRegularExpression::escape("The device on " + rig.sim.portName() + " was disconnected or stopped answering")
+        + " \\([^()]+\\)\\.");
+    QVERIFY2(said.match(result.error).hasMatch(), qPrintable(result.error));
+    QCOMPARE(rig.link.failure(), said.match(result.error).captured(0));
     // A hang-up is not waited out like silence.
     QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(!rig.link.isOpen());
@@ -721,53 +734,159 @@ void TestDeviceLink::cancelCheckThatRunsTheEventLoop()
     QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
 }
 
-void TestDeviceLink::permissionHintNamesTheNodesGroup()
+void TestDeviceLink::cancelAsARecordCompletesLeavesItUnacknowledged()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
-    const QString node = dir.filePath("ttyKVR");
-    QFile file(node);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-    QVERIFY(SerialLink::permissionHint(dir.filePath("missing")).isEmpty());
+    Rig rig;
+    fillProgram(rig.data);
+    QVERIFY(rig.sim.setStoredRecords(deviceView(rig.data).values()));
+    QVERIFY(rig.start());
+    rig.data.resetDataObject();
+    // Says yes once the fourth record (key 1, link 3) is whole and in place,
+    // which is before its acknowledgement is due to go out.
+    const QString before = rig.data.getDataObject(1, 3)->getCommand();
+    rig.transfer.setCancelCheck([&] { return rig.data.getDataObject(1, 3)->getCommand() != before; });
+    const ProgramTransfer::Result result = rig.transfer.load();
+    QVERIFY(!result.ok);
+    QVERIFY(result.cancelled);
+    QCOMPARE(result.records, 4);
+
+    // The device waits in vain for that acknowledgement, and nothing at all
+    // follows from here while it goes on.
+    QVERIFY(rig.sim.waitForLogLine("no-ack 1 3", 5000));
+    QTest::qWait(500);
+    const QStringList log = rig.sim.logLines();
+    QCOMPARE(loggedKeys(log, "ack"), QList<Key>({{1, 1}, {1, 6}, {1, 2}}));
+    QCOMPARE(log.filter(QRegularExpression("^(frame|record|ISPOK)")), QStringList{"frame LOAD_DATA"});
+}
+
+namespace {
+
+// A pseudo-terminal's node (/dev/pts/N): a real device node outside the
+// system's list of serial ports, whose owner and mode a test may set.
+struct PseudoTerminal {
+    int master = -1;
+    QString node;
+    bool open()
+    {
+        master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
+            return false;
+        }
+        node = QString::fromLocal8Bit(::ptsname(master));
+        return !node.isEmpty();
+    }
+    bool set(uid_t owner, gid_t group, mode_t mode) const
+    {
+        const QByteArray path = QFile::encodeName(node);
+        return ::chown(path.constData(), owner, group) == 0 && ::chmod(path.constData(), mode) == 0;
+    }
+    ~PseudoTerminal()
+    {
+        if (master >= 0) {
+            ::close(master);
+        }
+    }
+};
+
+// Runs `probe` as the user and group nobody, without root's groups, in a
+// child process, and returns its text; `*ran` is false where the child could
+// not become nobody.
+QString asNobody(const std::function<QString()>& probe, bool* ran)
+{
+    *ran = false;
+    int channel[2];
+    if (::pipe(channel) != 0) {
+        return {};
+    }
+    const pid_t child = ::fork();
+    if (child < 0) {
+        return {};
+    }
+    if (child == 0) {
+        ::close(channel[0]);
+        if (::setgroups(0, nullptr) != 0 || ::setegid(65534) != 0 || ::seteuid(65534) != 0) {
+            ::_exit(3);
+        }
+        const QByteArray text = probe().toUtf8();
+        const bool written = ::write(channel[1], text.constData(), size_t(text.size())) == text.size();
+        ::_exit(written ? 0 : 4);
+    }
+    ::close(channel[1]);
+    QByteArray text;
+    char buffer[512];
+    ssize_t got = 0;
+    while ((got = ::read(channel[0], buffer, sizeof buffer)) > 0) {
+        text.append(buffer, int(got));
+    }
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    *ran = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return QString::fromUtf8(text);
+}
+
+} // namespace
+
+void TestDeviceLink::permissionHintNamesAGroupOfUsersOnly()
+{
+    if (::geteuid() != 0) {
+        QSKIP("giving a node another owner and group needs root");
+    }
+    const group* dialout = ::getgrnam("dialout");
+    if (!dialout) {
+        QSKIP("this system has no group dialout");
+    }
+    const gid_t users = dialout->gr_gid;
+    PseudoTerminal pty;
+    QVERIFY(pty.open());
+    const QString node = pty.node;
+    QVERIFY(SerialLink::permissionHint(node + "-missing").isEmpty());
     // Whoever may open it is told it is in use instead.
     QVERIFY2(SerialLink::permissionHint(node).contains("another program"), qPrintable(SerialLink::permissionHint(node)));
 
-    QVERIFY(::chmod(QFile::encodeName(node).constData(), 0660) == 0);
-    const QString group = QFileInfo(node).group();
-    QVERIFY(!group.isEmpty());
-    QString hint;
-    if (geteuid() != 0) {
-        QVERIFY(::chmod(QFile::encodeName(node).constData(), 0) == 0);
-        hint = SerialLink::permissionHint(node);
-    } else {
-        // Root may open anything: ask as a user who may not.
-        int channel[2];
-        QVERIFY(::pipe(channel) == 0);
-        const pid_t child = ::fork();
-        QVERIFY(child >= 0);
-        if (child == 0) {
-            ::close(channel[0]);
-            if (::setegid(65534) == 0 && ::seteuid(65534) == 0) {
-                const QByteArray text = SerialLink::permissionHint(node).toUtf8();
-                [[maybe_unused]] const ssize_t written = ::write(channel[1], text.constData(), size_t(text.size()));
-            }
-            ::_exit(0);
-        }
-        ::close(channel[1]);
-        QByteArray text;
-        char buffer[512];
-        ssize_t got = 0;
-        while ((got = ::read(channel[0], buffer, sizeof buffer)) > 0) {
-            text.append(buffer, int(got));
-        }
-        ::close(channel[0]);
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        hint = QString::fromUtf8(text);
+    bool ran = false;
+    auto hintAsNobody = [&](const QString& name) {
+        return asNobody([name] { return SerialLink::permissionHint(name); }, &ran);
+    };
+
+    // The owner's alone (as /dev/ttyS0 on many systems): joining its group
+    // would not help, and the group is root's.
+    QVERIFY(pty.set(0, 0, 0600));
+    QString hint = hintAsNobody(node);
+    if (!ran) {
+        QSKIP("the test cannot act as the user nobody here");
     }
-    QVERIFY2(hint.contains(QString("group \"%1\"").arg(group)) && hint.contains(node) && hint.contains("log in again"),
+    QVERIFY2(hint.contains("Only the owner of " + node + " may open it.") && hint.contains("udev rule")
+                 && hint.contains("\"dialout\""),
+             qPrintable(hint));
+    QVERIFY2(!hint.contains("usermod") && !hint.contains("\"root\""), qPrintable(hint));
+
+    // The root group may use it: still never a group to join.
+    QVERIFY(pty.set(0, 0, 0660));
+    hint = hintAsNobody(node);
+    QVERIFY(ran);
+    QVERIFY2(hint.contains("Only the administrators may open " + node) && hint.contains("udev rule"),
+             qPrintable(hint));
+    QVERIFY2(!hint.contains("usermod") && !hint.contains("\"root\""), qPrintable(hint));
+
+    // A group of users: named, also for a node typed as a path that is in
+    // no list of ports, as the port's own failure to open says it.
+    QVERIFY(pty.set(0, users, 0660));
+    const QString opened = asNobody(
+        [node] {
+            SerialLink link;
+            return link.open(node) ? QStringLiteral("opened") : link.errorString();
+        },
+        &ran);
+    QVERIFY(ran);
+    QVERIFY2(opened.contains("in use or you have no permission")
+                 && opened.contains(QString("%1 may be used by the members of the group \"dialout\"").arg(node))
+                 && opened.contains("sudo usermod -aG dialout $USER") && opened.contains("log in again"),
+             qPrintable(opened));
+    // A name without its folder means the node under /dev, as for the port.
+    QVERIFY(node.startsWith("/dev/"));
+    hint = hintAsNobody(node.mid(5));
+    QVERIFY2(hint.contains(QString("%1 may be used by the members of the group \"dialout\"").arg(node)),
              qPrintable(hint));
 }
 

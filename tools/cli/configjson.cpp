@@ -409,8 +409,12 @@ public:
         }
         const QJsonValue keysValue = root.value(QStringLiteral("keys"));
         if (!keysValue.isArray()) {
-            return fail(QStringLiteral("keys"), keysValue.isUndefined() ? QStringLiteral("missing")
-                                                                        : QStringLiteral("expected an array"));
+            // Required even though every key in it may be left out: a document
+            // without it is more likely the wrong file than a wish for a new
+            // configuration, and import replaces the file it writes.
+            return fail(QStringLiteral("keys"), keysValue.isUndefined()
+                                                    ? QStringLiteral("missing; for a new configuration write \"keys\": []")
+                                                    : QStringLiteral("expected an array"));
         }
         const QJsonArray keys = keysValue.toArray();
         if (keys.size() > KeyCount) {
@@ -604,9 +608,10 @@ QString formatDescription()
                "0..4 = none, odd, even, space, mark; dataBits 0..3 = 5..8; stopBits 0..1 = 1, 2;\n"
                "delay 0..255 seconds. Values the file holds but the editor does not offer are\n"
                "written as {\"raw\": value}.\n"
-               "Keys, links and fields left out keep the values of a new configuration\n"
-               "(name \"Empty\", no command, 9600,8-N-1, delay 0, second layer off). Unknown\n"
-               "fields are errors.")
+               "\"format\", \"version\" and \"keys\" are required; \"keys\": [] is a new configuration.\n"
+               "Keys left out of the list, and links and fields left out of a key, keep the values\n"
+               "of a new configuration (name \"Empty\", no command, 9600,8-N-1, delay 0, second\n"
+               "layer off). Unknown fields are errors.")
         .arg(FormatName)
         .arg(FormatVersion);
 }

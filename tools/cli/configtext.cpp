@@ -46,7 +46,8 @@ QStringList commandLines(const QString& command, const QString& indent)
     for (char byte : bytes) {
         pairs << QStringLiteral("%1").arg(uint(uchar(byte)), 2, 16, QLatin1Char('0')).toUpper();
     }
-    return lines << indent + QStringLiteral("hex:   %1 (%2 bytes)").arg(pairs.join(QLatin1Char(' '))).arg(bytes.size())
+    const QString count = bytes.size() == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(bytes.size());
+    return lines << indent + QStringLiteral("hex:   %1 (%2)").arg(pairs.join(QLatin1Char(' ')), count)
                  << indent + QStringLiteral("ascii: %1").arg(CommandText::bytesToAscii(bytes));
 }
 

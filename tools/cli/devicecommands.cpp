@@ -263,7 +263,7 @@ int verify(const QString& configFile, const LinkOptions& options)
         printOut(PortSession::describe(difference) + QLatin1Char('\n'));
     }
     const bool reported = writeReport(report.get(), QStringLiteral("verify"), configFile, outcomes);
-    printSummary(outcomes, printErr);
+    printSummary(outcomes, printOut);
     return allSucceeded(outcomes) && reported ? ExitOk : ExitFailed;
 }
 

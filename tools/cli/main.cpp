@@ -114,8 +114,11 @@ QString details(const QString& name)
                    "\n\nReads the device's program (as load does) and compares it with the file in what the\n"
                    "device keeps: each command, baud rate, parity and delay, also of the second layers.\n"
                    "Each difference is a line on standard output (\"Key 3, link 2: command 0D0A on the\n"
-                   "device, 0D0B in the file\"). Exit code 0 when they are equal, 1 when they differ or\n"
-                   "the device failed.\n")
+                   "device, 0D0B in the file\"); a command longer than 16 bytes is shown where it first\n"
+                   "differs, counted from 0, with the bytes around it (\"command at offset 36: ... 41\n"
+                   "[42] 43 ... on the device, ... 41 [58] 43 ... in the file\"). Then standard output\n"
+                   "has the summary line of the port, as store prints it. Exit code 0 when they are\n"
+                   "equal, 1 when they differ or the device failed.\n")
             + report + minimums;
     }
     if (name == QLatin1String("diff")) {
@@ -135,6 +138,19 @@ QString details(const QString& name)
             + minimums;
     }
     return QString();
+}
+
+// The parser's help names the program as it was started (argv[0], often a
+// whole build or install path); the usage line names it as it is typed.
+QString helpText(const QCommandLineParser& parser)
+{
+    QString text = parser.helpText();
+    const QString usage = QStringLiteral("Usage: ");
+    const QStringList arguments = QCoreApplication::arguments();
+    if (!arguments.isEmpty() && text.startsWith(usage + arguments.constFirst())) {
+        text.replace(usage.size(), arguments.constFirst().size(), QLatin1String(ProgramName));
+    }
+    return text;
 }
 
 int usageError(const QString& message, const QString& command = QString())
@@ -242,7 +258,7 @@ int diffFiles(const QString& fileA, const QString& fileB)
     QString text;
     for (const ConfigComparison::Difference& difference : differences) {
         text += QStringLiteral("%1: %2 %3 -> %4\n")
-                    .arg(difference.record, difference.fieldName, difference.valueA, difference.valueB);
+                    .arg(difference.record, difference.subject(), difference.shownA(), difference.shownB());
     }
     printOut(text);
     return differences.isEmpty() ? 0 : 1;
@@ -335,7 +351,7 @@ int runCommand(const Command& command, const QStringList& arguments)
         return usageError(parser.errorText(), command.name);
     }
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
-        printOut(parser.helpText());
+        printOut(helpText(parser));
         return ExitOk;
     }
     const QStringList positional = parser.positionalArguments().mid(1);
@@ -427,7 +443,7 @@ int main(int argc, char* argv[])
 
     if (positional.isEmpty()) {
         if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
-            printOut(parser.helpText());
+            printOut(helpText(parser));
             return ExitOk;
         }
         if (parser.isSet(versionOption)) {

@@ -50,7 +50,7 @@ QString PortSession::Outcome::summary() const
 QString PortSession::describe(const ConfigComparison::Difference& difference)
 {
     return QStringLiteral("%1: %2 %3 on the device, %4 in the file")
-        .arg(difference.record, difference.fieldName, difference.valueA, difference.valueB);
+        .arg(difference.record, difference.subject(), difference.shownA(), difference.shownB());
 }
 
 PortSession::PortSession(const QByteArray& program, Task task, Options options, Progress progress)
