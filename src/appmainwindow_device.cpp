@@ -107,7 +107,9 @@ QDialog* AppMainWindow::comDialog()
     comUi.parityBox->setEnabled(false);
     comUi.stopBitsBox->setEnabled(false);
     // A port the system does not list (a pseudo-terminal, say) can be typed in.
+    // Enter must not add the typed name to the list as an item without a port.
     comUi.portBox->setEditable(true);
+    comUi.portBox->setInsertPolicy(QComboBox::NoInsert);
     // The list is read when the dialog opens: walking the system's ports
     // would slow every start of the editor.
     return m_comDialog;
@@ -118,10 +120,15 @@ QString AppMainWindow::selectedPortName() const
     if (!m_comDialog) {
         return QString();
     }
-    const int index = comUi.portBox->currentIndex();
+    // The port is what the box shows: a listed entry's label stands for its
+    // port, anything else is the name as typed.
     const QString text = comUi.portBox->currentText().trimmed();
-    if (index >= 0 && comUi.portBox->itemText(index) == comUi.portBox->currentText()) {
-        return comUi.portBox->itemData(index).toString();
+    const int listed = comUi.portBox->findText(text);
+    if (listed >= 0) {
+        const QString port = comUi.portBox->itemData(listed).toString();
+        if (!port.isEmpty()) {
+            return port;
+        }
     }
     return text;
 }
@@ -202,6 +209,12 @@ void AppMainWindow::processComSetting()
     if (m_transferRunning) {
         return;
     }
+    const QString portName = selectedPortName();
+    if (portName.isEmpty()) {
+        // Nothing to open: the link there is stays as it is.
+        QMessageBox::warning(this, tr("COM Port Setting"), tr("No port was chosen. Choose or type the port of the device."));
+        return;
+    }
     delete m_uart;
     m_uart = new SerialLink;
     // A hang-up or a failed read while idle closes the link (nothing keeps
@@ -209,7 +222,6 @@ void AppMainWindow::processComSetting()
     connect(m_uart->port(), &QSerialPort::errorOccurred, this, &AppMainWindow::processPortError);
     setConnected(false);
 
-    const QString portName = selectedPortName();
     if (!m_uart->open(portName)) {
         QMessageBox::warning(this, tr("COM Port Setting"),
                              tr("Can't open the port \"%1\": %2").arg(portName, m_uart->errorString()));
