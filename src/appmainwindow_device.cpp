@@ -6,6 +6,7 @@
 #include "seriallink.h"
 
 #include <QAbstractItemView>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -70,6 +71,19 @@ public:
 private:
     QProgressDialog m_dialog;
 };
+
+// Copies every record, as a configuration file holds it, into `target`, which
+// has the same grid. Nothing changes in `target` when the copy is refused.
+bool copyRecords(AppDataManager* source, AppDataManager* target)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::ReadWrite);
+    if (!source->saveConfigFile(&buffer)) {
+        return false;
+    }
+    buffer.seek(0);
+    return target->loadConfigFile(&buffer);
+}
 
 } // namespace
 
@@ -291,7 +305,8 @@ bool AppMainWindow::storeToDevice()
 
 bool AppMainWindow::loadFromDevice()
 {
-    if (!confirmTransfer()) {
+    // The load may replace every record: unsaved changes are offered for saving first.
+    if (!maybeSave() || !confirmTransfer()) {
         return false;
     }
     QTimer::singleShot(TransferDelayMs, this, &AppMainWindow::startToLoadFromDevice);
@@ -357,32 +372,54 @@ void AppMainWindow::startToLoadFromDevice()
     if (!m_uart || !m_uart->isOpen() || m_transferRunning) {
         return;
     }
+    // Loaded into a copy: the window's records change only as a whole, once
+    // the user knows what arrived.
+    AppDataManager loaded(nullptr, nullptr);
+    loaded.newData(m_dataManager->getMaxButtonId(), m_dataManager->getMaxLinkId());
+    if (!copyRecords(m_dataManager, &loaded)) {
+        QMessageBox::warning(this, tr("Load Program From Device"),
+                             tr("The program could not be loaded: the records here could not be copied."));
+        return;
+    }
     m_transferRunning = true;
-    const ProgramTransfer::Result result = runExchange(this, m_dataManager, m_uart, Exchange::Load).result;
+    const ProgramTransfer::Result result = runExchange(this, &loaded, m_uart, Exchange::Load).result;
     m_transferRunning = false;
     if (result.portFailed) {
         connectionLost(m_uart->failure());
     }
-    // Show what arrived, also after a load that stopped part way.
-    reflashDataPanel();
-    const int total = result.records + int(result.missing.size());
-    if (!result.ok) {
-        QString text = result.error;
-        if (result.records > 0) {
-            text += QLatin1Char('\n') + tr("%1 of %2 records arrived; the others keep the values they had.")
-                                            .arg(result.records)
-                                            .arg(total);
-        }
-        QMessageBox::warning(this, tr("Load Program From Device"), text);
+    const QString title = tr("Load Program From Device");
+    if (result.records == 0) {
+        QMessageBox::warning(this, title, result.error);
         return;
     }
     if (!result.missing.isEmpty()) {
-        QMessageBox::warning(this, tr("Load Program From Device"),
-                             tr("Only %1 of %2 records arrived from the device; these did not and keep the "
-                                "values they had: %3.")
-                                 .arg(result.records)
-                                 .arg(total)
-                                 .arg(result.missing.join(QLatin1String("; "))));
+        const int total = result.records + int(result.missing.size());
+        QString text = result.ok ? QString() : result.error + QLatin1Char('\n');
+        text += (result.missing.size() == 1
+                     ? tr("Only %1 of %2 records arrived from the device; this one did not: %3.")
+                     : tr("Only %1 of %2 records arrived from the device; these did not: %3."))
+                    .arg(result.records)
+                    .arg(total)
+                    .arg(result.missing.join(QLatin1String("; ")));
+        QMessageBox question(QMessageBox::Warning, title, text, QMessageBox::Apply | QMessageBox::Discard, this);
+        question.setInformativeText(tr("Apply the records that arrived? The others keep the values they have "
+                                       "here. Discard changes nothing."));
+        question.setDefaultButton(QMessageBox::Discard);
+        question.setEscapeButton(QMessageBox::Discard);
+        if (question.exec() != QMessageBox::Apply) {
+            return;
+        }
+    }
+    if (!copyRecords(&loaded, m_dataManager)) {
+        QMessageBox::warning(this, title, tr("The loaded program could not be applied; nothing was changed."));
+        return;
+    }
+    reflashDataPanel();
+    if (!result.missing.isEmpty()) {
+        return;
+    }
+    if (!result.ok) {
+        QMessageBox::warning(this, title, result.error);
         return;
     }
     showTransferComplete();
