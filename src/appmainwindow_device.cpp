@@ -43,9 +43,10 @@ QString portLabel(const QSerialPortInfo& port)
 class TransferProgress
 {
 public:
-    TransferProgress(QWidget* parent, const QString& label, int total)
+    TransferProgress(QWidget* parent, const QString& title, const QString& label, int total)
         : m_dialog(label, AppMainWindow::tr("Cancel"), 0, total, parent)
     {
+        m_dialog.setWindowTitle(title);
         m_dialog.setWindowModality(Qt::WindowModal);
         m_dialog.setMinimumDuration(0);
         m_dialog.setAutoClose(false);
@@ -246,7 +247,7 @@ void AppMainWindow::processComSetting()
     bool answered = false;
     m_transferRunning = true;
     {
-        TransferProgress progress(this, tr("Connecting to the device on %1...").arg(portName), 0);
+        TransferProgress progress(this, tr("Connecting"), tr("Connecting to the device on %1...").arg(portName), 0);
         progress.attach(&transfer);
         answered = transfer.handshake();
     }
@@ -326,6 +327,9 @@ Outcome runExchange(QWidget* parent, AppDataManager* data, SerialLink* link, Exc
 {
     const bool store = exchange == Exchange::Store;
     TransferProgress progress(parent,
+                              store ? AppMainWindow::tr("Storing the program")
+                              : exchange == Exchange::Load ? AppMainWindow::tr("Loading")
+                                                           : AppMainWindow::tr("Verifying"),
                               store ? AppMainWindow::tr("Storing the program to the device...")
                               : exchange == Exchange::Load ? AppMainWindow::tr("Loading the program from the device...")
                                                            : AppMainWindow::tr("Reading the program on the device..."),
@@ -442,9 +446,11 @@ void AppMainWindow::verifyOnDevice()
     } else if (outcome.differences.isEmpty()) {
         QMessageBox::information(this, title, tr("The device holds this program."));
     } else {
+        const int count = int(outcome.differences.size());
         QMessageBox::warning(this, title,
-                             tr("The device holds a different program (%n differences):", nullptr,
-                                int(outcome.differences.size()))
+                             (count == 1 ? tr("The device holds a different program (1 difference):")
+                                         : tr("The device holds a different program (%n differences):", nullptr,
+                                              count))
                                  + QLatin1Char('\n')
                                  + ProgramTransfer::describeDifferences(outcome.differences));
     }
