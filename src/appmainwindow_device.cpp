@@ -226,8 +226,9 @@ void AppMainWindow::processComSetting()
     }
     const QString portName = selectedPortName();
     if (portName.isEmpty()) {
-        // Nothing to open: the link there is stays as it is.
-        QMessageBox::warning(this, tr("COM Port Setting"), tr("No port was chosen. Choose or type the port of the device."));
+        // Nothing to open: an existing link stays as it is.
+        QMessageBox::warning(this, tr("COM Port Setting"),
+                             tr("No port was chosen. Choose or type the port of the device."));
         return;
     }
     delete m_uart;
