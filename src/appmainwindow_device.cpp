@@ -6,6 +6,7 @@
 #include "seriallink.h"
 
 #include <QAbstractItemView>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -42,9 +43,10 @@ QString portLabel(const QSerialPortInfo& port)
 class TransferProgress
 {
 public:
-    TransferProgress(QWidget* parent, const QString& label, int total)
+    TransferProgress(QWidget* parent, const QString& title, const QString& label, int total)
         : m_dialog(label, AppMainWindow::tr("Cancel"), 0, total, parent)
     {
+        m_dialog.setWindowTitle(title);
         m_dialog.setWindowModality(Qt::WindowModal);
         m_dialog.setMinimumDuration(0);
         m_dialog.setAutoClose(false);
@@ -70,6 +72,19 @@ public:
 private:
     QProgressDialog m_dialog;
 };
+
+// Copies every record, as a configuration file holds it, into `target`, which
+// has the same grid. Nothing changes in `target` when the copy is refused.
+bool copyRecords(AppDataManager* source, AppDataManager* target)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::ReadWrite);
+    if (!source->saveConfigFile(&buffer)) {
+        return false;
+    }
+    buffer.seek(0);
+    return target->loadConfigFile(&buffer);
+}
 
 } // namespace
 
@@ -107,7 +122,9 @@ QDialog* AppMainWindow::comDialog()
     comUi.parityBox->setEnabled(false);
     comUi.stopBitsBox->setEnabled(false);
     // A port the system does not list (a pseudo-terminal, say) can be typed in.
+    // Enter must not add the typed name to the list as an item without a port.
     comUi.portBox->setEditable(true);
+    comUi.portBox->setInsertPolicy(QComboBox::NoInsert);
     // The list is read when the dialog opens: walking the system's ports
     // would slow every start of the editor.
     return m_comDialog;
@@ -118,10 +135,15 @@ QString AppMainWindow::selectedPortName() const
     if (!m_comDialog) {
         return QString();
     }
-    const int index = comUi.portBox->currentIndex();
+    // The port is what the box shows: a listed entry's label stands for its
+    // port, anything else is the name as typed.
     const QString text = comUi.portBox->currentText().trimmed();
-    if (index >= 0 && comUi.portBox->itemText(index) == comUi.portBox->currentText()) {
-        return comUi.portBox->itemData(index).toString();
+    const int listed = comUi.portBox->findText(text);
+    if (listed >= 0) {
+        const QString port = comUi.portBox->itemData(listed).toString();
+        if (!port.isEmpty()) {
+            return port;
+        }
     }
     return text;
 }
@@ -202,6 +224,13 @@ void AppMainWindow::processComSetting()
     if (m_transferRunning) {
         return;
     }
+    const QString portName = selectedPortName();
+    if (portName.isEmpty()) {
+        // Nothing to open: an existing link stays as it is.
+        QMessageBox::warning(this, tr("COM Port Setting"),
+                             tr("No port was chosen. Choose or type the port of the device."));
+        return;
+    }
     delete m_uart;
     m_uart = new SerialLink;
     // A hang-up or a failed read while idle closes the link (nothing keeps
@@ -209,7 +238,6 @@ void AppMainWindow::processComSetting()
     connect(m_uart->port(), &QSerialPort::errorOccurred, this, &AppMainWindow::processPortError);
     setConnected(false);
 
-    const QString portName = selectedPortName();
     if (!m_uart->open(portName)) {
         QMessageBox::warning(this, tr("COM Port Setting"),
                              tr("Can't open the port \"%1\": %2").arg(portName, m_uart->errorString()));
@@ -220,7 +248,7 @@ void AppMainWindow::processComSetting()
     bool answered = false;
     m_transferRunning = true;
     {
-        TransferProgress progress(this, tr("Connecting to the device on %1...").arg(portName), 0);
+        TransferProgress progress(this, tr("Connecting"), tr("Connecting to the device on %1...").arg(portName), 0);
         progress.attach(&transfer);
         answered = transfer.handshake();
     }
@@ -279,7 +307,8 @@ bool AppMainWindow::storeToDevice()
 
 bool AppMainWindow::loadFromDevice()
 {
-    if (!confirmTransfer()) {
+    // The load may replace every record: unsaved changes are offered for saving first.
+    if (!maybeSave() || !confirmTransfer()) {
         return false;
     }
     QTimer::singleShot(TransferDelayMs, this, &AppMainWindow::startToLoadFromDevice);
@@ -299,6 +328,9 @@ Outcome runExchange(QWidget* parent, AppDataManager* data, SerialLink* link, Exc
 {
     const bool store = exchange == Exchange::Store;
     TransferProgress progress(parent,
+                              store ? AppMainWindow::tr("Storing the program")
+                              : exchange == Exchange::Load ? AppMainWindow::tr("Loading")
+                                                           : AppMainWindow::tr("Verifying"),
                               store ? AppMainWindow::tr("Storing the program to the device...")
                               : exchange == Exchange::Load ? AppMainWindow::tr("Loading the program from the device...")
                                                            : AppMainWindow::tr("Reading the program on the device..."),
@@ -345,32 +377,54 @@ void AppMainWindow::startToLoadFromDevice()
     if (!m_uart || !m_uart->isOpen() || m_transferRunning) {
         return;
     }
+    // Loaded into a copy: the window's records change only as a whole, once
+    // the user knows what arrived.
+    AppDataManager loaded(nullptr, nullptr);
+    loaded.newData(m_dataManager->getMaxButtonId(), m_dataManager->getMaxLinkId());
+    if (!copyRecords(m_dataManager, &loaded)) {
+        QMessageBox::warning(this, tr("Load Program From Device"),
+                             tr("The program could not be loaded: the records here could not be copied."));
+        return;
+    }
     m_transferRunning = true;
-    const ProgramTransfer::Result result = runExchange(this, m_dataManager, m_uart, Exchange::Load).result;
+    const ProgramTransfer::Result result = runExchange(this, &loaded, m_uart, Exchange::Load).result;
     m_transferRunning = false;
     if (result.portFailed) {
         connectionLost(m_uart->failure());
     }
-    // Show what arrived, also after a load that stopped part way.
-    reflashDataPanel();
-    const int total = result.records + int(result.missing.size());
-    if (!result.ok) {
-        QString text = result.error;
-        if (result.records > 0) {
-            text += QLatin1Char('\n') + tr("%1 of %2 records arrived; the others keep the values they had.")
-                                            .arg(result.records)
-                                            .arg(total);
-        }
-        QMessageBox::warning(this, tr("Load Program From Device"), text);
+    const QString title = tr("Load Program From Device");
+    if (result.records == 0) {
+        QMessageBox::warning(this, title, result.error);
         return;
     }
     if (!result.missing.isEmpty()) {
-        QMessageBox::warning(this, tr("Load Program From Device"),
-                             tr("Only %1 of %2 records arrived from the device; these did not and keep the "
-                                "values they had: %3.")
-                                 .arg(result.records)
-                                 .arg(total)
-                                 .arg(result.missing.join(QLatin1String("; "))));
+        const int total = result.records + int(result.missing.size());
+        QString text = result.ok ? QString() : result.error + QLatin1Char('\n');
+        text += (result.missing.size() == 1
+                     ? tr("Only %1 of %2 records arrived from the device; this one did not: %3.")
+                     : tr("Only %1 of %2 records arrived from the device; these did not: %3."))
+                    .arg(result.records)
+                    .arg(total)
+                    .arg(result.missing.join(QLatin1String("; ")));
+        QMessageBox question(QMessageBox::Warning, title, text, QMessageBox::Apply | QMessageBox::Discard, this);
+        question.setInformativeText(tr("Apply the records that arrived? The others keep the values they have "
+                                       "here. Discard changes nothing."));
+        question.setDefaultButton(QMessageBox::Discard);
+        question.setEscapeButton(QMessageBox::Discard);
+        if (question.exec() != QMessageBox::Apply) {
+            return;
+        }
+    }
+    if (!copyRecords(&loaded, m_dataManager)) {
+        QMessageBox::warning(this, title, tr("The loaded program could not be applied; nothing was changed."));
+        return;
+    }
+    reflashDataPanel();
+    if (!result.missing.isEmpty()) {
+        return;
+    }
+    if (!result.ok) {
+        QMessageBox::warning(this, title, result.error);
         return;
     }
     showTransferComplete();
@@ -393,9 +447,11 @@ void AppMainWindow::verifyOnDevice()
     } else if (outcome.differences.isEmpty()) {
         QMessageBox::information(this, title, tr("The device holds this program."));
     } else {
+        const int count = int(outcome.differences.size());
         QMessageBox::warning(this, title,
-                             tr("The device holds a different program (%n differences):", nullptr,
-                                int(outcome.differences.size()))
+                             (count == 1 ? tr("The device holds a different program (1 difference):")
+                                         : tr("The device holds a different program (%n differences):", nullptr,
+                                              count))
                                  + QLatin1Char('\n')
                                  + ProgramTransfer::describeDifferences(outcome.differences));
     }

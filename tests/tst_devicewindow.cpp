@@ -18,7 +18,30 @@
 
 #include <sys/resource.h>
 
+#include <functional>
+
 namespace {
+
+// While it lives, hands the window-modal dialog that is up (a question, a
+// warning, a progress dialog) to `answer` every 20 ms. A dialog the test did
+// not expect is seen there instead of leaving the test hanging.
+class ModalWatch
+{
+public:
+    explicit ModalWatch(std::function<void(QWidget*)> answer)
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [answer] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && modal->isVisible()) {
+                answer(modal);
+            }
+        });
+        m_timer.start(20);
+    }
+
+private:
+    QTimer m_timer;
+};
 
 // CPU time (user and system) this process has used, in seconds.
 double cpuSeconds()
@@ -56,6 +79,13 @@ private slots:
     void cancelWhileConnecting();
     void verifyThroughTheMenu();
     void portDialogRemembersAndRefreshes();
+    void portTypedAndEnteredIsOpened();
+    void incompleteLoadAsksBeforeApplying_data();
+    void incompleteLoadAsksBeforeApplying();
+    void completeLoadReplacesAndMarksOnlyAChange();
+    void loadOverUnsavedChangesOffersToSaveFirst_data();
+    void loadOverUnsavedChangesOffersToSaveFirst();
+    void progressNamesWhatRuns();
 
 private:
     // Checks the window shows the link as gone, and that it sits still.
@@ -70,8 +100,13 @@ private:
     void expectWarning();
     int countLog(const QString& prefix) const { return m_sim->countLogLines(prefix); }
     void fill();
+    // Writes the records to a file and opens it: the window then holds them unmodified.
+    QString openAsFile();
+    // Changes key 1's command through its data panel; returns the new command.
+    QString editKeyOne();
 
     AppMainWindow* m_window = nullptr;
+    QTemporaryDir m_dir;
     SimulatorProcess* m_sim = nullptr;
     QString m_warning;
 };
@@ -361,11 +396,29 @@ void TestDeviceWindow::damagedLoadIsReported()
     QCOMPARE(runTransfer("actionLoad_Program_To_Device"), QString("Operation Complete !"));
     action("action_New")->trigger();
 
-    const QString ending = runTransfer("actionLoad_Program_From_Device");
-    QVERIFY2(ending.startsWith("warning: ") && ending.contains(lost) && ending.contains("35 of 36"),
-             qPrintable(ending));
-    QVERIFY(!ending.contains("Operation Complete"));
-    // The lost record was neither applied nor acknowledged; the rest arrived.
+    // The records that arrived are applied when asked to; the lost one is
+    // neither applied nor acknowledged.
+    QStringList seen;
+    QString question;
+    ModalWatch watch([&](QWidget* modal) {
+        if (qobject_cast<QProgressDialog*>(modal)) {
+            return;
+        }
+        seen << modal->objectName();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            question = box->text();
+            if (QAbstractButton* apply = box->button(QMessageBox::Apply)) {
+                apply->click();
+                return;
+            }
+        }
+        static_cast<QDialog*>(modal)->accept();
+    });
+    action("actionLoad_Program_From_Device")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!question.isEmpty(), 30000);
+    QVERIFY2(question.contains(lost) && question.contains("35 of 36"), qPrintable(question));
+    QTest::qWait(300);
+    QCOMPARE(seen.size(), 2);   // the confirmation and the question, no completion after it
     const QStringList words = lost.split(QRegularExpression("\\D+"), Qt::SkipEmptyParts);
     const int x = words.at(0).toInt();
     const int y = words.at(1).toInt();
@@ -460,7 +513,7 @@ void TestDeviceWindow::verifyThroughTheMenu()
     action("actionVerify_Program_On_Device")->trigger();
     QTRY_VERIFY(!text.isEmpty());
     QVERIFY2(text.contains("Key 3, link 2: command 0302CAFF on the device, 0302CAFE here"), qPrintable(text));
-    QVERIFY2(text.contains("1 difference"), qPrintable(text));
+    QVERIFY2(text.contains("(1 difference):"), qPrintable(text));
     QCOMPARE(m_window->dataManager()->getDataObject(3, 2)->getCommand(), before);
 }
 
@@ -485,6 +538,253 @@ void TestDeviceWindow::portDialogRemembersAndRefreshes()
     QCOMPARE(portBox->currentText(), m_sim->portName());
     m_window->comDialog()->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
     QVERIFY(m_window->isConnected());
+}
+
+QString TestDeviceWindow::openAsFile()
+{
+    const QString path = m_dir.filePath("site.app");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || !m_window->dataManager()->saveConfigFile(&file)) {
+        return QString();
+    }
+    file.close();
+    return m_window->loadFile(path) ? path : QString();
+}
+
+QString TestDeviceWindow::editKeyOne()
+{
+    keyButton(m_window, 1)->changeData();
+    auto* edit = child<QLineEdit>(m_window, "commandEdit");
+    edit->setCursorPosition(0);
+    QTest::keyClicks(edit, "AB");
+    child<QDialogButtonBox>(m_window, "buttonBox")->button(QDialogButtonBox::Ok)->click();
+    return m_window->dataManager()->getDataObject(1, 1)->getCommand();
+}
+
+void TestDeviceWindow::portTypedAndEnteredIsOpened()
+{
+    QVERIFY(m_sim->start());
+    QStringList messages;
+    ModalWatch watch([&messages](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            messages << box->text();
+            box->reject();
+        }
+    });
+    action("actionCOM_Port_Setting")->trigger();
+    QDialog* dialog = m_window->comDialog();
+    auto* portBox = dialog->findChild<QComboBox*>("portBox");
+    portBox->setFocus();
+    portBox->lineEdit()->clear();
+    QTest::keyClicks(portBox, m_sim->portName());
+    // Refresh keeps what was typed.
+    dialog->findChild<QPushButton*>("refreshButton")->click();
+    QCOMPARE(portBox->currentText(), m_sim->portName());
+    QTest::keyClick(portBox, Qt::Key_Return);
+    QVERIFY(!dialog->isVisible());
+    QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n')));
+    QVERIFY(m_window->isConnected());
+    QCOMPARE(m_window->connectionText(), "Connected to the device on " + m_sim->portName());
+
+    // An empty box names no port: said so, and the connection stays.
+    action("actionCOM_Port_Setting")->trigger();
+    portBox->lineEdit()->clear();
+    QTest::keyClick(portBox, Qt::Key_Return);
+    QTRY_COMPARE(messages.size(), 1);
+    QVERIFY2(messages.first().contains("No port"), qPrintable(messages.first()));
+    QVERIFY(m_window->isConnected());
+    QCOMPARE(countLog("frame KVR210"), 1);
+}
+
+void TestDeviceWindow::incompleteLoadAsksBeforeApplying_data()
+{
+    QTest::addColumn<bool>("apply");
+    QTest::newRow("the default, Discard") << false;
+    QTest::newRow("Apply") << true;
+}
+
+void TestDeviceWindow::incompleteLoadAsksBeforeApplying()
+{
+    QFETCH(bool, apply);
+    // Keys 1 to 5 come back from the device, key 6's six records do not.
+    QVERIFY(m_sim->start({"--records", "30"}));
+    fill();
+    connectTo(m_sim->portName());
+    QCOMPARE(runTransfer("actionLoad_Program_To_Device"), QString("Operation Complete !"));
+    action("action_New")->trigger();
+    QVERIFY(!m_window->isWindowModified());
+
+    QStringList seen;
+    QString question;
+    bool discardIsDefault = false;
+    ModalWatch watch([&](QWidget* modal) {
+        if (qobject_cast<QProgressDialog*>(modal)) {
+            return;
+        }
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        seen << (box ? QString("message") : modal->objectName());
+        if (!box) {
+            static_cast<QDialog*>(modal)->accept();
+            return;
+        }
+        question = box->text() + '\n' + box->informativeText();
+        discardIsDefault = box->defaultButton() && box->defaultButton() == box->button(QMessageBox::Discard);
+        QAbstractButton* answer = apply ? box->button(QMessageBox::Apply) : box->defaultButton();
+        if (answer) {
+            answer->click();
+        } else {
+            box->reject();
+        }
+    });
+    action("actionLoad_Program_From_Device")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!question.isEmpty(), 30000);
+    QTest::qWait(300);
+    QCOMPARE(seen, QStringList({"Question", "message"}));   // nothing after the question
+    QVERIFY2(question.contains("30 of 36"), qPrintable(question));
+    for (const char* name : {"Key 6;", "Key 6, second layer", "Key 6, link 2", "Key 6, link 5"}) {
+        QVERIFY2(question.contains(name), qPrintable(question));
+    }
+    QVERIFY(discardIsDefault);
+
+    AppDataManager* data = m_window->dataManager();
+    QCOMPARE(data->getDataObject(2, 1)->getCommand(), apply ? QString("0201CAFE") : QString());
+    QCOMPARE(data->getButtonData(5)->getSecondLayerCommand(), apply ? QString("5E05") : QString());
+    QVERIFY(data->getDataObject(6, 5)->getCommand().isEmpty());
+    QCOMPARE(m_window->isWindowModified(), apply);
+    QVERIFY(m_window->isConnected());
+}
+
+void TestDeviceWindow::completeLoadReplacesAndMarksOnlyAChange()
+{
+    QVERIFY(m_sim->start());
+    fill();
+    m_window->dataManager()->getButtonData(2)->setButtonName("Pump");
+    const QString path = openAsFile();
+    QVERIFY(!path.isEmpty());
+    connectTo(m_sim->portName());
+    QCOMPARE(runTransfer("actionLoad_Program_To_Device"), QString("Operation Complete !"));
+
+    // The device brings back exactly what the window holds: nothing to save.
+    QCOMPARE(runTransfer("actionLoad_Program_From_Device"), QString("Operation Complete !"));
+    QVERIFY(!m_window->isWindowModified());
+    QCOMPARE(keyButton(m_window, 2)->text(), QString("Pump"));
+
+    // Over an empty configuration every record the device keeps is replaced.
+    action("action_New")->trigger();
+    QCOMPARE(runTransfer("actionLoad_Program_From_Device"), QString("Operation Complete !"));
+    AppDataManager* data = m_window->dataManager();
+    for (int x = 1; x <= 6; ++x) {
+        QCOMPARE(data->getButtonData(x)->getSecondLayerDelayTime(), 200 + x);
+        for (int y = 1; y <= 5; ++y) {
+            QCOMPARE(data->getDataObject(x, y)->getDelayTime(), 10 * x + y);
+        }
+    }
+    QCOMPARE(data->getDataObject(6, 5)->getCommand(), QString("0605CAFE"));
+    QVERIFY(m_window->isWindowModified());
+
+    // A device that sends no records changes nothing.
+    QVERIFY(m_window->loadFile(path));
+    m_sim->stop();
+    QVERIFY(m_sim->start({"--records", "0"}));
+    connectTo(m_sim->portName());
+    const QString ending = runTransfer("actionLoad_Program_From_Device");
+    QVERIFY2(ending.startsWith("warning: ") && ending.contains("no records"), qPrintable(ending));
+    QVERIFY(!m_window->isWindowModified());
+    QCOMPARE(data->getDataObject(3, 4)->getCommand(), QString("0304CAFE"));
+}
+
+void TestDeviceWindow::loadOverUnsavedChangesOffersToSaveFirst_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Cancel") << int(QMessageBox::Cancel);
+    QTest::newRow("Discard") << int(QMessageBox::Discard);
+    QTest::newRow("Save") << int(QMessageBox::Save);
+}
+
+void TestDeviceWindow::loadOverUnsavedChangesOffersToSaveFirst()
+{
+    QFETCH(int, answer);
+    QVERIFY(m_sim->start());
+    fill();
+    const QString path = openAsFile();
+    QVERIFY(!path.isEmpty());
+    connectTo(m_sim->portName());
+    QCOMPARE(runTransfer("actionLoad_Program_To_Device"), QString("Operation Complete !"));
+    const QString edited = editKeyOne();
+    QVERIFY(edited != "0101CAFE");
+    QVERIFY(m_window->isWindowModified());
+    const int framesBefore = countLog("frame ");
+
+    QStringList seen;
+    ModalWatch watch([&](QWidget* modal) {
+        if (qobject_cast<QProgressDialog*>(modal)) {
+            return;
+        }
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box && box->button(QMessageBox::Save)) {
+            seen << "save?";
+            box->button(QMessageBox::StandardButton(answer))->click();
+        } else if (box) {
+            seen << box->text();
+            box->accept();
+        } else {
+            seen << modal->objectName();
+            static_cast<QDialog*>(modal)->accept();
+        }
+    });
+    action("actionLoad_Program_From_Device")->trigger();
+    const auto onDisk = [&path] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    if (answer == QMessageBox::Cancel) {
+        QTest::qWait(600);
+        QCOMPARE(seen, QStringList{"save?"});
+        QCOMPARE(countLog("frame "), framesBefore);
+        QCOMPARE(m_window->dataManager()->getDataObject(1, 1)->getCommand(), edited);
+        QVERIFY(m_window->isWindowModified());
+        return;
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(seen.size(), 3, 30000);
+    QCOMPARE(seen, QStringList({"save?", "Question", "completeDialog"}));
+    QCOMPARE(m_window->dataManager()->getDataObject(1, 1)->getCommand(), QString("0101CAFE"));
+    // Saved, the edit is in the file; discarded, the file is as it was.
+    QCOMPARE(onDisk().contains(edited.toLatin1()), answer == QMessageBox::Save);
+}
+
+void TestDeviceWindow::progressNamesWhatRuns()
+{
+    // At the line's real pace, each progress dialog is up long enough to be seen.
+    QVERIFY(m_sim->start({"--pace"}));
+    fill();
+    connectTo(m_sim->portName());
+    QVERIFY(m_window->isConnected());
+    QStringList titles;
+    QStringList labels;
+    bool ended = false;
+    ModalWatch watch([&](QWidget* modal) {
+        if (auto* progress = qobject_cast<QProgressDialog*>(modal)) {
+            if (!titles.contains(progress->windowTitle())) {
+                titles << progress->windowTitle();
+                labels << progress->labelText();
+            }
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            ended = true;
+            box->accept();
+        } else {
+            ended = modal->objectName() == "completeDialog";
+            static_cast<QDialog*>(modal)->accept();
+        }
+    });
+    for (const char* name :
+         {"actionLoad_Program_To_Device", "actionVerify_Program_On_Device", "actionLoad_Program_From_Device"}) {
+        ended = false;
+        action(name)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(ended, 30000);
+    }
+    QCOMPARE(titles, QStringList({"Storing the program", "Verifying", "Loading"}));
+    QCOMPARE(labels, QStringList({"Storing the program to the device...", "Reading the program on the device...",
+                                  "Loading the program from the device..."}));
 }
 
 QTEST_MAIN(TestDeviceWindow)
