@@ -332,7 +332,7 @@ bool AppDataManager::loadConfigFile(QIODevice* fd)
         const qint64 at = in.pos();
         if (in.bytesAvailable() < DataHeaderSize) {
             qDebug("error file data: the file ends inside a data header");
-            return refuse(tr("the file ends inside a data record, at byte %1").arg(content.size()));
+            return refuse(tr("the file ends after %1 bytes, inside a data record").arg(content.size()));
         }
         DataHeader header;
         header.xId = readInt32(&in);
@@ -347,7 +347,7 @@ bool AppDataManager::loadConfigFile(QIODevice* fd)
         }
         if (header.dataSize > in.bytesAvailable()) {
             qDebug("error file data: bad data size %d", header.dataSize);
-            return refuse(tr("the file ends inside a data record, at byte %1").arg(content.size()));
+            return refuse(tr("the file ends after %1 bytes, inside a data record").arg(content.size()));
         }
         const qint64 next = in.pos() + header.dataSize;
 
