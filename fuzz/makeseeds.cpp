@@ -8,8 +8,10 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QList>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -34,6 +36,18 @@ QByteArray fileHeader(quint32 version, quint32 deviceId, qint32 keys, qint32 lin
 QByteArray dataRecord(qint32 x, qint32 y, qint32 type, const QByteArray& payload, qint32 size = -1)
 {
     return int32(x) + int32(y) + int32(size < 0 ? qint32(payload.size()) : size) + int32(type) + payload;
+}
+
+// The data records of a saved file, each whole, in file order.
+QList<QByteArray> recordsOf(const QByteArray& file)
+{
+    QList<QByteArray> records;
+    for (qsizetype at = FileHeaderSize; at + DataHeaderSize <= file.size();) {
+        const qint32 size = qFromLittleEndian<qint32>(file.constData() + at + 8);
+        records << file.mid(at, DataHeaderSize + size);
+        at += DataHeaderSize + size;
+    }
+    return records;
 }
 
 QByteArray standardHeader()
@@ -81,14 +95,21 @@ Seeds configFileSeeds()
     seeds["cut-in-data-header.app"] = filled.left(FileHeaderSize + 8);
     seeds["cut-in-payload.app"] = filled.left(filled.size() - 2);
 
+    // Cut where a record ends: whole records, but not all of them.
+    const QList<QByteArray> filledRecords = recordsOf(filled);
+    seeds["cut-at-record.app"] = standardHeader() + filledRecords.mid(0, 40).join();
+    // A field twice, and a file run on with another file's records.
+    seeds["field-twice.app"] = filled + dataRecord(2, 3, DT_Command, "0D0A");
+    seeds["file-run-on.app"] = filled + fresh.mid(FileHeaderSize);
+
     // Records the model has no place for, and fields of the wrong size.
-    QByteArray stray = standardHeader();
+    QByteArray stray = standardHeader() + filledRecords.mid(0, 70).join();
     stray += dataRecord(7, 1, DT_Command, "0D0A");
     stray += dataRecord(1, 6, DT_DelayTime, int32(4));
     stray += dataRecord(2, 3, DT_SecondLayerCommand, "41");
     stray += dataRecord(3, 1, 9, "xy");
-    stray += dataRecord(4, 2, DT_ButtonName, "Gate");
-    seeds["stray-records.app"] = stray;
+    stray += dataRecord(9, 2, DT_ButtonName, "Gate");
+    seeds["stray-records.app"] = stray + filledRecords.mid(70).join();
     QByteArray badSize = standardHeader();
     badSize += dataRecord(1, 1, DT_DelayTime, int32(7) + "x");
     seeds["wrong-size.app"] = badSize;
@@ -96,23 +117,22 @@ Seeds configFileSeeds()
     huge += dataRecord(1, 2, DT_ButtonName, "abc", 0x7fffffff);
     seeds["huge-size.app"] = huge;
     QByteArray negative = standardHeader();
-    negative += dataRecord(1, 2, DT_Command, "", -16);
+    negative += int32(1) + int32(2) + int32(-16) + int32(DT_Command);
     seeds["negative-size.app"] = negative;
 
-    // Any order, later wins, a zero ends a text, other key counts.
-    QByteArray mixed = standardHeader();
-    mixed += dataRecord(6, 5, DT_DelayTime, int32(9));
-    mixed += dataRecord(1, 1, DT_SecondLayerEnabled, QByteArray(1, '\x02'));
-    mixed += dataRecord(2, 1, DT_ButtonName, QByteArray("AB\0CD", 5));
-    mixed += dataRecord(6, 5, DT_DelayTime, int32(-3));
-    mixed += dataRecord(3, 4, DT_UartData, int32(7) + int32(4) + int32(0) + int32(1));
-    mixed += dataRecord(3, 1, DT_SecondLayerUartData, int32(99) + int32(-1) + int32(2) + int32(0));
-    mixed += dataRecord(5, 1, DT_SecondLayerCommand, "0d 0a");
-    mixed += dataRecord(5, 1, DT_SecondLayerDelayTime, int32(255));
-    seeds["mixed-order.app"] = mixed;
+    // Any order, a zero ends a text, odd values, other key counts.
+    QList<QByteArray> mixed = recordsOf(fresh);
+    std::reverse(mixed.begin(), mixed.end());
+    mixed[0] = dataRecord(6, 5, DT_DelayTime, int32(-3));
+    mixed[1] = dataRecord(6, 5, DT_Command, "0d 0a");
+    mixed.last() = dataRecord(1, 1, DT_ButtonName, QByteArray("AB\0CD", 5));
+    mixed.move(0, 80);
+    seeds["mixed-order.app"] = standardHeader() + mixed.join();
     QByteArray seven = fresh;
     seven.replace(8, 4, int32(7));
-    seven += dataRecord(7, 1, DT_Command, "41");
+    for (const QByteArray& record : recordsOf(fresh).mid(0, 25)) {
+        seven += int32(7) + record.mid(4);
+    }
     seeds["seven-keys.app"] = seven;
     QByteArray three = filled;
     three.replace(8, 4, int32(3));

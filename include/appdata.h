@@ -227,6 +227,9 @@ public:
     // The device is opened by the caller: for writing (emptied) or for reading.
     bool saveConfigFile(QIODevice* fd);
     bool loadConfigFile(QIODevice* fd);
+    // Why the last load refused its file, in the user's words ("the file ends after 32
+    // bytes, before the name of Key 1"); empty after a load that succeeded.
+    QString loadError() const { return m_loadError; }
 
     int writeDataHeader(QIODevice* fd, LinkData* dataObject, DataType dataType, int size);
     int writeStringData(QIODevice* fd, LinkData* dataObject, DataType dataType, QString data);
@@ -253,6 +256,7 @@ private:
     QButtonGroup* m_linkGroup;
     int m_maxButtonId = 0;
     int m_maxLinkId = 0;
+    QString m_loadError;
 };
 
 #endif // APPDATA_H

@@ -1,6 +1,7 @@
 // Writing a file the user chose without destroying what was there.
 #pragma once
 
+#include <QFile>
 #include <QSaveFile>
 #include <QString>
 
@@ -15,7 +16,8 @@ class QIODevice;
 bool isSaveTarget(const QString& path, QString* error);
 
 // A file written beside the old one and swapped in only once it is complete, so a failed
-// save leaves the old file as it was. Errors name the path: "<path>: <reason>".
+// save leaves the old file as it was. Errors name the path: "<path>: <reason>". Run by
+// root over another user's file, the new file keeps the old one's owner, as it keeps its mode.
 class SafeSave
 {
 public:
@@ -24,10 +26,11 @@ public:
 
     explicit SafeSave(const QString& path);
 
-    // Where the folder takes no new file but the old file may be written, the file is
-    // written in place instead (on by default). Off where the old file must survive
-    // whatever happens between open() and commit().
-    void setDirectWriteFallback(bool enabled) { m_file.setDirectWriteFallback(enabled); }
+    // Where the folder takes no new file but the old file may be written, the old file is
+    // written in place instead (on by default): with its space reserved first and its old
+    // content put back when writing fails. Off where the old file must not be touched
+    // before commit() is called.
+    void setDirectWriteFallback(bool enabled) { m_directWriteFallback = enabled; }
 
     // Checks the target and opens the new file; nothing on disk changes yet.
     bool open();
@@ -37,8 +40,12 @@ public:
 
 private:
     bool fail(const QString& reason);
+    bool commitInPlace(const Writer& writer);
+    void keepOwner();
 
     QSaveFile m_file;
+    QFile m_inPlace;   // the old file itself, when the folder takes no new file
+    bool m_directWriteFallback = true;
     QString m_error;
 };
 

@@ -3,11 +3,15 @@
 #include "boundedread.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFileDevice>
+#include <QHash>
 #include <QtEndian>
 
 #include <functional>
+#include <map>
+#include <tuple>
 
 namespace {
 
@@ -42,6 +46,103 @@ int fixedPayloadSize(qint32 dataType)
     default:
         return -1;
     }
+}
+
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("AppDataManager", text);
+}
+
+// The records a file's header announces: keys 1 to maxButtonId, each with records
+// 1 to maxLinkId (none when either is below 1).
+struct FileGrid {
+    qint32 keys;
+    qint32 links;
+    bool holds(qint32 x, qint32 y) const { return x >= 1 && x <= keys && y >= 1 && y <= links; }
+};
+
+struct FieldKey {
+    qint32 x;
+    qint32 y;
+    qint32 type;
+    bool operator<(const FieldKey& other) const
+    {
+        return std::tie(x, y, type) < std::tie(other.x, other.y, other.type);
+    }
+};
+
+// How often the writer writes a field of record (x, y): a key's own record carries
+// two names, the inherited link name and then the key's name.
+int timesWritten(qint32 y, qint32 dataType)
+{
+    return y == 1 && dataType == DT_ButtonName ? 2 : 1;
+}
+
+QString recordName(qint32 x, qint32 y)
+{
+    return y == 1 ? tr("Key %1").arg(x) : tr("Key %1, link %2").arg(x).arg(y);
+}
+
+QString fieldName(qint32 dataType)
+{
+    switch (dataType) {
+    case DT_ButtonName:
+        return tr("name");
+    case DT_UartData:
+        return tr("line settings");
+    case DT_Command:
+        return tr("command");
+    case DT_DelayTime:
+        return tr("delay");
+    case DT_SecondLayerEnabled:
+        return tr("second-layer switch");
+    case DT_SecondLayerCommand:
+        return tr("second-layer command");
+    case DT_SecondLayerUartData:
+        return tr("second-layer line settings");
+    default:
+        return tr("second-layer delay");
+    }
+}
+
+// The first field of the grid, in the writer's order, that the file does not hold, said
+// as where the file ends when everything before it is there; empty when none is missing.
+QString missingField(const FileGrid& grid, const std::map<FieldKey, int>& seen, qint64 fileSize)
+{
+    static const QList<qint32> keyOrder = {DT_ButtonName, DT_UartData, DT_Command, DT_DelayTime,
+                                           DT_ButtonName, DT_SecondLayerEnabled, DT_SecondLayerUartData,
+                                           DT_SecondLayerCommand, DT_SecondLayerDelayTime};
+    static const QList<qint32> linkOrder = {DT_ButtonName, DT_UartData, DT_Command, DT_DelayTime};
+    qint64 inGrid = 0;
+    for (const auto& [key, count] : seen) {
+        if (grid.holds(key.x, key.y)) {
+            inGrid += count;
+        }
+    }
+    // Stops at the first gap, so a header with huge counts costs no more than the file holds.
+    qint64 before = 0;
+    for (qint32 x = 1; x >= 1 && x <= grid.keys; ++x) {
+        for (qint32 y = 1; y >= 1 && y <= grid.links; ++y) {
+            QHash<qint32, int> taken;
+            for (qint32 type : y == 1 ? keyOrder : linkOrder) {
+                const auto found = seen.find(FieldKey{x, y, type});
+                const int count = found == seen.end() ? 0 : found->second;
+                if (++taken[type] > count) {
+                    const QString field = fieldName(type);
+                    const QString record = recordName(x, y);
+                    if (before == inGrid) {
+                        return tr("the file ends after %1 bytes, before the %2 of %3")
+                            .arg(fileSize)
+                            .arg(field, record);
+                    }
+                    return tr("%2 lacks its %1").arg(field, record);
+                }
+                ++before;
+            }
+        }
+    }
+    return QString();
 }
 
 } // namespace
@@ -193,13 +294,20 @@ bool AppDataManager::saveConfigFile(QIODevice* fd)
 
 bool AppDataManager::loadConfigFile(QIODevice* fd)
 {
+    m_loadError.clear();
+    auto refuse = [this](const QString& reason) {
+        m_loadError = reason;
+        return false;
+    };
+
     // A full configuration, all 36 commands at the 64 KiB a data record may hold and every
     // other field with it, comes to about 2.3 MiB: anything beyond the bound is not one of
     // ours, and an endless device is not read to the end of the memory.
     QByteArray content;
-    if (!readBounded(fd, MaxUserFileBytes, &content, nullptr)) {
+    QString readError;
+    if (!readBounded(fd, MaxUserFileBytes, &content, &readError)) {
         qDebug("error file size: more than %lld bytes, or unreadable", MaxUserFileBytes);
-        return false;
+        return refuse(readError);
     }
     QBuffer in;
     in.setData(content);
@@ -208,29 +316,38 @@ bool AppDataManager::loadConfigFile(QIODevice* fd)
     if (content.size() < FileHeaderSize || quint32(readInt32(&in)) != ConfigFileVersion
         || quint32(readInt32(&in)) != ConfigFileDeviceId) {
         qDebug("error file Header");
-        return false;
+        return refuse(tr("it does not begin as a configuration file does"));
     }
-    // The header's key and record counts are not taken: the model keeps the
-    // shape it was made with, and records outside it are passed over below.
+    // The header's key and record counts are not taken: the model keeps the shape it was
+    // made with, and records outside it are passed over below. They do say which records
+    // the file holds: the writer writes every field of each of them once.
+    const FileGrid grid{readInt32(&in), readInt32(&in)};
     in.seek(FileHeaderSize);
 
     // Everything is read into a list of changes first, so a file that turns out
     // to be damaged half way changes nothing.
     QList<std::function<void()>> changes;
+    std::map<FieldKey, int> seen;
     while (!in.atEnd()) {
+        const qint64 at = in.pos();
         if (in.bytesAvailable() < DataHeaderSize) {
             qDebug("error file data: the file ends inside a data header");
-            return false;
+            return refuse(tr("the file ends after %1 bytes, inside a data record").arg(content.size()));
         }
         DataHeader header;
         header.xId = readInt32(&in);
         header.yId = readInt32(&in);
         header.dataSize = readInt32(&in);
         header.dataType = readInt32(&in);
-        if (header.dataSize < 0 || header.dataSize > MaxDataRecordSize
-            || header.dataSize > in.bytesAvailable()) {
+        if (header.dataSize < 0 || header.dataSize > MaxDataRecordSize) {
             qDebug("error file data: bad data size %d", header.dataSize);
-            return false;
+            return refuse(tr("the data record at byte %1 gives an impossible size (%2 bytes)")
+                              .arg(at)
+                              .arg(header.dataSize));
+        }
+        if (header.dataSize > in.bytesAvailable()) {
+            qDebug("error file data: bad data size %d", header.dataSize);
+            return refuse(tr("the file ends after %1 bytes, inside a data record").arg(content.size()));
         }
         const qint64 next = in.pos() + header.dataSize;
 
@@ -239,15 +356,31 @@ bool AppDataManager::loadConfigFile(QIODevice* fd)
         LinkData* record = getDataObject(header.xId, header.yId);
         const bool secondLayer = header.dataType >= DT_SecondLayerEnabled
             && header.dataType <= DT_SecondLayerDelayTime;
+        const bool knownField = header.dataType >= DT_ButtonName && header.dataType <= DT_SecondLayerDelayTime
+            && (!secondLayer || header.yId == 1);
+        // Each field of the file's records, and of the model's, may come only as often as
+        // the writer writes it: a repeat is a second file, or a part of one, run on.
+        if (knownField && (record || grid.holds(header.xId, header.yId))) {
+            const FieldKey key{header.xId, header.yId, header.dataType};
+            if (++seen[key] > timesWritten(header.yId, header.dataType)) {
+                qDebug("error file data: field %d of x= %d, y=%d repeats", header.dataType, header.xId,
+                       header.yId);
+                return refuse(tr("%2 repeats its %1 at byte %3")
+                                  .arg(fieldName(header.dataType), recordName(header.xId, header.yId))
+                                  .arg(at));
+            }
+        }
         const int fixedSize = fixedPayloadSize(header.dataType);
         if (!record) {
             qDebug("null data oabject");
-        } else if (header.dataType < DT_ButtonName || header.dataType > DT_SecondLayerDelayTime
-                   || (secondLayer && header.yId != 1)) {
+        } else if (!knownField) {
             // Unknown field, or a second layer addressed to a link: passed over.
         } else if (fixedSize >= 0 && header.dataSize != fixedSize) {
             qDebug("error file data: bad data size %d for type %d", header.dataSize, header.dataType);
-            return false;
+            return refuse(tr("the %1 of %2 at byte %3 has the wrong size (%4 bytes)")
+                              .arg(fieldName(header.dataType), recordName(header.xId, header.yId))
+                              .arg(at)
+                              .arg(header.dataSize));
         } else {
             auto* button = header.yId == 1 ? static_cast<ButtonData*>(record) : nullptr;
             switch (header.dataType) {
@@ -300,6 +433,12 @@ bool AppDataManager::loadConfigFile(QIODevice* fd)
             }
         }
         in.seek(next);
+    }
+
+    const QString missing = missingField(grid, seen, content.size());
+    if (!missing.isEmpty()) {
+        qDebug("error file data: a field is missing");
+        return refuse(missing);
     }
 
     for (const auto& change : changes) {

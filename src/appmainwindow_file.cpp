@@ -164,8 +164,8 @@ bool AppMainWindow::loadFile(const QString& fileName)
     if (!m_dataManager->loadConfigFile(&buffer)) {
         // A refused file changes nothing, not even the name a later Save would write to.
         warn(this, tr("Can't open wire"),
-             tr("%1 is not a configuration file of this editor, or it is damaged. "
-                "Nothing was loaded.").arg(shown));
+             tr("%1 is not a configuration file of this editor, or it is damaged: %2. "
+                "Nothing was loaded.").arg(shown, m_dataManager->loadError()));
         return false;
     }
     qDebug("loaded config file %s", qUtf8Printable(shown));

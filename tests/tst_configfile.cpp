@@ -20,6 +20,8 @@ private slots:
     void headerCountsKeepModelShape();
     void strayRecordsSkipTheirPayload();
     void damagedFilesChangeNothing();
+    void everyCutIsRefused();
+    void repeatedAndMissingFieldsAreRefused();
     void namesAreLatin1();
     void writeErrorsAreReported();
     void randomMutationsNeverHalfLoad();
@@ -63,6 +65,52 @@ QByteArray header(int keys = 6, int links = 5)
 {
     return int32(0x00010001) + int32(qint32(0xC0000001)) + int32(keys) + int32(links)
         + QByteArray(16, '\0');
+}
+
+// The data records of a file, each whole, in file order.
+QList<QByteArray> recordsOf(const QByteArray& file)
+{
+    QList<QByteArray> records;
+    for (qsizetype at = FileHeaderSize; at < file.size();) {
+        const qint32 size = qFromLittleEndian<qint32>(file.constData() + at + 8);
+        records << file.mid(at, DataHeaderSize + size);
+        at += DataHeaderSize + size;
+    }
+    return records;
+}
+
+QByteArray fileOf(const QList<QByteArray>& records, int keys = 6, int links = 5)
+{
+    return header(keys, links) + records.join();
+}
+
+// The records of a fresh configuration, as the writer writes them.
+QList<QByteArray> freshRecords()
+{
+    AppDataManager m(nullptr, nullptr);
+    m.newData(6, 5);
+    return recordsOf(save(m));
+}
+
+// Where in `records` the field of record (x, y) is; the nth when a key carries it twice.
+qsizetype indexOf(const QList<QByteArray>& records, int x, int y, int type, int nth = 1)
+{
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        if (records[i].left(8) == int32(x) + int32(y) && records[i].mid(12, 4) == int32(type) && --nth == 0) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+// Loads with the loader's own debug messages (passed-over records) silenced.
+bool loadQuietly(AppDataManager& manager, const QByteArray& bytes)
+{
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    const bool loaded = load(manager, bytes);
+    qInstallMessageHandler(previous);
+    return loaded;
 }
 
 // Fills every field of every record with values that differ per record.
@@ -207,8 +255,14 @@ void TestConfigFile::refusedHeaders()
     QCOMPARE(describe(m), before);
     QCOMPARE(m.getMaxButtonId(), 6);
 
-    // A bare header is a valid, empty file.
-    QVERIFY(load(m, header()));
+    // A header that announces no records is a whole, empty file; one that announces
+    // six keys is a file cut short.
+    QVERIFY(load(m, header(0, 0)));
+    QVERIFY(m.loadError().isEmpty());
+    QCOMPARE(describe(m), before);
+    QTest::ignoreMessage(QtDebugMsg, "error file data: a field is missing");
+    QVERIFY(!load(m, header()));
+    QCOMPARE(m.loadError(), QString("the file ends after 32 bytes, before the name of Key 1"));
     QCOMPARE(describe(m), before);
 }
 
@@ -216,43 +270,63 @@ void TestConfigFile::readerRules()
 {
     AppDataManager m(nullptr, nullptr);
     m.newData(6, 5);
-    const QByteArray bytes = header()
-        + dataRecord(2, 1, DT_ButtonName, QByteArray("AB\0CD", 5))
-        + dataRecord(2, 3, DT_Command, "11")
-        + dataRecord(2, 3, DT_Command, "22")        // the later record wins
-        + dataRecord(2, 3, DT_ButtonName, "linkname")
-        + dataRecord(2, 1, DT_SecondLayerEnabled, QByteArray(1, char(7)))
-        + dataRecord(2, 1, DT_Command, QByteArray()); // an empty command
+    QList<QByteArray> records = freshRecords();
+    records[indexOf(records, 2, 1, DT_ButtonName, 2)] = dataRecord(2, 1, DT_ButtonName, QByteArray("AB\0CD", 5));
+    records[indexOf(records, 2, 3, DT_Command)] = dataRecord(2, 3, DT_Command, "22");
+    records[indexOf(records, 2, 3, DT_ButtonName)] = dataRecord(2, 3, DT_ButtonName, "linkname");
+    records[indexOf(records, 2, 1, DT_SecondLayerEnabled)] = dataRecord(2, 1, DT_SecondLayerEnabled, QByteArray(1, char(7)));
+    // Any order: the key's name last, its first layer after its links.
+    records.move(indexOf(records, 2, 1, DT_ButtonName, 2), records.size() - 1);
+    records.move(indexOf(records, 2, 1, DT_Command), indexOf(records, 2, 5, DT_DelayTime));
     m.getDataObject(2, 1)->setCommand("AA");
-    QVERIFY(load(m, bytes));
+    QVERIFY(load(m, fileOf(records)));
     auto* key = static_cast<ButtonData*>(m.getDataObject(2, 1));
     QCOMPARE(key->getButtonName(), QString("AB"));
     QCOMPARE(key->getLinkName(), QString("Empty")); // a key's name record goes to its name
     QVERIFY(key->isSecondLayerEnabled());
-    QVERIFY(key->getCommand().isEmpty());
+    QVERIFY(key->getCommand().isEmpty()); // an empty command
     QCOMPARE(m.getDataObject(2, 3)->getCommand(), QString("22"));
     QCOMPARE(m.getDataObject(2, 3)->getLinkName(), QString("linkname"));
-    // Fields the file does not mention keep their values.
     QCOMPARE(m.getDataObject(2, 2)->getLinkName(), QString("Empty"));
 }
 
 void TestConfigFile::headerCountsKeepModelShape()
 {
-    for (int keys : {7, 3}) {
+    // Files written by models of 7 and of 3 keys: each holds every field of its own keys.
+    QList<QByteArray> records = freshRecords();
+    records[indexOf(records, 1, 2, DT_Command)] = dataRecord(1, 2, DT_Command, "0102");
+    QList<QByteArray> seventh;
+    for (const QByteArray& record : records.mid(0, 25)) {
+        seventh << int32(7) + record.mid(4);
+    }
+    seventh[indexOf(seventh, 7, 1, DT_Command)] = dataRecord(7, 1, DT_Command, "0304");
+    const QByteArray threeKeys = fileOf(records.mid(0, 75), 3, 5);
+    for (const QByteArray& bytes : {fileOf(records + seventh, 7, 5), threeKeys}) {
         AppDataManager m(nullptr, nullptr);
         m.newData(6, 5);
-        QByteArray bytes = header(keys, 5) + dataRecord(1, 2, DT_Command, "0102");
-        if (keys == 7) {
-            bytes += dataRecord(7, 1, DT_Command, "0304");
-            QTest::ignoreMessage(QtDebugMsg, "null data oabject");
-        }
-        QVERIFY(load(m, bytes));
+        m.getDataObject(5, 2)->setCommand("AA");
+        QVERIFY2(loadQuietly(m, bytes), qPrintable(m.loadError()));
         QCOMPARE(m.getMaxButtonId(), 6);
         QCOMPARE(m.getMaxLinkId(), 5);
         QCOMPARE(m.getDataObject(1, 2)->getCommand(), QString("0102"));
-        const QByteArray saved = save(m);
-        QCOMPARE(saved.size(), 3338 + 4);
+        // Key 5 is not in the 3-key file and keeps its command.
+        const bool three = bytes == threeKeys;
+        QCOMPARE(m.getDataObject(5, 2)->getCommand(), QString(three ? "AA" : ""));
+        QCOMPARE(save(m).size(), 3338 + 4 + (three ? 2 : 0));
     }
+
+    // The 7-key file without a field of key 7, which the model has no place for.
+    QList<QByteArray> cut = seventh;
+    cut.removeAt(indexOf(cut, 7, 3, DT_UartData));
+    AppDataManager m(nullptr, nullptr);
+    m.newData(6, 5);
+    QVERIFY(!loadQuietly(m, fileOf(records + cut, 7, 5)));
+    QCOMPARE(m.loadError(), QString("Key 7, link 3 lacks its line settings"));
+    // A 3-key file may still carry fields of the model's other keys, once each.
+    QVERIFY(loadQuietly(m, threeKeys + dataRecord(5, 2, DT_Command, "BB")));
+    QCOMPARE(m.getDataObject(5, 2)->getCommand(), QString("BB"));
+    QVERIFY(!loadQuietly(m, threeKeys + dataRecord(5, 2, DT_Command, "CC") + dataRecord(5, 2, DT_Command, "CC")));
+    QCOMPARE(m.getDataObject(5, 2)->getCommand(), QString("BB"));
 }
 
 void TestConfigFile::strayRecordsSkipTheirPayload()
@@ -261,7 +335,9 @@ void TestConfigFile::strayRecordsSkipTheirPayload()
     m.newData(6, 5);
     // Payloads that would read as a header if they were not skipped.
     const QByteArray fake = dataRecord(1, 1, DT_Command, "EE");
-    const QByteArray bytes = header()
+    QList<QByteArray> records = freshRecords();
+    records[indexOf(records, 1, 1, DT_DelayTime)] = dataRecord(1, 1, DT_DelayTime, int32(17));
+    const QByteArray bytes = header() + records.mid(0, 9).join()
         + dataRecord(9, 1, DT_Command, fake)          // no such record
         + dataRecord(1, 1, 42, fake)                  // no such field
         + dataRecord(1, 2, DT_SecondLayerCommand, fake) // a link has no second layer
@@ -270,11 +346,12 @@ void TestConfigFile::strayRecordsSkipTheirPayload()
         + dataRecord(9, 1, DT_DelayTime, fake)
         + dataRecord(1, 2, DT_SecondLayerUartData, fake + "x")
         + dataRecord(1, 4, DT_SecondLayerEnabled, int32(1))
-        + dataRecord(1, 1, DT_DelayTime, int32(17));
+        + dataRecord(1, 2, DT_SecondLayerDelayTime, int32(1)) // passed over, so never a repeat
+        + records.mid(9).join();
     QTest::ignoreMessage(QtDebugMsg, "null data oabject");
     QTest::ignoreMessage(QtDebugMsg, "null data oabject");
-    QVERIFY(load(m, bytes));
-    QVERIFY(m.getDataObject(1, 1)->getCommand().isNull());
+    QVERIFY2(load(m, bytes), qPrintable(m.loadError()));
+    QVERIFY(m.getDataObject(1, 1)->getCommand().isEmpty());
     QCOMPARE(m.getDataObject(1, 1)->getDelayTime(), 17);
     QCOMPARE(m.getDataObject(1, 3)->getDelayTime(), 0);
 }
@@ -289,23 +366,125 @@ void TestConfigFile::damagedFilesChangeNothing()
     AppDataManager m(nullptr, nullptr);
     m.newData(6, 5);
     const QString fresh = describe(m);
+    // The good file with one record in place of its own field.
+    const auto replaced = [&good](int x, int y, int type, const QByteArray& record) {
+        QList<QByteArray> records = recordsOf(good);
+        records[indexOf(records, x, y, type)] = record;
+        return fileOf(records);
+    };
     const QList<QByteArray> damaged = {
         good.left(good.size() - 1),                          // ends inside a payload
         good.left(32 + 10),                                  // ends inside a data header
         good + QByteArray(7, '\1'),                          // a stray tail
-        header() + dataRecord(1, 2, DT_Command, "AA") + dataRecord(1, 2, DT_Command, "", -4),
-        header() + dataRecord(1, 2, DT_Command, "AA") + dataRecord(1, 2, DT_Command, "", 65537),
-        header() + dataRecord(1, 2, DT_Command, "AA") + dataRecord(1, 2, DT_DelayTime, "12"),
+        replaced(1, 2, DT_Command, dataRecord(1, 2, DT_Command, "", -4)),
+        replaced(1, 2, DT_Command, dataRecord(1, 2, DT_Command, "", 65537)),
+        replaced(1, 2, DT_DelayTime, dataRecord(1, 2, DT_DelayTime, "12")),
         // Fields of a fixed size, given another size, on records that would be applied.
-        header() + dataRecord(1, 2, DT_Command, "AA") + dataRecord(1, 1, DT_UartData, QByteArray(12, '\0')),
-        header() + dataRecord(1, 2, DT_Command, "AA") + dataRecord(2, 3, DT_DelayTime, int32(5) + QByteArray(1, '\0')),
-        header() + dataRecord(1, 2, DT_Command, "AA") + dataRecord(4, 1, DT_SecondLayerEnabled, int32(1)),
-        header() + dataRecord(1, 2, DT_Command, "AA") + dataRecord(4, 1, DT_SecondLayerDelayTime, QByteArray("\1\0", 2)),
+        replaced(1, 1, DT_UartData, dataRecord(1, 1, DT_UartData, QByteArray(12, '\0'))),
+        replaced(2, 3, DT_DelayTime, dataRecord(2, 3, DT_DelayTime, int32(5) + QByteArray(1, '\0'))),
+        replaced(4, 1, DT_SecondLayerEnabled, dataRecord(4, 1, DT_SecondLayerEnabled, int32(1))),
+        replaced(4, 1, DT_SecondLayerDelayTime, dataRecord(4, 1, DT_SecondLayerDelayTime, QByteArray("\1\0", 2))),
     };
     for (const QByteArray& bytes : damaged) {
-        QVERIFY(!load(m, bytes));
+        QVERIFY(!loadQuietly(m, bytes));
+        QVERIFY(!m.loadError().isEmpty());
         QCOMPARE(describe(m), fresh);
     }
+    QVERIFY(loadQuietly(m, good));
+    QVERIFY(m.loadError().isEmpty());
+}
+
+void TestConfigFile::everyCutIsRefused()
+{
+    AppDataManager source(nullptr, nullptr);
+    source.newData(6, 5);
+    fillAll(source);
+    const QByteArray good = save(source);
+    const QList<QByteArray> records = recordsOf(good);
+    QCOMPARE(records.size(), 150);
+
+    AppDataManager m(nullptr, nullptr);
+    m.newData(6, 5);
+    const QString fresh = describe(m);
+    // Cut where a record ends (the header alone included) the file looks whole but lacks
+    // the rest; the error says where it ends and what comes next.
+    qsizetype end = FileHeaderSize;
+    int boundaries = 0;
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        QVERIFY(!loadQuietly(m, good.left(end)));
+        QVERIFY2(m.loadError().startsWith(QString("the file ends after %1 bytes, before the ").arg(end)),
+                 qPrintable(m.loadError()));
+        QCOMPARE(describe(m), fresh);
+        ++boundaries;
+        end += records[i].size();
+    }
+    QCOMPARE(end, good.size());
+    QCOMPARE(boundaries, 150);
+    QVERIFY(loadQuietly(m, good.left(end)));
+    QCOMPARE(describe(m), describe(source));
+
+    // Where the last record of key 3 is cut off: its second-layer delay.
+    m.resetDataObject();
+    const qsizetype keyThreeEnds = FileHeaderSize + records.mid(0, 2 * 25 + 9).join().size();
+    QVERIFY(!loadQuietly(m, good.left(keyThreeEnds - 20)));
+    QCOMPARE(m.loadError(), QString("the file ends after %1 bytes, before the second-layer delay of Key 3")
+                                .arg(keyThreeEnds - 20));
+
+    // Every other length ends inside a record.
+    for (qsizetype size = FileHeaderSize + 1; size < good.size(); ++size) {
+        if (!loadQuietly(m, good.left(size))) {
+            continue;
+        }
+        QFAIL(qPrintable(QString("a file cut to %1 bytes was taken").arg(size)));
+    }
+    QCOMPARE(describe(m), fresh);
+}
+
+void TestConfigFile::repeatedAndMissingFieldsAreRefused()
+{
+    AppDataManager source(nullptr, nullptr);
+    source.newData(6, 5);
+    fillAll(source);
+    const QByteArray good = save(source);
+    const QList<QByteArray> records = recordsOf(good);
+
+    AppDataManager m(nullptr, nullptr);
+    m.newData(6, 5);
+    const QString fresh = describe(m);
+    const auto refused = [&](const QByteArray& bytes, const QString& reason) {
+        QVERIFY(!loadQuietly(m, bytes));
+        QCOMPARE(m.loadError(), reason);
+        QCOMPARE(describe(m), fresh);
+    };
+
+    // A link's command twice, the second one at its end.
+    const qsizetype command = indexOf(records, 3, 4, DT_Command);
+    QList<QByteArray> twice = records;
+    twice.append(dataRecord(3, 4, DT_Command, "00"));
+    refused(fileOf(twice), QString("Key 3, link 4 repeats its command at byte %1").arg(good.size()));
+    // A key carries two names; a third is one too many.
+    twice = records;
+    twice.insert(command, dataRecord(3, 1, DT_ButtonName, "Third"));
+    const qsizetype at = FileHeaderSize + records.mid(0, command).join().size();
+    refused(fileOf(twice), QString("Key 3 repeats its name at byte %1").arg(at));
+
+    // A file followed by another file's records opens as neither; so does one followed by
+    // a whole other file.
+    AppDataManager other(nullptr, nullptr);
+    other.newData(6, 5);
+    const QByteArray otherFile = save(other);
+    refused(good + otherFile.mid(FileHeaderSize),
+            QString("Key 1 repeats its name at byte %1").arg(good.size()));
+    QVERIFY(!loadQuietly(m, good + otherFile));
+    QCOMPARE(describe(m), fresh);
+
+    // A field left out in the middle is named.
+    QList<QByteArray> gap = records;
+    gap.removeAt(indexOf(gap, 5, 1, DT_SecondLayerUartData));
+    refused(fileOf(gap), QString("Key 5 lacks its second-layer line settings"));
+    gap = records;
+    gap.removeAt(indexOf(gap, 2, 1, DT_ButtonName, 2));
+    refused(fileOf(gap), QString("Key 2 lacks its name"));
 }
 
 void TestConfigFile::namesAreLatin1()

@@ -392,7 +392,7 @@ void TestFileCommands::saveWritesInPlaceWhereTheFolderTakesNoNewFile()
         QSKIP("needs root to act as another user");
     }
     const uid_t nobody = 65534;
-    const auto rwxrx = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther | QFile::ReadOther;
+    const auto rwxrx = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ExeOther | QFile::ReadOther;
     const QString folder = m_dir.filePath("locked");
     QVERIFY(QDir().mkpath(folder));
     QVERIFY(QFile::setPermissions(m_dir.path(), rwxrx));

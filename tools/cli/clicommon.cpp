@@ -50,7 +50,7 @@ bool readConfigFile(const QString& path, AppDataManager* data, QString* error)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     if (!data->loadConfigFile(&buffer)) {
-        *error = QStringLiteral("%1 is not a KVR210C configuration file, or it is damaged").arg(shown);
+        *error = QStringLiteral("%1 is not a KVR210C configuration file, or it is damaged: %2").arg(shown, data->loadError());
         return false;
     }
     return true;
