@@ -25,7 +25,7 @@ constexpr int Rounds = 2;
 // Every key, layer and link with a command of its own.
 bool writeProgram(const QString& path)
 {
-    AppDataManager data(nullptr, nullptr);
+    ProgramRecords data;
     data.newData(6, 5);
     for (int x = 1; x <= 6; ++x) {
         for (int y = 1; y <= 5; ++y) {

@@ -16,7 +16,7 @@ namespace {
 constexpr double MsPerByte = 10.0 * 1000.0 / 9600.0;
 
 // Every record with a command of 8 to 16 bytes.
-void fillProgram(AppDataManager& data)
+void fillProgram(ProgramRecords& data)
 {
     for (int x = 1; x <= data.getMaxButtonId(); ++x) {
         for (int y = 1; y <= data.getMaxLinkId(); ++y) {
@@ -29,7 +29,7 @@ void fillProgram(AppDataManager& data)
 }
 
 // Bytes of all device records of the program.
-qint64 recordBytes(const AppDataManager& data)
+qint64 recordBytes(const ProgramRecords& data)
 {
     qint64 bytes = 0;
     for (int x = 1; x <= data.getMaxButtonId(); ++x) {
@@ -44,7 +44,7 @@ qint64 recordBytes(const AppDataManager& data)
 struct Session {
     SimulatorProcess sim;
     SerialLink link;
-    AppDataManager data{nullptr, nullptr};
+    ProgramRecords data;
     ProgramTransfer transfer{&data, &link};
 
     bool start(const QStringList& arguments)

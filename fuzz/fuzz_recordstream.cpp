@@ -61,7 +61,7 @@ Outcome run(int keys, int links, const QByteArray& bytes, const std::function<qs
 }
 
 // Whole: the record the model writes after reading it is the same bytes.
-void checkRecord(AppDataManager* model, const QByteArray& record)
+void checkRecord(ProgramRecords* model, const QByteArray& record)
 {
     Fuzz::check(record.size() >= DeviceRecordStream::HeaderSize && record.startsWith("SETS")
                     && record.size() == 5 + uchar(record.at(4)),
@@ -88,7 +88,7 @@ QList<QByteArray> cleanRecords(const QByteArray& bytes, int keys, int links)
 {
     QList<QByteArray> records;
     QSet<QByteArray> seen;
-    AppDataManager model(nullptr, nullptr);
+    ProgramRecords model;
     model.newData(keys, links);
     for (qsizetype at = 0; at < bytes.size();) {
         if (bytes.size() - at < DeviceRecordStream::HeaderSize || !bytes.mid(at).startsWith("SETS")) {
@@ -136,7 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray bytes = input.mid(1 + cutCount);
 
     const Outcome whole = run(keys, links, bytes, [&](const DeviceRecordStream&) { return bytes.size(); });
-    AppDataManager model(nullptr, nullptr);
+    ProgramRecords model;
     model.newData(keys, links);
     for (const QByteArray& record : whole.records) {
         checkRecord(&model, record);

@@ -57,7 +57,7 @@ QByteArray standardHeader()
 
 QByteArray savedModel(bool filled, bool odd)
 {
-    AppDataManager model(nullptr, nullptr);
+    ProgramRecords model;
     model.newData(6, 5);
     if (filled) {
         Fuzz::fillModel(&model, odd);
@@ -67,7 +67,7 @@ QByteArray savedModel(bool filled, bool odd)
 
 QByteArray exportedModel(bool filled, bool odd)
 {
-    AppDataManager model(nullptr, nullptr);
+    ProgramRecords model;
     model.newData(6, 5);
     if (filled) {
         Fuzz::fillModel(&model, odd);
@@ -177,7 +177,7 @@ QByteArray streamInput(const QByteArray& cuts, const QByteArray& stream)
 
 Seeds recordStreamSeeds()
 {
-    AppDataManager model(nullptr, nullptr);
+    ProgramRecords model;
     model.newData(6, 5);
     Fuzz::fillModel(&model, false);
     QByteArray all;

@@ -6,10 +6,8 @@
 #include <QString>
 #include <QtGlobal>
 
-class QButtonGroup;
 class QIODevice;
 class QFile;
-class CommandButton;
 
 // Line settings of one command. The values double as the item indices of the
 // line-settings dialog, and travel as 32-bit values into the configuration file.
@@ -165,15 +163,16 @@ constexpr int DataHeaderSize = 16;
 // Anything larger than this in one data record is taken as a corrupt file.
 constexpr int MaxDataRecordSize = 65536;
 
-// Owns every record and finds the one the user works on from the checked key
-// and link key. The button groups are optional (null for programs without a window).
-class AppDataManager
+// The records of one program: every key's own record and its links, found by
+// key and link number, and the configuration file. Knows nothing of windows:
+// the editor's AppDataManager adds the keys on screen and the checked record.
+class ProgramRecords
 {
 public:
-    AppDataManager(QButtonGroup* buttonGroup, QButtonGroup* linkGroup);
-    ~AppDataManager();
-    AppDataManager(const AppDataManager&) = delete;
-    AppDataManager& operator=(const AppDataManager&) = delete;
+    ProgramRecords();
+    virtual ~ProgramRecords();
+    ProgramRecords(const ProgramRecords&) = delete;
+    ProgramRecords& operator=(const ProgramRecords&) = delete;
 
     void newData(int maxButtons, int maxLinks);
     int getMaxButtonId() const { return m_maxButtonId; }
@@ -181,27 +180,9 @@ public:
 
     LinkData* getDataObject(int xId, int yId) const;
     ButtonData* getButtonData(int xId) const;
-    LinkData* getCheckedObject() const;
-    CommandButton* getButtonObject(int id) const;
-    CommandButton* getLinkObject(int id) const;
     void resetDataObject();
 
-    // Key texts
-    void syncWithButton(LinkData* appData);
-    void reflashButtonName();
     QString getButtonName(int buttonId) const;
-    void setButtonName(QString buttonName);
-    void setButtonName(CommandButton* caller, QString newName);
-
-    // First layer of the current record
-    QString getCommand() const;
-    void setCommand(QString command);
-    int getDelayTime() const;
-    void setDelayTime(int delay);
-    QString getLinkName() const;
-    void setLinkName(QString name);
-    void getUartData(UartData* out) const;
-    void setUartData(const UartData* in);
 
     // Second layer by key id
     bool isSecondLayerEnabled(int id) const;
@@ -209,19 +190,9 @@ public:
     void getSecondLayerUartData(int id, UartData* out) const;
     QString getSecondLayerCommand(int id) const;
 
-    // Second layer of the checked key
-    void getSecondLayerUartData(UartData* out) const;
-    void setSecondLayerUartData(const UartData* in);
-    QString getSecondLayerCommand() const;
-    void setSecondLayerCommand(QString command);
-    int getSecondLayerDelayTime() const;
-    void setSecondLayerDelayTime(int delay);
-
     // Display texts of line settings, such as "9600,8-N-1"
     static QString uartString(const UartData* uartData);
-    QString displayFirstLayerBaudRate() const;
     QString displaySecondLayerBaudRate(int id) const;
-    QString displaySecondLayerBaudRate() const;
 
     // Configuration file
     // The device is opened by the caller: for writing (emptied) or for reading.
@@ -246,14 +217,7 @@ public:
     bool storeDeviceData() { return false; }
 
 private:
-    int checkedKeyId() const;
-    int checkedLinkId() const;
-    ButtonData* checkedButtonData() const;
-    void showOnKey(CommandButton* key, const QString& text, const LinkData* record);
-
     QList<LinkData*> m_data;
-    QButtonGroup* m_buttonGroup;
-    QButtonGroup* m_linkGroup;
     int m_maxButtonId = 0;
     int m_maxLinkId = 0;
     QString m_loadError;

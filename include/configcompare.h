@@ -4,7 +4,7 @@
 #include <QList>
 #include <QString>
 
-class AppDataManager;
+class ProgramRecords;
 
 // Compares two configurations field by field, for showing what a device holds
 // against the editor and for telling two files apart. Formatting the result
@@ -60,7 +60,7 @@ public:
         QString shownB() const { return offset < 0 ? valueB : excerptB; }
     };
 
-    ConfigComparison(const AppDataManager& a, const AppDataManager& b, Scope scope);
+    ConfigComparison(const ProgramRecords& a, const ProgramRecords& b, Scope scope);
 
     // Every differing field: keys in ascending order, within a key its first
     // layer, its second layer, then links 2 to 5; within a record in the
@@ -73,8 +73,8 @@ public:
     static QString fieldName(Field field);
 
 private:
-    const AppDataManager& m_a;
-    const AppDataManager& m_b;
+    const ProgramRecords& m_a;
+    const ProgramRecords& m_b;
     Scope m_scope;
 };
 

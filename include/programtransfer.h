@@ -9,7 +9,7 @@
 
 #include <functional>
 
-class AppDataManager;
+class ProgramRecords;
 class SerialLink;
 
 // Moves the whole program between the records and the device: the handshake,
@@ -36,7 +36,7 @@ public:
         QString error;          // for the user, naming the record when one failed
     };
 
-    ProgramTransfer(AppDataManager* data, SerialLink* link, Progress progress = {});
+    ProgramTransfer(ProgramRecords* data, SerialLink* link, Progress progress = {});
 
     void setAttempts(int attempts) { m_attempts = attempts; }
     int attempts() const { return m_attempts; }
@@ -55,7 +55,7 @@ public:
     // here untouched, and compares every field the device keeps with
     // `expected`. ok: the load was complete and `differences` is filled
     // (device first, `expected` second); empty means the device holds it.
-    Result verify(const AppDataManager& expected, QList<ConfigComparison::Difference>* differences);
+    Result verify(const ProgramRecords& expected, QList<ConfigComparison::Difference>* differences);
     // "Key 3, link 2: command 0D0A on the device, 0D0B here", one a line, at
     // most `shown` and a count of the rest.
     static QString describeDifferences(const QList<ConfigComparison::Difference>& differences, int shown = 10);
@@ -70,10 +70,10 @@ public:
 private:
     class Session;
     Result storeAll();
-    Result loadInto(AppDataManager* target);
+    Result loadInto(ProgramRecords* target);
     void finish(Result* result);
 
-    AppDataManager* m_data;
+    ProgramRecords* m_data;
     SerialLink* m_link;
     Progress m_progress;
     CancelCheck m_cancelCheck;

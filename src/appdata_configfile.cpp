@@ -147,7 +147,7 @@ QString missingField(const FileGrid& grid, const std::map<FieldKey, int>& seen, 
 
 } // namespace
 
-int AppDataManager::writeDataHeader(QIODevice* fd, LinkData* dataObject, DataType dataType, int size)
+int ProgramRecords::writeDataHeader(QIODevice* fd, LinkData* dataObject, DataType dataType, int size)
 {
     qint64 result = -1;
     const qint32 fields[] = {dataObject->xId(), dataObject->yId(), size, dataType};
@@ -159,7 +159,7 @@ int AppDataManager::writeDataHeader(QIODevice* fd, LinkData* dataObject, DataTyp
     return int(result);
 }
 
-int AppDataManager::writeStringData(QIODevice* fd, LinkData* dataObject, DataType dataType, QString data)
+int ProgramRecords::writeStringData(QIODevice* fd, LinkData* dataObject, DataType dataType, QString data)
 {
     // One byte per character, so the reader gets back what was written.
     const QByteArray bytes = data.toLatin1();
@@ -170,7 +170,7 @@ int AppDataManager::writeStringData(QIODevice* fd, LinkData* dataObject, DataTyp
     return fd->write(bytes) == bytes.size() ? int(bytes.size()) : -1;
 }
 
-int AppDataManager::writeBoolData(QIODevice* fd, LinkData* dataObject, DataType dataType, bool data)
+int ProgramRecords::writeBoolData(QIODevice* fd, LinkData* dataObject, DataType dataType, bool data)
 {
     if (writeDataHeader(fd, dataObject, dataType, 1) < 0) {
         return -1;
@@ -179,7 +179,7 @@ int AppDataManager::writeBoolData(QIODevice* fd, LinkData* dataObject, DataType 
     return int(fd->write(&flag, 1));
 }
 
-int AppDataManager::writeIntData(QIODevice* fd, LinkData* dataObject, DataType dataType, int data)
+int ProgramRecords::writeIntData(QIODevice* fd, LinkData* dataObject, DataType dataType, int data)
 {
     if (writeDataHeader(fd, dataObject, dataType, 4) < 0) {
         return -1;
@@ -189,7 +189,7 @@ int AppDataManager::writeIntData(QIODevice* fd, LinkData* dataObject, DataType d
     return int(result);
 }
 
-int AppDataManager::writeUartData(QIODevice* fd, LinkData* dataObject, DataType dataType,
+int ProgramRecords::writeUartData(QIODevice* fd, LinkData* dataObject, DataType dataType,
                                   const UartData* uartData)
 {
     if (writeDataHeader(fd, dataObject, dataType, UartDataSize) < 0) {
@@ -206,7 +206,7 @@ int AppDataManager::writeUartData(QIODevice* fd, LinkData* dataObject, DataType 
     return int(result);
 }
 
-QString AppDataManager::readStringData(QIODevice* fd, int dataSize)
+QString ProgramRecords::readStringData(QIODevice* fd, int dataSize)
 {
     QByteArray bytes = fd->read(qMax(0, dataSize));
     const qsizetype zero = bytes.indexOf('\0');
@@ -216,7 +216,7 @@ QString AppDataManager::readStringData(QIODevice* fd, int dataSize)
     return QString::fromLatin1(bytes);
 }
 
-void AppDataManager::readUartData(QIODevice* fd, UartData* uartData)
+void ProgramRecords::readUartData(QIODevice* fd, UartData* uartData)
 {
     uartData->baudRate = static_cast<BaudRate>(readInt32(fd));
     uartData->parity = static_cast<Parity>(readInt32(fd));
@@ -224,19 +224,19 @@ void AppDataManager::readUartData(QIODevice* fd, UartData* uartData)
     uartData->stopBits = static_cast<StopBits>(readInt32(fd));
 }
 
-int AppDataManager::readIntData(QIODevice* fd)
+int ProgramRecords::readIntData(QIODevice* fd)
 {
     return readInt32(fd);
 }
 
-bool AppDataManager::readBoolData(QIODevice* fd)
+bool ProgramRecords::readBoolData(QIODevice* fd)
 {
     char flag = 0;
     fd->read(&flag, 1);
     return flag != 0;
 }
 
-bool AppDataManager::saveConfigFile(QIODevice* fd)
+bool ProgramRecords::saveConfigFile(QIODevice* fd)
 {
     bool ok = true;
     auto check = [&ok](qint64 written) {
@@ -292,7 +292,7 @@ bool AppDataManager::saveConfigFile(QIODevice* fd)
     return true;
 }
 
-bool AppDataManager::loadConfigFile(QIODevice* fd)
+bool ProgramRecords::loadConfigFile(QIODevice* fd)
 {
     m_loadError.clear();
     auto refuse = [this](const QString& reason) {

@@ -1,4 +1,5 @@
-#include "appdata.h"
+// The records as the window shows them: the checked record and the keys' texts.
+#include "appdatamanager.h"
 #include "commandbutton.h"
 
 #include <QButtonGroup>
@@ -10,45 +11,18 @@ AppDataManager::AppDataManager(QButtonGroup* buttonGroup, QButtonGroup* linkGrou
 {
 }
 
-AppDataManager::~AppDataManager()
-{
-    qDeleteAll(m_data);
-}
-
 void AppDataManager::newData(int maxButtons, int maxLinks)
 {
-    if (maxButtons >= 1) {
-        for (int b = 1; b <= maxButtons; ++b) {
-            auto* record = new ButtonData(b);
-            m_data.append(record);
-            showOnKey(getButtonObject(b), record->getButtonName(), record);
-        }
-        for (int x = 1; x <= maxButtons; ++x) {
-            for (int y = 2; y <= maxLinks; ++y) {
-                auto* record = new LinkData(x, y);
-                m_data.append(record);
-                syncWithButton(record);
-            }
+    ProgramRecords::newData(maxButtons, maxLinks);
+    for (int b = 1; b <= maxButtons; ++b) {
+        const ButtonData* record = getButtonData(b);
+        showOnKey(getButtonObject(b), record->getButtonName(), record);
+    }
+    for (int x = 1; x <= maxButtons; ++x) {
+        for (int y = 2; y <= maxLinks; ++y) {
+            syncWithButton(getDataObject(x, y));
         }
     }
-    m_maxButtonId = maxButtons;
-    m_maxLinkId = maxLinks;
-}
-
-LinkData* AppDataManager::getDataObject(int xId, int yId) const
-{
-    for (LinkData* record : m_data) {
-        if (record->xId() == xId && record->yId() == yId) {
-            return record;
-        }
-    }
-    return nullptr;
-}
-
-ButtonData* AppDataManager::getButtonData(int xId) const
-{
-    // A record with yId 1 is always made as a ButtonData.
-    return static_cast<ButtonData*>(getDataObject(xId, 1));
 }
 
 int AppDataManager::checkedKeyId() const
@@ -86,17 +60,6 @@ CommandButton* AppDataManager::getLinkObject(int id) const
     return m_linkGroup ? qobject_cast<CommandButton*>(m_linkGroup->button(id)) : nullptr;
 }
 
-void AppDataManager::resetDataObject()
-{
-    for (int x = 1; x <= m_maxButtonId; ++x) {
-        for (int y = 1; y <= m_maxLinkId; ++y) {
-            if (LinkData* record = getDataObject(x, y)) {
-                record->clear();
-            }
-        }
-    }
-}
-
 void AppDataManager::showOnKey(CommandButton* key, const QString& text, const LinkData* record)
 {
     if (!key) {
@@ -124,7 +87,7 @@ void AppDataManager::reflashButtonName()
     if (m_linkGroup) {
         m_linkGroup->setExclusive(false);
     }
-    for (int id = 1; id <= m_maxButtonId; ++id) {
+    for (int id = 1; id <= getMaxButtonId(); ++id) {
         CommandButton* key = getButtonObject(id);
         const ButtonData* record = getButtonData(id);
         if (!key) {
@@ -138,7 +101,7 @@ void AppDataManager::reflashButtonName()
         }
         key->setChecked(false);
     }
-    for (int id = 1; id <= m_maxLinkId; ++id) {
+    for (int id = 1; id <= getMaxLinkId(); ++id) {
         CommandButton* key = getLinkObject(id);
         const LinkData* record = getDataObject(1, id);
         if (!key || !record) {
@@ -153,12 +116,6 @@ void AppDataManager::reflashButtonName()
     if (m_linkGroup) {
         m_linkGroup->setExclusive(true);
     }
-}
-
-QString AppDataManager::getButtonName(int buttonId) const
-{
-    const ButtonData* record = getButtonData(buttonId);
-    return record ? record->getButtonName() : QString();
 }
 
 void AppDataManager::setButtonName(QString buttonName)
@@ -233,32 +190,6 @@ void AppDataManager::setUartData(const UartData* in)
     }
 }
 
-bool AppDataManager::isSecondLayerEnabled(int id) const
-{
-    const ButtonData* record = getButtonData(id);
-    return record && record->isSecondLayerEnabled();
-}
-
-void AppDataManager::setSecondLayerEnable(int id, bool enabled)
-{
-    if (ButtonData* record = getButtonData(id)) {
-        record->setSecondLayerEnable(enabled);
-    }
-}
-
-void AppDataManager::getSecondLayerUartData(int id, UartData* out) const
-{
-    if (const ButtonData* record = getButtonData(id)) {
-        record->getSecondLayerUartData(out);
-    }
-}
-
-QString AppDataManager::getSecondLayerCommand(int id) const
-{
-    const ButtonData* record = getButtonData(id);
-    return record ? record->getSecondLayerCommand() : QString();
-}
-
 void AppDataManager::getSecondLayerUartData(UartData* out) const
 {
     getSecondLayerUartData(checkedKeyId(), out);
@@ -296,30 +227,6 @@ void AppDataManager::setSecondLayerDelayTime(int delay)
     }
 }
 
-QString AppDataManager::uartString(const UartData* uartData)
-{
-    static const char* const baudTexts[] = {"2400,", "4800,", "9600,", "14400,",
-                                            "19200,", "28800,", "38400,", "115200,"};
-    static const char* const dataBitTexts[] = {"5-", "6-", "7-", "8-"};
-    static const char* const parityTexts[] = {"N-", "O-", "E-", "S-", "M-"};
-
-    QString text;
-    const int baud = uartData->baudRate;
-    if (baud >= 0 && baud < 8) {
-        text += QLatin1String(baudTexts[baud]);
-    }
-    const int dataBits = uartData->dataBits;
-    if (dataBits >= 0 && dataBits < 4) {
-        text += QLatin1String(dataBitTexts[dataBits]);
-    }
-    const int parity = uartData->parity;
-    if (parity >= 0 && parity < 5) {
-        text += QLatin1String(parityTexts[parity]);
-    }
-    text += uartData->stopBits == StopBits1 ? QLatin1String("1") : QLatin1String("2");
-    return text;
-}
-
 QString AppDataManager::displayFirstLayerBaudRate() const
 {
     const LinkData* record = getCheckedObject();
@@ -328,17 +235,6 @@ QString AppDataManager::displayFirstLayerBaudRate() const
     }
     UartData uart;
     record->getUartData(&uart);
-    return uartString(&uart);
-}
-
-QString AppDataManager::displaySecondLayerBaudRate(int id) const
-{
-    const ButtonData* record = getButtonData(id);
-    if (!record) {
-        return QString();
-    }
-    UartData uart;
-    record->getSecondLayerUartData(&uart);
     return uartString(&uart);
 }
 

@@ -1,6 +1,6 @@
 // Window assembly, help and version.
 #include "appmainwindow.h"
-#include "appdata.h"
+#include "appdatamanager.h"
 #include "scaledpicturepainter.h"
 #include "seriallink.h"
 

@@ -1,5 +1,5 @@
 // The two command fields: hex and ASCII forms, live clean-up, byte counters.
-#include "appdata.h"
+#include "appdatamanager.h"
 #include "appmainwindow.h"
 #include "commandtext.h"
 

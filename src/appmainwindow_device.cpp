@@ -1,6 +1,6 @@
 // The device link: the COM port, the handshake, storing, loading and
 // verifying the program.
-#include "appdata.h"
+#include "appdatamanager.h"
 #include "appmainwindow.h"
 #include "programtransfer.h"
 #include "seriallink.h"
@@ -75,7 +75,7 @@ private:
 
 // Copies every record, as a configuration file holds it, into `target`, which
 // has the same grid. Nothing changes in `target` when the copy is refused.
-bool copyRecords(AppDataManager* source, AppDataManager* target)
+bool copyRecords(ProgramRecords* source, ProgramRecords* target)
 {
     QBuffer buffer;
     buffer.open(QIODevice::ReadWrite);
@@ -324,7 +324,7 @@ struct Outcome {
     QList<ConfigComparison::Difference> differences;
 };
 
-Outcome runExchange(QWidget* parent, AppDataManager* data, SerialLink* link, Exchange exchange)
+Outcome runExchange(QWidget* parent, ProgramRecords* data, SerialLink* link, Exchange exchange)
 {
     const bool store = exchange == Exchange::Store;
     TransferProgress progress(parent,
@@ -379,7 +379,7 @@ void AppMainWindow::startToLoadFromDevice()
     }
     // Loaded into a copy: the window's records change only as a whole, once
     // the user knows what arrived.
-    AppDataManager loaded(nullptr, nullptr);
+    ProgramRecords loaded;
     loaded.newData(m_dataManager->getMaxButtonId(), m_dataManager->getMaxLinkId());
     if (!copyRecords(m_dataManager, &loaded)) {
         QMessageBox::warning(this, tr("Load Program From Device"),

@@ -1,6 +1,6 @@
 // File commands, the configuration as a document (title, unsaved changes, recent files)
 // and the window's end.
-#include "appdata.h"
+#include "appdatamanager.h"
 #include "appmainwindow.h"
 #include "boundedread.h"
 #include "commandbutton.h"

@@ -1,5 +1,5 @@
 // Selecting a key or link, the data panel, editing and storing a record.
-#include "appdata.h"
+#include "appdatamanager.h"
 #include "appmainwindow.h"
 #include "commandbutton.h"
 #include "uartsettingform.h"

@@ -27,7 +27,7 @@ struct LayerView {
     int delay = 0;
 };
 
-LayerView layerView(const AppDataManager& data, int key, int layer)
+LayerView layerView(const ProgramRecords& data, int key, int layer)
 {
     LayerView view;
     if (layer == ConfigComparison::FirstLayer || layer == ConfigComparison::SecondLayer) {
@@ -166,7 +166,7 @@ QString quoted(const QString& text)
 
 } // namespace
 
-ConfigComparison::ConfigComparison(const AppDataManager& a, const AppDataManager& b, Scope scope)
+ConfigComparison::ConfigComparison(const ProgramRecords& a, const ProgramRecords& b, Scope scope)
     : m_a(a)
     , m_b(b)
     , m_scope(scope)

@@ -67,7 +67,7 @@ private:
     ProgramTransfer* m_transfer;
 };
 
-ProgramTransfer::ProgramTransfer(AppDataManager* data, SerialLink* link, Progress progress)
+ProgramTransfer::ProgramTransfer(ProgramRecords* data, SerialLink* link, Progress progress)
     : m_data(data)
     , m_link(link)
     , m_progress(std::move(progress))
@@ -237,7 +237,7 @@ ProgramTransfer::Result ProgramTransfer::load()
     return result;
 }
 
-ProgramTransfer::Result ProgramTransfer::loadInto(AppDataManager* target)
+ProgramTransfer::Result ProgramTransfer::loadInto(ProgramRecords* target)
 {
     Result result;
     if (!target || !m_link) {
@@ -316,14 +316,14 @@ ProgramTransfer::Result ProgramTransfer::loadInto(AppDataManager* target)
     return result;
 }
 
-ProgramTransfer::Result ProgramTransfer::verify(const AppDataManager& expected,
+ProgramTransfer::Result ProgramTransfer::verify(const ProgramRecords& expected,
                                                 QList<ConfigComparison::Difference>* differences)
 {
     Session session(this);
     if (differences) {
         differences->clear();
     }
-    AppDataManager device(nullptr, nullptr);
+    ProgramRecords device;
     device.newData(expected.getMaxButtonId(), expected.getMaxLinkId());
     Result result = loadInto(&device);
     if (!result.ok) {

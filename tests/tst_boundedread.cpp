@@ -75,7 +75,7 @@ private slots:
 
     void loaderRefusesWhatIsTooLargeAsAWhole()
     {
-        AppDataManager data(nullptr, nullptr);
+        ProgramRecords data;
         data.newData(6, 5);
         data.getDataObject(2, 3)->setCommand(QStringLiteral("ABCD"));
         QBuffer saved;

@@ -42,7 +42,7 @@ Run cli(const QStringList& arguments, const QByteArray& input = {}, int timeoutM
     return run;
 }
 
-QByteArray saved(AppDataManager& data)
+QByteArray saved(ProgramRecords& data)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -67,7 +67,7 @@ QByteArray readFile(const QString& path)
 // Every field of every record different from its neighbours and from the
 // defaults, within what the device takes (line settings, delays 0 to 255,
 // commands of up to 247 bytes).
-void fillDeviceProgram(AppDataManager& data)
+void fillDeviceProgram(ProgramRecords& data)
 {
     for (int x = 1; x <= 6; ++x) {
         for (int y = 1; y <= 5; ++y) {
@@ -94,7 +94,7 @@ void fillDeviceProgram(AppDataManager& data)
 }
 
 // Values the file holds but the editor never writes, which JSON must carry too.
-void addFileOnlyValues(AppDataManager& data)
+void addFileOnlyValues(ProgramRecords& data)
 {
     const UartData odd = uart(9, -1, 12, 7);
     data.getDataObject(2, 3)->setUartData(&odd);
@@ -108,7 +108,7 @@ void addFileOnlyValues(AppDataManager& data)
 }
 
 // What the device keeps of each record: baud rate, parity, delay, command.
-QStringList deviceFields(const AppDataManager& data)
+QStringList deviceFields(const ProgramRecords& data)
 {
     QStringList fields;
     for (int x = 1; x <= 6; ++x) {
@@ -120,7 +120,7 @@ QStringList deviceFields(const AppDataManager& data)
     return fields;
 }
 
-bool loadFile(const QString& path, AppDataManager* data)
+bool loadFile(const QString& path, ProgramRecords* data)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) && data->loadConfigFile(&file);
@@ -173,11 +173,11 @@ void TestCli::init()
 void TestCli::jsonRoundTripIsByteIdentical_data()
 {
     QTest::addColumn<QByteArray>("file");
-    AppDataManager fresh(nullptr, nullptr);
+    ProgramRecords fresh;
     fresh.newData(6, 5);
     QTest::newRow("fresh") << saved(fresh);
 
-    AppDataManager edited(nullptr, nullptr);
+    ProgramRecords edited;
     edited.newData(6, 5);
     fillDeviceProgram(edited);
     QTest::newRow("every field edited") << saved(edited);
@@ -225,7 +225,7 @@ void TestCli::importWritesWhatTheEditorSaves()
       {"key": 1, "command": {"raw": "0D 0A"}}
     ]})";
 
-    AppDataManager expected(nullptr, nullptr);
+    ProgramRecords expected;
     expected.newData(6, 5);
     ButtonData* key = expected.getButtonData(4);
     key->setButtonName(QString("Caf\u00e9"));
@@ -256,7 +256,7 @@ void TestCli::importWritesWhatTheEditorSaves()
     // Every key left out: a new configuration.
     const Run none = cli({"import", "-", path("new.app")}, QByteArray(Header) + "[]}");
     QVERIFY2(none.exitCode == 0, qPrintable(none.err));
-    AppDataManager fresh(nullptr, nullptr);
+    ProgramRecords fresh;
     fresh.newData(6, 5);
     QCOMPARE(readFile(path("new.app")), saved(fresh));
 }
@@ -359,7 +359,7 @@ void TestCli::importRefusesEndlessInput()
 
 void TestCli::showListsEveryKey()
 {
-    AppDataManager data(nullptr, nullptr);
+    ProgramRecords data;
     data.newData(6, 5);
     ButtonData* key = data.getButtonData(2);
     key->setButtonName("Door");
@@ -401,7 +401,7 @@ void TestCli::showListsEveryKey()
 
 void TestCli::diffListsDifferingFields()
 {
-    AppDataManager program(nullptr, nullptr);
+    ProgramRecords program;
     program.newData(6, 5);
     fillDeviceProgram(program);
     addFileOnlyValues(program);
@@ -514,7 +514,7 @@ void TestCli::helpFollowsTheParserConventions()
 
 void TestCli::storeThenLoadBringsEveryDeviceFieldBack()
 {
-    AppDataManager program(nullptr, nullptr);
+    ProgramRecords program;
     program.newData(6, 5);
     fillDeviceProgram(program);
     QVERIFY(writeFile(path("program.app"), saved(program)));
@@ -533,7 +533,7 @@ void TestCli::storeThenLoadBringsEveryDeviceFieldBack()
     const Run loaded = cli({"load", "--port", sim.portName(), "--output", path("loaded.app"), "--timeout", "1500"});
     QVERIFY2(loaded.exitCode == 0, qPrintable(loaded.err));
     QVERIFY2(loaded.err.contains("36 of 36"), qPrintable(loaded.err));
-    AppDataManager back(nullptr, nullptr);
+    ProgramRecords back;
     back.newData(6, 5);
     QVERIFY(loadFile(path("loaded.app"), &back));
     QCOMPARE(deviceFields(back), deviceFields(program));
@@ -547,7 +547,7 @@ void TestCli::storeThenLoadBringsEveryDeviceFieldBack()
 
 void TestCli::storeRefusesOversizedCommandBeforeSending()
 {
-    AppDataManager program(nullptr, nullptr);
+    ProgramRecords program;
     program.newData(6, 5);
     program.getDataObject(5, 2)->setCommand(QByteArray(MaxDeviceCommandBytes + 1, 'x').toHex());
     QVERIFY(writeFile(path("big.app"), saved(program)));
@@ -592,7 +592,7 @@ void TestCli::deviceFaultsFailWithAMessage()
     QFETCH(int, exitCode);
     QFETCH(QString, message);
 
-    AppDataManager program(nullptr, nullptr);
+    ProgramRecords program;
     program.newData(6, 5);
     fillDeviceProgram(program);
     QVERIFY(writeFile(path("program.app"), saved(program)));
@@ -683,7 +683,7 @@ QDateTime reportTime(const QJsonObject& line, const char* field)
 
 void TestCli::storeToSeveralPortsAtOnce()
 {
-    AppDataManager program(nullptr, nullptr);
+    ProgramRecords program;
     program.newData(6, 5);
     fillDeviceProgram(program);
     QVERIFY(writeFile(path("program.app"), saved(program)));
@@ -752,7 +752,7 @@ void TestCli::storeToSeveralPortsAtOnce()
 
 void TestCli::verifyNamesWhatTheDeviceHoldsOtherwise()
 {
-    AppDataManager program(nullptr, nullptr);
+    ProgramRecords program;
     program.newData(6, 5);
     fillDeviceProgram(program);
     QVERIFY(writeFile(path("program.app"), saved(program)));
@@ -824,7 +824,7 @@ void TestCli::verifyFailsWhenRecordsAreMissing()
 {
     // The device holds a new configuration, as does the file, but sends only 20 records:
     // the rest are unknown, not equal.
-    AppDataManager program(nullptr, nullptr);
+    ProgramRecords program;
     program.newData(6, 5);
     QVERIFY(writeFile(path("program.app"), saved(program)));
     QList<QByteArray> records;

@@ -34,7 +34,7 @@ void setLayer(LinkData* record, UartData uart, int delay, const QString& command
 
 void TestCliJson::exportedValuesPlainInRangeRawOutside()
 {
-    AppDataManager data(nullptr, nullptr);
+    ProgramRecords data;
     data.newData(6, 5);
     // Key 1: the largest value of every field; its link 2: the smallest.
     setLayer(data.getDataObject(1, 1), {BaudRate115200, ParityMark, DataBits8, StopBits2}, 255, "0D0A");

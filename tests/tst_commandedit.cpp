@@ -1,5 +1,5 @@
 // Typing into the real command fields: masks, gap closing, counters, Hex/ASCII.
-#include "appdata.h"
+#include "appdatamanager.h"
 #include "windowtest.h"
 
 #include <QCheckBox>

@@ -44,13 +44,13 @@ QStringList lines(const QList<ConfigComparison::Difference>& differences)
     return result;
 }
 
-QStringList compare(const AppDataManager& a, const AppDataManager& b, Scope scope)
+QStringList compare(const ProgramRecords& a, const ProgramRecords& b, Scope scope)
 {
     return lines(ConfigComparison(a, b, scope).differences());
 }
 
 // A configuration with something in every field, the same each time it is made.
-void fill(AppDataManager* data)
+void fill(ProgramRecords* data)
 {
     data->newData(6, 5);
     for (int x = 1; x <= 6; ++x) {
@@ -78,13 +78,13 @@ void fill(AppDataManager* data)
 
 void TestConfigCompare::equalConfigurations()
 {
-    AppDataManager freshA(nullptr, nullptr), freshB(nullptr, nullptr);
+    ProgramRecords freshA, freshB;
     freshA.newData(6, 5);
     freshB.newData(6, 5);
     QVERIFY(ConfigComparison(freshA, freshB, Scope::Device).isEqual());
     QVERIFY(ConfigComparison(freshA, freshB, Scope::File).isEqual());
 
-    AppDataManager a(nullptr, nullptr), b(nullptr, nullptr);
+    ProgramRecords a, b;
     fill(&a);
     fill(&b);
     QCOMPARE(compare(a, b, Scope::File), QStringList());
@@ -99,7 +99,7 @@ void TestConfigCompare::equalConfigurations()
 
 void TestConfigCompare::fileOnlyFieldsDependOnScope()
 {
-    AppDataManager a(nullptr, nullptr), b(nullptr, nullptr);
+    ProgramRecords a, b;
     fill(&a);
     fill(&b);
     b.getButtonData(2)->setButtonName(QStringLiteral("Door"));
@@ -128,7 +128,7 @@ void TestConfigCompare::fileOnlyFieldsDependOnScope()
 
 void TestConfigCompare::deviceFieldsInStableOrder()
 {
-    AppDataManager a(nullptr, nullptr), b(nullptr, nullptr);
+    ProgramRecords a, b;
     fill(&a);
     fill(&b);
     // Changed in an order unlike the device's, to show the result does not follow it.
@@ -173,7 +173,7 @@ void TestConfigCompare::deviceFieldsInStableOrder()
 
 void TestConfigCompare::commandSpellings()
 {
-    AppDataManager a(nullptr, nullptr), b(nullptr, nullptr);
+    ProgramRecords a, b;
     a.newData(6, 5);
     b.newData(6, 5);
     a.getDataObject(3, 4)->setCommand(QStringLiteral("0D0A41"));
@@ -192,7 +192,7 @@ void TestConfigCompare::commandSpellings()
 
 void TestConfigCompare::storedValuesOutsideTheChoices()
 {
-    AppDataManager a(nullptr, nullptr), b(nullptr, nullptr);
+    ProgramRecords a, b;
     a.newData(6, 5);
     b.newData(6, 5);
     const UartData odd = uart(9, -1, 4, 2);
@@ -207,7 +207,7 @@ void TestConfigCompare::storedValuesOutsideTheChoices()
 
 void TestConfigCompare::recordOnOneSideOnly()
 {
-    AppDataManager a(nullptr, nullptr), b(nullptr, nullptr);
+    ProgramRecords a, b;
     a.newData(6, 5);
     b.newData(5, 4);
     const QStringList found = compare(a, b, Scope::Device);
@@ -237,7 +237,7 @@ void TestConfigCompare::longCommandsShownWhereTheyDiffer()
     QByteArray first = counting;
     first[0] = char(0xFF);
 
-    AppDataManager a(nullptr, nullptr), b(nullptr, nullptr);
+    ProgramRecords a, b;
     a.newData(6, 5);
     b.newData(6, 5);
     a.getButtonData(1)->setCommand(hex);

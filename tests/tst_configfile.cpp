@@ -29,7 +29,7 @@ private slots:
 
 namespace {
 
-QByteArray save(AppDataManager& manager)
+QByteArray save(ProgramRecords& manager)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -39,7 +39,7 @@ QByteArray save(AppDataManager& manager)
     return buffer.data();
 }
 
-bool load(AppDataManager& manager, const QByteArray& bytes)
+bool load(ProgramRecords& manager, const QByteArray& bytes)
 {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -87,7 +87,7 @@ QByteArray fileOf(const QList<QByteArray>& records, int keys = 6, int links = 5)
 // The records of a fresh configuration, as the writer writes them.
 QList<QByteArray> freshRecords()
 {
-    AppDataManager m(nullptr, nullptr);
+    ProgramRecords m;
     m.newData(6, 5);
     return recordsOf(save(m));
 }
@@ -104,7 +104,7 @@ qsizetype indexOf(const QList<QByteArray>& records, int x, int y, int type, int 
 }
 
 // Loads with the loader's own debug messages (passed-over records) silenced.
-bool loadQuietly(AppDataManager& manager, const QByteArray& bytes)
+bool loadQuietly(ProgramRecords& manager, const QByteArray& bytes)
 {
     const QtMessageHandler previous =
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
@@ -114,7 +114,7 @@ bool loadQuietly(AppDataManager& manager, const QByteArray& bytes)
 }
 
 // Fills every field of every record with values that differ per record.
-void fillAll(AppDataManager& m)
+void fillAll(ProgramRecords& m)
 {
     for (int x = 1; x <= 6; ++x) {
         for (int y = 1; y <= 5; ++y) {
@@ -138,7 +138,7 @@ void fillAll(AppDataManager& m)
 }
 
 // Every field the file carries, as one comparable text.
-QString describe(const AppDataManager& m)
+QString describe(const ProgramRecords& m)
 {
     QString out;
     for (int x = 1; x <= 6; ++x) {
@@ -147,13 +147,13 @@ QString describe(const AppDataManager& m)
             UartData u;
             r->getUartData(&u);
             out += QString("%1,%2:%3|%4|%5|").arg(x).arg(y).arg(r->getCommand()).arg(r->getDelayTime())
-                       .arg(AppDataManager::uartString(&u));
+                       .arg(ProgramRecords::uartString(&u));
             if (y == 1) {
                 auto* b = static_cast<const ButtonData*>(r);
                 b->getSecondLayerUartData(&u);
                 out += QString("%1|%2|%3|%4|%5").arg(b->getButtonName()).arg(b->isSecondLayerEnabled())
                            .arg(b->getSecondLayerCommand()).arg(b->getSecondLayerDelayTime())
-                           .arg(AppDataManager::uartString(&u));
+                           .arg(ProgramRecords::uartString(&u));
             } else {
                 out += r->getLinkName();
             }
@@ -167,7 +167,7 @@ QString describe(const AppDataManager& m)
 
 void TestConfigFile::freshFileBytes()
 {
-    AppDataManager m(nullptr, nullptr);
+    ProgramRecords m;
     m.newData(6, 5);
     const QByteArray bytes = save(m);
     QCOMPARE(bytes.size(), 3338);
@@ -193,7 +193,7 @@ void TestConfigFile::freshFileBytes()
 
 void TestConfigFile::linkRecordBytes()
 {
-    AppDataManager m(nullptr, nullptr);
+    ProgramRecords m;
     m.newData(6, 5);
     LinkData* link = m.getDataObject(1, 2);
     link->setCommand("0D0A");
@@ -210,13 +210,13 @@ void TestConfigFile::linkRecordBytes()
 
 void TestConfigFile::roundTripEveryField()
 {
-    AppDataManager source(nullptr, nullptr);
+    ProgramRecords source;
     source.newData(6, 5);
     fillAll(source);
     const QByteArray bytes = save(source);
     QVERIFY(!bytes.isEmpty());
 
-    AppDataManager target(nullptr, nullptr);
+    ProgramRecords target;
     target.newData(6, 5);
     QVERIFY(load(target, bytes));
     QCOMPARE(describe(target), describe(source));
@@ -229,7 +229,7 @@ void TestConfigFile::roundTripEveryField()
     QVERIFY(file.open(QIODevice::WriteOnly));
     QVERIFY(source.saveConfigFile(&file));
     file.close();
-    AppDataManager fromDisk(nullptr, nullptr);
+    ProgramRecords fromDisk;
     fromDisk.newData(6, 5);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(fromDisk.loadConfigFile(&file));
@@ -238,7 +238,7 @@ void TestConfigFile::roundTripEveryField()
 
 void TestConfigFile::refusedHeaders()
 {
-    AppDataManager m(nullptr, nullptr);
+    ProgramRecords m;
     m.newData(6, 5);
     fillAll(m);
     const QString before = describe(m);
@@ -268,7 +268,7 @@ void TestConfigFile::refusedHeaders()
 
 void TestConfigFile::readerRules()
 {
-    AppDataManager m(nullptr, nullptr);
+    ProgramRecords m;
     m.newData(6, 5);
     QList<QByteArray> records = freshRecords();
     records[indexOf(records, 2, 1, DT_ButtonName, 2)] = dataRecord(2, 1, DT_ButtonName, QByteArray("AB\0CD", 5));
@@ -302,7 +302,7 @@ void TestConfigFile::headerCountsKeepModelShape()
     seventh[indexOf(seventh, 7, 1, DT_Command)] = dataRecord(7, 1, DT_Command, "0304");
     const QByteArray threeKeys = fileOf(records.mid(0, 75), 3, 5);
     for (const QByteArray& bytes : {fileOf(records + seventh, 7, 5), threeKeys}) {
-        AppDataManager m(nullptr, nullptr);
+        ProgramRecords m;
         m.newData(6, 5);
         m.getDataObject(5, 2)->setCommand("AA");
         QVERIFY2(loadQuietly(m, bytes), qPrintable(m.loadError()));
@@ -318,7 +318,7 @@ void TestConfigFile::headerCountsKeepModelShape()
     // The 7-key file without a field of key 7, which the model has no place for.
     QList<QByteArray> cut = seventh;
     cut.removeAt(indexOf(cut, 7, 3, DT_UartData));
-    AppDataManager m(nullptr, nullptr);
+    ProgramRecords m;
     m.newData(6, 5);
     QVERIFY(!loadQuietly(m, fileOf(records + cut, 7, 5)));
     QCOMPARE(m.loadError(), QString("Key 7, link 3 lacks its line settings"));
@@ -331,7 +331,7 @@ void TestConfigFile::headerCountsKeepModelShape()
 
 void TestConfigFile::strayRecordsSkipTheirPayload()
 {
-    AppDataManager m(nullptr, nullptr);
+    ProgramRecords m;
     m.newData(6, 5);
     // Payloads that would read as a header if they were not skipped.
     const QByteArray fake = dataRecord(1, 1, DT_Command, "EE");
@@ -358,12 +358,12 @@ void TestConfigFile::strayRecordsSkipTheirPayload()
 
 void TestConfigFile::damagedFilesChangeNothing()
 {
-    AppDataManager source(nullptr, nullptr);
+    ProgramRecords source;
     source.newData(6, 5);
     fillAll(source);
     const QByteArray good = save(source);
 
-    AppDataManager m(nullptr, nullptr);
+    ProgramRecords m;
     m.newData(6, 5);
     const QString fresh = describe(m);
     // The good file with one record in place of its own field.
@@ -396,14 +396,14 @@ void TestConfigFile::damagedFilesChangeNothing()
 
 void TestConfigFile::everyCutIsRefused()
 {
-    AppDataManager source(nullptr, nullptr);
+    ProgramRecords source;
     source.newData(6, 5);
     fillAll(source);
     const QByteArray good = save(source);
     const QList<QByteArray> records = recordsOf(good);
     QCOMPARE(records.size(), 150);
 
-    AppDataManager m(nullptr, nullptr);
+    ProgramRecords m;
     m.newData(6, 5);
     const QString fresh = describe(m);
     // Cut where a record ends (the header alone included) the file looks whole but lacks
@@ -442,13 +442,13 @@ void TestConfigFile::everyCutIsRefused()
 
 void TestConfigFile::repeatedAndMissingFieldsAreRefused()
 {
-    AppDataManager source(nullptr, nullptr);
+    ProgramRecords source;
     source.newData(6, 5);
     fillAll(source);
     const QByteArray good = save(source);
     const QList<QByteArray> records = recordsOf(good);
 
-    AppDataManager m(nullptr, nullptr);
+    ProgramRecords m;
     m.newData(6, 5);
     const QString fresh = describe(m);
     const auto refused = [&](const QByteArray& bytes, const QString& reason) {
@@ -470,7 +470,7 @@ void TestConfigFile::repeatedAndMissingFieldsAreRefused()
 
     // A file followed by another file's records opens as neither; so does one followed by
     // a whole other file.
-    AppDataManager other(nullptr, nullptr);
+    ProgramRecords other;
     other.newData(6, 5);
     const QByteArray otherFile = save(other);
     refused(good + otherFile.mid(FileHeaderSize),
@@ -489,7 +489,7 @@ void TestConfigFile::repeatedAndMissingFieldsAreRefused()
 
 void TestConfigFile::namesAreLatin1()
 {
-    AppDataManager m(nullptr, nullptr);
+    ProgramRecords m;
     m.newData(6, 5);
     static_cast<ButtonData*>(m.getDataObject(1, 1))->setButtonName(QString::fromUtf8("Caf\u00e9 \u00ff"));
     m.getDataObject(1, 2)->setLinkName(QString::fromUtf8("Pf\u20ac"));
@@ -497,7 +497,7 @@ void TestConfigFile::namesAreLatin1()
     QVERIFY(bytes.contains(QByteArray("Caf\xe9 \xff")));
     QCOMPARE(bytes.size(), 3338 - 5 + 6 - 5 + 3);
 
-    AppDataManager back(nullptr, nullptr);
+    ProgramRecords back;
     back.newData(6, 5);
     QVERIFY(load(back, bytes));
     QCOMPARE(back.getButtonName(1), QString::fromUtf8("Caf\u00e9 \u00ff"));
@@ -506,7 +506,7 @@ void TestConfigFile::namesAreLatin1()
 
 void TestConfigFile::writeErrorsAreReported()
 {
-    AppDataManager m(nullptr, nullptr);
+    ProgramRecords m;
     m.newData(6, 5);
     // A plain QFile on /dev/full fails its writes; the device node stays.
     QFile full("/dev/full");
@@ -522,13 +522,13 @@ void TestConfigFile::writeErrorsAreReported()
 
 void TestConfigFile::randomMutationsNeverHalfLoad()
 {
-    AppDataManager source(nullptr, nullptr);
+    ProgramRecords source;
     source.newData(6, 5);
     fillAll(source);
     const QByteArray good = save(source);
     QRandomGenerator rng(20261207);
 
-    AppDataManager m(nullptr, nullptr);
+    ProgramRecords m;
     m.newData(6, 5);
     QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     int loaded = 0;

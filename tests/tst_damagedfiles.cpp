@@ -1,6 +1,6 @@
 // Damaged configuration files (cut where a record ends, a field twice, a file run on
 // with another's records) refused by every reader: the companion and the editor's Open.
-#include "appdata.h"
+#include "appdatamanager.h"
 #include "simulatorprocess.h"
 #include "windowtest.h"
 
@@ -49,7 +49,7 @@ QByteArray int32(qint32 v)
 // A program unlike a fresh one in every record, so a half-taken file would show.
 QByteArray goodFile()
 {
-    AppDataManager data(nullptr, nullptr);
+    ProgramRecords data;
     data.newData(6, 5);
     for (int x = 1; x <= 6; ++x) {
         for (int y = 1; y <= 5; ++y) {
@@ -85,7 +85,7 @@ QList<Damaged> damagedFiles()
 {
     const QByteArray good = goodFile();
     const qsizetype keyTwo = recordEnds(good).at(24); // after key 1 and its four links
-    AppDataManager fresh(nullptr, nullptr);
+    ProgramRecords fresh;
     fresh.newData(6, 5);
     QBuffer other;
     other.open(QIODevice::WriteOnly);

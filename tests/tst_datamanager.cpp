@@ -1,5 +1,5 @@
 // The data manager with real button groups of keys, as the window builds them.
-#include "appdata.h"
+#include "appdatamanager.h"
 #include "commandbutton.h"
 
 #include <QButtonGroup>
@@ -101,7 +101,7 @@ void TestDataManager::smallAndEmptyModels()
     QVERIFY(!none.getDataObject(1, 1));
     QVERIFY(!none.getCheckedObject());
 
-    AppDataManager keysOnly(nullptr, nullptr);
+    ProgramRecords keysOnly;
     keysOnly.newData(3, 1);
     QVERIFY(keysOnly.getDataObject(3, 1));
     QVERIFY(!keysOnly.getDataObject(1, 2));

@@ -1,5 +1,5 @@
 // Selecting keys and links, the panel's states, and what Ok and Cancel store.
-#include "appdata.h"
+#include "appdatamanager.h"
 #include "windowtest.h"
 
 #include <QComboBox>

@@ -25,7 +25,7 @@ using Key = SimulatorProcess::Key;
 
 // Every device field of every record different from its neighbours and from
 // the defaults.
-void fillProgram(AppDataManager& data)
+void fillProgram(ProgramRecords& data)
 {
     for (int x = 1; x <= 6; ++x) {
         for (int y = 1; y <= 5; ++y) {
@@ -48,7 +48,7 @@ void fillProgram(AppDataManager& data)
 }
 
 // What the device knows of the program, record by record.
-QMap<Key, QByteArray> deviceView(const AppDataManager& data)
+QMap<Key, QByteArray> deviceView(const ProgramRecords& data)
 {
     QMap<Key, QByteArray> view;
     for (int x = 1; x <= 6; ++x) {
@@ -76,7 +76,7 @@ QList<Key> loggedKeys(const QStringList& lines, const QString& event)
 struct Rig {
     SimulatorProcess sim;
     SerialLink link;
-    AppDataManager data{nullptr, nullptr};
+    ProgramRecords data;
     QList<QPair<int, int>> progress;
     ProgramTransfer transfer{&data, &link, [this](int done, int total) { progress.append({done, total}); }};
 
@@ -381,7 +381,7 @@ void TestDeviceLink::portFailures()
     QVERIFY(!link.open("/nonexistent/tty-kvr"));
     QVERIFY(!link.errorString().isEmpty());
 
-    AppDataManager data(nullptr, nullptr);
+    ProgramRecords data;
     data.newData(6, 5);
     ProgramTransfer closed(&data, &link);
     QVERIFY(!closed.handshake());
@@ -602,7 +602,7 @@ void TestDeviceLink::verifyComparesWithoutTouchingTheRecords()
     fillProgram(rig.data);
     QVERIFY(rig.transfer.store().ok);
 
-    AppDataManager here(nullptr, nullptr);
+    ProgramRecords here;
     here.newData(6, 5);
     fillProgram(here);
     const QMap<Key, QByteArray> untouched = deviceView(here);
@@ -663,7 +663,7 @@ void TestDeviceLink::transfersOnTheirOwnThreads()
     QMap<Key, QByteArray> back;
     std::unique_ptr<QThread> worker(QThread::create([&] {
         SerialLink link;
-        AppDataManager data(nullptr, nullptr);
+        ProgramRecords data;
         data.newData(6, 5);
         fillProgram(data);
         sent = deviceView(data);
@@ -682,7 +682,7 @@ void TestDeviceLink::transfersOnTheirOwnThreads()
     QElapsedTimer sinceStop;
     std::unique_ptr<QThread> waiting(QThread::create([&] {
         SerialLink link;
-        AppDataManager data(nullptr, nullptr);
+        ProgramRecords data;
         data.newData(6, 5);
         ProgramTransfer transfer(&data, &link);
         transfer.setCancelCheck([&stop] { return stop.load(); });

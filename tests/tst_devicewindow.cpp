@@ -1,6 +1,6 @@
 // The window's device link against the simulator: connecting, storing,
 // loading, and the farewell when the window closes.
-#include "appdata.h"
+#include "appdatamanager.h"
 #include "seriallink.h"
 #include "simulatorprocess.h"
 #include "windowtest.h"

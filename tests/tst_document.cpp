@@ -1,7 +1,7 @@
 // The configuration as a document: what marks it modified, the title, the question
 // before anything is discarded (also with a device connected), Open Recent, dropping a
 // file and naming one on the command line.
-#include "appdata.h"
+#include "appdatamanager.h"
 #include "recentfiles.h"
 #include "simulatorprocess.h"
 #include "windowtest.h"
@@ -235,7 +235,7 @@ void TestDocument::closeAsks()
     action("action_Close")->trigger();
     QCOMPARE(m_questions, 4);
     QVERIFY(!m_window->isVisible());
-    AppDataManager reread(nullptr, nullptr);
+    ProgramRecords reread;
     reread.newData(6, 5);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));

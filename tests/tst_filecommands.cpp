@@ -1,5 +1,5 @@
 // New, Open, Save, Save As through the real menus, with the dialogs answered.
-#include "appdata.h"
+#include "appdatamanager.h"
 #include "windowtest.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
 // The window as it starts, its forms, the keys' menus and dialogs, help and version.
-#include "appdata.h"
+#include "appdatamanager.h"
 #include "appmainwindow.h"
 #include "commandbutton.h"
 #include "windowtest.h"
@@ -563,7 +563,7 @@ void TestMainWindow::newOrOpenWhileEditing()
     QTemporaryDir dir;
     const QString path = dir.filePath("saved.app");
     {
-        AppDataManager source(nullptr, nullptr);
+        ProgramRecords source;
         source.newData(6, 5);
         source.getDataObject(2, 1)->setCommand("0102");
         source.getDataObject(2, 1)->setDelayTime(9);

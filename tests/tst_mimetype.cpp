@@ -15,7 +15,7 @@ const QString configType = QStringLiteral("application/x-kvr210c-config");
 
 QByteArray freshConfiguration()
 {
-    AppDataManager manager(nullptr, nullptr);
+    ProgramRecords manager;
     manager.newData(6, 5);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

@@ -1,6 +1,6 @@
 // Nothing the user typed or loaded is cut or garbled without a word: a stored command
 // longer than the field, names the file cannot hold, an "&" in a name.
-#include "appdata.h"
+#include "appdatamanager.h"
 #include "windowtest.h"
 
 #include <QDialogButtonBox>

@@ -33,7 +33,7 @@ void TestRecords::freshAndClearedRecords()
     UartData u = uart(7, 4, 0, 1);
     key.getUartData(&u);
     QVERIFY(u == defaultUartData());
-    QCOMPARE(AppDataManager::uartString(&u), QString("9600,8-N-1"));
+    QCOMPARE(ProgramRecords::uartString(&u), QString("9600,8-N-1"));
 
     // Clearing through the base pointer reaches both layers of a key.
     const UartData odd = uart(7, 2, 2, 1);
@@ -217,7 +217,7 @@ void TestRecords::uartStringAllValidSettings()
             for (int p = 0; p < 5; ++p) {
                 for (int s = 0; s < 2; ++s) {
                     const UartData u = uart(b, p, d, s);
-                    const QString text = AppDataManager::uartString(&u);
+                    const QString text = ProgramRecords::uartString(&u);
                     QCOMPARE(text, QString("%1,%2-%3-%4").arg(bauds[b], bits[d], parities[p]).arg(s + 1));
                     seen.insert(text);
                 }
@@ -230,15 +230,15 @@ void TestRecords::uartStringAllValidSettings()
 void TestRecords::uartStringOutOfRange()
 {
     UartData u = uart(8, 5, 4, 0);
-    QCOMPARE(AppDataManager::uartString(&u), QString("1"));
+    QCOMPARE(ProgramRecords::uartString(&u), QString("1"));
     u.stopBits = StopBits(7);
-    QCOMPARE(AppDataManager::uartString(&u), QString("2"));
+    QCOMPARE(ProgramRecords::uartString(&u), QString("2"));
     u = uart(-1, -1, -1, -1);
-    QCOMPARE(AppDataManager::uartString(&u), QString("2"));
+    QCOMPARE(ProgramRecords::uartString(&u), QString("2"));
     u = uart(BaudRate115200, ParityEven, DataBits7, StopBits2);
-    QCOMPARE(AppDataManager::uartString(&u), QString("115200,7-E-2"));
+    QCOMPARE(ProgramRecords::uartString(&u), QString("115200,7-E-2"));
     u = uart(BaudRate2400, ParityMark, DataBits5, StopBits1);
-    QCOMPARE(AppDataManager::uartString(&u), QString("2400,5-M-1"));
+    QCOMPARE(ProgramRecords::uartString(&u), QString("2400,5-M-1"));
 }
 
 QTEST_GUILESS_MAIN(TestRecords)

@@ -30,12 +30,12 @@ void printErr(const QString& text)
     std::fflush(stderr);
 }
 
-void makeFreshModel(AppDataManager* data)
+void makeFreshModel(ProgramRecords* data)
 {
     data->newData(6, 5);
 }
 
-bool readConfigFile(const QString& path, AppDataManager* data, QString* error)
+bool readConfigFile(const QString& path, ProgramRecords* data, QString* error)
 {
     const QString shown = QDir::toNativeSeparators(path);
     if (!QFileInfo::exists(path)) {
@@ -56,12 +56,12 @@ bool readConfigFile(const QString& path, AppDataManager* data, QString* error)
     return true;
 }
 
-bool writeConfigFile(const QString& path, AppDataManager* data, QString* error)
+bool writeConfigFile(const QString& path, ProgramRecords* data, QString* error)
 {
     return saveSafely(path, [data](QIODevice* file) { return data->saveConfigFile(file); }, error);
 }
 
-bool readConfigFileOrReport(const QString& path, AppDataManager* data)
+bool readConfigFileOrReport(const QString& path, ProgramRecords* data)
 {
     QString error;
     if (!readConfigFile(path, data, &error)) {

@@ -322,7 +322,7 @@ public:
         return true;
     }
 
-    bool link(const QJsonValue& value, const QString& path, int keyId, AppDataManager* data, QSet<int>* seen)
+    bool link(const QJsonValue& value, const QString& path, int keyId, ProgramRecords* data, QSet<int>* seen)
     {
         if (!value.isObject()) {
             return fail(path, QStringLiteral("expected an object"));
@@ -342,7 +342,7 @@ public:
         return true;
     }
 
-    bool key(const QJsonValue& value, const QString& path, AppDataManager* data, QSet<int>* seen)
+    bool key(const QJsonValue& value, const QString& path, ProgramRecords* data, QSet<int>* seen)
     {
         if (!value.isObject()) {
             return fail(path, QStringLiteral("expected an object"));
@@ -389,7 +389,7 @@ public:
         return true;
     }
 
-    bool document(const QJsonObject& root, AppDataManager* data)
+    bool document(const QJsonObject& root, ProgramRecords* data)
     {
         if (!knownFieldsOnly(root, QString(), {QStringLiteral("format"), QStringLiteral("version"),
                                                QStringLiteral("keys")})) {
@@ -526,7 +526,7 @@ void writeOrdered(const QJsonValue& value, int depth, QByteArray* out)
 
 namespace ConfigJson {
 
-QJsonObject toJson(const AppDataManager& data)
+QJsonObject toJson(const ProgramRecords& data)
 {
     QJsonArray keys;
     for (int x = 1; x <= KeyCount; ++x) {
@@ -568,14 +568,14 @@ QJsonObject toJson(const AppDataManager& data)
                        {QStringLiteral("keys"), keys}};
 }
 
-QByteArray toJsonText(const AppDataManager& data)
+QByteArray toJsonText(const ProgramRecords& data)
 {
     QByteArray text;
     writeOrdered(QJsonValue(toJson(data)), 0, &text);
     return text + '\n';
 }
 
-bool fromJson(const QByteArray& text, AppDataManager* data, QString* error)
+bool fromJson(const QByteArray& text, ProgramRecords* data, QString* error)
 {
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);

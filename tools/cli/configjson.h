@@ -5,7 +5,7 @@
 #include <QJsonObject>
 #include <QString>
 
-class AppDataManager;
+class ProgramRecords;
 
 // The configuration as JSON, for people who keep it under version control:
 //
@@ -21,14 +21,14 @@ class AppDataManager;
 // back into a file unchanged.
 namespace ConfigJson {
 
-QJsonObject toJson(const AppDataManager& data);
-QByteArray toJsonText(const AppDataManager& data);
+QJsonObject toJson(const ProgramRecords& data);
+QByteArray toJsonText(const ProgramRecords& data);
 
 // Reads a document into `data`, which must be a fresh model: keys, links and
 // fields the document leaves out keep their fresh values. Checks everything;
 // on failure `*error` names the field ("keys[2].links[1].baudRate: ...") and
 // `data` is half filled, so throw it away.
-bool fromJson(const QByteArray& text, AppDataManager* data, QString* error);
+bool fromJson(const QByteArray& text, ProgramRecords* data, QString* error);
 
 // The rules above, for --help.
 QString formatDescription();

@@ -18,7 +18,7 @@ bool inEnumerations(const UartData& uart)
 // since the short form drops them.
 QString lineSettings(const UartData& uart)
 {
-    QString text = AppDataManager::uartString(&uart);
+    QString text = ProgramRecords::uartString(&uart);
     if (!inEnumerations(uart)) {
         text += QStringLiteral(" (stored values %1/%2/%3/%4)")
                     .arg(uart.baudRate)
@@ -60,7 +60,7 @@ QString settingsLine(const UartData& uart, int delay)
 
 namespace ConfigText {
 
-QString describe(const AppDataManager& data)
+QString describe(const ProgramRecords& data)
 {
     QStringList lines;
     const QString indent(4, QLatin1Char(' '));

@@ -100,7 +100,7 @@ bool sayGoodbye(ProgramTransfer* transfer)
 }
 
 // The program as the bytes of a configuration file, which each port's thread reads into a model of its own.
-QByteArray programBytes(AppDataManager* data)
+QByteArray programBytes(ProgramRecords* data)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -177,7 +177,7 @@ bool allSucceeded(const std::vector<PortSession::Outcome>& outcomes)
 
 // Reads the configuration and opens the report: everything that can fail
 // before a device is touched.
-bool prepare(const QString& configFile, const DeviceCommands::LinkOptions& options, AppDataManager* data,
+bool prepare(const QString& configFile, const DeviceCommands::LinkOptions& options, ProgramRecords* data,
              std::unique_ptr<RunReport>* report)
 {
     if (!readConfigFileOrReport(configFile, data)) {
@@ -220,7 +220,7 @@ int listPorts()
 
 int store(const QString& configFile, const LinkOptions& options, bool verify)
 {
-    AppDataManager data(nullptr, nullptr);
+    ProgramRecords data;
     makeFreshModel(&data);
     std::unique_ptr<RunReport> report;
     if (!prepare(configFile, options, &data, &report)) {
@@ -251,7 +251,7 @@ int store(const QString& configFile, const LinkOptions& options, bool verify)
 
 int verify(const QString& configFile, const LinkOptions& options)
 {
-    AppDataManager data(nullptr, nullptr);
+    ProgramRecords data;
     makeFreshModel(&data);
     std::unique_ptr<RunReport> report;
     if (!prepare(configFile, options, &data, &report)) {
@@ -269,7 +269,7 @@ int verify(const QString& configFile, const LinkOptions& options)
 
 int load(const QString& outputFile, const QString& baseFile, const LinkOptions& options)
 {
-    AppDataManager data(nullptr, nullptr);
+    ProgramRecords data;
     makeFreshModel(&data);
     if (!baseFile.isEmpty() && !readConfigFileOrReport(baseFile, &data)) {
         return ExitFailed;

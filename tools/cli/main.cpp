@@ -184,7 +184,7 @@ bool boundedNumber(const QCommandLineParser& parser, const QCommandLineOption& o
 
 int exportJson(const QString& file)
 {
-    AppDataManager data(nullptr, nullptr);
+    ProgramRecords data;
     makeFreshModel(&data);
     if (!readConfigFileOrReport(file, &data)) {
         return ExitFailed;
@@ -200,7 +200,7 @@ int exportJson(const QString& file)
 
 int show(const QString& file)
 {
-    AppDataManager data(nullptr, nullptr);
+    ProgramRecords data;
     makeFreshModel(&data);
     if (!readConfigFileOrReport(file, &data)) {
         return ExitFailed;
@@ -229,7 +229,7 @@ int importJson(const QString& jsonFile, const QString& file)
         printError(QStringLiteral("%1; nothing was written").arg(error));
         return ExitFailed;
     }
-    AppDataManager data(nullptr, nullptr);
+    ProgramRecords data;
     makeFreshModel(&data);
     if (!ConfigJson::fromJson(text, &data, &error)) {
         printError(QStringLiteral("%1: %2; nothing was written").arg(fromStdin ? QStringLiteral("<stdin>") : jsonFile,
@@ -246,8 +246,8 @@ int importJson(const QString& jsonFile, const QString& file)
 // As diff(1): 0 equal, 1 different, 2 trouble.
 int diffFiles(const QString& fileA, const QString& fileB)
 {
-    AppDataManager a(nullptr, nullptr);
-    AppDataManager b(nullptr, nullptr);
+    ProgramRecords a;
+    ProgramRecords b;
     makeFreshModel(&a);
     makeFreshModel(&b);
     if (!readConfigFileOrReport(fileA, &a) || !readConfigFileOrReport(fileB, &b)) {

@@ -81,7 +81,7 @@ PortSession::Outcome PortSession::run()
         return outcome;
     };
 
-    AppDataManager program(nullptr, nullptr);
+    ProgramRecords program;
     Cli::makeFreshModel(&program);
     QBuffer bytes(&m_program);
     if (!bytes.open(QIODevice::ReadOnly) || !program.loadConfigFile(&bytes)) {
@@ -120,7 +120,7 @@ PortSession::Outcome PortSession::run()
     return finish();
 }
 
-bool PortSession::storeProgram(AppDataManager* program, SerialLink* link, Outcome* outcome)
+bool PortSession::storeProgram(ProgramRecords* program, SerialLink* link, Outcome* outcome)
 {
     ProgramTransfer transfer(program, link, [this](int done, int total) {
         if (done > 0 && (done % RecordsPerLine == 0 || done == total)) {
@@ -138,7 +138,7 @@ bool PortSession::storeProgram(AppDataManager* program, SerialLink* link, Outcom
     return true;
 }
 
-bool PortSession::verifyProgram(const AppDataManager& program, SerialLink* link, Outcome* outcome)
+bool PortSession::verifyProgram(const ProgramRecords& program, SerialLink* link, Outcome* outcome)
 {
     say(QStringLiteral("reading the program back"));
     ProgramTransfer transfer(nullptr, link, [this](int done, int total) {

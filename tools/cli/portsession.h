@@ -10,7 +10,7 @@
 
 #include <functional>
 
-class AppDataManager;
+class ProgramRecords;
 class SerialLink;
 
 // One device on one port from handshake to farewell: a store, a verify, or a
@@ -58,8 +58,8 @@ public:
     static QString describe(const ConfigComparison::Difference& difference);
 
 private:
-    bool storeProgram(AppDataManager* program, SerialLink* link, Outcome* outcome);
-    bool verifyProgram(const AppDataManager& program, SerialLink* link, Outcome* outcome);
+    bool storeProgram(ProgramRecords* program, SerialLink* link, Outcome* outcome);
+    bool verifyProgram(const ProgramRecords& program, SerialLink* link, Outcome* outcome);
     void say(const QString& line) const;
 
     QByteArray m_program;
