@@ -38,7 +38,7 @@ namespace {
 // settings other than the defaults, so show has the most to print.
 bool writeFullConfig(const QString& path)
 {
-    AppDataManager data(nullptr, nullptr);
+    ProgramRecords data;
     data.newData(6, 5);
     for (int x = 1; x <= 6; ++x) {
         for (int y = 1; y <= 5; ++y) {
