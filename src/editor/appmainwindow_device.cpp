@@ -4,6 +4,7 @@
 #include "appmainwindow.h"
 #include "programtransfer.h"
 #include "seriallink.h"
+#include "settingsstore.h"
 
 #include <QAbstractItemView>
 #include <QBuffer>
@@ -12,13 +13,11 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QSerialPortInfo>
-#include <QSettings>
 #include <QTimer>
 
 namespace {
 
 constexpr int TransferDelayMs = 200;
-const char* const LastPortKey = "device/port";
 
 // What the port list shows for a port: its name, and the system's
 // description and serial number where it gives them.
@@ -152,7 +151,7 @@ void AppMainWindow::refillPortList()
 {
     QString wanted = selectedPortName();
     if (wanted.isEmpty()) {
-        wanted = QSettings().value(QLatin1String(LastPortKey)).toString();
+        wanted = SettingsStore::lastPort();
     }
 
     comUi.portBox->clear();
@@ -262,7 +261,7 @@ void AppMainWindow::processComSetting()
         }
         return;
     }
-    QSettings().setValue(QLatin1String(LastPortKey), portName);
+    SettingsStore::setLastPort(portName);
     setConnected(true, portName);
 }
 

@@ -1,17 +1,15 @@
 #include "recentfiles.h"
+#include "settingsstore.h"
 
 #include <QFileInfo>
-#include <QSettings>
 
 namespace {
 
-const char* const SettingsKey = "recentFiles";
+const char* const SettingsKey = SettingsStore::RecentFilesKey;
 
-// Named here rather than through the application object, so the editor, its tests and
-// any tool that shares the list read the same settings.
 QSettings settings()
 {
-    return QSettings(QStringLiteral("KVR210C"), QStringLiteral("kvr210c"));
+    return SettingsStore::open();
 }
 
 QString absolute(const QString& fileName)

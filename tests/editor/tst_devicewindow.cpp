@@ -12,7 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QProgressDialog>
-#include <QSettings>
+#include "settingsstore.h"
 #include <QStatusBar>
 #include <QtTest>
 
@@ -114,7 +114,7 @@ private:
 void TestDeviceWindow::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
-    QSettings().clear();
+    SettingsStore::open().clear();
 }
 
 void TestDeviceWindow::init()

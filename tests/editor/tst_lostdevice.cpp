@@ -10,7 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSettings>
+#include "settingsstore.h"
 #include <QStatusBar>
 #include <QtTest>
 
@@ -38,7 +38,7 @@ private:
 void TestLostDevice::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
-    QSettings().clear();
+    SettingsStore::open().clear();
 }
 
 void TestLostDevice::init()
