@@ -58,21 +58,64 @@ void EditorCommandLine::answerInformation(const QCoreApplication& app)
     m_parser.showHelp(0);
 }
 
-void EditorCommandLine::process(const QCoreApplication& app)
+void EditorCommandLine::refuse(const QString& message)
+{
+    std::fprintf(stderr, "%s\n%s\n", qPrintable(message),
+                 qPrintable(QCoreApplication::translate("EditorCommandLine", "Run \"%1 --help\" for help.")
+                                .arg(QCoreApplication::applicationName())));
+    std::exit(2);
+}
+
+void EditorCommandLine::checkArguments(const QCoreApplication& app)
 {
     if (!m_parser.parse(app.arguments())) {
-        std::fprintf(stderr, "%s\n", qPrintable(m_parser.errorText()));
-        std::exit(2);
+        refuse(m_parser.errorText());
     }
     if (m_parser.positionalArguments().size() > 1) {
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(QCoreApplication::translate("EditorCommandLine",
-                                                            "Only one file can be opened.")));
-        std::exit(2);
+        refuse(QCoreApplication::translate("EditorCommandLine", "Only one file can be opened."));
     }
+}
+
+void EditorCommandLine::process(const QCoreApplication& app)
+{
+    checkArguments(app);
     if (m_parser.isSet(QStringLiteral("help")) || m_parser.isSet(QStringLiteral("version"))) {
         answerInformation(app);
     }
+}
+
+bool EditorCommandLine::windowSystemAvailable(int argc, char** argv)
+{
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!qEnvironmentVariableIsEmpty(name)) {
+            return true;
+        }
+    }
+    // The application object takes -platform (and X11's -display) before our parser sees them.
+    static const char* const chosen[] = {"-platform", "--platform", "-display", "--display"};
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0) {
+            break;
+        }
+        for (const char* option : chosen) {
+            if (std::strcmp(argv[i], option) == 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void EditorCommandLine::refuseWithoutDisplay(const QCoreApplication& app)
+{
+    checkArguments(app);
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QCoreApplication::translate(
+                     "EditorCommandLine",
+                     "%1: the editor needs a desktop session (no display was found); "
+                     "--help, --version and %1-cli work without one.")
+                                .arg(QCoreApplication::applicationName())));
+    std::exit(1);
 }
 
 QString EditorCommandLine::fileName() const

@@ -26,6 +26,14 @@ public:
     // prints the error and exits with 2 on a wrong command line.
     void process(const QCoreApplication& app);
 
+    // False when no window system can be reached: no X or Wayland display and no
+    // platform chosen, in the environment or with -platform.
+    static bool windowSystemAvailable(int argc, char** argv);
+
+    // For a run without a window system: refuses a wrong command line as process()
+    // does, otherwise says that the editor needs a desktop session and exits with 1.
+    [[noreturn]] void refuseWithoutDisplay(const QCoreApplication& app);
+
     // The file to open, empty when none was given.
     QString fileName() const;
 
@@ -33,6 +41,11 @@ public:
     static void describeApplication();
 
 private:
+    // Prints `message` and how to get help, and exits with 2.
+    [[noreturn]] static void refuse(const QString& message);
+    // Exits with 2 unless the arguments are one file at most and options we know.
+    void checkArguments(const QCoreApplication& app);
+
     QCommandLineParser m_parser;
 };
 

@@ -17,6 +17,11 @@ int main(int argc, char** argv)
         QCoreApplication app(argc, argv);
         commandLine.answerInformation(app);
     }
+    if (!EditorCommandLine::windowSystemAvailable(argc, argv)) {
+        // Said plainly here, where the application object would abort the process.
+        QCoreApplication app(argc, argv);
+        commandLine.refuseWithoutDisplay(app);
+    }
     QApplication app(argc, argv);
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kvr210c.kvr210c"));

@@ -18,6 +18,7 @@ class QButtonGroup;
 class QCloseEvent;
 class QDragEnterEvent;
 class QDropEvent;
+class QKeyEvent;
 class QMenu;
 class QLabel;
 class SerialLink;
@@ -95,6 +96,8 @@ public slots:
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // Enter and Escape end an open edit as Ok and Cancel do.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void initializeMenus();
@@ -110,7 +113,10 @@ private:
     void showTransferComplete();
     bool writeConfigFile(const QString& fileName);
     void initializeDocument();
+    // Asks before unsaved work goes, an open edit included; true when the caller may go on.
     bool maybeSave();
+    // "Change Data" is open: Ok or Cancel has not ended it yet.
+    bool isEditing() const;
     void markModified();
     void markClean();
     void noteRecordsReplaced();

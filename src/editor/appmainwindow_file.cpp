@@ -52,9 +52,8 @@ void AppMainWindow::initializeDocument()
     ui.menu_File->insertMenu(ui.action_Save, m_recentMenu);
     refillRecentMenu();
 
-    // What changes a record marks the document; a Cancel, a selection or a change of
-    // the text form does not.
-    connect(ui.buttonBox, &QDialogButtonBox::accepted, this, &AppMainWindow::markModified);
+    // What changes a record marks the document (Ok of the panel marks it when it stores);
+    // a Cancel, a selection or a change of the text form does not.
     for (QButtonGroup* group : {m_buttonGroup, m_linkGroup}) {
         for (QAbstractButton* button : group->buttons()) {
             auto* key = static_cast<CommandButton*>(button);
@@ -112,18 +111,35 @@ void AppMainWindow::setCurrentFile(QString fileName)
 
 bool AppMainWindow::maybeSave()
 {
-    if (!isWindowModified()) {
+    // A command typed but not yet stored with Ok is unsaved work too.
+    const bool editing = isEditing();
+    if (!isWindowModified() && !editing) {
         return true;
     }
-    const auto answer = QMessageBox::warning(this, tr("Application"),
-                                             tr("The configuration has been modified.\n"
-                                                "Do you want to save your changes?"),
-                                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                                             QMessageBox::Save);
+    QMessageBox box(QMessageBox::Warning, tr("Application"),
+                    tr("The configuration has been modified.\n"
+                       "Do you want to save your changes?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Save);
+    if (editing) {
+        box.setInformativeText(tr("The data you are editing has not been stored yet: Save stores it "
+                                  "as Ok does, Discard drops it as Cancel does."));
+    }
+    const int answer = box.exec();
     if (answer == QMessageBox::Save) {
+        if (editing) {
+            processSaveData();
+        }
         return saveFile();
     }
-    return answer == QMessageBox::Discard;
+    if (answer != QMessageBox::Discard) {
+        // Cancel, or the box closed: the edit stays open with its text.
+        return false;
+    }
+    if (editing) {
+        processRejected();
+    }
+    return true;
 }
 
 void AppMainWindow::newFile()
@@ -224,11 +240,15 @@ void AppMainWindow::refillRecentMenu()
 
 void AppMainWindow::openRecentFile(const QString& fileName)
 {
-    if (!QFileInfo::exists(fileName)) {
+    // An entry that can never open (gone, or now a folder or a pipe) leaves the list.
+    const QFileInfo info(fileName);
+    if (!info.exists() || !info.isFile()) {
         RecentFiles::remove(fileName);
         refillRecentMenu();
+        const QString shown = QDir::toNativeSeparators(fileName);
         warn(this, tr("Can't open wire"),
-             tr("%1 no longer exists; it was taken off the list.").arg(QDir::toNativeSeparators(fileName)));
+             info.exists() ? tr("%1 is not a regular file; it was taken off the list.").arg(shown)
+                           : tr("%1 no longer exists; it was taken off the list.").arg(shown));
         return;
     }
     if (maybeSave()) {

@@ -5,6 +5,7 @@
 #include "uartsettingform.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 
 void AppMainWindow::initializeButtons()
 {
@@ -186,8 +187,39 @@ void AppMainWindow::processChangeUartRequest(CommandButton* caller)
     }
 }
 
+bool AppMainWindow::isEditing() const
+{
+    // Only "Change Data" enables Ok and Cancel; both end the edit.
+    return ui.buttonBox->isEnabled();
+}
+
+void AppMainWindow::keyPressEvent(QKeyEvent* event)
+{
+    // The fields pass Enter and Escape on, as they do in a dialog.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (isEditing() && plain) {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            processSaveData();
+            return;
+        case Qt::Key_Escape:
+            processRejected();
+            return;
+        default:
+            break;
+        }
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
 void AppMainWindow::processSaveData()
 {
+    if (!isEditing()) {
+        return;
+    }
+    // Without a current record nothing is stored, so nothing has changed.
+    const bool stores = m_dataManager->getCheckedObject() != nullptr;
     if (ui.commandEdit->isEnabled()) {
         setCommandGroupEnable(false);
         m_dataManager->setCommand(storedCommand(ui.commandEdit, &m_commandHex));
@@ -206,6 +238,9 @@ void AppMainWindow::processSaveData()
     ui.buttonBox->setEnabled(false);
     ui.buttonsTab->setEnabled(true);
     ui.linksTab->setEnabled(true);
+    if (stores) {
+        markModified();
+    }
 }
 
 void AppMainWindow::processRejected()
@@ -282,6 +317,11 @@ void AppMainWindow::processSecondLayerGroupBoxChecked(bool checked)
 
 void AppMainWindow::reflashDataPanel()
 {
+    // The records shown may all change: an edit still open would have no record to go
+    // to. Callers ask first (maybeSave); what is left ends as Cancel ends it.
+    if (isEditing()) {
+        processRejected();
+    }
     // Also gives every key the line settings of the record it shows.
     m_dataManager->reflashButtonName();
     ui.linksTab->setEnabled(false);

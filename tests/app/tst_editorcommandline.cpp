@@ -1,6 +1,10 @@
 // The editor's command line, run as a process: help and version without a
-// display, and the refusals of a wrong command line.
+// display, the plain refusal of a run without one, the refusals of a wrong
+// command line, and "--" before a file name.
+#include "appdata.h"
+
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestEditorCommandLine : public QObject
@@ -12,6 +16,10 @@ private slots:
     void informationNeedsNoDisplay();
     void wrongCommandLinesAreRefused_data();
     void wrongCommandLinesAreRefused();
+    void withoutDisplayTheEditorSaysSo_data();
+    void withoutDisplayTheEditorSaysSo();
+    void doubleDashEndsTheOptions_data();
+    void doubleDashEndsTheOptions();
 
 private:
     struct Run {
@@ -73,19 +81,90 @@ void TestEditorCommandLine::informationNeedsNoDisplay()
 void TestEditorCommandLine::wrongCommandLinesAreRefused_data()
 {
     QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("withDisplay");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("unknown option") << QStringList{"--bogus"} << "bogus";
-    QTest::newRow("two files") << QStringList{"a.app", "b.app"} << "one file";
+    for (bool display : {true, false}) {
+        const char* where = display ? "display" : "no display";
+        QTest::addRow("unknown option, %s", where) << QStringList{"--bogus"} << display << "bogus";
+        QTest::addRow("unknown option and a file, %s", where)
+            << QStringList{"site.app", "--bogus"} << display << "bogus";
+        QTest::addRow("two files, %s", where) << QStringList{"a.app", "b.app"} << display << "one file";
+    }
 }
 
 void TestEditorCommandLine::wrongCommandLinesAreRefused()
 {
     QFETCH(QStringList, args);
+    QFETCH(bool, withDisplay);
     QFETCH(QString, expected);
     // Refused before any window is shown, so the run ends on its own.
-    const Run run = editor(args, true);
+    const Run run = editor(args, withDisplay);
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains(expected), qPrintable(run.err));
+    QVERIFY2(run.err.contains("kvr210c --help"), qPrintable(run.err));
+}
+
+void TestEditorCommandLine::withoutDisplayTheEditorSaysSo_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("no arguments") << QStringList();
+    QTest::newRow("a file") << QStringList{"site.app"};
+    QTest::newRow("a file after --") << QStringList{"--", "--bogus"};
+}
+
+void TestEditorCommandLine::withoutDisplayTheEditorSaysSo()
+{
+    QFETCH(QStringList, args);
+    const Run run = editor(args, false);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.out.isEmpty(), qPrintable(run.out));
+    // One line, naming what works without a display.
+    const QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1);
+    for (const char* part : {"desktop session", "--help", "--version", "kvr210c-cli"}) {
+        QVERIFY2(lines.first().contains(part), qPrintable(run.err));
+    }
+}
+
+void TestEditorCommandLine::doubleDashEndsTheOptions_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("--version") << "--version";
+    QTest::newRow("-h") << "-h";
+}
+
+void TestEditorCommandLine::doubleDashEndsTheOptions()
+{
+    QFETCH(QString, name);
+    // After "--" an option's name is a file's name: the window opens that file.
+    QTemporaryDir dir;
+    {
+        AppDataManager records(nullptr, nullptr);
+        records.newData(6, 5);
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(records.saveConfigFile(&file));
+    }
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_CONFIG_HOME", dir.filePath("config")); // its recent files stay here
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(dir.path());
+    process.start(QStringLiteral(KVR_EDITOR_PATH), {"--", name});
+    QVERIFY(process.waitForStarted());
+    QByteArray out;
+    QByteArray err;
+    const QByteArray loaded = "loaded config file " + name.toUtf8();
+    const bool ended = QTest::qWaitFor([&] {
+        out += process.readAllStandardOutput();
+        err += process.readAllStandardError();
+        return err.contains(loaded) || process.state() == QProcess::NotRunning;
+    }, 15000);
+    process.kill();
+    process.waitForFinished(5000);
+    QVERIFY2(ended && err.contains(loaded), (out + err).constData());
+    QVERIFY2(!out.contains("1.0.1") && !out.contains("Usage"), out.constData());
 }
 
 QTEST_GUILESS_MAIN(TestEditorCommandLine)

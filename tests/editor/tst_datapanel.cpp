@@ -25,6 +25,7 @@ private slots:
     void okStoresKeyFields();
     void okOnLinkStoresOnlyTheLink();
     void cancelStoresNothing();
+    void enterAndEscapeActAsOkAndCancel();
     void uncheckedSecondLayerKeepsItsFields();
     void lineSettingsAreStoredAtOnce();
     void baudButtonWithoutRecordOpensNothing();
@@ -198,6 +199,39 @@ void TestDataPanel::cancelStoresNothing()
     QCOMPARE(edit("commandEdit")->text().trimmed(), QString("41  42"));
     click(6);
     QCOMPARE(edit("commandEdit")->text().trimmed(), QString());
+}
+
+void TestDataPanel::enterAndEscapeActAsOkAndCancel()
+{
+    // Enter stores, from either command field, also with a field not filled to its mask.
+    key(4)->changeData();
+    QTest::keyClicks(edit("commandEdit"), "4142");
+    QTest::keyClick(edit("commandEdit"), Qt::Key_Return);
+    QCOMPARE(data()->getDataObject(4, 1)->getCommand(), QString("4142"));
+    QCOMPARE(states(), QString("----++-"));
+    QVERIFY(m_window->isWindowModified());
+
+    key(4)->changeData();
+    secondLayer()->setChecked(true);
+    QTest::keyClicks(edit("secondLayerEdit"), "5152");
+    QTest::keyClick(edit("secondLayerEdit"), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(data()->getButtonData(4)->getSecondLayerCommand(), QString("5152"));
+    QVERIFY(data()->getButtonData(4)->isSecondLayerEnabled());
+    QCOMPARE(states(), QString("----++-"));
+
+    // Escape leaves the edit and stores nothing.
+    key(4)->changeData();
+    edit("commandEdit")->setCursorPosition(0);
+    QTest::keyClicks(edit("commandEdit"), "FF");
+    QTest::keyClick(edit("commandEdit"), Qt::Key_Escape);
+    QCOMPARE(data()->getDataObject(4, 1)->getCommand(), QString("4142"));
+    QCOMPARE(states(), QString("----++-"));
+
+    // Outside an edit, and with a modifier, the keys do nothing.
+    QTest::keyClick(m_window, Qt::Key_Return);
+    key(4)->changeData();
+    QTest::keyClick(edit("commandEdit"), Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(states(), QString("++++--+"));
 }
 
 void TestDataPanel::uncheckedSecondLayerKeepsItsFields()

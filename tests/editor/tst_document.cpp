@@ -1,6 +1,6 @@
 // The configuration as a document: what marks it modified, the title, the question
-// before anything is discarded (also with a device connected), Open Recent, dropping a
-// file and naming one on the command line.
+// before anything is discarded (an open edit and a connected device included), Open
+// Recent, dropping a file and naming one on the command line.
 #include "appdatamanager.h"
 #include "recentfiles.h"
 #include "simulatorprocess.h"
@@ -16,9 +16,13 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
-#include <QSettings>
+#include "settingsstore.h"
 #include <QTemporaryDir>
 #include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 class TestDocument : public QObject
 {
@@ -34,7 +38,11 @@ private slots:
     void newAndOpenAsk();
     void closeWithDeviceSendsGoodbyeOnlyWhenGoingOn();
     void loadFromDeviceMarksModified();
+    void openEditCountsAsUnsaved_data();
+    void openEditCountsAsUnsaved();
     void openRecentOrdersAndPrunes();
+    void openRecentCancelKeepsTheEdits();
+    void openRecentDropsWhatIsNoFile();
     void droppedFileOpensAfterTheQuestion();
     void fileOnTheCommandLineOpens();
 
@@ -47,6 +55,9 @@ private:
     // "Change Data" on a key, a command typed in hex, then Ok of the panel.
     void editKey(int number, const char* hexDigits);
     QString saveAs(const QString& name);
+    // A configuration file written beside the window, with key 2's command set.
+    QString writeFile(const QString& name, const char* key2Command);
+    static QString commandIn(const QString& path, int key);
     void connectTo(const QString& port);
     int countLog(const QString& prefix) const { return m_sim->countLogLines(prefix); }
 
@@ -64,7 +75,7 @@ void TestDocument::initTestCase()
 
 void TestDocument::init()
 {
-    QSettings(QStringLiteral("KVR210C"), QStringLiteral("kvr210c")).clear();
+    SettingsStore::open().clear();
     m_window = new AppMainWindow;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
@@ -130,6 +141,30 @@ QString TestDocument::saveAs(const QString& name)
     return m_window->saveAsFile() ? path : QString();
 }
 
+QString TestDocument::writeFile(const QString& name, const char* key2Command)
+{
+    ProgramRecords records;
+    records.newData(6, 5);
+    records.getDataObject(2, 1)->setCommand(key2Command);
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !records.saveConfigFile(&file)) {
+        return QString();
+    }
+    return path;
+}
+
+QString TestDocument::commandIn(const QString& path, int key)
+{
+    ProgramRecords records;
+    records.newData(6, 5);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !records.loadConfigFile(&file)) {
+        return QStringLiteral("(unreadable)");
+    }
+    return records.getDataObject(key, 1)->getCommand();
+}
+
 void TestDocument::connectTo(const QString& port)
 {
     action("actionCOM_Port_Setting")->trigger();
@@ -175,6 +210,8 @@ void TestDocument::onlyChangesToRecordsMarkModified()
             QVERIFY(dialog->isVisible());
             dialog->findChild<QComboBox*>("parityBox")->setCurrentIndex(ParityEven);
             dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+            // Stored at once: the panel's Cancel does not take it back.
+            child<QDialogButtonBox>(m_window, "buttonBox")->button(QDialogButtonBox::Cancel)->click();
         },
     };
     for (int i = 0; i < changes.size(); ++i) {
@@ -335,6 +372,106 @@ void TestDocument::loadFromDeviceMarksModified()
     QVERIFY(m_window->isWindowModified());
 }
 
+void TestDocument::openEditCountsAsUnsaved_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("answer");
+    const QList<QPair<const char*, QMessageBox::StandardButton>> answers = {
+        {"Save", QMessageBox::Save}, {"Discard", QMessageBox::Discard}, {"Cancel", QMessageBox::Cancel}};
+    for (const char* how : {"New", "Open", "Open Recent", "drop", "Close", "close button"}) {
+        for (const auto& answer : answers) {
+            QTest::addRow("%s, %s", how, answer.first) << QString(how) << int(answer.second);
+        }
+    }
+}
+
+void TestDocument::openEditCountsAsUnsaved()
+{
+    QFETCH(QString, how);
+    QFETCH(int, answer);
+    // The window shows a saved, unmodified file; another file waits in Open Recent.
+    static int run = 0;
+    ++run; // new names each time: the save dialog would ask before replacing a file
+    const QString other = writeFile(QString("other%1.app").arg(run), "0A0B");
+    QVERIFY(m_window->loadFile(other));
+    const QString path = saveAs(QString("edit%1.app").arg(run));
+    QVERIFY(!path.isEmpty());
+    QVERIFY(!m_window->isWindowModified());
+
+    // A command typed, Ok not pressed.
+    keyButton(m_window, 3)->changeData();
+    auto* edit = child<QLineEdit>(m_window, "commandEdit");
+    auto* buttonBox = child<QDialogButtonBox>(m_window, "buttonBox");
+    QVERIFY(buttonBox->isEnabled());
+    edit->setCursorPosition(0);
+    QTest::keyClicks(edit, "4142");
+
+    answerQuestion(QMessageBox::StandardButton(answer));
+    if ((how == "Open") && answer != QMessageBox::Cancel) {
+        answerFileDialog(other);
+    }
+    if (how == "New") {
+        action("action_New")->trigger();
+    } else if (how == "Open") {
+        action("action_Open")->trigger();
+    } else if (how == "Open Recent") {
+        auto* recent = m_window->findChild<QMenu*>("recentMenu");
+        QCOMPARE(QDir::fromNativeSeparators(recent->actions().at(1)->text()), other);
+        recent->actions().at(1)->trigger();
+    } else if (how == "drop") {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(other)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_window, &enter);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_window, &drop);
+        QVERIFY(QTest::qWaitFor([this] { return m_questions > 0; }, 10000));
+        QTest::qWait(50);
+    } else if (how == "Close") {
+        action("action_Close")->trigger(); // the Quit keys' action
+    } else {
+        m_window->close();
+    }
+    QCOMPARE(m_questions, 1);
+
+    if (answer == QMessageBox::Cancel) {
+        // Nothing happened: the edit is still open, with its text.
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(m_window->currentFile(), path);
+        QVERIFY(buttonBox->isEnabled());
+        QVERIFY(edit->isEnabled());
+        QCOMPARE(edit->text().trimmed(), QString("41  42"));
+        QVERIFY(!child<QWidget>(m_window, "buttonsTab")->isEnabled());
+        QCOMPARE(m_window->dataManager()->getDataObject(3, 1)->getCommand(), QString());
+        // and Ok still stores it.
+        buttonBox->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(m_window->dataManager()->getDataObject(3, 1)->getCommand(), QString("4142"));
+        return;
+    }
+    // Save stored the edit, as Ok would, before writing the file; Discard dropped it.
+    QCOMPARE(commandIn(path, 3), answer == QMessageBox::Save ? QString("4142") : QString());
+    const bool closes = how.startsWith("Close") || how == "close button";
+    QCOMPARE(m_window->isVisible(), !closes);
+    if (closes) {
+        return;
+    }
+    if (how != "New") {
+        QCOMPARE(m_window->currentFile(), other);
+        QCOMPARE(m_window->dataManager()->getDataObject(2, 1)->getCommand(), QString("0A0B"));
+    }
+    QCOMPARE(m_window->dataManager()->getDataObject(3, 1)->getCommand(), QString());
+    QVERIFY(!m_window->isWindowModified());
+    // The panel: nothing selected, not editing, the keys usable again.
+    QVERIFY(!m_window->dataManager()->getCheckedObject());
+    QVERIFY(!buttonBox->isEnabled());
+    for (const char* name : {"commandEdit", "delayTimeBox", "secondLayerGroupBox", "commandRateDisplay", "linksTab"}) {
+        QVERIFY2(!child<QWidget>(m_window, name)->isEnabled(), name);
+    }
+    QVERIFY(child<QWidget>(m_window, "buttonsTab")->isEnabled());
+    QTest::mouseClick(keyButton(m_window, 2), Qt::LeftButton);
+    QVERIFY(child<QWidget>(m_window, "linksTab")->isEnabled());
+}
+
 void TestDocument::openRecentOrdersAndPrunes()
 {
     auto* recent = m_window->findChild<QMenu*>("recentMenu");
@@ -374,6 +511,60 @@ void TestDocument::openRecentOrdersAndPrunes()
     QCOMPARE(m_window->currentFile(), paths.at(0));
     QCOMPARE(RecentFiles::files(), QStringList({paths.at(0), paths.at(2), paths.at(1), paths.at(4)}));
     QCOMPARE(recent->actions().size(), 4);
+}
+
+void TestDocument::openRecentCancelKeepsTheEdits()
+{
+    const QString other = writeFile("recent.app", "0A0B");
+    QVERIFY(m_window->loadFile(other));
+    action("action_New")->trigger();
+    editKey(1, "0102");
+
+    answerQuestion(QMessageBox::Cancel);
+    m_window->findChild<QMenu*>("recentMenu")->actions().at(0)->trigger();
+    QCOMPARE(m_questions, 1);
+    QVERIFY(m_window->currentFile().isEmpty());
+    QVERIFY(m_window->isWindowModified());
+    QCOMPARE(m_window->dataManager()->getDataObject(1, 1)->getCommand(), QString("0102"));
+    QCOMPARE(m_window->dataManager()->getDataObject(2, 1)->getCommand(), QString());
+}
+
+void TestDocument::openRecentDropsWhatIsNoFile()
+{
+    // Listed once as files, now a folder and a named pipe: neither can ever open.
+    const QString kept = writeFile("kept.app", "0A0B");
+    const QString folder = m_dir.filePath("folder.app");
+    QVERIFY(QDir().mkpath(folder));
+    QStringList gone = {folder};
+#ifdef Q_OS_UNIX
+    const QString pipe = m_dir.filePath("pipe.app");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    gone << pipe;
+#endif
+    RecentFiles::add(kept);
+    for (auto path = gone.crbegin(); path != gone.crend(); ++path) {
+        RecentFiles::add(*path); // the first of `gone` ends up at the top
+    }
+    delete m_window;
+    m_window = new AppMainWindow;
+    m_window->show();
+    editKey(1, "0102");
+
+    for (const QString& path : gone) {
+        auto* recent = m_window->findChild<QMenu*>("recentMenu");
+        answerWarning();
+        recent->actions().at(0)->trigger();
+        QVERIFY2(m_warning.contains(QDir::toNativeSeparators(path)), qPrintable(m_warning));
+        QVERIFY2(m_warning.contains("not a regular file"), qPrintable(m_warning));
+        QVERIFY(!RecentFiles::files().contains(path));
+        m_warning.clear();
+    }
+    // No question was asked for them, and the work is as it was.
+    QCOMPARE(m_questions, 0);
+    QCOMPARE(RecentFiles::files(), QStringList{kept});
+    QCOMPARE(m_window->findChild<QMenu*>("recentMenu")->actions().size(), 1);
+    QVERIFY(m_window->isWindowModified());
+    QCOMPARE(m_window->dataManager()->getDataObject(1, 1)->getCommand(), QString("0102"));
 }
 
 void TestDocument::droppedFileOpensAfterTheQuestion()
