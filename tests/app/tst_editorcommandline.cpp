@@ -139,7 +139,7 @@ void TestEditorCommandLine::doubleDashEndsTheOptions()
     // After "--" an option's name is a file's name: the window opens that file.
     QTemporaryDir dir;
     {
-        AppDataManager records(nullptr, nullptr);
+        ProgramRecords records;
         records.newData(6, 5);
         QFile file(dir.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
