@@ -14,6 +14,7 @@
 
 class AppDataManager;
 class CommandButton;
+class ConfigDocument;
 class QButtonGroup;
 class QCloseEvent;
 class QDragEnterEvent;
@@ -50,7 +51,8 @@ public:
 
     // For tests and tools that look at the window from outside.
     AppDataManager* dataManager() const { return m_dataManager; }
-    QString currentFile() const { return m_curFileName; }
+    QString currentFile() const;
+    ConfigDocument* document() const { return m_document; }
     bool isConnected() const { return m_isConnected; }
     SerialLink* serialLink() const { return m_uart; }
     // Both dialogs are built when first needed, here included.
@@ -111,17 +113,13 @@ private:
     void disconnectDevice();
     bool confirmTransfer();
     void showTransferComplete();
-    bool writeConfigFile(const QString& fileName);
     void initializeDocument();
     // Asks before unsaved work goes, an open edit included; true when the caller may go on.
     bool maybeSave();
     // "Change Data" is open: Ok or Cancel has not ended it yet.
     bool isEditing() const;
     void markModified();
-    void markClean();
     void noteRecordsReplaced();
-    QByteArray recordsSnapshot() const;
-    void updateTitle();
     void refillRecentMenu();
     void openRecentFile(const QString& fileName);
     bool confirmCommandCut();
@@ -148,9 +146,7 @@ private:
     QString m_secondLayerBuffer;
     QByteArray m_commandHex;
     QByteArray m_secondLayerHex;
-    QString m_curFileName;
-    QString m_baseTitle;
-    QByteArray m_cleanRecords;
+    ConfigDocument* m_document = nullptr;
     QMenu* m_recentMenu = nullptr;
     QDialog* m_comDialog = nullptr;
     QDialog* m_uartDialog = nullptr;

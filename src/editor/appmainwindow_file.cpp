@@ -1,14 +1,10 @@
-// File commands, the configuration as a document (title, unsaved changes, recent files)
-// and the window's end.
+// File commands, the document on screen (title, unsaved changes, recent files) and the
+// window's end. The document itself reads and writes the files.
 #include "appdatamanager.h"
 #include "appmainwindow.h"
-#include "boundedread.h"
 #include "commandbutton.h"
-#include "recentfiles.h"
-#include "safesave.h"
-#include "seriallink.h"
+#include "configdocument.h"
 
-#include <QBuffer>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDir>
@@ -44,13 +40,26 @@ QString droppedFile(const QMimeData* mime)
 
 void AppMainWindow::initializeDocument()
 {
-    m_baseTitle = windowTitle();
+    m_document = new ConfigDocument(m_dataManager, this);
+    const QString baseTitle = windowTitle();
+    auto updateTitle = [this, baseTitle](const QString& fileName) {
+        setWindowFilePath(fileName);
+        if (fileName.isEmpty()) {
+            setWindowTitle(baseTitle + QStringLiteral("[*]"));
+        } else {
+            setWindowTitle(tr("%1 - %2[*]").arg(baseTitle, QFileInfo(fileName).fileName()));
+        }
+    };
+    updateTitle(QString());
+    connect(m_document, &ConfigDocument::fileNameChanged, this, updateTitle);
+    connect(m_document, &ConfigDocument::modificationChanged, this, &QWidget::setWindowModified);
     setAcceptDrops(true);
 
     m_recentMenu = new QMenu(tr("Open &Recent"), this);
     m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
     ui.menu_File->insertMenu(ui.action_Save, m_recentMenu);
     refillRecentMenu();
+    connect(m_document, &ConfigDocument::recentFilesChanged, this, &AppMainWindow::refillRecentMenu);
 
     // What changes a record marks the document (Ok of the panel marks it when it stores);
     // a Cancel, a selection or a change of the text form does not.
@@ -61,59 +70,33 @@ void AppMainWindow::initializeDocument()
             connect(key, &CommandButton::requestChangeUart, this, &AppMainWindow::markModified);
         }
     }
-    markClean();
 }
 
-QByteArray AppMainWindow::recordsSnapshot() const
+QString AppMainWindow::currentFile() const
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    m_dataManager->saveConfigFile(&buffer);
-    return buffer.data();
+    return m_document->fileName();
 }
 
 void AppMainWindow::markModified()
 {
-    setWindowModified(true);
-}
-
-void AppMainWindow::markClean()
-{
-    m_cleanRecords = recordsSnapshot();
-    setWindowModified(false);
-    updateTitle();
+    m_document->setModified(true);
 }
 
 void AppMainWindow::noteRecordsReplaced()
 {
-    // Every record may have been replaced at once (a load from the device): the document
-    // is modified when they differ from what was last opened or saved.
-    if (!isWindowModified() && recordsSnapshot() != m_cleanRecords) {
-        setWindowModified(true);
-    }
-}
-
-void AppMainWindow::updateTitle()
-{
-    if (m_curFileName.isEmpty()) {
-        setWindowTitle(m_baseTitle + QStringLiteral("[*]"));
-    } else {
-        setWindowTitle(tr("%1 - %2[*]").arg(m_baseTitle, QFileInfo(m_curFileName).fileName()));
-    }
+    m_document->noteRecordsReplaced();
 }
 
 void AppMainWindow::setCurrentFile(QString fileName)
 {
-    m_curFileName = fileName;
-    setWindowFilePath(fileName);
-    updateTitle();
+    m_document->setFileName(fileName);
 }
 
 bool AppMainWindow::maybeSave()
 {
     // A command typed but not yet stored with Ok is unsaved work too.
     const bool editing = isEditing();
-    if (!isWindowModified() && !editing) {
+    if (!m_document->isModified() && !editing) {
         return true;
     }
     QMessageBox box(QMessageBox::Warning, tr("Application"),
@@ -147,10 +130,8 @@ void AppMainWindow::newFile()
     if (!maybeSave()) {
         return;
     }
-    setCurrentFile(QString());
-    m_dataManager->resetDataObject();
+    m_document->clear();
     reflashDataPanel();
-    markClean();
 }
 
 bool AppMainWindow::openFile()
@@ -167,53 +148,25 @@ bool AppMainWindow::openFile()
 
 bool AppMainWindow::loadFile(const QString& fileName)
 {
-    const QString shown = QDir::toNativeSeparators(fileName);
-    QByteArray content;
-    QString reason;
-    // Refuses a pipe or a device before opening it, so Open can never hang on one.
-    if (!readBounded(fileName, MaxUserFileBytes, &content, &reason)) {
-        warn(this, tr("Can't open wire"), reason);
+    // A refused file changes nothing, not even the name a later Save would write to.
+    if (!m_document->open(fileName)) {
+        warn(this, tr("Can't open wire"), m_document->errorString());
         return false;
     }
-    QBuffer buffer(&content);
-    buffer.open(QIODevice::ReadOnly);
-    if (!m_dataManager->loadConfigFile(&buffer)) {
-        // A refused file changes nothing, not even the name a later Save would write to.
-        warn(this, tr("Can't open wire"),
-             tr("%1 is not a configuration file of this editor, or it is damaged: %2. "
-                "Nothing was loaded.").arg(shown, m_dataManager->loadError()));
-        return false;
-    }
-    qDebug("loaded config file %s", qUtf8Printable(shown));
-    setCurrentFile(fileName);
     reflashDataPanel();
-    markClean();
-    RecentFiles::add(fileName);
-    refillRecentMenu();
-    return true;
-}
-
-bool AppMainWindow::writeConfigFile(const QString& fileName)
-{
-    // A device node or a pipe is refused; a failed save leaves the old file as it was.
-    QString reason;
-    if (!saveSafely(fileName, [this](QIODevice* file) { return m_dataManager->saveConfigFile(file); }, &reason)) {
-        warn(this, tr("Can't file wire"), reason);
-        return false;
-    }
-    setCurrentFile(fileName);
-    markClean();
-    RecentFiles::add(fileName);
-    refillRecentMenu();
     return true;
 }
 
 bool AppMainWindow::saveFile()
 {
-    if (m_curFileName.isEmpty()) {
+    if (m_document->fileName().isEmpty()) {
         return saveAsFile();
     }
-    return writeConfigFile(m_curFileName);
+    if (!m_document->save()) {
+        warn(this, tr("Can't file wire"), m_document->errorString());
+        return false;
+    }
+    return true;
 }
 
 bool AppMainWindow::saveAsFile()
@@ -222,13 +175,17 @@ bool AppMainWindow::saveAsFile()
     if (fileName.isEmpty()) {
         return false;
     }
-    return writeConfigFile(fileName);
+    if (!m_document->saveAs(fileName)) {
+        warn(this, tr("Can't file wire"), m_document->errorString());
+        return false;
+    }
+    return true;
 }
 
 void AppMainWindow::refillRecentMenu()
 {
     m_recentMenu->clear();
-    const QStringList files = RecentFiles::files();
+    const QStringList files = m_document->recentFiles();
     for (const QString& fileName : files) {
         // An "&" in a path is part of the name, not a shortcut mark.
         QAction* action = m_recentMenu->addAction(
@@ -241,14 +198,8 @@ void AppMainWindow::refillRecentMenu()
 void AppMainWindow::openRecentFile(const QString& fileName)
 {
     // An entry that can never open (gone, or now a folder or a pipe) leaves the list.
-    const QFileInfo info(fileName);
-    if (!info.exists() || !info.isFile()) {
-        RecentFiles::remove(fileName);
-        refillRecentMenu();
-        const QString shown = QDir::toNativeSeparators(fileName);
-        warn(this, tr("Can't open wire"),
-             info.exists() ? tr("%1 is not a regular file; it was taken off the list.").arg(shown)
-                           : tr("%1 no longer exists; it was taken off the list.").arg(shown));
+    if (!m_document->checkRecentFile(fileName)) {
+        warn(this, tr("Can't open wire"), m_document->errorString());
         return;
     }
     if (maybeSave()) {
