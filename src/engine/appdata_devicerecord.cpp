@@ -28,18 +28,13 @@ QByteArray encodeRecord(int buttonId, char linkByte, const UartData& uart, int d
     return record;
 }
 
-uchar byteAt(const QByteArray& record, int offset)
-{
-    return offset < record.size() ? static_cast<uchar>(record.at(offset)) : 0;
-}
-
 void decodeRecord(const QByteArray& record, UartData* uart, int* delay, QString* command)
 {
-    const uchar baud = byteAt(record, BaudOffset);
+    const int baud = byteAt(record, BaudOffset);
     if (baud <= MaxBaudByte) {
         uart->baudRate = static_cast<BaudRate>(baud);
     }
-    const uchar parity = byteAt(record, ParityOffset);
+    const int parity = byteAt(record, ParityOffset);
     if (parity <= MaxParityByte) {
         uart->parity = static_cast<Parity>(parity);
     }

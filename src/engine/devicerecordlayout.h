@@ -56,6 +56,13 @@ constexpr int Records = Keys * (Links + 1);
 
 static_assert(TagSize == 4 && FrameHeaderSize == TagSize + 1 && Links < SecondLayer);
 
+// The byte at `offset`, 0 to 255; one beyond the end reads as 0, so a record
+// cut short never reads past its end.
+inline int byteAt(QByteArrayView bytes, qsizetype offset)
+{
+    return offset < bytes.size() ? static_cast<uchar>(bytes.at(offset)) : 0;
+}
+
 // A key's layers in the order the device keeps and sends them: the first
 // layer, the second layer, then links 2 to `links`.
 QList<int> layerOrder(int links = Links);

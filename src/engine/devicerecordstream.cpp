@@ -8,11 +8,6 @@ using namespace DeviceRecordLayout;
 // header inside the outer one: tag, length, key, '-' and link.
 constexpr int InnerEvidence = LinkOffset + 1;
 
-int byteAt(QByteArrayView bytes, qsizetype offset)
-{
-    return offset < bytes.size() ? static_cast<uchar>(bytes.at(offset)) : 0;
-}
-
 // How many bytes at the end could be the start of a tag the next bytes complete.
 qsizetype partialTagAtEnd(QByteArrayView bytes)
 {
