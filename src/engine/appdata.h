@@ -1,6 +1,8 @@
 #ifndef APPDATA_H
 #define APPDATA_H
 
+#include "devicerecordlayout.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -56,7 +58,7 @@ bool operator==(const UartData& a, const UartData& b);
 inline bool operator!=(const UartData& a, const UartData& b) { return !(a == b); }
 
 // The device's length byte leaves room for 247 command bytes after the 8 counted header bytes.
-constexpr int MaxDeviceCommandBytes = 247;
+constexpr int MaxDeviceCommandBytes = DeviceRecordLayout::MaxCommandBytes;
 
 // One command entry: a key's first layer or one of its links.
 class LinkData

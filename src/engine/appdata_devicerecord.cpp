@@ -1,50 +1,45 @@
-// The device's byte record of one layer: "SETS", length, key, "-", link (or 6
-// for a second layer), baud, parity, delay, "E"/"D", "1", then the command bytes.
+// The device's byte record of one layer, laid out as devicerecordlayout.h says.
 #include "appdata.h"
 #include "commandtext.h"
 
 namespace {
 
-constexpr char SecondLayerMark = 6;
-constexpr int RecordHeaderSize = 13;
+using namespace DeviceRecordLayout;
+
+static_assert(MaxBaudByte == BaudRate115200 && MaxParityByte == ParityMark);
 
 QByteArray encodeRecord(int buttonId, char linkByte, const UartData& uart, int delay,
                         const QString& command)
 {
-    QByteArray record(RecordHeaderSize, '\0');
-    record.replace(0, 4, "SETS");
-    record[5] = static_cast<char>(buttonId);
-    record[6] = '-';
-    record[7] = linkByte;
-    record[8] = static_cast<char>(uart.baudRate);
-    record[9] = static_cast<char>(uart.parity);
-    record[10] = static_cast<char>(delay);
-    record[11] = command.isEmpty() ? 'D' : 'E';
-    record[12] = '1';
+    QByteArray record(HeaderSize, '\0');
+    record.replace(0, TagSize, Tag);
+    record[KeyOffset] = static_cast<char>(buttonId);
+    record[DashOffset] = Dash;
+    record[LinkOffset] = linkByte;
+    record[BaudOffset] = static_cast<char>(uart.baudRate);
+    record[ParityOffset] = static_cast<char>(uart.parity);
+    record[DelayOffset] = static_cast<char>(delay);
+    record[CommandFlagOffset] = command.isEmpty() ? NoCommand : CommandFollows;
+    record[EndMarkOffset] = EndMark;
     if (!command.isEmpty()) {
         record.append(CommandText::hexToBytes(command));
     }
-    record[4] = static_cast<char>(record.size() - 5);
+    record[LengthOffset] = static_cast<char>(record.size() - FrameHeaderSize);
     return record;
-}
-
-uchar byteAt(const QByteArray& record, int offset)
-{
-    return offset < record.size() ? static_cast<uchar>(record.at(offset)) : 0;
 }
 
 void decodeRecord(const QByteArray& record, UartData* uart, int* delay, QString* command)
 {
-    const uchar baud = byteAt(record, 8);
-    if (baud <= BaudRate115200) {
+    const int baud = byteAt(record, BaudOffset);
+    if (baud <= MaxBaudByte) {
         uart->baudRate = static_cast<BaudRate>(baud);
     }
-    const uchar parity = byteAt(record, 9);
-    if (parity <= ParityMark) {
+    const int parity = byteAt(record, ParityOffset);
+    if (parity <= MaxParityByte) {
         uart->parity = static_cast<Parity>(parity);
     }
-    *delay = byteAt(record, 10);
-    *command = CommandText::bytesToHex(record.mid(RecordHeaderSize));
+    *delay = byteAt(record, DelayOffset);
+    *command = CommandText::bytesToHex(record.mid(HeaderSize));
 }
 
 bool fits(const QString& command)
@@ -71,8 +66,8 @@ bool LinkData::fitsDeviceRecord() const
 
 QByteArray ButtonData::encapsulationSecondLayer() const
 {
-    return encodeRecord(m_buttonId, SecondLayerMark, m_secondLayerUartData, m_secondLayerDelayTime,
-                        m_secondLayerCommand);
+    return encodeRecord(m_buttonId, static_cast<char>(DeviceRecordLayout::SecondLayer), m_secondLayerUartData,
+                        m_secondLayerDelayTime, m_secondLayerCommand);
 }
 
 void ButtonData::decapsulationSecondLayer(QByteArray record)

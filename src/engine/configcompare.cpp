@@ -178,17 +178,6 @@ QString ConfigComparison::Difference::subject() const
     return offset < 0 ? fieldName : tr("%1 at offset %2:").arg(fieldName).arg(offset);
 }
 
-QString ConfigComparison::recordName(int key, int layer)
-{
-    if (layer == FirstLayer) {
-        return tr("Key %1").arg(key);
-    }
-    if (layer == SecondLayer) {
-        return tr("Key %1, second layer").arg(key);
-    }
-    return tr("Key %1, link %2").arg(key).arg(layer);
-}
-
 QString ConfigComparison::fieldName(Field field)
 {
     switch (field) {
@@ -219,13 +208,9 @@ QList<ConfigComparison::Difference> ConfigComparison::differences() const
     QList<Difference> found;
     const bool wholeFile = m_scope == Scope::File;
     const int keys = qMax(m_a.getMaxButtonId(), m_b.getMaxButtonId());
-    const int lastLink = qMax(m_a.getMaxLinkId(), m_b.getMaxLinkId());
+    const QList<int> layers = DeviceRecordLayout::layerOrder(qMax(m_a.getMaxLinkId(), m_b.getMaxLinkId()));
 
     for (int key = 1; key <= keys; ++key) {
-        QList<int> layers{FirstLayer, SecondLayer};
-        for (int link = 2; link <= lastLink; ++link) {
-            layers.append(link);
-        }
         for (int layer : layers) {
             const LayerView a = layerView(m_a, key, layer);
             const LayerView b = layerView(m_b, key, layer);
@@ -233,7 +218,7 @@ QList<ConfigComparison::Difference> ConfigComparison::differences() const
                 Difference difference;
                 difference.key = key;
                 difference.layer = layer;
-                difference.record = recordName(key, layer);
+                difference.record = DeviceRecordLayout::recordName(key, layer);
                 difference.field = field;
                 difference.fieldName = fieldName(field);
                 difference.valueA = valueA;

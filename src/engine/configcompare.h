@@ -1,6 +1,8 @@
 #ifndef CONFIGCOMPARE_H
 #define CONFIGCOMPARE_H
 
+#include "devicerecordlayout.h"
+
 #include <QList>
 #include <QString>
 
@@ -36,8 +38,8 @@ public:
 
     // The device's own numbering of a record's layer: 1 is the key's first
     // layer, 2 to 5 its links, 6 its second layer.
-    static constexpr int FirstLayer = 1;
-    static constexpr int SecondLayer = 6;
+    static constexpr int FirstLayer = DeviceRecordLayout::FirstLayer;
+    static constexpr int SecondLayer = DeviceRecordLayout::SecondLayer;
 
     struct Difference {
         int key = 0;
@@ -68,8 +70,6 @@ public:
     QList<Difference> differences() const;
     bool isEqual() const { return differences().isEmpty(); }
 
-    // The name the user knows a record by, as the transfer messages name it.
-    static QString recordName(int key, int layer);
     static QString fieldName(Field field);
 
 private:

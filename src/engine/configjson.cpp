@@ -1,6 +1,7 @@
 #include "configjson.h"
 
 #include "appdata.h"
+#include "devicerecordlayout.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,9 +17,9 @@ namespace {
 
 const QLatin1String FormatName("kvr210c-config");
 constexpr int FormatVersion = 1;
-constexpr int KeyCount = 6;
-constexpr int FirstLink = 2;
-constexpr int LastLink = 5;
+constexpr int KeyCount = DeviceRecordLayout::Keys;
+constexpr int FirstLink = DeviceRecordLayout::FirstLink;
+constexpr int LastLink = DeviceRecordLayout::Links;
 constexpr int MaxDelay = 255;
 constexpr qint64 Int32Min = std::numeric_limits<qint32>::min();
 constexpr qint64 Int32Max = std::numeric_limits<qint32>::max();

@@ -1,22 +1,12 @@
 #include "devicerecordstream.h"
 
-#include <QCoreApplication>
-
 namespace {
 
-constexpr QByteArrayView Tag("SETS");
-constexpr int FrameHeaderSize = 5;   // tag and length byte
-constexpr int MinLength = DeviceRecordStream::HeaderSize - FrameHeaderSize;
+using namespace DeviceRecordLayout;
+
 // An inner start is taken for the next record only with this much of its
 // header inside the outer one: tag, length, key, '-' and link.
-constexpr int InnerEvidence = 8;
-constexpr int MaxBaudRate = 7;
-constexpr int MaxParity = 4;
-
-int byteAt(QByteArrayView bytes, qsizetype offset)
-{
-    return offset < bytes.size() ? static_cast<uchar>(bytes.at(offset)) : 0;
-}
+constexpr int InnerEvidence = LinkOffset + 1;
 
 // How many bytes at the end could be the start of a tag the next bytes complete.
 qsizetype partialTagAtEnd(QByteArrayView bytes)
@@ -38,17 +28,6 @@ DeviceRecordStream::DeviceRecordStream(int keys, int links)
 {
 }
 
-QString DeviceRecordStream::recordName(int key, int link)
-{
-    if (link == 1) {
-        return QCoreApplication::translate("DeviceRecordStream", "Key %1").arg(key);
-    }
-    if (link == SecondLayer) {
-        return QCoreApplication::translate("DeviceRecordStream", "Key %1, second layer").arg(key);
-    }
-    return QCoreApplication::translate("DeviceRecordStream", "Key %1, link %2").arg(key).arg(link);
-}
-
 bool DeviceRecordStream::inGrid(int key, int link) const
 {
     return key >= 1 && key <= m_keys && ((link >= 1 && link <= m_links) || link == SecondLayer);
@@ -67,17 +46,9 @@ bool DeviceRecordStream::hasRecord(int key, int link) const
 QList<DeviceRecordStream::Key> DeviceRecordStream::missingRecords() const
 {
     QList<Key> missing;
-    for (int key = 1; key <= m_keys; ++key) {
-        if (!hasRecord(key, 1)) {
-            missing.append({key, 1});
-        }
-        if (!hasRecord(key, SecondLayer)) {
-            missing.append({key, SecondLayer});
-        }
-        for (int link = 2; link <= m_links; ++link) {
-            if (!hasRecord(key, link)) {
-                missing.append({key, link});
-            }
+    for (const Key& key : recordOrder(m_keys, m_links)) {
+        if (!hasRecord(key.first, key.second)) {
+            missing.append(key);
         }
     }
     return missing;
@@ -112,11 +83,11 @@ bool DeviceRecordStream::headerConsistent(QByteArrayView bytes, qsizetype end) c
         return false;
     }
     const bool hasCommand = length > MinLength;
-    return (known <= 6 || bytes.at(6) == '-')
-        && (known <= 8 || byteAt(bytes, 8) <= MaxBaudRate)
-        && (known <= 9 || byteAt(bytes, 9) <= MaxParity)
-        && (known <= 11 || bytes.at(11) == (hasCommand ? 'E' : 'D'))
-        && (known <= 12 || bytes.at(12) == '1');
+    return (known <= DashOffset || bytes.at(DashOffset) == Dash)
+        && (known <= BaudOffset || byteAt(bytes, BaudOffset) <= MaxBaudByte)
+        && (known <= ParityOffset || byteAt(bytes, ParityOffset) <= MaxParityByte)
+        && (known <= CommandFlagOffset || bytes.at(CommandFlagOffset) == (hasCommand ? CommandFollows : NoCommand))
+        && (known <= EndMarkOffset || bytes.at(EndMarkOffset) == EndMark);
 }
 
 DeviceRecordStream::Verdict DeviceRecordStream::judge(qsizetype* cutAt)
@@ -130,7 +101,7 @@ DeviceRecordStream::Verdict DeviceRecordStream::judge(qsizetype* cutAt)
         return Verdict::NeedMore;
     }
     const qsizetype size = FrameHeaderSize + byteAt(bytes, LengthOffset);
-    // A consistent header makes every inner start before offset 13 impossible.
+    // A consistent header makes every inner start inside the header impossible.
     qsizetype p = qMax<qsizetype>(m_scanFrom, HeaderSize);
     for (; p + Tag.size() <= qMin(n, size); ++p) {
         if (bytes.sliced(p, Tag.size()) != Tag || size - p < InnerEvidence) {
@@ -142,7 +113,7 @@ DeviceRecordStream::Verdict DeviceRecordStream::judge(qsizetype* cutAt)
             return Verdict::NeedMore;
         }
         const QByteArrayView inner = bytes.sliced(p, windowEnd - p);
-        if (headerConsistent(inner, inner.size()) && inGrid(byteAt(inner, 5), byteAt(inner, 7))) {
+        if (headerConsistent(inner, inner.size()) && inGrid(byteAt(inner, KeyOffset), byteAt(inner, LinkOffset))) {
             *cutAt = p;
             return Verdict::Cut;
         }
@@ -151,7 +122,7 @@ DeviceRecordStream::Verdict DeviceRecordStream::judge(qsizetype* cutAt)
     if (n < size) {
         return Verdict::NeedMore;
     }
-    return inGrid(byteAt(bytes, 5), byteAt(bytes, 7)) ? Verdict::Whole : Verdict::Stray;
+    return inGrid(byteAt(bytes, KeyOffset), byteAt(bytes, LinkOffset)) ? Verdict::Whole : Verdict::Stray;
 }
 
 void DeviceRecordStream::skip(qsizetype count)
@@ -171,8 +142,8 @@ void DeviceRecordStream::accept(QList<QByteArray>* records)
     m_pending.remove(0, size);
     m_scanFrom = 0;
 
-    const int key = byteAt(record, 5);
-    const int link = byteAt(record, 7);
+    const int key = byteAt(record, KeyOffset);
+    const int link = byteAt(record, LinkOffset);
     if (!inGrid(key, link)) {
         ++m_strayRecords;
     } else if (m_seen.at(slot(key, link))) {

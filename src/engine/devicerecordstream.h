@@ -1,6 +1,8 @@
 #ifndef DEVICERECORDSTREAM_H
 #define DEVICERECORDSTREAM_H
 
+#include "devicerecordlayout.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -54,12 +56,10 @@ class DeviceRecordStream
 public:
     using Key = QPair<int, int>;   // (key, link; 6 for the key's second layer)
 
-    static constexpr int TagSize = 4;
-    static constexpr int LengthOffset = 4;
-    static constexpr int HeaderSize = 13;
-    static constexpr int SecondLayer = 6;
-    static constexpr int DeviceKeys = 6;
-    static constexpr int DeviceLinks = 5;
+    static constexpr int HeaderSize = DeviceRecordLayout::HeaderSize;
+    static constexpr int SecondLayer = DeviceRecordLayout::SecondLayer;
+    static constexpr int DeviceKeys = DeviceRecordLayout::Keys;
+    static constexpr int DeviceLinks = DeviceRecordLayout::Links;
     static constexpr int MaxNoiseBytes = 4096;
     static constexpr int MaxStrayRecords = 36;
 
@@ -107,7 +107,7 @@ public:
     bool isWholeRecord(QByteArrayView record) const;
     // The name the user knows a record by: "Key 2", "Key 2, second layer",
     // "Key 2, link 3".
-    static QString recordName(int key, int link);
+    static QString recordName(int key, int link) { return DeviceRecordLayout::recordName(key, link); }
 
 private:
     enum class Verdict { NeedMore, Malformed, Cut, Whole, Stray };

@@ -14,12 +14,8 @@ QString tr(const char* text)
     return QCoreApplication::translate("ProgramTransfer", text);
 }
 
-constexpr int SecondLayer = DeviceRecordStream::SecondLayer;
-
-QString recordName(int x, int y)
-{
-    return DeviceRecordStream::recordName(x, y);
-}
+using DeviceRecordLayout::SecondLayer;
+using DeviceRecordLayout::recordName;
 
 // "1 record", "12 records".
 QString recordCount(int count)
@@ -254,8 +250,8 @@ ProgramTransfer::Result ProgramTransfer::loadInto(ProgramRecords* target)
     }
 
     // The device's own grid, as far as the records here reach.
-    DeviceRecordStream stream(qMin<int>(target->getMaxButtonId(), DeviceRecordStream::DeviceKeys),
-                              qMin<int>(target->getMaxLinkId(), DeviceRecordStream::DeviceLinks));
+    DeviceRecordStream stream(qMin<int>(target->getMaxButtonId(), DeviceRecordLayout::Keys),
+                              qMin<int>(target->getMaxLinkId(), DeviceRecordLayout::Links));
     const int total = stream.expectedRecords();
     if (m_progress) {
         m_progress(0, total);
@@ -277,8 +273,8 @@ ProgramTransfer::Result ProgramTransfer::loadInto(ProgramRecords* target)
             qDebug("can't get obejct data");
         }
         for (const QByteArray& record : records) {
-            const int x = static_cast<uchar>(record.at(5));
-            const int y = static_cast<uchar>(record.at(7));
+            const int x = static_cast<uchar>(record.at(DeviceRecordLayout::KeyOffset));
+            const int y = static_cast<uchar>(record.at(DeviceRecordLayout::LinkOffset));
             bool placed = false;
             if (y == SecondLayer) {
                 if (ButtonData* key = target->getButtonData(x)) {
@@ -295,7 +291,7 @@ ProgramTransfer::Result ProgramTransfer::loadInto(ProgramRecords* target)
                 continue;
             }
             QByteArray ack = record;
-            ack.replace(0, DeviceRecordStream::TagSize, "RETS");
+            ack.replace(0, DeviceRecordLayout::TagSize, DeviceRecordLayout::AckTag);
             m_link->write(ack);   // refused once cancelled: nothing more goes out
         }
         result.records = stream.distinctRecords();

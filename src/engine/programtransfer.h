@@ -2,6 +2,7 @@
 #define PROGRAMTRANSFER_H
 
 #include "configcompare.h"
+#include "devicerecordlayout.h"
 
 #include <QList>
 #include <QString>
@@ -64,8 +65,8 @@ public:
     // each named as in the messages; empty when the program fits.
     QStringList oversizedRecords() const;
 
-    static constexpr int StoreFrames = 36;
-    static constexpr int LoadRecords = 36;
+    static constexpr int StoreFrames = DeviceRecordLayout::Records;
+    static constexpr int LoadRecords = DeviceRecordLayout::Records;
 
 private:
     class Session;

@@ -2,11 +2,7 @@
 
 namespace SerialFrame {
 
-namespace {
-
-constexpr QByteArrayView Tag("SETS");
-
-} // namespace
+using DeviceRecordLayout::Tag;
 
 quint16 crc(QByteArrayView data)
 {

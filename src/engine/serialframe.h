@@ -1,6 +1,8 @@
 #ifndef SERIALFRAME_H
 #define SERIALFRAME_H
 
+#include "devicerecordlayout.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 
@@ -11,7 +13,7 @@ namespace SerialFrame {
 
 constexpr int Attempts = 6;
 constexpr int TimeoutMs = 1000;
-constexpr int HeaderSize = 5;
+constexpr int HeaderSize = DeviceRecordLayout::FrameHeaderSize;
 
 // The ISO 3309 (X.25) CRC-16 that compares an echo with what was sent.
 quint16 crc(QByteArrayView data);

@@ -2,6 +2,7 @@
 
 #include "appdata.h"
 #include "boundedread.h"
+#include "devicerecordlayout.h"
 #include "safesave.h"
 
 #include <QBuffer>
@@ -32,7 +33,7 @@ void printErr(const QString& text)
 
 void makeFreshModel(ProgramRecords* data)
 {
-    data->newData(6, 5);
+    data->newData(DeviceRecordLayout::Keys, DeviceRecordLayout::Links);
 }
 
 bool readConfigFile(const QString& path, ProgramRecords* data, QString* error)

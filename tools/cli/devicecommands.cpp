@@ -2,6 +2,7 @@
 
 #include "appdata.h"
 #include "clicommon.h"
+#include "devicerecordlayout.h"
 #include "programtransfer.h"
 #include "safesave.h"
 #include "seriallink.h"
@@ -67,7 +68,7 @@ public:
     }
 
 private:
-    static constexpr int Keys = 6;
+    static constexpr int Keys = DeviceRecordLayout::Keys;
     QString m_label;
     bool m_terminal;
     bool m_shown = false;

@@ -8,6 +8,7 @@
 #include "configjson.h"
 #include "configtext.h"
 #include "devicecommands.h"
+#include "devicerecordlayout.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -98,13 +99,14 @@ QString details(const QString& name)
         "(ISO 8601, UTC), result, records, differences and error.\n");
     if (name == QLatin1String("store")) {
         return QStringLiteral(
-                   "\n\nShakes hands with the device, sends every record (36) and checks its echo, and ends\n"
-                   "with \"ISPOK!\". A configuration with a command longer than %1 bytes is refused\n"
+                   "\n\nShakes hands with the device, sends every record (%1) and checks its echo, and ends\n"
+                   "with \"ISPOK!\". A configuration with a command longer than %2 bytes is refused\n"
                    "before anything is sent. --port may be given several times or as a list\n"
-                   "(--port ttyUSB0,ttyUSB1): all devices are programmed at once, up to %2. Progress goes\n"
+                   "(--port ttyUSB0,ttyUSB1): all devices are programmed at once, up to %3. Progress goes\n"
                    "to standard error, a line per port and step; at the end standard output has a line\n"
                    "per port (\"ttyUSB0  stored, verified\"). With --verify each device is then read\n"
                    "back and compared with the file. The exit code is 0 only when every port succeeded.\n")
+                   .arg(DeviceRecordLayout::Records)
                    .arg(MaxDeviceCommandBytes)
                    .arg(DeviceCommands::MaxPorts)
             + report + minimums;
@@ -131,10 +133,11 @@ QString details(const QString& name)
     if (name == QLatin1String("load")) {
         return QStringLiteral(
                    "\n\nShakes hands with the device, asks for its program, acknowledges each record and\n"
-                   "ends with \"ISPOK!\". The output is written only when all 36 records arrived;\n"
+                   "ends with \"ISPOK!\". The output is written only when all %1 records arrived;\n"
                    "otherwise an existing file is left as it was. The device does not keep names, data\n"
                    "bits, stop bits or the second-layer switches: they come from --base, or are those\n"
                    "of a new configuration.\n")
+                   .arg(DeviceRecordLayout::Records)
             + minimums;
     }
     return QString();

@@ -2,6 +2,7 @@
 
 #include "appdata.h"
 #include "clicommon.h"
+#include "devicerecordlayout.h"
 #include "programtransfer.h"
 #include "seriallink.h"
 
@@ -11,7 +12,7 @@
 namespace {
 
 // A line of progress every key's worth of records.
-constexpr int RecordsPerLine = 6;
+constexpr int RecordsPerLine = DeviceRecordLayout::Records / DeviceRecordLayout::Keys;
 
 } // namespace
 

@@ -9,6 +9,8 @@
 
 namespace {
 
+// The record layout is spelled out here on purpose, apart from the engine's: the simulator stands in for the device.
+
 // One byte is ten bits (start, eight data, stop) at 9600 baud.
 constexpr std::chrono::nanoseconds ByteTime(1'000'000'000LL * 10 / 9600);
 constexpr int FrameHeader = 5;
