@@ -5,6 +5,7 @@
 #include "uartsettingform.h"
 
 #include <QButtonGroup>
+#include <QImage>
 #include <QKeyEvent>
 
 void AppMainWindow::initializeButtons()
@@ -135,7 +136,9 @@ void AppMainWindow::changeProductionImage(int id)
     const QString picture = id >= 1 && id <= 6
         ? QStringLiteral(":/images/KVR210C-sw%1.png").arg(id)
         : QStringLiteral(":/images/KVR210C-Main.png");
-    ui.productionImage->setPixmap(QPixmap(picture));
+    // Read afresh, not through QPixmap(fileName): that keeps every drawing once shown in
+    // the pixmap cache. The label holds the current one only.
+    ui.productionImage->setPixmap(QPixmap::fromImage(QImage(picture)));
 }
 
 void AppMainWindow::processChangeDataRequest(CommandButton* caller)
