@@ -11,7 +11,8 @@ class QLineEdit;
 // ASCII characters, converted between the two, cleaned up while hex is typed,
 // and read back as the command to store. In ASCII form the field keeps the bytes
 // it was made from, so a "." stands for the byte beneath it, whatever it is.
-// The field is the edit's child and goes with it.
+// The field is the edit's child and goes with it; the edit gets its mask with
+// the first command shown.
 class CommandField : public QObject
 {
     Q_OBJECT
