@@ -5,6 +5,8 @@
 #include "seriallink.h"
 
 #include <QButtonGroup>
+#include <QImage>
+#include <QLabel>
 #include <QKeySequence>
 #include <QMessageBox>
 
@@ -62,6 +64,13 @@ void AppMainWindow::help()
 {
     auto* dialog = new QDialog(this);
     helpUi.setupUi(dialog);
+    // The pages are read here rather than by the form: the form's pictures go through the
+    // pixmap cache and would stay there after the dialog has gone (about 3 MB a page).
+    for (int page = 0; page < helpUi.verticalLayout_2->count(); ++page) {
+        if (auto* label = qobject_cast<QLabel*>(helpUi.verticalLayout_2->itemAt(page)->widget())) {
+            label->setPixmap(QPixmap::fromImage(QImage(QStringLiteral(":/images/help_%1.png").arg(page + 1))));
+        }
+    }
     // Each use makes a new dialog; it goes when it is closed.
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();

@@ -14,6 +14,7 @@
 
 class AppDataManager;
 class CommandButton;
+class CommandField;
 class ConfigDocument;
 class QButtonGroup;
 class QCloseEvent;
@@ -123,11 +124,6 @@ private:
     void refillRecentMenu();
     void openRecentFile(const QString& fileName);
     bool confirmCommandCut();
-    void showCommand(QLineEdit* edit, QLineEdit* counter, const QString& command, int layer);
-    void convertField(QLineEdit* edit, QLineEdit* counter, QByteArray* rawBytes, QString* buffer,
-                      int layer);
-    void commandTextEdited(QLineEdit* edit, QLineEdit* counter, QString text);
-    QString storedCommand(QLineEdit* edit, QByteArray* rawBytes);
     void uncheckLinkKey();
 
     Ui_MainWindow ui;
@@ -140,12 +136,9 @@ private:
     QButtonGroup* m_linkGroup = nullptr;
     QButtonGroup* m_dataFormat = nullptr;
     AppDataManager* m_dataManager = nullptr;
-    int m_cursorPosition = 0;
-    int m_formatId = 1;
-    QString m_commandBuffer;
-    QString m_secondLayerBuffer;
-    QByteArray m_commandHex;
-    QByteArray m_secondLayerHex;
+    // Both always in the same form, Hex or ASCII.
+    CommandField* m_commandField = nullptr;
+    CommandField* m_secondLayerField = nullptr;
     ConfigDocument* m_document = nullptr;
     QMenu* m_recentMenu = nullptr;
     QDialog* m_comDialog = nullptr;

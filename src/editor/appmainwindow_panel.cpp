@@ -2,9 +2,11 @@
 #include "appdatamanager.h"
 #include "appmainwindow.h"
 #include "commandbutton.h"
+#include "commandfield.h"
 #include "uartsettingform.h"
 
 #include <QButtonGroup>
+#include <QImage>
 #include <QKeyEvent>
 
 void AppMainWindow::initializeButtons()
@@ -135,7 +137,9 @@ void AppMainWindow::changeProductionImage(int id)
     const QString picture = id >= 1 && id <= 6
         ? QStringLiteral(":/images/KVR210C-sw%1.png").arg(id)
         : QStringLiteral(":/images/KVR210C-Main.png");
-    ui.productionImage->setPixmap(QPixmap(picture));
+    // Read afresh, not through QPixmap(fileName): that keeps every drawing once shown in
+    // the pixmap cache. The label holds the current one only.
+    ui.productionImage->setPixmap(QPixmap::fromImage(QImage(picture)));
 }
 
 void AppMainWindow::processChangeDataRequest(CommandButton* caller)
@@ -222,13 +226,13 @@ void AppMainWindow::processSaveData()
     const bool stores = m_dataManager->getCheckedObject() != nullptr;
     if (ui.commandEdit->isEnabled()) {
         setCommandGroupEnable(false);
-        m_dataManager->setCommand(storedCommand(ui.commandEdit, &m_commandHex));
+        m_dataManager->setCommand(m_commandField->takeCommand());
         m_dataManager->setDelayTime(ui.delayTimeBox->value());
     }
     if (ui.secondLayerGroupBox->isEnabled()) {
         ui.secondLayerGroupBox->setEnabled(false);
         const int keyId = m_buttonGroup->checkedId();
-        m_dataManager->setSecondLayerCommand(storedCommand(ui.secondLayerEdit, &m_secondLayerHex));
+        m_dataManager->setSecondLayerCommand(m_secondLayerField->takeCommand());
         m_dataManager->setSecondLayerEnable(keyId, ui.secondLayerGroupBox->isChecked());
         if (ButtonData* key = m_dataManager->getButtonData(keyId)) {
             key->setSecondLayerDelayTime(ui.secondLayerDelayTimeBox->value());
@@ -337,10 +341,8 @@ void AppMainWindow::reflashDataPanel()
     }
     m_buttonGroup->setExclusive(true);
     m_linkGroup->setExclusive(true);
-    ui.commandEdit->setText(QString());
-    ui.secondLayerEdit->setText(QString());
-    ui.commandCounter->setText(QString());
-    ui.secondLayerCounter->setText(QString());
+    m_commandField->clear();
+    m_secondLayerField->clear();
     ui.delayTimeBox->setValue(0);
     ui.secondLayerDelayTimeBox->setValue(0);
     noteRecordsReplaced();

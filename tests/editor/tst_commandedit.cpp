@@ -28,6 +28,7 @@ private slots:
     void asciiEditsOverRawBytes();
     void asciiCounterAndForeignCharacters();
     void sameFormatClickChangesNothing();
+    void unknownFormatChangesNothing();
     void secondLayerField();
     void longStoredCommandIsCut();
     void fieldsWriteTheirDiagnostics();
@@ -262,6 +263,22 @@ void TestCommandEdit::sameFormatClickChangesNothing()
     QCOMPARE(visible(), QString("A B"));
     store();
     QCOMPARE(stored(1), QString("4142"));
+}
+
+void TestCommandEdit::unknownFormatChangesNothing()
+{
+    // Only Hex (1) and ASCII (2) are forms; another id must not leave the fields
+    // in a form that neither box stands for.
+    editKey(1);
+    QTest::keyClicks(m_edit, "4142");
+    m_window->processFormatChanged(3);
+    QCOMPARE(visible(), QString("41  42"));
+    clickFormat("asciiCheckBox");
+    QCOMPARE(visible(), QString("A B"));
+    QTest::keyClicks(m_edit, "C");
+    QCOMPARE(m_counter->text(), QString("3"));
+    store();
+    QCOMPARE(stored(1), QString("414243"));
 }
 
 void TestCommandEdit::secondLayerField()
