@@ -203,7 +203,7 @@ void AppMainWindow::processPortError()
         return;
     }
     if (m_uart->checkPort()) {
-        connectionLost(m_uart->failure());
+        connectionLost(m_uart->errorString());
     }
 }
 
@@ -244,20 +244,20 @@ void AppMainWindow::processComSetting()
     }
     m_uart->setTimeout(1000);
     ProgramTransfer transfer(m_dataManager, m_uart);
-    bool answered = false;
+    ProgramTransfer::Result answer;
     m_transferRunning = true;
     {
         TransferProgress progress(this, tr("Connecting"), tr("Connecting to the device on %1...").arg(portName), 0);
         progress.attach(&transfer);
-        answered = transfer.handshake();
+        answer = transfer.handshake();
     }
     m_transferRunning = false;
-    if (!answered) {
+    if (!answer.ok) {
         m_uart->close();
-        if (!transfer.wasCancelled()) {
+        if (!answer.cancelled) {
             QMessageBox::warning(this, tr("COM Port Setting"),
                                  tr("The device does not answer on \"%1\". Check the cable, the power "
-                                    "and the port name.\n\n%2").arg(portName, transfer.errorString()));
+                                    "and the port name.\n\n%2").arg(portName, answer.error));
         }
         return;
     }
@@ -362,7 +362,7 @@ void AppMainWindow::startToStoreToDevice()
     const ProgramTransfer::Result result = runExchange(this, m_dataManager, m_uart, Exchange::Store).result;
     m_transferRunning = false;
     if (result.portFailed) {
-        connectionLost(m_uart->failure());
+        connectionLost(m_uart->errorString());
     }
     if (!result.ok) {
         QMessageBox::warning(this, tr("Load Program To Device"), result.error);
@@ -389,7 +389,7 @@ void AppMainWindow::startToLoadFromDevice()
     const ProgramTransfer::Result result = runExchange(this, &loaded, m_uart, Exchange::Load).result;
     m_transferRunning = false;
     if (result.portFailed) {
-        connectionLost(m_uart->failure());
+        connectionLost(m_uart->errorString());
     }
     const QString title = tr("Load Program From Device");
     if (result.records == 0) {
@@ -438,7 +438,7 @@ void AppMainWindow::verifyOnDevice()
     const Outcome outcome = runExchange(this, m_dataManager, m_uart, Exchange::Verify);
     m_transferRunning = false;
     if (outcome.result.portFailed) {
-        connectionLost(m_uart->failure());
+        connectionLost(m_uart->errorString());
     }
     const QString title = tr("Verify Program On Device");
     if (!outcome.result.ok) {
