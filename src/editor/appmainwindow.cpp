@@ -2,7 +2,6 @@
 #include "appmainwindow.h"
 #include "appdatamanager.h"
 #include "scaledpicturepainter.h"
-#include "seriallink.h"
 
 #include <QButtonGroup>
 #include <QKeySequence>
@@ -27,7 +26,6 @@ AppMainWindow::AppMainWindow()
 
 AppMainWindow::~AppMainWindow()
 {
-    delete m_uart;
     delete m_dataManager;
     delete m_buttonGroup;
     delete m_linkGroup;

@@ -1,11 +1,9 @@
 #ifndef APPMAINWINDOW_H
 #define APPMAINWINDOW_H
 
-#include "ui_complete.h"
 #include "ui_editorwindow.h"
 #include "ui_help.h"
 #include "ui_pcuartsetting.h"
-#include "ui_question.h"
 #include "ui_uartsetting.h"
 
 #include <QByteArray>
@@ -14,6 +12,7 @@
 
 class AppDataManager;
 class CommandButton;
+class DeviceController;
 class QButtonGroup;
 class QCloseEvent;
 class QDragEnterEvent;
@@ -51,8 +50,8 @@ public:
     // For tests and tools that look at the window from outside.
     AppDataManager* dataManager() const { return m_dataManager; }
     QString currentFile() const { return m_curFileName; }
-    bool isConnected() const { return m_isConnected; }
-    SerialLink* serialLink() const { return m_uart; }
+    bool isConnected() const;
+    SerialLink* serialLink() const;
     // Both dialogs are built when first needed, here included.
     QDialog* comDialog();
     QDialog* uartDialog();
@@ -105,12 +104,8 @@ private:
     void initializeUartDialog();
     void refillPortList();
     QString selectedPortName() const;
-    void processPortError();
-    void connectionLost(const QString& reason);
     void setConnected(bool connected, const QString& portName = QString());
     void disconnectDevice();
-    bool confirmTransfer();
-    void showTransferComplete();
     bool writeConfigFile(const QString& fileName);
     void initializeDocument();
     // Asks before unsaved work goes, an open edit included; true when the caller may go on.
@@ -135,8 +130,6 @@ private:
     Ui_MainWindow ui;
     Ui_ComSettingBox comUi;
     Ui_UartSettingBox uartUi;
-    Ui_Question questionUi;
-    Ui_completeDialog completeUi;
     Ui_HelpDlg helpUi;
     QButtonGroup* m_buttonGroup = nullptr;
     QButtonGroup* m_linkGroup = nullptr;
@@ -154,12 +147,10 @@ private:
     QMenu* m_recentMenu = nullptr;
     QDialog* m_comDialog = nullptr;
     QDialog* m_uartDialog = nullptr;
-    SerialLink* m_uart = nullptr;
-    bool m_isConnected = false;
+    DeviceController* m_device = nullptr;
     bool m_isSecondLayerUartChecked = false;
     QLabel* m_connectionLabel = nullptr;
     QAction* m_verifyAction = nullptr;
-    bool m_transferRunning = false;
 };
 
 #endif // APPMAINWINDOW_H
