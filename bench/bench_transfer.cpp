@@ -59,8 +59,9 @@ struct Session {
             std::fprintf(stderr, "port: %s\n", qPrintable(link.errorString()));
             return false;
         }
-        if (!transfer.handshake()) {
-            std::fprintf(stderr, "handshake: %s\n", qPrintable(transfer.errorString()));
+        const ProgramTransfer::Result shake = transfer.handshake();
+        if (!shake.ok) {
+            std::fprintf(stderr, "handshake: %s\n", qPrintable(shake.error));
             return false;
         }
         return true;

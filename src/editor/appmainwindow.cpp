@@ -2,7 +2,6 @@
 #include "appmainwindow.h"
 #include "appdatamanager.h"
 #include "scaledpicturepainter.h"
-#include "seriallink.h"
 
 #include <QButtonGroup>
 #include <QImage>
@@ -29,7 +28,6 @@ AppMainWindow::AppMainWindow()
 
 AppMainWindow::~AppMainWindow()
 {
-    delete m_uart;
     delete m_dataManager;
     delete m_buttonGroup;
     delete m_linkGroup;

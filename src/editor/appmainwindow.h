@@ -1,11 +1,9 @@
 #ifndef APPMAINWINDOW_H
 #define APPMAINWINDOW_H
 
-#include "ui_complete.h"
 #include "ui_editorwindow.h"
 #include "ui_help.h"
 #include "ui_pcuartsetting.h"
-#include "ui_question.h"
 #include "ui_uartsetting.h"
 
 #include <QByteArray>
@@ -16,6 +14,7 @@ class AppDataManager;
 class CommandButton;
 class CommandField;
 class ConfigDocument;
+class DeviceController;
 class QButtonGroup;
 class QCloseEvent;
 class QDragEnterEvent;
@@ -54,8 +53,8 @@ public:
     AppDataManager* dataManager() const { return m_dataManager; }
     QString currentFile() const;
     ConfigDocument* document() const { return m_document; }
-    bool isConnected() const { return m_isConnected; }
-    SerialLink* serialLink() const { return m_uart; }
+    bool isConnected() const;
+    SerialLink* serialLink() const;
     // Both dialogs are built when first needed, here included.
     QDialog* comDialog();
     QDialog* uartDialog();
@@ -108,12 +107,8 @@ private:
     void initializeUartDialog();
     void refillPortList();
     QString selectedPortName() const;
-    void processPortError();
-    void connectionLost(const QString& reason);
     void setConnected(bool connected, const QString& portName = QString());
     void disconnectDevice();
-    bool confirmTransfer();
-    void showTransferComplete();
     void initializeDocument();
     // Asks before unsaved work goes, an open edit included; true when the caller may go on.
     bool maybeSave();
@@ -129,8 +124,6 @@ private:
     Ui_MainWindow ui;
     Ui_ComSettingBox comUi;
     Ui_UartSettingBox uartUi;
-    Ui_Question questionUi;
-    Ui_completeDialog completeUi;
     Ui_HelpDlg helpUi;
     QButtonGroup* m_buttonGroup = nullptr;
     QButtonGroup* m_linkGroup = nullptr;
@@ -143,12 +136,10 @@ private:
     QMenu* m_recentMenu = nullptr;
     QDialog* m_comDialog = nullptr;
     QDialog* m_uartDialog = nullptr;
-    SerialLink* m_uart = nullptr;
-    bool m_isConnected = false;
+    DeviceController* m_device = nullptr;
     bool m_isSecondLayerUartChecked = false;
     QLabel* m_connectionLabel = nullptr;
     QAction* m_verifyAction = nullptr;
-    bool m_transferRunning = false;
 };
 
 #endif // APPMAINWINDOW_H

@@ -26,7 +26,7 @@ QString recordCount(int count)
 QString notOpen(const SerialLink* link)
 {
     if (link && link->hasFailed()) {
-        return tr("The connection to the device was lost. %1").arg(link->failure());
+        return tr("The connection to the device was lost. %1").arg(link->errorString());
     }
     return tr("The serial port is not open.");
 }
@@ -34,33 +34,28 @@ QString notOpen(const SerialLink* link)
 } // namespace
 
 // One operation on the link: hands the cancel check to the link for its
-// length and notes afterwards whether it was cancelled or the port failed.
+// length.
 class ProgramTransfer::Session
 {
 public:
     explicit Session(ProgramTransfer* transfer)
-        : m_transfer(transfer)
+        : m_link(transfer->m_link)
     {
-        m_transfer->m_error.clear();
-        m_transfer->m_cancelled = false;
-        m_transfer->m_portFailed = false;
-        if (m_transfer->m_link) {
-            m_transfer->m_link->setCancelCheck(m_transfer->m_cancelCheck);
+        if (m_link) {
+            m_link->setCancelCheck(transfer->m_cancelCheck);
         }
     }
     ~Session()
     {
-        if (SerialLink* link = m_transfer->m_link) {
-            m_transfer->m_cancelled = link->isCancelled();
-            m_transfer->m_portFailed = link->hasFailed();
-            link->setCancelCheck({});
+        if (m_link) {
+            m_link->setCancelCheck({});
         }
     }
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
 private:
-    ProgramTransfer* m_transfer;
+    SerialLink* m_link;
 };
 
 ProgramTransfer::ProgramTransfer(ProgramRecords* data, SerialLink* link, Progress progress)
@@ -70,43 +65,43 @@ ProgramTransfer::ProgramTransfer(ProgramRecords* data, SerialLink* link, Progres
 {
 }
 
-void ProgramTransfer::finish(Result* result)
+void ProgramTransfer::finish(Result* result) const
 {
     result->cancelled = m_link && m_link->isCancelled();
     result->portFailed = m_link && m_link->hasFailed();
     if (!result->ok && result->error.isEmpty()) {
         result->error = result->portFailed ? notOpen(m_link) : tr("Cancelled.");
     }
-    m_error = result->ok ? QString() : result->error;
 }
 
-bool ProgramTransfer::handshake()
+ProgramTransfer::Result ProgramTransfer::handshake()
 {
     Session session(this);
+    Result result;
     if (!m_link || !m_link->isOpen()) {
-        m_error = notOpen(m_link);
-        return false;
+        result.error = notOpen(m_link);
+    } else if (m_link->sendData("KVR210", m_attempts)) {
+        result.ok = true;
+    } else {
+        result.error = tr("No connection to the device on %1. %2").arg(m_link->portName(), m_link->errorString());
     }
-    if (m_link->sendData("KVR210", m_attempts)) {
-        return true;
-    }
-    m_error = tr("No connection to the device on %1. %2")
-                  .arg(m_link->portName(), m_link->lastSendError());
-    return false;
+    finish(&result);
+    return result;
 }
 
-bool ProgramTransfer::sayGoodbye()
+ProgramTransfer::Result ProgramTransfer::sayGoodbye()
 {
     Session session(this);
+    Result result;
     if (!m_link || !m_link->isOpen()) {
-        m_error = notOpen(m_link);
-        return false;
+        result.error = notOpen(m_link);
+    } else if (m_link->sendData("ISPOK!", m_attempts)) {
+        result.ok = true;
+    } else {
+        result.error = tr("The device did not confirm the end of the session. %1").arg(m_link->errorString());
     }
-    if (m_link->sendData("ISPOK!", m_attempts)) {
-        return true;
-    }
-    m_error = tr("The device did not confirm the end of the session. %1").arg(m_link->lastSendError());
-    return false;
+    finish(&result);
+    return result;
 }
 
 QStringList ProgramTransfer::oversizedRecords() const
@@ -147,20 +142,20 @@ ProgramTransfer::Result ProgramTransfer::storeAll()
 {
     Result result;
     if (!m_data || !m_link) {
-        result.error = m_error = tr("There is no program to store.");
+        result.error = tr("There is no program to store.");
         return result;
     }
     // Refuse before the first byte: a half-stored program is worse than none.
     const QStringList oversized = oversizedRecords();
     if (!oversized.isEmpty()) {
-        result.error = m_error =
+        result.error =
             tr("Nothing was sent. These commands are longer than %1 bytes and do not fit the device: %2.")
                 .arg(MaxDeviceCommandBytes)
                 .arg(oversized.join(QLatin1String("; ")));
         return result;
     }
     if (!m_link->isOpen()) {
-        result.error = m_error = notOpen(m_link);
+        result.error = notOpen(m_link);
         return result;
     }
 
@@ -189,7 +184,7 @@ ProgramTransfer::Result ProgramTransfer::storeAll()
         }
         if (m_link->hasFailed()) {
             result.error = tr("The connection to the device was lost at %1 (%2 stored). %3")
-                               .arg(recordName(x, y), recordCount(result.records), m_link->failure());
+                               .arg(recordName(x, y), recordCount(result.records), m_link->errorString());
         } else if (m_link->isCancelled()) {
             result.error = tr("The store was cancelled at %1 (%2 stored).")
                                .arg(recordName(x, y), recordCount(result.records));
@@ -198,7 +193,7 @@ ProgramTransfer::Result ProgramTransfer::storeAll()
                               "(%3 stored). %4")
                                .arg(recordName(x, y))
                                .arg(m_attempts)
-                               .arg(recordCount(result.records), m_link->lastSendError());
+                               .arg(recordCount(result.records), m_link->errorString());
         }
         result.error += QLatin1Char(' ')
             + tr("The device now holds a partial program and should be stored again.");
@@ -237,15 +232,15 @@ ProgramTransfer::Result ProgramTransfer::loadInto(ProgramRecords* target)
 {
     Result result;
     if (!target || !m_link) {
-        result.error = m_error = tr("There is no program to load into.");
+        result.error = tr("There is no program to load into.");
         return result;
     }
     if (!m_link->isOpen()) {
-        result.error = m_error = notOpen(m_link);
+        result.error = notOpen(m_link);
         return result;
     }
     if (!m_link->sendData("LOAD_DATA", m_attempts)) {
-        result.error = tr("The device did not answer the load request. %1").arg(m_link->lastSendError());
+        result.error = tr("The device did not answer the load request. %1").arg(m_link->errorString());
         return result;
     }
 
@@ -305,7 +300,7 @@ ProgramTransfer::Result ProgramTransfer::loadInto(ProgramRecords* target)
         return result;   // the reason is the link's
     }
     if (result.records == 0) {
-        result.error = m_error = tr("The device answered the load request but sent no records.");
+        result.error = tr("The device answered the load request but sent no records.");
         return result;
     }
     result.ok = true;

@@ -43,13 +43,10 @@ public:
     int attempts() const { return m_attempts; }
     void setCancelCheck(CancelCheck check) { m_cancelCheck = std::move(check); }
 
-    bool handshake();      // "KVR210"
-    bool sayGoodbye();     // "ISPOK!"
-    // Why the last handshake, farewell, store or load failed, for the user.
-    QString errorString() const { return m_error; }
-    // Whether the last operation was cancelled, or ended with the port closed.
-    bool wasCancelled() const { return m_cancelled; }
-    bool portFailed() const { return m_portFailed; }
+    // Each operation says in its Result whether it worked, was cancelled or
+    // lost the port, and why not in the user's words.
+    Result handshake();    // "KVR210"
+    Result sayGoodbye();   // "ISPOK!"
     Result store();
     Result load();
     // Loads the device's records into a scratch copy, leaving the records
@@ -72,16 +69,13 @@ private:
     class Session;
     Result storeAll();
     Result loadInto(ProgramRecords* target);
-    void finish(Result* result);
+    void finish(Result* result) const;
 
     ProgramRecords* m_data;
     SerialLink* m_link;
     Progress m_progress;
     CancelCheck m_cancelCheck;
     int m_attempts = 6;
-    QString m_error;
-    bool m_cancelled = false;
-    bool m_portFailed = false;
 };
 
 #endif // PROGRAMTRANSFER_H

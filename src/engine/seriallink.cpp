@@ -38,7 +38,8 @@ SerialLink::~SerialLink()
 bool SerialLink::open(const QString& portName)
 {
     close();
-    m_failure.clear();
+    m_failed = false;
+    m_error.clear();
     m_name = portName;
     m_port.setPortName(portName);
     m_port.setBaudRate(QSerialPort::Baud9600);
@@ -47,6 +48,7 @@ bool SerialLink::open(const QString& portName)
     m_port.setStopBits(QSerialPort::OneStop);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port.open(QIODevice::ReadWrite)) {
+        m_error = openError();
         return false;
     }
     m_port.clearError();
@@ -62,12 +64,13 @@ void SerialLink::close()
 
 void SerialLink::fail()
 {
-    if (m_failure.isEmpty()) {
+    if (!m_failed) {
+        m_failed = true;
         // The system's text differs with the way the line went ("Inappropriate
         // ioctl for device", "Resource temporarily unavailable"): say what
         // happened first, and keep it only as the detail.
         const QString reason = m_port.errorString();
-        m_failure = reason.isEmpty()
+        m_error = reason.isEmpty()
             ? tr("The device on %1 was disconnected or stopped answering.").arg(nodePath(m_name))
             : tr("The device on %1 was disconnected or stopped answering (%2).").arg(nodePath(m_name), reason);
     }
@@ -119,7 +122,7 @@ QString SerialLink::nodePath(const QString& portName)
     return QStringLiteral("/dev/") + portName;
 }
 
-QString SerialLink::errorString() const
+QString SerialLink::openError() const
 {
     // Linux reports a port held by another program and a port we may not open
     // alike, so name both.
@@ -164,11 +167,6 @@ QString SerialLink::permissionHint(const QString& portName)
     return tr("On Linux, %1 may be used by the members of the group \"%2\" that owns it. Add your user to that "
               "group (sudo usermod -aG %2 $USER), then log out and log in again.")
         .arg(node, group);
-}
-
-QString SerialLink::lastSendError() const
-{
-    return m_lastSendError;
 }
 
 bool SerialLink::waitForInput(int ms)
@@ -310,26 +308,26 @@ bool SerialLink::sendData(const QByteArray& payload, int attempts)
             continue;
         }
         if (SerialFrame::echoMatches(echo, expected)) {
-            m_lastSendError.clear();
+            m_error.clear();
             return true;
         }
         ++wrong;
         qDebug("checksum error");
     }
     if (hasFailed()) {
-        m_lastSendError = m_failure;
+        // errorString() already says how the port went.
     } else if (!m_port.isOpen()) {
-        m_lastSendError = tr("The serial port is not open.");
+        m_error = tr("The serial port is not open.");
     } else if (m_cancelled) {
-        m_lastSendError = tr("Cancelled.");
+        m_error = tr("Cancelled.");
     } else if (unsent > 0 && silent == 0 && wrong == 0) {
-        m_lastSendError = tr("The frame could not be sent (%1 attempts).").arg(unsent);
+        m_error = tr("The frame could not be sent (%1 attempts).").arg(unsent);
     } else if (wrong > 0) {
-        m_lastSendError = tr("The device's answer did not match what was sent (%1 of %2 attempts).")
-                              .arg(wrong)
-                              .arg(attempts);
+        m_error = tr("The device's answer did not match what was sent (%1 of %2 attempts).")
+                      .arg(wrong)
+                      .arg(attempts);
     } else {
-        m_lastSendError = tr("The device did not answer (%1 attempts).").arg(silent);
+        m_error = tr("The device did not answer (%1 attempts).").arg(silent);
     }
     return false;
 }

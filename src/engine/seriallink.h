@@ -39,9 +39,11 @@ public:
     // The device node a port name stands for, as the port resolves it: a
     // path as it is, any other name under /dev.
     static QString nodePath(const QString& portName);
-    // The system's reason for the last failure, for the user; for a port
-    // refused for lack of permission, with permissionHint().
-    QString errorString() const;
+    // Why the last open, send or the port itself failed, for the user: for a
+    // port refused for lack of permission with permissionHint(), for a lost
+    // port "The device on /dev/ttyUSB0 was disconnected or stopped answering"
+    // with the system's text in parentheses. Empty after a successful send.
+    QString errorString() const { return m_error; }
     // How to get at a port that may not be opened: on Linux, membership of the
     // group that owns its device node (named from the node), then logging in
     // again. Never the root group; where the node's group may not read and
@@ -66,10 +68,8 @@ public:
 
     // Sends one payload framed, reads the echo and compares it; up to
     // `attempts` tries. Emits "checksum error" for each wrong, non-empty echo.
+    // On failure errorString() says why: no answer, a wrong answer, a port failure.
     bool sendData(const QByteArray& payload, int attempts = 6);
-    // Why the last sendData failed (no answer, a wrong answer, a port
-    // failure), for the user; empty after a success.
-    QString lastSendError() const;
 
     // Replaces the cancel check (none: never cancelled) and forgets an
     // earlier cancellation.
@@ -78,11 +78,9 @@ public:
     bool cancelRequested();
     bool isCancelled() const { return m_cancelled; }
 
-    // Whether the port failed and was closed since it was opened, and why:
-    // "The device on /dev/ttyUSB0 was disconnected or stopped answering", the
-    // system's text in parentheses.
-    bool hasFailed() const { return !m_failure.isEmpty(); }
-    QString failure() const { return m_failure; }
+    // Whether the port failed and was closed since it was opened; errorString()
+    // keeps why until the port is opened again.
+    bool hasFailed() const { return m_failed; }
     // Looks at the port's error state (as reported by the port's own signal
     // while idle): a real failure closes the port. Returns hasFailed().
     bool checkPort();
@@ -93,12 +91,14 @@ private:
     // Waits up to `ms` for input, in slices; false when nothing came.
     bool waitForInput(int ms);
     void fail();
+    // Why open() failed, in the user's words.
+    QString openError() const;
 
     QSerialPort m_port;
     QString m_name;
     int m_timeoutMs = 1000;
-    QString m_lastSendError;
-    QString m_failure;
+    QString m_error;
+    bool m_failed = false;
     CancelCheck m_cancelCheck;
     bool m_cancelled = false;
 };

@@ -133,9 +133,10 @@ void TestDeviceLink::handshakeAndFarewell()
 {
     Rig rig;
     QVERIFY(rig.start());
-    QVERIFY(rig.transfer.handshake());
-    QVERIFY(rig.transfer.errorString().isEmpty());
-    QVERIFY(rig.transfer.sayGoodbye());
+    const ProgramTransfer::Result shake = rig.transfer.handshake();
+    QVERIFY(shake.ok);
+    QVERIFY(shake.error.isEmpty());
+    QVERIFY(rig.transfer.sayGoodbye().ok);
     QCOMPARE(rig.sim.logLines(), QStringList({"frame KVR210", "ISPOK!"}));
 }
 
@@ -146,8 +147,9 @@ void TestDeviceLink::silentDeviceFailsTheHandshake()
     QVERIFY(rig.start({"--fault", "silent"}));
     QCOMPARE(rig.link.timeout(), 1000);
     QCOMPARE(rig.transfer.attempts(), 6);
-    QVERIFY(!rig.transfer.handshake());
-    QVERIFY2(rig.transfer.errorString().contains("did not answer"), qPrintable(rig.transfer.errorString()));
+    const ProgramTransfer::Result shake = rig.transfer.handshake();
+    QVERIFY(!shake.ok);
+    QVERIFY2(shake.error.contains("did not answer"), qPrintable(shake.error));
     QCOMPARE(rig.sim.logLines().count("frame KVR210"), 6);
 }
 
@@ -193,7 +195,7 @@ void TestDeviceLink::storeAndLoadRoundTrip()
     QVERIFY(rig.sim.waitForLogLine("ack 6 5"));
     QCOMPARE(loggedKeys(rig.sim.logLines(), "ack"), deviceOrder());
     // The link is in step afterwards.
-    QVERIFY(rig.transfer.sayGoodbye());
+    QVERIFY(rig.transfer.sayGoodbye().ok);
 }
 
 void TestDeviceLink::secondLayerRecordUpdatesOnlyTheSecondLayer()
@@ -342,7 +344,7 @@ void TestDeviceLink::oversizedCommandIsRefusedBeforeSending()
     QVERIFY2(result.error.contains("Key 3, link 4") && result.error.contains("Key 5, second layer"),
              qPrintable(result.error));
     QVERIFY(rig.progress.isEmpty());
-    QVERIFY(rig.transfer.handshake());   // the line is alive, and this is the first thing on it
+    QVERIFY(rig.transfer.handshake().ok);   // the line is alive, and this is the first thing on it
     QCOMPARE(rig.sim.logLines(), QStringList({"frame KVR210"}));
     QVERIFY(rig.sim.storedRecords().isEmpty());
 }
@@ -384,23 +386,24 @@ void TestDeviceLink::portFailures()
     ProgramRecords data;
     data.newData(6, 5);
     ProgramTransfer closed(&data, &link);
-    QVERIFY(!closed.handshake());
-    QVERIFY(!closed.errorString().isEmpty());
+    const ProgramTransfer::Result refused = closed.handshake();
+    QVERIFY(!refused.ok);
+    QVERIFY(!refused.error.isEmpty());
     QVERIFY(!closed.load().ok);
 
     // The device goes away in the middle of a session: failures, not a crash.
     Rig rig;
     QVERIFY(rig.start());
     rig.link.setTimeout(200);
-    QVERIFY(rig.transfer.handshake());
+    QVERIFY(rig.transfer.handshake().ok);
     rig.sim.stop();
-    QVERIFY(!rig.transfer.handshake());
+    const ProgramTransfer::Result lost = rig.transfer.handshake();
+    QVERIFY(!lost.ok);
     // The hung-up port is closed at once, not left open to be polled.
-    QVERIFY(rig.transfer.portFailed());
+    QVERIFY(lost.portFailed);
     QVERIFY(rig.link.hasFailed());
     QVERIFY(!rig.link.isOpen());
-    QVERIFY2(rig.transfer.errorString().contains("was disconnected or stopped answering"),
-             qPrintable(rig.transfer.errorString()));
+    QVERIFY2(lost.error.contains("was disconnected or stopped answering"), qPrintable(lost.error));
     const ProgramTransfer::Result result = rig.transfer.store();
     QVERIFY(!result.ok);
     QVERIFY(result.portFailed);
@@ -474,7 +477,7 @@ void TestDeviceLink::deviceVanishes()
     QFETCH(bool, load);
     Rig rig;
     QVERIFY(rig.start({"--fault", "vanish", "--fault-after", QString::number(after)}));
-    QVERIFY(rig.transfer.handshake());
+    QVERIFY(rig.transfer.handshake().ok);
     QElapsedTimer timer;
     timer.start();
     const ProgramTransfer::Result result = load ? rig.transfer.load() : rig.transfer.store();
@@ -488,7 +491,7 @@ void TestDeviceLink::deviceVanishes()
         QRegularExpression::escape("The device on " + rig.sim.portName() + " was disconnected or stopped answering")
         + " \\([^()]+\\)\\.");
     QVERIFY2(said.match(result.error).hasMatch(), qPrintable(result.error));
-    QCOMPARE(rig.link.failure(), said.match(result.error).captured(0));
+    QCOMPARE(rig.link.errorString(), said.match(result.error).captured(0));
     // A hang-up is not waited out like silence.
     QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(!rig.link.isOpen());
@@ -508,7 +511,7 @@ void TestDeviceLink::timeOuts()
     QVERIFY(silent.start({"--fault", "silent"}));
     QElapsedTimer timer;
     timer.start();
-    QVERIFY(!silent.transfer.handshake());
+    QVERIFY(!silent.transfer.handshake().ok);
     QVERIFY2(timer.elapsed() >= 5900 && timer.elapsed() < 9000, qPrintable(QString::number(timer.elapsed())));
 
     // Silence after the echo of "LOAD_DATA": one time-out, then the load ends.
@@ -553,8 +556,9 @@ void TestDeviceLink::cancelStopsAtOnceAndSendsNothingMore()
     bool cancelled = false;
     QString error;
     if (operation == "handshake") {
-        ok = rig.transfer.handshake();
-        cancelled = rig.transfer.wasCancelled();
+        const ProgramTransfer::Result result = rig.transfer.handshake();
+        ok = result.ok;
+        cancelled = result.cancelled;
     } else {
         const ProgramTransfer::Result result = operation == "store" ? rig.transfer.store() : rig.transfer.load();
         ok = result.ok;
@@ -591,7 +595,7 @@ void TestDeviceLink::cancelStopsAtOnceAndSendsNothingMore()
     // The next operation starts afresh.
     if (operation == "load") {
         rig.transfer.setCancelCheck({});
-        QVERIFY(rig.transfer.sayGoodbye());
+        QVERIFY(rig.transfer.sayGoodbye().ok);
     }
 }
 
@@ -668,7 +672,7 @@ void TestDeviceLink::transfersOnTheirOwnThreads()
         fillProgram(data);
         sent = deviceView(data);
         ProgramTransfer transfer(&data, &link);
-        if (link.open(goodPort) && (shook = transfer.handshake())) {
+        if (link.open(goodPort) && (shook = transfer.handshake().ok)) {
             stored = transfer.store().ok;
             data.resetDataObject();
             loaded = transfer.load().records;
@@ -687,8 +691,9 @@ void TestDeviceLink::transfersOnTheirOwnThreads()
         ProgramTransfer transfer(&data, &link);
         transfer.setCancelCheck([&stop] { return stop.load(); });
         if (link.open(silentPort)) {
-            answered = transfer.handshake();
-            cancelled = transfer.wasCancelled();
+            const ProgramTransfer::Result result = transfer.handshake();
+            answered = result.ok;
+            cancelled = result.cancelled;
         }
     }));
     worker->start();
@@ -725,7 +730,7 @@ void TestDeviceLink::cancelCheckThatRunsTheEventLoop()
     });
     QElapsedTimer timer;
     timer.start();
-    QVERIFY(rig.transfer.handshake());
+    QVERIFY(rig.transfer.handshake().ok);
     QVERIFY(rig.transfer.store().ok);
     rig.data.resetDataObject();
     const ProgramTransfer::Result result = rig.transfer.load();

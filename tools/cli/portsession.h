@@ -11,7 +11,7 @@
 #include <functional>
 
 class ProgramRecords;
-class SerialLink;
+class DeviceSession;
 
 // One device on one port from handshake to farewell: a store, a verify, or a
 // store followed by a verify. Everything it needs is its own, so sessions on
@@ -58,8 +58,8 @@ public:
     static QString describe(const ConfigComparison::Difference& difference);
 
 private:
-    bool storeProgram(ProgramRecords* program, SerialLink* link, Outcome* outcome);
-    bool verifyProgram(const ProgramRecords& program, SerialLink* link, Outcome* outcome);
+    bool storeProgram(ProgramRecords* program, DeviceSession* session, Outcome* outcome);
+    bool verifyProgram(ProgramRecords* program, DeviceSession* session, Outcome* outcome);
     void say(const QString& line) const;
 
     QByteArray m_program;
