@@ -43,8 +43,8 @@ qint64 storeTo(const QString& program, const QStringList& ports)
     QProcess cli;
     QElapsedTimer timer;
     timer.start();
-    cli.start(QStringLiteral(KVR_CLI_PATH), {QStringLiteral("store"), program, QStringLiteral("--port"),
-                                             ports.join(QLatin1Char(','))});
+    cli.start(QStringLiteral(KVR_CLI_PATH),
+              {QStringLiteral("store"), program, QStringLiteral("--port"), ports.join(QLatin1Char(','))});
     if (!cli.waitForFinished(120000) || cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != 0) {
         cli.kill();
         std::fprintf(stderr, "store failed:\n%s%s", cli.readAllStandardOutput().constData(),

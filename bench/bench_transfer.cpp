@@ -72,8 +72,8 @@ void report(const char* what, qint64 elapsedMs, qint64 wireBytes)
 {
     const double wireMs = wireBytes * MsPerByte;
     std::printf("  %-6s elapsed %7lld ms   wire time %7.1f ms (%lld bytes)   ratio %.3f %s\n", what,
-                static_cast<long long>(elapsedMs), wireMs, static_cast<long long>(wireBytes),
-                elapsedMs / wireMs, elapsedMs / wireMs < 1.05 ? "(target < 1.05 met)" : "(target < 1.05 MISSED)");
+                static_cast<long long>(elapsedMs), wireMs, static_cast<long long>(wireBytes), elapsedMs / wireMs,
+                elapsedMs / wireMs < 1.05 ? "(target < 1.05 met)" : "(target < 1.05 MISSED)");
 }
 
 } // namespace

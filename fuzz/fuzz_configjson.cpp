@@ -24,8 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     ProgramRecords reimported;
     reimported.newData(6, 5);
     QString reimportError;
-    Fuzz::check(ConfigJson::fromJson(exported, &reimported, &reimportError),
-                "an exported document was refused");
+    Fuzz::check(ConfigJson::fromJson(exported, &reimported, &reimportError), "an exported document was refused");
     Fuzz::check(Fuzz::saveToBytes(&reimported) == file, "export then import changed the file");
     Fuzz::check(ConfigJson::toJsonText(reimported) == exported, "export is not stable");
     return 0;

@@ -26,14 +26,14 @@ struct Outcome {
 
     bool operator==(const Outcome& o) const
     {
-        return records == o.records && state == o.state && noise == o.noise && cut == o.cut
-            && malformed == o.malformed && stray == o.stray && repeated == o.repeated
-            && distinct == o.distinct && missing == o.missing;
+        return records == o.records && state == o.state && noise == o.noise && cut == o.cut && malformed == o.malformed
+            && stray == o.stray && repeated == o.repeated && distinct == o.distinct && missing == o.missing;
     }
 };
 
 // Feeds `stream` chunk by chunk; `next` says how many bytes the next chunk takes.
-Outcome run(int keys, int links, const QByteArray& bytes, const std::function<qsizetype(const DeviceRecordStream&)>& next)
+Outcome run(int keys, int links, const QByteArray& bytes,
+            const std::function<qsizetype(const DeviceRecordStream&)>& next)
 {
     DeviceRecordStream stream(keys, links);
     Outcome outcome;
@@ -149,9 +149,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Fuzz::check(single == whole, "byte by byte gives another outcome than in one piece");
 
     // As the transfer reads: never more than the stream wants.
-    const Outcome wanted = run(keys, links, bytes, [](const DeviceRecordStream& stream) {
-        return qMax(1, stream.bytesWanted());
-    });
+    const Outcome wanted = run(keys, links, bytes,
+                               [](const DeviceRecordStream& stream) { return qMax(1, stream.bytesWanted()); });
     Fuzz::check(wanted == whole, "reading what the stream wants gives another outcome");
 
     if (!cuts.isEmpty()) {
@@ -161,7 +160,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const Outcome chunked = run(keys, links, bytes, [&](const DeviceRecordStream&) {
             qsizetype next = uchar(cuts.at(index++ % cuts.size()));
             if (next == 0 && ++empties > cuts.size()) {
-                next = 1;   // only zeros: make progress
+                next = 1; // only zeros: make progress
             } else if (next != 0) {
                 empties = 0;
             }

@@ -16,8 +16,7 @@ EditorCommandLine::EditorCommandLine()
     m_parser.addHelpOption();
     m_parser.addVersionOption();
     m_parser.addPositionalArgument(QStringLiteral("file"),
-                                   QCoreApplication::translate("EditorCommandLine",
-                                                               "Configuration file to open."),
+                                   QCoreApplication::translate("EditorCommandLine", "Configuration file to open."),
                                    QStringLiteral("[file]"));
 }
 
@@ -109,12 +108,12 @@ bool EditorCommandLine::windowSystemAvailable(int argc, char** argv)
 void EditorCommandLine::refuseWithoutDisplay(const QCoreApplication& app)
 {
     checkArguments(app);
-    std::fprintf(stderr, "%s\n",
-                 qPrintable(QCoreApplication::translate(
-                     "EditorCommandLine",
-                     "%1: the editor needs a desktop session (no display was found); "
-                     "--help, --version and %1-cli work without one.")
-                                .arg(QCoreApplication::applicationName())));
+    std::fprintf(
+        stderr, "%s\n",
+        qPrintable(QCoreApplication::translate("EditorCommandLine",
+                                               "%1: the editor needs a desktop session (no display was found); "
+                                               "--help, --version and %1-cli work without one.")
+                       .arg(QCoreApplication::applicationName())));
     std::exit(1);
 }
 

@@ -38,9 +38,9 @@ public:
     void setUartData(const UartData* in);
 
     // Second layer of the checked key (by key id: the records' own)
+    using ProgramRecords::displaySecondLayerBaudRate;
     using ProgramRecords::getSecondLayerCommand;
     using ProgramRecords::getSecondLayerUartData;
-    using ProgramRecords::displaySecondLayerBaudRate;
     void getSecondLayerUartData(UartData* out) const;
     void setSecondLayerUartData(const UartData* in);
     QString getSecondLayerCommand() const;

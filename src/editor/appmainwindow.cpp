@@ -5,8 +5,8 @@
 
 #include <QButtonGroup>
 #include <QImage>
-#include <QLabel>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMessageBox>
 
 AppMainWindow::AppMainWindow()

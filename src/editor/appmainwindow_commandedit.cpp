@@ -97,8 +97,7 @@ bool AppMainWindow::confirmCommandCut()
     };
     check(tr("The command is %1 bytes long."), record->getCommand());
     if (record->yId() == 1) {
-        check(tr("The second-layer command is %1 bytes long."),
-              m_dataManager->getSecondLayerCommand(record->xId()));
+        check(tr("The second-layer command is %1 bytes long."), m_dataManager->getSecondLayerCommand(record->xId()));
     }
     if (tooLong.isEmpty()) {
         return true;
@@ -106,7 +105,8 @@ bool AppMainWindow::confirmCommandCut()
     QMessageBox box(QMessageBox::Warning, tr("Change Data"), tooLong.join(QLatin1Char(' ')),
                     QMessageBox::Ok | QMessageBox::Cancel, this);
     box.setInformativeText(tr("The field holds %1 bytes: Ok at the end of the edit keeps only the "
-                              "first %1 bytes. Cancel leaves the record as it is.").arg(MaxFieldBytes));
+                              "first %1 bytes. Cancel leaves the record as it is.")
+                               .arg(MaxFieldBytes));
     box.setDefaultButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;
 }

@@ -133,8 +133,7 @@ void AppMainWindow::setConnected(bool connected, const QString& portName)
     ui.actionLoad_Program_From_Device->setEnabled(connected);
     ui.actionLoad_Program_To_Device->setEnabled(connected);
     m_verifyAction->setEnabled(connected);
-    m_connectionLabel->setText(connected ? tr("Connected to the device on %1").arg(portName)
-                                         : tr("Not connected"));
+    m_connectionLabel->setText(connected ? tr("Connected to the device on %1").arg(portName) : tr("Not connected"));
 }
 
 bool AppMainWindow::isConnected() const

@@ -11,12 +11,10 @@
 
 void AppMainWindow::initializeButtons()
 {
-    const QList<CommandButton*> keys = {ui.button01, ui.button02, ui.button03, ui.button04,
-                                        ui.button05, ui.button06, ui.button07, ui.button08,
-                                        ui.button09, ui.button10, ui.button11, ui.button12};
-    const QList<CommandButton*> links = {ui.button13, ui.button14, ui.button15, ui.button16,
-                                         ui.button17, ui.button18, ui.button19, ui.button20,
-                                         ui.button21, ui.button22, ui.button23, ui.button24};
+    const QList<CommandButton*> keys = {ui.button01, ui.button02, ui.button03, ui.button04, ui.button05, ui.button06,
+                                        ui.button07, ui.button08, ui.button09, ui.button10, ui.button11, ui.button12};
+    const QList<CommandButton*> links = {ui.button13, ui.button14, ui.button15, ui.button16, ui.button17, ui.button18,
+                                         ui.button19, ui.button20, ui.button21, ui.button22, ui.button23, ui.button24};
     ui.button01->setCheckable(true);
 
     m_buttonGroup = new QButtonGroup;
@@ -134,9 +132,8 @@ void AppMainWindow::updateAllComponent()
 
 void AppMainWindow::changeProductionImage(int id)
 {
-    const QString picture = id >= 1 && id <= 6
-        ? QStringLiteral(":/images/KVR210C-sw%1.png").arg(id)
-        : QStringLiteral(":/images/KVR210C-Main.png");
+    const QString picture = id >= 1 && id <= 6 ? QStringLiteral(":/images/KVR210C-sw%1.png").arg(id)
+                                               : QStringLiteral(":/images/KVR210C-Main.png");
     // Read afresh, not through QPixmap(fileName): that keeps every drawing once shown in
     // the pixmap cache. The label holds the current one only.
     ui.productionImage->setPixmap(QPixmap::fromImage(QImage(picture)));

@@ -151,7 +151,8 @@ void CommandButton::changeButtonName()
         if (!refused.isEmpty()) {
             QMessageBox::warning(dialog, tr("Change Button Name"),
                                  tr("The name cannot hold %1: a configuration file keeps only "
-                                    "Latin-1 characters.").arg(refused));
+                                    "Latin-1 characters.")
+                                     .arg(refused));
             return;
         }
         dialog->accept();

@@ -79,7 +79,8 @@ bool ConfigDocument::open(const QString& fileName)
     const QString shown = QDir::toNativeSeparators(fileName);
     if (!m_records->loadConfigFile(&buffer)) {
         return fail(tr("%1 is not a configuration file of this editor, or it is damaged: %2. "
-                       "Nothing was loaded.").arg(shown, m_records->loadError()));
+                       "Nothing was loaded.")
+                        .arg(shown, m_records->loadError()));
     }
     qDebug("loaded config file %s", qUtf8Printable(shown));
     opened(fileName);
@@ -94,7 +95,8 @@ bool ConfigDocument::saveAs(const QString& fileName)
     }
     // A device node or a pipe is refused; a failed save leaves the old file as it was.
     QString reason;
-    if (!saveSafely(fileName, [this](QIODevice* file) { return m_records->saveConfigFile(file); }, &reason)) {
+    if (!saveSafely(
+            fileName, [this](QIODevice* file) { return m_records->saveConfigFile(file); }, &reason)) {
         return fail(reason);
     }
     opened(fileName);

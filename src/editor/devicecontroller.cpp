@@ -151,7 +151,8 @@ bool DeviceController::connectTo(const QString& portName)
         if (!answer.cancelled) {
             QMessageBox::warning(m_window, tr("COM Port Setting"),
                                  tr("The device does not answer on \"%1\". Check the cable, the power "
-                                    "and the port name.\n\n%2").arg(portName, answer.error));
+                                    "and the port name.\n\n%2")
+                                     .arg(portName, answer.error));
         }
         return false;
     }
@@ -247,9 +248,8 @@ bool DeviceController::load(ProgramRecords* records)
     if (!result.missing.isEmpty()) {
         const int total = result.records + int(result.missing.size());
         QString text = result.ok ? QString() : result.error + QLatin1Char('\n');
-        text += (result.missing.size() == 1
-                     ? tr("Only %1 of %2 records arrived from the device; this one did not: %3.")
-                     : tr("Only %1 of %2 records arrived from the device; these did not: %3."))
+        text += (result.missing.size() == 1 ? tr("Only %1 of %2 records arrived from the device; this one did not: %3.")
+                                            : tr("Only %1 of %2 records arrived from the device; these did not: %3."))
                     .arg(result.records)
                     .arg(total)
                     .arg(result.missing.join(QLatin1String("; ")));
@@ -303,8 +303,7 @@ void DeviceController::verify(ProgramRecords* records)
         const int count = int(differences.size());
         QMessageBox::warning(m_window, title,
                              (count == 1 ? tr("The device holds a different program (1 difference):")
-                                         : tr("The device holds a different program (%n differences):", nullptr,
-                                              count))
+                                         : tr("The device holds a different program (%n differences):", nullptr, count))
                                  + QLatin1Char('\n') + ProgramTransfer::describeDifferences(differences));
     }
 }

@@ -18,8 +18,8 @@ ScaledPicturePainter::ScaledPicturePainter(QLabel* label)
 bool ScaledPicturePainter::eventFilter(QObject* obj, QEvent* e)
 {
     // Anything else (text, a picture shown at its own size, a frame) QLabel paints itself.
-    if (obj != m_label || e->type() != QEvent::Paint || !m_label->hasScaledContents()
-        || m_label->pixmap().isNull() || m_label->frameShape() != QFrame::NoFrame) {
+    if (obj != m_label || e->type() != QEvent::Paint || !m_label->hasScaledContents() || m_label->pixmap().isNull()
+        || m_label->frameShape() != QFrame::NoFrame) {
         return false;
     }
     QRect area = m_label->contentsRect();
@@ -27,8 +27,8 @@ bool ScaledPicturePainter::eventFilter(QObject* obj, QEvent* e)
     area.adjust(margin, margin, -margin, -margin);
     const qreal ratio = m_label->devicePixelRatio();
     // The same scaling QLabel applies, so the label looks exactly as it would.
-    QPixmap picture = QPixmap::fromImage(m_label->pixmap().toImage().scaled(
-        area.size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    QPixmap picture = QPixmap::fromImage(
+        m_label->pixmap().toImage().scaled(area.size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     picture.setDevicePixelRatio(ratio);
     QStyle* style = m_label->style();
     if (!m_label->isEnabled()) {
@@ -37,7 +37,7 @@ bool ScaledPicturePainter::eventFilter(QObject* obj, QEvent* e)
         picture = style->generatedIconPixmap(QIcon::Disabled, picture, &option);
     }
     QPainter painter(m_label);
-    style->drawItemPixmap(&painter, area, int(QStyle::visualAlignment(m_label->layoutDirection(), m_label->alignment())),
-                          picture);
+    style->drawItemPixmap(&painter, area,
+                          int(QStyle::visualAlignment(m_label->layoutDirection(), m_label->alignment())), picture);
     return true;
 }

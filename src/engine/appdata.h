@@ -25,25 +25,11 @@ enum BaudRate : qint32 {
     BaudRate115200 = 7
 };
 
-enum Parity : qint32 {
-    ParityNone = 0,
-    ParityOdd = 1,
-    ParityEven = 2,
-    ParitySpace = 3,
-    ParityMark = 4
-};
+enum Parity : qint32 { ParityNone = 0, ParityOdd = 1, ParityEven = 2, ParitySpace = 3, ParityMark = 4 };
 
-enum DataBits : qint32 {
-    DataBits5 = 0,
-    DataBits6 = 1,
-    DataBits7 = 2,
-    DataBits8 = 3
-};
+enum DataBits : qint32 { DataBits5 = 0, DataBits6 = 1, DataBits7 = 2, DataBits8 = 3 };
 
-enum StopBits : qint32 {
-    StopBits1 = 0,
-    StopBits2 = 1
-};
+enum StopBits : qint32 { StopBits1 = 0, StopBits2 = 1 };
 
 typedef struct _UART_DATA {
     BaudRate baudRate = BaudRate9600;
@@ -55,7 +41,10 @@ typedef struct _UART_DATA {
 // 9600 baud, no parity, 8 data bits, 1 stop bit.
 UartData defaultUartData();
 bool operator==(const UartData& a, const UartData& b);
-inline bool operator!=(const UartData& a, const UartData& b) { return !(a == b); }
+inline bool operator!=(const UartData& a, const UartData& b)
+{
+    return !(a == b);
+}
 
 // The device's length byte leaves room for 247 command bytes after the 8 counted header bytes.
 constexpr int MaxDeviceCommandBytes = DeviceRecordLayout::MaxCommandBytes;

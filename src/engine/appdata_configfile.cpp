@@ -48,7 +48,6 @@ int fixedPayloadSize(qint32 dataType)
     }
 }
 
-
 QString tr(const char* text)
 {
     return QCoreApplication::translate("AppDataManager", text);
@@ -110,9 +109,9 @@ QString fieldName(qint32 dataType)
 // as where the file ends when everything before it is there; empty when none is missing.
 QString missingField(const FileGrid& grid, const std::map<FieldKey, int>& seen, qint64 fileSize)
 {
-    static const QList<qint32> keyOrder = {DT_ButtonName, DT_UartData, DT_Command, DT_DelayTime,
-                                           DT_ButtonName, DT_SecondLayerEnabled, DT_SecondLayerUartData,
-                                           DT_SecondLayerCommand, DT_SecondLayerDelayTime};
+    static const QList<qint32> keyOrder = {DT_ButtonName,          DT_UartData,           DT_Command,
+                                           DT_DelayTime,           DT_ButtonName,         DT_SecondLayerEnabled,
+                                           DT_SecondLayerUartData, DT_SecondLayerCommand, DT_SecondLayerDelayTime};
     static const QList<qint32> linkOrder = {DT_ButtonName, DT_UartData, DT_Command, DT_DelayTime};
     qint64 inGrid = 0;
     for (const auto& [key, count] : seen) {
@@ -132,9 +131,7 @@ QString missingField(const FileGrid& grid, const std::map<FieldKey, int>& seen, 
                     const QString field = fieldName(type);
                     const QString record = recordName(x, y);
                     if (before == inGrid) {
-                        return tr("the file ends after %1 bytes, before the %2 of %3")
-                            .arg(fileSize)
-                            .arg(field, record);
+                        return tr("the file ends after %1 bytes, before the %2 of %3").arg(fileSize).arg(field, record);
                     }
                     return tr("%2 lacks its %1").arg(field, record);
                 }
@@ -189,15 +186,13 @@ int ProgramRecords::writeIntData(QIODevice* fd, LinkData* dataObject, DataType d
     return int(result);
 }
 
-int ProgramRecords::writeUartData(QIODevice* fd, LinkData* dataObject, DataType dataType,
-                                  const UartData* uartData)
+int ProgramRecords::writeUartData(QIODevice* fd, LinkData* dataObject, DataType dataType, const UartData* uartData)
 {
     if (writeDataHeader(fd, dataObject, dataType, UartDataSize) < 0) {
         return -1;
     }
     qint64 result = -1;
-    const qint32 fields[] = {uartData->baudRate, uartData->parity, uartData->dataBits,
-                             uartData->stopBits};
+    const qint32 fields[] = {uartData->baudRate, uartData->parity, uartData->dataBits, uartData->stopBits};
     for (qint32 field : fields) {
         if (!writeInt32(fd, field, &result)) {
             return -1;
@@ -246,8 +241,8 @@ bool ProgramRecords::saveConfigFile(QIODevice* fd)
     };
 
     qint64 result = 0;
-    const qint32 header[8] = {qint32(ConfigFileVersion), qint32(ConfigFileDeviceId), m_maxButtonId,
-                              m_maxLinkId, 0, 0, 0, 0};
+    const qint32 header[8] = {
+        qint32(ConfigFileVersion), qint32(ConfigFileDeviceId), m_maxButtonId, m_maxLinkId, 0, 0, 0, 0};
     for (qint32 field : header) {
         ok = writeInt32(fd, field, &result) && ok;
     }
@@ -341,9 +336,8 @@ bool ProgramRecords::loadConfigFile(QIODevice* fd)
         header.dataType = readInt32(&in);
         if (header.dataSize < 0 || header.dataSize > MaxDataRecordSize) {
             qDebug("error file data: bad data size %d", header.dataSize);
-            return refuse(tr("the data record at byte %1 gives an impossible size (%2 bytes)")
-                              .arg(at)
-                              .arg(header.dataSize));
+            return refuse(
+                tr("the data record at byte %1 gives an impossible size (%2 bytes)").arg(at).arg(header.dataSize));
         }
         if (header.dataSize > in.bytesAvailable()) {
             qDebug("error file data: bad data size %d", header.dataSize);
@@ -354,8 +348,7 @@ bool ProgramRecords::loadConfigFile(QIODevice* fd)
         // A record that is passed over skips its dataSize bytes whatever its
         // type; only a field that would be applied must have its own size.
         LinkData* record = getDataObject(header.xId, header.yId);
-        const bool secondLayer = header.dataType >= DT_SecondLayerEnabled
-            && header.dataType <= DT_SecondLayerDelayTime;
+        const bool secondLayer = header.dataType >= DT_SecondLayerEnabled && header.dataType <= DT_SecondLayerDelayTime;
         const bool knownField = header.dataType >= DT_ButtonName && header.dataType <= DT_SecondLayerDelayTime
             && (!secondLayer || header.yId == 1);
         // Each field of the file's records, and of the model's, may come only as often as
@@ -363,8 +356,7 @@ bool ProgramRecords::loadConfigFile(QIODevice* fd)
         if (knownField && (record || grid.holds(header.xId, header.yId))) {
             const FieldKey key{header.xId, header.yId, header.dataType};
             if (++seen[key] > timesWritten(header.yId, header.dataType)) {
-                qDebug("error file data: field %d of x= %d, y=%d repeats", header.dataType, header.xId,
-                       header.yId);
+                qDebug("error file data: field %d of x= %d, y=%d repeats", header.dataType, header.xId, header.yId);
                 return refuse(tr("%2 repeats its %1 at byte %3")
                                   .arg(fieldName(header.dataType), recordName(header.xId, header.yId))
                                   .arg(at));

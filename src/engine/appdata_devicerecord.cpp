@@ -8,8 +8,7 @@ using namespace DeviceRecordLayout;
 
 static_assert(MaxBaudByte == BaudRate115200 && MaxParityByte == ParityMark);
 
-QByteArray encodeRecord(int buttonId, char linkByte, const UartData& uart, int delay,
-                        const QString& command)
+QByteArray encodeRecord(int buttonId, char linkByte, const UartData& uart, int delay, const QString& command)
 {
     QByteArray record(HeaderSize, '\0');
     record.replace(0, TagSize, Tag);

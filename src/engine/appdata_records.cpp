@@ -11,8 +11,7 @@ UartData defaultUartData()
 
 bool operator==(const UartData& a, const UartData& b)
 {
-    return a.baudRate == b.baudRate && a.parity == b.parity && a.dataBits == b.dataBits
-        && a.stopBits == b.stopBits;
+    return a.baudRate == b.baudRate && a.parity == b.parity && a.dataBits == b.dataBits && a.stopBits == b.stopBits;
 }
 
 LinkData::LinkData(int buttonId, int linkId)

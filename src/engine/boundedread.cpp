@@ -89,7 +89,7 @@ bool readBounded(const QString& path, qint64 limit, QByteArray* data, QString* e
         setError(error, tr("%1: %2").arg(shown, qt_error_string(errno)));
         return false;
     }
-    struct stat st {};
+    struct stat st = {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         setError(error, notRegular);

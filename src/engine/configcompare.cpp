@@ -116,7 +116,7 @@ QString storedCommandText(const QString& command)
 // Commands up to this long are shown whole; a longer one around where it differs.
 constexpr qsizetype WholeCommandBytes = 16;
 constexpr qsizetype BytesBefore = 4;
-constexpr qsizetype BytesFrom = 8;   // the differing byte and those after it
+constexpr qsizetype BytesFrom = 8; // the differing byte and those after it
 
 // "... 41 42 [43] 44 45 ...": the bytes around `at`, the one at `at` marked.
 QString excerpt(const QByteArray& bytes, qsizetype at)

@@ -25,7 +25,7 @@ public:
 
     // In the order of the differences for one record.
     enum class Field {
-        Presence,      // the record exists on one side only
+        Presence, // the record exists on one side only
         Name,
         SecondLayerSwitch,
         Command,
@@ -43,11 +43,11 @@ public:
 
     struct Difference {
         int key = 0;
-        int layer = 0;        // FirstLayer, a link 2 to 5, or SecondLayer
-        QString record;       // "Key 3, link 2", "Key 2", "Key 2, second layer"
+        int layer = 0; // FirstLayer, a link 2 to 5, or SecondLayer
+        QString record; // "Key 3, link 2", "Key 2", "Key 2, second layer"
         Field field = Field::Presence;
-        QString fieldName;    // "command", "delay", ...
-        QString valueA;       // display texts: "0D0A", "(none)", "9600", "even", "\"Door\""
+        QString fieldName; // "command", "delay", ...
+        QString valueA; // display texts: "0D0A", "(none)", "9600", "even", "\"Door\""
         QString valueB;
         // For a long command: where the two first differ, counted from 0, and
         // the bytes around there ("... 41 42 [43] 44 ..."); -1 and empty otherwise.

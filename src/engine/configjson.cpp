@@ -71,9 +71,8 @@ void putLayer(QJsonObject* object, const QString& command, const UartData& uart,
     object->insert(QStringLiteral("delay"), rawOr(delay >= 0 && delay <= MaxDelay, delay));
 }
 
-const QStringList LayerFields{QStringLiteral("command"),  QStringLiteral("baudRate"),
-                              QStringLiteral("parity"),   QStringLiteral("dataBits"),
-                              QStringLiteral("stopBits"), QStringLiteral("delay")};
+const QStringList LayerFields{QStringLiteral("command"),  QStringLiteral("baudRate"), QStringLiteral("parity"),
+                              QStringLiteral("dataBits"), QStringLiteral("stopBits"), QStringLiteral("delay")};
 
 // Walks a document and stops at the first thing that does not fit, naming it.
 class Reader
@@ -133,13 +132,14 @@ public:
             if (!knownFieldsOnly(raw, at, {Raw}) || !raw.contains(Raw)) {
                 return error.isEmpty() ? fail(at, QStringLiteral("expected {\"raw\": n}")) : false;
             }
-            if (!integer(raw.value(Raw), join(at, Raw), Int32Min, Int32Max,
-                         QStringLiteral("expected a 32-bit integer"), &number)) {
+            if (!integer(raw.value(Raw), join(at, Raw), Int32Min, Int32Max, QStringLiteral("expected a 32-bit integer"),
+                         &number)) {
                 return false;
             }
         } else if (!integer(value, at, 0, max,
                             QStringLiteral("expected an integer 0 to %1 (or {\"raw\": n} for a value the "
-                                           "editor does not offer)").arg(max),
+                                           "editor does not offer)")
+                                .arg(max),
                             &number)) {
             return false;
         }
@@ -164,10 +164,11 @@ public:
                 return fail(path, QStringLiteral("contains a zero character, which the file cannot hold"));
             }
             if (c > 0xFF) {
-                return fail(path, QStringLiteral("character %1 (U+%2) cannot be stored; the file holds "
-                                                 "Latin-1 characters only")
-                                      .arg(text.at(i))
-                                      .arg(QStringLiteral("%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper()));
+                return fail(path,
+                            QStringLiteral("character %1 (U+%2) cannot be stored; the file holds "
+                                           "Latin-1 characters only")
+                                .arg(text.at(i))
+                                .arg(QStringLiteral("%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper()));
             }
         }
         *out = text;
@@ -209,17 +210,19 @@ public:
             const QChar c = text.at(i);
             if (c == QLatin1Char(' ')) {
                 if (hex.size() % 2 != 0) {
-                    return fail(at, QStringLiteral("the blank at position %1 splits a byte; every byte takes "
-                                                   "two digits")
-                                        .arg(i + 1));
+                    return fail(at,
+                                QStringLiteral("the blank at position %1 splits a byte; every byte takes "
+                                               "two digits")
+                                    .arg(i + 1));
                 }
                 continue;
             }
             if (!isHexDigit(c)) {
-                return fail(at, QStringLiteral("\"%1\" at position %2 is not a hex digit (write the bytes as "
-                                               "hex digit pairs, such as \"0D0A\" or \"0D 0A\")")
-                                    .arg(c)
-                                    .arg(i + 1));
+                return fail(at,
+                            QStringLiteral("\"%1\" at position %2 is not a hex digit (write the bytes as "
+                                           "hex digit pairs, such as \"0D0A\" or \"0D 0A\")")
+                                .arg(c)
+                                .arg(i + 1));
             }
             if (hex.size() >= MaxDataRecordSize) {
                 return fail(at, QStringLiteral("longer than %1 hex digits").arg(MaxDataRecordSize));
@@ -377,9 +380,9 @@ public:
         }
         const QJsonArray links = object.value(linksField).toArray();
         if (links.size() > LastLink - FirstLink + 1) {
-            return fail(linksPath, QStringLiteral("a key has %1 links, this list has %2")
-                                       .arg(LastLink - FirstLink + 1)
-                                       .arg(links.size()));
+            return fail(
+                linksPath,
+                QStringLiteral("a key has %1 links, this list has %2").arg(LastLink - FirstLink + 1).arg(links.size()));
         }
         QSet<int> seenLinks;
         for (qsizetype i = 0; i < links.size(); ++i) {
@@ -392,8 +395,8 @@ public:
 
     bool document(const QJsonObject& root, ProgramRecords* data)
     {
-        if (!knownFieldsOnly(root, QString(), {QStringLiteral("format"), QStringLiteral("version"),
-                                               QStringLiteral("keys")})) {
+        if (!knownFieldsOnly(root, QString(),
+                             {QStringLiteral("format"), QStringLiteral("version"), QStringLiteral("keys")})) {
             return false;
         }
         if (root.value(QStringLiteral("format")) != QJsonValue(FormatName)) {
@@ -404,8 +407,7 @@ public:
         }
         qint64 version = 0;
         if (!integer(root.value(QStringLiteral("version")), QStringLiteral("version"), FormatVersion, FormatVersion,
-                     QStringLiteral("expected %1; this program reads version %1 only").arg(FormatVersion),
-                     &version)) {
+                     QStringLiteral("expected %1; this program reads version %1 only").arg(FormatVersion), &version)) {
             return false;
         }
         const QJsonValue keysValue = root.value(QStringLiteral("keys"));
@@ -413,9 +415,9 @@ public:
             // Required even though every key in it may be left out: a document
             // without it is more likely the wrong file than a wish for a new
             // configuration, and import replaces the file it writes.
-            return fail(QStringLiteral("keys"), keysValue.isUndefined()
-                                                    ? QStringLiteral("missing; for a new configuration write \"keys\": []")
-                                                    : QStringLiteral("expected an array"));
+            return fail(QStringLiteral("keys"),
+                        keysValue.isUndefined() ? QStringLiteral("missing; for a new configuration write \"keys\": []")
+                                                : QStringLiteral("expected an array"));
         }
         const QJsonArray keys = keysValue.toArray();
         if (keys.size() > KeyCount) {
@@ -451,10 +453,10 @@ QString position(const QByteArray& text, int offset)
 // The order fields are written in, so that a key reads from its number down
 // to its links; QJsonObject itself keeps its fields sorted by name.
 const QStringList FieldOrder{
-    QStringLiteral("format"),   QStringLiteral("version"), QStringLiteral("key"),      QStringLiteral("link"),
-    QStringLiteral("name"),     QStringLiteral("enabled"), QStringLiteral("command"),  QStringLiteral("baudRate"),
-    QStringLiteral("parity"),   QStringLiteral("dataBits"), QStringLiteral("stopBits"), QStringLiteral("delay"),
-    QStringLiteral("secondLayer"), QStringLiteral("links"), QStringLiteral("keys"),    Raw};
+    QStringLiteral("format"),      QStringLiteral("version"),  QStringLiteral("key"),      QStringLiteral("link"),
+    QStringLiteral("name"),        QStringLiteral("enabled"),  QStringLiteral("command"),  QStringLiteral("baudRate"),
+    QStringLiteral("parity"),      QStringLiteral("dataBits"), QStringLiteral("stopBits"), QStringLiteral("delay"),
+    QStringLiteral("secondLayer"), QStringLiteral("links"),    QStringLiteral("keys"),     Raw};
 
 QByteArray scalarText(const QJsonValue& value)
 {
@@ -581,8 +583,8 @@ bool fromJson(const QByteArray& text, ProgramRecords* data, QString* error)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        *error = QStringLiteral("not valid JSON at %1: %2")
-                     .arg(position(text, parseError.offset), parseError.errorString());
+        *error =
+            QStringLiteral("not valid JSON at %1: %2").arg(position(text, parseError.offset), parseError.errorString());
         return false;
     }
     if (!document.isObject()) {

@@ -51,7 +51,7 @@ constexpr int FirstLayer = 1;
 constexpr int FirstLink = 2;
 constexpr int SecondLayer = 6;
 constexpr int Keys = 6;
-constexpr int Links = 5;   // a key's own record and its four links
+constexpr int Links = 5; // a key's own record and its four links
 constexpr int Records = Keys * (Links + 1);
 
 static_assert(TagSize == 4 && FrameHeaderSize == TagSize + 1 && Links < SecondLayer);

@@ -162,7 +162,7 @@ void DeviceRecordStream::accept(QList<QByteArray>* records)
         return;
     }
     if (inGrid(key, link)) {
-        records->append(record);   // a repeat is whole too: the device may send one again
+        records->append(record); // a repeat is whole too: the device may send one again
     }
 }
 

@@ -54,7 +54,7 @@
 class DeviceRecordStream
 {
 public:
-    using Key = QPair<int, int>;   // (key, link; 6 for the key's second layer)
+    using Key = QPair<int, int>; // (key, link; 6 for the key's second layer)
 
     static constexpr int HeaderSize = DeviceRecordLayout::HeaderSize;
     static constexpr int SecondLayer = DeviceRecordLayout::SecondLayer;
@@ -64,10 +64,10 @@ public:
     static constexpr int MaxStrayRecords = 36;
 
     enum class State {
-        Reading,         // wants more bytes
-        Complete,        // every record of the grid has arrived
-        TooMuchNoise,    // more than MaxNoiseBytes skipped
-        TooManyStrays    // more than MaxStrayRecords that brought nothing new
+        Reading, // wants more bytes
+        Complete, // every record of the grid has arrived
+        TooMuchNoise, // more than MaxNoiseBytes skipped
+        TooManyStrays // more than MaxStrayRecords that brought nothing new
     };
 
     // A grid of `keys` keys (1 to 255) with `links` records each (1 to 5: the
@@ -97,11 +97,11 @@ public:
     QList<Key> missingRecords() const;
     QStringList missingNames() const;
 
-    int noiseBytes() const { return m_noiseBytes; }       // skipped, cut records included
-    int cutRecords() const { return m_cutRecords; }       // records another one started inside
-    int malformedRecords() const { return m_malformed; }  // a "SETS" without a consistent header
-    int strayRecords() const { return m_strayRecords; }   // consistent, but outside the grid
-    int repeatedRecords() const { return m_repeated; }    // handed back again
+    int noiseBytes() const { return m_noiseBytes; } // skipped, cut records included
+    int cutRecords() const { return m_cutRecords; } // records another one started inside
+    int malformedRecords() const { return m_malformed; } // a "SETS" without a consistent header
+    int strayRecords() const { return m_strayRecords; } // consistent, but outside the grid
+    int repeatedRecords() const { return m_repeated; } // handed back again
 
     // Whether `record` is one whole, consistent record of this grid.
     bool isWholeRecord(QByteArrayView record) const;
@@ -122,8 +122,8 @@ private:
     int m_keys;
     int m_links;
     State m_state = State::Reading;
-    QByteArray m_pending;        // starts with a (part of a) tag, or is empty
-    qsizetype m_scanFrom = 0;    // inner starts before this are ruled out
+    QByteArray m_pending; // starts with a (part of a) tag, or is empty
+    qsizetype m_scanFrom = 0; // inner starts before this are ruled out
     QList<bool> m_seen;
     int m_distinct = 0;
     int m_noiseBytes = 0;

@@ -68,8 +68,7 @@ DeviceSession::Result DeviceSession::farewell()
     return transfer(nullptr, Operation::Load).sayGoodbye();
 }
 
-DeviceSession::Once DeviceSession::runOnce(const QString& portName,
-                                           const std::function<Result(DeviceSession&)>& work)
+DeviceSession::Once DeviceSession::runOnce(const QString& portName, const std::function<Result(DeviceSession&)>& work)
 {
     Once once;
     once.connection = open(portName);

@@ -63,9 +63,9 @@ public:
     // The port is closed on return.
     struct Once {
         bool opened = false;
-        Result connection;   // the open and the handshake
-        Result work;         // when the handshake was answered
-        Result farewell;     // when the handshake was answered
+        Result connection; // the open and the handshake
+        Result work; // when the handshake was answered
+        Result farewell; // when the handshake was answered
         bool ok() const { return connection.ok && work.ok && farewell.ok; }
     };
     Once runOnce(const QString& portName, const std::function<Result(DeviceSession&)>& work);

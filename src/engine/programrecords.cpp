@@ -86,7 +86,7 @@ QString ProgramRecords::getSecondLayerCommand(int id) const
 
 QString ProgramRecords::uartString(const UartData* uartData)
 {
-    static const char* const baudTexts[] = {"2400,", "4800,", "9600,", "14400,",
+    static const char* const baudTexts[] = {"2400,",  "4800,",  "9600,",  "14400,",
                                             "19200,", "28800,", "38400,", "115200,"};
     static const char* const dataBitTexts[] = {"5-", "6-", "7-", "8-"};
     static const char* const parityTexts[] = {"N-", "O-", "E-", "S-", "M-"};

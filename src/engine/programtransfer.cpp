@@ -14,8 +14,8 @@ QString tr(const char* text)
     return QCoreApplication::translate("ProgramTransfer", text);
 }
 
-using DeviceRecordLayout::SecondLayer;
 using DeviceRecordLayout::recordName;
+using DeviceRecordLayout::SecondLayer;
 
 // "1 record", "12 records".
 QString recordCount(int count)
@@ -148,10 +148,9 @@ ProgramTransfer::Result ProgramTransfer::storeAll()
     // Refuse before the first byte: a half-stored program is worse than none.
     const QStringList oversized = oversizedRecords();
     if (!oversized.isEmpty()) {
-        result.error =
-            tr("Nothing was sent. These commands are longer than %1 bytes and do not fit the device: %2.")
-                .arg(MaxDeviceCommandBytes)
-                .arg(oversized.join(QLatin1String("; ")));
+        result.error = tr("Nothing was sent. These commands are longer than %1 bytes and do not fit the device: %2.")
+                           .arg(MaxDeviceCommandBytes)
+                           .arg(oversized.join(QLatin1String("; ")));
         return result;
     }
     if (!m_link->isOpen()) {
@@ -186,8 +185,8 @@ ProgramTransfer::Result ProgramTransfer::storeAll()
             result.error = tr("The connection to the device was lost at %1 (%2 stored). %3")
                                .arg(recordName(x, y), recordCount(result.records), m_link->errorString());
         } else if (m_link->isCancelled()) {
-            result.error = tr("The store was cancelled at %1 (%2 stored).")
-                               .arg(recordName(x, y), recordCount(result.records));
+            result.error =
+                tr("The store was cancelled at %1 (%2 stored).").arg(recordName(x, y), recordCount(result.records));
         } else {
             result.error = tr("%1 was not confirmed by the device after %2 attempts; the store stopped there "
                               "(%3 stored). %4")
@@ -195,8 +194,7 @@ ProgramTransfer::Result ProgramTransfer::storeAll()
                                .arg(m_attempts)
                                .arg(recordCount(result.records), m_link->errorString());
         }
-        result.error += QLatin1Char(' ')
-            + tr("The device now holds a partial program and should be stored again.");
+        result.error += QLatin1Char(' ') + tr("The device now holds a partial program and should be stored again.");
         return false;
     };
     for (int x = 1; x <= maxX; ++x) {
@@ -258,7 +256,7 @@ ProgramTransfer::Result ProgramTransfer::loadInto(ProgramRecords* target)
         // device sends the next one only after this one's acknowledgement.
         const QByteArray bytes = m_link->readSome(stream.bytesWanted());
         if (bytes.isEmpty()) {
-            break;   // the device has nothing more to send, or the load was stopped
+            break; // the device has nothing more to send, or the load was stopped
         }
         const QList<QByteArray> records = stream.feed(bytes);
         for (; malformed < stream.malformedRecords() + stream.cutRecords(); ++malformed) {
@@ -287,7 +285,7 @@ ProgramTransfer::Result ProgramTransfer::loadInto(ProgramRecords* target)
             }
             QByteArray ack = record;
             ack.replace(0, DeviceRecordLayout::TagSize, DeviceRecordLayout::AckTag);
-            m_link->write(ack);   // refused once cancelled: nothing more goes out
+            m_link->write(ack); // refused once cancelled: nothing more goes out
         }
         result.records = stream.distinctRecords();
         if (m_progress && !records.isEmpty()) {
@@ -297,7 +295,7 @@ ProgramTransfer::Result ProgramTransfer::loadInto(ProgramRecords* target)
     result.missing = stream.missingNames();
 
     if (m_link->isCancelled() || m_link->hasFailed()) {
-        return result;   // the reason is the link's
+        return result; // the reason is the link's
     }
     if (result.records == 0) {
         result.error = tr("The device answered the load request but sent no records.");
@@ -324,9 +322,9 @@ ProgramTransfer::Result ProgramTransfer::verify(const ProgramRecords& expected,
     if (!result.missing.isEmpty()) {
         result.ok = false;
         result.error = tr("The device sent %1 of %2 records; these did not arrive: %3.")
-                                     .arg(result.records)
-                                     .arg(result.records + result.missing.size())
-                                     .arg(result.missing.join(QLatin1String("; ")));
+                           .arg(result.records)
+                           .arg(result.records + result.missing.size())
+                           .arg(result.missing.join(QLatin1String("; ")));
         finish(&result);
         return result;
     }

@@ -30,11 +30,11 @@ public:
 
     struct Result {
         bool ok = false;
-        int records = 0;        // records sent, or distinct records received
-        QStringList missing;    // after a load: the records that did not arrive, by name
+        int records = 0; // records sent, or distinct records received
+        QStringList missing; // after a load: the records that did not arrive, by name
         bool cancelled = false;
-        bool portFailed = false;   // the port failed and was closed: the link is gone
-        QString error;          // for the user, naming the record when one failed
+        bool portFailed = false; // the port failed and was closed: the link is gone
+        QString error; // for the user, naming the record when one failed
     };
 
     ProgramTransfer(ProgramRecords* data, SerialLink* link, Progress progress = {});
@@ -45,8 +45,8 @@ public:
 
     // Each operation says in its Result whether it worked, was cancelled or
     // lost the port, and why not in the user's words.
-    Result handshake();    // "KVR210"
-    Result sayGoodbye();   // "ISPOK!"
+    Result handshake(); // "KVR210"
+    Result sayGoodbye(); // "ISPOK!"
     Result store();
     Result load();
     // Loads the device's records into a scratch copy, leaving the records

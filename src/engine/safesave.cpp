@@ -141,8 +141,8 @@ bool SafeSave::commit(const Writer& writer)
     }
     if (!writer(&m_file)) {
         const QString reason = m_file.error() != QFileDevice::NoError ? m_file.errorString()
-                                                                       : tr("the content could not be written");
-        m_file.cancelWriting();   // the new file goes; the old one stays
+                                                                      : tr("the content could not be written");
+        m_file.cancelWriting(); // the new file goes; the old one stays
         return fail(reason);
     }
     if (!m_file.commit()) {
@@ -166,7 +166,8 @@ bool SafeSave::commitInPlace(const Writer& writer)
     const auto notAtomic = [this](const QString& what, const QString& outcome) {
         m_inPlace.close();
         return fail(tr("%1. The folder takes no new file, so the file itself was to be written, "
-                       "which is not atomic; %2").arg(what, outcome));
+                       "which is not atomic; %2")
+                        .arg(what, outcome));
     };
 
     struct stat st;
@@ -174,8 +175,7 @@ bool SafeSave::commitInPlace(const Writer& writer)
     if (::fstat(fd, &st) != 0 || st.st_size > MaxInPlaceBytes || !readAllAt(fd, st.st_size, &old)) {
         const QString reason = st.st_size > MaxInPlaceBytes ? tr("the file is too large to be written in place")
                                                             : qt_error_string(errno);
-        return notAtomic(tr("the old content could not be kept (%1)").arg(reason),
-                         tr("the file was left as it was."));
+        return notAtomic(tr("the old content could not be kept (%1)").arg(reason), tr("the file was left as it was."));
     }
 
     // The space first: on a full disk the old file is never cut.
@@ -196,8 +196,7 @@ bool SafeSave::commitInPlace(const Writer& writer)
         const bool restored = writeAllAt(fd, old) && ::ftruncate(fd, st.st_size) == 0 && ::fsync(fd) == 0;
         return notAtomic(tr("the new content could not be written (%1)").arg(reason),
                          restored ? tr("the previous content was put back.")
-                                  : tr("the previous content could not be put back (%1).")
-                                        .arg(qt_error_string(errno)));
+                                  : tr("the previous content could not be put back (%1).").arg(qt_error_string(errno)));
     }
     m_inPlace.close();
     return true;

@@ -44,7 +44,7 @@ private:
     void keepOwner();
 
     QSaveFile m_file;
-    QFile m_inPlace;   // the old file itself, when the folder takes no new file
+    QFile m_inPlace; // the old file itself, when the folder takes no new file
     bool m_directWriteFallback = true;
     QString m_error;
 };

@@ -127,8 +127,8 @@ QString SerialLink::openError() const
     // Linux reports a port held by another program and a port we may not open
     // alike, so name both.
     if (m_port.error() == QSerialPort::PermissionError) {
-        const QString reason = tr("The port %1 is in use or you have no permission to open it (%2).")
-                                   .arg(m_name, m_port.errorString());
+        const QString reason =
+            tr("The port %1 is in use or you have no permission to open it (%2).").arg(m_name, m_port.errorString());
         // By the name as given: the port's own short name ("pts/3") is no
         // node of its own and not in the system's list.
         const QString hint = permissionHint(m_name);
@@ -140,18 +140,17 @@ QString SerialLink::openError() const
 QString SerialLink::permissionHint(const QString& portName)
 {
     const QString node = nodePath(portName);
-    struct stat status {};
+    struct stat status = {};
     if (node.isEmpty() || ::stat(QFile::encodeName(node).constData(), &status) != 0) {
         return QString();
     }
     // The rights open() goes by: the effective user's.
     if (::faccessat(AT_FDCWD, QFile::encodeName(node).constData(), R_OK | W_OK, AT_EACCESS) == 0) {
-        return tr("You may open %1, so another program is probably using it: close that program first.")
-            .arg(node);
+        return tr("You may open %1, so another program is probably using it: close that program first.").arg(node);
     }
-    const QString administrator =
-        tr("An administrator can grant access, for example with a udev rule that gives the group \"dialout\" "
-           "read and write access to it (your user then has to be a member of that group).");
+    const QString administrator = tr(
+        "An administrator can grant access, for example with a udev rule that gives the group \"dialout\" "
+        "read and write access to it (your user then has to be a member of that group).");
     const bool groupMayUse = (status.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP);
     if (!groupMayUse) {
         return tr("Only the owner of %1 may open it.").arg(node) + QLatin1Char(' ') + administrator;
@@ -323,9 +322,7 @@ bool SerialLink::sendData(const QByteArray& payload, int attempts)
     } else if (unsent > 0 && silent == 0 && wrong == 0) {
         m_error = tr("The frame could not be sent (%1 attempts).").arg(unsent);
     } else if (wrong > 0) {
-        m_error = tr("The device's answer did not match what was sent (%1 of %2 attempts).")
-                      .arg(wrong)
-                      .arg(attempts);
+        m_error = tr("The device's answer did not match what was sent (%1 of %2 attempts).").arg(wrong).arg(attempts);
     } else {
         m_error = tr("The device did not answer (%1 attempts).").arg(silent);
     }

@@ -156,11 +156,13 @@ void TestEditorCommandLine::doubleDashEndsTheOptions()
     QByteArray out;
     QByteArray err;
     const QByteArray loaded = "loaded config file " + name.toUtf8();
-    const bool ended = QTest::qWaitFor([&] {
-        out += process.readAllStandardOutput();
-        err += process.readAllStandardError();
-        return err.contains(loaded) || process.state() == QProcess::NotRunning;
-    }, 15000);
+    const bool ended = QTest::qWaitFor(
+        [&] {
+            out += process.readAllStandardOutput();
+            err += process.readAllStandardError();
+            return err.contains(loaded) || process.state() == QProcess::NotRunning;
+        },
+        15000);
     process.kill();
     process.waitForFinished(5000);
     QVERIFY2(ended && err.contains(loaded), (out + err).constData());

@@ -46,8 +46,8 @@ void TestMimeType::initTestCase()
     // Only our description, so the system's types cannot answer for it.
     QVERIFY(m_data.isValid() && m_files.isValid());
     QVERIFY(QDir(m_data.path()).mkpath("mime/packages"));
-    QVERIFY(QFile::copy(QStringLiteral(KVR_DATA_DIR "/kvr210c-mime.xml"),
-                        m_data.filePath("mime/packages/kvr210c.xml")));
+    QVERIFY(
+        QFile::copy(QStringLiteral(KVR_DATA_DIR "/kvr210c-mime.xml"), m_data.filePath("mime/packages/kvr210c.xml")));
     qputenv("XDG_DATA_DIRS", QFile::encodeName(m_data.path()));
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_data.filePath("home")));
     QVERIFY(QMimeDatabase().mimeTypeForName(configType).isValid());

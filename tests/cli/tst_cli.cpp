@@ -2,8 +2,8 @@
 // readable listing, the command line, and the transfer against the device
 // simulator.
 #include "appdata.h"
-#include "testrecords.h"
 #include "simulatorprocess.h"
+#include "testrecords.h"
 
 #include <QtTest>
 
@@ -101,9 +101,9 @@ void addFileOnlyValues(ProgramRecords& data)
     data.getButtonData(5)->setSecondLayerUartData(&odd);
     data.getDataObject(1, 5)->setDelayTime(300);
     data.getButtonData(4)->setSecondLayerDelayTime(-2);
-    data.getDataObject(6, 2)->setCommand("0d 0a");     // lower case and a blank
-    data.getDataObject(6, 3)->setCommand("ABC");       // odd digit count
-    data.getDataObject(6, 4)->setLinkName(QString());   // empty name
+    data.getDataObject(6, 2)->setCommand("0d 0a"); // lower case and a blank
+    data.getDataObject(6, 3)->setCommand("ABC"); // odd digit count
+    data.getDataObject(6, 4)->setLinkName(QString()); // empty name
     data.getButtonData(6)->setButtonName("quote \" back\\slash \u00FF");
 }
 
@@ -267,8 +267,7 @@ void TestCli::importRefusesBadJson_data()
     QTest::addColumn<QString>("message");
 
     auto keys = [](const char* list) { return QByteArray(Header) + list + "}"; };
-    QTest::newRow("not JSON") << QByteArray("{\"format\": \"kvr210c-config\",\n \"version\": 1,,}")
-                              << "line 2, column";
+    QTest::newRow("not JSON") << QByteArray("{\"format\": \"kvr210c-config\",\n \"version\": 1,,}") << "line 2, column";
     QTest::newRow("other format") << QByteArray(R"({"format": "other", "version": 1, "keys": []})") << "format: ";
     QTest::newRow("newer version") << QByteArray(R"({"format": "kvr210c-config", "version": 2, "keys": []})")
                                    << "version: ";
@@ -287,9 +286,9 @@ void TestCli::importRefusesBadJson_data()
                                         << "keys[0].stopBits.raw: ";
     QTest::newRow("not a hex digit") << keys(R"([{"key": 1, "command": "0D0G"}])")
                                      << "keys[0].command: \"G\" at position 4";
-    QTest::newRow("blank inside a byte")
-        << keys(R"([{"key": 1}, {"key": 2, "links": [{"link": 5, "command": "0D 0 A"}]}])")
-        << "keys[1].links[0].command: the blank at position 5 splits a byte";
+    QTest::newRow("blank inside a byte") << keys(
+        R"([{"key": 1}, {"key": 2, "links": [{"link": 5, "command": "0D 0 A"}]}])")
+                                         << "keys[1].links[0].command: the blank at position 5 splits a byte";
     QTest::newRow("other separator") << keys(R"([{"key": 1, "command": "0D:0A"}])")
                                      << "keys[0].command: \":\" at position 3";
     QTest::newRow("tab between pairs") << keys(R"([{"key": 1, "secondLayer": {"command": "0D\t0A"}}])")
@@ -377,23 +376,24 @@ void TestCli::showListsEveryKey()
     QCOMPARE(run.exitCode, 0);
     const QString text = QString::fromLatin1(run.out);
     const QStringList keyTwo = text.section("Key 2: Door\n", 1).section("\n\n", 0, 0).split('\n');
-    QCOMPARE(keyTwo, QStringList({
-                         "  First layer: 115200,7-E-2, delay 12 s",
-                         "    hex:   0D 0A 41 (3 bytes)",
-                         "    ascii: ..A",
-                         "  Second layer (enabled): 9600,8-N-1, delay 0 s",
-                         "    hex:   7E 20 (2 bytes)",
-                         "    ascii: ~.",
-                         "  Link 2: Empty: 9600,8-N-1, delay 0 s",
-                         "    command: (none)",
-                         "  Link 3: Empty: 9600,8-N-1, delay 0 s",
-                         "    command: (none)",
-                         "  Link 4: Empty: 9600,8-N-1, delay 0 s",
-                         "    command: (none)",
-                         "  Link 5: Bell: 9600,8-N-1, delay 0 s",
-                         "    hex:   41 (1 byte)",
-                         "    ascii: A",
-                     }));
+    QCOMPARE(keyTwo,
+             QStringList({
+                 "  First layer: 115200,7-E-2, delay 12 s",
+                 "    hex:   0D 0A 41 (3 bytes)",
+                 "    ascii: ..A",
+                 "  Second layer (enabled): 9600,8-N-1, delay 0 s",
+                 "    hex:   7E 20 (2 bytes)",
+                 "    ascii: ~.",
+                 "  Link 2: Empty: 9600,8-N-1, delay 0 s",
+                 "    command: (none)",
+                 "  Link 3: Empty: 9600,8-N-1, delay 0 s",
+                 "    command: (none)",
+                 "  Link 4: Empty: 9600,8-N-1, delay 0 s",
+                 "    command: (none)",
+                 "  Link 5: Bell: 9600,8-N-1, delay 0 s",
+                 "    hex:   41 (1 byte)",
+                 "    ascii: A",
+             }));
     for (int x = 1; x <= 6; ++x) {
         QVERIFY(text.contains(QString("Key %1: ").arg(x)));
     }
@@ -417,10 +417,12 @@ void TestCli::diffListsDifferingFields()
 
     const Run different = cli({"diff", "a.app", "b.app"});
     QCOMPARE(different.exitCode, 1);
-    QCOMPARE(different.out, QByteArray("Key 4, link 2: name \"Link 4.2\" -> \"Bell\"\n"
-                                       "Key 5, second layer: delay 245 -> 9\n"));
-    QCOMPARE(cli({"diff", "b.app", "a.app"}).out, QByteArray("Key 4, link 2: name \"Bell\" -> \"Link 4.2\"\n"
-                                                             "Key 5, second layer: delay 9 -> 245\n"));
+    QCOMPARE(different.out,
+             QByteArray("Key 4, link 2: name \"Link 4.2\" -> \"Bell\"\n"
+                        "Key 5, second layer: delay 245 -> 9\n"));
+    QCOMPARE(cli({"diff", "b.app", "a.app"}).out,
+             QByteArray("Key 4, link 2: name \"Bell\" -> \"Link 4.2\"\n"
+                        "Key 5, second layer: delay 9 -> 245\n"));
 
     // As diff(1), a file that cannot be read is trouble, not a difference.
     QVERIFY(writeFile(path("damaged.app"), readFile(path("a.app")).left(100)));
@@ -569,20 +571,18 @@ void TestCli::deviceFaultsFailWithAMessage_data()
     QTest::addColumn<QString>("message");
 
     // The handshake and four records go through, then every echo is wrong.
-    QTest::newRow("wrong echo during store") << "store" << QStringList{"--fault", "corrupt-echo", "--fault-after", "5"}
-                                             << 1 << "Key 1, link 4";
-    QTest::newRow("short echo at the handshake") << "store" << QStringList{"--fault", "short-echo"} << 1
-                                                 << "handshake";
+    QTest::newRow("wrong echo during store")
+        << "store" << QStringList{"--fault", "corrupt-echo", "--fault-after", "5"} << 1 << "Key 1, link 4";
+    QTest::newRow("short echo at the handshake") << "store" << QStringList{"--fault", "short-echo"} << 1 << "handshake";
     QTest::newRow("a few wrong echoes are retried")
         << "store" << QStringList{"--fault", "corrupt-echo", "--fault-count", "5"} << 0 << "stored 36 of 36";
-    QTest::newRow("device sends 20 of 36 records") << "load" << QStringList{"--records", "20"} << 1
-                                                   << "did not arrive: Key 4, link 2;";
-    QTest::newRow("noise before the records is skipped") << "load" << QStringList{"--fault", "garbage"} << 0
-                                                         << "Loaded 36";
+    QTest::newRow("device sends 20 of 36 records")
+        << "load" << QStringList{"--records", "20"} << 1 << "did not arrive: Key 4, link 2;";
+    QTest::newRow("noise before the records is skipped")
+        << "load" << QStringList{"--fault", "garbage"} << 0 << "Loaded 36";
     // The system's text differs with the way the line goes: it follows in parentheses.
-    QTest::newRow("device gone mid-store")
-        << "store" << QStringList{"--fault", "vanish", "--fault-after", "12"} << 1
-        << "stored). The device on %port was disconnected or stopped answering (";
+    QTest::newRow("device gone mid-store") << "store" << QStringList{"--fault", "vanish", "--fault-after", "12"} << 1
+                                           << "stored). The device on %port was disconnected or stopped answering (";
 }
 
 void TestCli::deviceFaultsFailWithAMessage()
@@ -762,11 +762,11 @@ void TestCli::verifyNamesWhatTheDeviceHoldsOtherwise()
     for (const QString& record : deviceFields(program)) {
         records << QByteArray::fromHex(record.toLatin1());
     }
-    records[0][records[0].size() - 1] = 0x0B;   // key 1's command ends in 0B, not 0A
-    QByteArray& longest = records[2 * 6 + 3];   // key 3, link 4: 247 bytes of 7F
+    records[0][records[0].size() - 1] = 0x0B; // key 1's command ends in 0B, not 0A
+    QByteArray& longest = records[2 * 6 + 3]; // key 3, link 4: 247 bytes of 7F
     longest[longest.size() - MaxDeviceCommandBytes + 100] = 0x00;
-    records[2 * 6 + 1][10] = 99;                // key 3, link 2: delay
-    records[4 * 6 + 5][9] = ParityMark;         // key 5, second layer: parity
+    records[2 * 6 + 1][10] = 99; // key 3, link 2: delay
+    records[4 * 6 + 5][9] = ParityMark; // key 5, second layer: parity
     SimulatorProcess sim;
     QVERIFY(sim.setStoredRecords(records));
     QVERIFY2(sim.start(), qPrintable(sim.errorString()));
@@ -780,8 +780,9 @@ void TestCli::verifyNamesWhatTheDeviceHoldsOtherwise()
                           "Key 3, link 4: command at offset 100: ... 7F 7F 7F 7F [00] 7F 7F 7F 7F 7F 7F 7F ... on the "
                           "device, ... 7F 7F 7F 7F [7F] 7F 7F 7F 7F 7F 7F 7F ... in the file",
                           "Key 5, second layer: parity mark on the device, odd in the file",
-                          sim.portName() + "  4 differences: Key 1: command 01010D0B on the device, 01010D0A in the "
-                                           "file and 3 more"}));
+                          sim.portName()
+                              + "  4 differences: Key 1: command 01010D0B on the device, 01010D0A in the "
+                                "file and 3 more"}));
     // Verify only reads: the device keeps what it had.
     QCOMPARE(sim.storedRecords().value({3, 2}).at(10), char(99));
 
@@ -812,10 +813,8 @@ void TestCli::verifyNamesWhatTheDeviceHoldsOtherwise()
     QCOMPARE(report[0]["records"].toInt(), 36);
     const QJsonArray differences = report[0]["differences"].toArray();
     QCOMPARE(differences.size(), 4);
-    QCOMPARE(differences[1].toObject(), QJsonObject({{"record", "Key 3, link 2"},
-                                                     {"field", "delay"},
-                                                     {"device", "99"},
-                                                     {"file", "134"}}));
+    QCOMPARE(differences[1].toObject(),
+             QJsonObject({{"record", "Key 3, link 2"}, {"field", "delay"}, {"device", "99"}, {"file", "134"}}));
     QCOMPARE(report[1]["result"].toString(), QString("verified"));
     QCOMPARE(report[1]["differences"].toArray().size(), 0);
 }
@@ -881,7 +880,8 @@ void TestCli::bashCompletion()
     // The commands and options are those the program has.
     QStringList commands;
     const QRegularExpression commandLine(QStringLiteral("^  (\\w+)  "), QRegularExpression::MultilineOption);
-    const QString overview = QString::fromLocal8Bit(cli({"--help"}).out).section("Commands:\n", 1).section("\n\n", 0, 0);
+    const QString overview =
+        QString::fromLocal8Bit(cli({"--help"}).out).section("Commands:\n", 1).section("\n\n", 0, 0);
     for (auto match = commandLine.globalMatch(overview); match.hasNext();) {
         commands << match.next().captured(1);
     }
@@ -893,9 +893,10 @@ void TestCli::bashCompletion()
     }
 
     // Ports as "ports" lists them, from the program as it was typed.
-    QVERIFY(writeFile(path("fake-cli"), "#!/bin/sh\n"
-                                        "test \"$1\" = ports && printf '/dev/ttyFAKE0\\tAdapter\\n"
-                                        "/dev/ttyFAKE1\\tAdapter\\n/dev/other\\t(no description)\\n'\n"));
+    QVERIFY(writeFile(path("fake-cli"),
+                      "#!/bin/sh\n"
+                      "test \"$1\" = ports && printf '/dev/ttyFAKE0\\tAdapter\\n"
+                      "/dev/ttyFAKE1\\tAdapter\\n/dev/other\\t(no description)\\n'\n"));
     QVERIFY(QFile::setPermissions(path("fake-cli"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     const QString fake = path("fake-cli");
     QCOMPARE(completions({fake, "verify", "x.app", "--port", "/dev/tty"}),

@@ -139,9 +139,10 @@ void TestDamagedFiles::companionRefusesThem()
 {
     QCOMPARE(cli({"show", path("good.app")}).exitCode, 0);
     for (const Damaged& file : damagedFiles()) {
-        const QString refusal =
-            path(file.name) + " is not a KVR210C configuration file, or it is damaged: " + file.reason;
-        for (const QStringList& command : {QStringList{"show", path(file.name)}, QStringList{"export", path(file.name)}}) {
+        const QString refusal = path(file.name)
+            + " is not a KVR210C configuration file, or it is damaged: " + file.reason;
+        for (const QStringList& command :
+             {QStringList{"show", path(file.name)}, QStringList{"export", path(file.name)}}) {
             const Run run = cli(command);
             QVERIFY2(run.exitCode == 1, qPrintable(command.join(' ') + ": " + run.err));
             QVERIFY2(run.err.contains(refusal), qPrintable(run.err));
@@ -152,7 +153,8 @@ void TestDamagedFiles::companionRefusesThem()
         QCOMPARE(diff.exitCode, 2);
         QVERIFY2(diff.err.contains(refusal), qPrintable(diff.err));
         // A base that is damaged stops the load before any port is opened.
-        const Run load = cli({"load", "--port", "/nonexistent/port", "-o", path("loaded.app"), "--base", path(file.name)});
+        const Run load = cli(
+            {"load", "--port", "/nonexistent/port", "-o", path("loaded.app"), "--base", path(file.name)});
         QCOMPARE(load.exitCode, 1);
         QVERIFY2(load.err.contains(refusal), qPrintable(load.err));
         QVERIFY(!QFile::exists(path("loaded.app")));

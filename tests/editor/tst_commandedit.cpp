@@ -37,7 +37,11 @@ private:
     void editKey(int number);
     void store() { child<QDialogButtonBox>(m_window, "buttonBox")->button(QDialogButtonBox::Ok)->click(); }
     void clickFormat(const char* box) { QTest::mouseClick(child<QCheckBox>(m_window, box), Qt::LeftButton); }
-    void backspace(int times) { for (int i = 0; i < times; ++i) QTest::keyClick(m_edit, Qt::Key_Backspace); }
+    void backspace(int times)
+    {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(m_edit, Qt::Key_Backspace);
+    }
     QString visible() const { return m_edit->text().trimmed(); }
     QString stored(int x, int y = 1) const { return m_window->dataManager()->getDataObject(x, y)->getCommand(); }
 

@@ -89,8 +89,8 @@ void TestConfigDocument::openGoodFile()
     // The file opened last leads the list, as an absolute path.
     QVERIFY(document.open(second));
     QVERIFY(document.open(first));
-    QCOMPARE(document.recentFiles(), QStringList({QFileInfo(first).absoluteFilePath(),
-                                                  QFileInfo(second).absoluteFilePath()}));
+    QCOMPARE(document.recentFiles(),
+             QStringList({QFileInfo(first).absoluteFilePath(), QFileInfo(second).absoluteFilePath()}));
     QCOMPARE(RecentFiles::files(), document.recentFiles());
 }
 
@@ -98,12 +98,16 @@ void TestConfigDocument::openRefused_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("damaged") << "damaged.app" << "is not a configuration file of this editor, or it is damaged";
-    QTest::newRow("missing") << "missing.app" << "does not exist";
-    QTest::newRow("folder") << "folder.app" << "is not a regular file";
+    QTest::newRow("damaged") << "damaged.app"
+                             << "is not a configuration file of this editor, or it is damaged";
+    QTest::newRow("missing") << "missing.app"
+                             << "does not exist";
+    QTest::newRow("folder") << "folder.app"
+                            << "is not a regular file";
 #ifdef Q_OS_UNIX
     // Refused without waiting for a writer.
-    QTest::newRow("named pipe") << "pipe.app" << "is not a regular file";
+    QTest::newRow("named pipe") << "pipe.app"
+                                << "is not a regular file";
 #endif
 }
 

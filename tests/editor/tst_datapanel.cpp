@@ -134,17 +134,17 @@ void TestDataPanel::linkKeysShowTheSelectedKeysLinks()
 
 void TestDataPanel::panelStates()
 {
-    QCOMPARE(states(), QString("----+--"));   // nothing selected
+    QCOMPARE(states(), QString("----+--")); // nothing selected
     click(1);
-    QCOMPARE(states(), QString("----++-"));   // key selected
+    QCOMPARE(states(), QString("----++-")); // key selected
     click(13);
-    QCOMPARE(states(), QString("----++-"));   // link selected
+    QCOMPARE(states(), QString("----++-")); // link selected
     key(1)->changeData();
-    QCOMPARE(states(), QString("++++--+"));   // editing a key
+    QCOMPARE(states(), QString("++++--+")); // editing a key
     ok();
     QCOMPARE(states(), QString("----++-"));
     key(13)->changeData();
-    QCOMPARE(states(), QString("+++---+"));   // editing a link
+    QCOMPARE(states(), QString("+++---+")); // editing a link
     cancel();
     QCOMPARE(states(), QString("----++-"));
     QVERIFY(key(13)->isChecked());

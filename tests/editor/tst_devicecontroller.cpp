@@ -123,7 +123,7 @@ void TestDeviceController::busyDuringAnOperation()
     QTimer::singleShot(300, m_device, [&] {
         busy = m_device->isBusy();
         reconnected = m_device->connectTo(m_sim->portName());
-        m_device->store(&records);   // refused, not nested
+        m_device->store(&records); // refused, not nested
     });
     bool completed = false;
     answerNextModal({"completeDialog", "QMessageBox"}, [&completed](QWidget* end) {

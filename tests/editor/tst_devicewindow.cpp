@@ -2,6 +2,7 @@
 // loading, and the farewell when the window closes.
 #include "appdatamanager.h"
 #include "seriallink.h"
+#include "settingsstore.h"
 #include "simulatorprocess.h"
 #include "windowtest.h"
 
@@ -10,9 +11,8 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QProgressDialog>
-#include "settingsstore.h"
+#include <QPushButton>
 #include <QStatusBar>
 #include <QtTest>
 
@@ -46,7 +46,7 @@ private:
 // CPU time (user and system) this process has used, in seconds.
 double cpuSeconds()
 {
-    rusage usage {};
+    rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
         + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
@@ -351,9 +351,12 @@ void TestDeviceWindow::deviceVanishes_data()
     QTest::addColumn<QString>("actionName");
 
     // Frames and load records the simulator takes before it goes.
-    QTest::newRow("mid-store") << "12" << "actionLoad_Program_To_Device";
-    QTest::newRow("mid-load") << "12" << "actionLoad_Program_From_Device";
-    QTest::newRow("while idle") << "" << "";
+    QTest::newRow("mid-store") << "12"
+                               << "actionLoad_Program_To_Device";
+    QTest::newRow("mid-load") << "12"
+                              << "actionLoad_Program_From_Device";
+    QTest::newRow("while idle") << ""
+                                << "";
 }
 
 void TestDeviceWindow::deviceVanishes()
@@ -418,7 +421,7 @@ void TestDeviceWindow::damagedLoadIsReported()
     QTRY_VERIFY_WITH_TIMEOUT(!question.isEmpty(), 30000);
     QVERIFY2(question.contains(lost) && question.contains("35 of 36"), qPrintable(question));
     QTest::qWait(300);
-    QCOMPARE(seen.size(), 2);   // the confirmation and the question, no completion after it
+    QCOMPARE(seen.size(), 2); // the confirmation and the question, no completion after it
     const QStringList words = lost.split(QRegularExpression("\\D+"), Qt::SkipEmptyParts);
     const int x = words.at(0).toInt();
     const int y = words.at(1).toInt();
@@ -639,7 +642,7 @@ void TestDeviceWindow::incompleteLoadAsksBeforeApplying()
     action("actionLoad_Program_From_Device")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(!question.isEmpty(), 30000);
     QTest::qWait(300);
-    QCOMPARE(seen, QStringList({"Question", "message"}));   // nothing after the question
+    QCOMPARE(seen, QStringList({"Question", "message"})); // nothing after the question
     QVERIFY2(question.contains("30 of 36"), qPrintable(question));
     for (const char* name : {"Key 6;", "Key 6, second layer", "Key 6, link 2", "Key 6, link 5"}) {
         QVERIFY2(question.contains(name), qPrintable(question));
@@ -783,8 +786,9 @@ void TestDeviceWindow::progressNamesWhatRuns()
         QTRY_VERIFY_WITH_TIMEOUT(ended, 30000);
     }
     QCOMPARE(titles, QStringList({"Storing the program", "Verifying", "Loading"}));
-    QCOMPARE(labels, QStringList({"Storing the program to the device...", "Reading the program on the device...",
-                                  "Loading the program from the device..."}));
+    QCOMPARE(labels,
+             QStringList({"Storing the program to the device...", "Reading the program on the device...",
+                          "Loading the program from the device..."}));
 }
 
 QTEST_MAIN(TestDeviceWindow)

@@ -3,6 +3,7 @@
 // Recent, dropping a file and naming one on the command line.
 #include "appdatamanager.h"
 #include "recentfiles.h"
+#include "settingsstore.h"
 #include "simulatorprocess.h"
 #include "windowtest.h"
 
@@ -16,7 +17,6 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
-#include "settingsstore.h"
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -609,10 +609,12 @@ void TestDocument::fileOnTheCommandLineOpens()
     QVERIFY(editor.waitForStarted());
     QByteArray output;
     const QByteArray loaded = "loaded config file " + QDir::toNativeSeparators(path).toUtf8();
-    const bool ended = QTest::qWaitFor([&] {
-        output += editor.readAllStandardError();
-        return output.contains(loaded) || editor.state() == QProcess::NotRunning;
-    }, 10000);
+    const bool ended = QTest::qWaitFor(
+        [&] {
+            output += editor.readAllStandardError();
+            return output.contains(loaded) || editor.state() == QProcess::NotRunning;
+        },
+        10000);
     editor.kill();
     editor.waitForFinished(5000);
     QVERIFY2(ended && output.contains(loaded), output.constData());

@@ -18,10 +18,10 @@
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
-#include <thread>
-#include <unistd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 class TestFileCommands : public QObject
 {
@@ -332,7 +332,7 @@ void TestFileCommands::whatIsNotARegularFileIsLeftAlone()
     const QString fifo = m_dir.filePath("pipe.app");
     QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const auto isFifo = [&fifo] {
-        struct stat st {};
+        struct stat st = {};
         return ::lstat(QFile::encodeName(fifo).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
     };
 
@@ -392,7 +392,8 @@ void TestFileCommands::saveWritesInPlaceWhereTheFolderTakesNoNewFile()
         QSKIP("needs root to act as another user");
     }
     const uid_t nobody = 65534;
-    const auto rwxrx = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ExeOther | QFile::ReadOther;
+    const auto rwxrx = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+        | QFile::ExeOther | QFile::ReadOther;
     const QString folder = m_dir.filePath("locked");
     QVERIFY(QDir().mkpath(folder));
     QVERIFY(QFile::setPermissions(m_dir.path(), rwxrx));

@@ -32,10 +32,10 @@
 namespace {
 
 enum class Place {
-    Form,     // the window or dialog itself: width, height; text = title; limits = size or modality
+    Form, // the window or dialog itself: width, height; text = title; limits = size or modality
     Geometry, // x, y, width, height in the parent widget named by `in`
-    Cell,     // row, column, row span, column span in the grid layout named by `in`
-    Index,    // position in the box layout named by `in`
+    Cell, // row, column, row span, column span in the grid layout named by `in`
+    Index, // position in the box layout named by `in`
 };
 
 struct Row {
@@ -54,11 +54,26 @@ const char* const StopBit = "<html><head/><body><p>Stop Bit</p></body></html>";
 const char* const ComBauds = "2400|4800|9600|14400|19200|38400|57600|115200";
 const char* const KeyBauds = "2400|4800|9600|14400|19200|28800|38400|115200";
 
-#define FORM(f, w, h, title, limits) {f, "", Place::Form, "", w, h, 0, 0, title, limits}
-#define GEO(f, n, in, x, y, w, h, text, limits) {f, n, Place::Geometry, in, x, y, w, h, text, limits}
-#define CELL(f, n, in, r, c, text, limits) {f, n, Place::Cell, in, r, c, 1, 1, text, limits}
-#define SPAN(f, n, in, r, c, rs, cs, text, limits) {f, n, Place::Cell, in, r, c, rs, cs, text, limits}
-#define AT(f, n, in, i, text) {f, n, Place::Index, in, i, 0, 0, 0, text, ""}
+#define FORM(f, w, h, title, limits)                                                                                   \
+    {                                                                                                                  \
+        f, "", Place::Form, "", w, h, 0, 0, title, limits                                                              \
+    }
+#define GEO(f, n, in, x, y, w, h, text, limits)                                                                        \
+    {                                                                                                                  \
+        f, n, Place::Geometry, in, x, y, w, h, text, limits                                                            \
+    }
+#define CELL(f, n, in, r, c, text, limits)                                                                             \
+    {                                                                                                                  \
+        f, n, Place::Cell, in, r, c, 1, 1, text, limits                                                                \
+    }
+#define SPAN(f, n, in, r, c, rs, cs, text, limits)                                                                     \
+    {                                                                                                                  \
+        f, n, Place::Cell, in, r, c, rs, cs, text, limits                                                              \
+    }
+#define AT(f, n, in, i, text)                                                                                          \
+    {                                                                                                                  \
+        f, n, Place::Index, in, i, 0, 0, 0, text, ""                                                                   \
+    }
 
 const Row Table[] = {
     FORM("MainWindow", 1053, 865, "KVR210C", "min 800x600"),

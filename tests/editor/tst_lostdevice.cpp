@@ -1,6 +1,7 @@
 // The window when the device goes away: what the user is told, mid-store and
 // while idle, in words that do not change with the system's error text.
 #include "seriallink.h"
+#include "settingsstore.h"
 #include "simulatorprocess.h"
 #include "windowtest.h"
 
@@ -10,7 +11,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
-#include "settingsstore.h"
 #include <QStatusBar>
 #include <QtTest>
 

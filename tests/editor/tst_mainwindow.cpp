@@ -5,8 +5,8 @@
 #include "windowtest.h"
 
 #include <QAction>
-#include <QContextMenuEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -127,13 +127,17 @@ void TestMainWindow::startUpState()
 
 void TestMainWindow::menusAndShortcuts()
 {
-    const QList<QPair<const char*, QString>> texts = {
-        {"action_New", "&New"}, {"action_Open", "&Open"}, {"action_Save", "&Save"},
-        {"actionSave_As", "S&ave As"}, {"action_Close", "&Close"}, {"action_Load_Device", "&Load Device"},
-        {"actionCOM_Port_Setting", "COM Port Setting"},
-        {"actionLoad_Program_From_Device", "Load Program From Device"},
-        {"actionLoad_Program_To_Device", "Load Program To Device"},
-        {"actionContents", "Contents"}, {"actionVersion", "Version"}};
+    const QList<QPair<const char*, QString>> texts = {{"action_New", "&New"},
+                                                      {"action_Open", "&Open"},
+                                                      {"action_Save", "&Save"},
+                                                      {"actionSave_As", "S&ave As"},
+                                                      {"action_Close", "&Close"},
+                                                      {"action_Load_Device", "&Load Device"},
+                                                      {"actionCOM_Port_Setting", "COM Port Setting"},
+                                                      {"actionLoad_Program_From_Device", "Load Program From Device"},
+                                                      {"actionLoad_Program_To_Device", "Load Program To Device"},
+                                                      {"actionContents", "Contents"},
+                                                      {"actionVersion", "Version"}};
     for (const auto& [name, text] : texts) {
         QVERIFY2(action(name), name);
         QCOMPARE(action(name)->text(), text);
@@ -164,8 +168,7 @@ void TestMainWindow::lineSettingsFormsDiffer()
     QDialog* panel = m_window->uartDialog();
     QCOMPARE(items(panel->findChild<QComboBox*>("baudRateBox")),
              QStringList({"2400", "4800", "9600", "14400", "19200", "28800", "38400", "115200"}));
-    QCOMPARE(items(panel->findChild<QComboBox*>("parityBox")),
-             QStringList({"None", "Odd", "Even", "SPACE", "MARK"}));
+    QCOMPARE(items(panel->findChild<QComboBox*>("parityBox")), QStringList({"None", "Odd", "Even", "SPACE", "MARK"}));
     QVERIFY(!panel->findChild<QComboBox*>("dataBitsBox")->isEnabled());
     // ...the PC port's has 57600 and MARK before SPACE, fixed at 9600 8N1.
     QDialog* com = m_window->comDialog();
@@ -214,8 +217,8 @@ void TestMainWindow::keyMenuOpensOnRightPressOnly()
     // A disabled key opens nothing, also when the press reaches its filter.
     bool opened = false;
     onMenu([&opened](QMenu* menu) { opened = menu != nullptr; });
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), key(9)->mapToGlobal(QPointF(5, 5)),
-                      Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), key(9)->mapToGlobal(QPointF(5, 5)), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
     QCoreApplication::sendEvent(key(9), &press);
     QTest::qWait(100);
     QVERIFY(!opened);
@@ -459,11 +462,17 @@ QString TestMainWindow::records() const
             const LinkData* r = data->getDataObject(x, y);
             UartData u;
             r->getUartData(&u);
-            out += QString("%1,%2 %3 %4 %5").arg(x).arg(y).arg(r->getCommand()).arg(r->getDelayTime())
+            out += QString("%1,%2 %3 %4 %5")
+                       .arg(x)
+                       .arg(y)
+                       .arg(r->getCommand())
+                       .arg(r->getDelayTime())
                        .arg(AppDataManager::uartString(&u));
             if (y == 1) {
                 const ButtonData* b = data->getButtonData(x);
-                out += QString(" %1 %2 %3").arg(b->getSecondLayerCommand()).arg(b->getSecondLayerDelayTime())
+                out += QString(" %1 %2 %3")
+                           .arg(b->getSecondLayerCommand())
+                           .arg(b->getSecondLayerDelayTime())
                            .arg(b->isSecondLayerEnabled());
             }
             out += '\n';

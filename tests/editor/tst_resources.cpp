@@ -21,11 +21,11 @@ private slots:
     void helpPagesAreDistinct();
 
 private:
-    static QImage load(const QString &path);
+    static QImage load(const QString& path);
     static QString switchPicture(int n) { return QStringLiteral(":/images/KVR210C-sw%1.png").arg(n); }
 };
 
-QImage TestResources::load(const QString &path)
+QImage TestResources::load(const QString& path)
 {
     return QImage(path).convertToFormat(QImage::Format_ARGB32);
 }
@@ -68,7 +68,7 @@ void TestResources::deviceDrawingsAreOpaque()
     QStringList paths{QStringLiteral(":/images/KVR210C-Main.png")};
     for (int n = 1; n <= 6; ++n)
         paths << switchPicture(n);
-    for (const QString &path : paths)
+    for (const QString& path : paths)
         QVERIFY2(!QImage(path).hasAlphaChannel(), qPrintable(path));
 }
 
@@ -117,7 +117,10 @@ void TestResources::highlightsRunFromSw6OnTheLeftToSw1OnTheRight()
     for (int k = 1; k < 6; ++k)
         QVERIFY2(column[k] > column[k + 1],
                  qPrintable(QStringLiteral("SW-%1 (x=%2) is not right of SW-%3 (x=%4)")
-                                .arg(k).arg(column[k]).arg(k + 1).arg(column[k + 1])));
+                                .arg(k)
+                                .arg(column[k])
+                                .arg(k + 1)
+                                .arg(column[k + 1])));
 }
 
 void TestResources::helpPagesAreDistinct()

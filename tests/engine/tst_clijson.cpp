@@ -75,8 +75,7 @@ void TestCliJson::exportedValuesPlainInRangeRawOutside()
     const QStringList fields = {"command", "baudRate", "parity", "dataBits", "stopBits", "delay"};
     for (const Expected& e : expected) {
         for (int i = 0; i < fields.size(); ++i) {
-            QVERIFY2(e.layer.value(fields[i]) == e.values[i],
-                     qPrintable(QString("%1 %2").arg(e.where, fields[i])));
+            QVERIFY2(e.layer.value(fields[i]) == e.values[i], qPrintable(QString("%1 %2").arg(e.where, fields[i])));
         }
     }
 }

@@ -50,10 +50,14 @@ void TestCommandText::roundTripWithoutEdits_data()
 {
     QTest::addColumn<QString>("hex");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("printable") << "414243" << "414243";
-    QTest::newRow("shown as dots") << "000D0A207F80FF2E" << "000D0A207F80FF2E";
-    QTest::newRow("odd digit count") << "414" << "0414";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("printable") << "414243"
+                               << "414243";
+    QTest::newRow("shown as dots") << "000D0A207F80FF2E"
+                                   << "000D0A207F80FF2E";
+    QTest::newRow("odd digit count") << "414"
+                                     << "0414";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestCommandText::roundTripWithoutEdits()

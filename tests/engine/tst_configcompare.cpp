@@ -1,7 +1,7 @@
 // Field-by-field comparison of two configurations.
 #include "appdata.h"
-#include "testrecords.h"
 #include "configcompare.h"
+#include "testrecords.h"
 
 #include <QtTest>
 
@@ -116,14 +116,15 @@ void TestConfigCompare::fileOnlyFieldsDependOnScope()
 
     // The device keeps none of these.
     QCOMPARE(compare(a, b, Scope::Device), QStringList());
-    QCOMPARE(compare(a, b, Scope::File), QStringList({
-                                             "Key 2: name \"Key name 2\" -> \"Door\"",
-                                             "Key 3, second layer: switch off -> on",
-                                             "Key 4, link 3: name \"Link 4.3\" -> \"Gate\"",
-                                             "Key 5, link 5: data bits 8 -> 7",
-                                             "Key 5, link 5: stop bits 1 -> 2",
-                                             "Key 6, second layer: data bits 7 -> 5",
-                                         }));
+    QCOMPARE(compare(a, b, Scope::File),
+             QStringList({
+                 "Key 2: name \"Key name 2\" -> \"Door\"",
+                 "Key 3, second layer: switch off -> on",
+                 "Key 4, link 3: name \"Link 4.3\" -> \"Gate\"",
+                 "Key 5, link 5: data bits 8 -> 7",
+                 "Key 5, link 5: stop bits 1 -> 2",
+                 "Key 6, second layer: data bits 7 -> 5",
+             }));
 }
 
 void TestConfigCompare::deviceFieldsInStableOrder()
@@ -184,10 +185,11 @@ void TestConfigCompare::commandSpellings()
     // The same bytes are the same to the device, whatever text they were written as.
     QCOMPARE(compare(a, b, Scope::Device), QStringList({"Key 4, second layer: command 0A -> 0A0A"}));
     // A file keeps the text, so the spelling shows.
-    QCOMPARE(compare(a, b, Scope::File), QStringList({
-                                             "Key 3, link 4: command 0D0A41 -> \"0d 0a 41\"",
-                                             "Key 4, second layer: command 0A -> 0A0A",
-                                         }));
+    QCOMPARE(compare(a, b, Scope::File),
+             QStringList({
+                 "Key 3, link 4: command 0D0A41 -> \"0d 0a 41\"",
+                 "Key 4, second layer: command 0A -> 0A0A",
+             }));
 }
 
 void TestConfigCompare::storedValuesOutsideTheChoices()
@@ -197,12 +199,13 @@ void TestConfigCompare::storedValuesOutsideTheChoices()
     b.newData(6, 5);
     const UartData odd = uart(9, -1, 4, 2);
     b.getDataObject(6, 2)->setUartData(&odd);
-    QCOMPARE(compare(a, b, Scope::File), QStringList({
-                                             "Key 6, link 2: baud rate 9600 -> stored value 9",
-                                             "Key 6, link 2: parity none -> stored value -1",
-                                             "Key 6, link 2: data bits 8 -> stored value 4",
-                                             "Key 6, link 2: stop bits 1 -> stored value 2",
-                                         }));
+    QCOMPARE(compare(a, b, Scope::File),
+             QStringList({
+                 "Key 6, link 2: baud rate 9600 -> stored value 9",
+                 "Key 6, link 2: parity none -> stored value -1",
+                 "Key 6, link 2: data bits 8 -> stored value 4",
+                 "Key 6, link 2: stop bits 1 -> stored value 2",
+             }));
 }
 
 void TestConfigCompare::recordOnOneSideOnly()
@@ -245,10 +248,10 @@ void TestConfigCompare::longCommandsShownWhereTheyDiffer()
     a.getButtonData(1)->setSecondLayerCommand(hex);
     b.getButtonData(1)->setSecondLayerCommand(QString::fromLatin1(first.toHex()).toUpper());
     a.getDataObject(1, 3)->setCommand(hex);
-    b.getDataObject(1, 3)->setCommand(hex.left(200));   // its first 100 bytes
+    b.getDataObject(1, 3)->setCommand(hex.left(200)); // its first 100 bytes
     b.getDataObject(2, 2)->setCommand(hex.left(40));
     a.getDataObject(3, 2)->setCommand(hex);
-    b.getDataObject(3, 2)->setCommand(hex.toLower());   // the same bytes, spelt otherwise
+    b.getDataObject(3, 2)->setCommand(hex.toLower()); // the same bytes, spelt otherwise
 
     const QStringList expected{
         "Key 1: command at offset 60: ... 38 39 3A 3B [3C] 3D 3E 3F 40 41 42 43 ... -> "
@@ -263,8 +266,7 @@ void TestConfigCompare::longCommandsShownWhereTheyDiffer()
     QCOMPARE(shown(inFile).mid(0, 4), expected);
     QCOMPARE(inFile.size(), 5);
     QCOMPARE(inFile.last().offset, -1);
-    QCOMPARE(shown({inFile.last()}).first(),
-             QString("Key 3, link 2: command %1 -> \"%2\"").arg(hex, hex.toLower()));
+    QCOMPARE(shown({inFile.last()}).first(), QString("Key 3, link 2: command %1 -> \"%2\"").arg(hex, hex.toLower()));
     // The whole values stay for whoever keeps them (a report).
     QCOMPARE(inFile.first().valueA, hex);
     QCOMPARE(inFile.first().offset, 60);

@@ -57,14 +57,12 @@ constexpr int PayloadSize = INT_MIN;
 
 QByteArray dataRecord(int x, int y, int type, const QByteArray& payload, int size = PayloadSize)
 {
-    return int32(x) + int32(y) + int32(size == PayloadSize ? int(payload.size()) : size) + int32(type)
-        + payload;
+    return int32(x) + int32(y) + int32(size == PayloadSize ? int(payload.size()) : size) + int32(type) + payload;
 }
 
 QByteArray header(int keys = 6, int links = 5)
 {
-    return int32(0x00010001) + int32(qint32(0xC0000001)) + int32(keys) + int32(links)
-        + QByteArray(16, '\0');
+    return int32(0x00010001) + int32(qint32(0xC0000001)) + int32(keys) + int32(links) + QByteArray(16, '\0');
 }
 
 // The data records of a file, each whole, in file order.
@@ -106,8 +104,8 @@ qsizetype indexOf(const QList<QByteArray>& records, int x, int y, int type, int 
 // Loads with the loader's own debug messages (passed-over records) silenced.
 bool loadQuietly(ProgramRecords& manager, const QByteArray& bytes)
 {
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString&) {});
     const bool loaded = load(manager, bytes);
     qInstallMessageHandler(previous);
     return loaded;
@@ -146,13 +144,20 @@ QString describe(const ProgramRecords& m)
             const LinkData* r = m.getDataObject(x, y);
             UartData u;
             r->getUartData(&u);
-            out += QString("%1,%2:%3|%4|%5|").arg(x).arg(y).arg(r->getCommand()).arg(r->getDelayTime())
+            out += QString("%1,%2:%3|%4|%5|")
+                       .arg(x)
+                       .arg(y)
+                       .arg(r->getCommand())
+                       .arg(r->getDelayTime())
                        .arg(ProgramRecords::uartString(&u));
             if (y == 1) {
                 auto* b = static_cast<const ButtonData*>(r);
                 b->getSecondLayerUartData(&u);
-                out += QString("%1|%2|%3|%4|%5").arg(b->getButtonName()).arg(b->isSecondLayerEnabled())
-                           .arg(b->getSecondLayerCommand()).arg(b->getSecondLayerDelayTime())
+                out += QString("%1|%2|%3|%4|%5")
+                           .arg(b->getButtonName())
+                           .arg(b->isSecondLayerEnabled())
+                           .arg(b->getSecondLayerCommand())
+                           .arg(b->getSecondLayerDelayTime())
                            .arg(ProgramRecords::uartString(&u));
             } else {
                 out += r->getLinkName();
@@ -199,11 +204,14 @@ void TestConfigFile::linkRecordBytes()
     link->setCommand("0D0A");
     link->setDelayTime(3);
     const QByteArray bytes = save(m);
-    const QByteArray expected = QByteArray::fromHex(
-        "01000000020000000500000000000000" "456D707479"
-        "01000000020000001000000001000000" "02000000000000000300000000000000"
-        "01000000020000000400000002000000" "30443041"
-        "01000000020000000400000003000000" "03000000");
+    const QByteArray expected = QByteArray::fromHex("01000000020000000500000000000000"
+                                                    "456D707479"
+                                                    "01000000020000001000000001000000"
+                                                    "02000000000000000300000000000000"
+                                                    "01000000020000000400000002000000"
+                                                    "30443041"
+                                                    "01000000020000000400000003000000"
+                                                    "03000000");
     QCOMPARE(expected.size(), 93);
     QCOMPARE(bytes.mid(32 + 195, 93), expected);
 }
@@ -274,7 +282,8 @@ void TestConfigFile::readerRules()
     records[indexOf(records, 2, 1, DT_ButtonName, 2)] = dataRecord(2, 1, DT_ButtonName, QByteArray("AB\0CD", 5));
     records[indexOf(records, 2, 3, DT_Command)] = dataRecord(2, 3, DT_Command, "22");
     records[indexOf(records, 2, 3, DT_ButtonName)] = dataRecord(2, 3, DT_ButtonName, "linkname");
-    records[indexOf(records, 2, 1, DT_SecondLayerEnabled)] = dataRecord(2, 1, DT_SecondLayerEnabled, QByteArray(1, char(7)));
+    records[indexOf(records, 2, 1, DT_SecondLayerEnabled)] = dataRecord(2, 1, DT_SecondLayerEnabled,
+                                                                        QByteArray(1, char(7)));
     // Any order: the key's name last, its first layer after its links.
     records.move(indexOf(records, 2, 1, DT_ButtonName, 2), records.size() - 1);
     records.move(indexOf(records, 2, 1, DT_Command), indexOf(records, 2, 5, DT_DelayTime));
@@ -337,14 +346,12 @@ void TestConfigFile::strayRecordsSkipTheirPayload()
     const QByteArray fake = dataRecord(1, 1, DT_Command, "EE");
     QList<QByteArray> records = freshRecords();
     records[indexOf(records, 1, 1, DT_DelayTime)] = dataRecord(1, 1, DT_DelayTime, int32(17));
-    const QByteArray bytes = header() + records.mid(0, 9).join()
-        + dataRecord(9, 1, DT_Command, fake)          // no such record
-        + dataRecord(1, 1, 42, fake)                  // no such field
+    const QByteArray bytes = header() + records.mid(0, 9).join() + dataRecord(9, 1, DT_Command, fake) // no such record
+        + dataRecord(1, 1, 42, fake) // no such field
         + dataRecord(1, 2, DT_SecondLayerCommand, fake) // a link has no second layer
         + dataRecord(1, 3, DT_SecondLayerDelayTime, int32(5))
         // Passed over, so their size is not checked against their type.
-        + dataRecord(9, 1, DT_DelayTime, fake)
-        + dataRecord(1, 2, DT_SecondLayerUartData, fake + "x")
+        + dataRecord(9, 1, DT_DelayTime, fake) + dataRecord(1, 2, DT_SecondLayerUartData, fake + "x")
         + dataRecord(1, 4, DT_SecondLayerEnabled, int32(1))
         + dataRecord(1, 2, DT_SecondLayerDelayTime, int32(1)) // passed over, so never a repeat
         + records.mid(9).join();
@@ -373,9 +380,9 @@ void TestConfigFile::damagedFilesChangeNothing()
         return fileOf(records);
     };
     const QList<QByteArray> damaged = {
-        good.left(good.size() - 1),                          // ends inside a payload
-        good.left(32 + 10),                                  // ends inside a data header
-        good + QByteArray(7, '\1'),                          // a stray tail
+        good.left(good.size() - 1), // ends inside a payload
+        good.left(32 + 10), // ends inside a data header
+        good + QByteArray(7, '\1'), // a stray tail
         replaced(1, 2, DT_Command, dataRecord(1, 2, DT_Command, "", -4)),
         replaced(1, 2, DT_Command, dataRecord(1, 2, DT_Command, "", 65537)),
         replaced(1, 2, DT_DelayTime, dataRecord(1, 2, DT_DelayTime, "12")),
@@ -427,8 +434,8 @@ void TestConfigFile::everyCutIsRefused()
     m.resetDataObject();
     const qsizetype keyThreeEnds = FileHeaderSize + records.mid(0, 2 * 25 + 9).join().size();
     QVERIFY(!loadQuietly(m, good.left(keyThreeEnds - 20)));
-    QCOMPARE(m.loadError(), QString("the file ends after %1 bytes, before the second-layer delay of Key 3")
-                                .arg(keyThreeEnds - 20));
+    QCOMPARE(m.loadError(),
+             QString("the file ends after %1 bytes, before the second-layer delay of Key 3").arg(keyThreeEnds - 20));
 
     // Every other length ends inside a record.
     for (qsizetype size = FileHeaderSize + 1; size < good.size(); ++size) {
@@ -473,8 +480,7 @@ void TestConfigFile::repeatedAndMissingFieldsAreRefused()
     ProgramRecords other;
     other.newData(6, 5);
     const QByteArray otherFile = save(other);
-    refused(good + otherFile.mid(FileHeaderSize),
-            QString("Key 1 repeats its name at byte %1").arg(good.size()));
+    refused(good + otherFile.mid(FileHeaderSize), QString("Key 1 repeats its name at byte %1").arg(good.size()));
     QVERIFY(!loadQuietly(m, good + otherFile));
     QCOMPARE(describe(m), fresh);
 

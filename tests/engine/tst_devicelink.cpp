@@ -1,11 +1,11 @@
 // The device link end to end: a real serial port on a pseudo-terminal with
 // the device simulator on the other end.
 #include "appdata.h"
-#include "testrecords.h"
 #include "devicerecordstream.h"
 #include "programtransfer.h"
 #include "seriallink.h"
 #include "simulatorprocess.h"
+#include "testrecords.h"
 
 #include <QtTest>
 
@@ -253,9 +253,9 @@ void TestDeviceLink::faultsAreSurvived_data()
 {
     QTest::addColumn<QStringList>("faults");
     QTest::addColumn<int>("timeout");
-    QTest::addColumn<bool>("load");   // the faults hit the load rather than the store
+    QTest::addColumn<bool>("load"); // the faults hit the load rather than the store
     QTest::addColumn<int>("checksumErrors");
-    QTest::addColumn<QString>("failure");   // empty: the transfer succeeds
+    QTest::addColumn<QString>("failure"); // empty: the transfer succeeds
     QTest::addColumn<int>("records");
 
     QTest::newRow("silent twice, real time-out")
@@ -264,18 +264,14 @@ void TestDeviceLink::faultsAreSurvived_data()
     QTest::newRow("five corrupted echoes")
         << QStringList{"--fault", "corrupt-echo", "--fault-after", "3", "--fault-count", "5"} << 300 << false << 5
         << QString() << 36;
-    QTest::newRow("echoes corrupted for good")
-        << QStringList{"--fault", "corrupt-echo", "--fault-after", "8"} << 300 << false << 6
-        << QString("Key 2, link 2") << 8;
-    QTest::newRow("second layer never confirmed")
-        << QStringList{"--fault", "silent", "--fault-after", "13"} << 100 << false << 0
-        << QString("Key 3, second layer") << 13;
-    QTest::newRow("short echo")
-        << QStringList{"--fault", "short-echo", "--fault-after", "7", "--fault-count", "1"} << 300 << false << 1
-        << QString() << 36;
-    QTest::newRow("dropped frame")
-        << QStringList{"--fault", "drop-frame", "--fault-after", "10", "--fault-count", "1"} << 300 << false << 0
-        << QString() << 36;
+    QTest::newRow("echoes corrupted for good") << QStringList{"--fault", "corrupt-echo", "--fault-after", "8"} << 300
+                                               << false << 6 << QString("Key 2, link 2") << 8;
+    QTest::newRow("second layer never confirmed") << QStringList{"--fault", "silent", "--fault-after", "13"} << 100
+                                                  << false << 0 << QString("Key 3, second layer") << 13;
+    QTest::newRow("short echo") << QStringList{"--fault", "short-echo", "--fault-after", "7", "--fault-count", "1"}
+                                << 300 << false << 1 << QString() << 36;
+    QTest::newRow("dropped frame") << QStringList{"--fault", "drop-frame", "--fault-after", "10", "--fault-count", "1"}
+                                   << 300 << false << 0 << QString() << 36;
     QTest::newRow("garbage between records")
         << QStringList{"--fault", "garbage"} << 300 << true << 0 << QString() << 36;
 }
@@ -335,7 +331,7 @@ void TestDeviceLink::oversizedCommandIsRefusedBeforeSending()
     fillProgram(rig.data);
     rig.data.getDataObject(3, 4)->setCommand(QByteArray(248, 'x').toHex());
     rig.data.getButtonData(5)->setSecondLayerCommand(QByteArray(300, 'y').toHex());
-    rig.data.getDataObject(6, 5)->setCommand(QByteArray(247, 'z').toHex());   // just fits
+    rig.data.getDataObject(6, 5)->setCommand(QByteArray(247, 'z').toHex()); // just fits
     QCOMPARE(rig.transfer.oversizedRecords(), QStringList({"Key 3, link 4", "Key 5, second layer"}));
 
     const ProgramTransfer::Result result = rig.transfer.store();
@@ -344,7 +340,7 @@ void TestDeviceLink::oversizedCommandIsRefusedBeforeSending()
     QVERIFY2(result.error.contains("Key 3, link 4") && result.error.contains("Key 5, second layer"),
              qPrintable(result.error));
     QVERIFY(rig.progress.isEmpty());
-    QVERIFY(rig.transfer.handshake().ok);   // the line is alive, and this is the first thing on it
+    QVERIFY(rig.transfer.handshake().ok); // the line is alive, and this is the first thing on it
     QCOMPARE(rig.sim.logLines(), QStringList({"frame KVR210"}));
     QVERIFY(rig.sim.storedRecords().isEmpty());
 }
@@ -415,7 +411,7 @@ void TestDeviceLink::damagedLoads_data()
 {
     QTest::addColumn<QStringList>("faults");
     QTest::addColumn<Key>("lost");
-    QTest::addColumn<bool>("repeated");   // the record before it came again in its place
+    QTest::addColumn<bool>("repeated"); // the record before it came again in its place
 
     // Read as one, the cut record would take the next one's first bytes and
     // be acknowledged with a "RETS" the device does not recognise.
@@ -464,7 +460,7 @@ void TestDeviceLink::damagedLoads()
 
 void TestDeviceLink::deviceVanishes_data()
 {
-    QTest::addColumn<int>("after");   // frames and load records before it goes
+    QTest::addColumn<int>("after"); // frames and load records before it goes
     QTest::addColumn<bool>("load");
 
     QTest::newRow("mid-store") << 12 << false;
@@ -527,10 +523,9 @@ void TestDeviceLink::cancelStopsAtOnceAndSendsNothingMore_data()
 {
     QTest::addColumn<QString>("operation");
     QTest::addColumn<QStringList>("faults");
-    QTest::addColumn<QString>("lastFrame");   // the last thing the device got
+    QTest::addColumn<QString>("lastFrame"); // the last thing the device got
 
-    QTest::newRow("handshake, silent device") << "handshake" << QStringList{"--fault", "silent"}
-                                              << "frame KVR210";
+    QTest::newRow("handshake, silent device") << "handshake" << QStringList{"--fault", "silent"} << "frame KVR210";
     QTest::newRow("store, device falls silent")
         << "store" << QStringList{"--fault", "silent", "--fault-after", "3"} << "record 1 3";
     QTest::newRow("load, device falls silent") << "load" << QStringList{"--records", "4"} << "ack 1 3";
@@ -543,7 +538,7 @@ void TestDeviceLink::cancelStopsAtOnceAndSendsNothingMore()
     QFETCH(QString, lastFrame);
     Rig rig;
     QVERIFY(rig.start(faults));
-    rig.link.setTimeout(5000);   // longer than the test waits: only the cancel ends it
+    rig.link.setTimeout(5000); // longer than the test waits: only the cancel ends it
     fillProgram(rig.data);
     QElapsedTimer timer;
     int asked = 0;
@@ -569,7 +564,7 @@ void TestDeviceLink::cancelStopsAtOnceAndSendsNothingMore()
     QVERIFY(!ok);
     QVERIFY(cancelled);
     QVERIFY2(elapsed >= 1500 && elapsed < 1800, qPrintable(QString::number(elapsed)));
-    QVERIFY(asked >= 20);   // asked while waiting, not only between records
+    QVERIFY(asked >= 20); // asked while waiting, not only between records
     QVERIFY(rig.link.isOpen());
     if (operation == "store") {
         QVERIFY2(error.contains("partial program"), qPrintable(error));
@@ -610,7 +605,7 @@ void TestDeviceLink::verifyComparesWithoutTouchingTheRecords()
     here.newData(6, 5);
     fillProgram(here);
     const QMap<Key, QByteArray> untouched = deviceView(here);
-    rig.data.resetDataObject();   // the transfer's own records play no part
+    rig.data.resetDataObject(); // the transfer's own records play no part
     QList<ConfigComparison::Difference> differences;
     ProgramTransfer::Result result = rig.transfer.verify(here, &differences);
     QVERIFY2(result.ok, qPrintable(result.error));
@@ -627,8 +622,9 @@ void TestDeviceLink::verifyComparesWithoutTouchingTheRecords()
     QVERIFY2(result.ok, qPrintable(result.error));
     QCOMPARE(differences.size(), 2);
     const QString text = ProgramTransfer::describeDifferences(differences);
-    QCOMPARE(text, QString("Key 2, link 2: delay 94 on the device, 3 here\n"
-                           "Key 3, link 2: command 03020D0A53455452 on the device, 03020D0A53455453 here"));
+    QCOMPARE(text,
+             QString("Key 2, link 2: delay 94 on the device, 3 here\n"
+                     "Key 3, link 2: command 03020D0A53455452 on the device, 03020D0A53455453 here"));
     QCOMPARE(rig.data.getDataObject(4, 3)->getCommand(), QString("AA"));
 
     // A long list is cut at ten, with a count of the rest.
@@ -680,7 +676,7 @@ void TestDeviceLink::transfersOnTheirOwnThreads()
         }
     }));
 
-    std::atomic<bool> stop {false};
+    std::atomic<bool> stop{false};
     bool cancelled = false;
     bool answered = true;
     QElapsedTimer sinceStop;
@@ -847,7 +843,8 @@ void TestDeviceLink::permissionHintNamesAGroupOfUsersOnly()
     const QString node = pty.node;
     QVERIFY(SerialLink::permissionHint(node + "-missing").isEmpty());
     // Whoever may open it is told it is in use instead.
-    QVERIFY2(SerialLink::permissionHint(node).contains("another program"), qPrintable(SerialLink::permissionHint(node)));
+    QVERIFY2(SerialLink::permissionHint(node).contains("another program"),
+             qPrintable(SerialLink::permissionHint(node)));
 
     bool ran = false;
     auto hintAsNobody = [&](const QString& name) {
@@ -870,8 +867,7 @@ void TestDeviceLink::permissionHintNamesAGroupOfUsersOnly()
     QVERIFY(pty.set(0, 0, 0660));
     hint = hintAsNobody(node);
     QVERIFY(ran);
-    QVERIFY2(hint.contains("Only the administrators may open " + node) && hint.contains("udev rule"),
-             qPrintable(hint));
+    QVERIFY2(hint.contains("Only the administrators may open " + node) && hint.contains("udev rule"), qPrintable(hint));
     QVERIFY2(!hint.contains("usermod") && !hint.contains("\"root\""), qPrintable(hint));
 
     // A group of users: named, also for a node typed as a path that is in

@@ -33,8 +33,9 @@ void TestDeviceRecordLayout::orderAndNames()
     for (int layer : DeviceRecordLayout::layerOrder()) {
         names << DeviceRecordLayout::recordName(3, layer);
     }
-    QCOMPARE(names, QStringList({"Key 3", "Key 3, second layer", "Key 3, link 2", "Key 3, link 3", "Key 3, link 4",
-                                 "Key 3, link 5"}));
+    QCOMPARE(names,
+             QStringList(
+                 {"Key 3", "Key 3, second layer", "Key 3, link 2", "Key 3, link 3", "Key 3, link 4", "Key 3, link 5"}));
 }
 
 // What a load misses and what a comparison finds are said in the device's
@@ -72,7 +73,8 @@ void TestDeviceRecordLayout::everyUserNamesRecordsAlike()
 void TestDeviceRecordLayout::offsetsReadAHandWrittenRecord()
 {
     using namespace DeviceRecordLayout;
-    const QByteArray record = QByteArray::fromHex("534554530A022D030200034531" "4142");
+    const QByteArray record = QByteArray::fromHex("534554530A022D030200034531"
+                                                  "4142");
     QCOMPARE(record.left(TagSize), Tag.toByteArray());
     QCOMPARE(int(record.at(LengthOffset)), int(record.size()) - FrameHeaderSize);
     QCOMPARE(int(record.at(LengthOffset)), MinLength + 2);

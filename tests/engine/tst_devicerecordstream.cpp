@@ -1,7 +1,7 @@
 // Finding the device's records in a load's bytes, without a line.
 #include "appdata.h"
-#include "testrecords.h"
 #include "devicerecordstream.h"
+#include "testrecords.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -55,8 +55,7 @@ struct Outcome {
 
     bool operator==(const Outcome& other) const
     {
-        return records == other.records && state == other.state && counts == other.counts
-            && missing == other.missing;
+        return records == other.records && state == other.state && counts == other.counts && missing == other.missing;
     }
 };
 
@@ -72,7 +71,7 @@ Outcome feedInChunks(const QByteArray& bytes, const QList<int>& sizes)
         at += n;
     }
     outcome.state = stream.state();
-    outcome.counts = {stream.distinctRecords(), stream.noiseBytes(), stream.cutRecords(),
+    outcome.counts = {stream.distinctRecords(),  stream.noiseBytes(),   stream.cutRecords(),
                       stream.malformedRecords(), stream.strayRecords(), stream.repeatedRecords()};
     outcome.missing = stream.missingRecords();
     return outcome;
@@ -145,7 +144,7 @@ void TestDeviceRecordStream::neverAsksPastTheCurrentRecord()
 void TestDeviceRecordStream::cutRecordFollowedByTheNext_data()
 {
     QTest::addColumn<int>("commandBytes");
-    QTest::addColumn<int>("kept");   // bytes of the cut record that were sent
+    QTest::addColumn<int>("kept"); // bytes of the cut record that were sent
 
     QTest::newRow("cut inside the header") << 20 << 9;
     QTest::newRow("cut after the header") << 20 << 13;
@@ -166,8 +165,8 @@ void TestDeviceRecordStream::cutRecordFollowedByTheNext()
 
     const Outcome whole = feedWhole(bytes);
     QCOMPARE(whole.records, QList<QByteArray>({next, after}));
-    QVERIFY(whole.counts.at(2) + whole.counts.at(3) >= 1);   // cut or malformed
-    QCOMPARE(whole.counts.at(1), kept);                       // skipped, and no more
+    QVERIFY(whole.counts.at(2) + whole.counts.at(3) >= 1); // cut or malformed
+    QCOMPARE(whole.counts.at(1), kept); // skipped, and no more
     QVERIFY(whole.missing.contains(Key(2, 3)));
     QCOMPARE(feedInChunks(bytes, {1}), whole);
     QCOMPARE(feedInChunks(bytes, {4, 7}), whole);
@@ -218,10 +217,10 @@ void TestDeviceRecordStream::inconsistentHeadersAreSkipped()
 void TestDeviceRecordStream::repeatedRecordLeavesAnotherMissing()
 {
     QList<QByteArray> records = fullLoad();
-    records[35] = records.at(34);   // key 6, link 4 twice; link 5 never
+    records[35] = records.at(34); // key 6, link 4 twice; link 5 never
     const Outcome outcome = feedWhole(records.join());
     QCOMPARE(outcome.state, DeviceRecordStream::State::Reading);
-    QCOMPARE(outcome.records, records);   // the repeat is whole, so handed back
+    QCOMPARE(outcome.records, records); // the repeat is whole, so handed back
     QCOMPARE(outcome.counts.at(0), 35);
     QCOMPARE(outcome.counts.at(5), 1);
     QCOMPARE(outcome.missing, QList<Key>{Key(6, 5)});
@@ -245,7 +244,7 @@ void TestDeviceRecordStream::strayRecordsAndTheirLimit()
     Outcome outcome = feedWhole(key7 + link7 + good);
     QCOMPARE(outcome.records, QList<QByteArray>{good});
     QCOMPARE(outcome.counts.at(4), 2);
-    QCOMPARE(outcome.counts.at(1), 0);   // skipped whole, not as noise
+    QCOMPARE(outcome.counts.at(1), 0); // skipped whole, not as noise
 
     // Strays and repeats together: 36 are passed over, the 37th ends it.
     QByteArray many = good;
@@ -275,7 +274,7 @@ void TestDeviceRecordStream::noiseAndItsLimit()
     const QByteArray noise = QByteArray("SE\x00SET\xffSETS\x03RETS") + QByteArray("\r\nS");
     Outcome outcome = feedWhole(noise + record + noise);
     QCOMPARE(outcome.records, QList<QByteArray>{record});
-    QCOMPARE(outcome.counts.at(1), int(noise.size() * 2 - 1));   // the last "S" may still start a tag
+    QCOMPARE(outcome.counts.at(1), int(noise.size() * 2 - 1)); // the last "S" may still start a tag
     QCOMPARE(feedInChunks(noise + record + noise, {1}), outcome);
 
     const QByteArray limit(DeviceRecordStream::MaxNoiseBytes, '.');

@@ -70,7 +70,8 @@ void TestDeviceSession::storeAndVerifyOnce()
     QVERIFY2(once.ok(), qPrintable(once.work.error + once.farewell.error));
     QVERIFY(differences.isEmpty());
     QCOMPARE(once.work.records, 36);
-    QCOMPARE(steps, QList<DeviceSession::Operation>({DeviceSession::Operation::Store, DeviceSession::Operation::Verify}));
+    QCOMPARE(steps,
+             QList<DeviceSession::Operation>({DeviceSession::Operation::Store, DeviceSession::Operation::Verify}));
     QCOMPARE(sim.storedRecords().size(), 36);
     const QStringList log = frames(sim);
     QCOMPARE(log.first(), QString("frame KVR210"));

@@ -32,7 +32,7 @@ void TestPortSettings::linkOpensAt9600Baud8N1()
     // Start from other settings, so that leaving them alone cannot pass. (A
     // Linux pseudo-terminal keeps 8 data bits without parity whatever it is
     // told, so there only speed, stop bits and flow control can differ.)
-    termios settings {};
+    termios settings{};
     QCOMPARE(::tcgetattr(terminal, &settings), 0);
     ::cfsetispeed(&settings, B19200);
     ::cfsetospeed(&settings, B19200);

@@ -84,7 +84,10 @@ void TestRecords::deviceRecordWorkedExamples()
     QCOMPARE(link.encapsulation(), expected);
 
     link.setCommand(QString());
-    QCOMPARE(link.encapsulation(), QByteArray::fromHex("53455453080" "22D03020003" "4431"));
+    QCOMPARE(link.encapsulation(),
+             QByteArray::fromHex("53455453080"
+                                 "22D03020003"
+                                 "4431"));
     QCOMPARE(link.encapsulation().size(), 13);
 
     // Decoding into any record takes baud, parity, delay and command only.
@@ -125,7 +128,18 @@ void TestRecords::deviceRecordSecondLayer()
     key.setSecondLayerDelayTime(9);
     key.setSecondLayerCommand("0D");
     const QByteArray record = key.encapsulationSecondLayer();
-    QCOMPARE(record, QByteArray::fromHex("53455453" "09" "04" "2D" "06" "07" "02" "09" "45" "31" "0D"));
+    QCOMPARE(record,
+             QByteArray::fromHex("53455453"
+                                 "09"
+                                 "04"
+                                 "2D"
+                                 "06"
+                                 "07"
+                                 "02"
+                                 "09"
+                                 "45"
+                                 "31"
+                                 "0D"));
 
     ButtonData target(4);
     target.setCommand("AA");
@@ -150,7 +164,10 @@ void TestRecords::deviceRecordDecodingEdges()
     link.setDelayTime(7);
 
     // Out-of-range baud and parity bytes leave the fields alone.
-    QByteArray record = QByteArray::fromHex("53455453080" "12D02" "0907" "054431");
+    QByteArray record = QByteArray::fromHex("53455453080"
+                                            "12D02"
+                                            "0907"
+                                            "054431");
     link.decapsulation(record);
     UartData u;
     link.getUartData(&u);

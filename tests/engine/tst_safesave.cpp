@@ -38,10 +38,7 @@ bool chownPath(const QString& path, uid_t uid)
 class ActingAs
 {
 public:
-    explicit ActingAs(uid_t uid)
-    {
-        m_ok = ::setegid(gid_t(uid)) == 0 && ::seteuid(uid) == 0;
-    }
+    explicit ActingAs(uid_t uid) { m_ok = ::setegid(gid_t(uid)) == 0 && ::seteuid(uid) == 0; }
     ~ActingAs()
     {
         if (::seteuid(0) != 0 || ::setegid(0) != 0) {

@@ -44,8 +44,8 @@ inline void answerNextModal(const QStringList& kinds, std::function<void(QWidget
         QWidget* modal = QApplication::activeModalWidget();
         const bool up = modal && modal->isVisible()
             && std::any_of(kinds.begin(), kinds.end(), [modal](const QString& kind) {
-                   return modal->objectName() == kind || modal->inherits(kind.toLatin1().constData());
-               });
+                            return modal->objectName() == kind || modal->inherits(kind.toLatin1().constData());
+                        });
         if (up || ++*tries > 1500) {
             timer->stop();
             timer->deleteLater();

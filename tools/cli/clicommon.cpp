@@ -51,7 +51,8 @@ bool readConfigFile(const QString& path, ProgramRecords* data, QString* error)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     if (!data->loadConfigFile(&buffer)) {
-        *error = QStringLiteral("%1 is not a KVR210C configuration file, or it is damaged: %2").arg(shown, data->loadError());
+        *error = QStringLiteral("%1 is not a KVR210C configuration file, or it is damaged: %2")
+                     .arg(shown, data->loadError());
         return false;
     }
     return true;
@@ -59,7 +60,8 @@ bool readConfigFile(const QString& path, ProgramRecords* data, QString* error)
 
 bool writeConfigFile(const QString& path, ProgramRecords* data, QString* error)
 {
-    return saveSafely(path, [data](QIODevice* file) { return data->saveConfigFile(file); }, error);
+    return saveSafely(
+        path, [data](QIODevice* file) { return data->saveConfigFile(file); }, error);
 }
 
 bool readConfigFileOrReport(const QString& path, ProgramRecords* data)

@@ -11,8 +11,8 @@ namespace Cli {
 
 enum ExitCode {
     ExitOk = 0,
-    ExitFailed = 1,   // a file or the device failed
-    ExitUsage = 2,    // the command line was wrong
+    ExitFailed = 1, // a file or the device failed
+    ExitUsage = 2, // the command line was wrong
 };
 
 constexpr const char* ProgramName = "kvr210c-cli";

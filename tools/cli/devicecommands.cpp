@@ -232,8 +232,8 @@ int verify(const QString& configFile, const LinkOptions& options)
     if (!prepare(configFile, options, &data, &report)) {
         return ExitFailed;
     }
-    const std::vector<PortSession::Outcome> outcomes =
-        runSessions(programBytes(&data), PortSession::Task::Verify, {options.port}, options);
+    const std::vector<PortSession::Outcome> outcomes = runSessions(programBytes(&data), PortSession::Task::Verify,
+                                                                   {options.port}, options);
     for (const ConfigComparison::Difference& difference : outcomes.front().differences) {
         printOut(PortSession::describe(difference) + QLatin1Char('\n'));
     }

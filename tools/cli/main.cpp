@@ -24,38 +24,51 @@ namespace {
 struct Command {
     QString name;
     QString summary;
-    QStringList arguments;          // positional arguments, in order
+    QStringList arguments; // positional arguments, in order
     QStringList argumentHelp;
-    bool device = false;            // takes --port, --retries, --timeout
+    bool device = false; // takes --port, --retries, --timeout
 };
 
 const QList<Command>& commands()
 {
     static const QList<Command> list{
-        {QStringLiteral("ports"), QStringLiteral("List the serial ports, one a line, with their descriptions."), {}, {},
+        {QStringLiteral("ports"),
+         QStringLiteral("List the serial ports, one a line, with their descriptions."),
+         {},
+         {},
          false},
-        {QStringLiteral("show"), QStringLiteral("Print a configuration file as readable text."),
-         {QStringLiteral("file")}, {QStringLiteral("The configuration file.")}, false},
-        {QStringLiteral("export"), QStringLiteral("Print a configuration file as JSON."), {QStringLiteral("file")},
-         {QStringLiteral("The configuration file.")}, false},
+        {QStringLiteral("show"),
+         QStringLiteral("Print a configuration file as readable text."),
+         {QStringLiteral("file")},
+         {QStringLiteral("The configuration file.")},
+         false},
+        {QStringLiteral("export"),
+         QStringLiteral("Print a configuration file as JSON."),
+         {QStringLiteral("file")},
+         {QStringLiteral("The configuration file.")},
+         false},
         {QStringLiteral("import"),
          QStringLiteral("Write a configuration file from JSON; nothing is written on any error."),
          {QStringLiteral("json"), QStringLiteral("file")},
          {QStringLiteral("The JSON file (- for standard input)."),
           QStringLiteral("The configuration file to write (replaced only when complete).")},
          false},
-        {QStringLiteral("diff"), QStringLiteral("List every field in which two configuration files differ."),
+        {QStringLiteral("diff"),
+         QStringLiteral("List every field in which two configuration files differ."),
          {QStringLiteral("a"), QStringLiteral("b")},
-         {QStringLiteral("The first configuration file."), QStringLiteral("The second configuration file.")}, false},
+         {QStringLiteral("The first configuration file."), QStringLiteral("The second configuration file.")},
+         false},
         {QStringLiteral("store"),
          QStringLiteral("Store a configuration file to one device or to several at once."),
-         {QStringLiteral("file")}, {QStringLiteral("The configuration file.")}, true},
+         {QStringLiteral("file")},
+         {QStringLiteral("The configuration file.")},
+         true},
         {QStringLiteral("verify"),
          QStringLiteral("Compare the device's program with a configuration file."),
-         {QStringLiteral("file")}, {QStringLiteral("The configuration file.")}, true},
-        {QStringLiteral("load"),
-         QStringLiteral("Load the device's program into a configuration file."),
-         {}, {}, true},
+         {QStringLiteral("file")},
+         {QStringLiteral("The configuration file.")},
+         true},
+        {QStringLiteral("load"), QStringLiteral("Load the device's program into a configuration file."), {}, {}, true},
     };
     return list;
 }
@@ -87,8 +100,8 @@ QString overview()
 QString details(const QString& name)
 {
     const QString minimums = QStringLiteral(
-        "Every message gets --retries attempts, each waiting --timeout for the answer; the\n"
-        "least is what the editor uses (%1 attempts of %2 ms).")
+                                 "Every message gets --retries attempts, each waiting --timeout for the answer; the\n"
+                                 "least is what the editor uses (%1 attempts of %2 ms).")
                                  .arg(DeviceCommands::MinAttempts)
                                  .arg(DeviceCommands::MinTimeoutMs);
     if (name == QLatin1String("export") || name == QLatin1String("import")) {
@@ -124,19 +137,17 @@ QString details(const QString& name)
             + report + minimums;
     }
     if (name == QLatin1String("diff")) {
-        return QStringLiteral(
-            "\n\nCompares every field a configuration file holds, also those the device does not\n"
-            "keep (names, data bits, stop bits, second-layer switches), and prints a line per\n"
-            "differing field in a fixed order: \"Key 2, link 3: delay 3 -> 5\". As diff(1): exit\n"
-            "code 0 when they are equal, 1 when they differ, 2 when a file cannot be read.");
+        return QStringLiteral("\n\nCompares every field a configuration file holds, also those the device does not\n"
+                              "keep (names, data bits, stop bits, second-layer switches), and prints a line per\n"
+                              "differing field in a fixed order: \"Key 2, link 3: delay 3 -> 5\". As diff(1): exit\n"
+                              "code 0 when they are equal, 1 when they differ, 2 when a file cannot be read.");
     }
     if (name == QLatin1String("load")) {
-        return QStringLiteral(
-                   "\n\nShakes hands with the device, asks for its program, acknowledges each record and\n"
-                   "ends with \"ISPOK!\". The output is written only when all %1 records arrived;\n"
-                   "otherwise an existing file is left as it was. The device does not keep names, data\n"
-                   "bits, stop bits or the second-layer switches: they come from --base, or are those\n"
-                   "of a new configuration.\n")
+        return QStringLiteral("\n\nShakes hands with the device, asks for its program, acknowledges each record and\n"
+                              "ends with \"ISPOK!\". The output is written only when all %1 records arrived;\n"
+                              "otherwise an existing file is left as it was. The device does not keep names, data\n"
+                              "bits, stop bits or the second-layer switches: they come from --base, or are those\n"
+                              "of a new configuration.\n")
                    .arg(DeviceRecordLayout::Records)
             + minimums;
     }
@@ -235,8 +246,8 @@ int importJson(const QString& jsonFile, const QString& file)
     ProgramRecords data;
     makeFreshModel(&data);
     if (!ConfigJson::fromJson(text, &data, &error)) {
-        printError(QStringLiteral("%1: %2; nothing was written").arg(fromStdin ? QStringLiteral("<stdin>") : jsonFile,
-                                                                      error));
+        printError(
+            QStringLiteral("%1: %2; nothing was written").arg(fromStdin ? QStringLiteral("<stdin>") : jsonFile, error));
         return ExitFailed;
     }
     if (!writeConfigFile(file, &data, &error)) {
@@ -325,8 +336,7 @@ int runCommand(const Command& command, const QStringList& arguments)
             .arg(DeviceCommands::MaxTimeoutMs),
         QStringLiteral("ms"), QString::number(DeviceCommands::MinTimeoutMs));
     const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
-                                          QStringLiteral("The configuration file to write."),
-                                          QStringLiteral("file"));
+                                          QStringLiteral("The configuration file to write."), QStringLiteral("file"));
     const QCommandLineOption baseOption(
         QStringLiteral("base"),
         QStringLiteral("Start from this configuration file instead of a new one: the device does not keep "
@@ -359,10 +369,11 @@ int runCommand(const Command& command, const QStringList& arguments)
     }
     const QStringList positional = parser.positionalArguments().mid(1);
     if (positional.size() != command.arguments.size()) {
-        return usageError(command.arguments.isEmpty()
-                              ? QStringLiteral("%1 takes no arguments").arg(command.name)
-                              : QStringLiteral("%1 takes %2").arg(command.name, command.arguments.join(QLatin1Char(' '))),
-                          command.name);
+        return usageError(
+            command.arguments.isEmpty()
+                ? QStringLiteral("%1 takes no arguments").arg(command.name)
+                : QStringLiteral("%1 takes %2").arg(command.name, command.arguments.join(QLatin1Char(' '))),
+            command.name);
     }
 
     DeviceCommands::LinkOptions link;
@@ -439,7 +450,8 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(overview());
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("ports, show, export, import, diff, store, verify or load."),
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("ports, show, export, import, diff, store, verify or load."),
                                  QStringLiteral("<command> [options] [arguments]"));
     parser.parse(app.arguments());
     const QStringList positional = parser.positionalArguments();

@@ -27,9 +27,9 @@ public:
         QDateTime end;
         bool ok = false;
         bool stored = false;
-        bool verified = false;   // the device was read back and compared (equal or not)
-        int records = 0;         // records stored, or read back when only verifying
-        QList<ConfigComparison::Difference> differences;   // value A on the device, B in the file
+        bool verified = false; // the device was read back and compared (equal or not)
+        int records = 0; // records stored, or read back when only verifying
+        QList<ConfigComparison::Difference> differences; // value A on the device, B in the file
         QString error;
 
         // "stored", "stored, verified", "verified", "different" or "failed".
