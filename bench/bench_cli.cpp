@@ -38,7 +38,7 @@ namespace {
 // settings other than the defaults, so show has the most to print.
 bool writeFullConfig(const QString& path)
 {
-    AppDataManager data(nullptr, nullptr);
+    ProgramRecords data;
     data.newData(6, 5);
     for (int x = 1; x <= 6; ++x) {
         for (int y = 1; y <= 5; ++y) {
@@ -261,8 +261,8 @@ std::string libs(int n)
 
 void printHeader()
 {
-    std::printf("%-16s %11s %10s %10s %10s %10s %6s %7s\n", "", "wall med", "wall sum", "cpu med", "cpu sum",
-                "RSS med", "ldd", "mapped");
+    std::printf("%-16s %11s %10s %10s %10s %10s %6s %7s\n", "", "wall med", "wall sum", "cpu med", "cpu sum", "RSS med",
+                "ldd", "mapped");
 }
 
 void printRow(const char* label, const Series& s)
@@ -290,8 +290,9 @@ void printLoad(const char* when)
 
 int usage()
 {
-    std::fprintf(stderr, "usage: kvr210c-bench-cli [--runs N] [--cli PATH] [--compare PATH] [--file FILE]\n"
-                         "       kvr210c-bench-cli --write-full FILE\n");
+    std::fprintf(stderr,
+                 "usage: kvr210c-bench-cli [--runs N] [--cli PATH] [--compare PATH] [--file FILE]\n"
+                 "       kvr210c-bench-cli --write-full FILE\n");
     return 2;
 }
 
@@ -359,7 +360,7 @@ int main(int argc, char** argv)
         if (!runOnce(program, commands[0]).ok || !runOnce(program, commands[1], shown.c_str()).ok) {
             return 1;
         }
-        struct stat st {};
+        struct stat st = {};
         if (stat(shown.c_str(), &st) != 0 || st.st_size == 0) {
             std::fprintf(stderr, "bench-cli: %s show printed nothing\n", program.c_str());
             return 1;
@@ -371,7 +372,7 @@ int main(int argc, char** argv)
                      shownBytes[1]);
     }
 
-    struct stat st {};
+    struct stat st = {};
     stat(file.c_str(), &st);
     std::printf("kvr210c-cli start-up, %d runs of each%s\n", runs, programs.size() > 1 ? ", alternating" : "");
     std::printf("A: %s\n", cli.c_str());

@@ -25,7 +25,7 @@ constexpr int Rounds = 2;
 // Every key, layer and link with a command of its own.
 bool writeProgram(const QString& path)
 {
-    AppDataManager data(nullptr, nullptr);
+    ProgramRecords data;
     data.newData(6, 5);
     for (int x = 1; x <= 6; ++x) {
         for (int y = 1; y <= 5; ++y) {
@@ -43,8 +43,8 @@ qint64 storeTo(const QString& program, const QStringList& ports)
     QProcess cli;
     QElapsedTimer timer;
     timer.start();
-    cli.start(QStringLiteral(KVR_CLI_PATH), {QStringLiteral("store"), program, QStringLiteral("--port"),
-                                             ports.join(QLatin1Char(','))});
+    cli.start(QStringLiteral(KVR_CLI_PATH),
+              {QStringLiteral("store"), program, QStringLiteral("--port"), ports.join(QLatin1Char(','))});
     if (!cli.waitForFinished(120000) || cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != 0) {
         cli.kill();
         std::fprintf(stderr, "store failed:\n%s%s", cli.readAllStandardOutput().constData(),

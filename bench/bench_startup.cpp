@@ -77,7 +77,7 @@ int main(int argc, char** argv)
     }
     const int editorAt = int(args.indexOf(QStringLiteral("--editor")));
     const QString editor = editorAt > 0 && editorAt + 1 < args.size() ? args.at(editorAt + 1)
-                                                                        : QStringLiteral(KVR_EDITOR_PATH);
+                                                                      : QStringLiteral(KVR_EDITOR_PATH);
     const QString bare = QStringLiteral(KVR_BARE_WINDOW_PATH);
 
     // A first run of each, not counted: loads the libraries into the page
@@ -114,10 +114,16 @@ int main(int argc, char** argv)
     const double ec = median(editorCpu), bc = median(bareCpu);
     out << "window " << first.width << " x " << first.height << ", " << runs << " runs each\n";
     out << QStringLiteral("start to first paint: editor %1 ms, bare window %2 ms, ratio %3\n")
-               .arg(em, 0, 'f', 1).arg(bm, 0, 'f', 1).arg(em / bm, 0, 'f', 2);
+               .arg(em, 0, 'f', 1)
+               .arg(bm, 0, 'f', 1)
+               .arg(em / bm, 0, 'f', 2);
     out << QStringLiteral("processor time:       editor %1 ms, bare window %2 ms, ratio %3\n")
-               .arg(ec, 0, 'f', 1).arg(bc, 0, 'f', 1).arg(ec / bc, 0, 'f', 2);
+               .arg(ec, 0, 'f', 1)
+               .arg(bc, 0, 'f', 1)
+               .arg(ec / bc, 0, 'f', 2);
     out << QStringLiteral("resident memory:      editor %1 MB, bare window %2 MB, ratio %3\n")
-               .arg(er, 0, 'f', 1).arg(br, 0, 'f', 1).arg(er / br, 0, 'f', 2);
+               .arg(er, 0, 'f', 1)
+               .arg(br, 0, 'f', 1)
+               .arg(er / br, 0, 'f', 2);
     return 0;
 }

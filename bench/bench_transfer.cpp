@@ -16,7 +16,7 @@ namespace {
 constexpr double MsPerByte = 10.0 * 1000.0 / 9600.0;
 
 // Every record with a command of 8 to 16 bytes.
-void fillProgram(AppDataManager& data)
+void fillProgram(ProgramRecords& data)
 {
     for (int x = 1; x <= data.getMaxButtonId(); ++x) {
         for (int y = 1; y <= data.getMaxLinkId(); ++y) {
@@ -29,7 +29,7 @@ void fillProgram(AppDataManager& data)
 }
 
 // Bytes of all device records of the program.
-qint64 recordBytes(const AppDataManager& data)
+qint64 recordBytes(const ProgramRecords& data)
 {
     qint64 bytes = 0;
     for (int x = 1; x <= data.getMaxButtonId(); ++x) {
@@ -44,7 +44,7 @@ qint64 recordBytes(const AppDataManager& data)
 struct Session {
     SimulatorProcess sim;
     SerialLink link;
-    AppDataManager data{nullptr, nullptr};
+    ProgramRecords data;
     ProgramTransfer transfer{&data, &link};
 
     bool start(const QStringList& arguments)
@@ -59,8 +59,9 @@ struct Session {
             std::fprintf(stderr, "port: %s\n", qPrintable(link.errorString()));
             return false;
         }
-        if (!transfer.handshake()) {
-            std::fprintf(stderr, "handshake: %s\n", qPrintable(transfer.errorString()));
+        const ProgramTransfer::Result shake = transfer.handshake();
+        if (!shake.ok) {
+            std::fprintf(stderr, "handshake: %s\n", qPrintable(shake.error));
             return false;
         }
         return true;
@@ -71,8 +72,8 @@ void report(const char* what, qint64 elapsedMs, qint64 wireBytes)
 {
     const double wireMs = wireBytes * MsPerByte;
     std::printf("  %-6s elapsed %7lld ms   wire time %7.1f ms (%lld bytes)   ratio %.3f %s\n", what,
-                static_cast<long long>(elapsedMs), wireMs, static_cast<long long>(wireBytes),
-                elapsedMs / wireMs, elapsedMs / wireMs < 1.05 ? "(target < 1.05 met)" : "(target < 1.05 MISSED)");
+                static_cast<long long>(elapsedMs), wireMs, static_cast<long long>(wireBytes), elapsedMs / wireMs,
+                elapsedMs / wireMs < 1.05 ? "(target < 1.05 met)" : "(target < 1.05 MISSED)");
 }
 
 } // namespace

@@ -7,7 +7,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     // Start from a filled model unlike any seed, so a refused file that
     // changed a field shows.
-    AppDataManager model(nullptr, nullptr);
+    ProgramRecords model;
     model.newData(6, 5);
     Fuzz::fillModel(&model, true);
     for (int x = 1; x <= model.getMaxButtonId(); ++x) {
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
 
     const QByteArray saved = Fuzz::saveToBytes(&model);
-    AppDataManager fresh(nullptr, nullptr);
+    ProgramRecords fresh;
     fresh.newData(6, 5);
     Fuzz::check(Fuzz::loadFromBytes(&fresh, saved), "a saved file was refused");
     Fuzz::check(Fuzz::saveToBytes(&fresh) == saved, "save, load, save changed the file");

@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    AppDataManager imported(nullptr, nullptr);
+    ProgramRecords imported;
     imported.newData(6, 5);
     QString error;
     if (!ConfigJson::fromJson(Fuzz::bytes(data, size), &imported, &error)) {
@@ -16,16 +16,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray file = Fuzz::saveToBytes(&imported);
 
     // What `export` then `import` do with that file.
-    AppDataManager loaded(nullptr, nullptr);
+    ProgramRecords loaded;
     loaded.newData(6, 5);
     Fuzz::check(Fuzz::loadFromBytes(&loaded, file), "the file made from a document was refused");
     const QByteArray exported = ConfigJson::toJsonText(loaded);
 
-    AppDataManager reimported(nullptr, nullptr);
+    ProgramRecords reimported;
     reimported.newData(6, 5);
     QString reimportError;
-    Fuzz::check(ConfigJson::fromJson(exported, &reimported, &reimportError),
-                "an exported document was refused");
+    Fuzz::check(ConfigJson::fromJson(exported, &reimported, &reimportError), "an exported document was refused");
     Fuzz::check(Fuzz::saveToBytes(&reimported) == file, "export then import changed the file");
     Fuzz::check(ConfigJson::toJsonText(reimported) == exported, "export is not stable");
     return 0;

@@ -26,14 +26,14 @@ struct Outcome {
 
     bool operator==(const Outcome& o) const
     {
-        return records == o.records && state == o.state && noise == o.noise && cut == o.cut
-            && malformed == o.malformed && stray == o.stray && repeated == o.repeated
-            && distinct == o.distinct && missing == o.missing;
+        return records == o.records && state == o.state && noise == o.noise && cut == o.cut && malformed == o.malformed
+            && stray == o.stray && repeated == o.repeated && distinct == o.distinct && missing == o.missing;
     }
 };
 
 // Feeds `stream` chunk by chunk; `next` says how many bytes the next chunk takes.
-Outcome run(int keys, int links, const QByteArray& bytes, const std::function<qsizetype(const DeviceRecordStream&)>& next)
+Outcome run(int keys, int links, const QByteArray& bytes,
+            const std::function<qsizetype(const DeviceRecordStream&)>& next)
 {
     DeviceRecordStream stream(keys, links);
     Outcome outcome;
@@ -61,7 +61,7 @@ Outcome run(int keys, int links, const QByteArray& bytes, const std::function<qs
 }
 
 // Whole: the record the model writes after reading it is the same bytes.
-void checkRecord(AppDataManager* model, const QByteArray& record)
+void checkRecord(ProgramRecords* model, const QByteArray& record)
 {
     Fuzz::check(record.size() >= DeviceRecordStream::HeaderSize && record.startsWith("SETS")
                     && record.size() == 5 + uchar(record.at(4)),
@@ -88,7 +88,7 @@ QList<QByteArray> cleanRecords(const QByteArray& bytes, int keys, int links)
 {
     QList<QByteArray> records;
     QSet<QByteArray> seen;
-    AppDataManager model(nullptr, nullptr);
+    ProgramRecords model;
     model.newData(keys, links);
     for (qsizetype at = 0; at < bytes.size();) {
         if (bytes.size() - at < DeviceRecordStream::HeaderSize || !bytes.mid(at).startsWith("SETS")) {
@@ -136,7 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray bytes = input.mid(1 + cutCount);
 
     const Outcome whole = run(keys, links, bytes, [&](const DeviceRecordStream&) { return bytes.size(); });
-    AppDataManager model(nullptr, nullptr);
+    ProgramRecords model;
     model.newData(keys, links);
     for (const QByteArray& record : whole.records) {
         checkRecord(&model, record);
@@ -149,9 +149,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Fuzz::check(single == whole, "byte by byte gives another outcome than in one piece");
 
     // As the transfer reads: never more than the stream wants.
-    const Outcome wanted = run(keys, links, bytes, [](const DeviceRecordStream& stream) {
-        return qMax(1, stream.bytesWanted());
-    });
+    const Outcome wanted = run(keys, links, bytes,
+                               [](const DeviceRecordStream& stream) { return qMax(1, stream.bytesWanted()); });
     Fuzz::check(wanted == whole, "reading what the stream wants gives another outcome");
 
     if (!cuts.isEmpty()) {
@@ -161,7 +160,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const Outcome chunked = run(keys, links, bytes, [&](const DeviceRecordStream&) {
             qsizetype next = uchar(cuts.at(index++ % cuts.size()));
             if (next == 0 && ++empties > cuts.size()) {
-                next = 1;   // only zeros: make progress
+                next = 1; // only zeros: make progress
             } else if (next != 0) {
                 empties = 0;
             }

@@ -28,7 +28,7 @@ QByteArray bytes(const uint8_t* data, size_t size)
     return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
 }
 
-QByteArray saveToBytes(AppDataManager* model)
+QByteArray saveToBytes(ProgramRecords* model)
 {
     QBuffer out;
     out.open(QIODevice::WriteOnly);
@@ -36,7 +36,7 @@ QByteArray saveToBytes(AppDataManager* model)
     return out.data();
 }
 
-bool loadFromBytes(AppDataManager* model, const QByteArray& file)
+bool loadFromBytes(ProgramRecords* model, const QByteArray& file)
 {
     QBuffer in;
     in.setData(file);
@@ -44,7 +44,7 @@ bool loadFromBytes(AppDataManager* model, const QByteArray& file)
     return model->loadConfigFile(&in);
 }
 
-void fillModel(AppDataManager* model, bool odd)
+void fillModel(ProgramRecords* model, bool odd)
 {
     for (int x = 1; x <= model->getMaxButtonId(); ++x) {
         for (int y = 1; y <= model->getMaxLinkId(); ++y) {

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-class AppDataManager;
+class ProgramRecords;
 
 // What the harnesses and the seed generator share.
 namespace Fuzz {
@@ -22,13 +22,13 @@ void check(bool holds, const char* what);
 QByteArray bytes(const uint8_t* data, size_t size);
 
 // The configuration file of `model`, as the editor saves it.
-QByteArray saveToBytes(AppDataManager* model);
-bool loadFromBytes(AppDataManager* model, const QByteArray& file);
+QByteArray saveToBytes(ProgramRecords* model);
+bool loadFromBytes(ProgramRecords* model, const QByteArray& file);
 
 // A model with every field set, key by key different. With `odd` set it also
 // holds what a file can carry but the editor never writes: a baud rate of 9,
 // a negative delay, a command that is not hex, names beyond ASCII.
-void fillModel(AppDataManager* model, bool odd);
+void fillModel(ProgramRecords* model, bool odd);
 
 } // namespace Fuzz
 

@@ -29,8 +29,7 @@ QByteArray int32(qint32 value)
 
 QByteArray fileHeader(quint32 version, quint32 deviceId, qint32 keys, qint32 links)
 {
-    return int32(qint32(version)) + int32(qint32(deviceId)) + int32(keys) + int32(links)
-        + QByteArray(16, '\0');
+    return int32(qint32(version)) + int32(qint32(deviceId)) + int32(keys) + int32(links) + QByteArray(16, '\0');
 }
 
 QByteArray dataRecord(qint32 x, qint32 y, qint32 type, const QByteArray& payload, qint32 size = -1)
@@ -57,7 +56,7 @@ QByteArray standardHeader()
 
 QByteArray savedModel(bool filled, bool odd)
 {
-    AppDataManager model(nullptr, nullptr);
+    ProgramRecords model;
     model.newData(6, 5);
     if (filled) {
         Fuzz::fillModel(&model, odd);
@@ -67,7 +66,7 @@ QByteArray savedModel(bool filled, bool odd)
 
 QByteArray exportedModel(bool filled, bool odd)
 {
-    AppDataManager model(nullptr, nullptr);
+    ProgramRecords model;
     model.newData(6, 5);
     if (filled) {
         Fuzz::fillModel(&model, odd);
@@ -177,7 +176,7 @@ QByteArray streamInput(const QByteArray& cuts, const QByteArray& stream)
 
 Seeds recordStreamSeeds()
 {
-    AppDataManager model(nullptr, nullptr);
+    ProgramRecords model;
     model.newData(6, 5);
     Fuzz::fillModel(&model, false);
     QByteArray all;
@@ -196,22 +195,24 @@ Seeds recordStreamSeeds()
     seeds["whole-program.bin"] = streamInput({}, all);
     seeds["whole-program-cut.bin"] = streamInput(QByteArray::fromHex("01050d40"), all);
     seeds["noise-between.bin"] = streamInput(QByteArray::fromHex("03"),
-                                             QByteArray("\xff\x00garbage", 9) + first + "SET" + link + "SETSSETS" + second + "RETS");
+                                             QByteArray("\xff\x00garbage", 9) + first + "SET" + link + "SETSSETS"
+                                                 + second + "RETS");
     seeds["cut-record.bin"] = streamInput(QByteArray::fromHex("0207"), first.left(first.size() - 3) + link);
     seeds["duplicates.bin"] = streamInput(QByteArray::fromHex("11"), link + link + second + second);
     QByteArray stray = link;
-    stray[5] = 7;   // key 7
+    stray[5] = 7; // key 7
     QByteArray badLayer = first;
     badLayer[7] = 9;
     QByteArray noDash = link;
     noDash[6] = '+';
     seeds["stray-records.bin"] = streamInput({}, stray + badLayer + noDash + first);
     QByteArray shortLength = first;
-    shortLength[4] = 3;   // shorter than a record header
+    shortLength[4] = 3; // shorter than a record header
     QByteArray longLength = link;
     longLength[4] = char(0xC0);
     seeds["bad-lengths.bin"] = streamInput(QByteArray::fromHex("20"), shortLength + longLength + second);
-    seeds["only-noise.bin"] = streamInput(QByteArray::fromHex("ff"), QByteArray(600, 'S') + "ETS" + QByteArray(300, '\0'));
+    seeds["only-noise.bin"] = streamInput(QByteArray::fromHex("ff"),
+                                          QByteArray(600, 'S') + "ETS" + QByteArray(300, '\0'));
     return seeds;
 }
 

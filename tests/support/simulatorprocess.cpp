@@ -39,8 +39,8 @@ bool SimulatorProcess::start(const QStringList& arguments, int timeoutMs)
     }
     QFile::remove(m_dir.filePath(QStringLiteral("log.txt")));
     m_process.setStandardErrorFile(m_dir.filePath(QStringLiteral("log.txt")));
-    m_process.start(programPath(), QStringList{QStringLiteral("--log"), QStringLiteral("--state"), stateFile()}
-                                        + arguments);
+    m_process.start(programPath(),
+                    QStringList{QStringLiteral("--log"), QStringLiteral("--state"), stateFile()} + arguments);
     if (!m_process.waitForStarted(timeoutMs)) {
         m_error = QStringLiteral("%1: %2").arg(programPath(), m_process.errorString());
         return false;

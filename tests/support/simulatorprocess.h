@@ -20,7 +20,7 @@
 class SimulatorProcess
 {
 public:
-    using Key = QPair<int, int>;   // (key, link; 6 for a key's second layer)
+    using Key = QPair<int, int>; // (key, link; 6 for a key's second layer)
 
     SimulatorProcess();
     ~SimulatorProcess();

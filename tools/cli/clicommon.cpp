@@ -2,6 +2,7 @@
 
 #include "appdata.h"
 #include "boundedread.h"
+#include "devicerecordlayout.h"
 #include "safesave.h"
 
 #include <QBuffer>
@@ -30,12 +31,12 @@ void printErr(const QString& text)
     std::fflush(stderr);
 }
 
-void makeFreshModel(AppDataManager* data)
+void makeFreshModel(ProgramRecords* data)
 {
-    data->newData(6, 5);
+    data->newData(DeviceRecordLayout::Keys, DeviceRecordLayout::Links);
 }
 
-bool readConfigFile(const QString& path, AppDataManager* data, QString* error)
+bool readConfigFile(const QString& path, ProgramRecords* data, QString* error)
 {
     const QString shown = QDir::toNativeSeparators(path);
     if (!QFileInfo::exists(path)) {
@@ -50,18 +51,20 @@ bool readConfigFile(const QString& path, AppDataManager* data, QString* error)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     if (!data->loadConfigFile(&buffer)) {
-        *error = QStringLiteral("%1 is not a KVR210C configuration file, or it is damaged: %2").arg(shown, data->loadError());
+        *error = QStringLiteral("%1 is not a KVR210C configuration file, or it is damaged: %2")
+                     .arg(shown, data->loadError());
         return false;
     }
     return true;
 }
 
-bool writeConfigFile(const QString& path, AppDataManager* data, QString* error)
+bool writeConfigFile(const QString& path, ProgramRecords* data, QString* error)
 {
-    return saveSafely(path, [data](QIODevice* file) { return data->saveConfigFile(file); }, error);
+    return saveSafely(
+        path, [data](QIODevice* file) { return data->saveConfigFile(file); }, error);
 }
 
-bool readConfigFileOrReport(const QString& path, AppDataManager* data)
+bool readConfigFileOrReport(const QString& path, ProgramRecords* data)
 {
     QString error;
     if (!readConfigFile(path, data, &error)) {

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-class AppDataManager;
+class ProgramRecords;
 
 // What every command of kvr210c-cli shares: exit codes, messages, and the
 // configuration file on disk.
@@ -11,8 +11,8 @@ namespace Cli {
 
 enum ExitCode {
     ExitOk = 0,
-    ExitFailed = 1,   // a file or the device failed
-    ExitUsage = 2,    // the command line was wrong
+    ExitFailed = 1, // a file or the device failed
+    ExitUsage = 2, // the command line was wrong
 };
 
 constexpr const char* ProgramName = "kvr210c-cli";
@@ -24,14 +24,14 @@ void printOut(const QString& text);
 void printErr(const QString& text);
 
 // A manager with the editor's model: 6 keys, each with its own record and 4 links.
-void makeFreshModel(AppDataManager* data);
+void makeFreshModel(ProgramRecords* data);
 
 // Reads a configuration file into `data`; nothing changes when it fails.
-bool readConfigFile(const QString& path, AppDataManager* data, QString* error);
+bool readConfigFile(const QString& path, ProgramRecords* data, QString* error);
 // Reads a configuration file into `data`, or says why not on standard error.
-bool readConfigFileOrReport(const QString& path, AppDataManager* data);
+bool readConfigFileOrReport(const QString& path, ProgramRecords* data);
 // Writes `data` to `path` as the editor saves it (see SafeSave).
-bool writeConfigFile(const QString& path, AppDataManager* data, QString* error);
+bool writeConfigFile(const QString& path, ProgramRecords* data, QString* error);
 
 } // namespace Cli
 

@@ -2,6 +2,7 @@
 
 #include "appdata.h"
 #include "commandtext.h"
+#include "devicerecordlayout.h"
 
 #include <QStringList>
 
@@ -18,7 +19,7 @@ bool inEnumerations(const UartData& uart)
 // since the short form drops them.
 QString lineSettings(const UartData& uart)
 {
-    QString text = AppDataManager::uartString(&uart);
+    QString text = ProgramRecords::uartString(&uart);
     if (!inEnumerations(uart)) {
         text += QStringLiteral(" (stored values %1/%2/%3/%4)")
                     .arg(uart.baudRate)
@@ -60,11 +61,11 @@ QString settingsLine(const UartData& uart, int delay)
 
 namespace ConfigText {
 
-QString describe(const AppDataManager& data)
+QString describe(const ProgramRecords& data)
 {
     QStringList lines;
     const QString indent(4, QLatin1Char(' '));
-    for (int x = 1; x <= 6; ++x) {
+    for (int x = 1; x <= DeviceRecordLayout::Keys; ++x) {
         const ButtonData* key = data.getButtonData(x);
         if (!key) {
             continue;
@@ -82,7 +83,7 @@ QString describe(const AppDataManager& data)
                      .arg(key->isSecondLayerEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"),
                           settingsLine(uart, key->getSecondLayerDelayTime()));
         lines << commandLines(key->getSecondLayerCommand(), indent);
-        for (int y = 2; y <= 5; ++y) {
+        for (int y = DeviceRecordLayout::FirstLink; y <= DeviceRecordLayout::Links; ++y) {
             const LinkData* link = data.getDataObject(x, y);
             if (!link) {
                 continue;

@@ -3,13 +3,13 @@
 
 #include <QString>
 
-class AppDataManager;
+class ProgramRecords;
 
 // The configuration as text for people to read: every key with its first
 // layer, its second layer and its four links.
 namespace ConfigText {
 
-QString describe(const AppDataManager& data);
+QString describe(const ProgramRecords& data);
 
 } // namespace ConfigText
 

@@ -2,9 +2,10 @@
 
 #include "appdata.h"
 #include "clicommon.h"
+#include "devicerecordlayout.h"
+#include "devicesession.h"
 #include "programtransfer.h"
 #include "safesave.h"
-#include "seriallink.h"
 
 #include "portsession.h"
 #include "runreport.h"
@@ -67,40 +68,14 @@ public:
     }
 
 private:
-    static constexpr int Keys = 6;
+    static constexpr int Keys = DeviceRecordLayout::Keys;
     QString m_label;
     bool m_terminal;
     bool m_shown = false;
 };
 
-// Opens the port and shakes hands with the device; says why not.
-bool connectDevice(SerialLink* link, ProgramTransfer* transfer, const DeviceCommands::LinkOptions& options)
-{
-    if (!link->open(options.port)) {
-        printError(QStringLiteral("cannot open the port %1: %2").arg(options.port, link->errorString()));
-        return false;
-    }
-    link->setTimeout(options.timeoutMs);
-    transfer->setAttempts(options.attempts);
-    if (!transfer->handshake()) {
-        printError(QStringLiteral("handshake failed: %1").arg(transfer->errorString()));
-        return false;
-    }
-    return true;
-}
-
-// "ISPOK!": the end of the session, as the editor sends it when it lets go.
-bool sayGoodbye(ProgramTransfer* transfer)
-{
-    if (!transfer->sayGoodbye()) {
-        printError(QStringLiteral("farewell failed: %1").arg(transfer->errorString()));
-        return false;
-    }
-    return true;
-}
-
 // The program as the bytes of a configuration file, which each port's thread reads into a model of its own.
-QByteArray programBytes(AppDataManager* data)
+QByteArray programBytes(ProgramRecords* data)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -177,7 +152,7 @@ bool allSucceeded(const std::vector<PortSession::Outcome>& outcomes)
 
 // Reads the configuration and opens the report: everything that can fail
 // before a device is touched.
-bool prepare(const QString& configFile, const DeviceCommands::LinkOptions& options, AppDataManager* data,
+bool prepare(const QString& configFile, const DeviceCommands::LinkOptions& options, ProgramRecords* data,
              std::unique_ptr<RunReport>* report)
 {
     if (!readConfigFileOrReport(configFile, data)) {
@@ -220,7 +195,7 @@ int listPorts()
 
 int store(const QString& configFile, const LinkOptions& options, bool verify)
 {
-    AppDataManager data(nullptr, nullptr);
+    ProgramRecords data;
     makeFreshModel(&data);
     std::unique_ptr<RunReport> report;
     if (!prepare(configFile, options, &data, &report)) {
@@ -251,14 +226,14 @@ int store(const QString& configFile, const LinkOptions& options, bool verify)
 
 int verify(const QString& configFile, const LinkOptions& options)
 {
-    AppDataManager data(nullptr, nullptr);
+    ProgramRecords data;
     makeFreshModel(&data);
     std::unique_ptr<RunReport> report;
     if (!prepare(configFile, options, &data, &report)) {
         return ExitFailed;
     }
-    const std::vector<PortSession::Outcome> outcomes =
-        runSessions(programBytes(&data), PortSession::Task::Verify, {options.port}, options);
+    const std::vector<PortSession::Outcome> outcomes = runSessions(programBytes(&data), PortSession::Task::Verify,
+                                                                   {options.port}, options);
     for (const ConfigComparison::Difference& difference : outcomes.front().differences) {
         printOut(PortSession::describe(difference) + QLatin1Char('\n'));
     }
@@ -269,7 +244,7 @@ int verify(const QString& configFile, const LinkOptions& options)
 
 int load(const QString& outputFile, const QString& baseFile, const LinkOptions& options)
 {
-    AppDataManager data(nullptr, nullptr);
+    ProgramRecords data;
     makeFreshModel(&data);
     if (!baseFile.isEmpty() && !readConfigFileOrReport(baseFile, &data)) {
         return ExitFailed;
@@ -284,25 +259,39 @@ int load(const QString& outputFile, const QString& baseFile, const LinkOptions& 
         return ExitFailed;
     }
 
-    SerialLink link;
     ProgressLine progress(QStringLiteral("Loading from %1").arg(options.port));
-    ProgramTransfer transfer(&data, &link, [&progress](int done, int total) { progress.update(done, total); });
-    if (!connectDevice(&link, &transfer, options)) {
+    DeviceSession session({options.attempts, options.timeoutMs});
+    session.setProgress([&progress](DeviceSession::Operation, int done, int total) { progress.update(done, total); });
+    DeviceSession::Result result;
+    const DeviceSession::Once once = session.runOnce(options.port, [&](DeviceSession& device) {
+        result = device.run(DeviceSession::Operation::Load, &data);
+        progress.finish();
+        if (!result.ok) {
+            printError(QStringLiteral("load failed: %1").arg(result.error));
+        } else if (!result.missing.isEmpty()) {
+            // Saved, the records that never came would pass for the device's.
+            printError(QStringLiteral("load failed: the device sent %1 records; these did not arrive: %2")
+                           .arg(result.records)
+                           .arg(result.missing.join(QLatin1String("; "))));
+            DeviceSession::Result incomplete = result;
+            incomplete.ok = false;
+            return incomplete;
+        }
+        return result;
+    });
+    if (!once.opened) {
+        printError(QStringLiteral("cannot open the port %1: %2").arg(options.port, once.connection.error));
         return ExitFailed;
     }
-    const ProgramTransfer::Result result = transfer.load();
-    progress.finish();
-    bool ok = result.ok;
-    if (!ok) {
-        printError(QStringLiteral("load failed: %1").arg(result.error));
-    } else if (!result.missing.isEmpty()) {
-        // Saved, the records that never came would pass for the device's.
-        printError(QStringLiteral("load failed: the device sent %1 records; these did not arrive: %2")
-                       .arg(result.records)
-                       .arg(result.missing.join(QLatin1String("; "))));
-        ok = false;
+    if (!once.connection.ok) {
+        printError(QStringLiteral("handshake failed: %1").arg(once.connection.error));
+        return ExitFailed;
     }
-    ok = sayGoodbye(&transfer) && ok;
+    // "ISPOK!": the end of the session, as the editor sends it when it lets go.
+    if (!once.farewell.ok) {
+        printError(QStringLiteral("farewell failed: %1").arg(once.farewell.error));
+    }
+    const bool ok = once.ok();
     if (!ok) {
         printError(QStringLiteral("%1 was not written").arg(outputFile));
         return ExitFailed;

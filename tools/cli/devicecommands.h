@@ -18,11 +18,11 @@ constexpr int MaxTimeoutMs = 60000;
 constexpr int MaxPorts = 64;
 
 struct LinkOptions {
-    QString port;          // load and verify
-    QStringList ports;     // store: one or more
+    QString port; // load and verify
+    QStringList ports; // store: one or more
     int attempts = MinAttempts;
     int timeoutMs = MinTimeoutMs;
-    QString reportFile;    // store and verify: a JSON line per port appended here
+    QString reportFile; // store and verify: a JSON line per port appended here
 };
 
 // Each returns an exit code of Cli::ExitCode.

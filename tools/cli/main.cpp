@@ -8,6 +8,7 @@
 #include "configjson.h"
 #include "configtext.h"
 #include "devicecommands.h"
+#include "devicerecordlayout.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -23,38 +24,51 @@ namespace {
 struct Command {
     QString name;
     QString summary;
-    QStringList arguments;          // positional arguments, in order
+    QStringList arguments; // positional arguments, in order
     QStringList argumentHelp;
-    bool device = false;            // takes --port, --retries, --timeout
+    bool device = false; // takes --port, --retries, --timeout
 };
 
 const QList<Command>& commands()
 {
     static const QList<Command> list{
-        {QStringLiteral("ports"), QStringLiteral("List the serial ports, one a line, with their descriptions."), {}, {},
+        {QStringLiteral("ports"),
+         QStringLiteral("List the serial ports, one a line, with their descriptions."),
+         {},
+         {},
          false},
-        {QStringLiteral("show"), QStringLiteral("Print a configuration file as readable text."),
-         {QStringLiteral("file")}, {QStringLiteral("The configuration file.")}, false},
-        {QStringLiteral("export"), QStringLiteral("Print a configuration file as JSON."), {QStringLiteral("file")},
-         {QStringLiteral("The configuration file.")}, false},
+        {QStringLiteral("show"),
+         QStringLiteral("Print a configuration file as readable text."),
+         {QStringLiteral("file")},
+         {QStringLiteral("The configuration file.")},
+         false},
+        {QStringLiteral("export"),
+         QStringLiteral("Print a configuration file as JSON."),
+         {QStringLiteral("file")},
+         {QStringLiteral("The configuration file.")},
+         false},
         {QStringLiteral("import"),
          QStringLiteral("Write a configuration file from JSON; nothing is written on any error."),
          {QStringLiteral("json"), QStringLiteral("file")},
          {QStringLiteral("The JSON file (- for standard input)."),
           QStringLiteral("The configuration file to write (replaced only when complete).")},
          false},
-        {QStringLiteral("diff"), QStringLiteral("List every field in which two configuration files differ."),
+        {QStringLiteral("diff"),
+         QStringLiteral("List every field in which two configuration files differ."),
          {QStringLiteral("a"), QStringLiteral("b")},
-         {QStringLiteral("The first configuration file."), QStringLiteral("The second configuration file.")}, false},
+         {QStringLiteral("The first configuration file."), QStringLiteral("The second configuration file.")},
+         false},
         {QStringLiteral("store"),
          QStringLiteral("Store a configuration file to one device or to several at once."),
-         {QStringLiteral("file")}, {QStringLiteral("The configuration file.")}, true},
+         {QStringLiteral("file")},
+         {QStringLiteral("The configuration file.")},
+         true},
         {QStringLiteral("verify"),
          QStringLiteral("Compare the device's program with a configuration file."),
-         {QStringLiteral("file")}, {QStringLiteral("The configuration file.")}, true},
-        {QStringLiteral("load"),
-         QStringLiteral("Load the device's program into a configuration file."),
-         {}, {}, true},
+         {QStringLiteral("file")},
+         {QStringLiteral("The configuration file.")},
+         true},
+        {QStringLiteral("load"), QStringLiteral("Load the device's program into a configuration file."), {}, {}, true},
     };
     return list;
 }
@@ -86,8 +100,8 @@ QString overview()
 QString details(const QString& name)
 {
     const QString minimums = QStringLiteral(
-        "Every message gets --retries attempts, each waiting --timeout for the answer; the\n"
-        "least is what the editor uses (%1 attempts of %2 ms).")
+                                 "Every message gets --retries attempts, each waiting --timeout for the answer; the\n"
+                                 "least is what the editor uses (%1 attempts of %2 ms).")
                                  .arg(DeviceCommands::MinAttempts)
                                  .arg(DeviceCommands::MinTimeoutMs);
     if (name == QLatin1String("export") || name == QLatin1String("import")) {
@@ -98,13 +112,14 @@ QString details(const QString& name)
         "(ISO 8601, UTC), result, records, differences and error.\n");
     if (name == QLatin1String("store")) {
         return QStringLiteral(
-                   "\n\nShakes hands with the device, sends every record (36) and checks its echo, and ends\n"
-                   "with \"ISPOK!\". A configuration with a command longer than %1 bytes is refused\n"
+                   "\n\nShakes hands with the device, sends every record (%1) and checks its echo, and ends\n"
+                   "with \"ISPOK!\". A configuration with a command longer than %2 bytes is refused\n"
                    "before anything is sent. --port may be given several times or as a list\n"
-                   "(--port ttyUSB0,ttyUSB1): all devices are programmed at once, up to %2. Progress goes\n"
+                   "(--port ttyUSB0,ttyUSB1): all devices are programmed at once, up to %3. Progress goes\n"
                    "to standard error, a line per port and step; at the end standard output has a line\n"
                    "per port (\"ttyUSB0  stored, verified\"). With --verify each device is then read\n"
                    "back and compared with the file. The exit code is 0 only when every port succeeded.\n")
+                   .arg(DeviceRecordLayout::Records)
                    .arg(MaxDeviceCommandBytes)
                    .arg(DeviceCommands::MaxPorts)
             + report + minimums;
@@ -122,19 +137,18 @@ QString details(const QString& name)
             + report + minimums;
     }
     if (name == QLatin1String("diff")) {
-        return QStringLiteral(
-            "\n\nCompares every field a configuration file holds, also those the device does not\n"
-            "keep (names, data bits, stop bits, second-layer switches), and prints a line per\n"
-            "differing field in a fixed order: \"Key 2, link 3: delay 3 -> 5\". As diff(1): exit\n"
-            "code 0 when they are equal, 1 when they differ, 2 when a file cannot be read.");
+        return QStringLiteral("\n\nCompares every field a configuration file holds, also those the device does not\n"
+                              "keep (names, data bits, stop bits, second-layer switches), and prints a line per\n"
+                              "differing field in a fixed order: \"Key 2, link 3: delay 3 -> 5\". As diff(1): exit\n"
+                              "code 0 when they are equal, 1 when they differ, 2 when a file cannot be read.");
     }
     if (name == QLatin1String("load")) {
-        return QStringLiteral(
-                   "\n\nShakes hands with the device, asks for its program, acknowledges each record and\n"
-                   "ends with \"ISPOK!\". The output is written only when all 36 records arrived;\n"
-                   "otherwise an existing file is left as it was. The device does not keep names, data\n"
-                   "bits, stop bits or the second-layer switches: they come from --base, or are those\n"
-                   "of a new configuration.\n")
+        return QStringLiteral("\n\nShakes hands with the device, asks for its program, acknowledges each record and\n"
+                              "ends with \"ISPOK!\". The output is written only when all %1 records arrived;\n"
+                              "otherwise an existing file is left as it was. The device does not keep names, data\n"
+                              "bits, stop bits or the second-layer switches: they come from --base, or are those\n"
+                              "of a new configuration.\n")
+                   .arg(DeviceRecordLayout::Records)
             + minimums;
     }
     return QString();
@@ -184,7 +198,7 @@ bool boundedNumber(const QCommandLineParser& parser, const QCommandLineOption& o
 
 int exportJson(const QString& file)
 {
-    AppDataManager data(nullptr, nullptr);
+    ProgramRecords data;
     makeFreshModel(&data);
     if (!readConfigFileOrReport(file, &data)) {
         return ExitFailed;
@@ -200,7 +214,7 @@ int exportJson(const QString& file)
 
 int show(const QString& file)
 {
-    AppDataManager data(nullptr, nullptr);
+    ProgramRecords data;
     makeFreshModel(&data);
     if (!readConfigFileOrReport(file, &data)) {
         return ExitFailed;
@@ -229,11 +243,11 @@ int importJson(const QString& jsonFile, const QString& file)
         printError(QStringLiteral("%1; nothing was written").arg(error));
         return ExitFailed;
     }
-    AppDataManager data(nullptr, nullptr);
+    ProgramRecords data;
     makeFreshModel(&data);
     if (!ConfigJson::fromJson(text, &data, &error)) {
-        printError(QStringLiteral("%1: %2; nothing was written").arg(fromStdin ? QStringLiteral("<stdin>") : jsonFile,
-                                                                      error));
+        printError(
+            QStringLiteral("%1: %2; nothing was written").arg(fromStdin ? QStringLiteral("<stdin>") : jsonFile, error));
         return ExitFailed;
     }
     if (!writeConfigFile(file, &data, &error)) {
@@ -246,8 +260,8 @@ int importJson(const QString& jsonFile, const QString& file)
 // As diff(1): 0 equal, 1 different, 2 trouble.
 int diffFiles(const QString& fileA, const QString& fileB)
 {
-    AppDataManager a(nullptr, nullptr);
-    AppDataManager b(nullptr, nullptr);
+    ProgramRecords a;
+    ProgramRecords b;
     makeFreshModel(&a);
     makeFreshModel(&b);
     if (!readConfigFileOrReport(fileA, &a) || !readConfigFileOrReport(fileB, &b)) {
@@ -322,8 +336,7 @@ int runCommand(const Command& command, const QStringList& arguments)
             .arg(DeviceCommands::MaxTimeoutMs),
         QStringLiteral("ms"), QString::number(DeviceCommands::MinTimeoutMs));
     const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
-                                          QStringLiteral("The configuration file to write."),
-                                          QStringLiteral("file"));
+                                          QStringLiteral("The configuration file to write."), QStringLiteral("file"));
     const QCommandLineOption baseOption(
         QStringLiteral("base"),
         QStringLiteral("Start from this configuration file instead of a new one: the device does not keep "
@@ -356,10 +369,11 @@ int runCommand(const Command& command, const QStringList& arguments)
     }
     const QStringList positional = parser.positionalArguments().mid(1);
     if (positional.size() != command.arguments.size()) {
-        return usageError(command.arguments.isEmpty()
-                              ? QStringLiteral("%1 takes no arguments").arg(command.name)
-                              : QStringLiteral("%1 takes %2").arg(command.name, command.arguments.join(QLatin1Char(' '))),
-                          command.name);
+        return usageError(
+            command.arguments.isEmpty()
+                ? QStringLiteral("%1 takes no arguments").arg(command.name)
+                : QStringLiteral("%1 takes %2").arg(command.name, command.arguments.join(QLatin1Char(' '))),
+            command.name);
     }
 
     DeviceCommands::LinkOptions link;
@@ -436,7 +450,8 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(overview());
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("ports, show, export, import, diff, store, verify or load."),
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("ports, show, export, import, diff, store, verify or load."),
                                  QStringLiteral("<command> [options] [arguments]"));
     parser.parse(app.arguments());
     const QStringList positional = parser.positionalArguments();

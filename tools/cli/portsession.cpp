@@ -2,8 +2,8 @@
 
 #include "appdata.h"
 #include "clicommon.h"
-#include "programtransfer.h"
-#include "seriallink.h"
+#include "devicerecordlayout.h"
+#include "devicesession.h"
 
 #include <QBuffer>
 #include <QStringList>
@@ -11,7 +11,7 @@
 namespace {
 
 // A line of progress every key's worth of records.
-constexpr int RecordsPerLine = 6;
+constexpr int RecordsPerLine = DeviceRecordLayout::Records / DeviceRecordLayout::Keys;
 
 } // namespace
 
@@ -81,7 +81,7 @@ PortSession::Outcome PortSession::run()
         return outcome;
     };
 
-    AppDataManager program(nullptr, nullptr);
+    ProgramRecords program;
     Cli::makeFreshModel(&program);
     QBuffer bytes(&m_program);
     if (!bytes.open(QIODevice::ReadOnly) || !program.loadConfigFile(&bytes)) {
@@ -89,30 +89,37 @@ PortSession::Outcome PortSession::run()
         return finish();
     }
 
-    SerialLink link;
-    if (!link.open(m_options.port)) {
-        outcome.error = QStringLiteral("cannot open the port: %1").arg(link.errorString());
-        return finish();
-    }
-    link.setTimeout(m_options.timeoutMs);
-    ProgramTransfer transfer(&program, &link);
-    transfer.setAttempts(m_options.attempts);
-    if (!transfer.handshake()) {
-        outcome.error = QStringLiteral("handshake failed: %1").arg(transfer.errorString());
-        return finish();
-    }
-    say(QStringLiteral("connected"));
-
+    DeviceSession session({m_options.attempts, m_options.timeoutMs});
+    session.setProgress([this](DeviceSession::Operation step, int done, int total) {
+        if (done > 0 && (done % RecordsPerLine == 0 || done == total)) {
+            const QString line = step == DeviceSession::Operation::Store ? QStringLiteral("stored %1 of %2 records")
+                                                                         : QStringLiteral("read %1 of %2 records");
+            say(line.arg(done).arg(total));
+        }
+    });
     bool ok = true;
-    if (m_task != Task::Verify) {
-        ok = storeProgram(&program, &link, &outcome);
+    const DeviceSession::Once once = session.runOnce(m_options.port, [&](DeviceSession& device) {
+        say(QStringLiteral("connected"));
+        if (m_task != Task::Verify) {
+            ok = storeProgram(&program, &device, &outcome);
+        }
+        if (ok && m_task != Task::Store) {
+            ok = verifyProgram(&program, &device, &outcome);
+        }
+        DeviceSession::Result result;
+        result.ok = ok;
+        return result;
+    });
+    if (!once.opened) {
+        outcome.error = QStringLiteral("cannot open the port: %1").arg(once.connection.error);
+        return finish();
     }
-    if (ok && m_task != Task::Store) {
-        ok = verifyProgram(program, &link, &outcome);
+    if (!once.connection.ok) {
+        outcome.error = QStringLiteral("handshake failed: %1").arg(once.connection.error);
+        return finish();
     }
-    // The editor ends every session this way, also after a failed transfer.
-    if (!transfer.sayGoodbye()) {
-        const QString farewell = QStringLiteral("farewell failed: %1").arg(transfer.errorString());
+    if (!once.farewell.ok) {
+        const QString farewell = QStringLiteral("farewell failed: %1").arg(once.farewell.error);
         outcome.error = outcome.error.isEmpty() ? farewell : outcome.error;
         ok = false;
     }
@@ -120,15 +127,9 @@ PortSession::Outcome PortSession::run()
     return finish();
 }
 
-bool PortSession::storeProgram(AppDataManager* program, SerialLink* link, Outcome* outcome)
+bool PortSession::storeProgram(ProgramRecords* program, DeviceSession* session, Outcome* outcome)
 {
-    ProgramTransfer transfer(program, link, [this](int done, int total) {
-        if (done > 0 && (done % RecordsPerLine == 0 || done == total)) {
-            say(QStringLiteral("stored %1 of %2 records").arg(done).arg(total));
-        }
-    });
-    transfer.setAttempts(m_options.attempts);
-    const ProgramTransfer::Result result = transfer.store();
+    const DeviceSession::Result result = session->run(DeviceSession::Operation::Store, program);
     outcome->records = result.records;
     if (!result.ok) {
         outcome->error = result.error;
@@ -138,17 +139,11 @@ bool PortSession::storeProgram(AppDataManager* program, SerialLink* link, Outcom
     return true;
 }
 
-bool PortSession::verifyProgram(const AppDataManager& program, SerialLink* link, Outcome* outcome)
+bool PortSession::verifyProgram(ProgramRecords* program, DeviceSession* session, Outcome* outcome)
 {
     say(QStringLiteral("reading the program back"));
-    ProgramTransfer transfer(nullptr, link, [this](int done, int total) {
-        if (done > 0 && (done % RecordsPerLine == 0 || done == total)) {
-            say(QStringLiteral("read %1 of %2 records").arg(done).arg(total));
-        }
-    });
-    transfer.setAttempts(m_options.attempts);
     QList<ConfigComparison::Difference> differences;
-    const ProgramTransfer::Result result = transfer.verify(program, &differences);
+    const DeviceSession::Result result = session->run(DeviceSession::Operation::Verify, program, &differences);
     if (!outcome->stored) {
         outcome->records = result.records;
     }

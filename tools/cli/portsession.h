@@ -10,8 +10,8 @@
 
 #include <functional>
 
-class AppDataManager;
-class SerialLink;
+class ProgramRecords;
+class DeviceSession;
 
 // One device on one port from handshake to farewell: a store, a verify, or a
 // store followed by a verify. Everything it needs is its own, so sessions on
@@ -27,9 +27,9 @@ public:
         QDateTime end;
         bool ok = false;
         bool stored = false;
-        bool verified = false;   // the device was read back and compared (equal or not)
-        int records = 0;         // records stored, or read back when only verifying
-        QList<ConfigComparison::Difference> differences;   // value A on the device, B in the file
+        bool verified = false; // the device was read back and compared (equal or not)
+        int records = 0; // records stored, or read back when only verifying
+        QList<ConfigComparison::Difference> differences; // value A on the device, B in the file
         QString error;
 
         // "stored", "stored, verified", "verified", "different" or "failed".
@@ -58,8 +58,8 @@ public:
     static QString describe(const ConfigComparison::Difference& difference);
 
 private:
-    bool storeProgram(AppDataManager* program, SerialLink* link, Outcome* outcome);
-    bool verifyProgram(const AppDataManager& program, SerialLink* link, Outcome* outcome);
+    bool storeProgram(ProgramRecords* program, DeviceSession* session, Outcome* outcome);
+    bool verifyProgram(ProgramRecords* program, DeviceSession* session, Outcome* outcome);
     void say(const QString& line) const;
 
     QByteArray m_program;

@@ -17,11 +17,9 @@ public:
     // Opens (and creates) the file for appending; says why not.
     bool open(QString* error);
     // One line for one port; `command` is "store" or "verify".
-    bool append(const QString& command, const QString& configFile, const PortSession::Outcome& outcome,
-                QString* error);
+    bool append(const QString& command, const QString& configFile, const PortSession::Outcome& outcome, QString* error);
 
-    static QJsonObject toJson(const QString& command, const QString& configFile,
-                              const PortSession::Outcome& outcome);
+    static QJsonObject toJson(const QString& command, const QString& configFile, const PortSession::Outcome& outcome);
 
 private:
     QFile m_file;

@@ -9,6 +9,8 @@
 
 namespace {
 
+// The record layout is spelled out here on purpose, apart from the engine's: the simulator stands in for the device.
+
 // One byte is ten bits (start, eight data, stop) at 9600 baud.
 constexpr std::chrono::nanoseconds ByteTime(1'000'000'000LL * 10 / 9600);
 constexpr int FrameHeader = 5;
@@ -35,9 +37,9 @@ QByteArray emptyRecord(int x, int y)
     record.append(char(x));
     record.append('-');
     record.append(char(y));
-    record.append(char(2));   // 9600 baud
-    record.append(char(0));   // no parity
-    record.append(char(0));   // no delay
+    record.append(char(2)); // 9600 baud
+    record.append(char(0)); // no parity
+    record.append(char(0)); // no delay
     record.append('D');
     record.append('1');
     return record;
@@ -46,7 +48,9 @@ QByteArray emptyRecord(int x, int y)
 QByteArray garbage(int n)
 {
     // Printable and binary noise, never containing the record tag.
-    static const char raw[] = "\x00\xff" "noise\r\n\x13\x11" "RET";
+    static const char raw[] = "\x00\xff"
+                              "noise\r\n\x13\x11"
+                              "RET";
     static const QByteArray noise(raw, sizeof raw - 1);
     QByteArray bytes;
     for (int i = 0; i < n; ++i) {
@@ -135,8 +139,9 @@ void DeviceSimulator::saveState()
     }
     file.close();
     ok = ok && file.error() == QFile::NoError;
-    if (!ok || std::rename(QFile::encodeName(temporary).constData(),
-                           QFile::encodeName(m_options.stateFile).constData()) != 0) {
+    if (!ok
+        || std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(m_options.stateFile).constData())
+            != 0) {
         log(QStringLiteral("state not saved: %1").arg(file.errorString()));
         QFile::remove(temporary);
     }
@@ -305,7 +310,7 @@ void DeviceSimulator::handleFrame(const QByteArray& frame)
     switch (fault) {
     case Fault::Silent:
         log(QStringLiteral("fault silent"));
-        return;   // says nothing, and so does not start a load either
+        return; // says nothing, and so does not start a load either
     case Fault::CorruptEcho: {
         log(QStringLiteral("fault corrupt-echo"));
         QByteArray echo = frame;
@@ -368,7 +373,10 @@ void DeviceSimulator::sendRecords()
         if (fault == Fault::Duplicate && i > 0) {
             sent = order.at(i - 1);
             log(QStringLiteral("fault duplicate %1 %2 instead of %3 %4")
-                    .arg(sent.first).arg(sent.second).arg(key.first).arg(key.second));
+                    .arg(sent.first)
+                    .arg(sent.second)
+                    .arg(key.first)
+                    .arg(key.second));
         }
         QByteArray record = recordFor(sent);
         if (m_options.alterRecord && sent == Key(m_options.alterX, m_options.alterY)) {

@@ -18,35 +18,35 @@ class DeviceSimulator
 public:
     enum class Fault {
         None,
-        Silent,        // takes the frame in, answers nothing
-        CorruptEcho,   // echoes with one payload byte changed
-        ShortEcho,     // echoes only the first three bytes
-        DropFrame,     // the frame never arrives
-        Garbage,       // noise before each record of a load
-        CutRecord,     // a load record cut in half, the next one following at once
-        Duplicate,     // a load record sent in place of the next one
-        Vanish         // closes its end of the line and ends (counts frames and load records)
+        Silent, // takes the frame in, answers nothing
+        CorruptEcho, // echoes with one payload byte changed
+        ShortEcho, // echoes only the first three bytes
+        DropFrame, // the frame never arrives
+        Garbage, // noise before each record of a load
+        CutRecord, // a load record cut in half, the next one following at once
+        Duplicate, // a load record sent in place of the next one
+        Vanish // closes its end of the line and ends (counts frames and load records)
     };
 
     struct Options {
-        bool pace = false;   // bytes at the real 9600-baud rate in both directions
+        bool pace = false; // bytes at the real 9600-baud rate in both directions
         bool log = false;
         QString stateFile;
         Fault fault = Fault::None;
-        int faultCount = -1;   // how many times; -1: every time
-        int faultAfter = 0;    // good frames (or load records) before the first fault
+        int faultCount = -1; // how many times; -1: every time
+        int faultAfter = 0; // good frames (or load records) before the first fault
         bool extraRecord = false;
         int extraX = 0;
         int extraY = 0;
-        int extraAt = -1;      // position in the load; -1: after the last
-        int loadRecords = 36;  // how many of its records a load sends
+        int extraAt = -1; // position in the load; -1: after the last
+        int loadRecords = 36; // how many of its records a load sends
         int ackTimeoutMs = 2000;
-        bool alterRecord = false;   // a load sends this record with its last byte changed
+        bool alterRecord = false; // a load sends this record with its last byte changed
         int alterX = 0;
         int alterY = 0;
     };
 
-    using Key = QPair<int, int>;   // (key, link; 6 for the second layer)
+    using Key = QPair<int, int>; // (key, link; 6 for the second layer)
 
     DeviceSimulator(Wire* wire, const Options& options);
 
@@ -77,8 +77,8 @@ private:
     const volatile std::sig_atomic_t* m_stop = nullptr;
     QMap<Key, QByteArray> m_records;
     QByteArray m_input;
-    Clock::time_point m_inputSince;   // when an unfinished frame began to wait
-    int m_chances = 0;                // frames (or load records) a fault could have hit
+    Clock::time_point m_inputSince; // when an unfinished frame began to wait
+    int m_chances = 0; // frames (or load records) a fault could have hit
     int m_faults = 0;
     bool m_vanished = false;
     Clock::time_point m_lineOutFree;

@@ -21,10 +21,10 @@ void onSignal(int)
 
 void installSignalHandlers()
 {
-    struct sigaction action {};
+    struct sigaction action = {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = 0;   // no SA_RESTART: a blocked poll or write returns at once
+    action.sa_flags = 0; // no SA_RESTART: a blocked poll or write returns at once
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
@@ -56,9 +56,9 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("kvr210c-devicesim"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Plays the KVR210C device. Without --port it opens a pseudo-terminal and prints "
-        "its path as the first line on stdout."));
+    parser.setApplicationDescription(
+        QStringLiteral("Plays the KVR210C device. Without --port it opens a pseudo-terminal and prints "
+                       "its path as the first line on stdout."));
     parser.addHelpOption();
     const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("Serve this serial port at 9600 8N1."),
                                         QStringLiteral("name"));
@@ -75,9 +75,8 @@ int main(int argc, char* argv[])
                        "cut-record (half a load record, the next at once) | duplicate (a load record in place "
                        "of the next) | vanish (close the line and end; counts frames and load records)."),
         QStringLiteral("kind"));
-    const QCommandLineOption faultCountOption(QStringLiteral("fault-count"),
-                                              QStringLiteral("Fault this many times (default: always)."),
-                                              QStringLiteral("n"));
+    const QCommandLineOption faultCountOption(
+        QStringLiteral("fault-count"), QStringLiteral("Fault this many times (default: always)."), QStringLiteral("n"));
     const QCommandLineOption faultAfterOption(QStringLiteral("fault-after"),
                                               QStringLiteral("Start faulting after n good frames (or load records)."),
                                               QStringLiteral("n"));
@@ -97,8 +96,8 @@ int main(int argc, char* argv[])
                                          QStringLiteral("In a load, send the record of key x, link y (6: second "
                                                         "layer) with its last byte changed."),
                                          QStringLiteral("x,y"));
-    parser.addOptions({portOption, stateOption, paceOption, logOption, faultOption, faultCountOption,
-                       faultAfterOption, extraOption, extraAtOption, recordsOption, ackTimeoutOption, alterOption});
+    parser.addOptions({portOption, stateOption, paceOption, logOption, faultOption, faultCountOption, faultAfterOption,
+                       extraOption, extraAtOption, recordsOption, ackTimeoutOption, alterOption});
     parser.process(app);
 
     DeviceSimulator::Options options;

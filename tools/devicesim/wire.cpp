@@ -26,7 +26,7 @@ void PtyWire::close()
 
 bool PtyWire::open(QString* error)
 {
-    termios raw {};
+    termios raw{};
     cfmakeraw(&raw);
     cfsetispeed(&raw, B9600);
     cfsetospeed(&raw, B9600);
@@ -46,7 +46,7 @@ QByteArray PtyWire::read(int maxBytes, int timeoutMs)
     if (m_master < 0) {
         return {};
     }
-    pollfd p {m_master, POLLIN, 0};
+    pollfd p{m_master, POLLIN, 0};
     const int ready = ::poll(&p, 1, timeoutMs);
     if (ready <= 0 || !(p.revents & POLLIN)) {
         if (ready > 0 && (p.revents & (POLLHUP | POLLERR))) {
@@ -74,7 +74,7 @@ bool PtyWire::write(const QByteArray& bytes)
     while (left > 0) {
         const ssize_t done = ::write(m_master, data, static_cast<size_t>(left));
         if (done < 0) {
-            return false;   // also a signal asking us to stop
+            return false; // also a signal asking us to stop
         }
         data += done;
         left -= done;

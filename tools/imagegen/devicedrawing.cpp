@@ -9,10 +9,10 @@ namespace {
 
 // Layout, in pixels of the 567 x 397 picture.
 const QRectF box(30, 152, 420, 232);
-constexpr qreal switchY = 47;       // centre of the push switches
+constexpr qreal switchY = 47; // centre of the push switches
 constexpr qreal bezelRadius = 20;
 constexpr qreal capRadius = 13;
-constexpr qreal terminalTop = 142;  // input terminals straddle the box's top edge
+constexpr qreal terminalTop = 142; // input terminals straddle the box's top edge
 constexpr qreal pinPitch = 19;
 
 const QColor ink(0x2c, 0x3e, 0x50);
@@ -39,7 +39,7 @@ qreal inputX(int n)
     return box.left() + pitch * (6 - n) + pitch / 2.0;
 }
 
-void drawBox(QPainter &p)
+void drawBox(QPainter& p)
 {
     // drop shadow, then the enclosure
     p.setPen(Qt::NoPen);
@@ -66,7 +66,7 @@ void drawBox(QPainter &p)
                QPointF(plate.center().x() + 60, plate.bottom() - 16));
 }
 
-void drawScrewTerminal(QPainter &p, QPointF centre, const QColor &body, const QColor &line)
+void drawScrewTerminal(QPainter& p, QPointF centre, const QColor& body, const QColor& line)
 {
     p.setPen(QPen(line, 1.4));
     p.setBrush(body);
@@ -74,7 +74,7 @@ void drawScrewTerminal(QPainter &p, QPointF centre, const QColor &body, const QC
     p.drawLine(centre + QPointF(-4, 4), centre + QPointF(4, -4));
 }
 
-void drawSwitch(QPainter &p, int n, Look look)
+void drawSwitch(QPainter& p, int n, Look look)
 {
     const qreal x = inputX(n);
     const QColor line = look == Look::Faded ? faded : (look == Look::Highlighted ? accentDark : ink);
@@ -83,8 +83,7 @@ void drawSwitch(QPainter &p, int n, Look look)
     const qreal wireTop = switchY + bezelRadius - 2;
     const qreal wireBottom = terminalTop + 2;
     if (look == Look::Highlighted) {
-        p.setPen(QPen(QColor(accent.red(), accent.green(), accent.blue(), 70), 13,
-                      Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(QColor(accent.red(), accent.green(), accent.blue(), 70), 13, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(x, wireTop), QPointF(x, wireBottom));
         p.setPen(QPen(accent, 5.5, Qt::SolidLine, Qt::RoundCap));
     } else {
@@ -139,11 +138,9 @@ void drawSwitch(QPainter &p, int n, Look look)
     const QRectF terminal(x - 12, terminalTop, 24, 18);
     p.setPen(QPen(look == Look::Faded ? faded : ink, 1.6));
     p.setBrush(look == Look::Highlighted ? QColor(0xff, 0xe3, 0xd3)
-                                         : (look == Look::Faded ? QColor(0xf6, 0xf7, 0xf9)
-                                                                : QColor(0xc9, 0xd2, 0xdc)));
+                                         : (look == Look::Faded ? QColor(0xf6, 0xf7, 0xf9) : QColor(0xc9, 0xd2, 0xdc)));
     p.drawRoundedRect(terminal, 3, 3);
-    drawScrewTerminal(p, terminal.center(),
-                      look == Look::Faded ? QColor(0xf6, 0xf7, 0xf9) : Qt::white,
+    drawScrewTerminal(p, terminal.center(), look == Look::Faded ? QColor(0xf6, 0xf7, 0xf9) : Qt::white,
                       look == Look::Highlighted ? accentDark : (look == Look::Faded ? faded : ink));
 
     // label printed on the box under the terminal
@@ -162,11 +159,11 @@ void drawSwitch(QPainter &p, int n, Look look)
 }
 
 struct Connector {
-    const char *name;
+    const char* name;
     QStringList pins;
 };
 
-void drawConnectors(QPainter &p)
+void drawConnectors(QPainter& p)
 {
     const Connector connectors[] = {
         {"RS-232", {QStringLiteral("Tx"), QStringLiteral("Rx"), QStringLiteral("GND")}},
@@ -177,7 +174,7 @@ void drawConnectors(QPainter &p)
     qreal y = box.top() + 50;
     const qreal blockLeft = box.right() - 8;
     const qreal blockWidth = 26;
-    for (const Connector &c : connectors) {
+    for (const Connector& c : connectors) {
         const qreal height = pinPitch * c.pins.size() + 6;
         const QRectF block(blockLeft, y, blockWidth, height);
 
@@ -190,8 +187,8 @@ void drawConnectors(QPainter &p)
             const QPointF centre(block.center().x(), y + 3 + pinPitch * i + pinPitch / 2);
             drawScrewTerminal(p, centre, QColor(0xe9, 0xee, 0xf2), ink);
             p.setPen(ink);
-            p.drawText(QRectF(block.right() + 8, centre.y() - 11, 60, 22),
-                       Qt::AlignLeft | Qt::AlignVCenter, c.pins.at(i));
+            p.drawText(QRectF(block.right() + 8, centre.y() - 11, 60, 22), Qt::AlignLeft | Qt::AlignVCenter,
+                       c.pins.at(i));
         }
 
         // group name printed on the box, with a bracket towards the block

@@ -8,7 +8,10 @@ namespace DeviceDrawing {
 
 // Size of the device pictures; the main window stretches them into its
 // 431 x 341 image frame, so every picture must keep this framing.
-inline QSize size() { return QSize(567, 397); }
+inline QSize size()
+{
+    return QSize(567, 397);
+}
 
 // The device with its six switch inputs (SW-6 ... SW-1 from left to right),
 // the push switch wired to each input and the three connectors on the right.

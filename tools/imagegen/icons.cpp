@@ -16,7 +16,7 @@ QImage canvas(int w, int h)
     return image;
 }
 
-void prepare(QPainter &p)
+void prepare(QPainter& p)
 {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -32,7 +32,7 @@ QFont sans(qreal pixelSize, bool bold)
 }
 
 // A glyph as a path centred on centre, so it can be filled and outlined.
-QPainterPath glyph(const QString &text, const QFont &font, QPointF centre)
+QPainterPath glyph(const QString& text, const QFont& font, QPointF centre)
 {
     QPainterPath path;
     path.addText(0, 0, font, text);
@@ -42,8 +42,8 @@ QPainterPath glyph(const QString &text, const QFont &font, QPointF centre)
 }
 
 // Glossy round button: a shaded disc with a rim and a highlight at the top.
-void drawDisc(QPainter &p, QPointF c, qreal r, const QColor &light, const QColor &dark,
-              const QColor &rim, qreal rimWidth)
+void drawDisc(QPainter& p, QPointF c, qreal r, const QColor& light, const QColor& dark, const QColor& rim,
+              qreal rimWidth)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 45));
@@ -74,8 +74,8 @@ QImage Icons::appIcon(int size)
     // Drawn on a 32-pixel grid and scaled, so every size is the same emblem.
     if (size != 32)
         p.scale(size / 32.0, size / 32.0);
-    drawDisc(p, QPointF(16, 15.5), 15, QColor(0x6f, 0xb6, 0xff), QColor(0x0b, 0x4f, 0x9c),
-             QColor(0x08, 0x3a, 0x73), 1.2);
+    drawDisc(p, QPointF(16, 15.5), 15, QColor(0x6f, 0xb6, 0xff), QColor(0x0b, 0x4f, 0x9c), QColor(0x08, 0x3a, 0x73),
+             1.2);
     // six key dots around the initial
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xff, 0xc9, 0x4d));
@@ -182,8 +182,7 @@ QImage Icons::nameCard()
     p.drawPath(band.intersected(top));
     p.setPen(Qt::white);
     p.setFont(sans(14, true));
-    p.drawText(QRectF(card.left(), card.top(), card.width(), 26), Qt::AlignCenter,
-               QStringLiteral("NAME"));
+    p.drawText(QRectF(card.left(), card.top(), card.width(), 26), Qt::AlignCenter, QStringLiteral("NAME"));
 
     // photo with a person silhouette
     const QRectF photo(18, 50, 46, 52);
@@ -200,8 +199,8 @@ QImage Icons::nameCard()
 
     // text lines
     p.setPen(Qt::NoPen);
-    const QColor lineColours[] = {QColor(0x33, 0x44, 0x55), QColor(0xa8, 0xb4, 0xc0),
-                                  QColor(0xa8, 0xb4, 0xc0), QColor(0xa8, 0xb4, 0xc0)};
+    const QColor lineColours[] = {QColor(0x33, 0x44, 0x55), QColor(0xa8, 0xb4, 0xc0), QColor(0xa8, 0xb4, 0xc0),
+                                  QColor(0xa8, 0xb4, 0xc0)};
     const qreal widths[] = {70, 62, 52, 66};
     for (int i = 0; i < 4; ++i) {
         p.setBrush(lineColours[i]);
@@ -215,8 +214,7 @@ QImage Icons::questionIcon()
     QImage image = canvas(64, 64);
     QPainter p(&image);
     prepare(p);
-    drawDisc(p, QPointF(32, 31), 29, QColor(0xff, 0x8a, 0x80), QColor(0xb3, 0x12, 0x12),
-             QColor(0x7d, 0x0a, 0x0a), 2);
+    drawDisc(p, QPointF(32, 31), 29, QColor(0xff, 0x8a, 0x80), QColor(0xb3, 0x12, 0x12), QColor(0x7d, 0x0a, 0x0a), 2);
     p.setPen(QPen(QColor(0x6e, 0x08, 0x08, 120), 1.5));
     p.setBrush(Qt::white);
     p.drawPath(glyph(QStringLiteral("?"), sans(40, true), QPointF(32, 32)));
@@ -274,8 +272,7 @@ QImage Icons::done()
     QImage image = canvas(138, 137);
     QPainter p(&image);
     prepare(p);
-    drawDisc(p, QPointF(69, 67), 64, QColor(0x8d, 0xe5, 0x7a), QColor(0x1f, 0x8a, 0x2a),
-             QColor(0x14, 0x5e, 0x1c), 3);
+    drawDisc(p, QPointF(69, 67), 64, QColor(0x8d, 0xe5, 0x7a), QColor(0x1f, 0x8a, 0x2a), QColor(0x14, 0x5e, 0x1c), 3);
 
     QPainterPath tick;
     tick.moveTo(38, 70);
@@ -311,8 +308,7 @@ QImage Icons::lifeBuoy()
     for (int i = 0; i < 8; ++i) {
         QPainterPath wedge;
         wedge.moveTo(c);
-        wedge.arcTo(QRectF(c.x() - outer - 2, c.y() - outer - 2, 2 * outer + 4, 2 * outer + 4),
-                    22.5 + 45.0 * i, 45.0);
+        wedge.arcTo(QRectF(c.x() - outer - 2, c.y() - outer - 2, 2 * outer + 4, 2 * outer + 4), 22.5 + 45.0 * i, 45.0);
         wedge.closeSubpath();
         QRadialGradient shade(c, outer);
         const QColor base = i % 2 ? QColor(0xf4, 0xf4, 0xf2) : QColor(0xe0, 0x2a, 0x1f);

@@ -33,12 +33,12 @@ struct Options {
     bool ok = true;
 };
 
-Options parseArguments(const QStringList &args)
+Options parseArguments(const QStringList& args)
 {
     Options options;
     bool haveOutput = false;
     for (int i = 1; i < args.size(); ++i) {
-        const QString &a = args.at(i);
+        const QString& a = args.at(i);
         if (a == QLatin1String("--manual") && i + 1 < args.size()) {
             options.manualDir = args.at(++i);
         } else if (a == QLatin1String("--icons") && i + 1 < args.size()) {
@@ -57,7 +57,7 @@ Options parseArguments(const QStringList &args)
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     // Needs no display: drawing happens on QImage only.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -69,11 +69,10 @@ int main(int argc, char *argv[])
 
     const Options options = parseArguments(app.arguments());
     if (!options.ok) {
-        err << "usage: kvr210c-imagegen [output-dir] [--manual manual-dir] [--icons icon-dir] [--draft]"
-            << Qt::endl;
+        err << "usage: kvr210c-imagegen [output-dir] [--manual manual-dir] [--icons icon-dir] [--draft]" << Qt::endl;
         return 2;
     }
-    for (const QString &path : {options.outputDir, options.iconDir}) {
+    for (const QString& path : {options.outputDir, options.iconDir}) {
         if (!QDir().mkpath(path)) {
             err << "imagegen: cannot create " << path << Qt::endl;
             return 1;
@@ -84,7 +83,7 @@ int main(int argc, char *argv[])
     const QDir dir(options.outputDir);
     int failures = 0;
     int written = 0;
-    auto save = [&](const QImage &image, const QString &name, Kind kind, QSize size) {
+    auto save = [&](const QImage& image, const QString& name, Kind kind, QSize size) {
         if (PngOutput::save(image, dir.filePath(name), kind, size))
             ++written;
         else
@@ -114,15 +113,14 @@ int main(int argc, char *argv[])
     }
 
     const ManualPages::Result manual = ManualPages::render(options.manualDir);
-    for (const QString &e : manual.errors)
+    for (const QString& e : manual.errors)
         err << "imagegen: " << e << Qt::endl;
     const bool complete = manual.errors.isEmpty() && manual.pages.size() == ManualPages::pageCount;
     if (!complete)
         ++failures;
     if (complete || options.draft) {
         for (int i = 0; i < manual.pages.size(); ++i)
-            save(manual.pages.at(i), QStringLiteral("help_%1.png").arg(i + 1), Kind::Palette,
-                 ManualPages::size());
+            save(manual.pages.at(i), QStringLiteral("help_%1.png").arg(i + 1), Kind::Palette, ManualPages::size());
     }
 
     out << "imagegen: " << written << " pictures written to " << dir.absolutePath() << Qt::endl;

@@ -5,7 +5,7 @@
 using ManualMarkup::Block;
 using ManualMarkup::BlockType;
 
-QList<Block> ManualMarkup::parse(const QString &source, QStringList *errors)
+QList<Block> ManualMarkup::parse(const QString& source, QStringList* errors)
 {
     static const QRegularExpression numbered(QStringLiteral("^(\\d+)\\.\\s+(.*)$"));
     static const QRegularExpression picture(QStringLiteral("^@picture\\s+(\\S+)\\s+(\\d+)\\s*(.*)$"));
@@ -28,10 +28,9 @@ QList<Block> ManualMarkup::parse(const QString &source, QStringList *errors)
             continue;
 
         const bool indented = line.startsWith(QLatin1String("  "));
-        if (open && (indented || blocks.last().type == BlockType::Paragraph)
-            && !trimmed.startsWith(QLatin1String("- ")) && !trimmed.startsWith(QLatin1Char('#'))
-            && !trimmed.startsWith(QLatin1Char('@')) && !trimmed.contains(QLatin1String(" :: "))
-            && !numbered.match(trimmed).hasMatch()
+        if (open && (indented || blocks.last().type == BlockType::Paragraph) && !trimmed.startsWith(QLatin1String("- "))
+            && !trimmed.startsWith(QLatin1Char('#')) && !trimmed.startsWith(QLatin1Char('@'))
+            && !trimmed.contains(QLatin1String(" :: ")) && !numbered.match(trimmed).hasMatch()
             && !(trimmed.startsWith(QLatin1String("> ")) && blocks.last().type != BlockType::Note)) {
             QString more = trimmed;
             if (blocks.last().type == BlockType::Note && more.startsWith(QLatin1String("> ")))

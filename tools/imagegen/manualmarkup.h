@@ -28,14 +28,14 @@ enum class BlockType { Title, Heading, Paragraph, Bullet, Numbered, Definition, 
 
 struct Block {
     BlockType type = BlockType::Paragraph;
-    QString text;     // inline-marked text of the block
-    QString label;    // item number, definition term or picture name
-    int width = 0;    // picture width in pixels
-    int line = 0;     // source line, for messages
+    QString text; // inline-marked text of the block
+    QString label; // item number, definition term or picture name
+    int width = 0; // picture width in pixels
+    int line = 0; // source line, for messages
 };
 
 // Splits one page into blocks; syntax errors are appended to errors.
-QList<Block> parse(const QString &source, QStringList *errors);
+QList<Block> parse(const QString& source, QStringList* errors);
 
 } // namespace ManualMarkup
 

@@ -23,7 +23,7 @@ constexpr qreal bodyPixels = 15;
 constexpr qreal lineSpacing = 1.32;
 constexpr qreal paragraphGap = 8;
 constexpr qreal indent = 26;
-constexpr qreal termGap = 22;      // between the widest term and its description
+constexpr qreal termGap = 22; // between the widest term and its description
 
 const QColor textColour(0x22, 0x26, 0x2b);
 const QColor accent(0x1d, 0x5f, 0xa8);
@@ -41,7 +41,7 @@ QFont sans(qreal pixels, bool bold = false)
 
 // Strips **bold** and `mono` markers, returning the plain text and the
 // format ranges that the markers stood for.
-QString inlineText(const QString &marked, QList<QTextLayout::FormatRange> *ranges, bool *ok)
+QString inlineText(const QString& marked, QList<QTextLayout::FormatRange>* ranges, bool* ok)
 {
     QString plain;
     int boldStart = -1, monoStart = -1;
@@ -80,10 +80,14 @@ QString inlineText(const QString &marked, QList<QTextLayout::FormatRange> *range
     return plain;
 }
 
-class PageWriter {
+class PageWriter
+{
 public:
-    PageWriter(QImage *image, int pageNumber, QStringList *errors)
-        : m_image(image), m_page(pageNumber), m_errors(errors), m_painter(image)
+    PageWriter(QImage* image, int pageNumber, QStringList* errors)
+        : m_image(image)
+        , m_page(pageNumber)
+        , m_errors(errors)
+        , m_painter(image)
     {
         m_painter.setRenderHint(QPainter::Antialiasing);
         m_painter.setRenderHint(QPainter::TextAntialiasing);
@@ -91,27 +95,27 @@ public:
     }
 
     void frame();
-    void block(const Block &b, const Block *previous);
+    void block(const Block& b, const Block* previous);
     void finish();
 
 private:
     // Lays out marked text in a column and draws it (or only measures it);
     // returns its height.
-    qreal text(const QString &marked, const QFont &font, const QColor &colour, qreal x, qreal width,
-               qreal y, int sourceLine, bool paint = true);
-    void fail(int sourceLine, const QString &what);
+    qreal text(const QString& marked, const QFont& font, const QColor& colour, qreal x, qreal width, qreal y,
+               int sourceLine, bool paint = true);
+    void fail(int sourceLine, const QString& what);
     void need(qreal height, int sourceLine);
 
-    QImage *m_image;
+    QImage* m_image;
     int m_page;
-    QStringList *m_errors;
+    QStringList* m_errors;
     QPainter m_painter;
     qreal m_y = contentTop;
-    qreal m_lowest = contentTop;   // lowest point drawn so far
-    int m_firstOverflowLine = 0;   // source line of the first block past the bottom
+    qreal m_lowest = contentTop; // lowest point drawn so far
+    int m_firstOverflowLine = 0; // source line of the first block past the bottom
 };
 
-void PageWriter::fail(int sourceLine, const QString &what)
+void PageWriter::fail(int sourceLine, const QString& what)
 {
     m_errors->append(QStringLiteral("page %1, line %2: %3").arg(m_page).arg(sourceLine).arg(what));
 }
@@ -140,13 +144,13 @@ void PageWriter::frame()
     m_painter.drawLine(QPointF(marginX, footerY), QPointF(right, footerY));
     m_painter.setPen(muted);
     m_painter.setFont(sans(13));
-    m_painter.drawText(QRectF(marginX, footerY + 8, right - marginX, 22), Qt::AlignCenter,
-                       QStringLiteral("%1 \u2014 page %2 of %3")
-                           .arg(headerText).arg(m_page).arg(ManualPages::pageCount));
+    m_painter.drawText(
+        QRectF(marginX, footerY + 8, right - marginX, 22), Qt::AlignCenter,
+        QStringLiteral("%1 \u2014 page %2 of %3").arg(headerText).arg(m_page).arg(ManualPages::pageCount));
 }
 
-qreal PageWriter::text(const QString &marked, const QFont &font, const QColor &colour, qreal x,
-                       qreal width, qreal y, int sourceLine, bool paint)
+qreal PageWriter::text(const QString& marked, const QFont& font, const QColor& colour, qreal x, qreal width, qreal y,
+                       int sourceLine, bool paint)
 {
     QList<QTextLayout::FormatRange> ranges;
     bool balanced = true;
@@ -180,15 +184,14 @@ qreal PageWriter::text(const QString &marked, const QFont &font, const QColor &c
     return height;
 }
 
-void PageWriter::block(const Block &b, const Block *previous)
+void PageWriter::block(const Block& b, const Block* previous)
 {
     const qreal left = marginX;
     const qreal width = m_image->width() - 2 * marginX;
     const QFont body = sans(bodyPixels);
 
     const bool listRun = previous && previous->type == b.type
-        && (b.type == BlockType::Bullet || b.type == BlockType::Numbered
-            || b.type == BlockType::Definition);
+        && (b.type == BlockType::Bullet || b.type == BlockType::Numbered || b.type == BlockType::Definition);
     if (previous && previous->type != BlockType::Title)
         m_y += listRun ? 3 : paragraphGap;
 
@@ -220,10 +223,9 @@ void PageWriter::block(const Block &b, const Block *previous)
     }
     case BlockType::Definition: {
         const qreal termColumn = b.width;
-        const qreal termHeight =
-            text(QStringLiteral("**%1**").arg(b.label), body, textColour, left + 8, termColumn - 14, m_y, b.line);
-        const qreal textHeight =
-            text(b.text, body, textColour, left + termColumn, width - termColumn, m_y, b.line);
+        const qreal termHeight = text(QStringLiteral("**%1**").arg(b.label), body, textColour, left + 8,
+                                      termColumn - 14, m_y, b.line);
+        const qreal textHeight = text(b.text, body, textColour, left + termColumn, width - termColumn, m_y, b.line);
         m_y += qMax(termHeight, textHeight);
         break;
     }
@@ -255,8 +257,8 @@ void PageWriter::block(const Block &b, const Block *previous)
         const qreal h = w * drawing.height() / drawing.width();
         const QRectF target(left + (width - w) / 2, m_y + 4, w, h);
         need(h + 8, b.line);
-        m_painter.drawImage(target, drawing.scaled(target.size().toSize(), Qt::IgnoreAspectRatio,
-                                                   Qt::SmoothTransformation));
+        m_painter.drawImage(target,
+                            drawing.scaled(target.size().toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         m_painter.setPen(QPen(QColor(0xc5, 0xcc, 0xd4), 1));
         m_painter.setBrush(Qt::NoBrush);
         m_painter.drawRect(target.adjusted(-0.5, -0.5, 0.5, 0.5));
@@ -278,15 +280,16 @@ void PageWriter::finish()
 {
     m_painter.end();
     if (m_firstOverflowLine != 0)
-        fail(m_firstOverflowLine, QStringLiteral("text does not fit on the page: it runs %1 px past the "
-                                                 "bottom (%2 px free at most)")
-                                      .arg(qCeil(m_lowest - contentBottom))
-                                      .arg(qFloor(contentBottom - contentTop)));
+        fail(m_firstOverflowLine,
+             QStringLiteral("text does not fit on the page: it runs %1 px past the "
+                            "bottom (%2 px free at most)")
+                 .arg(qCeil(m_lowest - contentBottom))
+                 .arg(qFloor(contentBottom - contentTop)));
 }
 
 // Every run of definition rows gets one term column, as wide as its widest
 // term; the column width travels in the blocks' width field.
-void alignDefinitionRuns(QList<Block> *blocks)
+void alignDefinitionRuns(QList<Block>* blocks)
 {
     const QFontMetricsF bold(sans(bodyPixels, true));
     for (int i = 0; i < blocks->size();) {
@@ -306,7 +309,7 @@ void alignDefinitionRuns(QList<Block> *blocks)
 
 } // namespace
 
-ManualPages::Result ManualPages::render(const QString &manualDir)
+ManualPages::Result ManualPages::render(const QString& manualDir)
 {
     Result result;
     for (int n = 1; n <= pageCount; ++n) {
@@ -329,14 +332,14 @@ ManualPages::Result ManualPages::render(const QString &manualDir)
         {
             PageWriter writer(&image, n, &errors);
             writer.frame();
-            const Block *previous = nullptr;
-            for (const Block &b : blocks) {
+            const Block* previous = nullptr;
+            for (const Block& b : blocks) {
                 writer.block(b, previous);
                 previous = &b;
             }
             writer.finish();
         }
-        for (const QString &e : errors)
+        for (const QString& e : errors)
             result.errors.append(QStringLiteral("%1: %2").arg(path, e));
         result.pages.append(image);
     }

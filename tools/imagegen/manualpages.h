@@ -12,14 +12,17 @@
 namespace ManualPages {
 
 constexpr int pageCount = 8;
-inline QSize size() { return QSize(778, 1007); }
+inline QSize size()
+{
+    return QSize(778, 1007);
+}
 
 struct Result {
-    QList<QImage> pages;  // one picture per page source that could be read
-    QStringList errors;   // missing sources, bad markup, text that does not fit
+    QList<QImage> pages; // one picture per page source that could be read
+    QStringList errors; // missing sources, bad markup, text that does not fit
 };
 
-Result render(const QString &manualDir);
+Result render(const QString& manualDir);
 
 } // namespace ManualPages
 

@@ -1,0 +1,80 @@
+// Window assembly, help and version.
+#include "appmainwindow.h"
+#include "appdatamanager.h"
+#include "scaledpicturepainter.h"
+
+#include <QButtonGroup>
+#include <QImage>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMessageBox>
+
+AppMainWindow::AppMainWindow()
+    : QMainWindow(nullptr)
+{
+    ui.setupUi(this);
+    // The drawing is scaled into its frame without a scaled copy kept beside it.
+    new ScaledPicturePainter(ui.productionImage);
+    setWindowIcon(QIcon(QStringLiteral(":/images/appicon.png")));
+    initializeButtons();
+    initializeCommandEdit();
+    m_dataManager = new AppDataManager(m_buttonGroup, m_linkGroup);
+    m_dataManager->newData(6, 5);
+    initializeMenus();
+    initializeSerialLink();
+    initializeUartDialog();
+    initializeDocument();
+}
+
+AppMainWindow::~AppMainWindow()
+{
+    delete m_dataManager;
+    delete m_buttonGroup;
+    delete m_linkGroup;
+    delete m_dataFormat;
+}
+
+void AppMainWindow::initializeMenus()
+{
+    ui.action_New->setShortcut(QKeySequence::New);
+    ui.action_Open->setShortcut(QKeySequence::Open);
+    ui.action_Save->setShortcut(QKeySequence::Save);
+    ui.actionSave_As->setShortcut(QKeySequence::SaveAs);
+    // "Close" ends the program, so it answers to the Quit keys.
+    ui.action_Close->setShortcut(QKeySequence::Quit);
+    // F1 on Linux and Windows.
+    ui.actionContents->setShortcut(QKeySequence::HelpContents);
+
+    connect(ui.action_New, &QAction::triggered, this, &AppMainWindow::newFile);
+    connect(ui.action_Open, &QAction::triggered, this, &AppMainWindow::openFile);
+    connect(ui.action_Save, &QAction::triggered, this, &AppMainWindow::saveFile);
+    connect(ui.actionSave_As, &QAction::triggered, this, &AppMainWindow::saveAsFile);
+    connect(ui.action_Close, &QAction::triggered, this, &AppMainWindow::closeFile);
+    connect(ui.action_Load_Device, &QAction::triggered, this, &AppMainWindow::loadDevice);
+    connect(ui.actionCOM_Port_Setting, &QAction::triggered, this, &AppMainWindow::comPortSetting);
+    connect(ui.actionLoad_Program_From_Device, &QAction::triggered, this, &AppMainWindow::loadFromDevice);
+    connect(ui.actionLoad_Program_To_Device, &QAction::triggered, this, &AppMainWindow::storeToDevice);
+    connect(ui.actionContents, &QAction::triggered, this, &AppMainWindow::help);
+    connect(ui.actionVersion, &QAction::triggered, this, &AppMainWindow::version);
+}
+
+void AppMainWindow::help()
+{
+    auto* dialog = new QDialog(this);
+    helpUi.setupUi(dialog);
+    // The pages are read here rather than by the form: the form's pictures go through the
+    // pixmap cache and would stay there after the dialog has gone (about 3 MB a page).
+    for (int page = 0; page < helpUi.verticalLayout_2->count(); ++page) {
+        if (auto* label = qobject_cast<QLabel*>(helpUi.verticalLayout_2->itemAt(page)->widget())) {
+            label->setPixmap(QPixmap::fromImage(QImage(QStringLiteral(":/images/help_%1.png").arg(page + 1))));
+        }
+    }
+    // Each use makes a new dialog; it goes when it is closed.
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+void AppMainWindow::version()
+{
+    QMessageBox::about(this, QStringLiteral("KVR210C control client"), QStringLiteral("Version 1.0.1"));
+}

@@ -1,0 +1,223 @@
+// The device link: the COM port, the handshake, storing, loading and
+// verifying the program.
+#include "appdatamanager.h"
+#include "appmainwindow.h"
+#include "devicecontroller.h"
+#include "settingsstore.h"
+
+#include <QAbstractItemView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QSerialPortInfo>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+constexpr int TransferDelayMs = 200;
+
+// What the port list shows for a port: its name, and the system's
+// description and serial number where it gives them.
+QString portLabel(const QSerialPortInfo& port)
+{
+    QStringList details;
+    if (!port.description().isEmpty()) {
+        details << port.description();
+    }
+    if (!port.serialNumber().isEmpty()) {
+        details << AppMainWindow::tr("serial number %1").arg(port.serialNumber());
+    }
+    if (details.isEmpty()) {
+        return port.portName();
+    }
+    return QStringLiteral("%1 (%2)").arg(port.portName(), details.join(QLatin1String(", ")));
+}
+
+} // namespace
+
+void AppMainWindow::initializeSerialLink()
+{
+    m_device = new DeviceController(this);
+    connect(m_device, &DeviceController::connectedChanged, this,
+            [this](bool connected, const QString& portName) { setConnected(connected, portName); });
+    connect(m_device, &DeviceController::statusMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text); });
+    connect(m_device, &DeviceController::recordsReplaced, this, &AppMainWindow::reflashDataPanel);
+    // The connection stays in view: a status-bar message would go with the next menu hover.
+    m_connectionLabel = new QLabel(this);
+    statusBar()->addPermanentWidget(m_connectionLabel);
+
+    m_verifyAction = ui.menuLoad->addAction(tr("Verify Program On Device"));
+    m_verifyAction->setObjectName(QStringLiteral("actionVerify_Program_On_Device"));
+    m_verifyAction->setStatusTip(tr("Compare the program on the device with this one, changing neither"));
+    connect(m_verifyAction, &QAction::triggered, this, &AppMainWindow::verifyOnDevice);
+    setConnected(false);
+}
+
+QDialog* AppMainWindow::comDialog()
+{
+    if (m_comDialog) {
+        return m_comDialog;
+    }
+    // Owned by the window, so that its window modality holds the window while it is open.
+    m_comDialog = new QDialog(this);
+    comUi.setupUi(m_comDialog);
+    connect(m_comDialog, &QDialog::accepted, this, &AppMainWindow::processComSetting);
+    connect(comUi.refreshButton, &QPushButton::clicked, this, &AppMainWindow::refillPortList);
+    // The PC side always runs at 9600 baud, 8 data bits, no parity, 1 stop bit.
+    comUi.baudRateBox->setCurrentIndex(2);
+    comUi.dataBitsBox->setCurrentIndex(3);
+    comUi.parityBox->setCurrentIndex(0);
+    comUi.stopBitsBox->setCurrentIndex(0);
+    comUi.baudRateBox->setEnabled(false);
+    comUi.dataBitsBox->setEnabled(false);
+    comUi.parityBox->setEnabled(false);
+    comUi.stopBitsBox->setEnabled(false);
+    // A port the system does not list (a pseudo-terminal, say) can be typed in.
+    // Enter must not add the typed name to the list as an item without a port.
+    comUi.portBox->setEditable(true);
+    comUi.portBox->setInsertPolicy(QComboBox::NoInsert);
+    // The list is read when the dialog opens: walking the system's ports
+    // would slow every start of the editor.
+    return m_comDialog;
+}
+
+QString AppMainWindow::selectedPortName() const
+{
+    if (!m_comDialog) {
+        return QString();
+    }
+    // The port is what the box shows: a listed entry's label stands for its
+    // port, anything else is the name as typed.
+    const QString text = comUi.portBox->currentText().trimmed();
+    const int listed = comUi.portBox->findText(text);
+    if (listed >= 0) {
+        const QString port = comUi.portBox->itemData(listed).toString();
+        if (!port.isEmpty()) {
+            return port;
+        }
+    }
+    return text;
+}
+
+void AppMainWindow::refillPortList()
+{
+    QString wanted = selectedPortName();
+    if (wanted.isEmpty()) {
+        wanted = SettingsStore::lastPort();
+    }
+
+    comUi.portBox->clear();
+    int widest = 0;
+    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& port : ports) {
+        const QString label = portLabel(port);
+        comUi.portBox->addItem(label, port.portName());
+        comUi.portBox->setItemData(comUi.portBox->count() - 1, port.systemLocation(), Qt::ToolTipRole);
+        widest = qMax(widest, comUi.portBox->fontMetrics().horizontalAdvance(label));
+    }
+    // The list opens as wide as its longest entry, beyond the box.
+    comUi.portBox->view()->setMinimumWidth(widest + 40);
+
+    // Keep the choice while its port is still there, and keep a typed name.
+    const int listed = comUi.portBox->findData(wanted);
+    if (listed >= 0) {
+        comUi.portBox->setCurrentIndex(listed);
+    } else if (!wanted.isEmpty()) {
+        comUi.portBox->setEditText(wanted);
+    }
+}
+
+void AppMainWindow::setConnected(bool connected, const QString& portName)
+{
+    ui.actionLoad_Program_From_Device->setEnabled(connected);
+    ui.actionLoad_Program_To_Device->setEnabled(connected);
+    m_verifyAction->setEnabled(connected);
+    m_connectionLabel->setText(connected ? tr("Connected to the device on %1").arg(portName) : tr("Not connected"));
+}
+
+bool AppMainWindow::isConnected() const
+{
+    return m_device->isConnected();
+}
+
+SerialLink* AppMainWindow::serialLink() const
+{
+    return m_device->serialLink();
+}
+
+void AppMainWindow::comPortSetting()
+{
+    comDialog();
+    refillPortList();
+    m_comDialog->show();
+}
+
+void AppMainWindow::loadDevice()
+{
+}
+
+void AppMainWindow::processComSetting()
+{
+    if (m_device->isBusy()) {
+        return;
+    }
+    const QString portName = selectedPortName();
+    if (portName.isEmpty()) {
+        // Nothing to open: an existing link stays as it is.
+        QMessageBox::warning(this, tr("COM Port Setting"),
+                             tr("No port was chosen. Choose or type the port of the device."));
+        return;
+    }
+    m_device->connectTo(portName);
+}
+
+bool AppMainWindow::uartSendData(QByteArray data)
+{
+    return m_device->sendData(data);
+}
+
+void AppMainWindow::disconnectDevice()
+{
+    m_device->disconnectDevice();
+}
+
+bool AppMainWindow::storeToDevice()
+{
+    if (!m_device->confirmTransfer()) {
+        return false;
+    }
+    // Starts once the confirmation has closed and the window has been redrawn.
+    QTimer::singleShot(TransferDelayMs, this, &AppMainWindow::startToStoreToDevice);
+    return true;
+}
+
+bool AppMainWindow::loadFromDevice()
+{
+    // The load may replace every record: unsaved changes are offered for saving first.
+    if (!maybeSave() || !m_device->confirmTransfer()) {
+        return false;
+    }
+    QTimer::singleShot(TransferDelayMs, this, &AppMainWindow::startToLoadFromDevice);
+    return true;
+}
+
+void AppMainWindow::startToStoreToDevice()
+{
+    m_device->store(m_dataManager);
+}
+
+void AppMainWindow::startToLoadFromDevice()
+{
+    m_device->load(m_dataManager);
+}
+
+void AppMainWindow::verifyOnDevice()
+{
+    m_device->verify(m_dataManager);
+}
+
+QString AppMainWindow::connectionText() const
+{
+    return m_connectionLabel->text();
+}

@@ -1,0 +1,189 @@
+#include "commandbutton.h"
+#include "uartsettingform.h"
+
+#include <QAction>
+#include <QDebug>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace {
+
+// The characters of a name that the file, which keeps one Latin-1 byte per character,
+// cannot hold: each once, in quotes, in the order typed.
+QString unstorableCharacters(const QString& name)
+{
+    QStringList found;
+    for (const char32_t c : name.toUcs4()) {
+        const QString quoted = QStringLiteral("\"%1\"").arg(QString::fromUcs4(&c, 1));
+        if (c > 0xFF && !found.contains(quoted)) {
+            found.append(quoted);
+        }
+    }
+    return found.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+CommandButton::CommandButton(QWidget* parent)
+    : QPushButton(parent)
+    , m_parent(parent)
+{
+}
+
+CommandButton::~CommandButton() = default;
+
+void CommandButton::initCommandButton(bool isChangeName, bool isChangeData, bool isChangeUart)
+{
+    // The menu itself is built at the first right press: the window has 18 of
+    // these keys, and their menus would be most of its start-up memory after
+    // the picture. The line-settings dialog likewise waits until it is opened.
+    m_hasMenu = true;
+    m_menuChangeName = isChangeName;
+    m_menuChangeData = isChangeData;
+    m_menuChangeUart = isChangeUart;
+    installEventFilter(this);
+}
+
+QMenu* CommandButton::actionMenu()
+{
+    if (!m_hasMenu || btnMenu) {
+        return btnMenu;
+    }
+    btnMenu = new QMenu(this);
+    if (m_menuChangeName) {
+        changeButtonNameAct = btnMenu->addAction(tr("Change Button Name"));
+        connect(changeButtonNameAct, &QAction::triggered, this, &CommandButton::changeButtonName);
+    }
+    if (m_menuChangeData) {
+        changeDataAct = btnMenu->addAction(tr("Change Data"));
+        connect(changeDataAct, &QAction::triggered, this, &CommandButton::changeData);
+    }
+    if (m_menuChangeUart) {
+        changeUartSettingAct = btnMenu->addAction(tr("Change Baud Rate"));
+        connect(changeUartSettingAct, &QAction::triggered, this, &CommandButton::changeUartSetting);
+    }
+    return btnMenu;
+}
+
+QDialog* CommandButton::buildUartSetting()
+{
+    if (!m_uartSetting) {
+        m_uartSetting = new QDialog(this);
+        ui.setupUi(m_uartSetting);
+        m_uartSetting->setWindowIcon(QIcon(QStringLiteral(":/images/uart.png")));
+        ui.baudRateBox->setCurrentIndex(BaudRate38400);
+        ui.dataBitsBox->setCurrentIndex(DataBits8);
+        // The data bits of a command are shown but not chosen here.
+        ui.dataBitsBox->setEnabled(false);
+        connect(ui.buttonBox, &QDialogButtonBox::accepted, this, &CommandButton::saveUartSetting);
+    }
+    return m_uartSetting;
+}
+
+void CommandButton::setUartData(const UartData* uart)
+{
+    if (uart) {
+        m_uartData = *uart;
+    }
+}
+
+void CommandButton::getUartData(UartData* uart) const
+{
+    if (uart) {
+        *uart = m_uartData;
+    }
+}
+
+bool CommandButton::eventFilter(QObject* obj, QEvent* e)
+{
+    if (obj == this && isEnabled() && e->type() == QEvent::MouseButtonPress
+        && static_cast<QMouseEvent*>(e)->button() == Qt::RightButton && m_hasMenu) {
+        // The menu is attached only while it is shown, so a left click never opens it.
+        setMenu(actionMenu());
+        showMenu();
+        setMenu(nullptr);
+    }
+    return QPushButton::eventFilter(obj, e);
+}
+
+bool CommandButton::event(QEvent* e)
+{
+    // A name is not a shortcut: the "&" that Qt would take as a mnemonic mark is shown as is.
+    if (e->type() == QEvent::Shortcut) {
+        return true;
+    }
+    return QPushButton::event(e);
+}
+
+void CommandButton::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.replace(QLatin1Char('&'), QLatin1String("&&"));
+    painter.drawControl(QStyle::CE_PushButton, option);
+}
+
+void CommandButton::showActionMenu()
+{
+    qDebug("action menu is show");
+}
+
+void CommandButton::changeData()
+{
+    setChecked(true);
+    emit requestChangeData(this);
+}
+
+void CommandButton::changeButtonName()
+{
+    auto* dialog = new QDialog(this);
+    setChecked(true);
+    nameUi.setupUi(dialog);
+    // Ok closes the dialog only for a name the configuration file can hold; then the
+    // name is reported, after the dialog has closed.
+    disconnect(nameUi.buttonBox, &QDialogButtonBox::accepted, dialog, nullptr);
+    connect(nameUi.buttonBox, &QDialogButtonBox::accepted, this, [this, dialog] {
+        const QString refused = unstorableCharacters(nameUi.buttonNameEdit->text());
+        if (!refused.isEmpty()) {
+            QMessageBox::warning(dialog, tr("Change Button Name"),
+                                 tr("The name cannot hold %1: a configuration file keeps only "
+                                    "Latin-1 characters.")
+                                     .arg(refused));
+            return;
+        }
+        dialog->accept();
+        acceptNewButtonName();
+    });
+    // A rename dialog is used once; it goes when it closes.
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    nameUi.buttonNameEdit->setFocus();
+}
+
+void CommandButton::acceptNewButtonName()
+{
+    emit requestChangeName(this, nameUi.buttonNameEdit->text());
+}
+
+void CommandButton::changeUartSetting()
+{
+    setChecked(true);
+    buildUartSetting();
+    loadUartSetting();
+    m_uartSetting->show();
+}
+
+void CommandButton::loadUartSetting()
+{
+    showUartInForm(ui, m_uartData);
+}
+
+void CommandButton::saveUartSetting()
+{
+    m_uartData = uartFromForm(ui);
+    emit requestChangeUart(this);
+}

@@ -1,0 +1,70 @@
+#ifndef DEVICECONTROLLER_H
+#define DEVICECONTROLLER_H
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class DeviceSession;
+class ProgramRecords;
+class QWidget;
+class SerialLink;
+
+// The editor's side of the device: one session kept open from the COM port
+// setting until the window lets go, the store, load and verify with a progress
+// dialog and Cancel, and what the user is told about each. The port stays open
+// between operations; a port that fails while idle is closed and reported.
+class DeviceController : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Dialogs are shown over `window`.
+    explicit DeviceController(QWidget* window);
+    ~DeviceController() override;
+
+    bool isConnected() const { return m_connected; }
+    // An operation or the handshake is under way; everything else waits.
+    bool isBusy() const { return m_busy; }
+    // None before the first connect.
+    SerialLink* serialLink() const;
+
+    // Opens the port and shakes hands, with a Cancel; an earlier link goes
+    // first. Says why not and remembers a port that answered.
+    bool connectTo(const QString& portName);
+    // The farewell and the port closed, when connected and idle.
+    void disconnectDevice();
+    // One echo-checked frame on the open link.
+    bool sendData(const QByteArray& data);
+
+    // "Are you sure?" before a store or a load; true to go on.
+    bool confirmTransfer();
+    void store(ProgramRecords* records);
+    // Loads into a copy and replaces `records` only as a whole, asking first
+    // when some records did not arrive. True when `records` changed.
+    bool load(ProgramRecords* records);
+    void verify(ProgramRecords* records);
+
+signals:
+    void connectedChanged(bool connected, const QString& portName);
+    // A message for the status bar.
+    void statusMessage(const QString& text);
+    // A load replaced the records, before the user is told how it went.
+    void recordsReplaced();
+
+private:
+    bool isReady() const;
+    void setConnected(bool connected, const QString& portName = QString());
+    void processPortError();
+    void connectionLost(const QString& reason);
+    void showTransferComplete();
+
+    QWidget* m_window;
+    std::unique_ptr<DeviceSession> m_session;
+    bool m_connected = false;
+    bool m_busy = false;
+};
+
+#endif // DEVICECONTROLLER_H

@@ -1,0 +1,39 @@
+#include "devicerecordlayout.h"
+
+#include <QCoreApplication>
+
+namespace DeviceRecordLayout {
+
+QList<int> layerOrder(int links)
+{
+    QList<int> layers{FirstLayer, SecondLayer};
+    for (int link = FirstLink; link <= links; ++link) {
+        layers.append(link);
+    }
+    return layers;
+}
+
+QList<QPair<int, int>> recordOrder(int keys, int links)
+{
+    const QList<int> layers = layerOrder(links);
+    QList<QPair<int, int>> order;
+    for (int key = 1; key <= keys; ++key) {
+        for (int layer : layers) {
+            order.append({key, layer});
+        }
+    }
+    return order;
+}
+
+QString recordName(int key, int layer)
+{
+    if (layer == FirstLayer) {
+        return QCoreApplication::translate("DeviceRecordLayout", "Key %1").arg(key);
+    }
+    if (layer == SecondLayer) {
+        return QCoreApplication::translate("DeviceRecordLayout", "Key %1, second layer").arg(key);
+    }
+    return QCoreApplication::translate("DeviceRecordLayout", "Key %1, link %2").arg(key).arg(layer);
+}
+
+} // namespace DeviceRecordLayout

@@ -1,0 +1,106 @@
+#ifndef SERIALLINK_H
+#define SERIALLINK_H
+
+#include <QByteArray>
+#include <QSerialPort>
+#include <QString>
+
+#include <functional>
+
+// The PC's serial port as the device link uses it: 9600 baud, 8 data bits, no
+// parity, 1 stop bit, no flow control, blocking reads with a time-out.
+//
+// A port error other than a time-out (a hang-up, a read or write error, the
+// device node gone) closes the port at once: nothing is left retrying on a
+// dead descriptor, and hasFailed() tells the caller why the link went.
+//
+// Waits are cut into slices of at most CheckIntervalMs; between slices a cancel
+// check, when set, is asked whether to stop. Once it has said yes, every wait
+// ends at once and nothing more is written until the check is set again.
+// Usable from any one thread at a time (the thread the port lives in).
+class SerialLink
+{
+public:
+    using CancelCheck = std::function<bool()>;
+    static constexpr int CheckIntervalMs = 50;
+
+    SerialLink();
+    ~SerialLink();
+    SerialLink(const SerialLink&) = delete;
+    SerialLink& operator=(const SerialLink&) = delete;
+
+    // Opens the named port (a device name such as ttyUSB0 or a path such as
+    // /dev/pts/3) for reading and writing with the fixed line settings.
+    bool open(const QString& portName);
+    void close();
+    bool isOpen() const;
+    // The name as given to open().
+    QString portName() const;
+    // The device node a port name stands for, as the port resolves it: a
+    // path as it is, any other name under /dev.
+    static QString nodePath(const QString& portName);
+    // Why the last open, send or the port itself failed, for the user: for a
+    // port refused for lack of permission with permissionHint(), for a lost
+    // port "The device on /dev/ttyUSB0 was disconnected or stopped answering"
+    // with the system's text in parentheses. Empty after a successful send.
+    QString errorString() const { return m_error; }
+    // How to get at a port that may not be opened: on Linux, membership of the
+    // group that owns its device node (named from the node), then logging in
+    // again. Never the root group; where the node's group may not read and
+    // write it, only an administrator can help. Says the port is in use
+    // instead when this user may open the node.
+    static QString permissionHint(const QString& portName);
+
+    int timeout() const { return m_timeoutMs; }
+    void setTimeout(int ms) { m_timeoutMs = ms; }
+
+    // Writes all bytes and waits until they have left.
+    qint64 write(const QByteArray& bytes);
+    // Returns as soon as n bytes are in, or with what came within the time-out.
+    QByteArray readUpTo(qint64 n);
+    QByteArray readUpTo(qint64 n, int timeoutMs);
+    // Returns what has come, up to n bytes, as soon as anything has; empty
+    // when nothing came within the time-out.
+    QByteArray readSome(qint64 n);
+    // Drops whatever has come in and not been read yet (bytes on their way
+    // out are left to go).
+    void clear();
+
+    // Sends one payload framed, reads the echo and compares it; up to
+    // `attempts` tries. Emits "checksum error" for each wrong, non-empty echo.
+    // On failure errorString() says why: no answer, a wrong answer, a port failure.
+    bool sendData(const QByteArray& payload, int attempts = 6);
+
+    // Replaces the cancel check (none: never cancelled) and forgets an
+    // earlier cancellation.
+    void setCancelCheck(CancelCheck check);
+    // Asks the cancel check; stays true once it has said yes.
+    bool cancelRequested();
+    bool isCancelled() const { return m_cancelled; }
+
+    // Whether the port failed and was closed since it was opened; errorString()
+    // keeps why until the port is opened again.
+    bool hasFailed() const { return m_failed; }
+    // Looks at the port's error state (as reported by the port's own signal
+    // while idle): a real failure closes the port. Returns hasFailed().
+    bool checkPort();
+
+    QSerialPort* port() { return &m_port; }
+
+private:
+    // Waits up to `ms` for input, in slices; false when nothing came.
+    bool waitForInput(int ms);
+    void fail();
+    // Why open() failed, in the user's words.
+    QString openError() const;
+
+    QSerialPort m_port;
+    QString m_name;
+    int m_timeoutMs = 1000;
+    QString m_error;
+    bool m_failed = false;
+    CancelCheck m_cancelCheck;
+    bool m_cancelled = false;
+};
+
+#endif // SERIALLINK_H

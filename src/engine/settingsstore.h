@@ -1,0 +1,26 @@
+#ifndef SETTINGSSTORE_H
+#define SETTINGSSTORE_H
+
+#include <QSettings>
+#include <QString>
+
+// The one settings file of the editor and its tools (on Linux
+// ~/.config/KVR210C/kvr210c.conf). Every setting is read and written through
+// open(), which names the organisation and the application itself: what the
+// running process calls itself does not matter, so the editor, its tests and
+// any tool that shares the classes see the same file.
+namespace SettingsStore {
+
+inline constexpr char RecentFilesKey[] = "recentFiles";
+inline constexpr char LastPortKey[] = "device/port";
+
+QSettings open();
+
+// The port the device last answered on; empty when none has. Also found where
+// earlier versions kept it (a file of their own), until a new port is stored.
+QString lastPort();
+void setLastPort(const QString& portName);
+
+} // namespace SettingsStore
+
+#endif // SETTINGSSTORE_H

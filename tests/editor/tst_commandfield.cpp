@@ -1,0 +1,213 @@
+// One command field on its own: a line edit and its counter, no window.
+#include "commandfield.h"
+
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <QtTest>
+
+#include <memory>
+
+class TestCommandField : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void hexAsciiRoundTrip();
+    void nonPrintableBytesSurviveAscii();
+    void dotKeepsTheByteBeneath();
+    void fieldHoldsAtMost128Bytes();
+    void typedHexGapsClose();
+    void focusAndCursorAfterConversion();
+
+private:
+    QString visible() const { return m_edit->text().trimmed(); }
+    void type(const QString& keys) { QTest::keyClicks(m_edit, keys); }
+
+    std::unique_ptr<QWidget> m_host;
+    QLineEdit* m_edit = nullptr;
+    QLineEdit* m_counter = nullptr;
+    QLineEdit* m_other = nullptr;
+    CommandField* m_field = nullptr;
+};
+
+void TestCommandField::init()
+{
+    m_host = std::make_unique<QWidget>();
+    auto* layout = new QVBoxLayout(m_host.get());
+    m_edit = new QLineEdit;
+    m_counter = new QLineEdit;
+    m_other = new QLineEdit;
+    layout->addWidget(m_edit);
+    layout->addWidget(m_counter);
+    layout->addWidget(m_other);
+    m_field = new CommandField(m_edit, m_counter);
+    connect(m_edit, &QLineEdit::textEdited, m_field, &CommandField::edited);
+    // As the window does on selecting a key: the mask comes with the first command shown.
+    m_field->showCommand(QString());
+    m_host->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_host.get()));
+    m_edit->setFocus();
+}
+
+void TestCommandField::cleanup()
+{
+    m_host.reset();
+}
+
+void TestCommandField::hexAsciiRoundTrip()
+{
+    m_field->showCommand("480D0A2069FF");
+    QCOMPARE(visible(), QString("48  0D  0A  20  69  FF"));
+    QCOMPARE(m_counter->text(), QString("6"));
+    QCOMPARE(m_edit->cursorPosition(), 0);
+
+    m_field->convertTo(CommandField::Ascii);
+    QCOMPARE(visible(), QString("H . . . i ."));
+    QCOMPARE(m_counter->text(), QString("6"));
+    QCOMPARE(m_field->rawBytes(), QByteArray::fromHex("480D0A2069FF"));
+    // Converting to the form already shown changes nothing.
+    m_field->convertTo(CommandField::Ascii);
+    QCOMPARE(visible(), QString("H . . . i ."));
+
+    m_field->convertTo(CommandField::Hex);
+    QCOMPARE(visible(), QString("48  0D  0A  20  69  FF"));
+    QVERIFY(m_field->rawBytes().isEmpty());
+    QCOMPARE(m_field->takeCommand(), QString("480D0A2069FF"));
+
+    // An odd digit count pairs from the end.
+    m_field->showCommand("414");
+    QCOMPARE(m_counter->text(), QString("1"));
+    m_field->convertTo(CommandField::Ascii);
+    QCOMPARE(m_counter->text(), QString("2"));
+    QCOMPARE(m_field->takeCommand(), QString("0414"));
+
+    // Empty stays empty in both forms, counted as 0.
+    m_field->showCommand(QString());
+    QCOMPARE(m_counter->text(), QString("0"));
+    m_field->convertTo(CommandField::Hex);
+    QCOMPARE(visible(), QString());
+    QCOMPARE(m_counter->text(), QString("0"));
+    QCOMPARE(m_field->takeCommand(), QString());
+}
+
+void TestCommandField::nonPrintableBytesSurviveAscii()
+{
+    const QString bytes = "00207F80FF0D";
+    m_field->convertTo(CommandField::Ascii);
+    m_field->showCommand(bytes);
+    QCOMPARE(visible(), QString(". . . . . ."));
+    QCOMPARE(m_counter->text(), QString("6"));
+    // Stored as shown: every byte comes back from beneath its ".".
+    QCOMPARE(m_field->takeCommand(), bytes);
+    // Taking uses the raw bytes up; the text still stands for itself.
+    QVERIFY(m_field->rawBytes().isEmpty());
+
+    m_field->showCommand(bytes);
+    m_field->convertTo(CommandField::Hex);
+    QCOMPARE(visible(), QString("00  20  7F  80  FF  0D"));
+    QCOMPARE(m_field->takeCommand(), bytes);
+}
+
+void TestCommandField::dotKeepsTheByteBeneath()
+{
+    m_field->convertTo(CommandField::Ascii);
+    m_field->showCommand("410D4243");
+    QCOMPARE(visible(), QString("A . B C"));
+    // "." over "A" keeps 0x41, "Z" over "." replaces 0x0D.
+    type(".");
+    m_edit->setCursorPosition(2);
+    type("Z");
+    // Deleting the last two characters does not shorten the command.
+    m_edit->setCursorPosition(8);
+    QTest::keyClick(m_edit, Qt::Key_Backspace);
+    QTest::keyClick(m_edit, Qt::Key_Backspace);
+    QCOMPARE(visible(), QString(". Z"));
+    QCOMPARE(m_field->takeCommand(), QString("415A4243"));
+
+    // Characters past the bytes append; one outside Latin-1 is a "?".
+    m_field->showCommand("41");
+    m_edit->setCursorPosition(2);
+    type("b");
+    // As a keyboard sends it: the text of the key, no key code.
+    QKeyEvent euro(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("\u20ac"));
+    QApplication::sendEvent(m_edit, &euro);
+    QCOMPARE(m_counter->text(), QString("3"));
+    QCOMPARE(m_field->takeCommand(), QString("41623F"));
+
+    QCOMPARE(CommandField::mergeToHex(". . X", QByteArray::fromHex("0102")), QString("0102") + "58");
+    QCOMPARE(CommandField::mergeToHex(". .", QByteArray()), QString());
+}
+
+void TestCommandField::fieldHoldsAtMost128Bytes()
+{
+    // Typed: the mask takes 128 bytes and no more.
+    type(QString("5A").repeated(130));
+    QCOMPARE(m_counter->text(), QString("128"));
+    QCOMPARE(m_field->takeCommand(), QString("5A").repeated(128));
+
+    // Shown: the field holds 128 bytes, the counter tells the stored length.
+    m_field->showCommand(QString("AB").repeated(200));
+    QCOMPARE(m_edit->text().remove(' ').size(), 256);
+    QCOMPARE(m_counter->text(), QString("200"));
+
+    m_field->convertTo(CommandField::Ascii);
+    QCOMPARE(m_edit->text().remove(' ').size(), 128);
+    QCOMPARE(m_counter->text(), QString("128"));
+    type(QString("x").repeated(5));
+    QCOMPARE(m_edit->text().remove(' ').size(), 128);
+}
+
+void TestCommandField::typedHexGapsClose()
+{
+    type("414243");
+    QCOMPARE(visible(), QString("41  42  43"));
+    QCOMPARE(m_counter->text(), QString("3"));
+    m_edit->setCursorPosition(8);
+    QTest::keyClick(m_edit, Qt::Key_Backspace);
+    QTest::keyClick(m_edit, Qt::Key_Backspace);
+    QCOMPARE(visible(), QString("41  43"));
+    QCOMPARE(m_edit->cursorPosition(), 4);
+    QCOMPARE(m_counter->text(), QString("2"));
+
+    // The first group emptied: the rest moves to the front.
+    m_edit->setCursorPosition(4);
+    QTest::keyClick(m_edit, Qt::Key_Backspace);
+    QTest::keyClick(m_edit, Qt::Key_Backspace);
+    QCOMPARE(visible(), QString("43"));
+    QCOMPARE(m_edit->cursorPosition(), 0);
+    QCOMPARE(m_counter->text(), QString("1"));
+
+    // ASCII counts characters; typed text is never cleaned up there.
+    m_field->convertTo(CommandField::Ascii);
+    type("a b");
+    QCOMPARE(m_counter->text(), QString("3"));
+    QCOMPARE(m_field->takeCommand(), QString("436162"));
+}
+
+void TestCommandField::focusAndCursorAfterConversion()
+{
+    m_field->showCommand("313233");
+    m_other->setFocus();
+    m_field->convertTo(CommandField::Ascii);
+    QVERIFY(m_edit->hasFocus());
+    QCOMPARE(m_edit->cursorPosition(), 6);
+    m_field->convertTo(CommandField::Hex);
+    QCOMPARE(m_edit->cursorPosition(), 12);
+
+    // A field that only shows its command keeps the cursor at the start and takes no focus.
+    m_edit->setEnabled(false);
+    m_other->setFocus();
+    m_field->convertTo(CommandField::Ascii);
+    QVERIFY(m_other->hasFocus());
+    QCOMPARE(m_edit->cursorPosition(), 0);
+
+    m_field->clear();
+    QCOMPARE(m_edit->text().trimmed(), QString());
+    QCOMPARE(m_counter->text(), QString());
+}
+
+QTEST_MAIN(TestCommandField)
+#include "tst_commandfield.moc"

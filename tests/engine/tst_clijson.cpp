@@ -1,0 +1,84 @@
+// The values the companion's JSON export writes: plain numbers and hex text
+// within the ranges the editor offers, {"raw": ...} outside them. Import takes
+// both forms, so a round trip alone would not notice a plain value written raw.
+#include "appdata.h"
+#include "configjson.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QtTest>
+
+class TestCliJson : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void exportedValuesPlainInRangeRawOutside();
+};
+
+namespace {
+
+QJsonValue raw(const QJsonValue& value)
+{
+    return QJsonObject{{QStringLiteral("raw"), value}};
+}
+
+void setLayer(LinkData* record, UartData uart, int delay, const QString& command)
+{
+    record->setUartData(&uart);
+    record->setDelayTime(delay);
+    record->setCommand(command);
+}
+
+} // namespace
+
+void TestCliJson::exportedValuesPlainInRangeRawOutside()
+{
+    ProgramRecords data;
+    data.newData(6, 5);
+    // Key 1: the largest value of every field; its link 2: the smallest.
+    setLayer(data.getDataObject(1, 1), {BaudRate115200, ParityMark, DataBits8, StopBits2}, 255, "0D0A");
+    setLayer(data.getDataObject(1, 2), {BaudRate2400, ParityNone, DataBits5, StopBits1}, 0, "");
+    // Link 3 of key 1: one past each end.
+    setLayer(data.getDataObject(1, 3), {BaudRate(8), Parity(5), DataBits(4), StopBits(2)}, 256, "0d0a");
+    // Key 2's second layer: below the ranges.
+    ButtonData* key2 = data.getButtonData(2);
+    const UartData below{BaudRate(-1), Parity(-1), DataBits(-1), StopBits(-1)};
+    key2->setSecondLayerUartData(&below);
+    key2->setSecondLayerDelayTime(-5);
+    key2->setSecondLayerCommand("0D 0A");
+    // Key 3: baud rate 9, the others in range.
+    setLayer(data.getDataObject(3, 1), {BaudRate(9), ParityEven, DataBits7, StopBits1}, 3, "41");
+
+    const QJsonArray keys = ConfigJson::toJson(data).value("keys").toArray();
+    QCOMPARE(keys.size(), 6);
+    const QJsonObject key1 = keys.at(0).toObject();
+    const QJsonObject link2 = key1.value("links").toArray().at(0).toObject();
+    const QJsonObject link3 = key1.value("links").toArray().at(1).toObject();
+    const QJsonObject second2 = keys.at(1).toObject().value("secondLayer").toObject();
+    const QJsonObject key3 = keys.at(2).toObject();
+    QCOMPARE(link2.value("link").toInt(), 2);
+    QCOMPARE(link3.value("link").toInt(), 3);
+
+    struct Expected {
+        const char* where;
+        QJsonObject layer;
+        QList<QJsonValue> values; // command, baudRate, parity, dataBits, stopBits, delay
+    };
+    const QList<Expected> expected = {
+        {"key 1", key1, {"0D0A", 7, 4, 3, 1, 255}},
+        {"link 1-2", link2, {"", 0, 0, 0, 0, 0}},
+        {"link 1-3", link3, {raw("0d0a"), raw(8), raw(5), raw(4), raw(2), raw(256)}},
+        {"second layer 2", second2, {raw("0D 0A"), raw(-1), raw(-1), raw(-1), raw(-1), raw(-5)}},
+        {"key 3", key3, {"41", raw(9), 2, 2, 0, 3}},
+    };
+    const QStringList fields = {"command", "baudRate", "parity", "dataBits", "stopBits", "delay"};
+    for (const Expected& e : expected) {
+        for (int i = 0; i < fields.size(); ++i) {
+            QVERIFY2(e.layer.value(fields[i]) == e.values[i], qPrintable(QString("%1 %2").arg(e.where, fields[i])));
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCliJson)
+#include "tst_clijson.moc"
