@@ -4,6 +4,7 @@
 #include "configdocument.h"
 #include "recentfiles.h"
 #include "settingsstore.h"
+#include "testrecords.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,15 +53,7 @@ void TestConfigDocument::init()
 
 QString TestConfigDocument::writeFile(const QString& name, const QString& key2Command)
 {
-    ProgramRecords records;
-    records.newData(6, 5);
-    records.getDataObject(2, 1)->setCommand(key2Command);
-    const QString path = m_dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !records.saveConfigFile(&file)) {
-        return QString();
-    }
-    return path;
+    return writeProgramFile(m_dir.filePath(name), key2Command);
 }
 
 void TestConfigDocument::openGoodFile()

@@ -5,6 +5,7 @@
 #include "recentfiles.h"
 #include "settingsstore.h"
 #include "simulatorprocess.h"
+#include "testrecords.h"
 #include "windowtest.h"
 
 #include <QAction>
@@ -143,15 +144,7 @@ QString TestDocument::saveAs(const QString& name)
 
 QString TestDocument::writeFile(const QString& name, const char* key2Command)
 {
-    ProgramRecords records;
-    records.newData(6, 5);
-    records.getDataObject(2, 1)->setCommand(key2Command);
-    const QString path = m_dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !records.saveConfigFile(&file)) {
-        return QString();
-    }
-    return path;
+    return writeProgramFile(m_dir.filePath(name), QString::fromLatin1(key2Command));
 }
 
 QString TestDocument::commandIn(const QString& path, int key)

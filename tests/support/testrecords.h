@@ -4,8 +4,10 @@
 // Small builders shared by the tests of records, files and the device link.
 #include "appdata.h"
 
+#include <QFile>
 #include <QList>
 #include <QPair>
+#include <QString>
 
 // Line settings from the file's raw numbers.
 inline UartData uart(int baud, int parity, int dataBits, int stopBits)
@@ -30,6 +32,20 @@ inline QList<QPair<int, int>> deviceOrder()
         }
     }
     return order;
+}
+
+// Writes a fresh configuration with key 2's command set; the path, or empty
+// when it could not be written.
+inline QString writeProgramFile(const QString& path, const QString& key2Command)
+{
+    ProgramRecords records;
+    records.newData(6, 5);
+    records.getDataObject(2, 1)->setCommand(key2Command);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !records.saveConfigFile(&file)) {
+        return QString();
+    }
+    return path;
 }
 
 #endif // TESTRECORDS_H
