@@ -97,7 +97,7 @@ fuzz() {
 
 case "$mode" in
 run)
-    exec "$build_dir/src/kvr210c"
+    exec "$build_dir/src/app/kvr210c"
     ;;
 test)
     (cd "$build_dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
