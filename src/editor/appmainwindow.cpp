@@ -1,9 +1,15 @@
 // Window assembly, help and version.
 #include "appmainwindow.h"
 #include "appdatamanager.h"
+#include "comparisondialog.h"
+#include "configdocument.h"
+#include "programsheet.h"
 #include "scaledpicturepainter.h"
 
 #include <QButtonGroup>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QKeySequence>
 #include <QLabel>
@@ -56,6 +62,38 @@ void AppMainWindow::initializeMenus()
     connect(ui.actionLoad_Program_To_Device, &QAction::triggered, this, &AppMainWindow::storeToDevice);
     connect(ui.actionContents, &QAction::triggered, this, &AppMainWindow::help);
     connect(ui.actionVersion, &QAction::triggered, this, &AppMainWindow::version);
+
+    auto* compare = new QAction(tr("Compare With File..."), this);
+    compare->setObjectName(QStringLiteral("actionCompare_With_File"));
+    compare->setStatusTip(tr("Show every difference between this configuration and a file"));
+    connect(compare, &QAction::triggered, this, &AppMainWindow::compareWithFile);
+    auto* sheet = new QAction(tr("Export Sheet..."), this);
+    sheet->setObjectName(QStringLiteral("actionExport_Sheet"));
+    sheet->setStatusTip(tr("Write the program as a PDF sheet for the site's records"));
+    connect(sheet, &QAction::triggered, this, &AppMainWindow::exportSheet);
+    ui.menu_File->insertSeparator(ui.action_Close);
+    ui.menu_File->insertAction(ui.action_Close, compare);
+    ui.menu_File->insertAction(ui.action_Close, sheet);
+}
+
+void AppMainWindow::compareWithFile()
+{
+    const QString fileName = QFileDialog::getOpenFileName(this, tr("Compare With File"));
+    if (!fileName.isEmpty()) {
+        ComparisonDialog::compareWithFile(this, *m_dataManager, fileName);
+    }
+}
+
+void AppMainWindow::exportSheet()
+{
+    const QString file = currentFile();
+    const QFileInfo info(file);
+    const QString suggested = file.isEmpty() ? QString()
+                                             : info.dir().filePath(info.completeBaseName() + QStringLiteral(".pdf"));
+    const QString pdfPath = QFileDialog::getSaveFileName(this, tr("Export Sheet"), suggested, tr("PDF files (*.pdf)"));
+    if (!pdfPath.isEmpty()) {
+        ProgramSheet::exportSheet(this, m_dataManager, file, m_document->isModified(), pdfPath);
+    }
 }
 
 void AppMainWindow::help()

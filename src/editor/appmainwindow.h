@@ -90,6 +90,8 @@ public slots:
     void startToLoadFromDevice();
     void startToStoreToDevice();
     void verifyOnDevice();
+    void compareWithFile();
+    void exportSheet();
     void help();
     void version();
     void closeEvent(QCloseEvent* event) override;

@@ -1,6 +1,7 @@
 #include "devicecontroller.h"
 
 #include "appdata.h"
+#include "comparisondialog.h"
 #include "devicesession.h"
 #include "programtransfer.h"
 #include "seriallink.h"
@@ -301,9 +302,12 @@ void DeviceController::verify(ProgramRecords* records)
         QMessageBox::information(m_window, title, tr("The device holds this program."));
     } else {
         const int count = int(differences.size());
-        QMessageBox::warning(m_window, title,
-                             (count == 1 ? tr("The device holds a different program (1 difference):")
-                                         : tr("The device holds a different program (%n differences):", nullptr, count))
-                                 + QLatin1Char('\n') + ProgramTransfer::describeDifferences(differences));
+        // Every difference, in the table Compare With File shows, rather than the first ten.
+        ComparisonDialog dialog(title,
+                                count == 1
+                                    ? tr("The device holds a different program (1 difference):")
+                                    : tr("The device holds a different program (%n differences):", nullptr, count),
+                                differences, ComparisonDialog::Here::B, m_window);
+        dialog.exec();
     }
 }

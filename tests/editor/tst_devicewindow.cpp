@@ -9,11 +9,13 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <sys/resource.h>
@@ -509,14 +511,20 @@ void TestDeviceWindow::verifyThroughTheMenu()
     connectTo(m_sim->portName());
     const QString before = m_window->dataManager()->getDataObject(3, 2)->getCommand();
     text.clear();
-    answerNextModal({"QMessageBox"}, [&text](QWidget* box) {
-        text = static_cast<QMessageBox*>(box)->text();
-        QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);
+    // The differences come in the table of Compare With File, the window's value as "Here".
+    QStringList row;
+    answerNextModal({"comparisonDialog"}, [&text, &row](QWidget* dialog) {
+        text = dialog->findChild<QLabel*>("differencesLabel")->text();
+        auto* table = dialog->findChild<QTableWidget*>("differencesTable");
+        for (int column = 0; table && table->rowCount() == 1 && column < table->columnCount(); ++column) {
+            row << table->item(0, column)->text();
+        }
+        QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
     });
     action("actionVerify_Program_On_Device")->trigger();
     QTRY_VERIFY(!text.isEmpty());
-    QVERIFY2(text.contains("Key 3, link 2: command 0302CAFF on the device, 0302CAFE here"), qPrintable(text));
-    QVERIFY2(text.contains("(1 difference):"), qPrintable(text));
+    QCOMPARE(text, QString("The device holds a different program (1 difference):"));
+    QCOMPARE(row, QStringList({"Key 3, link 2", "command", "0302CAFE", "0302CAFF"}));
     QCOMPARE(m_window->dataManager()->getDataObject(3, 2)->getCommand(), before);
 }
 

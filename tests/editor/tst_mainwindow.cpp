@@ -131,6 +131,8 @@ void TestMainWindow::menusAndShortcuts()
                                                       {"action_Open", "&Open"},
                                                       {"action_Save", "&Save"},
                                                       {"actionSave_As", "S&ave As"},
+                                                      {"actionCompare_With_File", "Compare With File..."},
+                                                      {"actionExport_Sheet", "Export Sheet..."},
                                                       {"action_Close", "&Close"},
                                                       {"action_Load_Device", "&Load Device"},
                                                       {"actionCOM_Port_Setting", "COM Port Setting"},
@@ -148,6 +150,13 @@ void TestMainWindow::menusAndShortcuts()
     QCOMPARE(action("action_Close")->shortcut(), QKeySequence(QKeySequence::Quit));
     QVERIFY(action("action_Load_Device")->shortcut().isEmpty());
     QCOMPARE(widget<QMenu>("menu_File")->title(), QString("File"));
+    // The two entries that read another file or write a sheet sit after a separator, before Close.
+    const QList<QAction*> file = widget<QMenu>("menu_File")->actions();
+    const qsizetype close = file.indexOf(action("action_Close"));
+    QVERIFY(close >= 3);
+    QVERIFY(file.at(close - 3)->isSeparator());
+    QCOMPARE(file.at(close - 2), action("actionCompare_With_File"));
+    QCOMPARE(file.at(close - 1), action("actionExport_Sheet"));
     QCOMPARE(widget<QMenu>("menuSetting")->title(), QString("S&etting"));
     QCOMPARE(widget<QGroupBox>("rxGroup")->findChild<QLabel*>("label_26")->text(), QString("Bard Rate"));
     QCOMPARE(widget<QGroupBox>("horizontalGroupBox")->title(), QString("Marco Setting"));

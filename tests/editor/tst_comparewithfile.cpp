@@ -1,0 +1,182 @@
+// File > Compare With File... through the real menu: the table of differences,
+// an equal file, and a file that can't be compared.
+#include "appdatamanager.h"
+#include "testrecords.h"
+#include "windowtest.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+class TestCompareWithFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void tableShowsEachDifference();
+    void equalFileSaysSo();
+    void unreadableFileWarns_data();
+    void unreadableFileWarns();
+
+private:
+    // Chooses `path` in the file dialog of Compare With File...
+    void compareWith(const QString& path);
+    QString save(const QString& name);
+
+    AppMainWindow* m_window = nullptr;
+    QTemporaryDir m_dir;
+    bool m_tableShown = false;
+    QStringList m_rows;
+};
+
+void TestCompareWithFile::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(m_dir.isValid());
+}
+
+void TestCompareWithFile::init()
+{
+    m_window = new AppMainWindow;
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    AppDataManager* data = m_window->dataManager();
+    data->getButtonData(2)->setButtonName("Door");
+    data->getDataObject(2, 1)->setCommand("0D0A");
+    data->getDataObject(5, 3)->setDelayTime(40);
+    m_tableShown = false;
+    m_rows.clear();
+    // Whatever table comes up is read, row by row, and closed.
+    answerNextModal({"comparisonDialog"}, [this](QWidget* modal) {
+        m_tableShown = true;
+        auto* table = modal->findChild<QTableWidget*>("differencesTable");
+        QVERIFY(table);
+        QCOMPARE(table->columnCount(), 4);
+        QStringList header;
+        for (int column = 0; column < 4; ++column) {
+            header << table->horizontalHeaderItem(column)->text();
+        }
+        QCOMPARE(header, QStringList({"Record", "Field", "Here", "There"}));
+        for (int row = 0; row < table->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < 4; ++column) {
+                cells << table->item(row, column)->text();
+            }
+            m_rows << cells.join(" | ");
+        }
+        static_cast<QDialog*>(modal)->reject();
+    });
+}
+
+void TestCompareWithFile::cleanup()
+{
+    delete m_window;
+}
+
+QString TestCompareWithFile::save(const QString& name)
+{
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !m_window->dataManager()->saveConfigFile(&file)) {
+        return QString();
+    }
+    return path;
+}
+
+void TestCompareWithFile::compareWith(const QString& path)
+{
+    answerNextModal({"QFileDialog"}, [path](QWidget* modal) {
+        modal->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+        QMetaObject::invokeMethod(modal, "accept");
+    });
+    QAction* compare = child<QAction>(m_window, "actionCompare_With_File");
+    QVERIFY(compare);
+    compare->trigger();
+}
+
+void TestCompareWithFile::tableShowsEachDifference()
+{
+    // The file differs from the window in two fields.
+    AppDataManager* data = m_window->dataManager();
+    data->getDataObject(2, 1)->setCommand("0D0B");
+    data->getDataObject(5, 3)->setDelayTime(75);
+    const QString path = save("other.app");
+    QVERIFY(!path.isEmpty());
+    data->getDataObject(2, 1)->setCommand("0D0A");
+    data->getDataObject(5, 3)->setDelayTime(40);
+
+    compareWith(path);
+    QVERIFY(m_tableShown);
+    QCOMPARE(m_rows, QStringList({"Key 2 | command | 0D0A | 0D0B", "Key 5, link 3 | delay | 40 | 75"}));
+    // Comparing changes nothing in the window.
+    QCOMPARE(data->getDataObject(2, 1)->getCommand(), QString("0D0A"));
+    QVERIFY(!m_window->isWindowModified());
+}
+
+void TestCompareWithFile::equalFileSaysSo()
+{
+    const QString path = save("same.app");
+    QVERIFY(!path.isEmpty());
+    QString text;
+    answerNextModal({"QMessageBox"}, [&text](QWidget* modal) {
+        auto* box = static_cast<QMessageBox*>(modal);
+        text = box->text();
+        box->accept();
+    });
+    compareWith(path);
+    QCOMPARE(text, QString("The file holds the same configuration."));
+    QVERIFY(!m_tableShown);
+}
+
+void TestCompareWithFile::unreadableFileWarns_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("cut short") << "cut";
+    QTest::newRow("not a configuration") << "text";
+    QTest::newRow("named pipe") << "fifo";
+}
+
+void TestCompareWithFile::unreadableFileWarns()
+{
+    QFETCH(QString, kind);
+    QString path = m_dir.filePath(kind + ".app");
+    if (kind == "fifo") {
+        // Never opened for reading: that would wait for a writer that never comes.
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else {
+        QVERIFY(!save("whole.app").isEmpty());
+        QFile whole(m_dir.filePath("whole.app"));
+        QVERIFY(whole.open(QIODevice::ReadOnly));
+        const QByteArray bytes = kind == "cut" ? whole.readAll().left(100) : QByteArray("Door=0D0A\n");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QString text;
+    QString detail;
+    answerNextModal({"QMessageBox"}, [&text, &detail](QWidget* modal) {
+        auto* box = static_cast<QMessageBox*>(modal);
+        text = box->text();
+        detail = box->informativeText();
+        box->accept();
+    });
+    compareWith(path);
+    QCOMPARE(text, QString("Can't open wire"));
+    QVERIFY2(detail.contains(path), qPrintable(detail));
+    QVERIFY(!m_tableShown);
+    QFile::remove(path);
+}
+
+QTEST_MAIN(TestCompareWithFile)
+#include "tst_comparewithfile.moc"
