@@ -1,9 +1,7 @@
 #include "comparisondialog.h"
 
 #include "appdata.h"
-#include "boundedread.h"
 
-#include <QBuffer>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QHeaderView>
@@ -72,19 +70,15 @@ void ComparisonDialog::compareWithFile(QWidget* parent, const ProgramRecords& he
         box.exec();
     };
 
-    QByteArray content;
-    QString reason;
-    // Refuses a pipe or a device before opening it, so choosing one never hangs.
-    if (!readBounded(fileName, MaxUserFileBytes, &content, &reason)) {
-        refuse(reason);
-        return;
-    }
-    QBuffer buffer(&content);
-    buffer.open(QIODevice::ReadOnly);
     // Loaded into a grid like the window's, as Open would load it.
     ProgramRecords there;
     there.newData(here.getMaxButtonId(), here.getMaxLinkId());
-    if (!there.loadConfigFile(&buffer)) {
+    QString unreadable;
+    if (!there.loadConfigFileFrom(fileName, &unreadable)) {
+        if (!unreadable.isEmpty()) {
+            refuse(unreadable);
+            return;
+        }
         refuse(tr("%1 is not a configuration file of this editor, or it is damaged: %2. Nothing was compared.")
                    .arg(shown, there.loadError()));
         return;

@@ -1,6 +1,5 @@
 #include "configdocument.h"
 #include "appdata.h"
-#include "boundedread.h"
 #include "recentfiles.h"
 #include "safesave.h"
 
@@ -68,16 +67,12 @@ bool ConfigDocument::fail(const QString& reason)
 bool ConfigDocument::open(const QString& fileName)
 {
     m_error.clear();
-    QByteArray content;
-    QString reason;
-    // Refuses a pipe or a device before opening it, so an open can never hang on one.
-    if (!readBounded(fileName, MaxUserFileBytes, &content, &reason)) {
-        return fail(reason);
-    }
-    QBuffer buffer(&content);
-    buffer.open(QIODevice::ReadOnly);
+    QString unreadable;
     const QString shown = QDir::toNativeSeparators(fileName);
-    if (!m_records->loadConfigFile(&buffer)) {
+    if (!m_records->loadConfigFileFrom(fileName, &unreadable)) {
+        if (!unreadable.isEmpty()) {
+            return fail(unreadable);
+        }
         return fail(tr("%1 is not a configuration file of this editor, or it is damaged: %2. "
                        "Nothing was loaded.")
                         .arg(shown, m_records->loadError()));

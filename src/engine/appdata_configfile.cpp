@@ -287,6 +287,19 @@ bool ProgramRecords::saveConfigFile(QIODevice* fd)
     return true;
 }
 
+bool ProgramRecords::loadConfigFileFrom(const QString& path, QString* unreadable)
+{
+    unreadable->clear();
+    m_loadError.clear();
+    QByteArray content;
+    if (!readBounded(path, MaxUserFileBytes, &content, unreadable)) {
+        return false;
+    }
+    QBuffer buffer(&content);
+    buffer.open(QIODevice::ReadOnly);
+    return loadConfigFile(&buffer);
+}
+
 bool ProgramRecords::loadConfigFile(QIODevice* fd)
 {
     m_loadError.clear();

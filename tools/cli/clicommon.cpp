@@ -1,11 +1,9 @@
 #include "clicommon.h"
 
 #include "appdata.h"
-#include "boundedread.h"
 #include "devicerecordlayout.h"
 #include "safesave.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -44,13 +42,10 @@ bool readConfigFile(const QString& path, ProgramRecords* data, QString* error)
         return false;
     }
     // A pipe, a device or a huge file is refused, not waited on or read whole.
-    QByteArray bytes;
-    if (!readBounded(path, MaxUserFileBytes, &bytes, error)) {
-        return false;
-    }
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    if (!data->loadConfigFile(&buffer)) {
+    if (!data->loadConfigFileFrom(path, error)) {
+        if (!error->isEmpty()) {
+            return false;
+        }
         *error = QStringLiteral("%1 is not a KVR210C configuration file, or it is damaged: %2")
                      .arg(shown, data->loadError());
         return false;
