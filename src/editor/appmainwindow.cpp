@@ -71,7 +71,17 @@ void AppMainWindow::initializeMenus()
     sheet->setObjectName(QStringLiteral("actionExport_Sheet"));
     sheet->setStatusTip(tr("Write the program as a PDF sheet for the site's records"));
     connect(sheet, &QAction::triggered, this, &AppMainWindow::exportSheet);
+    auto* importAction = new QAction(tr("Import JSON..."), this);
+    importAction->setObjectName(QStringLiteral("actionImport_JSON"));
+    importAction->setStatusTip(tr("Replace the configuration with one in JSON form, as kvr210c-cli import reads it"));
+    connect(importAction, &QAction::triggered, this, &AppMainWindow::importJson);
+    auto* exportAction = new QAction(tr("Export JSON..."), this);
+    exportAction->setObjectName(QStringLiteral("actionExport_JSON"));
+    exportAction->setStatusTip(tr("Write the configuration in JSON form, as kvr210c-cli export does"));
+    connect(exportAction, &QAction::triggered, this, &AppMainWindow::exportJson);
     ui.menu_File->insertSeparator(ui.action_Close);
+    ui.menu_File->insertAction(ui.action_Close, importAction);
+    ui.menu_File->insertAction(ui.action_Close, exportAction);
     ui.menu_File->insertAction(ui.action_Close, compare);
     ui.menu_File->insertAction(ui.action_Close, sheet);
 }

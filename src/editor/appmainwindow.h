@@ -1,6 +1,7 @@
 #ifndef APPMAINWINDOW_H
 #define APPMAINWINDOW_H
 
+#include "configdocument.h"
 #include "ui_editorwindow.h"
 #include "ui_help.h"
 #include "ui_pcuartsetting.h"
@@ -13,7 +14,6 @@
 class AppDataManager;
 class CommandButton;
 class CommandField;
-class ConfigDocument;
 class DeviceController;
 class QButtonGroup;
 class QCloseEvent;
@@ -92,6 +92,13 @@ public slots:
     void verifyOnDevice();
     void compareWithFile();
     void exportSheet();
+    void importJson();
+    void exportJson();
+    // Edit menu: an undo or redo ends an open edit as Cancel does first.
+    void undo();
+    void redo();
+    void copyProgram();
+    void pasteProgram();
     void help();
     void version();
     void closeEvent(QCloseEvent* event) override;
@@ -116,8 +123,14 @@ private:
     bool maybeSave();
     // "Change Data" is open: Ok or Cancel has not ended it yet.
     bool isEditing() const;
-    void markModified();
-    void noteRecordsReplaced();
+    void initializeEditMenu();
+    // Makes what was just changed one undo step; `place` is where the panel shows it again.
+    void recordChange(const QString& text, ConfigDocument::Place place);
+    ConfigDocument::Place currentPlace() const;
+    ConfigDocument::Place placeOf(CommandButton* key) const;
+    void showRestoredRecords(ConfigDocument::Place place);
+    // Paste and import replace records an open edit may be about to store.
+    bool refuseWhileEditing(const QString& title);
     void refillRecentMenu();
     void openRecentFile(const QString& fileName);
     bool confirmCommandCut();
@@ -142,6 +155,7 @@ private:
     bool m_isSecondLayerUartChecked = false;
     QLabel* m_connectionLabel = nullptr;
     QAction* m_verifyAction = nullptr;
+    QAction* m_copyAction = nullptr;
 };
 
 #endif // APPMAINWINDOW_H

@@ -42,7 +42,10 @@ void AppMainWindow::initializeSerialLink()
             [this](bool connected, const QString& portName) { setConnected(connected, portName); });
     connect(m_device, &DeviceController::statusMessage, this,
             [this](const QString& text) { statusBar()->showMessage(text); });
-    connect(m_device, &DeviceController::recordsReplaced, this, &AppMainWindow::reflashDataPanel);
+    connect(m_device, &DeviceController::recordsReplaced, this, [this] {
+        reflashDataPanel();
+        recordChange(tr("Load from the device"), ConfigDocument::Place{});
+    });
     // The connection stays in view: a status-bar message would go with the next menu hover.
     m_connectionLabel = new QLabel(this);
     statusBar()->addPermanentWidget(m_connectionLabel);

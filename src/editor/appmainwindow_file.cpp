@@ -4,6 +4,7 @@
 #include "appmainwindow.h"
 #include "commandbutton.h"
 #include "configdocument.h"
+#include "devicerecordlayout.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -61,30 +62,30 @@ void AppMainWindow::initializeDocument()
     refillRecentMenu();
     connect(m_document, &ConfigDocument::recentFilesChanged, this, &AppMainWindow::refillRecentMenu);
 
-    // What changes a record marks the document (Ok of the panel marks it when it stores);
-    // a Cancel, a selection or a change of the text form does not.
+    // What changes a record is an undo step (Ok of the panel makes one when it stores);
+    // a Cancel, a selection or a change of the text form is not.
     for (QButtonGroup* group : {m_buttonGroup, m_linkGroup}) {
         for (QAbstractButton* button : group->buttons()) {
             auto* key = static_cast<CommandButton*>(button);
-            connect(key, &CommandButton::requestChangeName, this, &AppMainWindow::markModified);
-            connect(key, &CommandButton::requestChangeUart, this, &AppMainWindow::markModified);
+            connect(key, &CommandButton::requestChangeName, this, [this, key] {
+                const ConfigDocument::Place place = placeOf(key);
+                recordChange(tr("Rename %1").arg(DeviceRecordLayout::recordName(place.key, qMax(place.link, 1))),
+                             place);
+            });
+            connect(key, &CommandButton::requestChangeUart, this, [this, key] {
+                const ConfigDocument::Place place = placeOf(key);
+                recordChange(tr("Change line settings of %1")
+                                 .arg(DeviceRecordLayout::recordName(place.key, qMax(place.link, 1))),
+                             place);
+            });
         }
     }
+    initializeEditMenu();
 }
 
 QString AppMainWindow::currentFile() const
 {
     return m_document->fileName();
-}
-
-void AppMainWindow::markModified()
-{
-    m_document->setModified(true);
-}
-
-void AppMainWindow::noteRecordsReplaced()
-{
-    m_document->noteRecordsReplaced();
 }
 
 void AppMainWindow::setCurrentFile(QString fileName)

@@ -3,6 +3,7 @@
 #include "appmainwindow.h"
 #include "commandbutton.h"
 #include "commandfield.h"
+#include "devicerecordlayout.h"
 #include "uartsettingform.h"
 
 #include <QButtonGroup>
@@ -75,7 +76,11 @@ QDialog* AppMainWindow::uartDialog()
     uartUi.dataBitsBox->setEnabled(false);
     connect(m_uartDialog, &QDialog::accepted, this, &AppMainWindow::processUartSetting);
     // A changed line setting is a change to the document.
-    connect(m_uartDialog, &QDialog::accepted, this, &AppMainWindow::markModified);
+    connect(m_uartDialog, &QDialog::accepted, this, [this] {
+        const ConfigDocument::Place place = currentPlace();
+        const int layer = m_isSecondLayerUartChecked ? DeviceRecordLayout::SecondLayer : qMax(place.link, 1);
+        recordChange(tr("Change line settings of %1").arg(DeviceRecordLayout::recordName(place.key, layer)), place);
+    });
     return m_uartDialog;
 }
 
@@ -240,7 +245,9 @@ void AppMainWindow::processSaveData()
     ui.buttonsTab->setEnabled(true);
     ui.linksTab->setEnabled(true);
     if (stores) {
-        markModified();
+        const ConfigDocument::Place place = currentPlace();
+        recordChange(tr("Change data of %1").arg(DeviceRecordLayout::recordName(place.key, qMax(place.link, 1))),
+                     place);
     }
 }
 
@@ -342,5 +349,4 @@ void AppMainWindow::reflashDataPanel()
     m_secondLayerField->clear();
     ui.delayTimeBox->setValue(0);
     ui.secondLayerDelayTimeBox->setValue(0);
-    noteRecordsReplaced();
 }

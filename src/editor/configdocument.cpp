@@ -1,17 +1,55 @@
 #include "configdocument.h"
 #include "appdata.h"
+#include "boundedread.h"
+#include "configjson.h"
+#include "devicerecordlayout.h"
 #include "recentfiles.h"
 #include "safesave.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QUndoCommand>
+#include <QUndoStack>
+
+// One change: the records before and after it, as the file's bytes. The change has already
+// been made when the step is pushed, so its first redo does nothing.
+class ConfigDocument::Step : public QUndoCommand
+{
+public:
+    Step(ConfigDocument* document, const QString& text, Place place, QByteArray before, QByteArray after)
+        : QUndoCommand(text)
+        , m_document(document)
+        , m_place(place)
+        , m_before(std::move(before))
+        , m_after(std::move(after))
+    {
+    }
+
+    void undo() override { m_document->restore(m_before, m_place); }
+    void redo() override
+    {
+        if (m_done) {
+            m_document->restore(m_after, m_place);
+        }
+        m_done = true;
+    }
+
+private:
+    ConfigDocument* m_document;
+    Place m_place;
+    QByteArray m_before;
+    QByteArray m_after;
+    bool m_done = false;
+};
 
 ConfigDocument::ConfigDocument(ProgramRecords* records, QObject* parent)
     : QObject(parent)
     , m_records(records)
-    , m_cleanRecords(snapshot())
+    , m_undoStack(new QUndoStack(this))
+    , m_current(snapshot())
 {
+    connect(m_undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modificationChanged(!clean); });
 }
 
 QByteArray ConfigDocument::snapshot() const
@@ -32,30 +70,54 @@ void ConfigDocument::setFileName(const QString& fileName)
     emit fileNameChanged(m_fileName);
 }
 
-void ConfigDocument::setModified(bool modified)
+bool ConfigDocument::isModified() const
 {
-    if (!modified) {
-        m_cleanRecords = snapshot();
-    }
-    if (modified == m_modified) {
-        return;
-    }
-    m_modified = modified;
-    emit modificationChanged(m_modified);
+    return !m_undoStack->isClean();
 }
 
-void ConfigDocument::noteRecordsReplaced()
+void ConfigDocument::setModified(bool modified)
 {
-    if (!m_modified && snapshot() != m_cleanRecords) {
-        setModified(true);
+    if (modified) {
+        m_undoStack->resetClean();
+    } else {
+        m_undoStack->setClean();
     }
+}
+
+bool ConfigDocument::recordChange(const QString& text, Place place)
+{
+    QByteArray after = snapshot();
+    if (after == m_current) {
+        return false;
+    }
+    QByteArray before = std::exchange(m_current, after);
+    m_undoStack->push(new Step(this, text, place, std::move(before), std::move(after)));
+    return true;
+}
+
+void ConfigDocument::restore(const QByteArray& records, Place place)
+{
+    QBuffer buffer;
+    buffer.setData(records);
+    buffer.open(QIODevice::ReadOnly);
+    // The document's own bytes, written by the same model: they load.
+    m_records->loadConfigFile(&buffer);
+    m_current = records;
+    emit recordsRestored(place);
+}
+
+void ConfigDocument::startHistory()
+{
+    m_current = snapshot();
+    m_undoStack->clear();
+    m_undoStack->setClean();
 }
 
 void ConfigDocument::clear()
 {
     setFileName(QString());
     m_records->resetDataObject();
-    setModified(false);
+    startHistory();
 }
 
 bool ConfigDocument::fail(const QString& reason)
@@ -78,6 +140,7 @@ bool ConfigDocument::open(const QString& fileName)
                         .arg(shown, m_records->loadError()));
     }
     qDebug("loaded config file %s", qUtf8Printable(shown));
+    startHistory();
     opened(fileName);
     return true;
 }
@@ -95,6 +158,46 @@ bool ConfigDocument::saveAs(const QString& fileName)
         return fail(reason);
     }
     opened(fileName);
+    return true;
+}
+
+bool ConfigDocument::importJson(const QString& fileName)
+{
+    m_error.clear();
+    QByteArray text;
+    QString reason;
+    if (!readBounded(fileName, MaxUserFileBytes, &text, &reason)) {
+        return fail(tr("%1. Nothing was imported.").arg(reason));
+    }
+    // Read into a fresh model first: a document refused halfway leaves nothing behind.
+    ProgramRecords imported;
+    imported.newData(DeviceRecordLayout::Keys, DeviceRecordLayout::Links);
+    QBuffer file;
+    file.open(QIODevice::ReadWrite);
+    if (!ConfigJson::fromJson(text, &imported, &reason) || !imported.saveConfigFile(&file)) {
+        return fail(tr("%1 is not a configuration in JSON form: %2. Nothing was imported.")
+                        .arg(QDir::toNativeSeparators(fileName), reason));
+    }
+    file.seek(0);
+    ProgramRecords check;
+    check.newData(m_records->getMaxButtonId(), m_records->getMaxLinkId());
+    if (!check.loadConfigFile(&file)) {
+        return fail(tr("%1 holds more than a configuration file can: %2. Nothing was imported.")
+                        .arg(QDir::toNativeSeparators(fileName), check.loadError()));
+    }
+    file.seek(0);
+    m_records->loadConfigFile(&file);
+    recordChange(tr("Import"), Place{});
+    return true;
+}
+
+bool ConfigDocument::exportJson(const QString& fileName)
+{
+    m_error.clear();
+    QString reason;
+    if (!saveBytesSafely(fileName, ConfigJson::toJsonText(*m_records), &reason)) {
+        return fail(reason);
+    }
     return true;
 }
 

@@ -1,5 +1,5 @@
-// The configuration being edited as a document: its file, whether it has unsaved changes,
-// the recent files, and opening and saving through the engine.
+// The configuration being edited as a document: its file, its changes as undo steps and
+// whether they are saved, the recent files, and opening and saving through the engine.
 #ifndef CONFIGDOCUMENT_H
 #define CONFIGDOCUMENT_H
 
@@ -9,32 +9,53 @@
 #include <QStringList>
 
 class ProgramRecords;
+class QUndoStack;
 
 // Works on records it does not own. Asks nothing: the window asks the user before any
 // change is discarded, and shows errorString() when an operation fails.
+//
+// Whoever changes the records says so with recordChange(), which makes the change one undo
+// step. The document is modified while the undo stack is away from its clean state: undoing
+// back to the last save clears the mark, and a step past it sets it again.
 class ConfigDocument : public QObject
 {
     Q_OBJECT
 
 public:
+    // Where a change was made (a key, and a link of it or 0), so that undo and redo show
+    // the records there again; no key for a change to the whole configuration.
+    struct Place {
+        int key = 0;
+        int link = 0;
+    };
+
     explicit ConfigDocument(ProgramRecords* records, QObject* parent = nullptr);
 
     // Empty while the document has never been opened or saved.
     QString fileName() const { return m_fileName; }
     void setFileName(const QString& fileName);
 
-    bool isModified() const { return m_modified; }
-    // Unmodified means "as last opened or saved": the records as they are now become the
-    // state later changes are compared with.
+    bool isModified() const;
+    // Unmodified marks the undo stack's current step as the saved one; modified makes no
+    // step the saved one.
     void setModified(bool modified);
-    // After every record may have been replaced at once (a load from the device): modified
-    // when the records differ from the last opened or saved state.
-    void noteRecordsReplaced();
 
-    // Empty records, no file, unmodified.
+    // After the records were changed: one undo step called `text` ("Rename Key 2") when they
+    // differ from what the last step left; false, and no step, when nothing changed.
+    bool recordChange(const QString& text, Place place);
+    QUndoStack* undoStack() const { return m_undoStack; }
+
+    // Empty records, no file, no undo steps, unmodified.
     void clear();
     // On failure the records, the file name and the modified state stay as they were.
+    // A file opened starts with no undo steps.
     bool open(const QString& fileName);
+    // Replaces the whole configuration with a JSON document as kvr210c-cli import reads it,
+    // as one undo step "Import"; a document refused anywhere changes nothing.
+    bool importJson(const QString& fileName);
+    // Writes the configuration as kvr210c-cli export does; a failed write leaves the file
+    // as it was.
+    bool exportJson(const QString& fileName);
     // Saves to the current file; a failed save leaves the file on disk as it was.
     bool save() { return saveAs(m_fileName); }
     bool saveAs(const QString& fileName);
@@ -49,18 +70,25 @@ public:
 
 signals:
     void modificationChanged(bool modified);
+    // An undo or redo has put records back; they were last changed at `place`.
+    void recordsRestored(ConfigDocument::Place place);
     void fileNameChanged(const QString& fileName);
     void recentFilesChanged();
 
 private:
+    class Step;
+
     QByteArray snapshot() const;
+    void restore(const QByteArray& records, Place place);
+    void startHistory();
     void opened(const QString& fileName);
     bool fail(const QString& reason);
 
     ProgramRecords* m_records;
     QString m_fileName;
-    QByteArray m_cleanRecords;
-    bool m_modified = false;
+    QUndoStack* m_undoStack;
+    // The records as the undo stack's current step left them: the "before" of the next step.
+    QByteArray m_current;
     QString m_error;
 };
 

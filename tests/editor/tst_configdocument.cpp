@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QtTest>
 
 #ifdef Q_OS_UNIX
@@ -28,7 +29,7 @@ private slots:
     void openRefused();
     void saveMakesCleanAFailedSaveChangesNothing();
     void modificationChangedOncePerChange();
-    void replacedRecordsComparedWithCleanState();
+    void changesAreUndoStepsAgainstTheSavedState();
 
 private:
     // A configuration file with key 2's command set, made with the engine's own writer.
@@ -192,7 +193,7 @@ void TestConfigDocument::modificationChangedOncePerChange()
     document.setModified(true);
     QCOMPARE(modified.size(), 1);
     m_records.getDataObject(1, 1)->setCommand("01");
-    document.noteRecordsReplaced();
+    QVERIFY(document.recordChange("Change data of Key 1", {1, 0}));
     QCOMPARE(modified.size(), 1);
     QVERIFY(document.saveAs(m_dir.filePath("once.app")));
     QVERIFY(document.save());
@@ -201,29 +202,53 @@ void TestConfigDocument::modificationChangedOncePerChange()
     QCOMPARE(modified.at(1).at(0).toBool(), false);
 }
 
-void TestConfigDocument::replacedRecordsComparedWithCleanState()
+void TestConfigDocument::changesAreUndoStepsAgainstTheSavedState()
 {
     const QString path = writeFile("device.app", "0A0B");
     ConfigDocument document(&m_records);
     QVERIFY(document.open(path));
-    QSignalSpy modified(&document, &ConfigDocument::modificationChanged);
+    QSignalSpy restored(&document, &ConfigDocument::recordsRestored);
 
-    // Every record written again with what it held: nothing to save.
+    // Every record written again with what it held: no step, nothing to save.
     m_records.resetDataObject();
     m_records.getDataObject(2, 1)->setCommand("0A0B");
-    document.noteRecordsReplaced();
+    QVERIFY(!document.recordChange("Load from the device", {}));
     QVERIFY(!document.isModified());
-    QCOMPARE(modified.size(), 0);
+    QCOMPARE(document.undoStack()->count(), 0);
 
     // One field differs, however small.
     m_records.getButtonData(2)->setSecondLayerDelayTime(1);
-    document.noteRecordsReplaced();
+    QVERIFY(document.recordChange("Change data of Key 2", {2, 0}));
+    m_records.getDataObject(2, 3)->setCommand("FF");
+    QVERIFY(document.recordChange("Change data of Key 2, link 3", {2, 3}));
     QVERIFY(document.isModified());
-    QCOMPARE(modified.size(), 1);
+    QCOMPARE(document.undoStack()->undoText(), QString("Change data of Key 2, link 3"));
 
-    // Unmodified is "as they are now": a later comparison starts from here.
-    document.setModified(false);
-    document.noteRecordsReplaced();
+    // Undo puts back the records and says where they changed.
+    document.undoStack()->undo();
+    QCOMPARE(m_records.getDataObject(2, 3)->getCommand(), QString());
+    QCOMPARE(restored.size(), 1);
+    QCOMPARE(restored.at(0).at(0).value<ConfigDocument::Place>().link, 3);
+    document.undoStack()->undo();
+    QCOMPARE(m_records.getButtonData(2)->getSecondLayerDelayTime(), 0);
+    QVERIFY(!document.isModified());
+
+    // Saved in the middle: redoing past it and undoing back to it set and clear the mark.
+    document.undoStack()->redo();
+    QVERIFY(document.isModified());
+    QVERIFY(document.save());
+    QVERIFY(!document.isModified());
+    document.undoStack()->redo();
+    QCOMPARE(m_records.getDataObject(2, 3)->getCommand(), QString("FF"));
+    QVERIFY(document.isModified());
+    document.undoStack()->undo();
+    QVERIFY(!document.isModified());
+    document.undoStack()->undo();
+    QVERIFY(document.isModified());
+
+    // Opening a file starts afresh.
+    QVERIFY(document.open(path));
+    QCOMPARE(document.undoStack()->count(), 0);
     QVERIFY(!document.isModified());
 }
 

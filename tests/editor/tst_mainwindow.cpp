@@ -133,6 +133,10 @@ void TestMainWindow::menusAndShortcuts()
                                                       {"actionSave_As", "S&ave As"},
                                                       {"actionCompare_With_File", "Compare With File..."},
                                                       {"actionExport_Sheet", "Export Sheet..."},
+                                                      {"actionImport_JSON", "Import JSON..."},
+                                                      {"actionExport_JSON", "Export JSON..."},
+                                                      {"actionUndo", "&Undo"},
+                                                      {"actionRedo", "&Redo"},
                                                       {"action_Close", "&Close"},
                                                       {"action_Load_Device", "&Load Device"},
                                                       {"actionCOM_Port_Setting", "COM Port Setting"},
@@ -150,13 +154,21 @@ void TestMainWindow::menusAndShortcuts()
     QCOMPARE(action("action_Close")->shortcut(), QKeySequence(QKeySequence::Quit));
     QVERIFY(action("action_Load_Device")->shortcut().isEmpty());
     QCOMPARE(widget<QMenu>("menu_File")->title(), QString("File"));
-    // The two entries that read another file or write a sheet sit after a separator, before Close.
+    // The entries that read or write another form sit after a separator, before Close.
     const QList<QAction*> file = widget<QMenu>("menu_File")->actions();
     const qsizetype close = file.indexOf(action("action_Close"));
-    QVERIFY(close >= 3);
-    QVERIFY(file.at(close - 3)->isSeparator());
+    QVERIFY(close >= 5);
+    QVERIFY(file.at(close - 5)->isSeparator());
+    QCOMPARE(file.at(close - 4), action("actionImport_JSON"));
+    QCOMPARE(file.at(close - 3), action("actionExport_JSON"));
     QCOMPARE(file.at(close - 2), action("actionCompare_With_File"));
     QCOMPARE(file.at(close - 1), action("actionExport_Sheet"));
+    // The Edit menu comes second, with the standard keys.
+    QCOMPARE(m_window->menuBar()->actions().at(1), widget<QMenu>("menu_Edit")->menuAction());
+    QCOMPARE(action("actionUndo")->shortcut(), QKeySequence(QKeySequence::Undo));
+    QCOMPARE(action("actionRedo")->shortcut(), QKeySequence(QKeySequence::Redo));
+    QCOMPARE(action("actionCopy")->shortcut(), QKeySequence(QKeySequence::Copy));
+    QCOMPARE(action("actionPaste")->shortcut(), QKeySequence(QKeySequence::Paste));
     QCOMPARE(widget<QMenu>("menuSetting")->title(), QString("S&etting"));
     QCOMPARE(widget<QGroupBox>("rxGroup")->findChild<QLabel*>("label_26")->text(), QString("Bard Rate"));
     QCOMPARE(widget<QGroupBox>("horizontalGroupBox")->title(), QString("Marco Setting"));

@@ -1,0 +1,191 @@
+// The Edit menu: undo and redo of every change to the records, copy and paste of a key's
+// program or one link; and the configuration in and out as JSON.
+#include "appdatamanager.h"
+#include "appmainwindow.h"
+#include "commandbutton.h"
+#include "devicerecordlayout.h"
+#include "programclip.h"
+#include "programclipboard.h"
+
+#include <QButtonGroup>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QUndoStack>
+
+void AppMainWindow::initializeEditMenu()
+{
+    QMenu* edit = new QMenu(tr("&Edit"), this);
+    edit->setObjectName(QStringLiteral("menu_Edit"));
+    menuBar()->insertMenu(ui.menuSetting->menuAction(), edit);
+    QUndoStack* stack = m_document->undoStack();
+
+    QAction* undoAction = edit->addAction(tr("&Undo"), this, &AppMainWindow::undo);
+    undoAction->setObjectName(QStringLiteral("actionUndo"));
+    undoAction->setShortcut(QKeySequence::Undo);
+    QAction* redoAction = edit->addAction(tr("&Redo"), this, &AppMainWindow::redo);
+    redoAction->setObjectName(QStringLiteral("actionRedo"));
+    redoAction->setShortcut(QKeySequence::Redo);
+    // The menu names the step, as "Undo Rename Key 2".
+    auto follow = [stack, undoAction, redoAction] {
+        undoAction->setEnabled(stack->canUndo());
+        undoAction->setText(stack->canUndo() ? tr("&Undo %1").arg(stack->undoText()) : tr("&Undo"));
+        redoAction->setEnabled(stack->canRedo());
+        redoAction->setText(stack->canRedo() ? tr("&Redo %1").arg(stack->redoText()) : tr("&Redo"));
+    };
+    connect(stack, &QUndoStack::indexChanged, this, follow);
+    connect(stack, &QUndoStack::cleanChanged, this, follow);
+    follow();
+    connect(m_document, &ConfigDocument::recordsRestored, this, &AppMainWindow::showRestoredRecords);
+
+    edit->addSeparator();
+    m_copyAction = edit->addAction(tr("&Copy"), this, &AppMainWindow::copyProgram);
+    m_copyAction->setObjectName(QStringLiteral("actionCopy"));
+    m_copyAction->setShortcut(QKeySequence::Copy);
+    m_copyAction->setStatusTip(tr("Copy the selected key's program, or the selected link, as text"));
+    QAction* paste = edit->addAction(tr("&Paste"), this, &AppMainWindow::pasteProgram);
+    paste->setObjectName(QStringLiteral("actionPaste"));
+    paste->setShortcut(QKeySequence::Paste);
+    paste->setStatusTip(tr("Replace the selected key's program, or the selected link, with the copied one"));
+    auto followSelection = [this] { m_copyAction->setEnabled(m_buttonGroup->checkedId() > 0); };
+    connect(m_buttonGroup, &QButtonGroup::idToggled, this, followSelection);
+    followSelection();
+}
+
+ConfigDocument::Place AppMainWindow::currentPlace() const
+{
+    return {qMax(m_buttonGroup->checkedId(), 0), qMax(m_linkGroup->checkedId(), 0)};
+}
+
+ConfigDocument::Place AppMainWindow::placeOf(CommandButton* key) const
+{
+    const int keyId = m_buttonGroup->id(key);
+    if (keyId > 0) {
+        return {keyId, 0};
+    }
+    return {qMax(m_buttonGroup->checkedId(), 0), qMax(m_linkGroup->id(key), 0)};
+}
+
+void AppMainWindow::recordChange(const QString& text, ConfigDocument::Place place)
+{
+    m_document->recordChange(text, place);
+}
+
+void AppMainWindow::showRestoredRecords(ConfigDocument::Place place)
+{
+    CommandButton* key = m_dataManager->getButtonObject(place.key);
+    if (!key) {
+        reflashDataPanel();
+        return;
+    }
+    if (isEditing()) {
+        processRejected();
+    }
+    // Every key's text and line settings from the records, then the panel where the change was.
+    m_dataManager->reflashButtonName();
+    key->setChecked(true);
+    processButtonClicked(place.key);
+    if (CommandButton* link = place.link > 1 ? m_dataManager->getLinkObject(place.link) : nullptr) {
+        link->setChecked(true);
+        processLinkClicked(place.link);
+    }
+}
+
+void AppMainWindow::undo()
+{
+    if (isEditing()) {
+        processRejected();
+    }
+    m_document->undoStack()->undo();
+}
+
+void AppMainWindow::redo()
+{
+    if (isEditing()) {
+        processRejected();
+    }
+    m_document->undoStack()->redo();
+}
+
+bool AppMainWindow::refuseWhileEditing(const QString& title)
+{
+    if (!isEditing()) {
+        return false;
+    }
+    QMessageBox::information(this, title, tr("Finish the data you are editing with Ok or Cancel first."));
+    return true;
+}
+
+void AppMainWindow::copyProgram()
+{
+    const ConfigDocument::Place place = currentPlace();
+    if (!m_dataManager->getButtonData(place.key)) {
+        return;
+    }
+    ProgramClipboard::put(place.link > 1 ? ProgramClip::copyRecord(*m_dataManager, place.key, place.link)
+                                         : ProgramClip::copyKey(*m_dataManager, place.key));
+    statusBar()->showMessage(
+        tr("Copied %1").arg(DeviceRecordLayout::recordName(place.key, place.link > 1 ? place.link : 1)), 3000);
+}
+
+void AppMainWindow::pasteProgram()
+{
+    if (refuseWhileEditing(tr("Paste"))) {
+        return;
+    }
+    const ConfigDocument::Place place = currentPlace();
+    ProgramClip::Clip clip;
+    QString error;
+    if (!clip.read(ProgramClipboard::take(), &error) || !clip.pasteOnto(m_dataManager, place.key, place.link, &error)) {
+        QMessageBox::warning(this, tr("Paste"),
+                             tr("The clipboard's text cannot be pasted here: %1. Nothing was changed.").arg(error));
+        return;
+    }
+    QString target;
+    const QList<int> keys = clip.keysChangedBy(place.key);
+    if (keys.size() > 1) {
+        QStringList numbers;
+        for (int key : keys) {
+            numbers << QString::number(key);
+        }
+        target = tr("Keys %1").arg(numbers.join(QStringLiteral(", ")));
+    } else {
+        target = DeviceRecordLayout::recordName(place.key,
+                                                clip.kind() == ProgramClip::Clip::Kind::Record ? place.link : 1);
+    }
+    recordChange(tr("Paste onto %1").arg(target), place);
+    showRestoredRecords(place);
+}
+
+void AppMainWindow::importJson()
+{
+    if (refuseWhileEditing(tr("Import JSON"))) {
+        return;
+    }
+    const QString fileName = QFileDialog::getOpenFileName(this, tr("Import JSON"), QString(),
+                                                          tr("JSON files (*.json);;All files (*)"));
+    if (fileName.isEmpty()) {
+        return;
+    }
+    if (!m_document->importJson(fileName)) {
+        QMessageBox::warning(this, tr("Import JSON"), m_document->errorString());
+        return;
+    }
+    reflashDataPanel();
+}
+
+void AppMainWindow::exportJson()
+{
+    const QString fileName = QFileDialog::getSaveFileName(this, tr("Export JSON"), QString(),
+                                                          tr("JSON files (*.json);;All files (*)"));
+    if (fileName.isEmpty()) {
+        return;
+    }
+    if (!m_document->exportJson(fileName)) {
+        QMessageBox::warning(this, tr("Export JSON"), m_document->errorString());
+        return;
+    }
+    statusBar()->showMessage(tr("Exported to %1").arg(QDir::toNativeSeparators(fileName)), 3000);
+}
