@@ -63,27 +63,25 @@ void AppMainWindow::initializeMenus()
     connect(ui.actionContents, &QAction::triggered, this, &AppMainWindow::help);
     connect(ui.actionVersion, &QAction::triggered, this, &AppMainWindow::version);
 
-    auto* compare = new QAction(tr("Compare With File..."), this);
-    compare->setObjectName(QStringLiteral("actionCompare_With_File"));
-    compare->setStatusTip(tr("Show every difference between this configuration and a file"));
-    connect(compare, &QAction::triggered, this, &AppMainWindow::compareWithFile);
-    auto* sheet = new QAction(tr("Export Sheet..."), this);
-    sheet->setObjectName(QStringLiteral("actionExport_Sheet"));
-    sheet->setStatusTip(tr("Write the program as a PDF sheet for the site's records"));
-    connect(sheet, &QAction::triggered, this, &AppMainWindow::exportSheet);
-    auto* importAction = new QAction(tr("Import JSON..."), this);
-    importAction->setObjectName(QStringLiteral("actionImport_JSON"));
-    importAction->setStatusTip(tr("Replace the configuration with one in JSON form, as kvr210c-cli import reads it"));
-    connect(importAction, &QAction::triggered, this, &AppMainWindow::importJson);
-    auto* exportAction = new QAction(tr("Export JSON..."), this);
-    exportAction->setObjectName(QStringLiteral("actionExport_JSON"));
-    exportAction->setStatusTip(tr("Write the configuration in JSON form, as kvr210c-cli export does"));
-    connect(exportAction, &QAction::triggered, this, &AppMainWindow::exportJson);
+    // The entries that read or write another form than the file's, before Close.
     ui.menu_File->insertSeparator(ui.action_Close);
-    ui.menu_File->insertAction(ui.action_Close, importAction);
-    ui.menu_File->insertAction(ui.action_Close, exportAction);
-    ui.menu_File->insertAction(ui.action_Close, compare);
-    ui.menu_File->insertAction(ui.action_Close, sheet);
+    auto addFileEntry = [this](const QString& text, const char* name, const QString& tip,
+                               void (AppMainWindow::*slot)()) {
+        auto* entry = new QAction(text, this);
+        entry->setObjectName(QString::fromLatin1(name));
+        entry->setStatusTip(tip);
+        connect(entry, &QAction::triggered, this, slot);
+        ui.menu_File->insertAction(ui.action_Close, entry);
+    };
+    addFileEntry(tr("Import JSON..."), "actionImport_JSON",
+                 tr("Replace the configuration with one in JSON form, as kvr210c-cli import reads it"),
+                 &AppMainWindow::importJson);
+    addFileEntry(tr("Export JSON..."), "actionExport_JSON",
+                 tr("Write the configuration in JSON form, as kvr210c-cli export does"), &AppMainWindow::exportJson);
+    addFileEntry(tr("Compare With File..."), "actionCompare_With_File",
+                 tr("Show every difference between this configuration and a file"), &AppMainWindow::compareWithFile);
+    addFileEntry(tr("Export Sheet..."), "actionExport_Sheet",
+                 tr("Write the program as a PDF sheet for the site's records"), &AppMainWindow::exportSheet);
 }
 
 void AppMainWindow::compareWithFile()
