@@ -49,6 +49,9 @@ ConfigDocument::ConfigDocument(ProgramRecords* records, QObject* parent)
     , m_undoStack(new QUndoStack(this))
     , m_current(snapshot())
 {
+    // A step keeps about one file's bytes (its "before" is shared with the step below):
+    // at most some 10 MB of history however long the session.
+    m_undoStack->setUndoLimit(1000);
     connect(m_undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modificationChanged(!clean); });
 }
 
