@@ -51,6 +51,8 @@ void TestKeyboardRoute::init()
 {
     m_window = new AppMainWindow;
     m_window->show();
+    // Without a window manager nothing activates a window that is shown.
+    m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
 }
 
