@@ -3,6 +3,7 @@
 #include "appdatamanager.h"
 #include "comparisondialog.h"
 #include "configdocument.h"
+#include "keyactions.h"
 #include "programsheet.h"
 #include "scaledpicturepainter.h"
 
@@ -27,6 +28,7 @@ AppMainWindow::AppMainWindow()
     m_dataManager = new AppDataManager(m_buttonGroup, m_linkGroup);
     m_dataManager->newData(6, 5);
     initializeMenus();
+    new KeyActions(this, m_buttonGroup, m_linkGroup, ui.menuAbout);
     initializeSerialLink();
     initializeUartDialog();
     initializeDocument();

@@ -2,7 +2,10 @@
 #include "uartsettingform.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
 #include <QDebug>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -10,6 +13,9 @@
 #include <QStylePainter>
 
 namespace {
+
+// True while an arrow moves the focus from one key of a group to the next.
+bool movingByArrow = false;
 
 // The characters of a name that the file, which keeps one Latin-1 byte per character,
 // cannot hold: each once, in quotes, in the order typed.
@@ -125,6 +131,59 @@ void CommandButton::paintEvent(QPaintEvent*)
     initStyleOption(&option);
     option.text.replace(QLatin1Char('&'), QLatin1String("&&"));
     painter.drawControl(QStyle::CE_PushButton, option);
+    // Not every style marks a focused button, and some only after a Tab: the keys
+    // are worked by keyboard too, so the focus is always drawn.
+    if (hasFocus()) {
+        QPen pen(palette().color(QPalette::Highlight), 2, Qt::DashLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* e)
+{
+    const bool plain = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    switch (plain ? e->key() : Qt::Key_unknown) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_menuChangeData) {
+            changeData();
+            return;
+        }
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        // The push button moves the focus among its group and selects the next key
+        // only when this one was selected; an arrow selects as a click does either way.
+        movingByArrow = true;
+        QPushButton::keyPressEvent(e);
+        movingByArrow = false;
+        auto* next = qobject_cast<CommandButton*>(QApplication::focusWidget());
+        if (next && next != this && group() && next->group() == group() && !next->isChecked()) {
+            next->click();
+        }
+        return;
+    }
+    default:
+        break;
+    }
+    QPushButton::keyPressEvent(e);
+}
+
+void CommandButton::focusInEvent(QFocusEvent* e)
+{
+    // A group of keys is one stop for Tab, as radio buttons are; it is entered at the
+    // key that is selected, so the arrows go on from there.
+    const bool tabbed = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason;
+    QAbstractButton* selected = group() && group()->exclusive() ? group()->checkedButton() : nullptr;
+    if (tabbed && !movingByArrow && selected && selected != this && selected->isEnabled()) {
+        selected->setFocus(e->reason());
+        return;
+    }
+    QPushButton::focusInEvent(e);
 }
 
 void CommandButton::showActionMenu()
@@ -175,6 +234,8 @@ void CommandButton::changeUartSetting()
     buildUartSetting();
     loadUartSetting();
     m_uartSetting->show();
+    // The dialog's first widget is its Ok; the baud rate is what is changed here.
+    ui.baudRateBox->setFocus();
 }
 
 void CommandButton::loadUartSetting()

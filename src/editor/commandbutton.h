@@ -50,6 +50,10 @@ protected:
     bool eventFilter(QObject* obj, QEvent* e) override;
     bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    // Enter is "Change Data"; the arrows move to the next key of the group and select it.
+    void keyPressEvent(QKeyEvent* e) override;
+    // Tab into a group of keys lands on its selected key.
+    void focusInEvent(QFocusEvent* e) override;
 
 private:
     QDialog* buildUartSetting();

@@ -1,0 +1,101 @@
+#include "keyactions.h"
+#include "commandbutton.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QEvent>
+#include <QKeySequence>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <utility>
+
+KeyActions::KeyActions(QMainWindow* window, QButtonGroup* keys, QButtonGroup* links, QMenu* beforeMenu)
+    : QObject(window)
+    , m_keys(keys)
+    , m_links(links)
+    , m_menu(new QMenu(tr("&Key"), window))
+{
+    m_menu->setObjectName(QStringLiteral("menuKey"));
+    // The texts and order of a key's own menu. Enter on a focused key is Change Data too.
+    addEntry(tr("Change Button Name"), "actionChange_Button_Name", QKeySequence(Qt::Key_F2),
+             &CommandButton::changeButtonName);
+    addEntry(tr("Change Data"), "actionChange_Data", QKeySequence(Qt::Key_F4), &CommandButton::changeData);
+    addEntry(tr("Change Baud Rate"), "actionChange_Baud_Rate", QKeySequence(Qt::Key_F6),
+             &CommandButton::changeUartSetting);
+    window->menuBar()->insertMenu(beforeMenu ? beforeMenu->menuAction() : nullptr, m_menu);
+
+    watchButtons(keys);
+    watchButtons(links);
+    updateEnabled();
+}
+
+QAction* KeyActions::addEntry(const QString& text, const char* objectName, const QKeySequence& shortcut,
+                              void (CommandButton::*slot)())
+{
+    QAction* action = m_menu->addAction(text);
+    action->setObjectName(QLatin1String(objectName));
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, [this, slot] {
+        if (CommandButton* button = target()) {
+            (button->*slot)();
+        }
+    });
+    m_entries.append(action);
+    return action;
+}
+
+void KeyActions::watchButtons(QButtonGroup* group)
+{
+    connect(group, &QButtonGroup::idToggled, this, &KeyActions::updateEnabled);
+    const QList<QAbstractButton*> buttons = group->buttons();
+    // Keyboard order is the keys' numbers, whatever order the form made them in.
+    for (int i = 1; i < buttons.size(); ++i) {
+        QWidget::setTabOrder(buttons[i - 1], buttons[i]);
+    }
+    // A key is disabled with its tab while a command is edited: the entries follow.
+    for (QAbstractButton* button : buttons) {
+        button->installEventFilter(this);
+        if (auto* key = qobject_cast<CommandButton*>(button)) {
+            connect(key, &CommandButton::requestChangeData, this, [this](CommandButton* caller) { m_edited = caller; });
+        }
+    }
+}
+
+bool KeyActions::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange) {
+        updateEnabled();
+        // Ok and Cancel leave the focus on whatever follows the command field; it goes
+        // back to the key that was edited, so the keyboard goes on from there.
+        if (watched == m_edited && m_edited->isEnabled()) {
+            QWidget* focus = QApplication::focusWidget();
+            if (!focus || (focus->window() == m_edited->window() && !qobject_cast<CommandButton*>(focus))) {
+                m_edited->setFocus(Qt::OtherFocusReason);
+            }
+            m_edited = nullptr;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+CommandButton* KeyActions::target() const
+{
+    auto usable = [](QAbstractButton* button) {
+        return button && button->isEnabled() ? qobject_cast<CommandButton*>(button) : nullptr;
+    };
+    if (CommandButton* link = usable(m_links->checkedButton())) {
+        return link;
+    }
+    return usable(m_keys->checkedButton());
+}
+
+void KeyActions::updateEnabled()
+{
+    const bool enabled = target() != nullptr;
+    for (QAction* action : std::as_const(m_entries)) {
+        action->setEnabled(enabled);
+    }
+}

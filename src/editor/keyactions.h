@@ -1,0 +1,46 @@
+#ifndef KEYACTIONS_H
+#define KEYACTIONS_H
+
+#include <QObject>
+#include <QPointer>
+
+class CommandButton;
+class QAction;
+class QButtonGroup;
+class QMainWindow;
+class QMenu;
+
+// The "Key" menu: the three entries of a key's right-press menu, with shortcuts,
+// for whoever works without a mouse. They act on the selected link when a link
+// key is checked, else on the checked key, and go through the button's own
+// dialogs, so the texts and what is stored are those of the right-press menu.
+class KeyActions : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The menu goes into the window's menu bar before `beforeMenu` (the last one when null).
+    KeyActions(QMainWindow* window, QButtonGroup* keys, QButtonGroup* links, QMenu* beforeMenu);
+
+    QMenu* menu() const { return m_menu; }
+    // The key or link key the entries act on; null when there is none that can be used.
+    CommandButton* target() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QAction* addEntry(const QString& text, const char* objectName, const QKeySequence& shortcut,
+                      void (CommandButton::*slot)());
+    void watchButtons(QButtonGroup* group);
+    void updateEnabled();
+
+    QButtonGroup* m_keys;
+    QButtonGroup* m_links;
+    QMenu* m_menu;
+    QList<QAction*> m_entries;
+    // The key or link key whose data is being changed: it has the focus back when the edit ends.
+    QPointer<CommandButton> m_edited;
+};
+
+#endif // KEYACTIONS_H
