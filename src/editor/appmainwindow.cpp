@@ -28,10 +28,11 @@ AppMainWindow::AppMainWindow()
     m_dataManager = new AppDataManager(m_buttonGroup, m_linkGroup);
     m_dataManager->newData(6, 5);
     initializeMenus();
-    new KeyActions(this, m_buttonGroup, m_linkGroup, ui.menuAbout);
     initializeSerialLink();
     initializeUartDialog();
     initializeDocument();
+    // After the Edit menu, which the document's part of the window makes.
+    new KeyActions(this, m_buttonGroup, m_linkGroup, ui.menuSetting);
 }
 
 AppMainWindow::~AppMainWindow()

@@ -274,6 +274,8 @@ void AppMainWindow::modifyUartData()
     showUartInForm(uartUi, uart);
     m_isSecondLayerUartChecked = false;
     m_uartDialog->show();
+    // The rate is what one comes to change, also by keys.
+    uartUi.baudRateBox->setFocus();
 }
 
 void AppMainWindow::modifySecondLayerUartData()
@@ -288,6 +290,8 @@ void AppMainWindow::modifySecondLayerUartData()
     showUartInForm(uartUi, uart);
     m_isSecondLayerUartChecked = true;
     m_uartDialog->show();
+    // The rate is what one comes to change, also by keys.
+    uartUi.baudRateBox->setFocus();
 }
 
 void AppMainWindow::processUartSetting()

@@ -20,7 +20,7 @@ class TestKeyboardRoute : public QObject
 private slots:
     void init();
     void cleanup();
-    void keyMenuSitsBeforeAboutWithItsShortcuts();
+    void keyMenuFollowsEditWithItsShortcuts();
     void entriesNeedAKeyAndRestWhileEditing();
     void tabEntersEachGroupAtItsSelectedKey();
     void arrowsSelectAsAClickDoes();
@@ -28,6 +28,7 @@ private slots:
     void linkEditedRenamedAndRetunedByKeysOnly();
     void enterOnAFocusedKeyChangesItsDataAndGetsTheFocusBack();
     void focusedKeyIsDrawnDifferently();
+    void panelsBaudRateButtonByKeys();
 
 private:
     // Keys go where a keyboard sends them: to the widget with the focus.
@@ -106,14 +107,15 @@ UartData TestKeyboardRoute::lineSettings(int x, int y) const
     return uart;
 }
 
-void TestKeyboardRoute::keyMenuSitsBeforeAboutWithItsShortcuts()
+void TestKeyboardRoute::keyMenuFollowsEditWithItsShortcuts()
 {
     auto* menu = child<QMenu>(m_window, "menuKey");
     QVERIFY(menu);
     const QList<QAction*> bar = m_window->menuBar()->actions();
     const int key = bar.indexOf(menu->menuAction());
     QVERIFY(key >= 0);
-    QCOMPARE(bar.value(key + 1), child<QMenu>(m_window, "menuAbout")->menuAction());
+    QCOMPARE(bar.value(key - 1), child<QMenu>(m_window, "menu_Edit")->menuAction());
+    QCOMPARE(bar.value(key + 1), child<QMenu>(m_window, "menuSetting")->menuAction());
 
     // The texts and order of a key's own menu, each with its own key.
     QStringList texts;
@@ -348,6 +350,23 @@ void TestKeyboardRoute::focusedKeyIsDrawnDifferently()
     key->setFocus(Qt::OtherFocusReason);
     QVERIFY(key->hasFocus());
     QVERIFY(key->grab().toImage() != plain);
+}
+
+void TestKeyboardRoute::panelsBaudRateButtonByKeys()
+{
+    QVERIFY(tabTo(keyButton(m_window, 1)));
+    press(Qt::Key_Space);
+    press(Qt::Key_F4);
+    // The panel's button beside Baud Rate, reached with Tab while the data is edited.
+    QVERIFY(tabTo(child<QWidget>(m_window, "commandRateDisplay")));
+    press(Qt::Key_Space);
+    QWidget* settings = dialogUp("UartSettingBox");
+    QVERIFY(settings);
+    QCOMPARE(QApplication::focusWidget(), settings->findChild<QComboBox*>("baudRateBox"));
+    press(Qt::Key_Down);
+    press(Qt::Key_Return);
+    QVERIFY(backToTheWindow(settings));
+    QCOMPARE(int(lineSettings(1, 1).baudRate), int(BaudRate9600) + 1);
 }
 
 QTEST_MAIN(TestKeyboardRoute)
