@@ -98,7 +98,7 @@ QString DeviceProbe::unansweredText(Answer answer, const SerialLink& link)
     if (link.hasFailed()) {
         return link.errorString();
     }
-    return tr("Nothing answered on %1 (%2).").arg(port, link.errorString());
+    return tr("Nothing answered the handshake on %1 (%2 attempts).").arg(port).arg(link.lastAttempts().silent);
 }
 
 QList<DeviceProbe::Result> DeviceProbe::probe(const QStringList& ports, Options options, const CancelCheck& cancel)
