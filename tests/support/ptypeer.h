@@ -36,7 +36,7 @@ public:
     QByteArray received() const;
 
     // What Chatter answers.
-    static QByteArray chatter() { return QByteArrayLiteral("ERROR\r\n"); }
+    static QByteArray chatter() { return QByteArrayLiteral("\r\nNO CARRIER\r\n"); }
 
 private:
     void serve();
