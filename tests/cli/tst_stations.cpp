@@ -130,6 +130,7 @@ private slots:
     void verifyWithProbe();
     void aSignalStopsEveryPortAndKeepsTheRecord_data();
     void aSignalStopsEveryPortAndKeepsTheRecord();
+    void aSignalStopsALoadWithoutALeftover();
     void reportThatCannotBeOpenedTouchesNoDevice();
     void reportThatCannotBeWrittenIsSaidAndTheRunGoesOn();
     void reportLinesAreSelfContained();
@@ -315,6 +316,36 @@ void TestStations::aSignalStopsEveryPortAndKeepsTheRecord()
     }
     QVERIFY2(run.err.contains(QString("stopped by %1").arg(signal == SIGINT ? "SIGINT" : "SIGTERM")),
              qPrintable(run.err));
+}
+
+void TestStations::aSignalStopsALoadWithoutALeftover()
+{
+    SimulatorProcess device;
+    QList<QByteArray> records;
+    for (int x = 1; x <= 6; ++x) {
+        for (int y : {1, 6, 2, 3, 4, 5}) {
+            // Key, '-', link, baud, parity, delay, 'E', '1', then a command of 60 bytes.
+            const QByteArray payload = QByteArray(1, char(x)) + '-' + char(y) + QByteArray(3, '\0') + "E1"
+                + QByteArray(60, char(0x41 + x));
+            records << "SETS" + QByteArray(1, char(payload.size())) + payload;
+        }
+    }
+    QVERIFY(device.setStoredRecords(records));
+    QVERIFY2(device.start({"--pace"}), qPrintable(device.errorString()));
+    QVERIFY(writeFile(path("old.app"), "old contents"));
+
+    QProcess process;
+    process.start(QStringLiteral(KVR_CLI_PATH), {"load", "--port", device.portName(), "--output", "old.app"});
+    QVERIFY(process.waitForStarted(5000));
+    QVERIFY(device.waitForLogLine("ack ", 10000));
+    QCOMPARE(::kill(pid_t(process.processId()), SIGINT), 0);
+    const Run run = finish(process, 10000);
+    QCOMPARE(run.exitCode, 130);
+    QVERIFY2(run.err.contains("stopped by SIGINT; old.app was not written"), qPrintable(run.err));
+    QVERIFY2(!run.err.contains("load failed"), qPrintable(run.err));
+    // The old file as it was, and no half-written one beside it.
+    QCOMPARE(readFile(path("old.app")), QByteArray("old contents"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"old.app"});
 }
 
 void TestStations::reportThatCannotBeOpenedTouchesNoDevice()

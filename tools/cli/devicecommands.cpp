@@ -271,6 +271,7 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
         ? QStringList()
         : ProgramTransfer(&data, nullptr).oversizedRecords();
     if (!oversized.isEmpty()) {
+        const QList<QSerialPortInfo> listed = QSerialPortInfo::availablePorts();
         const QString error = QStringLiteral("nothing was sent: these commands are longer than %1 bytes and do "
                                              "not fit the device: %2")
                                   .arg(MaxDeviceCommandBytes)
@@ -278,7 +279,7 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
         printError(error);
         for (const QString& port : ports) {
             outcomes.push_back(notContacted(port, error));
-            outcomes.back().identity = PortIdentity::of(port, QSerialPortInfo::availablePorts());
+            outcomes.back().identity = PortIdentity::of(port, listed);
             writer.write(outcomes.back());
         }
     } else {
@@ -386,10 +387,15 @@ int load(const QString& outputFile, const QString& baseFile, const LinkOptions& 
     ProgressLine progress(QStringLiteral("Loading from %1").arg(options.port));
     DeviceSession session({options.attempts, options.timeoutMs});
     session.setProgress([&progress](DeviceSession::Operation, int done, int total) { progress.update(done, total); });
+    // Stopped by a signal, the session ends here and the output's temporary file goes with it.
+    session.setCancelCheck(&Interruption::requested);
     DeviceSession::Result result;
     const DeviceSession::Once once = session.runOnce(options.port, [&](DeviceSession& device) {
         result = device.run(DeviceSession::Operation::Load, &data);
         progress.finish();
+        if (result.cancelled) {
+            return result;
+        }
         if (!result.ok) {
             printError(QStringLiteral("load failed: %1").arg(result.error));
         } else if (!result.missing.isEmpty()) {
@@ -403,6 +409,11 @@ int load(const QString& outputFile, const QString& baseFile, const LinkOptions& 
         }
         return result;
     });
+    if (Interruption::requested()) {
+        progress.finish();
+        printError(QStringLiteral("stopped by %1; %2 was not written").arg(Interruption::signalName(), outputFile));
+        return Interruption::exitCode();
+    }
     if (!once.opened) {
         printError(QStringLiteral("cannot open the port %1: %2").arg(options.port, once.connection.error));
         return ExitFailed;

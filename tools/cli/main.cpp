@@ -534,6 +534,7 @@ int runCommand(const Command& command, const QStringList& arguments)
         Interruption::install();
         return DeviceCommands::verify(positional.at(0), link);
     }
+    Interruption::install();
     return DeviceCommands::load(parser.value(outputOption), parser.value(baseOption), link);
 }
 
