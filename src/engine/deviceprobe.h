@@ -34,8 +34,9 @@ struct DeviceProbeOptions {
 // farewell of a device that answered. The whole probe takes as long as its
 // slowest port, not the sum.
 //
-// The cancel check is asked on the calling thread only, about every 50 ms,
-// until every port is decided. Once it has said yes, ports still waiting stop
+// The cancel check is asked on the calling thread only: once before any port
+// is opened (yes: nothing is opened, every port comes back Cancelled), then
+// about every 50 ms until every port is decided. Once it has said yes, ports still waiting stop
 // within about 50 ms (a frame being written is finished first) and come back
 // as Cancelled; a device that had already answered still gets its farewell,
 // with a single attempt.
