@@ -287,17 +287,23 @@ bool ProgramRecords::saveConfigFile(QIODevice* fd)
     return true;
 }
 
-bool ProgramRecords::loadConfigFileFrom(const QString& path, QString* unreadable)
+bool ProgramRecords::loadConfigFileFrom(const QString& path, QString* unreadable, QByteArray* content)
 {
     unreadable->clear();
     m_loadError.clear();
-    QByteArray content;
-    if (!readBounded(path, MaxUserFileBytes, &content, unreadable)) {
+    QByteArray bytes;
+    if (!readBounded(path, MaxUserFileBytes, &bytes, unreadable)) {
         return false;
     }
-    QBuffer buffer(&content);
+    QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    return loadConfigFile(&buffer);
+    if (!loadConfigFile(&buffer)) {
+        return false;
+    }
+    if (content) {
+        *content = bytes;
+    }
+    return true;
 }
 
 bool ProgramRecords::loadConfigFile(QIODevice* fd)

@@ -67,7 +67,7 @@ bool readBounded(QIODevice* device, qint64 limit, QByteArray* data, QString* err
     return true;
 }
 
-bool readBounded(const QString& path, qint64 limit, QByteArray* data, QString* error)
+bool openRegularFile(const QString& path, QFile* file, QString* error)
 {
     const QString shown = QDir::toNativeSeparators(path);
     const QString notRegular = tr("%1 is not a regular file").arg(shown);
@@ -80,7 +80,6 @@ bool readBounded(const QString& path, qint64 limit, QByteArray* data, QString* e
         setError(error, notRegular);
         return false;
     }
-    QFile file;
 #ifdef Q_OS_UNIX
     // The path may have been swapped for a pipe since the look above: open without waiting
     // for a writer and ask the opened descriptor what it is.
@@ -95,21 +94,30 @@ bool readBounded(const QString& path, qint64 limit, QByteArray* data, QString* e
         setError(error, notRegular);
         return false;
     }
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        setError(error, tr("%1: %2").arg(shown, file.errorString()));
+        setError(error, tr("%1: %2").arg(shown, file->errorString()));
         return false;
     }
 #else
-    file.setFileName(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, tr("%1: %2").arg(shown, file.errorString()));
+    file->setFileName(path);
+    if (!file->open(QIODevice::ReadOnly)) {
+        setError(error, tr("%1: %2").arg(shown, file->errorString()));
         return false;
     }
 #endif
+    return true;
+}
+
+bool readBounded(const QString& path, qint64 limit, QByteArray* data, QString* error)
+{
+    QFile file;
+    if (!openRegularFile(path, &file, error)) {
+        return false;
+    }
     QString reason;
     if (!readBounded(&file, limit, data, &reason)) {
-        setError(error, tr("%1: %2").arg(shown, reason));
+        setError(error, tr("%1: %2").arg(QDir::toNativeSeparators(path), reason));
         return false;
     }
     return true;

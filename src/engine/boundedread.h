@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 class QByteArray;
+class QFile;
 class QIODevice;
 class QString;
 
@@ -14,6 +15,10 @@ constexpr qint64 MaxUserFileBytes = 4 * 1024 * 1024;
 // A named pipe, a device node or a folder is refused without being read and without waiting
 // for a writer. On failure `data` is left as it was and `error` (when given) says why.
 bool readBounded(const QString& path, qint64 limit, QByteArray* data, QString* error);
+
+// Opens `path` for reading when it is a regular file, as readBounded does, for a reader
+// that takes it a piece at a time (and bounds each piece itself).
+bool openRegularFile(const QString& path, QFile* file, QString* error);
 
 // Reads an open device to its end in chunks, failing as soon as it gives more than `limit`
 // bytes, so an endless stream (stdin, a character device) cannot fill the memory.

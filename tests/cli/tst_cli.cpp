@@ -458,8 +458,11 @@ void TestCli::commandLine_data()
         << QStringList{"store", "x.app", "--port", "p", "--timeout", "1s"} << 2 << "--timeout";
     QTest::newRow("no such file") << QStringList{"show", missing} << 1 << missing;
     QTest::newRow("store of no such file") << QStringList{"store", missing, "--port", "p"} << 1 << missing;
-    QTest::newRow("verify of two ports") << QStringList{"verify", "x.app", "--port", "a,b"} << 2
-                                         << "verify takes one --port";
+    QTest::newRow("every port and a port")
+        << QStringList{"verify", "x.app", "--all", "--port", "a"} << 2 << "--all takes every listed port";
+    QTest::newRow("probe without ports") << QStringList{"store", "x.app", "--probe"} << 2 << "--port (or --all)";
+    QTest::newRow("ports named without probing") << QStringList{"ports", "ttyUSB0"} << 2 << "only with --probe";
+    QTest::newRow("summary of nothing") << QStringList{"summary"} << 2 << "summary takes report";
     QTest::newRow("load of two ports") << QStringList{"load", "-o", "x.app", "--port", "a", "--port", "b"} << 2
                                        << "load takes one --port";
     QTest::newRow("a port twice") << QStringList{"store", "x.app", "--port", "a,b", "--port", "a"} << 2
@@ -496,7 +499,7 @@ void TestCli::helpFollowsTheParserConventions()
     const Run overview = cli({"--help"});
     QCOMPARE(overview.exitCode, 0);
     QVERIFY2(overview.out.startsWith("Usage: kvr210c-cli [options] <command>"), overview.out.constData());
-    for (const char* command : {"ports", "show", "export", "import", "diff", "store", "verify", "load"}) {
+    for (const char* command : {"ports", "show", "export", "import", "diff", "store", "verify", "load", "summary"}) {
         QVERIFY2(overview.out.contains(QByteArray("  ") + command + "  "), command);
         const Run help = cli({command, "--help"});
         QCOMPARE(help.exitCode, 0);
@@ -506,8 +509,9 @@ void TestCli::helpFollowsTheParserConventions()
         QVERIFY(text.contains("-h, --help"));
         const bool device = QByteArrayList{"store", "verify", "load"}.contains(command);
         QCOMPARE(text.contains("--port <port>"), device);
-        QCOMPARE(text.contains("--retries <n>"), device);
-        QCOMPARE(text.contains("--timeout <ms>"), device);
+        // Probing waits for answers too.
+        QCOMPARE(text.contains("--retries <n>"), device || command == QByteArray("ports"));
+        QCOMPARE(text.contains("--timeout <ms>"), device || command == QByteArray("ports"));
     }
     const QString importHelp = QString::fromLocal8Bit(cli({"import", "--help"}).out);
     QVERIFY(importHelp.contains("{\"raw\": value}"));
@@ -698,7 +702,7 @@ void TestCli::storeToSeveralPortsAtOnce()
     // A report that cannot be written stops the run before any device hears of it.
     QVERIFY(QDir(m_dir->path()).mkdir("folder"));
     const Run refused = cli({"store", "program.app", "--port", ports.join(','), "--report", "folder"});
-    QCOMPARE(refused.exitCode, 1);
+    QCOMPARE(refused.exitCode, 2);
     QVERIFY2(refused.err.contains("folder is not a regular file"), qPrintable(refused.err));
     QTest::qWait(200);
     QCOMPARE(first.logLines(), QStringList());
@@ -711,13 +715,19 @@ void TestCli::storeToSeveralPortsAtOnce()
     QCOMPARE(heldRecords(first), sorted(deviceFields(program)));
     QCOMPARE(heldRecords(last), sorted(deviceFields(program)));
 
-    const QStringList summary = QString::fromLocal8Bit(run.out).split('\n', Qt::SkipEmptyParts);
+    // The ports are aligned: /dev/pts/9 gets one blank more than /dev/pts/10.
+    const QStringList summary =
+        QString::fromLocal8Bit(run.out).replace(QRegularExpression(" +(?=  )"), "").split('\n', Qt::SkipEmptyParts);
     QCOMPARE(summary.size(), 3);
     QCOMPARE(summary.at(0), ports.at(0) + "  stored, verified");
     QVERIFY2(summary.at(1).startsWith(ports.at(1) + "  failed: Key 2, link 2 was not confirmed"),
              qPrintable(summary.at(1)));
     QCOMPARE(summary.at(2), ports.at(2) + "  stored, verified");
-    for (const QString& line : run.err.split('\n', Qt::SkipEmptyParts)) {
+    // Every line names its port, but the last: the device whose store broke off.
+    const QStringList errLines = run.err.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(errLines.last(),
+             "kvr210c-cli: this device now holds a partial program; store it again before it is used: " + ports.at(1));
+    for (const QString& line : errLines.mid(0, errLines.size() - 1)) {
         QVERIFY2(line.startsWith(ports.at(0) + ": ") || line.startsWith(ports.at(1) + ": ")
                      || line.startsWith(ports.at(2) + ": "),
                  qPrintable(line));
@@ -728,10 +738,20 @@ void TestCli::storeToSeveralPortsAtOnce()
     }
     QVERIFY2(run.err.contains(ports.at(1) + ": failed: Key 2, link 2"), qPrintable(run.err));
 
-    const QList<QJsonObject> report = reportLines(path("log.jsonl"));
+    // A port's line as soon as it is done: the failed one first.
+    const QList<QJsonObject> written = reportLines(path("log.jsonl"));
+    QCOMPARE(written.size(), 3);
+    QCOMPARE(written.first()["port"].toString(), ports.at(1));
+    QList<QJsonObject> report;
+    for (const QString& port : ports) {
+        for (const QJsonObject& line : written) {
+            if (line["port"].toString() == port) {
+                report << line;
+            }
+        }
+    }
     QCOMPARE(report.size(), 3);
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(report[i]["port"].toString(), ports.at(i));
         QCOMPARE(report[i]["file"].toString(), QString("program.app"));
         QVERIFY(reportTime(report[i], "start").isValid());
         QVERIFY(reportTime(report[i], "start") <= reportTime(report[i], "end"));
@@ -885,7 +905,7 @@ void TestCli::bashCompletion()
     for (auto match = commandLine.globalMatch(overview); match.hasNext();) {
         commands << match.next().captured(1);
     }
-    QCOMPARE(commands.size(), 8);
+    QCOMPARE(commands.size(), 9);
     QCOMPARE(completions({"kvr210c-cli", ""}), sorted(commands));
     QCOMPARE(completions({"kvr210c-cli", "st"}), QStringList{"store"});
     for (const QString& command : commands) {
@@ -904,6 +924,10 @@ void TestCli::bashCompletion()
     QCOMPARE(completions({fake, "store", "x.app", "-p", "/dev/ttyFAKE0,/dev/o"}),
              QStringList{"/dev/ttyFAKE0,/dev/other"});
     QCOMPARE(completions({fake, "load", "--port", ""}).size(), 3);
+    QCOMPARE(completions({fake, "verify", "x.app", "-p", "/dev/ttyFAKE0,/dev/o"}),
+             QStringList{"/dev/ttyFAKE0,/dev/other"});
+    QCOMPARE(completions({fake, "ports", "--probe", "/dev/ttyF"}), QStringList({"/dev/ttyFAKE0", "/dev/ttyFAKE1"}));
+    QCOMPARE(completions({fake, "ports", "/dev/ttyF"}), QStringList());
 
     // Files everywhere else, but nothing for numbers.
     QVERIFY(writeFile(path("program.app"), "x"));

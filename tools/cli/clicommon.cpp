@@ -34,7 +34,7 @@ void makeFreshModel(ProgramRecords* data)
     data->newData(DeviceRecordLayout::Keys, DeviceRecordLayout::Links);
 }
 
-bool readConfigFile(const QString& path, ProgramRecords* data, QString* error)
+bool readConfigFile(const QString& path, ProgramRecords* data, QString* error, QByteArray* bytes)
 {
     const QString shown = QDir::toNativeSeparators(path);
     if (!QFileInfo::exists(path)) {
@@ -42,7 +42,7 @@ bool readConfigFile(const QString& path, ProgramRecords* data, QString* error)
         return false;
     }
     // A pipe, a device or a huge file is refused, not waited on or read whole.
-    if (!data->loadConfigFileFrom(path, error)) {
+    if (!data->loadConfigFileFrom(path, error, bytes)) {
         if (!error->isEmpty()) {
             return false;
         }
@@ -59,10 +59,10 @@ bool writeConfigFile(const QString& path, ProgramRecords* data, QString* error)
         path, [data](QIODevice* file) { return data->saveConfigFile(file); }, error);
 }
 
-bool readConfigFileOrReport(const QString& path, ProgramRecords* data)
+bool readConfigFileOrReport(const QString& path, ProgramRecords* data, QByteArray* bytes)
 {
     QString error;
-    if (!readConfigFile(path, data, &error)) {
+    if (!readConfigFile(path, data, &error, bytes)) {
         printError(error);
         return false;
     }

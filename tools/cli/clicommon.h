@@ -1,6 +1,7 @@
 #ifndef CLICOMMON_H
 #define CLICOMMON_H
 
+#include <QByteArray>
 #include <QString>
 
 class ProgramRecords;
@@ -27,9 +28,10 @@ void printErr(const QString& text);
 void makeFreshModel(ProgramRecords* data);
 
 // Reads a configuration file into `data`; nothing changes when it fails.
-bool readConfigFile(const QString& path, ProgramRecords* data, QString* error);
+// `bytes`, when given, gets the file as it was read.
+bool readConfigFile(const QString& path, ProgramRecords* data, QString* error, QByteArray* bytes = nullptr);
 // Reads a configuration file into `data`, or says why not on standard error.
-bool readConfigFileOrReport(const QString& path, ProgramRecords* data);
+bool readConfigFileOrReport(const QString& path, ProgramRecords* data, QByteArray* bytes = nullptr);
 // Writes `data` to `path` as the editor saves it (see SafeSave).
 bool writeConfigFile(const QString& path, ProgramRecords* data, QString* error);
 

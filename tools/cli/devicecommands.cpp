@@ -7,6 +7,9 @@
 #include "programtransfer.h"
 #include "safesave.h"
 
+#include "deviceprobe.h"
+#include "interruption.h"
+#include "portidentity.h"
 #include "portsession.h"
 #include "runreport.h"
 
@@ -18,6 +21,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #ifdef Q_OS_UNIX
@@ -83,31 +87,6 @@ QByteArray programBytes(ProgramRecords* data)
     return buffer.data();
 }
 
-// Runs one session per port, each in its own thread, and waits for all.
-std::vector<PortSession::Outcome> runSessions(const QByteArray& program, PortSession::Task task,
-                                              const QStringList& ports, const DeviceCommands::LinkOptions& options)
-{
-    std::vector<PortSession::Outcome> outcomes(size_t(ports.size()));
-    std::vector<std::unique_ptr<QThread>> threads;
-    for (qsizetype i = 0; i < ports.size(); ++i) {
-        const QString port = ports.at(i);
-        PortSession::Outcome* slot = &outcomes[size_t(i)];
-        threads.emplace_back(QThread::create([=, &program]() {
-            // One line per call: stdio keeps whole lines from threads apart.
-            PortSession session(program, task, {port, options.attempts, options.timeoutMs},
-                                [port](const QString& line) { printErr(QStringLiteral("%1: %2\n").arg(port, line)); });
-            *slot = session.run();
-        }));
-    }
-    for (const auto& thread : threads) {
-        thread->start();
-    }
-    for (const auto& thread : threads) {
-        thread->wait();
-    }
-    return outcomes;
-}
-
 // The outcome of a port that was never contacted.
 PortSession::Outcome notContacted(const QString& port, const QString& error)
 {
@@ -118,19 +97,69 @@ PortSession::Outcome notContacted(const QString& port, const QString& error)
     return outcome;
 }
 
-// Appends a line per port to the report; says on standard error what failed.
-bool writeReport(RunReport* report, const QString& command, const QString& configFile,
-                 const std::vector<PortSession::Outcome>& outcomes)
+// The report's line of each port as soon as the port is done, from whichever
+// thread ran it; a line that cannot be written is said at once and the run goes on.
+class ReportWriter
 {
-    bool ok = true;
-    for (const PortSession::Outcome& outcome : outcomes) {
+public:
+    ReportWriter(RunReport* report, QString command, RunReport::Program program)
+        : m_report(report)
+        , m_command(std::move(command))
+        , m_program(std::move(program))
+    {
+    }
+
+    void write(const PortSession::Outcome& outcome)
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
         QString error;
-        if (report && !report->append(command, configFile, outcome, &error)) {
-            printError(error);
-            ok = false;
+        if (m_report && !m_report->append(m_command, m_program, outcome, &error)) {
+            printError(QStringLiteral("%1 (the line of %2 is missing)").arg(error, outcome.port));
+            m_failed = true;
         }
     }
-    return ok;
+    bool failed() const { return m_failed; }
+
+private:
+    RunReport* m_report;
+    QString m_command;
+    RunReport::Program m_program;
+    std::mutex m_mutex;
+    bool m_failed = false;
+};
+
+// Runs one session per port, each in its own thread, and waits for all. Each
+// port's outcome goes to `writer` as soon as that port is done.
+std::vector<PortSession::Outcome> runSessions(const QByteArray& program, PortSession::Task task,
+                                              const QStringList& ports, const DeviceCommands::LinkOptions& options,
+                                              ReportWriter* writer)
+{
+    const QList<QSerialPortInfo> listed = QSerialPortInfo::availablePorts();
+    std::vector<PortSession::Outcome> outcomes(size_t(ports.size()));
+    std::vector<std::unique_ptr<QThread>> threads;
+    const bool probe = options.probe || options.allPorts;
+    for (qsizetype i = 0; i < ports.size(); ++i) {
+        const QString port = ports.at(i);
+        const PortIdentity identity = PortIdentity::of(port, listed);
+        PortSession::Outcome* slot = &outcomes[size_t(i)];
+        threads.emplace_back(QThread::create([=, &program]() {
+            // One line per call: stdio keeps whole lines from threads apart.
+            PortSession session(program, task,
+                                {port, options.attempts, options.timeoutMs, probe, &Interruption::requested},
+                                [port](const QString& line) { printErr(QStringLiteral("%1: %2\n").arg(port, line)); });
+            PortSession::Outcome outcome = session.run();
+            outcome.identity = identity;
+            writer->write(outcome);
+            *slot = outcome;
+        }));
+    }
+    for (const auto& thread : threads) {
+        thread->start();
+    }
+    for (const auto& thread : threads) {
+        thread->wait();
+    }
+    return outcomes;
 }
 
 // "ttyUSB0  stored, verified", the ports aligned.
@@ -145,28 +174,133 @@ void printSummary(const std::vector<PortSession::Outcome>& outcomes, void (*prin
     }
 }
 
-bool allSucceeded(const std::vector<PortSession::Outcome>& outcomes)
+// Names the devices whose store began and did not end: their program is now
+// part old, part new, and only a new store mends it.
+void warnOfPartialPrograms(const std::vector<PortSession::Outcome>& outcomes)
 {
-    return std::all_of(outcomes.begin(), outcomes.end(), [](const PortSession::Outcome& o) { return o.ok; });
-}
-
-// Reads the configuration and opens the report: everything that can fail
-// before a device is touched.
-bool prepare(const QString& configFile, const DeviceCommands::LinkOptions& options, ProgramRecords* data,
-             std::unique_ptr<RunReport>* report)
-{
-    if (!readConfigFileOrReport(configFile, data)) {
-        return false;
-    }
-    if (!options.reportFile.isEmpty()) {
-        *report = std::make_unique<RunReport>(options.reportFile);
-        QString error;
-        if (!(*report)->open(&error)) {
-            printError(error);
-            return false;
+    QStringList partial;
+    for (const PortSession::Outcome& outcome : outcomes) {
+        if (outcome.partial()) {
+            partial << outcome.port;
         }
     }
+    if (!partial.isEmpty()) {
+        printError(QStringLiteral("%1 now %2 a partial program; store it again before %3 used: %4")
+                       .arg(partial.size() == 1 ? QStringLiteral("this device") : QStringLiteral("these devices"),
+                            partial.size() == 1 ? QStringLiteral("holds") : QStringLiteral("hold"),
+                            partial.size() == 1 ? QStringLiteral("it is") : QStringLiteral("they are"),
+                            partial.join(QLatin1String(", "))));
+    }
+}
+
+// Every port that had a device succeeded; with none, false.
+int exitCodeOf(const std::vector<PortSession::Outcome>& outcomes, const DeviceCommands::LinkOptions& options,
+               bool reported)
+{
+    if (Interruption::requested()) {
+        return Interruption::exitCode();
+    }
+    const bool probe = options.probe || options.allPorts;
+    bool anyDevice = false;
+    bool allSucceeded = true;
+    for (const PortSession::Outcome& outcome : outcomes) {
+        if (probe && outcome.noDevice) {
+            continue;
+        }
+        anyDevice = true;
+        allSucceeded = allSucceeded && outcome.ok;
+    }
+    if (probe && !anyDevice) {
+        return DeviceCommands::ExitNoDevice;
+    }
+    return allSucceeded && reported ? ExitOk : ExitFailed;
+}
+
+// The ports of a run: those given, or with --all every listed one.
+bool portsOf(const DeviceCommands::LinkOptions& options, QStringList* ports)
+{
+    if (!options.allPorts) {
+        *ports = options.ports;
+        return true;
+    }
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        ports->append(info.systemLocation());
+    }
+    if (ports->isEmpty()) {
+        printError(QStringLiteral("no serial ports found"));
+        return false;
+    }
+    if (ports->size() > DeviceCommands::MaxPorts) {
+        printError(QStringLiteral("the system lists %1 serial ports, more than %2 at once: name them with --port")
+                       .arg(ports->size())
+                       .arg(DeviceCommands::MaxPorts));
+        return false;
+    }
     return true;
+}
+
+// Store or verify on every port at once, with the report and the summary.
+int runOnPorts(const QString& command, const QString& configFile, const DeviceCommands::LinkOptions& options,
+               PortSession::Task task)
+{
+    ProgramRecords data;
+    makeFreshModel(&data);
+    RunReport::Program program{configFile, {}};
+    if (!readConfigFileOrReport(configFile, &data, &program.bytes)) {
+        return ExitFailed;
+    }
+    // Before any device is touched: a run that cannot keep its record does not begin.
+    std::unique_ptr<RunReport> report;
+    if (!options.reportFile.isEmpty()) {
+        report = std::make_unique<RunReport>(options.reportFile);
+        QString error;
+        if (!report->open(&error)) {
+            printError(QStringLiteral("%1; no device was touched").arg(error));
+            return ExitUsage;
+        }
+    }
+    QStringList ports;
+    if (!portsOf(options, &ports)) {
+        return DeviceCommands::ExitNoDevice;
+    }
+    ReportWriter writer(report.get(), command, program);
+
+    std::vector<PortSession::Outcome> outcomes;
+    // Refused before any port is opened: a half-stored program is worse than none.
+    const QStringList oversized = task == PortSession::Task::Verify
+        ? QStringList()
+        : ProgramTransfer(&data, nullptr).oversizedRecords();
+    if (!oversized.isEmpty()) {
+        const QList<QSerialPortInfo> listed = QSerialPortInfo::availablePorts();
+        const QString error = QStringLiteral("nothing was sent: these commands are longer than %1 bytes and do "
+                                             "not fit the device: %2")
+                                  .arg(MaxDeviceCommandBytes)
+                                  .arg(oversized.join(QLatin1String("; ")));
+        printError(error);
+        for (const QString& port : ports) {
+            outcomes.push_back(notContacted(port, error));
+            outcomes.back().identity = PortIdentity::of(port, listed);
+            writer.write(outcomes.back());
+        }
+    } else {
+        outcomes = runSessions(programBytes(&data), task, ports, options, &writer);
+    }
+    if (task == PortSession::Task::Verify) {
+        // A lone port's differences as they are; several ports' each after its port.
+        for (const PortSession::Outcome& outcome : outcomes) {
+            for (const ConfigComparison::Difference& difference : outcome.differences) {
+                const QString line = PortSession::describe(difference);
+                printOut((outcomes.size() == 1 ? line : QStringLiteral("%1: %2").arg(outcome.port, line))
+                         + QLatin1Char('\n'));
+            }
+        }
+    }
+    printSummary(outcomes, printOut);
+    warnOfPartialPrograms(outcomes);
+    if (Interruption::requested()) {
+        printError(QStringLiteral("stopped by %1").arg(Interruption::signalName()));
+    }
+    return exitCodeOf(outcomes, options, !writer.failed());
 }
 
 } // namespace
@@ -193,53 +327,44 @@ int listPorts()
     return ExitOk;
 }
 
+int probePorts(const QStringList& ports, const LinkOptions& options)
+{
+    QStringList tried = ports;
+    if (tried.isEmpty()) {
+        for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+            tried << info.systemLocation();
+        }
+    }
+    if (tried.isEmpty()) {
+        printErr(QStringLiteral("No serial ports found.\n"));
+        return ExitNoDevice;
+    }
+    const QList<DeviceProbe::Result> results = DeviceProbe::probe(tried, {options.attempts, options.timeoutMs},
+                                                                  &Interruption::requested);
+    bool anyDevice = false;
+    for (const DeviceProbe::Result& result : results) {
+        anyDevice = anyDevice || result.answered();
+        printOut(QStringLiteral("%1\t%2\n").arg(result.port, result.describe()));
+        if (!result.answered()) {
+            printErr(QStringLiteral("%1: %2\n").arg(result.port, result.error));
+        }
+    }
+    if (Interruption::requested()) {
+        printError(QStringLiteral("stopped by %1").arg(Interruption::signalName()));
+        return Interruption::exitCode();
+    }
+    return anyDevice ? ExitOk : ExitNoDevice;
+}
+
 int store(const QString& configFile, const LinkOptions& options, bool verify)
 {
-    ProgramRecords data;
-    makeFreshModel(&data);
-    std::unique_ptr<RunReport> report;
-    if (!prepare(configFile, options, &data, &report)) {
-        return ExitFailed;
-    }
-
-    std::vector<PortSession::Outcome> outcomes;
-    // Refused before any port is opened: a half-stored program is worse than none.
-    const QStringList oversized = ProgramTransfer(&data, nullptr).oversizedRecords();
-    if (!oversized.isEmpty()) {
-        const QString error = QStringLiteral("nothing was sent: these commands are longer than %1 bytes and do "
-                                             "not fit the device: %2")
-                                  .arg(MaxDeviceCommandBytes)
-                                  .arg(oversized.join(QLatin1String("; ")));
-        printError(error);
-        for (const QString& port : options.ports) {
-            outcomes.push_back(notContacted(port, error));
-        }
-    } else {
-        outcomes = runSessions(programBytes(&data),
-                               verify ? PortSession::Task::StoreAndVerify : PortSession::Task::Store, options.ports,
-                               options);
-    }
-    const bool reported = writeReport(report.get(), QStringLiteral("store"), configFile, outcomes);
-    printSummary(outcomes, printOut);
-    return allSucceeded(outcomes) && reported ? ExitOk : ExitFailed;
+    return runOnPorts(QStringLiteral("store"), configFile, options,
+                      verify ? PortSession::Task::StoreAndVerify : PortSession::Task::Store);
 }
 
 int verify(const QString& configFile, const LinkOptions& options)
 {
-    ProgramRecords data;
-    makeFreshModel(&data);
-    std::unique_ptr<RunReport> report;
-    if (!prepare(configFile, options, &data, &report)) {
-        return ExitFailed;
-    }
-    const std::vector<PortSession::Outcome> outcomes = runSessions(programBytes(&data), PortSession::Task::Verify,
-                                                                   {options.port}, options);
-    for (const ConfigComparison::Difference& difference : outcomes.front().differences) {
-        printOut(PortSession::describe(difference) + QLatin1Char('\n'));
-    }
-    const bool reported = writeReport(report.get(), QStringLiteral("verify"), configFile, outcomes);
-    printSummary(outcomes, printOut);
-    return allSucceeded(outcomes) && reported ? ExitOk : ExitFailed;
+    return runOnPorts(QStringLiteral("verify"), configFile, options, PortSession::Task::Verify);
 }
 
 int load(const QString& outputFile, const QString& baseFile, const LinkOptions& options)
@@ -262,10 +387,15 @@ int load(const QString& outputFile, const QString& baseFile, const LinkOptions& 
     ProgressLine progress(QStringLiteral("Loading from %1").arg(options.port));
     DeviceSession session({options.attempts, options.timeoutMs});
     session.setProgress([&progress](DeviceSession::Operation, int done, int total) { progress.update(done, total); });
+    // Stopped by a signal, the session ends here and the output's temporary file goes with it.
+    session.setCancelCheck(&Interruption::requested);
     DeviceSession::Result result;
     const DeviceSession::Once once = session.runOnce(options.port, [&](DeviceSession& device) {
         result = device.run(DeviceSession::Operation::Load, &data);
         progress.finish();
+        if (result.cancelled) {
+            return result;
+        }
         if (!result.ok) {
             printError(QStringLiteral("load failed: %1").arg(result.error));
         } else if (!result.missing.isEmpty()) {
@@ -279,6 +409,11 @@ int load(const QString& outputFile, const QString& baseFile, const LinkOptions& 
         }
         return result;
     });
+    if (Interruption::requested()) {
+        progress.finish();
+        printError(QStringLiteral("stopped by %1; %2 was not written").arg(Interruption::signalName(), outputFile));
+        return Interruption::exitCode();
+    }
     if (!once.opened) {
         printError(QStringLiteral("cannot open the port %1: %2").arg(options.port, once.connection.error));
         return ExitFailed;

@@ -18,21 +18,34 @@ constexpr int MaxTimeoutMs = 60000;
 constexpr int MaxPorts = 64;
 
 struct LinkOptions {
-    QString port; // load and verify
-    QStringList ports; // store: one or more
+    QString port; // load
+    QStringList ports; // store and verify: one or more
     int attempts = MinAttempts;
     int timeoutMs = MinTimeoutMs;
     QString reportFile; // store and verify: a JSON line per port appended here
+    // Store and verify: only the ports whose device answers the handshake;
+    // the others are "no device" and are never sent a record.
+    bool probe = false;
+    // Store and verify: every listed port, probed.
+    bool allPorts = false;
 };
 
-// Each returns an exit code of Cli::ExitCode.
+// With --probe or --all: no port had a device.
+constexpr int ExitNoDevice = 2;
+
+// Each returns an exit code of Cli::ExitCode, or 128 + the signal's number
+// when SIGINT or SIGTERM stopped it (see Interruption).
 int listPorts();
+// Tries the handshake on `ports` (every listed port when empty), all at once,
+// and prints a line per port: which has a device. 0 when one has, 2 when none.
+int probePorts(const QStringList& ports, const LinkOptions& options);
 // Stores to every port at once, one thread each; with `verify` each device is
 // then read back and compared. Progress on standard error, a line per port and
-// step; a summary line per port on standard output. Succeeds only when every
-// port did.
+// step; a summary line per port on standard output; the report's line of a
+// port as soon as it is done. Succeeds only when every port did (with --probe,
+// every port that had a device).
 int store(const QString& configFile, const LinkOptions& options, bool verify);
-// Reads the device's program and lists on standard output how it differs
+// Reads each device's program and lists on standard output how it differs
 // from `configFile` in what the device keeps.
 int verify(const QString& configFile, const LinkOptions& options);
 // Loads the device's program into a new configuration (or into `baseFile`,

@@ -9,11 +9,14 @@
 #include "configtext.h"
 #include "devicecommands.h"
 #include "devicerecordlayout.h"
+#include "interruption.h"
+#include "reportsummary.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 
+#include <csignal>
 #include <cstdio>
 #include <functional>
 
@@ -27,16 +30,18 @@ struct Command {
     QStringList arguments; // positional arguments, in order
     QStringList argumentHelp;
     bool device = false; // takes --port, --retries, --timeout
+    int leastArguments = -1; // with the last argument repeatable: at least this many (-1: exactly as listed)
 };
 
 const QList<Command>& commands()
 {
     static const QList<Command> list{
         {QStringLiteral("ports"),
-         QStringLiteral("List the serial ports, one a line, with their descriptions."),
-         {},
-         {},
-         false},
+         QStringLiteral("List the serial ports, one a line, with their descriptions, or find the devices."),
+         {QStringLiteral("port")},
+         {QStringLiteral("With --probe: a port to try (default: every listed port).")},
+         false,
+         0},
         {QStringLiteral("show"),
          QStringLiteral("Print a configuration file as readable text."),
          {QStringLiteral("file")},
@@ -69,6 +74,12 @@ const QList<Command>& commands()
          {QStringLiteral("The configuration file.")},
          true},
         {QStringLiteral("load"), QStringLiteral("Load the device's program into a configuration file."), {}, {}, true},
+        {QStringLiteral("summary"),
+         QStringLiteral("Count the lines of --report files per configuration and per outcome."),
+         {QStringLiteral("report")},
+         {QStringLiteral("A report file (JSON lines, as --report writes them).")},
+         false,
+         1},
     };
     return list;
 }
@@ -91,7 +102,9 @@ QString overview()
         text += QStringLiteral("  %1  %2\n").arg(command.name, -7).arg(command.summary);
     }
     text += QStringLiteral("\nRun \"%1 <command> --help\" for the options of a command.\n"
-                           "Exit codes: 0 done, 1 a file or the device failed, 2 wrong usage.")
+                           "Exit codes: 0 done, 1 a file or the device failed, 2 wrong usage (or, with\n"
+                           "--probe or --all, no device answered; see the commands' help), 130 and 143\n"
+                           "stopped by SIGINT or SIGTERM.")
                 .arg(QLatin1String(ProgramName));
     return text;
 }
@@ -108,8 +121,24 @@ QString details(const QString& name)
         return QStringLiteral("\n\n") + ConfigJson::formatDescription();
     }
     const QString report = QStringLiteral(
-        "--report appends one JSON object a line per port: port, command, file, start and end\n"
-        "(ISO 8601, UTC), result, records, differences and error.\n");
+                               "--report appends one JSON object a line per port, as soon as the port is done: port,\n"
+                               "command, file, sha256 and size (of the file), version (of this program), location,\n"
+                               "serial_number, vendor_id and product_id (of the adapter, null where the system does\n"
+                               "not tell), start and end (ISO 8601, UTC), duration_ms, result, records, differences\n"
+                               "and error. A report that cannot be opened stops the run before any device is touched\n"
+                               "(exit code 2); a line that cannot be written is said at once and the run goes on\n"
+                               "(exit code 1). \"%1 summary\" counts report files.\n")
+                               .arg(QLatin1String(ProgramName));
+    const QString probe = QStringLiteral(
+        "--probe first shakes hands on every --port at once and goes on only where a device\n"
+        "answered; a port that cannot be opened, stays silent or answers something else is\n"
+        "\"no device\" in the summary and the report and is never sent a record. --all does the\n"
+        "same on every port \"ports\" lists. With either, the exit code is 0 when every device\n"
+        "that answered succeeded, 1 when one failed, 2 when none answered.\n"
+        "SIGINT (Ctrl+C) or SIGTERM stops every port within a second: a device left\n"
+        "half-written gets no \"ISPOK!\", each port still gets its line in the report\n"
+        "(\"interrupted\"), standard error names the devices that now hold a partial program,\n"
+        "and the exit code is 130 or 143.\n");
     if (name == QLatin1String("store")) {
         return QStringLiteral(
                    "\n\nShakes hands with the device, sends every record (%1) and checks its echo, and ends\n"
@@ -122,7 +151,7 @@ QString details(const QString& name)
                    .arg(DeviceRecordLayout::Records)
                    .arg(MaxDeviceCommandBytes)
                    .arg(DeviceCommands::MaxPorts)
-            + report + minimums;
+            + probe + report + minimums;
     }
     if (name == QLatin1String("verify")) {
         return QStringLiteral(
@@ -133,8 +162,26 @@ QString details(const QString& name)
                    "differs, counted from 0, with the bytes around it (\"command at offset 36: ... 41\n"
                    "[42] 43 ... on the device, ... 41 [58] 43 ... in the file\"). Then standard output\n"
                    "has the summary line of the port, as store prints it. Exit code 0 when they are\n"
-                   "equal, 1 when they differ or the device failed.\n")
-            + report + minimums;
+                   "equal, 1 when they differ or the device failed. Several ports are read at once, as\n"
+                   "store does; each difference line then starts with its port.\n")
+            + probe + report + minimums;
+    }
+    if (name == QLatin1String("ports")) {
+        return QStringLiteral(
+            "\n\nWithout --probe: the ports the system lists, one a line (\"/dev/ttyUSB0<tab>FT232R USB\n"
+            "UART (FTDI)\"). With --probe: the handshake on the given ports, or on every listed port,\n"
+            "all at once, then one line per port: \"device\", \"no answer\", \"something else\n"
+            "answered\" or \"cannot open the port\" (why on standard error). Only the handshake is\n"
+            "sent, and \"ISPOK!\" where a device answered; each port takes at most --retries\n"
+            "attempts of --timeout. Exit code 0 when a device answered, 2 when none did.");
+    }
+    if (name == QLatin1String("summary")) {
+        return QStringLiteral(
+            "\n\nReads one or more report files of store and verify and prints, for each configuration\n"
+            "(by its SHA-256, or by its name in lines without one), the number of lines per outcome\n"
+            "(stored, verified, different, failed, interrupted, no device), then the same for all\n"
+            "files. Exit code 2, naming it, for a file that cannot be read or a line that is not a\n"
+            "report line; nothing is counted then.");
     }
     if (name == QLatin1String("diff")) {
         return QStringLiteral("\n\nCompares every field a configuration file holds, also those the device does not\n"
@@ -302,27 +349,56 @@ bool portList(const QStringList& values, QStringList* ports, QString* error)
     return true;
 }
 
+int summary(const QStringList& files)
+{
+    ReportSummary totals;
+    for (const QString& file : files) {
+        QString error;
+        if (!totals.add(file, &error)) {
+            printError(QStringLiteral("%1; nothing was counted").arg(error));
+            return ExitUsage;
+        }
+    }
+    printOut(totals.text());
+    return ExitOk;
+}
+
 int runCommand(const Command& command, const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(command.summary);
     parser.addHelpOption();
     parser.addPositionalArgument(command.name, QStringLiteral("The command."), command.name);
+    const bool repeatable = command.leastArguments >= 0;
     for (int i = 0; i < command.arguments.size(); ++i) {
-        parser.addPositionalArgument(command.arguments.at(i), command.argumentHelp.at(i));
+        const QString& name = command.arguments.at(i);
+        const bool last = i == command.arguments.size() - 1;
+        const QString syntax = !repeatable || !last ? name
+            : command.leastArguments == 0           ? QStringLiteral("[%1...]").arg(name)
+                                                    : QStringLiteral("%1...").arg(name);
+        parser.addPositionalArgument(name, command.argumentHelp.at(i), syntax);
     }
     const bool isStore = command.name == QLatin1String("store");
+    const bool isVerify = command.name == QLatin1String("verify");
+    const bool isPorts = command.name == QLatin1String("ports");
+    const bool manyPorts = isStore || isVerify;
     const QCommandLineOption portOption(
         {QStringLiteral("p"), QStringLiteral("port")},
-        isStore ? QStringLiteral("A serial port (a name from \"ports\", or a path); several by repeating the "
-                                 "option or as a comma-separated list.")
-                : QStringLiteral("The serial port (a name from \"ports\", or a path)."),
+        manyPorts ? QStringLiteral("A serial port (a name from \"ports\", or a path); several by repeating the "
+                                   "option or as a comma-separated list.")
+                  : QStringLiteral("The serial port (a name from \"ports\", or a path)."),
         QStringLiteral("port"));
     const QCommandLineOption verifyOption(QStringLiteral("verify"),
                                           QStringLiteral("Read each device back after storing and compare."));
     const QCommandLineOption reportOption(QStringLiteral("report"),
                                           QStringLiteral("Append a JSON line per port to this file."),
                                           QStringLiteral("file.jsonl"));
+    const QCommandLineOption probeOption(
+        QStringLiteral("probe"),
+        isPorts ? QStringLiteral("Try the handshake on the ports and say which have a device.")
+                : QStringLiteral("Only the ports whose device answers the handshake; the others are \"no device\"."));
+    const QCommandLineOption allOption(QStringLiteral("all"),
+                                       QStringLiteral("Every listed port, probed (as --probe) instead of --port."));
     const QCommandLineOption retriesOption(
         QStringLiteral("retries"),
         QStringLiteral("Attempts per message before it counts as failed (%1 to %2, default %1).")
@@ -355,8 +431,15 @@ int runCommand(const Command& command, const QStringList& arguments)
     if (isStore) {
         parser.addOption(verifyOption);
     }
-    if (isStore || command.name == QLatin1String("verify")) {
+    if (manyPorts) {
         parser.addOption(reportOption);
+        parser.addOption(probeOption);
+        parser.addOption(allOption);
+    }
+    if (isPorts) {
+        parser.addOption(probeOption);
+        parser.addOption(retriesOption);
+        parser.addOption(timeoutOption);
     }
     parser.setApplicationDescription(command.summary + details(command.name));
 
@@ -368,30 +451,22 @@ int runCommand(const Command& command, const QStringList& arguments)
         return ExitOk;
     }
     const QStringList positional = parser.positionalArguments().mid(1);
-    if (positional.size() != command.arguments.size()) {
+    const bool argumentsFit = repeatable ? positional.size() >= command.arguments.size() - 1 + command.leastArguments
+                                         : positional.size() == command.arguments.size();
+    if (!argumentsFit) {
         return usageError(
             command.arguments.isEmpty()
                 ? QStringLiteral("%1 takes no arguments").arg(command.name)
                 : QStringLiteral("%1 takes %2").arg(command.name, command.arguments.join(QLatin1Char(' '))),
             command.name);
     }
+    if (isPorts && !positional.isEmpty() && !parser.isSet(probeOption)) {
+        return usageError(QStringLiteral("ports takes ports only with --probe"), command.name);
+    }
 
     DeviceCommands::LinkOptions link;
-    if (command.device) {
-        QString error;
-        if (!parser.isSet(portOption)) {
-            return usageError(QStringLiteral("%1 needs --port").arg(command.name), command.name);
-        }
-        if (!portList(parser.values(portOption), &link.ports, &error)) {
-            return usageError(error, command.name);
-        }
-        if (!isStore && link.ports.size() != 1) {
-            return usageError(QStringLiteral("%1 takes one --port").arg(command.name), command.name);
-        }
-        link.port = link.ports.constFirst();
-        if (isStore || command.name == QLatin1String("verify")) {
-            link.reportFile = parser.value(reportOption);
-        }
+    QString error;
+    if (command.device || isPorts) {
         if (!boundedNumber(parser, retriesOption, DeviceCommands::MinAttempts, DeviceCommands::MaxAttempts,
                            &link.attempts, &error)
             || !boundedNumber(parser, timeoutOption, DeviceCommands::MinTimeoutMs, DeviceCommands::MaxTimeoutMs,
@@ -399,12 +474,45 @@ int runCommand(const Command& command, const QStringList& arguments)
             return usageError(error, command.name);
         }
     }
+    if (command.device) {
+        link.allPorts = manyPorts && parser.isSet(allOption);
+        link.probe = manyPorts && parser.isSet(probeOption);
+        if (link.allPorts && parser.isSet(portOption)) {
+            return usageError(QStringLiteral("--all takes every listed port: give it without --port"), command.name);
+        }
+        if (!parser.isSet(portOption) && !link.allPorts) {
+            return usageError(manyPorts ? QStringLiteral("%1 needs --port (or --all)").arg(command.name)
+                                        : QStringLiteral("%1 needs --port").arg(command.name),
+                              command.name);
+        }
+        if (!link.allPorts && !portList(parser.values(portOption), &link.ports, &error)) {
+            return usageError(error, command.name);
+        }
+        if (!manyPorts && link.ports.size() != 1) {
+            return usageError(QStringLiteral("%1 takes one --port").arg(command.name), command.name);
+        }
+        link.port = link.ports.value(0);
+        if (manyPorts) {
+            link.reportFile = parser.value(reportOption);
+        }
+    }
     if (isLoad && parser.value(outputOption).isEmpty()) {
         return usageError(QStringLiteral("load needs --output"), command.name);
     }
 
-    if (command.name == QLatin1String("ports")) {
-        return DeviceCommands::listPorts();
+    if (isPorts) {
+        if (!parser.isSet(probeOption)) {
+            return DeviceCommands::listPorts();
+        }
+        QStringList ports;
+        if (!portList(positional, &ports, &error)) {
+            return usageError(error, command.name);
+        }
+        Interruption::install();
+        return DeviceCommands::probePorts(ports, link);
+    }
+    if (command.name == QLatin1String("summary")) {
+        return summary(positional);
     }
     if (command.name == QLatin1String("show")) {
         return show(positional.at(0));
@@ -419,11 +527,14 @@ int runCommand(const Command& command, const QStringList& arguments)
         return diffFiles(positional.at(0), positional.at(1));
     }
     if (isStore) {
+        Interruption::install();
         return DeviceCommands::store(positional.at(0), link, parser.isSet(verifyOption));
     }
-    if (command.name == QLatin1String("verify")) {
+    if (isVerify) {
+        Interruption::install();
         return DeviceCommands::verify(positional.at(0), link);
     }
+    Interruption::install();
     return DeviceCommands::load(parser.value(outputOption), parser.value(baseOption), link);
 }
 
@@ -441,6 +552,11 @@ void quietDiagnostics(QtMsgType type, const QMessageLogContext&, const QString& 
 int main(int argc, char* argv[])
 {
     qInstallMessageHandler(quietDiagnostics);
+#ifdef Q_OS_UNIX
+    // A file grown past the user's limit (ulimit -f) is a failed write to
+    // report, not a reason to end the run at once and lose the rest.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QLatin1String(ProgramName));
     QCoreApplication::setApplicationVersion(QStringLiteral(KVR_VERSION));
@@ -451,7 +567,7 @@ int main(int argc, char* argv[])
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("ports, show, export, import, diff, store, verify or load."),
+                                 QStringLiteral("ports, show, export, import, diff, store, verify, load or summary."),
                                  QStringLiteral("<command> [options] [arguments]"));
     parser.parse(app.arguments());
     const QStringList positional = parser.positionalArguments();

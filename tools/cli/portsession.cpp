@@ -2,6 +2,7 @@
 
 #include "appdata.h"
 #include "clicommon.h"
+#include "deviceprobe.h"
 #include "devicerecordlayout.h"
 #include "devicesession.h"
 
@@ -17,6 +18,12 @@ constexpr int RecordsPerLine = DeviceRecordLayout::Records / DeviceRecordLayout:
 
 QString PortSession::Outcome::result() const
 {
+    if (interrupted) {
+        return QStringLiteral("interrupted");
+    }
+    if (noDevice) {
+        return QStringLiteral("no device");
+    }
     if (ok) {
         return stored ? (verified ? QStringLiteral("stored, verified") : QStringLiteral("stored"))
                       : QStringLiteral("verified");
@@ -26,6 +33,9 @@ QString PortSession::Outcome::result() const
 
 QString PortSession::Outcome::summary() const
 {
+    if (noDevice) {
+        return QStringLiteral("no device: %1").arg(error);
+    }
     QStringList parts;
     if (stored) {
         parts << QStringLiteral("stored");
@@ -41,7 +51,9 @@ QString PortSession::Outcome::summary() const
         }
         parts << text;
     }
-    if (!error.isEmpty()) {
+    if (interrupted) {
+        parts << QStringLiteral("interrupted: %1").arg(error);
+    } else if (!error.isEmpty()) {
         parts << QStringLiteral("failed: %1").arg(error);
     }
     return parts.join(QLatin1String(", "));
@@ -75,7 +87,11 @@ PortSession::Outcome PortSession::run()
     outcome.start = QDateTime::currentDateTimeUtc();
     auto finish = [this, &outcome]() {
         outcome.end = QDateTime::currentDateTimeUtc();
-        if (!outcome.error.isEmpty()) {
+        if (outcome.noDevice) {
+            say(QStringLiteral("no device: %1").arg(outcome.error));
+        } else if (outcome.interrupted) {
+            say(QStringLiteral("interrupted: %1").arg(outcome.error));
+        } else if (!outcome.error.isEmpty()) {
             say(QStringLiteral("failed: %1").arg(outcome.error));
         }
         return outcome;
@@ -90,6 +106,7 @@ PortSession::Outcome PortSession::run()
     }
 
     DeviceSession session({m_options.attempts, m_options.timeoutMs});
+    session.setCancelCheck(m_options.cancel);
     session.setProgress([this](DeviceSession::Operation step, int done, int total) {
         if (done > 0 && (done % RecordsPerLine == 0 || done == total)) {
             const QString line = step == DeviceSession::Operation::Store ? QStringLiteral("stored %1 of %2 records")
@@ -111,11 +128,31 @@ PortSession::Outcome PortSession::run()
         return result;
     });
     if (!once.opened) {
+        outcome.noDevice = m_options.probe;
         outcome.error = QStringLiteral("cannot open the port: %1").arg(once.connection.error);
         return finish();
     }
     if (!once.connection.ok) {
-        outcome.error = QStringLiteral("handshake failed: %1").arg(once.connection.error);
+        const DeviceProbe::Answer answer = DeviceProbe::unanswered(once.connection, *session.link());
+        if (answer == DeviceProbe::Answer::Cancelled) {
+            outcome.interrupted = true;
+            outcome.error = QStringLiteral("before the handshake was answered");
+        } else if (m_options.probe) {
+            outcome.noDevice = true;
+            outcome.error = DeviceProbe::unansweredText(answer, *session.link());
+        } else {
+            outcome.error = QStringLiteral("handshake failed: %1").arg(once.connection.error);
+        }
+        return finish();
+    }
+    if (outcome.interrupted) {
+        // The farewell was not sent: it would tell a half-written device that all went well.
+        return finish();
+    }
+    if (once.farewell.cancelled) {
+        // Stored in full (and verified where asked), but not let go.
+        outcome.interrupted = true;
+        outcome.error = QStringLiteral("before the farewell");
         return finish();
     }
     if (!once.farewell.ok) {
@@ -129,8 +166,15 @@ PortSession::Outcome PortSession::run()
 
 bool PortSession::storeProgram(ProgramRecords* program, DeviceSession* session, Outcome* outcome)
 {
+    outcome->storeBegun = true;
     const DeviceSession::Result result = session->run(DeviceSession::Operation::Store, program);
     outcome->records = result.records;
+    if (result.cancelled) {
+        outcome->interrupted = true;
+        outcome->error =
+            QStringLiteral("after %1 of %2 records were stored").arg(result.records).arg(DeviceRecordLayout::Records);
+        return false;
+    }
     if (!result.ok) {
         outcome->error = result.error;
         return false;
@@ -146,6 +190,11 @@ bool PortSession::verifyProgram(ProgramRecords* program, DeviceSession* session,
     const DeviceSession::Result result = session->run(DeviceSession::Operation::Verify, program, &differences);
     if (!outcome->stored) {
         outcome->records = result.records;
+    }
+    if (result.cancelled) {
+        outcome->interrupted = true;
+        outcome->error = QStringLiteral("while the program was read back");
+        return false;
     }
     if (!result.ok) {
         outcome->error = QStringLiteral("verify failed: %1").arg(result.error);

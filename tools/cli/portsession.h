@@ -2,6 +2,7 @@
 #define PORTSESSION_H
 
 #include "configcompare.h"
+#include "portidentity.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -23,19 +24,27 @@ public:
 
     struct Outcome {
         QString port;
+        PortIdentity identity;
         QDateTime start;
         QDateTime end;
         bool ok = false;
         bool stored = false;
         bool verified = false; // the device was read back and compared (equal or not)
+        bool noDevice = false; // probing: no device answered the handshake, nothing was sent
+        bool interrupted = false; // stopped by the cancel check
+        bool storeBegun = false; // records went out: the device's program was being replaced
         int records = 0; // records stored, or read back when only verifying
         QList<ConfigComparison::Difference> differences; // value A on the device, B in the file
         QString error;
 
-        // "stored", "stored, verified", "verified", "different" or "failed".
+        // "stored", "stored, verified", "verified", "different", "failed",
+        // "no device" or "interrupted".
         QString result() const;
         // The summary after the port: "stored, verified", "failed: Key 3, link 2 was not ...".
         QString summary() const;
+        // The store began and did not end: the device holds part of the old
+        // program and part of the new.
+        bool partial() const { return storeBegun && !stored; }
     };
 
     // A line of progress, without the port (the caller adds it).
@@ -45,6 +54,12 @@ public:
         QString port;
         int attempts = 6;
         int timeoutMs = 1000;
+        // A port that cannot be opened or does not answer the handshake has no
+        // device: "no device" instead of a failure.
+        bool probe = false;
+        // Asked about every 50 ms; once it says yes the session stops, and a
+        // device left half-written gets no farewell.
+        std::function<bool()> cancel;
     };
 
     // `program` is a configuration file's bytes; each session reads its own copy.

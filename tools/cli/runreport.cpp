@@ -3,6 +3,8 @@
 #include "clicommon.h"
 #include "safesave.h"
 
+#include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -28,7 +30,32 @@ bool RunReport::open(QString* error)
     return true;
 }
 
-QJsonObject RunReport::toJson(const QString& command, const QString& configFile, const PortSession::Outcome& outcome)
+namespace {
+
+// "0403": USB ids as the system and lsusb show them; null when unknown.
+QJsonValue usbId(int id)
+{
+    return id < 0 ? QJsonValue() : QJsonValue(QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0')));
+}
+
+QJsonValue textOrNull(const QString& text)
+{
+    return text.isEmpty() ? QJsonValue() : QJsonValue(text);
+}
+
+} // namespace
+
+QStringList RunReport::fieldNames()
+{
+    return {QStringLiteral("port"),        QStringLiteral("command"),       QStringLiteral("file"),
+            QStringLiteral("sha256"),      QStringLiteral("size"),          QStringLiteral("version"),
+            QStringLiteral("location"),    QStringLiteral("serial_number"), QStringLiteral("vendor_id"),
+            QStringLiteral("product_id"),  QStringLiteral("start"),         QStringLiteral("end"),
+            QStringLiteral("duration_ms"), QStringLiteral("result"),        QStringLiteral("records"),
+            QStringLiteral("differences"), QStringLiteral("error")};
+}
+
+QJsonObject RunReport::toJson(const QString& command, const Program& program, const PortSession::Outcome& outcome)
 {
     QJsonArray differences;
     for (const ConfigComparison::Difference& difference : outcome.differences) {
@@ -40,9 +67,18 @@ QJsonObject RunReport::toJson(const QString& command, const QString& configFile,
     return QJsonObject{
         {QStringLiteral("port"), outcome.port},
         {QStringLiteral("command"), command},
-        {QStringLiteral("file"), QDir::toNativeSeparators(configFile)},
+        {QStringLiteral("file"), QDir::toNativeSeparators(program.file)},
+        {QStringLiteral("sha256"),
+         QString::fromLatin1(QCryptographicHash::hash(program.bytes, QCryptographicHash::Sha256).toHex())},
+        {QStringLiteral("size"), program.bytes.size()},
+        {QStringLiteral("version"), QCoreApplication::applicationVersion()},
+        {QStringLiteral("location"), outcome.identity.location},
+        {QStringLiteral("serial_number"), textOrNull(outcome.identity.serialNumber)},
+        {QStringLiteral("vendor_id"), usbId(outcome.identity.vendorId)},
+        {QStringLiteral("product_id"), usbId(outcome.identity.productId)},
         {QStringLiteral("start"), outcome.start.toString(Qt::ISODateWithMs)},
         {QStringLiteral("end"), outcome.end.toString(Qt::ISODateWithMs)},
+        {QStringLiteral("duration_ms"), outcome.start.msecsTo(outcome.end)},
         {QStringLiteral("result"), outcome.result()},
         {QStringLiteral("records"), outcome.records},
         {QStringLiteral("differences"), differences},
@@ -50,10 +86,10 @@ QJsonObject RunReport::toJson(const QString& command, const QString& configFile,
     };
 }
 
-bool RunReport::append(const QString& command, const QString& configFile, const PortSession::Outcome& outcome,
+bool RunReport::append(const QString& command, const Program& program, const PortSession::Outcome& outcome,
                        QString* error)
 {
-    const QByteArray line = QJsonDocument(toJson(command, configFile, outcome)).toJson(QJsonDocument::Compact) + '\n';
+    const QByteArray line = QJsonDocument(toJson(command, program, outcome)).toJson(QJsonDocument::Compact) + '\n';
     if (m_file.write(line) != line.size()) {
         *error = QStringLiteral("cannot write the report %1: %2")
                      .arg(QDir::toNativeSeparators(m_file.fileName()), m_file.errorString());

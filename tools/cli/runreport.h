@@ -8,18 +8,28 @@
 #include <QString>
 
 // The production log of --report: one JSON object a line per port and run,
-// appended, so a line of stations can share one file.
+// appended, so a line of stations can share one file. Each line stands on its
+// own: what was stored (the file's SHA-256 and size), by which version of the
+// tool, through which adapter, when and with what result.
 class RunReport
 {
 public:
+    // The configuration a run stores or verifies.
+    struct Program {
+        QString file; // as given
+        QByteArray bytes; // as read, once, for the checksum and the size
+    };
+
     explicit RunReport(const QString& path);
 
     // Opens (and creates) the file for appending; says why not.
     bool open(QString* error);
-    // One line for one port; `command` is "store" or "verify".
-    bool append(const QString& command, const QString& configFile, const PortSession::Outcome& outcome, QString* error);
+    // One line for one port, written at once; `command` is "store" or "verify".
+    bool append(const QString& command, const Program& program, const PortSession::Outcome& outcome, QString* error);
 
-    static QJsonObject toJson(const QString& command, const QString& configFile, const PortSession::Outcome& outcome);
+    static QJsonObject toJson(const QString& command, const Program& program, const PortSession::Outcome& outcome);
+    // The fields every line has.
+    static QStringList fieldNames();
 
 private:
     QFile m_file;

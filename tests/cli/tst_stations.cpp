@@ -1,0 +1,541 @@
+// kvr210c-cli at a programming station: finding the devices among the ports,
+// a run stopped by a signal, and the production record it leaves (the report
+// and its summary). Devices are simulators; a pseudo-terminal with nothing
+// behind it and one where something else answers stand for the other ports.
+#include "appdata.h"
+#include "ptypeer.h"
+#include "serialframe.h"
+#include "simulatorprocess.h"
+
+#include <QtTest>
+
+#include <csignal>
+#include <sys/stat.h>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    bool finished = false;
+    QString out;
+    QString err;
+};
+
+Run finish(QProcess& process, int timeoutMs)
+{
+    Run run;
+    run.finished = process.waitForFinished(timeoutMs);
+    if (!run.finished) {
+        process.kill();
+        process.waitForFinished(3000);
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return run;
+}
+
+Run cli(const QStringList& arguments, int timeoutMs = 30000)
+{
+    QProcess process;
+    process.start(QStringLiteral(KVR_CLI_PATH), arguments);
+    if (!process.waitForStarted(5000)) {
+        return {};
+    }
+    return finish(process, timeoutMs);
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A program whose every command is `bytes` long: the longer, the longer a paced store takes.
+QByteArray program(int bytes)
+{
+    ProgramRecords data;
+    data.newData(6, 5);
+    for (int x = 1; x <= 6; ++x) {
+        for (int y = 1; y <= 5; ++y) {
+            data.getDataObject(x, y)->setCommand(QByteArray(bytes, char(x * 16 + y)).toHex());
+        }
+        data.getButtonData(x)->setSecondLayerCommand(QByteArray(bytes, char(0x60 + x)).toHex());
+    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    data.saveConfigFile(&buffer);
+    return buffer.data();
+}
+
+QList<QJsonObject> reportLines(const QString& file)
+{
+    QList<QJsonObject> objects;
+    for (const QByteArray& line : readFile(file).split('\n')) {
+        if (line.isEmpty()) {
+            continue;
+        }
+        const QJsonDocument document = QJsonDocument::fromJson(line);
+        if (!document.isObject()) {
+            qWarning("not a JSON object: %s", line.constData());
+            return {};
+        }
+        objects << document.object();
+    }
+    return objects;
+}
+
+QJsonObject lineOf(const QList<QJsonObject>& lines, const QString& port)
+{
+    for (const QJsonObject& line : lines) {
+        if (line["port"].toString() == port) {
+            return line;
+        }
+    }
+    return {};
+}
+
+// "/dev/pts/3  no device: ..." from the summary on standard output.
+QString summaryOf(const Run& run, const QString& port)
+{
+    for (const QString& line : run.out.split('\n')) {
+        if (line.startsWith(port + "  ") || line.startsWith(port + " ")) {
+            return line.mid(port.size()).trimmed();
+        }
+    }
+    return QString();
+}
+
+QByteArray handshakes(int count)
+{
+    return SerialFrame::frame("KVR210").repeated(count);
+}
+
+} // namespace
+
+class TestStations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void portsProbeTellsTheKindsApart();
+    void storeWithProbeProgramsOnlyTheDevices();
+    void verifyWithProbe();
+    void aSignalStopsEveryPortAndKeepsTheRecord_data();
+    void aSignalStopsEveryPortAndKeepsTheRecord();
+    void aSignalStopsALoadWithoutALeftover();
+    void reportThatCannotBeOpenedTouchesNoDevice();
+    void reportThatCannotBeWrittenIsSaidAndTheRunGoesOn();
+    void reportLinesAreSelfContained();
+    void summaryCountsPerFileAndOutcome();
+    void summaryRefusesWhatIsNotAReport();
+
+private:
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestStations::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+}
+
+void TestStations::portsProbeTellsTheKindsApart()
+{
+    SimulatorProcess device;
+    QVERIFY2(device.start(), qPrintable(device.errorString()));
+    PtyPeer empty(PtyPeer::Mode::Silent), modem(PtyPeer::Mode::Chatter);
+    QVERIFY(empty.open() && modem.open());
+
+    const Run found = cli(
+        {"ports", "--probe", device.portName(), empty.portName(), modem.portName(), "/nonexistent/tty"});
+    QCOMPARE(found.exitCode, 0);
+    QCOMPARE(found.out,
+             QString("%1\tdevice\n%2\tno answer\n%3\tsomething else answered\n"
+                     "/nonexistent/tty\tcannot open the port\n")
+                 .arg(device.portName(), empty.portName(), modem.portName()));
+    QVERIFY2(found.err.contains(empty.portName() + ": Nothing answered the handshake"), qPrintable(found.err));
+    QVERIFY2(found.err.contains("/nonexistent/tty: "), qPrintable(found.err));
+    // Only the handshake, and the farewell where a device answered it.
+    QVERIFY(device.waitForLogLine("ISPOK!"));
+    QCOMPARE(device.logLines(), QStringList({"frame KVR210", "ISPOK!"}));
+    QCOMPARE(empty.received(), handshakes(6));
+    QCOMPARE(modem.received(), handshakes(6));
+
+    const Run none = cli({"ports", "--probe", modem.portName(), "/nonexistent/tty"});
+    QCOMPARE(none.exitCode, 2);
+    QCOMPARE(none.out.count('\n'), 2);
+}
+
+void TestStations::storeWithProbeProgramsOnlyTheDevices()
+{
+    QVERIFY(writeFile(path("program.app"), program(4)));
+    SimulatorProcess device, failing;
+    QVERIFY2(device.start(), qPrintable(device.errorString()));
+    // Answers the handshake and four records, then echoes wrongly.
+    QVERIFY2(failing.start({"--fault", "corrupt-echo", "--fault-after", "5"}), qPrintable(failing.errorString()));
+    PtyPeer empty(PtyPeer::Mode::Silent), modem(PtyPeer::Mode::Chatter);
+    QVERIFY(empty.open() && modem.open());
+
+    // Every device that answered succeeded: 0, whatever the other ports did.
+    const Run stored = cli({"store", "program.app", "--probe", "--port",
+                            device.portName() + "," + modem.portName() + ",/nonexistent/tty", "--report", "log.jsonl"});
+    QVERIFY2(stored.exitCode == 0, qPrintable(stored.err));
+    QCOMPARE(summaryOf(stored, device.portName()), QString("stored"));
+    QVERIFY2(summaryOf(stored, modem.portName()).startsWith("no device: Something other than the device answered"),
+             qPrintable(stored.out));
+    QVERIFY2(summaryOf(stored, "/nonexistent/tty").startsWith("no device: cannot open the port"),
+             qPrintable(stored.out));
+    QCOMPARE(device.storedRecords().size(), 36);
+    QCOMPARE(modem.received(), handshakes(6));
+    const QList<QJsonObject> report = reportLines(path("log.jsonl"));
+    QCOMPARE(report.size(), 3);
+    QCOMPARE(lineOf(report, device.portName())["result"].toString(), QString("stored"));
+    QCOMPARE(lineOf(report, modem.portName())["result"].toString(), QString("no device"));
+    QCOMPARE(lineOf(report, "/nonexistent/tty")["result"].toString(), QString("no device"));
+    QCOMPARE(lineOf(report, modem.portName())["records"].toInt(), 0);
+
+    // One device that answered failed: 1. The silent port is never sent a record.
+    const Run oneFailed = cli({"store", "program.app", "--probe", "--port", device.portName(), "--port",
+                               failing.portName() + "," + empty.portName()},
+                              60000);
+    QCOMPARE(oneFailed.exitCode, 1);
+    QCOMPARE(summaryOf(oneFailed, device.portName()), QString("stored"));
+    QVERIFY2(summaryOf(oneFailed, failing.portName()).startsWith("failed: "), qPrintable(oneFailed.out));
+    QVERIFY2(summaryOf(oneFailed, empty.portName()).startsWith("no device: Nothing answered the handshake"),
+             qPrintable(oneFailed.out));
+    QCOMPARE(empty.received(), handshakes(6));
+
+    // No device anywhere: 2, and nothing but handshakes went out.
+    const Run none = cli({"store", "program.app", "--probe", "--port", modem.portName() + ",/nonexistent/tty"});
+    QCOMPARE(none.exitCode, 2);
+    QCOMPARE(modem.received(), handshakes(12));
+
+    // Without --probe a port without a device is a failure, as before.
+    const Run plain = cli({"store", "program.app", "--port", device.portName() + "," + modem.portName()});
+    QCOMPARE(plain.exitCode, 1);
+    QVERIFY2(summaryOf(plain, modem.portName()).startsWith("failed: handshake failed"), qPrintable(plain.out));
+}
+
+void TestStations::verifyWithProbe()
+{
+    QVERIFY(writeFile(path("program.app"), program(4)));
+    SimulatorProcess device, other;
+    QVERIFY2(device.start() && other.start(), qPrintable(device.errorString() + other.errorString()));
+    PtyPeer modem(PtyPeer::Mode::Chatter);
+    QVERIFY(modem.open());
+    QVERIFY(writeFile(path("other.app"), program(5)));
+    QCOMPARE(cli({"store", "program.app", "--port", device.portName()}).exitCode, 0);
+    QCOMPARE(cli({"store", "other.app", "--port", other.portName()}).exitCode, 0);
+
+    const Run run = cli({"verify", "program.app", "--probe", "--port",
+                         device.portName() + "," + other.portName() + "," + modem.portName()});
+    // The other device holds another program: it differs, and says where, after its port.
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(summaryOf(run, device.portName()), QString("verified"));
+    QVERIFY2(summaryOf(run, other.portName()).startsWith("36 differences: Key 1: command "), qPrintable(run.out));
+    QVERIFY2(summaryOf(run, modem.portName()).startsWith("no device"), qPrintable(run.out));
+    QVERIFY2(run.out.startsWith(other.portName() + ": Key 1: command "), qPrintable(run.out));
+    QCOMPARE(modem.received(), handshakes(6));
+
+    QCOMPARE(cli({"verify", "program.app", "--probe", "--port", device.portName() + "," + modem.portName()}).exitCode,
+             0);
+}
+
+void TestStations::aSignalStopsEveryPortAndKeepsTheRecord_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("SIGINT") << SIGINT << 130;
+    QTest::newRow("SIGTERM") << SIGTERM << 143;
+}
+
+void TestStations::aSignalStopsEveryPortAndKeepsTheRecord()
+{
+    QFETCH(int, signal);
+    QFETCH(int, exitCode);
+    QVERIFY(writeFile(path("program.app"), program(30)));
+    std::vector<std::unique_ptr<SimulatorProcess>> devices;
+    QStringList ports;
+    for (int i = 0; i < 4; ++i) {
+        devices.push_back(std::make_unique<SimulatorProcess>());
+        QVERIFY2(devices.back()->start({"--pace"}), qPrintable(devices.back()->errorString()));
+        ports << devices.back()->portName();
+    }
+
+    QProcess process;
+    process.start(QStringLiteral(KVR_CLI_PATH),
+                  {"store", "program.app", "--verify", "--port", ports.join(','), "--report", "log.jsonl"});
+    QVERIFY(process.waitForStarted(5000));
+    // Anywhere from the handshakes to the middle of the stores (a store takes some 3 s here).
+    const int delay = 100 + int(QRandomGenerator::global()->bounded(2400));
+    qInfo("signal after %d ms", delay);
+    QTest::qWait(delay);
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(::kill(pid_t(process.processId()), signal), 0);
+    const Run run = finish(process, 10000);
+    QVERIFY(run.finished);
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(run.exitCode, exitCode);
+
+    // A line for every port, stored or interrupted; the summary too.
+    const QList<QJsonObject> report = reportLines(path("log.jsonl"));
+    QCOMPARE(report.size(), 4);
+    QStringList partial;
+    for (int i = 0; i < 4; ++i) {
+        const QJsonObject line = lineOf(report, ports[i]);
+        const QString result = line["result"].toString();
+        QVERIFY2(result == "interrupted" || result == "stored, verified", qPrintable(result));
+        QVERIFY2(summaryOf(run, ports[i]).startsWith(result), qPrintable(run.out));
+        const bool halfWritten = result == "interrupted" && line["error"].toString().startsWith("after ");
+        if (halfWritten) {
+            partial << ports[i];
+            QVERIFY(line["records"].toInt() < 36);
+        }
+        // A device left half-written is not told that all went well.
+        QTest::qWait(50);
+        QCOMPARE(devices[i]->logLines().contains("ISPOK!"), result == "stored, verified");
+    }
+    if (partial.isEmpty()) {
+        QVERIFY2(!run.err.contains("partial program"), qPrintable(run.err));
+    } else {
+        QVERIFY2(run.err.contains("partial program; store it again before "
+                                  + QString(partial.size() == 1 ? "it is" : "they are")
+                                  + " used: " + partial.join(", ")),
+                 qPrintable(run.err));
+    }
+    QVERIFY2(run.err.contains(QString("stopped by %1").arg(signal == SIGINT ? "SIGINT" : "SIGTERM")),
+             qPrintable(run.err));
+}
+
+void TestStations::aSignalStopsALoadWithoutALeftover()
+{
+    SimulatorProcess device;
+    QList<QByteArray> records;
+    for (int x = 1; x <= 6; ++x) {
+        for (int y : {1, 6, 2, 3, 4, 5}) {
+            // Key, '-', link, baud, parity, delay, 'E', '1', then a command of 60 bytes.
+            const QByteArray payload = QByteArray(1, char(x)) + '-' + char(y) + QByteArray(3, '\0') + "E1"
+                + QByteArray(60, char(0x41 + x));
+            records << "SETS" + QByteArray(1, char(payload.size())) + payload;
+        }
+    }
+    QVERIFY(device.setStoredRecords(records));
+    QVERIFY2(device.start({"--pace"}), qPrintable(device.errorString()));
+    QVERIFY(writeFile(path("old.app"), "old contents"));
+
+    QProcess process;
+    process.start(QStringLiteral(KVR_CLI_PATH), {"load", "--port", device.portName(), "--output", "old.app"});
+    QVERIFY(process.waitForStarted(5000));
+    QVERIFY(device.waitForLogLine("ack ", 10000));
+    QCOMPARE(::kill(pid_t(process.processId()), SIGINT), 0);
+    const Run run = finish(process, 10000);
+    QCOMPARE(run.exitCode, 130);
+    QVERIFY2(run.err.contains("stopped by SIGINT; old.app was not written"), qPrintable(run.err));
+    QVERIFY2(!run.err.contains("load failed"), qPrintable(run.err));
+    // The old file as it was, and no half-written one beside it.
+    QCOMPARE(readFile(path("old.app")), QByteArray("old contents"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"old.app"});
+}
+
+void TestStations::reportThatCannotBeOpenedTouchesNoDevice()
+{
+    QVERIFY(writeFile(path("program.app"), program(4)));
+    SimulatorProcess first, second;
+    QVERIFY2(first.start() && second.start(), qPrintable(first.errorString() + second.errorString()));
+    const QString ports = first.portName() + "," + second.portName();
+    for (const QStringList& extra : {QStringList(), QStringList{"--probe"}}) {
+        const Run run = cli(QStringList{"store", "program.app", "--port", ports, "--report", "missing/run.jsonl"}
+                            + extra);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains("missing/run.jsonl") && run.err.contains("no device was touched"),
+                 qPrintable(run.err));
+        QCOMPARE(run.out, QString());
+    }
+    const Run verify = cli({"verify", "program.app", "--port", ports, "--report", "missing/run.jsonl"});
+    QCOMPARE(verify.exitCode, 2);
+    QTest::qWait(200);
+    QCOMPARE(first.logLines(), QStringList());
+    QCOMPARE(second.logLines(), QStringList());
+    QVERIFY(!QFileInfo::exists(path("missing")));
+}
+
+void TestStations::reportThatCannotBeWrittenIsSaidAndTheRunGoesOn()
+{
+    QVERIFY(writeFile(path("program.app"), program(4)));
+    // A report already past the size this run may write (ulimit -f: 1 block of 512 or 1024 bytes).
+    QVERIFY(writeFile(path("full.jsonl"), QByteArray(4096, 'x') + '\n'));
+    SimulatorProcess device;
+    QVERIFY2(device.start(), qPrintable(device.errorString()));
+    PtyPeer empty(PtyPeer::Mode::Silent);
+    QVERIFY(empty.open());
+
+    QProcess process;
+    process.start("sh",
+                  {"-c", "ulimit -f 1 && exec \"$0\" \"$@\"", KVR_CLI_PATH, "store", "program.app", "--probe", "--port",
+                   device.portName() + "," + empty.portName(), "--report", "full.jsonl"});
+    QVERIFY(process.waitForStarted(5000));
+    const Run run = finish(process, 30000);
+    QCOMPARE(run.exitCode, 1);
+    // The device was stored all the same; the report kept what it had.
+    QCOMPARE(device.storedRecords().size(), 36);
+    QCOMPARE(summaryOf(run, device.portName()), QString("stored"));
+    QCOMPARE(readFile(path("full.jsonl")).size(), 4097);
+    // At once: before the silent port had given up.
+    const qsizetype said = run.err.indexOf("cannot write the report full.jsonl");
+    QVERIFY2(said >= 0 && run.err.contains("(the line of " + device.portName() + " is missing)"), qPrintable(run.err));
+    QVERIFY2(said < run.err.indexOf(empty.portName() + ": no device"), qPrintable(run.err));
+}
+
+void TestStations::reportLinesAreSelfContained()
+{
+    const QByteArray bytes = program(4);
+    QVERIFY(writeFile(path("program.app"), bytes));
+    SimulatorProcess device;
+    QVERIFY2(device.start(), qPrintable(device.errorString()));
+    PtyPeer modem(PtyPeer::Mode::Chatter);
+    QVERIFY(modem.open());
+
+    const Run run = cli({"store", "program.app", "--verify", "--probe", "--port",
+                         device.portName() + "," + modem.portName(), "--report", "log.jsonl"});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QString version = cli({"--version"}).out.section(' ', 1).trimmed();
+    QVERIFY(!version.isEmpty());
+    const QList<QJsonObject> report = reportLines(path("log.jsonl"));
+    QCOMPARE(report.size(), 2);
+    const QStringList fields{"port",        "command",       "file",      "sha256",      "size",  "version",
+                             "location",    "serial_number", "vendor_id", "product_id",  "start", "end",
+                             "duration_ms", "result",        "records",   "differences", "error"};
+    for (const QJsonObject& line : report) {
+        for (const QString& field : fields) {
+            QVERIFY2(line.contains(field), qPrintable(field));
+        }
+        QCOMPARE(line["sha256"].toString(),
+                 QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex()));
+        QCOMPARE(line["size"].toInteger(), bytes.size());
+        QCOMPARE(line["version"].toString(), version);
+        QCOMPARE(line["location"].toString(), line["port"].toString());
+        // A pseudo-terminal is no USB adapter.
+        QVERIFY(line["serial_number"].isNull() && line["vendor_id"].isNull() && line["product_id"].isNull());
+        const QDateTime start = QDateTime::fromString(line["start"].toString(), Qt::ISODateWithMs);
+        const QDateTime end = QDateTime::fromString(line["end"].toString(), Qt::ISODateWithMs);
+        QVERIFY(start.isValid() && end.isValid());
+        // With its zone: the same instant wherever the report is read.
+        QCOMPARE(start.timeSpec(), Qt::UTC);
+        QVERIFY(line["start"].toString().endsWith('Z'));
+        QCOMPARE(line["duration_ms"].toInteger(), start.msecsTo(end));
+    }
+    QVERIFY(lineOf(report, device.portName())["duration_ms"].toInteger() > 0);
+    QCOMPARE(lineOf(report, device.portName())["result"].toString(), QString("stored, verified"));
+}
+
+void TestStations::summaryCountsPerFileAndOutcome()
+{
+    const QByteArray first = program(4);
+    const QByteArray second = program(5);
+    QVERIFY(writeFile(path("a.app"), first));
+    QVERIFY(writeFile(path("b.app"), second));
+    QVERIFY(QDir(m_dir->path()).mkdir("copy"));
+    QVERIFY(writeFile(path("copy/a.app"), first));
+    SimulatorProcess device;
+    QVERIFY2(device.start(), qPrintable(device.errorString()));
+    PtyPeer modem(PtyPeer::Mode::Chatter);
+    QVERIFY(modem.open());
+    const QString ports = device.portName() + "," + modem.portName();
+
+    // Two stations' reports: a.app twice (once as a copy by another name), b.app once.
+    QCOMPARE(cli({"store", "a.app", "--probe", "--port", ports, "--report", "one.jsonl"}).exitCode, 0);
+    QCOMPARE(cli({"store", "b.app", "--verify", "--probe", "--port", ports, "--report", "two.jsonl"}).exitCode, 0);
+    QCOMPARE(cli({"verify", "copy/a.app", "--port", device.portName(), "--report", "two.jsonl"}).exitCode, 1);
+    // A line from before checksums were recorded.
+    QFile old(path("two.jsonl"));
+    QVERIFY(old.open(QIODevice::Append));
+    old.write(R"({"port":"ttyUSB0","command":"store","file":"old.app","start":"2026-01-05T08:00:00.000Z",)"
+              R"("end":"2026-01-05T08:00:04.000Z","result":"stored","records":36,"differences":[],"error":null})"
+              "\n");
+    old.close();
+
+    const Run run = cli({"summary", "one.jsonl", "two.jsonl"});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const auto sha = [](const QByteArray& bytes) {
+        return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+    };
+    QCOMPARE(run.out,
+             QString("Per file:\n"
+                     "  sha256 %1 (a.app, copy/a.app, %2 bytes)\n"
+                     "    stored     1\n"
+                     "    different  1\n"
+                     "    no device  1\n"
+                     "    total      3\n"
+                     "  sha256 %3 (b.app, %4 bytes)\n"
+                     "    stored, verified  1\n"
+                     "    no device         1\n"
+                     "    total             2\n"
+                     "  old.app (no checksum recorded)\n"
+                     "    stored  1\n"
+                     "    total   1\n"
+                     "All files:\n"
+                     "  stored, verified  1\n"
+                     "  stored            2\n"
+                     "  different         1\n"
+                     "  no device         2\n"
+                     "  total             6\n")
+                 .arg(sha(first))
+                 .arg(first.size())
+                 .arg(sha(second))
+                 .arg(second.size()));
+}
+
+void TestStations::summaryRefusesWhatIsNotAReport()
+{
+    const QByteArray good = R"({"port":"p","command":"store","file":"a.app","start":"s","end":"e","result":"stored"})";
+    QVERIFY(writeFile(path("good.jsonl"), good + "\n"));
+    QVERIFY(writeFile(path("text.jsonl"), good + "\n" + good + "\nhello\n"));
+    QVERIFY(writeFile(path("array.jsonl"), "[1, 2]\n"));
+    QVERIFY(writeFile(path("nocommand.jsonl"),
+                      R"({"port":"p","file":"a","start":"s","end":"e","result":"x"})"
+                      "\n"));
+    QVERIFY(writeFile(path("badsum.jsonl"),
+                      R"({"port":"p","command":"store","file":"a","start":"s","end":"e",)"
+                      R"("result":"x","sha256":"12ab"})"
+                      "\n"));
+    // One line with no end, longer than any report line.
+    QVERIFY(writeFile(path("long.jsonl"), QByteArray(2 * 1024 * 1024, '{')));
+    QVERIFY(::mkfifo(QFile::encodeName(path("fifo.jsonl")).constData(), 0600) == 0);
+
+    struct Case {
+        QString file;
+        QString message;
+    };
+    const QList<Case> cases{
+        {"missing.jsonl", "missing.jsonl does not exist"},
+        {"text.jsonl", "text.jsonl, line 3: not a report line (not a JSON object)"},
+        {"array.jsonl", "array.jsonl, line 1: not a report line"},
+        {"nocommand.jsonl", "nocommand.jsonl, line 1: not a report line (no \"command\")"},
+        {"badsum.jsonl", "badsum.jsonl, line 1: not a report line (\"sha256\" is not a SHA-256 in hex)"},
+        {"long.jsonl", "long.jsonl, line 1: not a report line (longer than"},
+        {"fifo.jsonl", "fifo.jsonl is not a regular file"},
+        {".", ". is not a regular file"},
+    };
+    for (const Case& test : cases) {
+        const Run run = cli({"summary", "good.jsonl", test.file}, 10000);
+        QVERIFY2(run.finished, qPrintable(test.file));
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains(test.message), qPrintable(run.err));
+        QVERIFY2(run.out.isEmpty(), qPrintable(run.out));
+    }
+    QCOMPARE(cli({"summary", "good.jsonl"}).exitCode, 0);
+}
+
+QTEST_GUILESS_MAIN(TestStations)
+#include "tst_stations.moc"

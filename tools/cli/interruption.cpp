@@ -1,0 +1,66 @@
+#include "interruption.h"
+
+#include <atomic>
+#include <csignal>
+
+namespace {
+
+// Lock-free, so the handler may set it (nothing else happens in the handler).
+std::atomic<int> g_signal{0};
+static_assert(std::atomic<int>::is_always_lock_free);
+
+extern "C" void onSignal(int number)
+{
+    int none = 0;
+    g_signal.compare_exchange_strong(none, number);
+}
+
+} // namespace
+
+namespace Interruption {
+
+void install()
+{
+    static bool installed = false;
+    if (installed) {
+        return;
+    }
+    installed = true;
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    // Restarted: a write to standard error or the report is not cut short;
+    // the waits notice the signal by their cancel checks.
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+int signal()
+{
+    return g_signal.load();
+}
+
+bool requested()
+{
+    return g_signal.load() != 0;
+}
+
+int exitCode()
+{
+    return 128 + g_signal.load();
+}
+
+QString signalName()
+{
+    switch (g_signal.load()) {
+    case SIGINT:
+        return QStringLiteral("SIGINT");
+    case SIGTERM:
+        return QStringLiteral("SIGTERM");
+    default:
+        return QStringLiteral("signal %1").arg(g_signal.load());
+    }
+}
+
+} // namespace Interruption

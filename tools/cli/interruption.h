@@ -1,0 +1,24 @@
+#ifndef INTERRUPTION_H
+#define INTERRUPTION_H
+
+#include <QString>
+
+// SIGINT and SIGTERM during a device run: the handler only notes the signal,
+// and the transfers stop through their cancel checks, so every port still
+// ends its frame, gets its report line and its summary, and the program exits
+// with 128 + the signal's number.
+namespace Interruption {
+
+// Installs the handlers (once); a signal before this ends the program as usual.
+void install();
+// The first signal caught, or 0.
+int signal();
+bool requested();
+// 130 for SIGINT, 143 for SIGTERM.
+int exitCode();
+// "SIGINT", "SIGTERM".
+QString signalName();
+
+} // namespace Interruption
+
+#endif // INTERRUPTION_H
