@@ -195,21 +195,28 @@ case "$mode" in
     [ -n "$wm_class" ] || fail "entry names no StartupWMClass"
     if command -v xvfb-run >/dev/null && command -v xwininfo >/dev/null; then
         mkdir -p "$stage/home"
-        # shellcheck disable=SC2016
-        classes=$(env HOME="$stage/home" XDG_CONFIG_HOME="$stage/home/.config" QT_QPA_PLATFORM=xcb \
-            timeout 120 xvfb-run -a sh -c '
-                "$1" & pid=$!
-                i=0
-                while [ $i -lt 300 ]; do
-                    found=$(xwininfo -root -children | grep "\"KVR210C" || true)
-                    if [ -n "$found" ]; then
-                        echo "$found"
-                        break
-                    fi
-                    i=$((i + 1))
-                    sleep 0.1
-                done
-                kill $pid' sh "$desktop/usr/bin/kvr210c" 2>/dev/null || true)
+        # Two xvfb-run -a started at the same moment (by tests run side by side) can
+        # race for one display number, and one of them fails: a second try settles it.
+        classes=""
+        for attempt in 1 2 3; do
+            # shellcheck disable=SC2016
+            classes=$(env HOME="$stage/home" XDG_CONFIG_HOME="$stage/home/.config" QT_QPA_PLATFORM=xcb \
+                timeout 120 xvfb-run -a sh -c '
+                    "$1" & pid=$!
+                    i=0
+                    while [ $i -lt 300 ]; do
+                        found=$(xwininfo -root -children | grep "\"KVR210C" || true)
+                        if [ -n "$found" ]; then
+                            echo "$found"
+                            break
+                        fi
+                        i=$((i + 1))
+                        sleep 0.1
+                    done
+                    kill $pid' sh "$desktop/usr/bin/kvr210c" 2>/dev/null || true)
+            [ -n "$classes" ] && break
+            sleep "$attempt"
+        done
         if [ -z "$classes" ]; then
             fail "the installed editor showed no window under Xvfb"
         else
