@@ -289,9 +289,10 @@ bool SerialLink::sendData(const QByteArray& payload, int attempts)
 {
     const QByteArray framed = SerialFrame::frame(payload);
     const quint16 expected = SerialFrame::expectedCrc(payload);
-    int silent = 0;
-    int wrong = 0;
-    int unsent = 0;
+    m_lastAttempts = {};
+    int& silent = m_lastAttempts.silent;
+    int& wrong = m_lastAttempts.wrong;
+    int& unsent = m_lastAttempts.unsent;
     for (int attempt = 0; attempt < attempts && m_port.isOpen() && !cancelRequested(); ++attempt) {
         if (!isFailure(m_port.error())) {
             m_port.clearError();

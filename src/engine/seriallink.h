@@ -70,6 +70,15 @@ public:
     // `attempts` tries. Emits "checksum error" for each wrong, non-empty echo.
     // On failure errorString() says why: no answer, a wrong answer, a port failure.
     bool sendData(const QByteArray& payload, int attempts = 6);
+    // What the attempts of the last sendData met: no answer, an answer that
+    // was not the echo (something else on the line), a frame that did not
+    // leave. Tells a silent port from one where something else talks.
+    struct Attempts {
+        int silent = 0;
+        int wrong = 0;
+        int unsent = 0;
+    };
+    Attempts lastAttempts() const { return m_lastAttempts; }
 
     // Replaces the cancel check (none: never cancelled) and forgets an
     // earlier cancellation.
@@ -101,6 +110,7 @@ private:
     bool m_failed = false;
     CancelCheck m_cancelCheck;
     bool m_cancelled = false;
+    Attempts m_lastAttempts;
 };
 
 #endif // SERIALLINK_H

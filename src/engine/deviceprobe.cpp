@@ -1,0 +1,205 @@
+#include "deviceprobe.h"
+
+#include "devicesession.h"
+#include "programtransfer.h"
+#include "seriallink.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <vector>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("DeviceProbe", text);
+}
+
+DeviceProbe::Result probePort(const QString& port, DeviceProbe::Options options, const std::atomic<bool>* cancel)
+{
+    DeviceProbe::Result result;
+    result.port = port;
+    DeviceSession session({options.attempts, options.timeoutMs});
+    session.setCancelCheck([cancel]() { return cancel->load(); });
+    if (cancel->load()) {
+        result.answer = DeviceProbe::Answer::Cancelled;
+        result.error = tr("Cancelled.");
+        return result;
+    }
+    const DeviceSession::Result opened = session.open(port);
+    if (!opened.ok) {
+        result.answer = DeviceProbe::Answer::NotOpened;
+        result.error = opened.error;
+        return result;
+    }
+    const DeviceSession::Result handshake = session.connect();
+    if (!handshake.ok) {
+        result.answer = DeviceProbe::unanswered(handshake, *session.link());
+        result.error = DeviceProbe::unansweredText(result.answer, *session.link());
+        session.close();
+        return result;
+    }
+    result.answer = DeviceProbe::Answer::Device;
+    // A device that was greeted is let go, also after a cancel: then with one
+    // attempt, so a cancel never waits out the retries.
+    const bool cancelled = cancel->load();
+    ProgramTransfer goodbye(nullptr, session.link());
+    goodbye.setAttempts(cancelled ? 1 : options.attempts);
+    goodbye.sayGoodbye();
+    session.close();
+    return result;
+}
+
+} // namespace
+
+QString DeviceProbe::Result::describe() const
+{
+    switch (answer) {
+    case Answer::Device:
+        return tr("device");
+    case Answer::Silent:
+        return tr("no answer");
+    case Answer::Other:
+        return tr("something else answered");
+    case Answer::NotOpened:
+        return tr("cannot open the port");
+    case Answer::Cancelled:
+        return tr("cancelled");
+    }
+    return QString();
+}
+
+DeviceProbe::Answer DeviceProbe::unanswered(const ProgramTransfer::Result& handshake, const SerialLink& link)
+{
+    if (handshake.cancelled) {
+        return Answer::Cancelled;
+    }
+    return link.lastAttempts().wrong > 0 ? Answer::Other : Answer::Silent;
+}
+
+QString DeviceProbe::unansweredText(Answer answer, const SerialLink& link)
+{
+    const QString port = SerialLink::nodePath(link.portName());
+    switch (answer) {
+    case Answer::Cancelled:
+        return tr("Cancelled.");
+    case Answer::Other:
+        return tr("Something other than the device answered on %1 (%2 of %3 answers were not the device's).")
+            .arg(port)
+            .arg(link.lastAttempts().wrong)
+            .arg(link.lastAttempts().wrong + link.lastAttempts().silent + link.lastAttempts().unsent);
+    default:
+        break;
+    }
+    if (link.hasFailed()) {
+        return link.errorString();
+    }
+    return tr("Nothing answered on %1 (%2).").arg(port, link.errorString());
+}
+
+QList<DeviceProbe::Result> DeviceProbe::probe(const QStringList& ports, Options options, const CancelCheck& cancel)
+{
+    QList<Result> results(ports.size());
+    for (qsizetype i = 0; i < ports.size(); ++i) {
+        results[i].port = ports.at(i);
+    }
+    if (cancel && cancel()) {
+        // Asked once before any port is opened.
+        for (Result& result : results) {
+            result.answer = Answer::Cancelled;
+            result.error = tr("Cancelled.");
+        }
+        return results;
+    }
+    std::atomic<bool> cancelled{false};
+    std::mutex mutex;
+    std::condition_variable doneChanged;
+    qsizetype done = 0;
+
+    // QThreads: the port's notifiers want one (and no event loop).
+    std::vector<std::unique_ptr<QThread>> threads;
+    for (qsizetype i = 0; i < ports.size(); ++i) {
+        threads.emplace_back(QThread::create([&, i]() {
+            const Result result = probePort(ports.at(i), options, &cancelled);
+            const std::lock_guard<std::mutex> lock(mutex);
+            results[i] = result;
+            ++done;
+            doneChanged.notify_all();
+        }));
+        threads.back()->start();
+    }
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        while (done < ports.size()) {
+            doneChanged.wait_for(lock, std::chrono::milliseconds(SerialLink::CheckIntervalMs));
+            if (done < ports.size() && !cancelled.load() && cancel) {
+                // Asked without the lock: a check may take its time (a window repaints).
+                lock.unlock();
+                const bool stop = cancel();
+                lock.lock();
+                if (stop) {
+                    cancelled.store(true);
+                }
+            }
+        }
+    }
+    for (const auto& thread : threads) {
+        thread->wait();
+    }
+    return results;
+}
+
+DeviceProbeRun::DeviceProbeRun(QObject* parent)
+    : QObject(parent)
+{
+}
+
+DeviceProbeRun::~DeviceProbeRun()
+{
+    cancel();
+    join();
+}
+
+void DeviceProbeRun::join()
+{
+    if (m_thread.joinable()) {
+        m_thread.join();
+    }
+}
+
+bool DeviceProbeRun::start(const QStringList& ports, DeviceProbe::Options options)
+{
+    if (m_running || ports.isEmpty()) {
+        return false;
+    }
+    join();
+    m_running = true;
+    m_cancel = std::make_shared<std::atomic<bool>>(false);
+    const std::shared_ptr<std::atomic<bool>> cancel = m_cancel;
+    m_thread = std::thread([this, ports, options, cancel]() {
+        const QList<DeviceProbe::Result> results = DeviceProbe::probe(ports, options,
+                                                                      [cancel]() { return cancel->load(); });
+        // Dropped with this object when it goes first (the destructor waits
+        // for this thread, and pending calls die with their object).
+        QMetaObject::invokeMethod(
+            this,
+            [this, results]() {
+                join();
+                m_running = false;
+                emit finished(results);
+            },
+            Qt::QueuedConnection);
+    });
+    return true;
+}
+
+void DeviceProbeRun::cancel()
+{
+    if (m_cancel) {
+        m_cancel->store(true);
+    }
+}
