@@ -4,6 +4,8 @@
 #include "appmainwindow.h"
 #include "comportpicker.h"
 #include "devicecontroller.h"
+#include "devicefinder.h"
+#include "seriallink.h"
 #include "settingsstore.h"
 
 #include <QLabel>
@@ -59,6 +61,8 @@ QDialog* AppMainWindow::comDialog()
     // the system's ports would slow every start of the editor.
     m_portPicker = new ComPortPicker(comUi.portBox);
     m_portPicker->selectPort(SettingsStore::lastPort());
+    new DeviceFinder(m_portPicker, comUi.buttonBox, comUi.probeStatusLabel,
+                     [this] { return isConnected() ? serialLink()->portName() : QString(); });
     return m_comDialog;
 }
 

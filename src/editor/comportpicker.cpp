@@ -66,7 +66,7 @@ void ComPortPicker::selectPort(const QString& portName)
 {
     const int listed = m_box->findData(portName);
     if (listed >= 0) {
-        m_box->setCurrentIndex(listed);
+        showListed(listed);
     } else {
         m_box->setEditText(portName);
     }
@@ -130,7 +130,7 @@ void ComPortPicker::redraw(const QList<PortEntry>& ports)
 
     const int listed = m_box->findData(wanted);
     if (listed >= 0) {
-        m_box->setCurrentIndex(listed);
+        showListed(listed);
     } else if (!wanted.isEmpty()) {
         // Typed, or chosen from the list and now pulled out: the name stays,
         // and is chosen again when its port comes back.
@@ -143,6 +143,13 @@ void ComPortPicker::redraw(const QList<PortEntry>& ports)
             }
         }
     }
+}
+
+void ComPortPicker::showListed(int index)
+{
+    m_box->setCurrentIndex(index);
+    // The port's name leads the label: keep it in view in the narrow box.
+    m_box->lineEdit()->setCursorPosition(0);
 }
 
 bool ComPortPicker::eventFilter(QObject* watched, QEvent* event)

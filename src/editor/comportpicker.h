@@ -56,6 +56,8 @@ public:
     void markPorts(const QStringList& portNames, const QString& note);
 
     bool isPolling() const { return m_poll.isActive(); }
+    // Takes the list from `lister` from the next read on.
+    void setLister(PortLister lister) { m_lister = std::move(lister); }
 
 public slots:
     // Reads the list again; redraws the box only when it changed.
@@ -67,6 +69,7 @@ protected:
 private:
     void redraw(const QList<PortEntry>& ports);
     QString shownLabel(const PortEntry& port) const;
+    void showListed(int index);
 
     QComboBox* m_box;
     PortLister m_lister;
