@@ -54,6 +54,9 @@ void TestDeviceFinder::initTestCase()
 
 void TestDeviceFinder::init()
 {
+    // The port an earlier case connected to may be another program's
+    // pseudo-terminal by now: no case starts with it typed in.
+    SettingsStore::open().clear();
     m_window = new AppMainWindow;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
