@@ -14,6 +14,7 @@
 class AppDataManager;
 class CommandButton;
 class CommandField;
+class ComPortPicker;
 class DeviceController;
 class QButtonGroup;
 class QCloseEvent;
@@ -150,6 +151,7 @@ private:
     ConfigDocument* m_document = nullptr;
     QMenu* m_recentMenu = nullptr;
     QDialog* m_comDialog = nullptr;
+    ComPortPicker* m_portPicker = nullptr;
     QDialog* m_uartDialog = nullptr;
     DeviceController* m_device = nullptr;
     bool m_isSecondLayerUartChecked = false;

@@ -2,36 +2,20 @@
 // verifying the program.
 #include "appdatamanager.h"
 #include "appmainwindow.h"
+#include "comportpicker.h"
 #include "devicecontroller.h"
+#include "devicefinder.h"
+#include "seriallink.h"
 #include "settingsstore.h"
 
-#include <QAbstractItemView>
 #include <QLabel>
 #include <QMessageBox>
-#include <QSerialPortInfo>
 #include <QStatusBar>
 #include <QTimer>
 
 namespace {
 
 constexpr int TransferDelayMs = 200;
-
-// What the port list shows for a port: its name, and the system's
-// description and serial number where it gives them.
-QString portLabel(const QSerialPortInfo& port)
-{
-    QStringList details;
-    if (!port.description().isEmpty()) {
-        details << port.description();
-    }
-    if (!port.serialNumber().isEmpty()) {
-        details << AppMainWindow::tr("serial number %1").arg(port.serialNumber());
-    }
-    if (details.isEmpty()) {
-        return port.portName();
-    }
-    return QStringLiteral("%1 (%2)").arg(port.portName(), details.join(QLatin1String(", ")));
-}
 
 } // namespace
 
@@ -76,58 +60,24 @@ QDialog* AppMainWindow::comDialog()
     comUi.dataBitsBox->setEnabled(false);
     comUi.parityBox->setEnabled(false);
     comUi.stopBitsBox->setEnabled(false);
-    // A port the system does not list (a pseudo-terminal, say) can be typed in.
-    // Enter must not add the typed name to the list as an item without a port.
-    comUi.portBox->setEditable(true);
-    comUi.portBox->setInsertPolicy(QComboBox::NoInsert);
-    // The list is read when the dialog opens: walking the system's ports
-    // would slow every start of the editor.
+    // The list is read when the dialog opens, not with the window: walking
+    // the system's ports would slow every start of the editor.
+    m_portPicker = new ComPortPicker(comUi.portBox);
+    m_portPicker->selectPort(SettingsStore::lastPort());
+    new DeviceFinder(m_portPicker, comUi.buttonBox, comUi.probeStatusLabel,
+                     [this] { return isConnected() ? serialLink()->portName() : QString(); });
     return m_comDialog;
 }
 
 QString AppMainWindow::selectedPortName() const
 {
-    if (!m_comDialog) {
-        return QString();
-    }
-    // The port is what the box shows: a listed entry's label stands for its
-    // port, anything else is the name as typed.
-    const QString text = comUi.portBox->currentText().trimmed();
-    const int listed = comUi.portBox->findText(text);
-    if (listed >= 0) {
-        const QString port = comUi.portBox->itemData(listed).toString();
-        if (!port.isEmpty()) {
-            return port;
-        }
-    }
-    return text;
+    return m_portPicker ? m_portPicker->selectedPortName() : QString();
 }
 
 void AppMainWindow::refillPortList()
 {
-    QString wanted = selectedPortName();
-    if (wanted.isEmpty()) {
-        wanted = SettingsStore::lastPort();
-    }
-
-    comUi.portBox->clear();
-    int widest = 0;
-    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo& port : ports) {
-        const QString label = portLabel(port);
-        comUi.portBox->addItem(label, port.portName());
-        comUi.portBox->setItemData(comUi.portBox->count() - 1, port.systemLocation(), Qt::ToolTipRole);
-        widest = qMax(widest, comUi.portBox->fontMetrics().horizontalAdvance(label));
-    }
-    // The list opens as wide as its longest entry, beyond the box.
-    comUi.portBox->view()->setMinimumWidth(widest + 40);
-
-    // Keep the choice while its port is still there, and keep a typed name.
-    const int listed = comUi.portBox->findData(wanted);
-    if (listed >= 0) {
-        comUi.portBox->setCurrentIndex(listed);
-    } else if (!wanted.isEmpty()) {
-        comUi.portBox->setEditText(wanted);
+    if (m_portPicker) {
+        m_portPicker->refresh();
     }
 }
 
@@ -151,9 +101,8 @@ SerialLink* AppMainWindow::serialLink() const
 
 void AppMainWindow::comPortSetting()
 {
-    comDialog();
-    refillPortList();
-    m_comDialog->show();
+    // Showing it reads the port list and gives the port box the focus.
+    comDialog()->show();
 }
 
 void AppMainWindow::loadDevice()

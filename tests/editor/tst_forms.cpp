@@ -188,6 +188,7 @@ const Row Table[] = {
     GEO("ComSettingBox", "parityBox", "frame", 150, 140, 201, 31, "None|Odd|Even|MARK|SPACE", ""),
     GEO("ComSettingBox", "stopBitLabel", "frame", 30, 180, 71, 31, StopBit, ""),
     GEO("ComSettingBox", "stopBitsBox", "frame", 150, 180, 201, 31, "1|2", ""),
+    GEO("ComSettingBox", "probeStatusLabel", "frame", 30, 211, 321, 18, "", ""),
 
     FORM("UartSettingBox", 400, 257, "UART Setting", "WindowModal, modal"),
     GEO("UartSettingBox", "buttonBox", "UartSettingBox", 50, 220, 341, 32, "Ok|Cancel", ""),
