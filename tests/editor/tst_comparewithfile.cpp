@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -118,6 +119,19 @@ void TestCompareWithFile::tableShowsEachDifference()
     compareWith(path);
     QVERIFY(m_tableShown);
     QCOMPARE(m_rows, QStringList({"Key 2 | command | 0D0A | 0D0B", "Key 5, link 3 | delay | 40 | 75"}));
+
+    // The command line finds the same differences between the window's file and the other.
+    const QString here = save("here.app");
+    QProcess diff;
+    diff.start(KVR_CLI_PATH, {"diff", here, path});
+    QVERIFY(diff.waitForFinished(20000));
+    QCOMPARE(diff.exitCode(), 1);
+    QStringList fromTable;
+    for (const QString& row : std::as_const(m_rows)) {
+        const QStringList cells = row.split(" | ");
+        fromTable << QString("%1: %2 %3 -> %4").arg(cells[0], cells[1], cells[2], cells[3]);
+    }
+    QCOMPARE(QString::fromUtf8(diff.readAllStandardOutput()).trimmed().split('\n'), fromTable);
     // Comparing changes nothing in the window.
     QCOMPARE(data->getDataObject(2, 1)->getCommand(), QString("0D0A"));
     QVERIFY(!m_window->isWindowModified());
