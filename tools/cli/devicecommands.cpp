@@ -216,13 +216,9 @@ int exitCodeOf(const std::vector<PortSession::Outcome>& outcomes, const DeviceCo
     return allSucceeded && reported ? ExitOk : ExitFailed;
 }
 
-// The ports of a run: those given, or with --all every listed one.
-bool portsOf(const DeviceCommands::LinkOptions& options, QStringList* ports)
+// Every port the system lists, for --all and a bare "ports --probe"; each takes a thread.
+bool everyListedPort(QStringList* ports)
 {
-    if (!options.allPorts) {
-        *ports = options.ports;
-        return true;
-    }
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         ports->append(info.systemLocation());
     }
@@ -231,12 +227,22 @@ bool portsOf(const DeviceCommands::LinkOptions& options, QStringList* ports)
         return false;
     }
     if (ports->size() > DeviceCommands::MaxPorts) {
-        printError(QStringLiteral("the system lists %1 serial ports, more than %2 at once: name them with --port")
+        printError(QStringLiteral("the system lists %1 serial ports, more than %2 at once: name them")
                        .arg(ports->size())
                        .arg(DeviceCommands::MaxPorts));
         return false;
     }
     return true;
+}
+
+// The ports of a run: those given, or with --all every listed one.
+bool portsOf(const DeviceCommands::LinkOptions& options, QStringList* ports)
+{
+    if (!options.allPorts) {
+        *ports = options.ports;
+        return true;
+    }
+    return everyListedPort(ports);
 }
 
 // Store or verify on every port at once, with the report and the summary.
@@ -245,10 +251,11 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
 {
     ProgramRecords data;
     makeFreshModel(&data);
-    RunReport::Program program{configFile, {}};
-    if (!readConfigFileOrReport(configFile, &data, &program.bytes)) {
+    QByteArray bytes;
+    if (!readConfigFileOrReport(configFile, &data, &bytes)) {
         return ExitFailed;
     }
+    const RunReport::Program program(configFile, bytes);
     // Before any device is touched: a run that cannot keep its record does not begin.
     std::unique_ptr<RunReport> report;
     if (!options.reportFile.isEmpty()) {
@@ -330,13 +337,7 @@ int listPorts()
 int probePorts(const QStringList& ports, const LinkOptions& options)
 {
     QStringList tried = ports;
-    if (tried.isEmpty()) {
-        for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-            tried << info.systemLocation();
-        }
-    }
-    if (tried.isEmpty()) {
-        printErr(QStringLiteral("No serial ports found.\n"));
+    if (tried.isEmpty() && !everyListedPort(&tried)) {
         return ExitNoDevice;
     }
     const QList<DeviceProbe::Result> results = DeviceProbe::probe(tried, {options.attempts, options.timeoutMs},

@@ -45,14 +45,11 @@ QJsonValue textOrNull(const QString& text)
 
 } // namespace
 
-QStringList RunReport::fieldNames()
+RunReport::Program::Program(QString file, const QByteArray& bytes)
+    : file(std::move(file))
+    , sha256(QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex()))
+    , size(bytes.size())
 {
-    return {QStringLiteral("port"),        QStringLiteral("command"),       QStringLiteral("file"),
-            QStringLiteral("sha256"),      QStringLiteral("size"),          QStringLiteral("version"),
-            QStringLiteral("location"),    QStringLiteral("serial_number"), QStringLiteral("vendor_id"),
-            QStringLiteral("product_id"),  QStringLiteral("start"),         QStringLiteral("end"),
-            QStringLiteral("duration_ms"), QStringLiteral("result"),        QStringLiteral("records"),
-            QStringLiteral("differences"), QStringLiteral("error")};
 }
 
 QJsonObject RunReport::toJson(const QString& command, const Program& program, const PortSession::Outcome& outcome)
@@ -68,9 +65,8 @@ QJsonObject RunReport::toJson(const QString& command, const Program& program, co
         {QStringLiteral("port"), outcome.port},
         {QStringLiteral("command"), command},
         {QStringLiteral("file"), QDir::toNativeSeparators(program.file)},
-        {QStringLiteral("sha256"),
-         QString::fromLatin1(QCryptographicHash::hash(program.bytes, QCryptographicHash::Sha256).toHex())},
-        {QStringLiteral("size"), program.bytes.size()},
+        {QStringLiteral("sha256"), program.sha256},
+        {QStringLiteral("size"), program.size},
         {QStringLiteral("version"), QCoreApplication::applicationVersion()},
         {QStringLiteral("location"), outcome.identity.location},
         {QStringLiteral("serial_number"), textOrNull(outcome.identity.serialNumber)},

@@ -16,8 +16,10 @@ class RunReport
 public:
     // The configuration a run stores or verifies.
     struct Program {
+        Program(QString file, const QByteArray& bytes);
         QString file; // as given
-        QByteArray bytes; // as read, once, for the checksum and the size
+        QString sha256; // of the bytes as read, once
+        qint64 size = 0;
     };
 
     explicit RunReport(const QString& path);
@@ -28,8 +30,6 @@ public:
     bool append(const QString& command, const Program& program, const PortSession::Outcome& outcome, QString* error);
 
     static QJsonObject toJson(const QString& command, const Program& program, const PortSession::Outcome& outcome);
-    // The fields every line has.
-    static QStringList fieldNames();
 
 private:
     QFile m_file;
