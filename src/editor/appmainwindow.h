@@ -157,7 +157,6 @@ private:
     bool m_isSecondLayerUartChecked = false;
     QLabel* m_connectionLabel = nullptr;
     QAction* m_verifyAction = nullptr;
-    QAction* m_copyAction = nullptr;
 };
 
 #endif // APPMAINWINDOW_H

@@ -3,7 +3,6 @@
 #include "appdatamanager.h"
 #include "appmainwindow.h"
 #include "commandbutton.h"
-#include "devicerecordlayout.h"
 #include "programclip.h"
 #include "programclipboard.h"
 
@@ -41,15 +40,15 @@ void AppMainWindow::initializeEditMenu()
     connect(m_document, &ConfigDocument::recordsRestored, this, &AppMainWindow::showRestoredRecords);
 
     edit->addSeparator();
-    m_copyAction = edit->addAction(tr("&Copy"), this, &AppMainWindow::copyProgram);
-    m_copyAction->setObjectName(QStringLiteral("actionCopy"));
-    m_copyAction->setShortcut(QKeySequence::Copy);
-    m_copyAction->setStatusTip(tr("Copy the selected key's program, or the selected link, as text"));
+    QAction* copy = edit->addAction(tr("&Copy"), this, &AppMainWindow::copyProgram);
+    copy->setObjectName(QStringLiteral("actionCopy"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setStatusTip(tr("Copy the selected key's program, or the selected link, as text"));
     QAction* paste = edit->addAction(tr("&Paste"), this, &AppMainWindow::pasteProgram);
     paste->setObjectName(QStringLiteral("actionPaste"));
     paste->setShortcut(QKeySequence::Paste);
     paste->setStatusTip(tr("Replace the selected key's program, or the selected link, with the copied one"));
-    auto followSelection = [this] { m_copyAction->setEnabled(m_buttonGroup->checkedId() > 0); };
+    auto followSelection = [this, copy] { copy->setEnabled(m_buttonGroup->checkedId() > 0); };
     connect(m_buttonGroup, &QButtonGroup::idToggled, this, followSelection);
     followSelection();
 }
@@ -126,8 +125,7 @@ void AppMainWindow::copyProgram()
     }
     ProgramClipboard::put(place.link > 1 ? ProgramClip::copyRecord(*m_dataManager, place.key, place.link)
                                          : ProgramClip::copyKey(*m_dataManager, place.key));
-    statusBar()->showMessage(
-        tr("Copied %1").arg(DeviceRecordLayout::recordName(place.key, place.link > 1 ? place.link : 1)), 3000);
+    statusBar()->showMessage(tr("Copied %1").arg(place.recordName()), 3000);
 }
 
 void AppMainWindow::pasteProgram()
@@ -152,8 +150,8 @@ void AppMainWindow::pasteProgram()
         }
         target = tr("Keys %1").arg(numbers.join(QStringLiteral(", ")));
     } else {
-        target = DeviceRecordLayout::recordName(place.key,
-                                                clip.kind() == ProgramClip::Clip::Kind::Record ? place.link : 1);
+        // A key's program goes onto a key, a record onto the link chosen.
+        target = place.recordName();
     }
     recordChange(tr("Paste onto %1").arg(target), place);
     showRestoredRecords(place);

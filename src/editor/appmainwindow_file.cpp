@@ -4,7 +4,6 @@
 #include "appmainwindow.h"
 #include "commandbutton.h"
 #include "configdocument.h"
-#include "devicerecordlayout.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -69,14 +68,11 @@ void AppMainWindow::initializeDocument()
             auto* key = static_cast<CommandButton*>(button);
             connect(key, &CommandButton::requestChangeName, this, [this, key] {
                 const ConfigDocument::Place place = placeOf(key);
-                recordChange(tr("Rename %1").arg(DeviceRecordLayout::recordName(place.key, qMax(place.link, 1))),
-                             place);
+                recordChange(tr("Rename %1").arg(place.recordName()), place);
             });
             connect(key, &CommandButton::requestChangeUart, this, [this, key] {
                 const ConfigDocument::Place place = placeOf(key);
-                recordChange(tr("Change line settings of %1")
-                                 .arg(DeviceRecordLayout::recordName(place.key, qMax(place.link, 1))),
-                             place);
+                recordChange(tr("Change line settings of %1").arg(place.recordName()), place);
             });
         }
     }

@@ -246,8 +246,7 @@ void AppMainWindow::processSaveData()
     ui.linksTab->setEnabled(true);
     if (stores) {
         const ConfigDocument::Place place = currentPlace();
-        recordChange(tr("Change data of %1").arg(DeviceRecordLayout::recordName(place.key, qMax(place.link, 1))),
-                     place);
+        recordChange(tr("Change data of %1").arg(place.recordName()), place);
     }
 }
 

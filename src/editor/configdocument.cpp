@@ -43,6 +43,11 @@ private:
     bool m_done = false;
 };
 
+QString ConfigDocument::Place::recordName() const
+{
+    return DeviceRecordLayout::recordName(key, qMax(link, 1));
+}
+
 ConfigDocument::ConfigDocument(ProgramRecords* records, QObject* parent)
     : QObject(parent)
     , m_records(records)

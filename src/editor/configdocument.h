@@ -27,6 +27,8 @@ public:
     struct Place {
         int key = 0;
         int link = 0;
+        // "Key 3", "Key 3, link 2": the record the place shows.
+        QString recordName() const;
     };
 
     explicit ConfigDocument(ProgramRecords* records, QObject* parent = nullptr);
