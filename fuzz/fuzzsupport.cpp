@@ -2,7 +2,6 @@
 
 #include "appdata.h"
 
-#include <QBuffer>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -30,18 +29,14 @@ QByteArray bytes(const uint8_t* data, size_t size)
 
 QByteArray saveToBytes(ProgramRecords* model)
 {
-    QBuffer out;
-    out.open(QIODevice::WriteOnly);
-    check(model->saveConfigFile(&out), "a model of the editor's shape could not be saved");
-    return out.data();
+    const QByteArray bytes = model->configFileBytes();
+    check(!bytes.isEmpty(), "a model of the editor's shape could not be saved");
+    return bytes;
 }
 
 bool loadFromBytes(ProgramRecords* model, const QByteArray& file)
 {
-    QBuffer in;
-    in.setData(file);
-    in.open(QIODevice::ReadOnly);
-    return model->loadConfigFile(&in);
+    return model->loadConfigFileBytes(file);
 }
 
 void fillModel(ProgramRecords* model, bool odd)

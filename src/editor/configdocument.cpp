@@ -6,7 +6,6 @@
 #include "recentfiles.h"
 #include "safesave.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QUndoCommand>
@@ -63,10 +62,7 @@ ConfigDocument::ConfigDocument(ProgramRecords* records, QObject* parent)
 QByteArray ConfigDocument::snapshot() const
 {
     // The file's own bytes: every field that is stored takes part, nothing else does.
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    m_records->saveConfigFile(&buffer);
-    return buffer.data();
+    return m_records->configFileBytes();
 }
 
 void ConfigDocument::setFileName(const QString& fileName)
@@ -105,11 +101,8 @@ bool ConfigDocument::recordChange(const QString& text, Place place)
 
 void ConfigDocument::restore(const QByteArray& records, Place place)
 {
-    QBuffer buffer;
-    buffer.setData(records);
-    buffer.open(QIODevice::ReadOnly);
     // The document's own bytes, written by the same model: they load.
-    m_records->loadConfigFile(&buffer);
+    m_records->loadConfigFileBytes(records);
     m_current = records;
     emit recordsRestored(place);
 }
@@ -180,21 +173,18 @@ bool ConfigDocument::importJson(const QString& fileName)
     // Read into a fresh model first: a document refused halfway leaves nothing behind.
     ProgramRecords imported;
     imported.newData(DeviceRecordLayout::Keys, DeviceRecordLayout::Links);
-    QBuffer file;
-    file.open(QIODevice::ReadWrite);
-    if (!ConfigJson::fromJson(text, &imported, &reason) || !imported.saveConfigFile(&file)) {
+    if (!ConfigJson::fromJson(text, &imported, &reason)) {
         return fail(tr("%1 is not a configuration in JSON form: %2. Nothing was imported.")
                         .arg(QDir::toNativeSeparators(fileName), reason));
     }
-    file.seek(0);
+    const QByteArray file = imported.configFileBytes();
     ProgramRecords check;
     check.newData(m_records->getMaxButtonId(), m_records->getMaxLinkId());
-    if (!check.loadConfigFile(&file)) {
+    if (!check.loadConfigFileBytes(file)) {
         return fail(tr("%1 holds more than a configuration file can: %2. Nothing was imported.")
                         .arg(QDir::toNativeSeparators(fileName), check.loadError()));
     }
-    file.seek(0);
-    m_records->loadConfigFile(&file);
+    m_records->loadConfigFileBytes(file);
     recordChange(tr("Import"), Place{});
     return true;
 }

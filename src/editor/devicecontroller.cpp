@@ -9,7 +9,6 @@
 #include "ui_complete.h"
 #include "ui_question.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -59,13 +58,8 @@ private:
 // has the same grid. Nothing changes in `target` when the copy is refused.
 bool copyRecords(ProgramRecords* source, ProgramRecords* target)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::ReadWrite);
-    if (!source->saveConfigFile(&buffer)) {
-        return false;
-    }
-    buffer.seek(0);
-    return target->loadConfigFile(&buffer);
+    const QByteArray bytes = source->configFileBytes();
+    return !bytes.isEmpty() && target->loadConfigFileBytes(bytes);
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "commandtext.h"
 #include "devicerecordlayout.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -57,17 +56,6 @@ ProgramSheet::ProgramSheet(const ProgramRecords& records, const QString& fileNam
     , m_checksum(QString::fromLatin1(QCryptographicHash::hash(fileBytes, QCryptographicHash::Sha256).toHex()))
     , m_date(date)
 {
-}
-
-QByteArray ProgramSheet::savedBytes(ProgramRecords* records)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!records->saveConfigFile(&buffer)) {
-        return QByteArray();
-    }
-    return bytes;
 }
 
 QString ProgramSheet::html() const
@@ -155,7 +143,7 @@ bool ProgramSheet::exportSheet(QWidget* parent, ProgramRecords* records, const Q
     QString reason;
     const bool fromDisk = !fileName.isEmpty() && !modified && readBounded(fileName, MaxUserFileBytes, &bytes, &reason);
     if (!fromDisk) {
-        bytes = savedBytes(records);
+        bytes = records->configFileBytes();
     }
     ProgramSheet sheet(*records, fromDisk ? fileName : QString(), bytes);
     if (!fromDisk && !fileName.isEmpty()) {

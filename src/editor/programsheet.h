@@ -22,9 +22,6 @@ public:
     ProgramSheet(const ProgramRecords& records, const QString& fileName, const QByteArray& fileBytes,
                  const QDateTime& date = QDateTime::currentDateTime());
 
-    // The bytes the editor would save for these records.
-    static QByteArray savedBytes(ProgramRecords* records);
-
     QString checksum() const { return m_checksum; }
     QString html() const;
     std::unique_ptr<QTextDocument> document() const;

@@ -189,6 +189,10 @@ public:
     // The device is opened by the caller: for writing (emptied) or for reading.
     bool saveConfigFile(QIODevice* fd);
     bool loadConfigFile(QIODevice* fd);
+    // The same in memory: the file's bytes of these records (a snapshot to compare or
+    // copy), and records from such bytes, refused as loadConfigFile refuses them.
+    QByteArray configFileBytes();
+    bool loadConfigFileBytes(const QByteArray& bytes);
     // Reads a configuration file from disk: only a regular file, bounded, never
     // waiting on a pipe or a device. False with the system's reason in *unreadable
     // when the file could not be read, or with *unreadable empty and loadError()

@@ -287,6 +287,21 @@ bool ProgramRecords::saveConfigFile(QIODevice* fd)
     return true;
 }
 
+QByteArray ProgramRecords::configFileBytes()
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    return saveConfigFile(&buffer) ? buffer.data() : QByteArray();
+}
+
+bool ProgramRecords::loadConfigFileBytes(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return loadConfigFile(&buffer);
+}
+
 bool ProgramRecords::loadConfigFileFrom(const QString& path, QString* unreadable, QByteArray* content)
 {
     unreadable->clear();

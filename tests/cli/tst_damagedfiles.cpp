@@ -58,10 +58,7 @@ QByteArray goodFile()
         }
         data.getButtonData(x)->setButtonName(QString("Door %1").arg(x));
     }
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    data.saveConfigFile(&buffer);
-    return buffer.data();
+    return data.configFileBytes();
 }
 
 // Where each data record of a file ends.
@@ -190,12 +187,7 @@ void TestDamagedFiles::openRefusesThem()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(window.loadFile(path("good.app")));
     AppDataManager* data = window.dataManager();
-    const QByteArray before = [data] {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        data->saveConfigFile(&buffer);
-        return buffer.data();
-    }();
+    const QByteArray before = data->configFileBytes();
 
     for (const Damaged& file : damagedFiles()) {
         answerNextModal({"QFileDialog"}, [this, &file](QWidget* modal) {
@@ -216,10 +208,7 @@ void TestDamagedFiles::openRefusesThem()
         window.findChild<QAction*>("action_Open")->trigger();
         QCOMPARE(warning, QString("Can't open wire"));
         QVERIFY2(detail.contains(path(file.name)) && detail.contains(file.reason), qPrintable(detail));
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        data->saveConfigFile(&buffer);
-        QCOMPARE(buffer.data(), before);
+        QCOMPARE(data->configFileBytes(), before);
         QCOMPARE(window.currentFile(), path("good.app"));
         QVERIFY(!window.isWindowModified());
     }

@@ -68,10 +68,7 @@ QByteArray program(int bytes)
         }
         data.getButtonData(x)->setSecondLayerCommand(QByteArray(bytes, char(0x60 + x)).toHex());
     }
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    data.saveConfigFile(&buffer);
-    return buffer.data();
+    return data.configFileBytes();
 }
 
 QList<QJsonObject> reportLines(const QString& file)

@@ -80,10 +80,7 @@ void TestCopyPaste::cleanup()
 
 QByteArray TestCopyPaste::records() const
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    data()->saveConfigFile(&buffer);
-    return buffer.data();
+    return data()->configFileBytes();
 }
 
 QByteArray TestCopyPaste::cli(const QStringList& arguments, const QByteArray& input, int* exitCode)

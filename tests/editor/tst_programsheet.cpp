@@ -83,7 +83,7 @@ void TestProgramSheet::writesAPdfWithPages()
     old.write("an older sheet");
     old.close();
 
-    const ProgramSheet sheet(m_records, QString(), ProgramSheet::savedBytes(&m_records));
+    const ProgramSheet sheet(m_records, QString(), m_records.configFileBytes());
     QString error;
     QVERIFY2(sheet.writePdf(path, &error), qPrintable(error));
     QFile file(path);

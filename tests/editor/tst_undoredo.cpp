@@ -8,7 +8,6 @@
 #include "testrecords.h"
 #include "windowtest.h"
 
-#include <QBuffer>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -74,10 +73,7 @@ void TestUndoRedo::cleanup()
 
 QByteArray TestUndoRedo::records() const
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    m_window->dataManager()->saveConfigFile(&buffer);
-    return buffer.data();
+    return m_window->dataManager()->configFileBytes();
 }
 
 void TestUndoRedo::select(int keyNumber, int linkNumber)

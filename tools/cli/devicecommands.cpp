@@ -13,7 +13,6 @@
 #include "portsession.h"
 #include "runreport.h"
 
-#include <QBuffer>
 #include <QSerialPortInfo>
 #include <QStringList>
 #include <QThread>
@@ -77,15 +76,6 @@ private:
     bool m_terminal;
     bool m_shown = false;
 };
-
-// The program as the bytes of a configuration file, which each port's thread reads into a model of its own.
-QByteArray programBytes(ProgramRecords* data)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    data->saveConfigFile(&buffer);
-    return buffer.data();
-}
 
 // The outcome of a port that was never contacted.
 PortSession::Outcome notContacted(const QString& port, const QString& error)
@@ -290,7 +280,8 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
             writer.write(outcomes.back());
         }
     } else {
-        outcomes = runSessions(programBytes(&data), task, ports, options, &writer);
+        // As a configuration file's bytes, which each port's thread reads into a model of its own.
+        outcomes = runSessions(data.configFileBytes(), task, ports, options, &writer);
     }
     if (task == PortSession::Task::Verify) {
         // A lone port's differences as they are; several ports' each after its port.
