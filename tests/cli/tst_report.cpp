@@ -1,6 +1,7 @@
 // The production record: report lines that land whole or not at all, on a
-// full disk too.
+// full disk too, and the summary's reading of lines that were cut off.
 #include "lineappend.h"
+#include "reportsummary.h"
 #include "runreport.h"
 
 #include <QtTest>
@@ -23,7 +24,8 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-const QByteArray reportLine = R"({"command":"store","end":"e","file":"a.app","port":"p","result":"stored","start":"s"})";
+const QByteArray reportLine =
+    R"({"command":"store","end":"e","file":"a.app","port":"p","result":"stored","start":"s"})";
 
 } // namespace
 
@@ -39,6 +41,8 @@ private slots:
     void aLineStartsALineOfItsOwn();
     void usbIdsAreInHex_data();
     void usbIdsAreInHex();
+    void summaryNamesCutOffLines_data();
+    void summaryNamesCutOffLines();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -163,6 +167,34 @@ void TestReport::usbIdsAreInHex()
     const QJsonObject line = RunReport::toJson("store", RunReport::Program("a.app", "bytes"), outcome);
     QTEST(line["vendor_id"], "vendor");
     QTEST(line["product_id"], "product");
+}
+
+void TestReport::summaryNamesCutOffLines_data()
+{
+    QTest::addColumn<QByteArray>("report");
+    QTest::addColumn<int>("counted");
+    QTest::addColumn<QStringList>("cutOff");
+    const QByteArray half = reportLine.left(40);
+    QTest::newRow("last line cut off") << reportLine + '\n' + half << 1 << QStringList{"r.jsonl, line 2"};
+    QTest::newRow("whole last line without its end") << reportLine + '\n' + reportLine << 2 << QStringList();
+    // An older version appended the next run's line onto the cut one.
+    QTest::newRow("next line glued on") << half + reportLine + '\n' + reportLine + '\n'
+                                        << 2 << QStringList{"r.jsonl, line 1"};
+}
+
+void TestReport::summaryNamesCutOffLines()
+{
+    QFETCH(QByteArray, report);
+    QFETCH(int, counted);
+    QFETCH(QStringList, cutOff);
+    QVERIFY(writeFile(m_dir->filePath("r.jsonl"), report));
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+    ReportSummary summary;
+    QString error;
+    QVERIFY2(summary.add("r.jsonl", &error), qPrintable(error));
+    QCOMPARE(summary.lines(), counted);
+    QCOMPARE(summary.cutOffLines(), cutOff);
+    QCOMPARE(summary.text().contains("cut off"), !cutOff.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestReport)
