@@ -177,6 +177,8 @@ void TestReport::summaryNamesCutOffLines_data()
     const QByteArray half = reportLine.left(40);
     QTest::newRow("last line cut off") << reportLine + '\n' + half << 1 << QStringList{"r.jsonl, line 2"};
     QTest::newRow("whole last line without its end") << reportLine + '\n' + reportLine << 2 << QStringList();
+    QTest::newRow("cut line ended by the next run") << half + '\n' + reportLine + '\n'
+                                                    << 1 << QStringList{"r.jsonl, line 1"};
     // An older version appended the next run's line onto the cut one.
     QTest::newRow("next line glued on") << half + reportLine + '\n' + reportLine + '\n'
                                         << 2 << QStringList{"r.jsonl, line 1"};

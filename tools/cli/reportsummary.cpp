@@ -105,11 +105,12 @@ struct ReportSummary::Line {
     qint64 size = -1;
     QString result;
 
-    bool parse(const QByteArray& text, QString* why)
+    bool parse(const QByteArray& text, QString* why, bool* json)
     {
         QJsonParseError error;
         const QJsonDocument document = QJsonDocument::fromJson(text, &error);
-        if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        *json = error.error == QJsonParseError::NoError;
+        if (!*json || !document.isObject()) {
             *why = QStringLiteral("not a JSON object");
             return false;
         }
@@ -227,10 +228,10 @@ int ReportSummary::outcomeId(const QString& outcome)
     return int(m_outcomes.size() - 1);
 }
 
-bool ReportSummary::countLine(const QByteArray& text, Tally* tally, QString* why)
+bool ReportSummary::countLine(const QByteArray& text, Tally* tally, QString* why, bool* json)
 {
     Line line;
-    if (!line.parse(text, why)) {
+    if (!line.parse(text, why, json)) {
         return false;
     }
     // A name given by thousands of lines is held once.
@@ -273,19 +274,23 @@ bool ReportSummary::add(const QString& path, QString* error)
             continue;
         }
         QString why;
-        if (countLine(text, &tally, &why)) {
+        bool json = false;
+        if (countLine(text, &tally, &why, &json)) {
             continue;
         }
         const QString where = QStringLiteral("%1, line %2").arg(shown).arg(number);
-        // Cut off by a crash or a full disk: the end of the file.
-        if (!ended && text.startsWith('{')) {
-            cutOff << where;
-            continue;
-        }
         // Cut off, and an older version appended the next line onto it.
         const qsizetype glued = text.startsWith('{') ? text.indexOf(lineStart, 1) : -1;
         QString gluedWhy;
-        if (glued > 0 && countLine(text.mid(glued), &tally, &gluedWhy)) {
+        bool gluedJson = false;
+        if (glued > 0 && countLine(text.mid(glued), &tally, &gluedWhy, &gluedJson)) {
+            cutOff << where;
+            continue;
+        }
+        // Cut off by a crash or a full disk: at the end of the file, or ended
+        // by the next run. Only the start of a line as the runs write it counts
+        // as cut off inside the file; anything else there is not ours.
+        if (!json && (ended ? text.startsWith(lineStart) || lineStart.startsWith(text) : text.startsWith('{'))) {
             cutOff << where;
             continue;
         }

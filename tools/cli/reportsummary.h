@@ -19,8 +19,9 @@
 //
 // A line costs what it holds and is counted in constant time, so a year of
 // reports is read at the speed of the disk. A line cut off while it was being
-// written (the last line of a file with no line end, or one that an older
-// version glued the next line onto) is not counted but named.
+// written (the last line of a file with no line end, one the next run ended,
+// or one that an older version glued the next line onto) is not counted but
+// named.
 class ReportSummary
 {
 public:
@@ -68,7 +69,8 @@ private:
     };
     struct Line;
 
-    bool countLine(const QByteArray& text, Tally* tally, QString* why);
+    // `json` tells a line that is no JSON at all (perhaps cut off) from one that is not a report's.
+    bool countLine(const QByteArray& text, Tally* tally, QString* why, bool* json);
     int outcomeId(const QString& outcome);
     QString outcomeLines(const Counts& counts, const QString& indent) const;
 
