@@ -359,7 +359,7 @@ int summary(const QStringList& files)
             return ExitUsage;
         }
     }
-    printOut(totals.text());
+    totals.print(printOut);
     return ExitOk;
 }
 

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -22,59 +21,225 @@ const QStringList& knownOutcomes()
     return list;
 }
 
-struct Line {
-    QString file;
-    QString sha256;
-    qint64 size = -1;
-    QString result;
-};
+// Where a run's line begins: its fields come out sorted, "command" first.
+const QByteArray lineStart = QByteArrayLiteral("{\"command\":");
 
-// A report line: one JSON object with at least the fields every version wrote.
-bool parseLine(const QByteArray& text, Line* line, QString* why)
+bool isLowerHex(const QString& text, int length)
 {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        *why = QStringLiteral("not a JSON object");
-        return false;
-    }
-    const QJsonObject object = document.object();
-    for (const char* field : {"port", "command", "file", "start", "end", "result"}) {
-        if (!object.value(QLatin1String(field)).isString()) {
-            *why = QStringLiteral("no \"%1\"").arg(QLatin1String(field));
-            return false;
-        }
-    }
-    const QString command = object.value(QLatin1String("command")).toString();
-    if (command != QLatin1String("store") && command != QLatin1String("verify")) {
-        *why = QStringLiteral("\"command\" is neither store nor verify");
-        return false;
-    }
-    line->file = object.value(QLatin1String("file")).toString();
-    line->result = object.value(QLatin1String("result")).toString();
-    if (line->result.isEmpty()) {
-        *why = QStringLiteral("an empty \"result\"");
-        return false;
-    }
-    const QJsonValue sha256 = object.value(QLatin1String("sha256"));
-    if (!sha256.isUndefined()) {
-        static const QRegularExpression hex(QStringLiteral("^[0-9a-f]{64}$"));
-        if (!sha256.isString() || !hex.match(sha256.toString()).hasMatch()) {
-            *why = QStringLiteral("\"sha256\" is not a SHA-256 in hex");
-            return false;
-        }
-        line->sha256 = sha256.toString();
-        line->size = object.value(QLatin1String("size")).toInteger(-1);
-    }
-    return true;
+    return text.size() == length && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+               return (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+                   || (c >= QLatin1Char('a') && c <= QLatin1Char('f'));
+           });
 }
+
+// A file's lines one at a time, read in blocks: a line costs what it holds,
+// and one longer than the bound is found without holding more of it.
+class LineReader
+{
+public:
+    enum class Result { Line, End, TooLong, Failed };
+
+    explicit LineReader(QFile* file)
+        : m_file(file)
+    {
+    }
+
+    // The next line without its end; `ended` is false for a last line that has none.
+    Result next(QByteArray* line, bool* ended)
+    {
+        for (;;) {
+            const qsizetype end = m_buffer.indexOf('\n', m_scanned);
+            if (end >= 0) {
+                return take(end - m_start, end + 1, true, line, ended);
+            }
+            m_scanned = m_buffer.size();
+            if (m_buffer.size() - m_start > ReportSummary::MaxLineBytes) {
+                return Result::TooLong;
+            }
+            m_buffer.remove(0, m_start);
+            m_scanned -= m_start;
+            m_start = 0;
+            const qsizetype had = m_buffer.size();
+            m_buffer.resize(had + BlockBytes);
+            const qint64 count = m_file->read(m_buffer.data() + had, BlockBytes);
+            m_buffer.resize(had + qMax<qint64>(count, 0));
+            if (count < 0) {
+                return Result::Failed;
+            }
+            if (count == 0) {
+                return m_buffer.isEmpty() ? Result::End : take(m_buffer.size(), m_buffer.size(), false, line, ended);
+            }
+        }
+    }
+
+private:
+    static constexpr qint64 BlockBytes = 64 * 1024;
+
+    Result take(qsizetype length, qsizetype next, bool withEnd, QByteArray* line, bool* ended)
+    {
+        if (length > ReportSummary::MaxLineBytes) {
+            return Result::TooLong;
+        }
+        *line = m_buffer.mid(m_start, length);
+        *ended = withEnd;
+        m_start = m_scanned = next;
+        if (m_start == m_buffer.size()) {
+            m_buffer.clear();
+            m_start = m_scanned = 0;
+        }
+        return Result::Line;
+    }
+
+    QFile* m_file;
+    QByteArray m_buffer;
+    qsizetype m_start = 0; // of the line not yet handed out
+    qsizetype m_scanned = 0; // up to where no line end was found
+};
 
 } // namespace
 
-void ReportSummary::Totals::count(const QString& outcome)
+// A report line: one JSON object with at least the fields every version wrote.
+struct ReportSummary::Line {
+    QString file;
+    QByteArray sha256; // raw
+    qint64 size = -1;
+    QString result;
+
+    bool parse(const QByteArray& text, QString* why, bool* json)
+    {
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+        *json = error.error == QJsonParseError::NoError;
+        if (!*json || !document.isObject()) {
+            *why = QStringLiteral("not a JSON object");
+            return false;
+        }
+        const QJsonObject object = document.object();
+        for (const char* field : {"port", "command", "file", "start", "end", "result"}) {
+            if (!object.value(QLatin1String(field)).isString()) {
+                *why = QStringLiteral("no \"%1\"").arg(QLatin1String(field));
+                return false;
+            }
+        }
+        const QString command = object.value(QLatin1String("command")).toString();
+        if (command != QLatin1String("store") && command != QLatin1String("verify")) {
+            *why = QStringLiteral("\"command\" is neither store nor verify");
+            return false;
+        }
+        file = object.value(QLatin1String("file")).toString();
+        result = object.value(QLatin1String("result")).toString();
+        if (result.isEmpty()) {
+            *why = QStringLiteral("an empty \"result\"");
+            return false;
+        }
+        const QJsonValue checksum = object.value(QLatin1String("sha256"));
+        if (!checksum.isUndefined()) {
+            if (!checksum.isString() || !isLowerHex(checksum.toString(), 64)) {
+                *why = QStringLiteral("\"sha256\" is not a SHA-256 in hex");
+                return false;
+            }
+            sha256 = QByteArray::fromHex(checksum.toString().toLatin1());
+            size = object.value(QLatin1String("size")).toInteger(-1);
+        }
+        return true;
+    }
+};
+
+void ReportSummary::Counts::count(int outcome, int added)
 {
-    ++lines;
-    ++outcomes[outcome];
+    lines += added;
+    for (std::pair<int, int>& counted : perOutcome) {
+        if (counted.first == outcome) {
+            counted.second += added;
+            return;
+        }
+    }
+    perOutcome.emplace_back(outcome, added);
+}
+
+ReportSummary::FileTotals& ReportSummary::Tally::entry(const QByteArray& sha256, qint64 size, const QString& name)
+{
+    const bool byChecksum = !sha256.isEmpty();
+    const int known = byChecksum ? bySha256.value(sha256, -1) : byName.value(name, -1);
+    if (known >= 0) {
+        FileTotals& file = files[known];
+        if (byChecksum && file.names.constLast() != name) {
+            addName(known, name);
+        }
+        return file;
+    }
+    const int index = int(files.size());
+    files.append(FileTotals{sha256, size, {name}, {}});
+    if (byChecksum) {
+        bySha256.insert(sha256, index);
+    } else {
+        byName.insert(name, index);
+    }
+    return files.last();
+}
+
+void ReportSummary::Tally::addName(int index, const QString& name)
+{
+    QStringList& names = files[index].names;
+    // A configuration copied under a new name for every run has as many
+    // names as lines: past a few, they are looked up, not searched.
+    constexpr qsizetype SearchedNames = 8;
+    if (names.size() < SearchedNames) {
+        if (!names.contains(name)) {
+            names << name;
+        }
+        if (names.size() == SearchedNames) {
+            for (const QString& known : names) {
+                manyNames.insert({index, known});
+            }
+        }
+        return;
+    }
+    if (!manyNames.contains({index, name})) {
+        manyNames.insert({index, name});
+        names << name;
+    }
+}
+
+void ReportSummary::Tally::merge(const Tally& other)
+{
+    for (const FileTotals& file : other.files) {
+        FileTotals* into = nullptr;
+        for (const QString& name : file.names) {
+            into = &entry(file.sha256, file.size, name);
+        }
+        for (const std::pair<int, int>& counted : file.counts.perOutcome) {
+            into->counts.count(counted.first, counted.second);
+        }
+    }
+    for (const std::pair<int, int>& counted : other.total.perOutcome) {
+        total.count(counted.first, counted.second);
+    }
+}
+
+int ReportSummary::outcomeId(const QString& outcome)
+{
+    const auto found = m_outcomeIds.constFind(outcome);
+    if (found != m_outcomeIds.cend()) {
+        return found.value();
+    }
+    m_outcomes << outcome;
+    m_outcomeIds.insert(outcome, int(m_outcomes.size() - 1));
+    return int(m_outcomes.size() - 1);
+}
+
+bool ReportSummary::countLine(const QByteArray& text, Tally* tally, QString* why, bool* json)
+{
+    Line line;
+    if (!line.parse(text, why, json)) {
+        return false;
+    }
+    // A name given by thousands of lines is held once.
+    const QString& name = *m_names.insert(line.file);
+    const int outcome = outcomeId(line.result);
+    tally->entry(line.sha256, line.size, name).counts.count(outcome);
+    tally->total.count(outcome);
+    return true;
 }
 
 bool ReportSummary::add(const QString& path, QString* error)
@@ -84,96 +249,120 @@ bool ReportSummary::add(const QString& path, QString* error)
     if (!openRegularFile(path, &file, error)) {
         return false;
     }
-    QList<Line> lines;
+    Tally tally;
+    QStringList cutOff;
+    LineReader reader(&file);
+    QByteArray text;
+    bool ended = true;
     for (int number = 1;; ++number) {
-        if (file.atEnd()) {
+        const LineReader::Result result = reader.next(&text, &ended);
+        if (result == LineReader::Result::End) {
             break;
         }
-        // One byte past the bound tells a line that is too long.
-        QByteArray text = file.readLine(MaxLineBytes + 2);
-        if (text.isEmpty() && file.error() != QFile::NoError) {
+        if (result == LineReader::Result::Failed) {
             *error = QStringLiteral("%1: %2").arg(shown, file.errorString());
             return false;
         }
-        if (text.size() > MaxLineBytes + 1 || (text.size() == MaxLineBytes + 1 && !text.endsWith('\n'))) {
+        if (result == LineReader::Result::TooLong) {
             *error = QStringLiteral("%1, line %2: not a report line (longer than %3 bytes)")
                          .arg(shown)
                          .arg(number)
                          .arg(MaxLineBytes);
             return false;
         }
-        if (text.endsWith('\n')) {
-            text.chop(1);
-        }
         if (text.trimmed().isEmpty()) {
             continue;
         }
-        Line line;
         QString why;
-        if (!parseLine(text, &line, &why)) {
-            *error = QStringLiteral("%1, line %2: not a report line (%3)").arg(shown).arg(number).arg(why);
-            return false;
+        bool json = false;
+        if (countLine(text, &tally, &why, &json)) {
+            continue;
         }
-        lines << line;
+        const QString where = QStringLiteral("%1, line %2").arg(shown).arg(number);
+        // Cut off, and an older version appended the next line onto it.
+        const qsizetype glued = text.startsWith('{') ? text.indexOf(lineStart, 1) : -1;
+        QString gluedWhy;
+        bool gluedJson = false;
+        if (glued > 0 && countLine(text.mid(glued), &tally, &gluedWhy, &gluedJson)) {
+            cutOff << where;
+            continue;
+        }
+        // Cut off by a crash or a full disk: at the end of the file, or ended
+        // by the next run. Only the start of a line as the runs write it counts
+        // as cut off inside the file; anything else there is not ours.
+        if (!json && (ended ? text.startsWith(lineStart) || lineStart.startsWith(text) : text.startsWith('{'))) {
+            cutOff << where;
+            continue;
+        }
+        *error = QStringLiteral("%1: not a report line (%2)").arg(where, why);
+        return false;
     }
-    for (const Line& line : lines) {
-        auto found = std::find_if(m_files.begin(), m_files.end(), [&line](const FileTotals& file) {
-            return line.sha256.isEmpty() ? file.sha256.isEmpty() && file.names.contains(line.file)
-                                         : file.sha256 == line.sha256;
-        });
-        if (found == m_files.end()) {
-            m_files.append(FileTotals{line.sha256, line.size, {}, {}});
-            found = m_files.end() - 1;
-        }
-        if (!found->names.contains(line.file)) {
-            found->names << line.file;
-        }
-        found->totals.count(line.result);
-        m_total.count(line.result);
+    if (m_tally.files.isEmpty()) {
+        m_tally = std::move(tally);
+    } else {
+        m_tally.merge(tally);
     }
+    m_cutOff << cutOff;
     return true;
 }
 
-QString ReportSummary::outcomeLines(const Totals& totals, const QString& indent)
+QString ReportSummary::outcomeLines(const Counts& counts, const QString& indent) const
 {
-    QStringList order;
-    for (const QString& outcome : knownOutcomes()) {
-        if (totals.outcomes.contains(outcome)) {
-            order << outcome;
-        }
-    }
-    for (auto it = totals.outcomes.cbegin(); it != totals.outcomes.cend(); ++it) {
-        if (!knownOutcomes().contains(it.key())) {
-            order << it.key();
-        }
-    }
+    std::vector<std::pair<int, int>> order = counts.perOutcome;
+    const auto rank = [this](int outcome) {
+        const qsizetype known = knownOutcomes().indexOf(m_outcomes.at(outcome));
+        return known >= 0 ? known : knownOutcomes().size();
+    };
+    std::sort(order.begin(), order.end(), [&](const std::pair<int, int>& a, const std::pair<int, int>& b) {
+        const qsizetype ra = rank(a.first), rb = rank(b.first);
+        return ra != rb ? ra < rb : m_outcomes.at(a.first) < m_outcomes.at(b.first);
+    });
     int width = int(QStringLiteral("total").size());
-    for (const QString& outcome : order) {
-        width = qMax(width, int(outcome.size()));
+    for (const std::pair<int, int>& counted : order) {
+        width = qMax(width, int(m_outcomes.at(counted.first).size()));
     }
     QString text;
-    for (const QString& outcome : order) {
-        text += QStringLiteral("%1%2  %3\n").arg(indent).arg(outcome, -width).arg(totals.outcomes.value(outcome));
+    for (const std::pair<int, int>& counted : order) {
+        text += QStringLiteral("%1%2  %3\n").arg(indent).arg(m_outcomes.at(counted.first), -width).arg(counted.second);
     }
-    text += QStringLiteral("%1%2  %3\n").arg(indent).arg(QStringLiteral("total"), -width).arg(totals.lines);
+    text += QStringLiteral("%1%2  %3\n").arg(indent).arg(QStringLiteral("total"), -width).arg(counts.lines);
     return text;
 }
 
 QString ReportSummary::text() const
 {
+    QString text;
+    print([&text](const QString& piece) { text += piece; });
+    return text;
+}
+
+void ReportSummary::print(const std::function<void(const QString&)>& out) const
+{
+    constexpr qsizetype PieceChars = 64 * 1024;
     QString text = QStringLiteral("Per file:\n");
-    for (const FileTotals& file : m_files) {
+    for (const FileTotals& file : m_tally.files) {
         const QString names = file.names.join(QLatin1String(", "));
+        const QString sha256 = QString::fromLatin1(file.sha256.toHex());
         if (file.sha256.isEmpty()) {
             text += QStringLiteral("  %1 (no checksum recorded)\n").arg(names);
         } else if (file.size >= 0) {
-            text += QStringLiteral("  sha256 %1 (%2, %3 bytes)\n").arg(file.sha256, names).arg(file.size);
+            text += QStringLiteral("  sha256 %1 (%2, %3 bytes)\n").arg(sha256, names).arg(file.size);
         } else {
-            text += QStringLiteral("  sha256 %1 (%2)\n").arg(file.sha256, names);
+            text += QStringLiteral("  sha256 %1 (%2)\n").arg(sha256, names);
         }
-        text += outcomeLines(file.totals, QStringLiteral("    "));
+        text += outcomeLines(file.counts, QStringLiteral("    "));
+        if (text.size() >= PieceChars) {
+            out(text);
+            text.clear();
+        }
     }
     text += QStringLiteral("All files:\n");
-    text += outcomeLines(m_total, QStringLiteral("  "));
-    return text;
+    text += outcomeLines(m_tally.total, QStringLiteral("  "));
+    if (!m_cutOff.isEmpty()) {
+        text += QStringLiteral("Lines cut off while being written, not counted: %1\n").arg(m_cutOff.size());
+        for (const QString& where : m_cutOff) {
+            text += QStringLiteral("  %1\n").arg(where);
+        }
+    }
+    out(text);
 }

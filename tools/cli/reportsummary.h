@@ -1,14 +1,27 @@
 #ifndef REPORTSUMMARY_H
 #define REPORTSUMMARY_H
 
+#include <QByteArray>
+#include <QHash>
 #include <QList>
-#include <QMap>
+#include <QPair>
+#include <QSet>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
+#include <utility>
+#include <vector>
 
 // A shift's work counted from the files of --report: the lines per
 // configuration (by its SHA-256, or by its name in lines written before
 // checksums were recorded) and per outcome.
+//
+// A line costs what it holds and is counted in constant time, so a year of
+// reports is read at the speed of the disk. A line cut off while it was being
+// written (the last line of a file with no line end, one the next run ended,
+// or one that an older version glued the next line onto) is not counted but
+// named.
 class ReportSummary
 {
 public:
@@ -21,28 +34,51 @@ public:
     // says which file and line.
     bool add(const QString& path, QString* error);
 
-    int lines() const { return m_total.lines; }
+    int lines() const { return m_tally.total.lines; }
+    // "log.jsonl, line 7" for each line that was cut off, in the order found.
+    const QStringList& cutOffLines() const { return m_cutOff; }
     // The totals as printed: each file with its outcomes, then the outcomes
-    // of all files.
+    // of all files, then the lines that were cut off.
     QString text() const;
+    // The same text handed to `out` a piece at a time, so that it is never
+    // held whole (a summary of distinct configurations is as long as the reports).
+    void print(const std::function<void(const QString&)>& out) const;
 
 private:
-    struct Totals {
+    struct Counts {
         int lines = 0;
-        QMap<QString, int> outcomes;
-        void count(const QString& outcome);
+        std::vector<std::pair<int, int>> perOutcome; // (outcome id, lines): few
+        void count(int outcome, int lines = 1);
     };
     struct FileTotals {
-        QString sha256; // empty for lines without one
+        QByteArray sha256; // the raw digest, empty for lines without one
         qint64 size = -1;
         QStringList names;
-        Totals totals;
+        Counts counts;
     };
+    // The counts of one or more report files; configurations in the order first seen.
+    struct Tally {
+        QList<FileTotals> files;
+        QHash<QByteArray, int> bySha256; // raw digest -> index in files
+        QHash<QString, int> byName; // lines without a checksum
+        QSet<QPair<int, QString>> manyNames; // (index, name) of configurations with many names
+        Counts total;
+        FileTotals& entry(const QByteArray& sha256, qint64 size, const QString& name);
+        void addName(int index, const QString& name);
+        void merge(const Tally& other);
+    };
+    struct Line;
 
-    static QString outcomeLines(const Totals& totals, const QString& indent);
+    // `json` tells a line that is no JSON at all (perhaps cut off) from one that is not a report's.
+    bool countLine(const QByteArray& text, Tally* tally, QString* why, bool* json);
+    int outcomeId(const QString& outcome);
+    QString outcomeLines(const Counts& counts, const QString& indent) const;
 
-    QList<FileTotals> m_files; // in the order first seen
-    Totals m_total;
+    Tally m_tally;
+    QStringList m_outcomes; // by id
+    QHash<QString, int> m_outcomeIds;
+    QSet<QString> m_names; // each name's text held once, however many lines give it
+    QStringList m_cutOff;
 };
 
 #endif // REPORTSUMMARY_H

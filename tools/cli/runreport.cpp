@@ -1,6 +1,7 @@
 #include "runreport.h"
 
 #include "clicommon.h"
+#include "lineappend.h"
 #include "safesave.h"
 
 #include <QCoreApplication>
@@ -21,9 +22,11 @@ bool RunReport::open(QString* error)
     if (!isSaveTarget(m_file.fileName(), error)) {
         return false;
     }
-    // Unbuffered: each line leaves in one write, so lines from stations
-    // appending to the same file do not interleave.
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+    // Unbuffered: each line leaves whole, in as few writes as the system
+    // allows, so lines from stations appending to the same file do not interleave.
+    // Read too, where it may be, to see whether its last line has its end.
+    const QIODevice::OpenMode append = QIODevice::Append | QIODevice::Unbuffered;
+    if (!m_file.open(QIODevice::ReadWrite | append) && !m_file.open(QIODevice::WriteOnly | append)) {
         *error = QStringLiteral("cannot write the report %1: %2").arg(shown, m_file.errorString());
         return false;
     }
@@ -86,9 +89,9 @@ bool RunReport::append(const QString& command, const Program& program, const Por
                        QString* error)
 {
     const QByteArray line = QJsonDocument(toJson(command, program, outcome)).toJson(QJsonDocument::Compact) + '\n';
-    if (m_file.write(line) != line.size()) {
-        *error = QStringLiteral("cannot write the report %1: %2")
-                     .arg(QDir::toNativeSeparators(m_file.fileName()), m_file.errorString());
+    QString why;
+    if (!LineAppend::append(&m_file, line, &why)) {
+        *error = QStringLiteral("cannot write the report %1: %2").arg(QDir::toNativeSeparators(m_file.fileName()), why);
         return false;
     }
     return true;

@@ -26,7 +26,8 @@ public:
 
     // Opens (and creates) the file for appending; says why not.
     bool open(QString* error);
-    // One line for one port, written at once; `command` is "store" or "verify".
+    // One line for one port, written at once and whole or not at all;
+    // `command` is "store" or "verify".
     bool append(const QString& command, const Program& program, const PortSession::Outcome& outcome, QString* error);
 
     static QJsonObject toJson(const QString& command, const Program& program, const PortSession::Outcome& outcome);

@@ -1,0 +1,198 @@
+// The production record: report lines that land whole or not at all, on a
+// full disk too, and the summary's reading of lines that were cut off.
+#include "lineappend.h"
+#include "reportsummary.h"
+#include "runreport.h"
+
+#include <QtTest>
+
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+const QByteArray reportLine =
+    R"({"command":"store","end":"e","file":"a.app","port":"p","result":"stored","start":"s"})";
+
+} // namespace
+
+class TestReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void aLineIsAppendedWholeOrNotAtAll_data();
+    void aLineIsAppendedWholeOrNotAtAll();
+    void aLineStartsALineOfItsOwn_data();
+    void aLineStartsALineOfItsOwn();
+    void usbIdsAreInHex_data();
+    void usbIdsAreInHex();
+    void summaryNamesCutOffLines_data();
+    void summaryNamesCutOffLines();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestReport::initTestCase()
+{
+    // A write past the file size limit fails instead of ending the test, as in the companion.
+    std::signal(SIGXFSZ, SIG_IGN);
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestReport::aLineIsAppendedWholeOrNotAtAll_data()
+{
+    QTest::addColumn<bool>("fullDisk");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("file size limit") << false << "the file has reached the size this run may write";
+    QTest::newRow("full disk") << true << "the disk is full (";
+}
+
+// The line is longer than the room left, so the system takes part of it.
+void TestReport::aLineIsAppendedWholeOrNotAtAll()
+{
+    QFETCH(bool, fullDisk);
+    QFETCH(QString, said);
+    const QString folder = m_dir->filePath(QTest::currentDataTag());
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + "/log.jsonl";
+    const QByteArray before = reportLine + '\n';
+    const QByteArray line = QByteArray(6000, 'x') + '\n';
+
+    rlimit limit = {};
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &limit) == 0);
+    const rlimit unlimited = limit;
+    const auto restore = qScopeGuard([&] {
+        ::setrlimit(RLIMIT_FSIZE, &unlimited);
+        ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH);
+    });
+    if (fullDisk) {
+        // Four pages: the report's first, the rest taken by another file.
+        if (::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=16k") != 0) {
+            QSKIP("no tmpfs can be mounted here");
+        }
+        QVERIFY(writeFile(path, before));
+        QFile filler(folder + "/filler");
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'f')) == 4096) {
+        }
+    } else {
+        QVERIFY(writeFile(path, before));
+        limit.rlim_cur = rlim_t(before.size() + 1000);
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
+    }
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered));
+    QString error;
+    QVERIFY(!LineAppend::append(&file, line, &error));
+    QVERIFY2(error.startsWith(said), qPrintable(error));
+    QCOMPARE(readFile(path), before);
+
+    // With room again the next line is whole, on a line of its own.
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &unlimited) == 0);
+    QVERIFY(!fullDisk || QFile::remove(folder + "/filler"));
+    QVERIFY2(LineAppend::append(&file, line, &error), qPrintable(error));
+    QCOMPARE(readFile(path), before + line);
+}
+
+void TestReport::aLineStartsALineOfItsOwn_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("kept");
+    QTest::newRow("new file") << QByteArray() << QByteArray();
+    QTest::newRow("whole lines") << QByteArray("old\n") << QByteArray("old\n");
+    QTest::newRow("last line cut off") << QByteArray("{\"comm") << QByteArray("{\"comm\n");
+}
+
+void TestReport::aLineStartsALineOfItsOwn()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, kept);
+    const QString path = m_dir->filePath("own.jsonl");
+    QVERIFY(writeFile(path, before));
+    RunReport report(path);
+    QString error;
+    QVERIFY2(report.open(&error), qPrintable(error));
+    PortSession::Outcome outcome;
+    outcome.port = "ttyUSB0";
+    QVERIFY2(report.append("store", RunReport::Program("a.app", "bytes"), outcome, &error), qPrintable(error));
+    const QByteArray after = readFile(path);
+    QVERIFY2(after.startsWith(kept) && after.endsWith('\n'), after.constData());
+    const QByteArray line = after.mid(kept.size()).chopped(1);
+    QVERIFY2(!line.contains('\n') && QJsonDocument::fromJson(line).isObject(), after.constData());
+}
+
+void TestReport::usbIdsAreInHex_data()
+{
+    QTest::addColumn<int>("vendorId");
+    QTest::addColumn<int>("productId");
+    QTest::addColumn<QJsonValue>("vendor");
+    QTest::addColumn<QJsonValue>("product");
+    // As lsusb and the system show them, so a line is matched to an adapter.
+    QTest::newRow("FTDI") << 0x0403 << 0x6001 << QJsonValue("0403") << QJsonValue("6001");
+    QTest::newRow("letters") << 0x1a86 << 0x7523 << QJsonValue("1a86") << QJsonValue("7523");
+    QTest::newRow("unknown") << -1 << -1 << QJsonValue() << QJsonValue();
+}
+
+void TestReport::usbIdsAreInHex()
+{
+    QFETCH(int, vendorId);
+    QFETCH(int, productId);
+    PortSession::Outcome outcome;
+    outcome.port = "ttyUSB0";
+    outcome.identity.vendorId = vendorId;
+    outcome.identity.productId = productId;
+    const QJsonObject line = RunReport::toJson("store", RunReport::Program("a.app", "bytes"), outcome);
+    QTEST(line["vendor_id"], "vendor");
+    QTEST(line["product_id"], "product");
+}
+
+void TestReport::summaryNamesCutOffLines_data()
+{
+    QTest::addColumn<QByteArray>("report");
+    QTest::addColumn<int>("counted");
+    QTest::addColumn<QStringList>("cutOff");
+    const QByteArray half = reportLine.left(40);
+    QTest::newRow("last line cut off") << reportLine + '\n' + half << 1 << QStringList{"r.jsonl, line 2"};
+    QTest::newRow("whole last line without its end") << reportLine + '\n' + reportLine << 2 << QStringList();
+    QTest::newRow("cut line ended by the next run") << half + '\n' + reportLine + '\n'
+                                                    << 1 << QStringList{"r.jsonl, line 1"};
+    // An older version appended the next run's line onto the cut one.
+    QTest::newRow("next line glued on") << half + reportLine + '\n' + reportLine + '\n'
+                                        << 2 << QStringList{"r.jsonl, line 1"};
+}
+
+void TestReport::summaryNamesCutOffLines()
+{
+    QFETCH(QByteArray, report);
+    QFETCH(int, counted);
+    QFETCH(QStringList, cutOff);
+    QVERIFY(writeFile(m_dir->filePath("r.jsonl"), report));
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+    ReportSummary summary;
+    QString error;
+    QVERIFY2(summary.add("r.jsonl", &error), qPrintable(error));
+    QCOMPARE(summary.lines(), counted);
+    QCOMPARE(summary.cutOffLines(), cutOff);
+    QCOMPARE(summary.text().contains("cut off"), !cutOff.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestReport)
+#include "tst_report.moc"
