@@ -127,6 +127,8 @@ private slots:
     void verifyWithProbe();
     void aSignalStopsEveryPortAndKeepsTheRecord_data();
     void aSignalStopsEveryPortAndKeepsTheRecord();
+    void aSecondSignalEndsTheRunAtOnce();
+    void aClosedOutputPipeLetsTheRunFinish();
     void aSignalStopsALoadWithoutALeftover();
     void reportThatCannotBeOpenedTouchesNoDevice();
     void reportThatCannotBeWrittenIsSaidAndTheRunGoesOn();
@@ -254,6 +256,8 @@ void TestStations::aSignalStopsEveryPortAndKeepsTheRecord_data()
     QTest::addColumn<int>("exitCode");
     QTest::newRow("SIGINT") << SIGINT << 130;
     QTest::newRow("SIGTERM") << SIGTERM << 143;
+    // The terminal or the SSH session that ran the station closed.
+    QTest::newRow("SIGHUP") << SIGHUP << 129;
 }
 
 void TestStations::aSignalStopsEveryPortAndKeepsTheRecord()
@@ -311,8 +315,47 @@ void TestStations::aSignalStopsEveryPortAndKeepsTheRecord()
                                   + " used: " + partial.join(", ")),
                  qPrintable(run.err));
     }
-    QVERIFY2(run.err.contains(QString("stopped by %1").arg(signal == SIGINT ? "SIGINT" : "SIGTERM")),
-             qPrintable(run.err));
+    QVERIFY2(run.err.contains(QString("stopped by %1").arg(QTest::currentDataTag())), qPrintable(run.err));
+}
+
+// Two signals back to back: the second ends the run before the first has
+// finished it (which of the two the process sees first is the kernel's choice).
+void TestStations::aSecondSignalEndsTheRunAtOnce()
+{
+    QVERIFY(writeFile(path("program.app"), program(30)));
+    SimulatorProcess device;
+    QVERIFY2(device.start({"--pace"}), qPrintable(device.errorString()));
+    QProcess process;
+    process.start(QStringLiteral(KVR_CLI_PATH), {"store", "program.app", "--port", device.portName()});
+    QVERIFY(process.waitForStarted(5000));
+    QVERIFY(device.waitForLogLine("frame KVR210", 10000));
+    QCOMPARE(::kill(pid_t(process.processId()), SIGINT), 0);
+    QCOMPARE(::kill(pid_t(process.processId()), SIGTERM), 0);
+    const Run run = finish(process, 10000);
+    QVERIFY(run.finished);
+    QVERIFY2(run.exitCode == 130 || run.exitCode == 143, qPrintable(QString::number(run.exitCode)));
+    QVERIFY2(run.err.contains("stopped at once by a second signal"), qPrintable(run.err));
+    QVERIFY2(!run.err.contains("stopped by SIG"), qPrintable(run.err));
+}
+
+// A reader that goes away (| head) neither kills the run nor passes for success.
+void TestStations::aClosedOutputPipeLetsTheRunFinish()
+{
+    QVERIFY(writeFile(path("program.app"), program(4)));
+    SimulatorProcess device;
+    QVERIFY2(device.start(), qPrintable(device.errorString()));
+    QProcess process;
+    process.start("bash",
+                  {"-c", "\"$0\" \"$@\" 2>&1 | head -n 2 >/dev/null; exit \"${PIPESTATUS[0]}\"", KVR_CLI_PATH, "store",
+                   "program.app", "--verify", "--port", device.portName(), "--report", "log.jsonl"});
+    QVERIFY(process.waitForStarted(5000));
+    const Run run = finish(process, 30000);
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(device.storedRecords().size(), 36);
+    QVERIFY(device.waitForLogLine("ISPOK!"));
+    const QList<QJsonObject> report = reportLines(path("log.jsonl"));
+    QCOMPARE(report.size(), 1);
+    QCOMPARE(report.first()["result"].toString(), QString("stored, verified"));
 }
 
 void TestStations::aSignalStopsALoadWithoutALeftover()

@@ -71,8 +71,8 @@ QString overview()
     }
     text += QStringLiteral("\nRun \"%1 <command> --help\" for the options of a command.\n"
                            "Exit codes: 0 done, 1 a file or the device failed, 2 wrong usage (or, with\n"
-                           "--probe or --all, no device answered; see the commands' help), 130 and 143\n"
-                           "stopped by SIGINT or SIGTERM.")
+                           "--probe or --all, no device answered; see the commands' help), 130, 143 and\n"
+                           "129 stopped by SIGINT, SIGTERM or SIGHUP (a second signal stops it at once).")
                 .arg(QLatin1String(ProgramName));
     return text;
 }
@@ -103,10 +103,10 @@ QString details(const QString& name)
         "\"no device\" in the summary and the report and is never sent a record. --all does the\n"
         "same on every port \"ports\" lists. With either, the exit code is 0 when every device\n"
         "that answered succeeded, 1 when one failed, 2 when none answered.\n"
-        "SIGINT (Ctrl+C) or SIGTERM stops every port within a second: a device left\n"
+        "SIGINT (Ctrl+C), SIGTERM or SIGHUP stops every port within a second: a device left\n"
         "half-written gets no \"ISPOK!\", each port still gets its line in the report\n"
         "(\"interrupted\"), standard error names the devices that now hold a partial program,\n"
-        "and the exit code is 130 or 143.\n");
+        "and the exit code is 130, 143 or 129. A second signal ends the program at once.\n");
     if (name == QLatin1String("store")) {
         return QStringLiteral(
                    "\n\nShakes hands with the device, sends every record (%1) and checks its echo, and ends\n"
@@ -218,13 +218,7 @@ int exportJson(const QString& file)
     if (!readConfigFileOrReport(file, &data)) {
         return ExitFailed;
     }
-    const QByteArray json = ConfigJson::toJsonText(data);
-    const bool written = std::fwrite(json.constData(), 1, size_t(json.size()), stdout) == size_t(json.size());
-    if (std::fflush(stdout) != 0 || !written) {
-        printError(QStringLiteral("cannot write to standard output"));
-        return ExitFailed;
-    }
-    return ExitOk;
+    return writeOut(ConfigJson::toJsonText(data)) ? ExitOk : ExitFailed;
 }
 
 int show(const QString& file)
@@ -290,6 +284,9 @@ int diffFiles(const QString& fileA, const QString& fileB)
                     .arg(difference.record, difference.subject(), difference.shownA(), difference.shownB());
     }
     printOut(text);
+    if (outputFailed()) {
+        return 2;
+    }
     return differences.isEmpty() ? 0 : 1;
 }
 
@@ -607,6 +604,9 @@ int main(int argc, char* argv[])
     // A file grown past the user's limit (ulimit -f) is a failed write to
     // report, not a reason to end the run at once and lose the rest.
     std::signal(SIGXFSZ, SIG_IGN);
+    // A reader of standard output that has gone (| head) is a failed write to
+    // report; the devices and the report are still finished.
+    std::signal(SIGPIPE, SIG_IGN);
 #endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QLatin1String(ProgramName));
@@ -641,5 +641,7 @@ int main(int argc, char* argv[])
     if (!command) {
         return usageError(QStringLiteral("unknown command \"%1\"").arg(positional.constFirst()));
     }
-    return runCommand(*command, app.arguments());
+    const int code = runCommand(*command, app.arguments());
+    // Output that never reached its reader is no success, whatever else went well.
+    return code == ExitOk && outputFailed() ? int(ExitFailed) : code;
 }
