@@ -125,6 +125,8 @@ private slots:
     void portsProbeTellsTheKindsApart();
     void storeWithProbeProgramsOnlyTheDevices();
     void verifyWithProbe();
+    void timeoutIsTheWaitForEachAnswer_data();
+    void timeoutIsTheWaitForEachAnswer();
     void aSignalStopsEveryPortAndKeepsTheRecord_data();
     void aSignalStopsEveryPortAndKeepsTheRecord();
     void aSecondSignalEndsTheRunAtOnce();
@@ -219,10 +221,35 @@ void TestStations::storeWithProbeProgramsOnlyTheDevices()
     QCOMPARE(none.exitCode, 2);
     QCOMPARE(modem.received(), handshakes(12));
 
-    // Without --probe a port without a device is a failure, as before.
-    const Run plain = cli({"store", "program.app", "--port", device.portName() + "," + modem.portName()});
+    // Without --probe a port without a device is a failure, as before, and so is one that cannot be opened.
+    const Run plain = cli(
+        {"store", "program.app", "--port", device.portName() + "," + modem.portName() + ",/nonexistent/tty"});
     QCOMPARE(plain.exitCode, 1);
     QVERIFY2(summaryOf(plain, modem.portName()).startsWith("failed: handshake failed"), qPrintable(plain.out));
+    QVERIFY2(summaryOf(plain, "/nonexistent/tty").startsWith("failed: cannot open the port"), qPrintable(plain.out));
+}
+
+// A device slower to answer than the default time-out: --timeout gives it the time.
+void TestStations::timeoutIsTheWaitForEachAnswer_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("handshakes");
+    // The late echo of the first attempt is taken as that of the second.
+    QTest::newRow("default") << QStringList() << 2;
+    QTest::newRow("--timeout 3000") << QStringList{"--timeout", "3000"} << 1;
+}
+
+void TestStations::timeoutIsTheWaitForEachAnswer()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, handshakes);
+    PtyPeer slow(PtyPeer::Mode::SlowEcho);
+    QVERIFY(slow.open());
+    const Run run = cli(QStringList{"ports", "--probe", slow.portName()} + options);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, slow.portName() + "\tdevice\n");
+    const QByteArray received = slow.received();
+    QVERIFY2(received.startsWith(::handshakes(handshakes) + SerialFrame::frame("ISPOK!")), received.constData());
 }
 
 void TestStations::verifyWithProbe()
