@@ -92,10 +92,11 @@ QString details(const QString& name)
                                "--report appends one JSON object a line per port, as soon as the port is done: port,\n"
                                "command, file, sha256 and size (of the file), version (of this program), location,\n"
                                "serial_number, vendor_id and product_id (of the adapter, null where the system does\n"
-                               "not tell), start and end (ISO 8601, UTC), duration_ms, result, records, differences\n"
-                               "and error. A report that cannot be opened stops the run before any device is touched\n"
-                               "(exit code 2); a line that cannot be written is said at once and the run goes on\n"
-                               "(exit code 1). \"%1 summary\" counts report files.\n")
+                               "not tell), start and end (ISO 8601, UTC), duration_ms, result, records (confirmed by\n"
+                               "the device), unconfirmed (a store stopped by a signal: sent, not confirmed),\n"
+                               "differences and error. A report that cannot be opened stops the run before any device\n"
+                               "is touched (exit code 2); a line that cannot be written is said at once and the run\n"
+                               "goes on (exit code 1). \"%1 summary\" counts report files.\n")
                                .arg(QLatin1String(ProgramName));
     const QString probe = QStringLiteral(
         "--probe first shakes hands on every --port at once and goes on only where a device\n"
