@@ -136,6 +136,8 @@ Seeds configFileSeeds()
     QByteArray three = filled;
     three.replace(8, 4, int32(3));
     seeds["three-keys.app"] = three;
+    // The header alone, announcing keys without end and no records a key.
+    seeds["endless-keys.app"] = fileHeader(ConfigFileVersion, ConfigFileDeviceId, 0x7fffffff, 0);
     return seeds;
 }
 

@@ -119,10 +119,10 @@ QString missingField(const FileGrid& grid, const std::map<FieldKey, int>& seen, 
             inGrid += count;
         }
     }
-    // Stops at the first gap, so a header with huge counts costs no more than the file holds.
+    // The counts are at most the model's (the caller refuses more).
     qint64 before = 0;
-    for (qint32 x = 1; x >= 1 && x <= grid.keys; ++x) {
-        for (qint32 y = 1; y >= 1 && y <= grid.links; ++y) {
+    for (qint32 x = 1; x <= grid.keys; ++x) {
+        for (qint32 y = 1; y <= grid.links; ++y) {
             QHash<qint32, int> taken;
             for (qint32 type : y == 1 ? keyOrder : linkOrder) {
                 const auto found = seen.find(FieldKey{x, y, type});
@@ -349,8 +349,21 @@ bool ProgramRecords::loadConfigFile(QIODevice* fd)
     }
     // The header's key and record counts are not taken: the model keeps the shape it was
     // made with, and records outside it are passed over below. They do say which records
-    // the file holds: the writer writes every field of each of them once.
+    // the file holds: the writer writes every field of each of them once. A file of more
+    // than the model holds was never written by it, and counting its fields would not end.
     const FileGrid grid{readInt32(&in), readInt32(&in)};
+    if (grid.keys > m_maxButtonId) {
+        qDebug("error file Header: %d keys", grid.keys);
+        return refuse(tr("its header announces %1 keys, more than the %2 a configuration holds")
+                          .arg(grid.keys)
+                          .arg(m_maxButtonId));
+    }
+    if (grid.links > m_maxLinkId) {
+        qDebug("error file Header: %d records a key", grid.links);
+        return refuse(tr("its header announces %1 records a key, more than the %2 a configuration holds")
+                          .arg(grid.links)
+                          .arg(m_maxLinkId));
+    }
     in.seek(FileHeaderSize);
 
     // Everything is read into a list of changes first, so a file that turns out

@@ -184,6 +184,12 @@ ProgramTransfer::Result ProgramTransfer::storeAll()
         if (m_link->hasFailed()) {
             result.error = tr("The connection to the device was lost at %1 (%2 stored). %3")
                                .arg(recordName(x, y), recordCount(result.records), m_link->errorString());
+        } else if (m_link->isCancelled() && m_link->lastAttempts().unconfirmed) {
+            // The frame in flight was finished; its echo was not waited for.
+            result.unconfirmed = 1;
+            result.error = tr("The store was cancelled at %1 (%2 confirmed by the device; %1 was sent without "
+                              "its confirmation).")
+                               .arg(recordName(x, y), recordCount(result.records));
         } else if (m_link->isCancelled()) {
             result.error =
                 tr("The store was cancelled at %1 (%2 stored).").arg(recordName(x, y), recordCount(result.records));

@@ -30,7 +30,10 @@ public:
 
     struct Result {
         bool ok = false;
-        int records = 0; // records sent, or distinct records received
+        int records = 0; // records sent and confirmed, or distinct records received
+        // A cancelled store: records sent whose confirmation was not waited
+        // for (at most the one in flight); the device may hold them.
+        int unconfirmed = 0;
         QStringList missing; // after a load: the records that did not arrive, by name
         bool cancelled = false;
         bool portFailed = false; // the port failed and was closed: the link is gone

@@ -303,6 +303,10 @@ bool SerialLink::sendData(const QByteArray& payload, int attempts)
             continue;
         }
         const QByteArray echo = readUpTo(framed.size());
+        if (m_cancelled && !SerialFrame::echoMatches(echo, expected)) {
+            m_lastAttempts.unconfirmed = true;
+            break;
+        }
         if (echo.isEmpty()) {
             ++silent;
             continue;

@@ -77,6 +77,9 @@ public:
         int silent = 0;
         int wrong = 0;
         int unsent = 0;
+        // Cancelled while waiting for the echo of a frame that had left whole:
+        // the device may well hold it.
+        bool unconfirmed = false;
     };
     Attempts lastAttempts() const { return m_lastAttempts; }
 

@@ -578,6 +578,9 @@ void TestCli::deviceFaultsFailWithAMessage_data()
     QTest::newRow("wrong echo during store")
         << "store" << QStringList{"--fault", "corrupt-echo", "--fault-after", "5"} << 1 << "Key 1, link 4";
     QTest::newRow("short echo at the handshake") << "store" << QStringList{"--fault", "short-echo"} << 1 << "handshake";
+    // The handshake and all 36 records go through; "ISPOK!" is never echoed rightly.
+    QTest::newRow("farewell answered wrongly")
+        << "store" << QStringList{"--fault", "corrupt-echo", "--fault-after", "37"} << 1 << "farewell failed";
     QTest::newRow("a few wrong echoes are retried")
         << "store" << QStringList{"--fault", "corrupt-echo", "--fault-count", "5"} << 0 << "stored 36 of 36";
     QTest::newRow("device sends 20 of 36 records")

@@ -1,5 +1,5 @@
 // Damaged configuration files (cut where a record ends, a field twice, a file run on
-// with another's records) refused by every reader: the companion and the editor's Open.
+// with another's records, a header announcing more keys than there are) refused by every reader: the companion and the editor's Open.
 #include "appdatamanager.h"
 #include "simulatorprocess.h"
 #include "windowtest.h"
@@ -94,6 +94,9 @@ QList<Damaged> damagedFiles()
          QString("Key 4, link 2 repeats its command at byte %1").arg(good.size())},
         {"runon.app", good + other.data().mid(FileHeaderSize),
          QString("Key 1 repeats its name at byte %1").arg(good.size())},
+        // A header alone that announces keys without end.
+        {"manykeys.app", good.left(8) + int32(INT_MAX) + int32(0) + QByteArray(16, '\0'),
+         "its header announces 2147483647 keys, more than the 6 a configuration holds"},
     };
 }
 

@@ -125,8 +125,12 @@ private slots:
     void portsProbeTellsTheKindsApart();
     void storeWithProbeProgramsOnlyTheDevices();
     void verifyWithProbe();
+    void timeoutIsTheWaitForEachAnswer_data();
+    void timeoutIsTheWaitForEachAnswer();
     void aSignalStopsEveryPortAndKeepsTheRecord_data();
     void aSignalStopsEveryPortAndKeepsTheRecord();
+    void aSecondSignalEndsTheRunAtOnce();
+    void aClosedOutputPipeLetsTheRunFinish();
     void aSignalStopsALoadWithoutALeftover();
     void reportThatCannotBeOpenedTouchesNoDevice();
     void reportThatCannotBeWrittenIsSaidAndTheRunGoesOn();
@@ -217,10 +221,35 @@ void TestStations::storeWithProbeProgramsOnlyTheDevices()
     QCOMPARE(none.exitCode, 2);
     QCOMPARE(modem.received(), handshakes(12));
 
-    // Without --probe a port without a device is a failure, as before.
-    const Run plain = cli({"store", "program.app", "--port", device.portName() + "," + modem.portName()});
+    // Without --probe a port without a device is a failure, as before, and so is one that cannot be opened.
+    const Run plain = cli(
+        {"store", "program.app", "--port", device.portName() + "," + modem.portName() + ",/nonexistent/tty"});
     QCOMPARE(plain.exitCode, 1);
     QVERIFY2(summaryOf(plain, modem.portName()).startsWith("failed: handshake failed"), qPrintable(plain.out));
+    QVERIFY2(summaryOf(plain, "/nonexistent/tty").startsWith("failed: cannot open the port"), qPrintable(plain.out));
+}
+
+// A device slower to answer than the default time-out: --timeout gives it the time.
+void TestStations::timeoutIsTheWaitForEachAnswer_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("handshakes");
+    // The late echo of the first attempt is taken as that of the second.
+    QTest::newRow("default") << QStringList() << 2;
+    QTest::newRow("--timeout 3000") << QStringList{"--timeout", "3000"} << 1;
+}
+
+void TestStations::timeoutIsTheWaitForEachAnswer()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, handshakes);
+    PtyPeer slow(PtyPeer::Mode::SlowEcho);
+    QVERIFY(slow.open());
+    const Run run = cli(QStringList{"ports", "--probe", slow.portName()} + options);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, slow.portName() + "\tdevice\n");
+    const QByteArray received = slow.received();
+    QVERIFY2(received.startsWith(::handshakes(handshakes) + SerialFrame::frame("ISPOK!")), received.constData());
 }
 
 void TestStations::verifyWithProbe()
@@ -254,6 +283,8 @@ void TestStations::aSignalStopsEveryPortAndKeepsTheRecord_data()
     QTest::addColumn<int>("exitCode");
     QTest::newRow("SIGINT") << SIGINT << 130;
     QTest::newRow("SIGTERM") << SIGTERM << 143;
+    // The terminal or the SSH session that ran the station closed.
+    QTest::newRow("SIGHUP") << SIGHUP << 129;
 }
 
 void TestStations::aSignalStopsEveryPortAndKeepsTheRecord()
@@ -298,6 +329,11 @@ void TestStations::aSignalStopsEveryPortAndKeepsTheRecord()
         if (halfWritten) {
             partial << ports[i];
             QVERIFY(line["records"].toInt() < 36);
+            // The frame in flight was finished: the device holds it, unconfirmed.
+            const int unconfirmed = line["unconfirmed"].toInt();
+            QTRY_COMPARE(int(devices[i]->storedRecords().size()), line["records"].toInt() + unconfirmed);
+            QVERIFY2(!unconfirmed || line["error"].toString().contains("one more was sent without its confirmation"),
+                     qPrintable(line["error"].toString()));
         }
         // A device left half-written is not told that all went well.
         QTest::qWait(50);
@@ -311,8 +347,47 @@ void TestStations::aSignalStopsEveryPortAndKeepsTheRecord()
                                   + " used: " + partial.join(", ")),
                  qPrintable(run.err));
     }
-    QVERIFY2(run.err.contains(QString("stopped by %1").arg(signal == SIGINT ? "SIGINT" : "SIGTERM")),
-             qPrintable(run.err));
+    QVERIFY2(run.err.contains(QString("stopped by %1").arg(QTest::currentDataTag())), qPrintable(run.err));
+}
+
+// Two signals back to back: the second ends the run before the first has
+// finished it (which of the two the process sees first is the kernel's choice).
+void TestStations::aSecondSignalEndsTheRunAtOnce()
+{
+    QVERIFY(writeFile(path("program.app"), program(30)));
+    SimulatorProcess device;
+    QVERIFY2(device.start({"--pace"}), qPrintable(device.errorString()));
+    QProcess process;
+    process.start(QStringLiteral(KVR_CLI_PATH), {"store", "program.app", "--port", device.portName()});
+    QVERIFY(process.waitForStarted(5000));
+    QVERIFY(device.waitForLogLine("frame KVR210", 10000));
+    QCOMPARE(::kill(pid_t(process.processId()), SIGINT), 0);
+    QCOMPARE(::kill(pid_t(process.processId()), SIGTERM), 0);
+    const Run run = finish(process, 10000);
+    QVERIFY(run.finished);
+    QVERIFY2(run.exitCode == 130 || run.exitCode == 143, qPrintable(QString::number(run.exitCode)));
+    QVERIFY2(run.err.contains("stopped at once by a second signal"), qPrintable(run.err));
+    QVERIFY2(!run.err.contains("stopped by SIG"), qPrintable(run.err));
+}
+
+// A reader that goes away (| head) neither kills the run nor passes for success.
+void TestStations::aClosedOutputPipeLetsTheRunFinish()
+{
+    QVERIFY(writeFile(path("program.app"), program(4)));
+    SimulatorProcess device;
+    QVERIFY2(device.start(), qPrintable(device.errorString()));
+    QProcess process;
+    process.start("bash",
+                  {"-c", "\"$0\" \"$@\" 2>&1 | head -n 2 >/dev/null; exit \"${PIPESTATUS[0]}\"", KVR_CLI_PATH, "store",
+                   "program.app", "--verify", "--port", device.portName(), "--report", "log.jsonl"});
+    QVERIFY(process.waitForStarted(5000));
+    const Run run = finish(process, 30000);
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(device.storedRecords().size(), 36);
+    QVERIFY(device.waitForLogLine("ISPOK!"));
+    const QList<QJsonObject> report = reportLines(path("log.jsonl"));
+    QCOMPARE(report.size(), 1);
+    QCOMPARE(report.first()["result"].toString(), QString("stored, verified"));
 }
 
 void TestStations::aSignalStopsALoadWithoutALeftover()

@@ -18,6 +18,8 @@ private slots:
     void refusedHeaders();
     void readerRules();
     void headerCountsKeepModelShape();
+    void headersBeyondTheModelAreRefused_data();
+    void headersBeyondTheModelAreRefused();
     void strayRecordsSkipTheirPayload();
     void damagedFilesChangeNothing();
     void everyCutIsRefused();
@@ -301,41 +303,53 @@ void TestConfigFile::readerRules()
 
 void TestConfigFile::headerCountsKeepModelShape()
 {
-    // Files written by models of 7 and of 3 keys: each holds every field of its own keys.
+    // A file written by a model of 3 keys holds every field of its own keys.
     QList<QByteArray> records = freshRecords();
     records[indexOf(records, 1, 2, DT_Command)] = dataRecord(1, 2, DT_Command, "0102");
-    QList<QByteArray> seventh;
-    for (const QByteArray& record : records.mid(0, 25)) {
-        seventh << int32(7) + record.mid(4);
-    }
-    seventh[indexOf(seventh, 7, 1, DT_Command)] = dataRecord(7, 1, DT_Command, "0304");
     const QByteArray threeKeys = fileOf(records.mid(0, 75), 3, 5);
-    for (const QByteArray& bytes : {fileOf(records + seventh, 7, 5), threeKeys}) {
-        ProgramRecords m;
-        m.newData(6, 5);
-        m.getDataObject(5, 2)->setCommand("AA");
-        QVERIFY2(loadQuietly(m, bytes), qPrintable(m.loadError()));
-        QCOMPARE(m.getMaxButtonId(), 6);
-        QCOMPARE(m.getMaxLinkId(), 5);
-        QCOMPARE(m.getDataObject(1, 2)->getCommand(), QString("0102"));
-        // Key 5 is not in the 3-key file and keeps its command.
-        const bool three = bytes == threeKeys;
-        QCOMPARE(m.getDataObject(5, 2)->getCommand(), QString(three ? "AA" : ""));
-        QCOMPARE(save(m).size(), 3338 + 4 + (three ? 2 : 0));
-    }
-
-    // The 7-key file without a field of key 7, which the model has no place for.
-    QList<QByteArray> cut = seventh;
-    cut.removeAt(indexOf(cut, 7, 3, DT_UartData));
     ProgramRecords m;
     m.newData(6, 5);
-    QVERIFY(!loadQuietly(m, fileOf(records + cut, 7, 5)));
-    QCOMPARE(m.loadError(), QString("Key 7, link 3 lacks its line settings"));
-    // A 3-key file may still carry fields of the model's other keys, once each.
+    m.getDataObject(5, 2)->setCommand("AA");
+    QVERIFY2(loadQuietly(m, threeKeys), qPrintable(m.loadError()));
+    QCOMPARE(m.getMaxButtonId(), 6);
+    QCOMPARE(m.getMaxLinkId(), 5);
+    QCOMPARE(m.getDataObject(1, 2)->getCommand(), QString("0102"));
+    QCOMPARE(m.getDataObject(5, 2)->getCommand(), QString("AA")); // not in the file
+    // It may still carry fields of the model's other keys, once each.
     QVERIFY(loadQuietly(m, threeKeys + dataRecord(5, 2, DT_Command, "BB")));
     QCOMPARE(m.getDataObject(5, 2)->getCommand(), QString("BB"));
     QVERIFY(!loadQuietly(m, threeKeys + dataRecord(5, 2, DT_Command, "CC") + dataRecord(5, 2, DT_Command, "CC")));
     QCOMPARE(m.getDataObject(5, 2)->getCommand(), QString("BB"));
+}
+
+void TestConfigFile::headersBeyondTheModelAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    QList<QByteArray> seventh;
+    for (const QByteArray& record : freshRecords().mid(0, 25)) {
+        seventh << int32(7) + record.mid(4);
+    }
+    const QString keys("its header announces %1 keys, more than the 6 a configuration holds");
+    const QString links("its header announces %1 records a key, more than the 5 a configuration holds");
+    QTest::newRow("a whole file of 7 keys") << fileOf(freshRecords() + seventh, 7, 5) << keys.arg(7);
+    // The header alone: counting the fields it announces would not end.
+    QTest::newRow("2147483647 keys, no links") << header(INT_MAX, 0) << keys.arg(INT_MAX);
+    QTest::newRow("1000000000 keys") << header(1000000000, 5) << keys.arg(1000000000);
+    QTest::newRow("2147483647 records a key") << header(6, INT_MAX) << links.arg(INT_MAX);
+}
+
+void TestConfigFile::headersBeyondTheModelAreRefused()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    ProgramRecords m;
+    m.newData(6, 5);
+    fillAll(m);
+    const QByteArray before = save(m);
+    QVERIFY(!loadQuietly(m, bytes));
+    QCOMPARE(m.loadError(), reason);
+    QCOMPARE(save(m), before);
 }
 
 void TestConfigFile::strayRecordsSkipTheirPayload()

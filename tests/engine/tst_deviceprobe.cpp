@@ -50,11 +50,14 @@ void TestDeviceProbe::tellsTheKindsApartAndSendsOnlyTheHandshake()
     QVERIFY2(shy.start({"--fault", "corrupt-echo", "--fault-count", "2"}), qPrintable(shy.errorString()));
     PtyPeer empty(PtyPeer::Mode::Silent);
     PtyPeer modem(PtyPeer::Mode::Chatter);
+    // One wrong answer, then silence: still something else, not nothing.
+    PtyPeer once(PtyPeer::Mode::ChatterOnce);
     QVERIFY(empty.open());
     QVERIFY(modem.open());
+    QVERIFY(once.open());
 
-    const QStringList ports{device.portName(),      empty.portName(), modem.portName(),
-                            "/nonexistent/ttyUSB9", other.portName(), shy.portName()};
+    const QStringList ports{device.portName(), empty.portName(), modem.portName(), "/nonexistent/ttyUSB9",
+                            other.portName(),  shy.portName(),   once.portName()};
     const QList<DeviceProbe::Result> results = DeviceProbe::probe(ports, {3, 300});
     QCOMPARE(results.size(), ports.size());
     for (int i = 0; i < ports.size(); ++i) {
@@ -67,6 +70,8 @@ void TestDeviceProbe::tellsTheKindsApartAndSendsOnlyTheHandshake()
     QCOMPARE(results[3].answer, Answer::NotOpened);
     QCOMPARE(results[4].answer, Answer::Device);
     QCOMPARE(results[5].answer, Answer::Device);
+    QCOMPARE(results[6].answer, Answer::Other);
+    QVERIFY2(results[6].error.endsWith("(1 of 3 answers were not the device's)."), qPrintable(results[6].error));
     QVERIFY(results[0].error.isEmpty());
     QVERIFY2(results[1].error == QString("Nothing answered the handshake on %1 (3 attempts).").arg(empty.portName()),
              qPrintable(results[1].error));

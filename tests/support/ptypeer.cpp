@@ -1,5 +1,7 @@
 #include "ptypeer.h"
 
+#include <QList>
+
 #include <poll.h>
 #include <pty.h>
 #include <termios.h>
@@ -56,7 +58,16 @@ QByteArray PtyPeer::received() const
 
 void PtyPeer::serve()
 {
+    using Clock = std::chrono::steady_clock;
+    bool answered = false;
+    QList<std::pair<Clock::time_point, QByteArray>> echoes; // SlowEcho: what is due when
     while (!m_stop) {
+        while (!echoes.isEmpty() && echoes.first().first <= Clock::now()) {
+            const QByteArray echo = echoes.takeFirst().second;
+            if (::write(m_master, echo.constData(), size_t(echo.size())) < 0) {
+                break;
+            }
+        }
         pollfd p{m_master, POLLIN, 0};
         if (::poll(&p, 1, 20) <= 0 || !(p.revents & POLLIN)) {
             continue;
@@ -70,7 +81,11 @@ void PtyPeer::serve()
             const std::lock_guard<std::mutex> lock(m_mutex);
             m_received.append(buffer, got);
         }
-        if (m_mode == Mode::Chatter) {
+        if (m_mode == Mode::SlowEcho) {
+            echoes.append({Clock::now() + std::chrono::milliseconds(SlowEchoMs), QByteArray(buffer, got)});
+        }
+        if (m_mode == Mode::Chatter || (m_mode == Mode::ChatterOnce && !answered)) {
+            answered = true;
             const QByteArray answer = chatter();
             if (::write(m_master, answer.constData(), size_t(answer.size())) < 0) {
                 continue;

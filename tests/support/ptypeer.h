@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
 #include <thread>
 
@@ -12,7 +13,11 @@
 // other than the device behind it:
 //   Silent  - nothing behind the port: takes whatever comes, never answers;
 //   Chatter - not the device: answers everything with a line of text, as a
-//             modem or a GPS receiver might.
+//             modem or a GPS receiver might;
+//   ChatterOnce - answers the first message so, then nothing more;
+//   SlowEcho - sends every message back whole, SlowEchoMs after it came: a
+//             device for a port whose answers take longer than the default
+//             time-out.
 // Everything that arrived is kept, so a test can see what the port was sent.
 //
 //     PtyPeer modem(PtyPeer::Mode::Chatter);
@@ -22,7 +27,8 @@
 class PtyPeer
 {
 public:
-    enum class Mode { Silent, Chatter };
+    enum class Mode { Silent, Chatter, ChatterOnce, SlowEcho };
+    static constexpr int SlowEchoMs = 1500;
 
     explicit PtyPeer(Mode mode);
     ~PtyPeer();

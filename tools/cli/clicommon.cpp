@@ -8,7 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <atomic>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace Cli {
 
@@ -17,10 +20,34 @@ void printError(const QString& message)
     printErr(QStringLiteral("%1: %2\n").arg(QLatin1String(ProgramName), message));
 }
 
+namespace {
+
+std::atomic<bool> g_outputFailed{false};
+
+} // namespace
+
+bool writeOut(const QByteArray& bytes)
+{
+    const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size());
+    if (std::fflush(stdout) == 0 && written) {
+        return true;
+    }
+    const int error = errno;
+    // Said once: a reader that has gone stays gone.
+    if (!g_outputFailed.exchange(true)) {
+        printError(QStringLiteral("cannot write to standard output (%1)").arg(QString::fromLocal8Bit(strerror(error))));
+    }
+    return false;
+}
+
+bool outputFailed()
+{
+    return g_outputFailed.load();
+}
+
 void printOut(const QString& text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stdout);
-    std::fflush(stdout);
+    writeOut(text.toLocal8Bit());
 }
 
 void printErr(const QString& text)

@@ -23,6 +23,11 @@ void printError(const QString& message);
 // Text on standard output / standard error, as is.
 void printOut(const QString& text);
 void printErr(const QString& text);
+// Bytes on standard output. A write that fails (the reader of a pipe gone, a
+// full disk) is said once on standard error, and the run goes on.
+bool writeOut(const QByteArray& bytes);
+// Whether anything meant for standard output was lost: the run is then no success.
+bool outputFailed();
 
 // A manager with the editor's model: 6 keys, each with its own record and 4 links.
 void makeFreshModel(ProgramRecords* data);

@@ -3,6 +3,8 @@
 #include <atomic>
 #include <csignal>
 
+#include <unistd.h>
+
 namespace {
 
 // Lock-free, so the handler may set it (nothing else happens in the handler).
@@ -12,7 +14,16 @@ static_assert(std::atomic<int>::is_always_lock_free);
 extern "C" void onSignal(int number)
 {
     int none = 0;
-    g_signal.compare_exchange_strong(none, number);
+    if (g_signal.compare_exchange_strong(none, number)) {
+        return;
+    }
+    // A second signal: the user does not want to wait for the first to finish
+    // the job. Only async-signal-safe calls from here on.
+    static const char message[] = "kvr210c-cli: stopped at once by a second signal\n";
+    if (::write(STDERR_FILENO, message, sizeof message - 1) < 0) {
+        // Nothing left to tell it to.
+    }
+    ::_exit(128 + number);
 }
 
 } // namespace
@@ -32,8 +43,9 @@ void install()
     // Restarted: a write to standard error or the report is not cut short;
     // the waits notice the signal by their cancel checks.
     action.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    for (int number : {SIGINT, SIGTERM, SIGHUP}) {
+        sigaction(number, &action, nullptr);
+    }
 }
 
 int signal()
@@ -58,6 +70,8 @@ QString signalName()
         return QStringLiteral("SIGINT");
     case SIGTERM:
         return QStringLiteral("SIGTERM");
+    case SIGHUP:
+        return QStringLiteral("SIGHUP");
     default:
         return QStringLiteral("signal %1").arg(g_signal.load());
     }

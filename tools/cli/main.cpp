@@ -24,75 +24,43 @@ using namespace Cli;
 
 namespace {
 
+// The options a command may take; each command's row lists its own, in the
+// order its --help shows them.
+enum class Option {
+    Port, // one --port
+    Ports, // --port, several
+    Retries,
+    Timeout,
+    Verify,
+    Report,
+    Probe, // store and verify: only the ports with a device
+    ProbePorts, // ports: try the handshake
+    All,
+    Output,
+    Base,
+};
+
+// What a command's function gets: its arguments, the device options read
+// from the command line, and the parser for its other options.
+struct Call {
+    const QStringList& arguments;
+    const DeviceCommands::LinkOptions& link;
+    const QCommandLineParser& parser;
+};
+
 struct Command {
     QString name;
     QString summary;
     QStringList arguments; // positional arguments, in order
     QStringList argumentHelp;
-    bool device = false; // takes --port, --retries, --timeout
+    QList<Option> options;
+    int (*run)(const Call& call);
     int leastArguments = -1; // with the last argument repeatable: at least this many (-1: exactly as listed)
+
+    bool takes(Option option) const { return options.contains(option); }
 };
 
-const QList<Command>& commands()
-{
-    static const QList<Command> list{
-        {QStringLiteral("ports"),
-         QStringLiteral("List the serial ports, one a line, with their descriptions, or find the devices."),
-         {QStringLiteral("port")},
-         {QStringLiteral("With --probe: a port to try (default: every listed port).")},
-         false,
-         0},
-        {QStringLiteral("show"),
-         QStringLiteral("Print a configuration file as readable text."),
-         {QStringLiteral("file")},
-         {QStringLiteral("The configuration file.")},
-         false},
-        {QStringLiteral("export"),
-         QStringLiteral("Print a configuration file as JSON."),
-         {QStringLiteral("file")},
-         {QStringLiteral("The configuration file.")},
-         false},
-        {QStringLiteral("import"),
-         QStringLiteral("Write a configuration file from JSON; nothing is written on any error."),
-         {QStringLiteral("json"), QStringLiteral("file")},
-         {QStringLiteral("The JSON file (- for standard input)."),
-          QStringLiteral("The configuration file to write (replaced only when complete).")},
-         false},
-        {QStringLiteral("diff"),
-         QStringLiteral("List every field in which two configuration files differ."),
-         {QStringLiteral("a"), QStringLiteral("b")},
-         {QStringLiteral("The first configuration file."), QStringLiteral("The second configuration file.")},
-         false},
-        {QStringLiteral("store"),
-         QStringLiteral("Store a configuration file to one device or to several at once."),
-         {QStringLiteral("file")},
-         {QStringLiteral("The configuration file.")},
-         true},
-        {QStringLiteral("verify"),
-         QStringLiteral("Compare the device's program with a configuration file."),
-         {QStringLiteral("file")},
-         {QStringLiteral("The configuration file.")},
-         true},
-        {QStringLiteral("load"), QStringLiteral("Load the device's program into a configuration file."), {}, {}, true},
-        {QStringLiteral("summary"),
-         QStringLiteral("Count the lines of --report files per configuration and per outcome."),
-         {QStringLiteral("report")},
-         {QStringLiteral("A report file (JSON lines, as --report writes them).")},
-         false,
-         1},
-    };
-    return list;
-}
-
-const Command* findCommand(const QString& name)
-{
-    for (const Command& command : commands()) {
-        if (command.name == name) {
-            return &command;
-        }
-    }
-    return nullptr;
-}
+const QList<Command>& commands();
 
 QString overview()
 {
@@ -103,8 +71,8 @@ QString overview()
     }
     text += QStringLiteral("\nRun \"%1 <command> --help\" for the options of a command.\n"
                            "Exit codes: 0 done, 1 a file or the device failed, 2 wrong usage (or, with\n"
-                           "--probe or --all, no device answered; see the commands' help), 130 and 143\n"
-                           "stopped by SIGINT or SIGTERM.")
+                           "--probe or --all, no device answered; see the commands' help), 130, 143 and\n"
+                           "129 stopped by SIGINT, SIGTERM or SIGHUP (a second signal stops it at once).")
                 .arg(QLatin1String(ProgramName));
     return text;
 }
@@ -124,10 +92,11 @@ QString details(const QString& name)
                                "--report appends one JSON object a line per port, as soon as the port is done: port,\n"
                                "command, file, sha256 and size (of the file), version (of this program), location,\n"
                                "serial_number, vendor_id and product_id (of the adapter, null where the system does\n"
-                               "not tell), start and end (ISO 8601, UTC), duration_ms, result, records, differences\n"
-                               "and error. A report that cannot be opened stops the run before any device is touched\n"
-                               "(exit code 2); a line that cannot be written is said at once and the run goes on\n"
-                               "(exit code 1). \"%1 summary\" counts report files.\n")
+                               "not tell), start and end (ISO 8601, UTC), duration_ms, result, records (confirmed by\n"
+                               "the device), unconfirmed (a store stopped by a signal: sent, not confirmed),\n"
+                               "differences and error. A report that cannot be opened stops the run before any device\n"
+                               "is touched (exit code 2); a line that cannot be written is said at once and the run\n"
+                               "goes on (exit code 1). \"%1 summary\" counts report files.\n")
                                .arg(QLatin1String(ProgramName));
     const QString probe = QStringLiteral(
         "--probe first shakes hands on every --port at once and goes on only where a device\n"
@@ -135,10 +104,10 @@ QString details(const QString& name)
         "\"no device\" in the summary and the report and is never sent a record. --all does the\n"
         "same on every port \"ports\" lists. With either, the exit code is 0 when every device\n"
         "that answered succeeded, 1 when one failed, 2 when none answered.\n"
-        "SIGINT (Ctrl+C) or SIGTERM stops every port within a second: a device left\n"
+        "SIGINT (Ctrl+C), SIGTERM or SIGHUP stops every port within a second: a device left\n"
         "half-written gets no \"ISPOK!\", each port still gets its line in the report\n"
         "(\"interrupted\"), standard error names the devices that now hold a partial program,\n"
-        "and the exit code is 130 or 143.\n");
+        "and the exit code is 130, 143 or 129. A second signal ends the program at once.\n");
     if (name == QLatin1String("store")) {
         return QStringLiteral(
                    "\n\nShakes hands with the device, sends every record (%1) and checks its echo, and ends\n"
@@ -250,13 +219,7 @@ int exportJson(const QString& file)
     if (!readConfigFileOrReport(file, &data)) {
         return ExitFailed;
     }
-    const QByteArray json = ConfigJson::toJsonText(data);
-    const bool written = std::fwrite(json.constData(), 1, size_t(json.size()), stdout) == size_t(json.size());
-    if (std::fflush(stdout) != 0 || !written) {
-        printError(QStringLiteral("cannot write to standard output"));
-        return ExitFailed;
-    }
-    return ExitOk;
+    return writeOut(ConfigJson::toJsonText(data)) ? ExitOk : ExitFailed;
 }
 
 int show(const QString& file)
@@ -322,6 +285,9 @@ int diffFiles(const QString& fileA, const QString& fileB)
                     .arg(difference.record, difference.subject(), difference.shownA(), difference.shownB());
     }
     printOut(text);
+    if (outputFailed()) {
+        return 2;
+    }
     return differences.isEmpty() ? 0 : 1;
 }
 
@@ -363,10 +329,224 @@ int summary(const QStringList& files)
     return ExitOk;
 }
 
+QCommandLineOption commandLineOption(Option option)
+{
+    switch (option) {
+    case Option::Port:
+        return QCommandLineOption({QStringLiteral("p"), QStringLiteral("port")},
+                                  QStringLiteral("The serial port (a name from \"ports\", or a path)."),
+                                  QStringLiteral("port"));
+    case Option::Ports:
+        return QCommandLineOption({QStringLiteral("p"), QStringLiteral("port")},
+                                  QStringLiteral("A serial port (a name from \"ports\", or a path); several by "
+                                                 "repeating the option or as a comma-separated list."),
+                                  QStringLiteral("port"));
+    case Option::Retries:
+        return QCommandLineOption(
+            QStringLiteral("retries"),
+            QStringLiteral("Attempts per message before it counts as failed (%1 to %2, default %1).")
+                .arg(DeviceCommands::MinAttempts)
+                .arg(DeviceCommands::MaxAttempts),
+            QStringLiteral("n"), QString::number(DeviceCommands::MinAttempts));
+    case Option::Timeout:
+        return QCommandLineOption(QStringLiteral("timeout"),
+                                  QStringLiteral("Wait this long for each answer of the device (%1 to %2, default %1).")
+                                      .arg(DeviceCommands::MinTimeoutMs)
+                                      .arg(DeviceCommands::MaxTimeoutMs),
+                                  QStringLiteral("ms"), QString::number(DeviceCommands::MinTimeoutMs));
+    case Option::Verify:
+        return QCommandLineOption(QStringLiteral("verify"),
+                                  QStringLiteral("Read each device back after storing and compare."));
+    case Option::Report:
+        return QCommandLineOption(QStringLiteral("report"), QStringLiteral("Append a JSON line per port to this file."),
+                                  QStringLiteral("file.jsonl"));
+    case Option::Probe:
+        return QCommandLineOption(
+            QStringLiteral("probe"),
+            QStringLiteral("Only the ports whose device answers the handshake; the others are \"no device\"."));
+    case Option::ProbePorts:
+        return QCommandLineOption(QStringLiteral("probe"),
+                                  QStringLiteral("Try the handshake on the ports and say which have a device."));
+    case Option::All:
+        return QCommandLineOption(QStringLiteral("all"),
+                                  QStringLiteral("Every listed port, probed (as --probe) instead of --port."));
+    case Option::Output:
+        return QCommandLineOption({QStringLiteral("o"), QStringLiteral("output")},
+                                  QStringLiteral("The configuration file to write."), QStringLiteral("file"));
+    case Option::Base:
+        return QCommandLineOption(
+            QStringLiteral("base"),
+            QStringLiteral("Start from this configuration file instead of a new one: the device does not keep "
+                           "names, data bits, stop bits or the second-layer switches."),
+            QStringLiteral("file"));
+    }
+    return QCommandLineOption(QString());
+}
+
+// The device options of the command line: --retries, --timeout and the ports.
+bool readLinkOptions(const Command& command, const QCommandLineParser& parser, DeviceCommands::LinkOptions* link,
+                     QString* error)
+{
+    if (command.takes(Option::Retries)
+        && !boundedNumber(parser, commandLineOption(Option::Retries), DeviceCommands::MinAttempts,
+                          DeviceCommands::MaxAttempts, &link->attempts, error)) {
+        return false;
+    }
+    if (command.takes(Option::Timeout)
+        && !boundedNumber(parser, commandLineOption(Option::Timeout), DeviceCommands::MinTimeoutMs,
+                          DeviceCommands::MaxTimeoutMs, &link->timeoutMs, error)) {
+        return false;
+    }
+    const bool manyPorts = command.takes(Option::Ports);
+    if (!manyPorts && !command.takes(Option::Port)) {
+        return true;
+    }
+    const QString port = QStringLiteral("port");
+    link->allPorts = command.takes(Option::All) && parser.isSet(QStringLiteral("all"));
+    link->probe = command.takes(Option::Probe) && parser.isSet(QStringLiteral("probe"));
+    if (link->allPorts && parser.isSet(port)) {
+        *error = QStringLiteral("--all takes every listed port: give it without --port");
+        return false;
+    }
+    if (!parser.isSet(port) && !link->allPorts) {
+        *error = command.takes(Option::All) ? QStringLiteral("%1 needs --port (or --all)").arg(command.name)
+                                            : QStringLiteral("%1 needs --port").arg(command.name);
+        return false;
+    }
+    if (!link->allPorts && !portList(parser.values(port), &link->ports, error)) {
+        return false;
+    }
+    if (!manyPorts && link->ports.size() != 1) {
+        *error = QStringLiteral("%1 takes one --port").arg(command.name);
+        return false;
+    }
+    link->port = link->ports.value(0);
+    if (command.takes(Option::Report)) {
+        link->reportFile = parser.value(QStringLiteral("report"));
+    }
+    return true;
+}
+
+int portsCommand(const Call& call)
+{
+    const bool probe = call.parser.isSet(QStringLiteral("probe"));
+    if (!call.arguments.isEmpty() && !probe) {
+        return usageError(QStringLiteral("ports takes ports only with --probe"), QStringLiteral("ports"));
+    }
+    if (!probe) {
+        return DeviceCommands::listPorts();
+    }
+    QStringList ports;
+    QString error;
+    if (!portList(call.arguments, &ports, &error)) {
+        return usageError(error, QStringLiteral("ports"));
+    }
+    Interruption::install();
+    return DeviceCommands::probePorts(ports, call.link);
+}
+
+int storeCommand(const Call& call)
+{
+    Interruption::install();
+    return DeviceCommands::store(call.arguments.at(0), call.link, call.parser.isSet(QStringLiteral("verify")));
+}
+
+int verifyCommand(const Call& call)
+{
+    Interruption::install();
+    return DeviceCommands::verify(call.arguments.at(0), call.link);
+}
+
+int loadCommand(const Call& call)
+{
+    const QString output = call.parser.value(QStringLiteral("output"));
+    if (output.isEmpty()) {
+        return usageError(QStringLiteral("load needs --output"), QStringLiteral("load"));
+    }
+    Interruption::install();
+    return DeviceCommands::load(output, call.parser.value(QStringLiteral("base")), call.link);
+}
+
+const QList<Command>& commands()
+{
+    using O = Option;
+    static const QList<Command> list{
+        {QStringLiteral("ports"),
+         QStringLiteral("List the serial ports, one a line, with their descriptions, or find the devices."),
+         {QStringLiteral("port")},
+         {QStringLiteral("With --probe: a port to try (default: every listed port).")},
+         {O::ProbePorts, O::Retries, O::Timeout},
+         portsCommand,
+         0},
+        {QStringLiteral("show"),
+         QStringLiteral("Print a configuration file as readable text."),
+         {QStringLiteral("file")},
+         {QStringLiteral("The configuration file.")},
+         {},
+         [](const Call& call) { return show(call.arguments.at(0)); }},
+        {QStringLiteral("export"),
+         QStringLiteral("Print a configuration file as JSON."),
+         {QStringLiteral("file")},
+         {QStringLiteral("The configuration file.")},
+         {},
+         [](const Call& call) { return exportJson(call.arguments.at(0)); }},
+        {QStringLiteral("import"),
+         QStringLiteral("Write a configuration file from JSON; nothing is written on any error."),
+         {QStringLiteral("json"), QStringLiteral("file")},
+         {QStringLiteral("The JSON file (- for standard input)."),
+          QStringLiteral("The configuration file to write (replaced only when complete).")},
+         {},
+         [](const Call& call) { return importJson(call.arguments.at(0), call.arguments.at(1)); }},
+        {QStringLiteral("diff"),
+         QStringLiteral("List every field in which two configuration files differ."),
+         {QStringLiteral("a"), QStringLiteral("b")},
+         {QStringLiteral("The first configuration file."), QStringLiteral("The second configuration file.")},
+         {},
+         [](const Call& call) { return diffFiles(call.arguments.at(0), call.arguments.at(1)); }},
+        {QStringLiteral("store"),
+         QStringLiteral("Store a configuration file to one device or to several at once."),
+         {QStringLiteral("file")},
+         {QStringLiteral("The configuration file.")},
+         {O::Ports, O::Retries, O::Timeout, O::Verify, O::Report, O::Probe, O::All},
+         storeCommand},
+        {QStringLiteral("verify"),
+         QStringLiteral("Compare the device's program with a configuration file."),
+         {QStringLiteral("file")},
+         {QStringLiteral("The configuration file.")},
+         {O::Ports, O::Retries, O::Timeout, O::Report, O::Probe, O::All},
+         verifyCommand},
+        {QStringLiteral("load"),
+         QStringLiteral("Load the device's program into a configuration file."),
+         {},
+         {},
+         {O::Port, O::Retries, O::Timeout, O::Output, O::Base},
+         loadCommand},
+        {QStringLiteral("summary"),
+         QStringLiteral("Count the lines of --report files per configuration and per outcome."),
+         {QStringLiteral("report")},
+         {QStringLiteral("A report file (JSON lines, as --report writes them).")},
+         {},
+         [](const Call& call) { return summary(call.arguments); },
+         1},
+    };
+    return list;
+}
+
+const Command* findCommand(const QString& name)
+{
+    for (const Command& command : commands()) {
+        if (command.name == name) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+// Reads the command's options and arguments, then runs it.
 int runCommand(const Command& command, const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(command.summary);
+    parser.setApplicationDescription(command.summary + details(command.name));
     parser.addHelpOption();
     parser.addPositionalArgument(command.name, QStringLiteral("The command."), command.name);
     const bool repeatable = command.leastArguments >= 0;
@@ -378,70 +558,9 @@ int runCommand(const Command& command, const QStringList& arguments)
                                                     : QStringLiteral("%1...").arg(name);
         parser.addPositionalArgument(name, command.argumentHelp.at(i), syntax);
     }
-    const bool isStore = command.name == QLatin1String("store");
-    const bool isVerify = command.name == QLatin1String("verify");
-    const bool isPorts = command.name == QLatin1String("ports");
-    const bool manyPorts = isStore || isVerify;
-    const QCommandLineOption portOption(
-        {QStringLiteral("p"), QStringLiteral("port")},
-        manyPorts ? QStringLiteral("A serial port (a name from \"ports\", or a path); several by repeating the "
-                                   "option or as a comma-separated list.")
-                  : QStringLiteral("The serial port (a name from \"ports\", or a path)."),
-        QStringLiteral("port"));
-    const QCommandLineOption verifyOption(QStringLiteral("verify"),
-                                          QStringLiteral("Read each device back after storing and compare."));
-    const QCommandLineOption reportOption(QStringLiteral("report"),
-                                          QStringLiteral("Append a JSON line per port to this file."),
-                                          QStringLiteral("file.jsonl"));
-    const QCommandLineOption probeOption(
-        QStringLiteral("probe"),
-        isPorts ? QStringLiteral("Try the handshake on the ports and say which have a device.")
-                : QStringLiteral("Only the ports whose device answers the handshake; the others are \"no device\"."));
-    const QCommandLineOption allOption(QStringLiteral("all"),
-                                       QStringLiteral("Every listed port, probed (as --probe) instead of --port."));
-    const QCommandLineOption retriesOption(
-        QStringLiteral("retries"),
-        QStringLiteral("Attempts per message before it counts as failed (%1 to %2, default %1).")
-            .arg(DeviceCommands::MinAttempts)
-            .arg(DeviceCommands::MaxAttempts),
-        QStringLiteral("n"), QString::number(DeviceCommands::MinAttempts));
-    const QCommandLineOption timeoutOption(
-        QStringLiteral("timeout"),
-        QStringLiteral("Wait this long for each answer of the device (%1 to %2, default %1).")
-            .arg(DeviceCommands::MinTimeoutMs)
-            .arg(DeviceCommands::MaxTimeoutMs),
-        QStringLiteral("ms"), QString::number(DeviceCommands::MinTimeoutMs));
-    const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
-                                          QStringLiteral("The configuration file to write."), QStringLiteral("file"));
-    const QCommandLineOption baseOption(
-        QStringLiteral("base"),
-        QStringLiteral("Start from this configuration file instead of a new one: the device does not keep "
-                       "names, data bits, stop bits or the second-layer switches."),
-        QStringLiteral("file"));
-    if (command.device) {
-        parser.addOption(portOption);
-        parser.addOption(retriesOption);
-        parser.addOption(timeoutOption);
+    for (Option option : command.options) {
+        parser.addOption(commandLineOption(option));
     }
-    const bool isLoad = command.name == QLatin1String("load");
-    if (isLoad) {
-        parser.addOption(outputOption);
-        parser.addOption(baseOption);
-    }
-    if (isStore) {
-        parser.addOption(verifyOption);
-    }
-    if (manyPorts) {
-        parser.addOption(reportOption);
-        parser.addOption(probeOption);
-        parser.addOption(allOption);
-    }
-    if (isPorts) {
-        parser.addOption(probeOption);
-        parser.addOption(retriesOption);
-        parser.addOption(timeoutOption);
-    }
-    parser.setApplicationDescription(command.summary + details(command.name));
 
     if (!parser.parse(arguments)) {
         return usageError(parser.errorText(), command.name);
@@ -460,82 +579,12 @@ int runCommand(const Command& command, const QStringList& arguments)
                 : QStringLiteral("%1 takes %2").arg(command.name, command.arguments.join(QLatin1Char(' '))),
             command.name);
     }
-    if (isPorts && !positional.isEmpty() && !parser.isSet(probeOption)) {
-        return usageError(QStringLiteral("ports takes ports only with --probe"), command.name);
-    }
-
     DeviceCommands::LinkOptions link;
     QString error;
-    if (command.device || isPorts) {
-        if (!boundedNumber(parser, retriesOption, DeviceCommands::MinAttempts, DeviceCommands::MaxAttempts,
-                           &link.attempts, &error)
-            || !boundedNumber(parser, timeoutOption, DeviceCommands::MinTimeoutMs, DeviceCommands::MaxTimeoutMs,
-                              &link.timeoutMs, &error)) {
-            return usageError(error, command.name);
-        }
+    if (!readLinkOptions(command, parser, &link, &error)) {
+        return usageError(error, command.name);
     }
-    if (command.device) {
-        link.allPorts = manyPorts && parser.isSet(allOption);
-        link.probe = manyPorts && parser.isSet(probeOption);
-        if (link.allPorts && parser.isSet(portOption)) {
-            return usageError(QStringLiteral("--all takes every listed port: give it without --port"), command.name);
-        }
-        if (!parser.isSet(portOption) && !link.allPorts) {
-            return usageError(manyPorts ? QStringLiteral("%1 needs --port (or --all)").arg(command.name)
-                                        : QStringLiteral("%1 needs --port").arg(command.name),
-                              command.name);
-        }
-        if (!link.allPorts && !portList(parser.values(portOption), &link.ports, &error)) {
-            return usageError(error, command.name);
-        }
-        if (!manyPorts && link.ports.size() != 1) {
-            return usageError(QStringLiteral("%1 takes one --port").arg(command.name), command.name);
-        }
-        link.port = link.ports.value(0);
-        if (manyPorts) {
-            link.reportFile = parser.value(reportOption);
-        }
-    }
-    if (isLoad && parser.value(outputOption).isEmpty()) {
-        return usageError(QStringLiteral("load needs --output"), command.name);
-    }
-
-    if (isPorts) {
-        if (!parser.isSet(probeOption)) {
-            return DeviceCommands::listPorts();
-        }
-        QStringList ports;
-        if (!portList(positional, &ports, &error)) {
-            return usageError(error, command.name);
-        }
-        Interruption::install();
-        return DeviceCommands::probePorts(ports, link);
-    }
-    if (command.name == QLatin1String("summary")) {
-        return summary(positional);
-    }
-    if (command.name == QLatin1String("show")) {
-        return show(positional.at(0));
-    }
-    if (command.name == QLatin1String("export")) {
-        return exportJson(positional.at(0));
-    }
-    if (command.name == QLatin1String("import")) {
-        return importJson(positional.at(0), positional.at(1));
-    }
-    if (command.name == QLatin1String("diff")) {
-        return diffFiles(positional.at(0), positional.at(1));
-    }
-    if (isStore) {
-        Interruption::install();
-        return DeviceCommands::store(positional.at(0), link, parser.isSet(verifyOption));
-    }
-    if (isVerify) {
-        Interruption::install();
-        return DeviceCommands::verify(positional.at(0), link);
-    }
-    Interruption::install();
-    return DeviceCommands::load(parser.value(outputOption), parser.value(baseOption), link);
+    return command.run({positional, link, parser});
 }
 
 // The library's diagnostics ("checksum error" for each failed attempt) are
@@ -556,6 +605,9 @@ int main(int argc, char* argv[])
     // A file grown past the user's limit (ulimit -f) is a failed write to
     // report, not a reason to end the run at once and lose the rest.
     std::signal(SIGXFSZ, SIG_IGN);
+    // A reader of standard output that has gone (| head) is a failed write to
+    // report; the devices and the report are still finished.
+    std::signal(SIGPIPE, SIG_IGN);
 #endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QLatin1String(ProgramName));
@@ -590,5 +642,7 @@ int main(int argc, char* argv[])
     if (!command) {
         return usageError(QStringLiteral("unknown command \"%1\"").arg(positional.constFirst()));
     }
-    return runCommand(*command, app.arguments());
+    const int code = runCommand(*command, app.arguments());
+    // Output that never reached its reader is no success, whatever else went well.
+    return code == ExitOk && outputFailed() ? int(ExitFailed) : code;
 }

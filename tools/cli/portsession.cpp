@@ -169,10 +169,15 @@ bool PortSession::storeProgram(ProgramRecords* program, DeviceSession* session, 
     outcome->storeBegun = true;
     const DeviceSession::Result result = session->run(DeviceSession::Operation::Store, program);
     outcome->records = result.records;
+    outcome->unconfirmed = result.unconfirmed;
     if (result.cancelled) {
         outcome->interrupted = true;
-        outcome->error =
-            QStringLiteral("after %1 of %2 records were stored").arg(result.records).arg(DeviceRecordLayout::Records);
+        outcome->error = result.unconfirmed == 0
+            ? QStringLiteral("after %1 of %2 records were stored").arg(result.records).arg(DeviceRecordLayout::Records)
+            : QStringLiteral("after the device confirmed %1 of %2 records; one more was sent without its "
+                             "confirmation")
+                  .arg(result.records)
+                  .arg(DeviceRecordLayout::Records);
         return false;
     }
     if (!result.ok) {

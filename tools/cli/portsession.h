@@ -33,7 +33,8 @@ public:
         bool noDevice = false; // probing: no device answered the handshake, nothing was sent
         bool interrupted = false; // stopped by the cancel check
         bool storeBegun = false; // records went out: the device's program was being replaced
-        int records = 0; // records stored, or read back when only verifying
+        int records = 0; // records stored (confirmed by the device), or read back when only verifying
+        int unconfirmed = 0; // interrupted store: sent without the device's confirmation (the one in flight)
         QList<ConfigComparison::Difference> differences; // value A on the device, B in the file
         QString error;
 

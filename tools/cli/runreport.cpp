@@ -80,6 +80,7 @@ QJsonObject RunReport::toJson(const QString& command, const Program& program, co
         {QStringLiteral("duration_ms"), outcome.start.msecsTo(outcome.end)},
         {QStringLiteral("result"), outcome.result()},
         {QStringLiteral("records"), outcome.records},
+        {QStringLiteral("unconfirmed"), outcome.unconfirmed},
         {QStringLiteral("differences"), differences},
         {QStringLiteral("error"), outcome.error.isEmpty() ? QJsonValue() : QJsonValue(outcome.error)},
     };
