@@ -10,6 +10,7 @@
 #include "devicecommands.h"
 #include "devicerecordlayout.h"
 #include "interruption.h"
+#include "linktrace.h"
 #include "reportsummary.h"
 
 #include <QCommandLineParser>
@@ -117,6 +118,14 @@ QString details(const QString& name)
                                  "least is what the editor uses (%1 attempts of %2 ms).")
                                  .arg(DeviceCommands::MinAttempts)
                                  .arg(DeviceCommands::MinTimeoutMs);
+    const QString trace =
+        QStringLiteral("--trace writes every chunk sent to and read from each port to a file, a line each:\n"
+                       "microseconds since the start, the port, out or in, the bytes in hex (\"1520 /dev/ttyUSB0\n"
+                       "out 53455453064b5652323130\"); lines starting with # are notes. It ends with a note\n"
+                       "where it reached its limit of %1 MiB. A trace that cannot be opened stops the run before\n"
+                       "any device is touched (exit code 2); one that cannot be written to the end is said and\n"
+                       "the run goes on (exit code 1).\n")
+            .arg(LinkTrace::DefaultLimit / (1024 * 1024));
     if (name == QLatin1String("export") || name == QLatin1String("import")) {
         return QStringLiteral("\n\n") + ConfigJson::formatDescription();
     }
@@ -151,7 +160,7 @@ QString details(const QString& name)
                    .arg(DeviceRecordLayout::Records)
                    .arg(MaxDeviceCommandBytes)
                    .arg(DeviceCommands::MaxPorts)
-            + probe + report + minimums;
+            + probe + report + trace + minimums;
     }
     if (name == QLatin1String("verify")) {
         return QStringLiteral(
@@ -164,7 +173,7 @@ QString details(const QString& name)
                    "has the summary line of the port, as store prints it. Exit code 0 when they are\n"
                    "equal, 1 when they differ or the device failed. Several ports are read at once, as\n"
                    "store does; each difference line then starts with its port.\n")
-            + probe + report + minimums;
+            + probe + report + trace + minimums;
     }
     if (name == QLatin1String("ports")) {
         return QStringLiteral(
@@ -196,7 +205,7 @@ QString details(const QString& name)
                               "bits, stop bits or the second-layer switches: they come from --base, or are those\n"
                               "of a new configuration.\n")
                    .arg(DeviceRecordLayout::Records)
-            + minimums;
+            + trace + minimums;
     }
     return QString();
 }
@@ -393,6 +402,10 @@ int runCommand(const Command& command, const QStringList& arguments)
     const QCommandLineOption reportOption(QStringLiteral("report"),
                                           QStringLiteral("Append a JSON line per port to this file."),
                                           QStringLiteral("file.jsonl"));
+    const QCommandLineOption traceOption(
+        QStringLiteral("trace"),
+        QStringLiteral("Write every chunk sent to and read from the device to this file, a line each."),
+        QStringLiteral("file"));
     const QCommandLineOption probeOption(
         QStringLiteral("probe"),
         isPorts ? QStringLiteral("Try the handshake on the ports and say which have a device.")
@@ -422,6 +435,7 @@ int runCommand(const Command& command, const QStringList& arguments)
         parser.addOption(portOption);
         parser.addOption(retriesOption);
         parser.addOption(timeoutOption);
+        parser.addOption(traceOption);
     }
     const bool isLoad = command.name == QLatin1String("load");
     if (isLoad) {
@@ -492,6 +506,7 @@ int runCommand(const Command& command, const QStringList& arguments)
             return usageError(QStringLiteral("%1 takes one --port").arg(command.name), command.name);
         }
         link.port = link.ports.value(0);
+        link.traceFile = parser.value(traceOption);
         if (manyPorts) {
             link.reportFile = parser.value(reportOption);
         }
