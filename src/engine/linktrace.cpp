@@ -6,6 +6,9 @@
 #include <QDateTime>
 #include <QDir>
 
+#include <chrono>
+#include <utility>
+
 namespace {
 
 QString tr(const char* text)
@@ -15,6 +18,8 @@ QString tr(const char* text)
 
 // Room kept for the note that says the trace was cut.
 constexpr qint64 CutNoteReserve = 160;
+// A queue this long is written out at once, not at the next interval.
+constexpr qsizetype FlushBytes = 64 * 1024;
 
 // One word per field: a port name with a blank in it would read as two.
 QByteArray portWord(const QString& port)
@@ -41,6 +46,11 @@ LinkTrace::LinkTrace(const QString& path, qint64 limit)
 {
 }
 
+LinkTrace::~LinkTrace()
+{
+    close();
+}
+
 bool LinkTrace::open()
 {
     const std::lock_guard<std::mutex> lock(m_mutex);
@@ -50,17 +60,23 @@ bool LinkTrace::open()
         m_error = tr("cannot write the trace: %1").arg(refused);
         return false;
     }
-    // Unbuffered: a line is on disk (or known lost) when record() returns.
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
         m_error = tr("cannot write the trace %1: %2").arg(shown, m_file.errorString());
         return false;
     }
     m_clock.start();
-    m_open = true;
     const QByteArray note = "# kvr210c link trace, started "
         + QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toUtf8()
         + ": microseconds since then, port, out or in, bytes in hex\n";
-    return writeLine(note);
+    // Written before any link uses the trace: a file that takes nothing is known at once.
+    if (!writeOut(note, &m_error)) {
+        m_file.close();
+        return false;
+    }
+    m_size = note.size();
+    m_open = true;
+    m_writer = std::thread([this] { writeQueued(); });
+    return true;
 }
 
 void LinkTrace::record(const QString& port, Direction direction, const QByteArray& bytes)
@@ -69,7 +85,7 @@ void LinkTrace::record(const QString& port, Direction direction, const QByteArra
         return;
     }
     const std::lock_guard<std::mutex> lock(m_mutex);
-    if (!m_open || m_failed || m_cut) {
+    if (!m_open || m_closing || m_failed || m_cut) {
         return;
     }
     // Taken under the lock, so the times never go backwards down the file.
@@ -83,30 +99,80 @@ void LinkTrace::record(const QString& port, Direction direction, const QByteArra
     line += '\n';
     if (m_size + line.size() + CutNoteReserve > m_limit) {
         m_cut = true;
-        writeLine("# cut after " + QByteArray::number(micros) + " microseconds: the trace reached its limit of "
-                  + QByteArray::number(m_limit) + " bytes; nothing later is in it\n");
-        return;
+        line = "# cut after " + QByteArray::number(micros) + " microseconds: the trace reached its limit of "
+            + QByteArray::number(m_limit) + " bytes; nothing later is in it\n";
     }
-    writeLine(line);
+    m_queue += line;
+    m_size += line.size();
+    if (m_queue.size() >= FlushBytes || m_cut) {
+        m_wake.notify_one();
+    }
 }
 
-bool LinkTrace::writeLine(const QByteArray& line)
+void LinkTrace::writeQueued()
 {
-    const qint64 before = m_size;
-    const qint64 written = m_file.write(line);
-    if (written == line.size()) {
-        m_size += written;
+    std::unique_lock<std::mutex> lock(m_mutex);
+    for (;;) {
+        m_wake.wait_for(lock, std::chrono::milliseconds(FlushIntervalMs),
+                        [this] { return m_closing || m_queue.size() >= FlushBytes; });
+        const QByteArray bytes = std::exchange(m_queue, QByteArray());
+        const bool last = m_closing;
+        if (!bytes.isEmpty()) {
+            // The links go on queueing while the file takes its time.
+            lock.unlock();
+            QString error;
+            const bool written = writeOut(bytes, &error);
+            lock.lock();
+            if (!written) {
+                m_failed = true;
+                m_error = error;
+                m_queue.clear();
+                return;
+            }
+        }
+        if (last && m_queue.isEmpty()) {
+            return;
+        }
+    }
+}
+
+bool LinkTrace::writeOut(const QByteArray& bytes, QString* error)
+{
+    const qint64 before = m_file.size();
+    // A short write says nothing of why; the next one fails with the reason.
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 n = m_file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0) {
+            break;
+        }
+        written += n;
+    }
+    if (written == bytes.size()) {
         return true;
     }
     // Half a line would pass for a chunk that was shorter than it was.
-    m_error = tr("cannot write the trace %1: %2; it ends before the link did")
-                  .arg(QDir::toNativeSeparators(m_file.fileName()), m_file.errorString());
+    const QString reason = m_file.errorString();
     if (written > 0) {
         m_file.resize(before);
     }
-    m_failed = true;
-    m_file.close();
+    *error = tr("cannot write the trace %1: %2; it ends before the link did")
+                 .arg(QDir::toNativeSeparators(m_file.fileName()), reason);
     return false;
+}
+
+void LinkTrace::close()
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_open || m_closing) {
+            return;
+        }
+        m_closing = true;
+    }
+    m_wake.notify_one();
+    m_writer.join();
+    m_file.close();
 }
 
 bool LinkTrace::hasFailed() const

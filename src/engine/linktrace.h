@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QString>
 
+#include <condition_variable>
 #include <mutex>
+#include <thread>
 
 // A trace of the device link in a text file: every chunk of bytes handed to a
 // port and every chunk read from it, one line each, in the order they were
@@ -23,13 +25,15 @@
 // stale bytes that are thrown away unread). Lines starting with '#' are notes.
 //
 // The file never grows beyond its limit: the first line that would not fit is
-// replaced by a note "# cut ..." and nothing more is written. A line that
-// cannot be written whole is cut back off the file, the trace stops, and
-// hasFailed() and errorString() say why; the links that record to it carry on.
+// replaced by a note "# cut ..." and nothing more is written.
 //
-// Several ports may record from their own threads at once; each line is
-// written in one piece. Writing a line costs one write to the file, far less
-// than the bytes take on a 9600-baud line.
+// Several ports may record from their own threads at once. record() only
+// queues the line: a thread of the trace's own writes the queue out about
+// every FlushIntervalMs, so a slow disk never holds up a transfer. Lines that
+// cannot be written whole are cut back off the file (it ends with a whole
+// line), the trace stops, and hasFailed() and errorString() say why; the links
+// that record to it carry on. close() writes out what is queued, so only after
+// it does the file hold everything and hasFailed() have the last word.
 class LinkTrace
 {
 public:
@@ -40,9 +44,11 @@ public:
     static constexpr qint64 DefaultLimit = 64 * 1024 * 1024;
 
     static constexpr qint64 MinLimit = 1024;
+    static constexpr int FlushIntervalMs = 100;
 
     // `limit` is the most bytes the file will hold (at least MinLimit).
     explicit LinkTrace(const QString& path, qint64 limit = DefaultLimit);
+    ~LinkTrace();
     LinkTrace(const LinkTrace&) = delete;
     LinkTrace& operator=(const LinkTrace&) = delete;
 
@@ -52,6 +58,9 @@ public:
     bool open();
     // One line for a chunk of `port`; nothing when empty, closed, failed or cut.
     void record(const QString& port, Direction direction, const QByteArray& bytes);
+    // Writes out what is queued and closes the file; records after it are
+    // dropped. Called by the destructor too.
+    void close();
 
     QString fileName() const { return m_file.fileName(); }
     qint64 limit() const { return m_limit; }
@@ -61,14 +70,20 @@ public:
     QString errorString() const;
 
 private:
-    bool writeLine(const QByteArray& line);
+    void writeQueued();
+    // Writes `bytes` whole, or cuts them back off the file and says why.
+    bool writeOut(const QByteArray& bytes, QString* error);
 
     mutable std::mutex m_mutex;
-    QFile m_file;
+    std::condition_variable m_wake;
+    std::thread m_writer;
+    QFile m_file; // only the writer thread uses it once open
     qint64 m_limit;
-    qint64 m_size = 0;
+    qint64 m_size = 0; // queued and written
+    QByteArray m_queue;
     QElapsedTimer m_clock;
     bool m_open = false;
+    bool m_closing = false;
     bool m_failed = false;
     bool m_cut = false;
     QString m_error;

@@ -20,11 +20,12 @@ bool open(const QString& path, std::unique_ptr<LinkTrace>* trace)
     return true;
 }
 
-bool finish(const LinkTrace* trace)
+bool finish(LinkTrace* trace)
 {
     if (!trace) {
         return true;
     }
+    trace->close();
     if (trace->hasFailed()) {
         Cli::printError(trace->errorString());
         return false;

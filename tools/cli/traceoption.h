@@ -15,10 +15,10 @@ namespace TraceOption {
 // (true, `trace` stays null); a trace that cannot be written is said on
 // standard error (false).
 bool open(const QString& path, std::unique_ptr<LinkTrace>* trace);
-// After the run: says on standard error when the trace was cut at its limit
-// or stopped early. False when it stopped early: the run is then a failure,
-// even where every device succeeded.
-bool finish(const LinkTrace* trace);
+// After the run: closes the trace and says on standard error when it was cut
+// at its limit or stopped early. False when it stopped early: the run is then
+// a failure, even where every device succeeded.
+bool finish(LinkTrace* trace);
 
 } // namespace TraceOption
 
