@@ -44,8 +44,6 @@ public:
     // `fileName` (emptied first) until that connection ends; empty: no trace.
     // A trace that cannot be written is said once and the link goes on.
     void setTraceFile(const QString& fileName) { m_traceFile = fileName; }
-    // The trace of the current connection, or none.
-    const LinkTrace* trace() const { return m_trace.get(); }
 
     // "Are you sure?" before a store or a load; true to go on.
     bool confirmTransfer();

@@ -1,5 +1,6 @@
 // The trace of the device link: whole lines from several threads at once, a
-// file that stays within its limit, and a trace that cannot be written is said.
+// file that stays within its limit, and a trace that cannot be written is said
+// (one that cannot be opened: tst_cli).
 #include "linktrace.h"
 
 #include <QRegularExpression>
@@ -42,8 +43,6 @@ private slots:
     void severalPortsAtOnceKeepWholeLines();
     void staysWithinItsLimit_data();
     void staysWithinItsLimit();
-    void refusesWhatItCannotWrite_data();
-    void refusesWhatItCannotWrite();
     void aLineThatCannotBeWrittenEndsTheTrace();
 };
 
@@ -125,32 +124,6 @@ void TestLinkTrace::staysWithinItsLimit()
     } else {
         QCOMPARE(lines.size(), 1 + chunks);
     }
-}
-
-void TestLinkTrace::refusesWhatItCannotWrite_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("message");
-
-    QTest::newRow("a folder") << "folder"
-                              << "is not a regular file";
-    QTest::newRow("in a missing folder") << "missing/trace.txt"
-                                         << "cannot write the trace";
-}
-
-void TestLinkTrace::refusesWhatItCannotWrite()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, message);
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir("folder"));
-    LinkTrace trace(dir.filePath(name));
-    QVERIFY(!trace.open());
-    QVERIFY2(trace.errorString().contains(message), qPrintable(trace.errorString()));
-    QVERIFY2(trace.errorString().contains(name), qPrintable(trace.errorString()));
-    // Nothing is recorded into a trace that never opened.
-    trace.record("ttyUSB0", LinkTrace::Direction::Out, "x");
-    QVERIFY(QFileInfo(dir.filePath("folder")).isDir());
 }
 
 void TestLinkTrace::aLineThatCannotBeWrittenEndsTheTrace()
