@@ -357,6 +357,26 @@ void TestDeviceWindow::traceOfTheLinkGoesToTheChosenFile()
     QCOMPARE(LinkTraceFile::frames(out), m_sim->receivedFrames());
     QCOMPARE(m_sim->receivedFrames().size(), 1 + 36 + 1);
     QCOMPARE(trace.bytes(m_sim->portName(), "in"), out);
+
+    // A trace that cannot be written keeps the port closed, and says why.
+    delete m_window;
+    m_window = new AppMainWindow;
+    m_window->show();
+    QVERIFY(QDir(m_dir.path()).mkdir("gone"));
+    const QString lost = m_dir.filePath("gone/trace.txt");
+    action("actionCOM_Port_Setting")->trigger();
+    answerNextModal({"QFileDialog"}, [lost](QWidget* modal) {
+        modal->findChild<QLineEdit*>("fileNameEdit")->setText(lost);
+        QMetaObject::invokeMethod(modal, "accept");
+    });
+    m_window->comDialog()->findChild<QCheckBox*>("traceBox")->click();
+    QVERIFY(QDir(m_dir.filePath("gone")).removeRecursively());
+    m_window->comDialog()->findChild<QComboBox*>("portBox")->setEditText(m_sim->portName());
+    expectWarning();
+    m_window->comDialog()->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+    QVERIFY2(m_warning.contains("cannot write the trace " + lost), qPrintable(m_warning));
+    QVERIFY(!m_window->isConnected());
+    QCOMPARE(countLog("frame KVR210"), 1);
 }
 
 void TestDeviceWindow::closeWhileNotConnectedSendsNothing()
