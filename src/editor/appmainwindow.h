@@ -15,6 +15,7 @@ class AppDataManager;
 class CommandButton;
 class CommandField;
 class ComPortPicker;
+class LinkTraceChoice;
 class DeviceController;
 class QButtonGroup;
 class QCloseEvent;
@@ -152,6 +153,7 @@ private:
     QMenu* m_recentMenu = nullptr;
     QDialog* m_comDialog = nullptr;
     ComPortPicker* m_portPicker = nullptr;
+    LinkTraceChoice* m_traceChoice = nullptr;
     QDialog* m_uartDialog = nullptr;
     DeviceController* m_device = nullptr;
     bool m_isSecondLayerUartChecked = false;

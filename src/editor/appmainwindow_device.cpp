@@ -5,6 +5,7 @@
 #include "comportpicker.h"
 #include "devicecontroller.h"
 #include "devicefinder.h"
+#include "linktracechoice.h"
 #include "seriallink.h"
 #include "settingsstore.h"
 
@@ -66,6 +67,7 @@ QDialog* AppMainWindow::comDialog()
     m_portPicker->selectPort(SettingsStore::lastPort());
     new DeviceFinder(m_portPicker, comUi.buttonBox, comUi.probeStatusLabel,
                      [this] { return isConnected() ? serialLink()->portName() : QString(); });
+    m_traceChoice = new LinkTraceChoice(comUi.traceBox);
     return m_comDialog;
 }
 
@@ -121,6 +123,7 @@ void AppMainWindow::processComSetting()
                              tr("No port was chosen. Choose or type the port of the device."));
         return;
     }
+    m_device->setTraceFile(m_traceChoice ? m_traceChoice->fileName() : QString());
     m_device->connectTo(portName);
 }
 

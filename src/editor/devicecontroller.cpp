@@ -3,6 +3,7 @@
 #include "appdata.h"
 #include "comparisondialog.h"
 #include "devicesession.h"
+#include "linktrace.h"
 #include "programtransfer.h"
 #include "seriallink.h"
 #include "settingsstore.h"
@@ -99,6 +100,7 @@ void DeviceController::connectionLost(const QString& reason)
     if (m_session) {
         m_session->close();
     }
+    endTrace();
     if (m_connected) {
         emit statusMessage(tr("The connection to the device was lost: %1").arg(reason));
     }
@@ -126,9 +128,13 @@ bool DeviceController::connectTo(const QString& portName)
     // polling a dead port) and shows it.
     connect(m_session->link()->port(), &QSerialPort::errorOccurred, this, &DeviceController::processPortError);
     setConnected(false);
+    if (!startTrace()) {
+        return false;
+    }
 
     const DeviceSession::Result opened = m_session->open(portName);
     if (!opened.ok) {
+        endTrace();
         QMessageBox::warning(m_window, tr("COM Port Setting"),
                              tr("Can't open the port \"%1\": %2").arg(portName, opened.error));
         return false;
@@ -143,6 +149,8 @@ bool DeviceController::connectTo(const QString& portName)
     m_busy = false;
     if (!answer.ok) {
         m_session->close();
+        // What the line said instead of the answer is in the trace, whole.
+        endTrace();
         if (!answer.cancelled) {
             QMessageBox::warning(m_window, tr("COM Port Setting"),
                                  tr("The device does not answer on \"%1\". Check the cable, the power "
@@ -168,7 +176,57 @@ void DeviceController::disconnectDevice()
     }
     m_session->farewell();
     m_session->close();
+    endTrace();
     setConnected(false);
+}
+
+bool DeviceController::startTrace()
+{
+    endTrace();
+    if (m_traceFile.isEmpty()) {
+        return true;
+    }
+    auto trace = std::make_unique<LinkTrace>(m_traceFile);
+    if (!trace->open()) {
+        QMessageBox::warning(m_window, tr("COM Port Setting"),
+                             tr("The port was not opened, because the trace of the device link cannot be written: "
+                                "%1")
+                                 .arg(trace->errorString()));
+        return false;
+    }
+    m_trace = std::move(trace);
+    m_traceTold = false;
+    m_session->link()->setTrace(m_trace.get());
+    return true;
+}
+
+void DeviceController::checkTrace()
+{
+    if (!m_trace || m_traceTold) {
+        return;
+    }
+    if (m_trace->hasFailed()) {
+        m_traceTold = true;
+        QMessageBox::warning(m_window, tr("Trace the Device Link"),
+                             tr("The trace of the device link stopped early: %1.").arg(m_trace->errorString()));
+    } else if (m_trace->wasCut()) {
+        m_traceTold = true;
+        emit statusMessage(tr("The trace of the device link reached its limit of %1 MB and was cut.")
+                               .arg(m_trace->limit() / (1024 * 1024)));
+    }
+}
+
+void DeviceController::endTrace()
+{
+    if (!m_trace) {
+        return;
+    }
+    if (m_session) {
+        m_session->link()->setTrace(nullptr);
+    }
+    m_trace->close();
+    checkTrace();
+    m_trace.reset();
 }
 
 bool DeviceController::confirmTransfer()
@@ -200,6 +258,7 @@ void DeviceController::store(ProgramRecords* records)
         result = m_session->run(DeviceSession::Operation::Store, records);
     }
     m_busy = false;
+    checkTrace();
     if (result.portFailed) {
         connectionLost(m_session->link()->errorString());
     }
@@ -232,6 +291,7 @@ bool DeviceController::load(ProgramRecords* records)
         result = m_session->run(DeviceSession::Operation::Load, &loaded);
     }
     m_busy = false;
+    checkTrace();
     if (result.portFailed) {
         connectionLost(m_session->link()->errorString());
     }
@@ -286,6 +346,7 @@ void DeviceController::verify(ProgramRecords* records)
         result = m_session->run(DeviceSession::Operation::Verify, records, &differences);
     }
     m_busy = false;
+    checkTrace();
     if (result.portFailed) {
         connectionLost(m_session->link()->errorString());
     }

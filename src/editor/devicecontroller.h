@@ -8,6 +8,7 @@
 #include <memory>
 
 class DeviceSession;
+class LinkTrace;
 class ProgramRecords;
 class QWidget;
 class SerialLink;
@@ -39,6 +40,11 @@ public:
     // One echo-checked frame on the open link.
     bool sendData(const QByteArray& data);
 
+    // From the next connectTo on, every chunk to and from the device goes to
+    // `fileName` (emptied first) until that connection ends; empty: no trace.
+    // A trace that cannot be written is said once and the link goes on.
+    void setTraceFile(const QString& fileName) { m_traceFile = fileName; }
+
     // "Are you sure?" before a store or a load; true to go on.
     bool confirmTransfer();
     void store(ProgramRecords* records);
@@ -60,8 +66,18 @@ private:
     void processPortError();
     void connectionLost(const QString& reason);
     void showTransferComplete();
+    // Opens the trace for a new session; false (and said) when it cannot be.
+    bool startTrace();
+    // Says once when the trace stopped early or was cut.
+    void checkTrace();
+    // Writes out and closes the trace of the connection that ended.
+    void endTrace();
 
     QWidget* m_window;
+    QString m_traceFile;
+    // Before the session: the session's link records to it until it goes.
+    std::unique_ptr<LinkTrace> m_trace;
+    bool m_traceTold = false;
     std::unique_ptr<DeviceSession> m_session;
     bool m_connected = false;
     bool m_busy = false;

@@ -207,6 +207,9 @@ qint64 SerialLink::write(const QByteArray& bytes)
         fail();
         return written;
     }
+    if (m_trace) {
+        m_trace->record(m_name, LinkTrace::Direction::Out, bytes.left(written));
+    }
     // A frame once begun is finished even when cancelled: half a frame would
     // leave the device waiting for the rest.
     QDeadlineTimer deadline(m_timeoutMs + WriteMsPerByte * bytes.size());
@@ -246,14 +249,14 @@ QByteArray SerialLink::readUpTo(qint64 n, int timeoutMs)
         // waitForReadyRead does not report bytes that are already buffered.
         const qint64 available = m_port.bytesAvailable();
         if (available > 0) {
-            bytes.append(m_port.read(qMin(available, n - bytes.size())));
+            bytes.append(take(qMin(available, n - bytes.size())));
         }
         if (bytes.size() >= n || deadline.hasExpired()) {
             break;
         }
         if (!waitForInput(int(qMax<qint64>(0, deadline.remainingTime())))) {
             if (m_port.isOpen()) {
-                bytes.append(m_port.read(n - bytes.size()));
+                bytes.append(take(n - bytes.size()));
             }
             break;
         }
@@ -269,7 +272,16 @@ QByteArray SerialLink::readSome(qint64 n)
     if (m_port.bytesAvailable() == 0 && !waitForInput(m_timeoutMs)) {
         return {};
     }
-    return m_port.isOpen() ? m_port.read(n) : QByteArray();
+    return m_port.isOpen() ? take(n) : QByteArray();
+}
+
+QByteArray SerialLink::take(qint64 n)
+{
+    const QByteArray bytes = m_port.read(n);
+    if (m_trace) {
+        m_trace->record(m_name, LinkTrace::Direction::In, bytes);
+    }
+    return bytes;
 }
 
 void SerialLink::clear()
@@ -281,8 +293,13 @@ void SerialLink::clear()
     // still holds bytes in its transmit queue) flushing the output would
     // throw away bytes that were written but not yet delivered, such as the
     // last acknowledgement of a load.
+    // What is thrown away came in all the same: the trace shows it.
+    QByteArray stale = m_trace ? m_port.readAll() : QByteArray();
     m_port.clear(QSerialPort::Input);
-    m_port.readAll();
+    stale += m_port.readAll();
+    if (m_trace) {
+        m_trace->record(m_name, LinkTrace::Direction::In, stale);
+    }
 }
 
 bool SerialLink::sendData(const QByteArray& payload, int attempts)

@@ -1,6 +1,8 @@
 #ifndef SERIALLINK_H
 #define SERIALLINK_H
 
+#include "linktrace.h"
+
 #include <QByteArray>
 #include <QSerialPort>
 #include <QString>
@@ -99,12 +101,20 @@ public:
 
     QSerialPort* port() { return &m_port; }
 
+    // Every chunk written to the port or read from it goes to `trace` from now
+    // on, named by portName(); none: not traced. The trace must outlive the
+    // link or be taken off first.
+    void setTrace(LinkTrace* trace) { m_trace = trace; }
+    LinkTrace* trace() const { return m_trace; }
+
 private:
     // Waits up to `ms` for input, in slices; false when nothing came.
     bool waitForInput(int ms);
     void fail();
     // Why open() failed, in the user's words.
     QString openError() const;
+    // Reads up to n bytes from the port and traces them.
+    QByteArray take(qint64 n);
 
     QSerialPort m_port;
     QString m_name;
@@ -114,6 +124,7 @@ private:
     CancelCheck m_cancelCheck;
     bool m_cancelled = false;
     Attempts m_lastAttempts;
+    LinkTrace* m_trace = nullptr;
 };
 
 #endif // SERIALLINK_H

@@ -2,6 +2,7 @@
 // readable listing, the command line, and the transfer against the device
 // simulator.
 #include "appdata.h"
+#include "linktracefile.h"
 #include "simulatorprocess.h"
 #include "testrecords.h"
 
@@ -153,6 +154,7 @@ private slots:
     void deviceFaultsFailWithAMessage();
     void silentDeviceFailsWithinTheRetries();
     void storeToSeveralPortsAtOnce();
+    void traceHoldsTheFramesEachDeviceGot();
     void verifyNamesWhatTheDeviceHoldsOtherwise();
     void verifyFailsWhenRecordsAreMissing();
     void bashCompletion();
@@ -773,6 +775,48 @@ void TestCli::storeToSeveralPortsAtOnce()
     QVERIFY(reportTime(report[2], "start") < reportTime(report[0], "end"));
 }
 
+void TestCli::traceHoldsTheFramesEachDeviceGot()
+{
+    ProgramRecords program;
+    program.newData(6, 5);
+    fillDeviceProgram(program);
+    QVERIFY(writeFile(path("program.app"), saved(program)));
+    SimulatorProcess first, second;
+    QVERIFY2(first.start(), qPrintable(first.errorString()));
+    QVERIFY2(second.start(), qPrintable(second.errorString()));
+    const QString ports = first.portName() + "," + second.portName();
+
+    // A trace that cannot be written stops the run before any device hears of it.
+    QVERIFY(QDir(m_dir->path()).mkdir("folder"));
+    const Run refused = cli({"store", "program.app", "--port", ports, "--trace", "folder"});
+    QCOMPARE(refused.exitCode, 2);
+    QVERIFY2(refused.err.contains("folder is not a regular file"), qPrintable(refused.err));
+    QTest::qWait(200);
+    QCOMPARE(first.logLines(), QStringList());
+
+    const Run run = cli({"store", "program.app", "--port", ports, "--trace", "trace.txt"});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const LinkTraceFile trace = LinkTraceFile::read(path("trace.txt"));
+    QCOMPARE(trace.malformed, QStringList());
+    QCOMPARE(trace.notes.size(), 1);
+    for (const SimulatorProcess* sim : {&first, &second}) {
+        QVERIFY(sim->waitForLogLine("ISPOK!"));
+        const QByteArray out = trace.bytes(sim->portName(), "out");
+        // The handshake, 36 records, the farewell.
+        QCOMPARE(LinkTraceFile::frames(out), sim->receivedFrames());
+        QCOMPARE(sim->receivedFrames().size(), 1 + 36 + 1);
+        // What came back: each frame's echo.
+        QCOMPARE(trace.bytes(sim->portName(), "in"), out);
+    }
+
+    const Run loaded = cli({"load", "--port", first.portName(), "-o", path("loaded.app"), "--trace", "load.txt"});
+    QVERIFY2(loaded.exitCode == 0, qPrintable(loaded.err));
+    const QByteArray in = LinkTraceFile::read(path("load.txt")).bytes(first.portName(), "in");
+    for (const QByteArray& record : first.storedRecords()) {
+        QVERIFY(in.contains(record));
+    }
+}
+
 void TestCli::verifyNamesWhatTheDeviceHoldsOtherwise()
 {
     ProgramRecords program;
@@ -936,6 +980,7 @@ void TestCli::bashCompletion()
     QVERIFY(writeFile(path("program.app"), "x"));
     QCOMPARE(completions({"kvr210c-cli", "diff", "program.app", "prog"}), QStringList{"program.app"});
     QCOMPARE(completions({"kvr210c-cli", "store", "--report", "prog"}), QStringList{"program.app"});
+    QCOMPARE(completions({"kvr210c-cli", "load", "--trace", "prog"}), QStringList{"program.app"});
     QCOMPARE(completions({"kvr210c-cli", "store", "--retries", ""}), QStringList());
 }
 

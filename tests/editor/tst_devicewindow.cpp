@@ -1,12 +1,14 @@
 // The window's device link against the simulator: connecting, storing,
 // loading, and the farewell when the window closes.
 #include "appdatamanager.h"
+#include "linktracefile.h"
 #include "seriallink.h"
 #include "settingsstore.h"
 #include "simulatorprocess.h"
 #include "windowtest.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -72,6 +74,7 @@ private slots:
     void oversizedCommandIsRefusedBeforeSending();
     void cancelledConfirmationSendsNothing();
     void closeSaysGoodbyeOnce();
+    void traceOfTheLinkGoesToTheChosenFile();
     void closeWhileNotConnectedSendsNothing();
     void deviceVanishes_data();
     void deviceVanishes();
@@ -319,6 +322,61 @@ void TestDeviceWindow::closeSaysGoodbyeOnce()
     connectTo(m_sim->portName());
     m_window->close();
     QTRY_COMPARE(countLog("ISPOK!"), 2);
+}
+
+void TestDeviceWindow::traceOfTheLinkGoesToTheChosenFile()
+{
+    QVERIFY(m_sim->start());
+    fill();
+    QDialog* dialog = m_window->comDialog();
+    action("actionCOM_Port_Setting")->trigger();
+    auto* box = dialog->findChild<QCheckBox*>("traceBox");
+    // Without a file there is no trace.
+    answerNextModal({"QFileDialog"}, [](QWidget* modal) { QMetaObject::invokeMethod(modal, "reject"); });
+    box->click();
+    QVERIFY(!box->isChecked());
+    const QString file = m_dir.filePath("link trace.txt");
+    answerNextModal({"QFileDialog"}, [file](QWidget* modal) {
+        modal->findChild<QLineEdit*>("fileNameEdit")->setText(file);
+        QMetaObject::invokeMethod(modal, "accept");
+    });
+    box->click();
+    QVERIFY(box->isChecked());
+    QVERIFY2(box->accessibleDescription().contains(file), qPrintable(box->accessibleDescription()));
+    dialog->findChild<QComboBox*>("portBox")->setEditText(m_sim->portName());
+    dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+    QVERIFY(m_window->isConnected());
+    QCOMPARE(runTransfer("actionLoad_Program_To_Device"), QString("Operation Complete !"));
+    action("action_Close")->trigger();
+    QVERIFY(m_sim->waitForLogLine("ISPOK!"));
+
+    // Whole once the connection ended: the handshake, the store and the farewell.
+    const LinkTraceFile trace = LinkTraceFile::read(file);
+    QCOMPARE(trace.malformed, QStringList());
+    const QByteArray out = trace.bytes(m_sim->portName(), "out");
+    QCOMPARE(LinkTraceFile::frames(out), m_sim->receivedFrames());
+    QCOMPARE(m_sim->receivedFrames().size(), 1 + 36 + 1);
+    QCOMPARE(trace.bytes(m_sim->portName(), "in"), out);
+
+    // A trace that cannot be written keeps the port closed, and says why.
+    delete m_window;
+    m_window = new AppMainWindow;
+    m_window->show();
+    QVERIFY(QDir(m_dir.path()).mkdir("gone"));
+    const QString lost = m_dir.filePath("gone/trace.txt");
+    action("actionCOM_Port_Setting")->trigger();
+    answerNextModal({"QFileDialog"}, [lost](QWidget* modal) {
+        modal->findChild<QLineEdit*>("fileNameEdit")->setText(lost);
+        QMetaObject::invokeMethod(modal, "accept");
+    });
+    m_window->comDialog()->findChild<QCheckBox*>("traceBox")->click();
+    QVERIFY(QDir(m_dir.filePath("gone")).removeRecursively());
+    m_window->comDialog()->findChild<QComboBox*>("portBox")->setEditText(m_sim->portName());
+    expectWarning();
+    m_window->comDialog()->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+    QVERIFY2(m_warning.contains("cannot write the trace " + lost), qPrintable(m_warning));
+    QVERIFY(!m_window->isConnected());
+    QCOMPARE(countLog("frame KVR210"), 1);
 }
 
 void TestDeviceWindow::closeWhileNotConnectedSendsNothing()

@@ -174,8 +174,9 @@ const Row Table[] = {
     AT("MainWindow", "label_36", "marcoLayout", 0, "Link"),
     AT("MainWindow", "comboBox_3", "marcoLayout", 1, ""),
 
-    FORM("ComSettingBox", 398, 293, "COM Port Setting", "WindowModal, modal"),
-    GEO("ComSettingBox", "buttonBox", "ComSettingBox", 50, 250, 341, 32, "Ok|Cancel", ""),
+    FORM("ComSettingBox", 398, 323, "COM Port Setting", "WindowModal, modal"),
+    GEO("ComSettingBox", "buttonBox", "ComSettingBox", 50, 280, 341, 32, "Ok|Cancel", ""),
+    GEO("ComSettingBox", "traceBox", "ComSettingBox", 20, 248, 361, 26, "&Trace the device link", "checkable"),
     GEO("ComSettingBox", "frame", "ComSettingBox", 10, 10, 381, 231, "", ""),
     GEO("ComSettingBox", "portLabel", "frame", 30, 20, 81, 31, "Port Name", ""),
     GEO("ComSettingBox", "portBox", "frame", 150, 20, 131, 31, "", ""),

@@ -83,6 +83,28 @@ QStringList SimulatorProcess::logLines() const
     return QString::fromLocal8Bit(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
+QList<QByteArray> SimulatorProcess::receivedFrames() const
+{
+    // "SETS", the payload's length, the payload.
+    const auto framed = [](const QByteArray& payload) {
+        return "SETS" + QByteArray(1, char(payload.size())) + payload;
+    };
+    QList<QByteArray> frames;
+    for (const QString& line : logLines()) {
+        const QStringList words = line.split(QLatin1Char(' '));
+        if (line == QLatin1String("ISPOK!")) {
+            frames << framed("ISPOK!");
+        } else if (words.size() == 4 && words.at(0) == QLatin1String("record")) {
+            frames << QByteArray::fromHex(words.at(3).toLatin1());
+        } else if (words.size() == 2 && words.at(0) == QLatin1String("frame")) {
+            const QByteArray word = words.at(1).toLatin1();
+            const bool named = word == "KVR210" || word == "LOAD_DATA";
+            frames << (named ? framed(word) : QByteArray::fromHex(word));
+        }
+    }
+    return frames;
+}
+
 int SimulatorProcess::countLogLines(const QString& prefix) const
 {
     int count = 0;

@@ -42,6 +42,9 @@ public:
     int countLogLines(const QString& prefix) const;
     // Waits until a logged line starts with `prefix`.
     bool waitForLogLine(const QString& prefix, int timeoutMs = 3000) const;
+    // The whole frames it took in so far, in order, as its log names them
+    // ("frame KVR210", "record 1 1 <hex>", "ISPOK!", "frame <hex>").
+    QList<QByteArray> receivedFrames() const;
 
     // The records the device holds, by (key, link); raw device records.
     QMap<Key, QByteArray> storedRecords() const;

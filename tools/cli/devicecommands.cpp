@@ -12,6 +12,7 @@
 #include "portidentity.h"
 #include "portsession.h"
 #include "runreport.h"
+#include "traceoption.h"
 
 #include <QSerialPortInfo>
 #include <QStringList>
@@ -122,7 +123,7 @@ private:
 // port's outcome goes to `writer` as soon as that port is done.
 std::vector<PortSession::Outcome> runSessions(const QByteArray& program, PortSession::Task task,
                                               const QStringList& ports, const DeviceCommands::LinkOptions& options,
-                                              ReportWriter* writer)
+                                              ReportWriter* writer, LinkTrace* trace)
 {
     const QList<QSerialPortInfo> listed = QSerialPortInfo::availablePorts();
     std::vector<PortSession::Outcome> outcomes(size_t(ports.size()));
@@ -135,7 +136,7 @@ std::vector<PortSession::Outcome> runSessions(const QByteArray& program, PortSes
         threads.emplace_back(QThread::create([=, &program]() {
             // One line per call: stdio keeps whole lines from threads apart.
             PortSession session(program, task,
-                                {port, options.attempts, options.timeoutMs, probe, &Interruption::requested},
+                                {port, options.attempts, options.timeoutMs, probe, &Interruption::requested, trace},
                                 [port](const QString& line) { printErr(QStringLiteral("%1: %2\n").arg(port, line)); });
             PortSession::Outcome outcome = session.run();
             outcome.identity = identity;
@@ -256,6 +257,10 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
             return ExitUsage;
         }
     }
+    std::unique_ptr<LinkTrace> trace;
+    if (!TraceOption::open(options.traceFile, &trace)) {
+        return ExitUsage;
+    }
     QStringList ports;
     if (!portsOf(options, &ports)) {
         return DeviceCommands::ExitNoDevice;
@@ -281,7 +286,7 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
         }
     } else {
         // As a configuration file's bytes, which each port's thread reads into a model of its own.
-        outcomes = runSessions(data.configFileBytes(), task, ports, options, &writer);
+        outcomes = runSessions(data.configFileBytes(), task, ports, options, &writer, trace.get());
     }
     if (task == PortSession::Task::Verify) {
         // A lone port's differences as they are; several ports' each after its port.
@@ -298,7 +303,8 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
     if (Interruption::requested()) {
         printError(QStringLiteral("stopped by %1").arg(Interruption::signalName()));
     }
-    return exitCodeOf(outcomes, options, !writer.failed());
+    const bool traced = TraceOption::finish(trace.get());
+    return exitCodeOf(outcomes, options, !writer.failed() && traced);
 }
 
 } // namespace
@@ -375,12 +381,17 @@ int load(const QString& outputFile, const QString& baseFile, const LinkOptions& 
         printError(output.errorString());
         return ExitFailed;
     }
+    std::unique_ptr<LinkTrace> trace;
+    if (!TraceOption::open(options.traceFile, &trace)) {
+        return ExitUsage;
+    }
 
     ProgressLine progress(QStringLiteral("Loading from %1").arg(options.port));
     DeviceSession session({options.attempts, options.timeoutMs});
     session.setProgress([&progress](DeviceSession::Operation, int done, int total) { progress.update(done, total); });
     // Stopped by a signal, the session ends here and the output's temporary file goes with it.
     session.setCancelCheck(&Interruption::requested);
+    session.link()->setTrace(trace.get());
     DeviceSession::Result result;
     const DeviceSession::Once once = session.runOnce(options.port, [&](DeviceSession& device) {
         result = device.run(DeviceSession::Operation::Load, &data);
@@ -401,6 +412,8 @@ int load(const QString& outputFile, const QString& baseFile, const LinkOptions& 
         }
         return result;
     });
+    // Said before the outcome, which it does not change; it only fails the run.
+    const bool traced = TraceOption::finish(trace.get());
     if (Interruption::requested()) {
         progress.finish();
         printError(QStringLiteral("stopped by %1; %2 was not written").arg(Interruption::signalName(), outputFile));
@@ -428,7 +441,7 @@ int load(const QString& outputFile, const QString& baseFile, const LinkOptions& 
         return ExitFailed;
     }
     printErr(QStringLiteral("Loaded %1 records from %2 into %3.\n").arg(result.records).arg(options.port, outputFile));
-    return ExitOk;
+    return traced ? ExitOk : ExitFailed;
 }
 
 } // namespace DeviceCommands

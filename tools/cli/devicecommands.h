@@ -28,6 +28,8 @@ struct LinkOptions {
     bool probe = false;
     // Store and verify: every listed port, probed.
     bool allPorts = false;
+    // Every chunk to and from each port, one line each, written here.
+    QString traceFile;
 };
 
 // With --probe or --all: no port had a device.

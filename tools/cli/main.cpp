@@ -10,6 +10,7 @@
 #include "devicecommands.h"
 #include "devicerecordlayout.h"
 #include "interruption.h"
+#include "linktrace.h"
 #include "reportsummary.h"
 
 #include <QCommandLineParser>
@@ -38,6 +39,7 @@ enum class Option {
     All,
     Output,
     Base,
+    Trace,
 };
 
 // What a command's function gets: its arguments, the device options read
@@ -98,6 +100,14 @@ QString details(const QString& name)
                                "is touched (exit code 2); a line that cannot be written is said at once and the run\n"
                                "goes on (exit code 1). \"%1 summary\" counts report files.\n")
                                .arg(QLatin1String(ProgramName));
+    const QString trace =
+        QStringLiteral("--trace writes every chunk sent to and read from each port to a file, a line each:\n"
+                       "microseconds since the start, the port, out or in, the bytes in hex (\"1520 /dev/ttyUSB0\n"
+                       "out 53455453064b5652323130\"); lines starting with # are notes. It ends with a note\n"
+                       "where it reached its limit of %1 MiB. A trace that cannot be opened stops the run before\n"
+                       "any device is touched (exit code 2); one that cannot be written to the end is said and\n"
+                       "the run goes on (exit code 1).\n")
+            .arg(LinkTrace::DefaultLimit / (1024 * 1024));
     const QString probe = QStringLiteral(
         "--probe first shakes hands on every --port at once and goes on only where a device\n"
         "answered; a port that cannot be opened, stays silent or answers something else is\n"
@@ -120,7 +130,7 @@ QString details(const QString& name)
                    .arg(DeviceRecordLayout::Records)
                    .arg(MaxDeviceCommandBytes)
                    .arg(DeviceCommands::MaxPorts)
-            + probe + report + minimums;
+            + probe + report + trace + minimums;
     }
     if (name == QLatin1String("verify")) {
         return QStringLiteral(
@@ -133,7 +143,7 @@ QString details(const QString& name)
                    "has the summary line of the port, as store prints it. Exit code 0 when they are\n"
                    "equal, 1 when they differ or the device failed. Several ports are read at once, as\n"
                    "store does; each difference line then starts with its port.\n")
-            + probe + report + minimums;
+            + probe + report + trace + minimums;
     }
     if (name == QLatin1String("ports")) {
         return QStringLiteral(
@@ -165,7 +175,7 @@ QString details(const QString& name)
                               "bits, stop bits or the second-layer switches: they come from --base, or are those\n"
                               "of a new configuration.\n")
                    .arg(DeviceRecordLayout::Records)
-            + minimums;
+            + trace + minimums;
     }
     return QString();
 }
@@ -373,6 +383,11 @@ QCommandLineOption commandLineOption(Option option)
     case Option::Output:
         return QCommandLineOption({QStringLiteral("o"), QStringLiteral("output")},
                                   QStringLiteral("The configuration file to write."), QStringLiteral("file"));
+    case Option::Trace:
+        return QCommandLineOption(
+            QStringLiteral("trace"),
+            QStringLiteral("Write every chunk sent to and read from the device to this file, a line each."),
+            QStringLiteral("file"));
     case Option::Base:
         return QCommandLineOption(
             QStringLiteral("base"),
@@ -396,6 +411,9 @@ bool readLinkOptions(const Command& command, const QCommandLineParser& parser, D
         && !boundedNumber(parser, commandLineOption(Option::Timeout), DeviceCommands::MinTimeoutMs,
                           DeviceCommands::MaxTimeoutMs, &link->timeoutMs, error)) {
         return false;
+    }
+    if (command.takes(Option::Trace)) {
+        link->traceFile = parser.value(QStringLiteral("trace"));
     }
     const bool manyPorts = command.takes(Option::Ports);
     if (!manyPorts && !command.takes(Option::Port)) {
@@ -507,19 +525,19 @@ const QList<Command>& commands()
          QStringLiteral("Store a configuration file to one device or to several at once."),
          {QStringLiteral("file")},
          {QStringLiteral("The configuration file.")},
-         {O::Ports, O::Retries, O::Timeout, O::Verify, O::Report, O::Probe, O::All},
+         {O::Ports, O::Retries, O::Timeout, O::Trace, O::Verify, O::Report, O::Probe, O::All},
          storeCommand},
         {QStringLiteral("verify"),
          QStringLiteral("Compare the device's program with a configuration file."),
          {QStringLiteral("file")},
          {QStringLiteral("The configuration file.")},
-         {O::Ports, O::Retries, O::Timeout, O::Report, O::Probe, O::All},
+         {O::Ports, O::Retries, O::Timeout, O::Trace, O::Report, O::Probe, O::All},
          verifyCommand},
         {QStringLiteral("load"),
          QStringLiteral("Load the device's program into a configuration file."),
          {},
          {},
-         {O::Port, O::Retries, O::Timeout, O::Output, O::Base},
+         {O::Port, O::Retries, O::Timeout, O::Trace, O::Output, O::Base},
          loadCommand},
         {QStringLiteral("summary"),
          QStringLiteral("Count the lines of --report files per configuration and per outcome."),

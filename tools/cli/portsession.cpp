@@ -107,6 +107,7 @@ PortSession::Outcome PortSession::run()
 
     DeviceSession session({m_options.attempts, m_options.timeoutMs});
     session.setCancelCheck(m_options.cancel);
+    session.link()->setTrace(m_options.trace);
     session.setProgress([this](DeviceSession::Operation step, int done, int total) {
         if (done > 0 && (done % RecordsPerLine == 0 || done == total)) {
             const QString line = step == DeviceSession::Operation::Store ? QStringLiteral("stored %1 of %2 records")

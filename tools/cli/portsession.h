@@ -13,6 +13,7 @@
 
 class ProgramRecords;
 class DeviceSession;
+class LinkTrace;
 
 // One device on one port from handshake to farewell: a store, a verify, or a
 // store followed by a verify. Everything it needs is its own, so sessions on
@@ -61,6 +62,8 @@ public:
         // Asked about every 50 ms; once it says yes the session stops, and a
         // device left half-written gets no farewell.
         std::function<bool()> cancel;
+        // Shared by the sessions of a run; none: not traced.
+        LinkTrace* trace = nullptr;
     };
 
     // `program` is a configuration file's bytes; each session reads its own copy.
