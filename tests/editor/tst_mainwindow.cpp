@@ -2,6 +2,7 @@
 #include "appdatamanager.h"
 #include "appmainwindow.h"
 #include "commandbutton.h"
+#include "kvr210c_version.h"
 #include "windowtest.h"
 
 #include <QAction>
@@ -453,7 +454,7 @@ void TestMainWindow::versionBox()
     });
     action("actionVersion")->trigger();
     QCOMPARE(title, QString("KVR210C control client"));
-    QCOMPARE(text, QString("Version 1.0.1"));
+    QCOMPARE(text, QString("Version " KVR_VERSION));
 }
 
 void TestMainWindow::chooseFromMenu(const QString& entry)

@@ -10,6 +10,7 @@
 #include "devicecommands.h"
 #include "devicerecordlayout.h"
 #include "interruption.h"
+#include "kvr210c_version.h"
 #include "reportsummary.h"
 
 #include <QCommandLineParser>
