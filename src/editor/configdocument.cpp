@@ -147,17 +147,12 @@ bool ConfigDocument::fail(const QString& reason)
 bool ConfigDocument::open(const QString& fileName)
 {
     m_error.clear();
-    QString unreadable;
-    const QString shown = QDir::toNativeSeparators(fileName);
-    if (!m_records->loadConfigFileFrom(fileName, &unreadable)) {
-        if (!unreadable.isEmpty()) {
-            return fail(unreadable);
-        }
-        return fail(tr("%1 is not a configuration file of this editor, or it is damaged: %2. "
-                       "Nothing was loaded.")
-                        .arg(shown, m_records->loadError()));
+    const ConfigFileLoad load = m_records->loadConfigFileFrom(fileName);
+    if (!load.isLoaded()) {
+        return fail(load.message(tr("%1 is not a configuration file of this editor, or it is damaged: %2. "
+                                    "Nothing was loaded.")));
     }
-    qDebug("loaded config file %s", qUtf8Printable(shown));
+    qDebug("loaded config file %s", qUtf8Printable(QDir::toNativeSeparators(fileName)));
     startHistory();
     opened(fileName);
     return true;

@@ -178,8 +178,7 @@ void TestCopyPaste::clipboardTextIsTheCommandLinesJson()
     QCOMPARE(status, 0);
     ProgramRecords imported;
     imported.newData(6, 5);
-    QString unreadable;
-    QVERIFY(imported.loadConfigFileFrom(file, &unreadable));
+    QVERIFY(imported.loadConfigFileFrom(file).isLoaded());
     QCOMPARE(imported.getButtonName(2), QString("Door"));
     QCOMPARE(imported.getDataObject(2, 3)->getCommand(), QString("2323"));
     QCOMPARE(imported.getSecondLayerCommand(2), QString("5E5E"));
