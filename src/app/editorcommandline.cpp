@@ -1,14 +1,11 @@
 #include "editorcommandline.h"
+#include "kvr210c_version.h"
 
 #include <QCoreApplication>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-
-#ifndef KVR_VERSION
-#define KVR_VERSION "1.0.1"
-#endif
 
 EditorCommandLine::EditorCommandLine()
 {

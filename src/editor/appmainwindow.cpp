@@ -4,6 +4,7 @@
 #include "comparisondialog.h"
 #include "configdocument.h"
 #include "keyactions.h"
+#include "kvr210c_version.h"
 #include "programsheet.h"
 #include "scaledpicturepainter.h"
 
@@ -125,5 +126,5 @@ void AppMainWindow::help()
 
 void AppMainWindow::version()
 {
-    QMessageBox::about(this, QStringLiteral("KVR210C control client"), QStringLiteral("Version 1.0.1"));
+    QMessageBox::about(this, QStringLiteral("KVR210C control client"), QStringLiteral("Version " KVR_VERSION));
 }

@@ -137,6 +137,8 @@ private:
     void openRecentFile(const QString& fileName);
     bool confirmCommandCut();
     void uncheckLinkKey();
+    // The "2nd Layer" group as key `keyId`'s record holds it.
+    void showStoredSecondLayer(int keyId);
 
     Ui_MainWindow ui;
     Ui_ComSettingBox comUi;

@@ -5,6 +5,7 @@
 #include "commandtext.h"
 
 #include <QMessageBox>
+#include <QStatusBar>
 
 using namespace CommandText;
 
@@ -17,6 +18,10 @@ void AppMainWindow::initializeCommandEdit()
     ui.linksTab->setEnabled(false);
     connect(ui.commandEdit, &QLineEdit::textEdited, this, &AppMainWindow::processCommandEdited);
     connect(ui.secondLayerEdit, &QLineEdit::textEdited, this, &AppMainWindow::processSecondLayerCommandEdited);
+    for (CommandField* field : {m_commandField, m_secondLayerField}) {
+        connect(field, &CommandField::keystrokeRefused, this,
+                [this](const QString& reason) { statusBar()->showMessage(reason, 5000); });
+    }
 }
 
 void AppMainWindow::setCommandGroupEnable(bool enabled)

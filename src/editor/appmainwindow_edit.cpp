@@ -128,6 +128,34 @@ void AppMainWindow::copyProgram()
     statusBar()->showMessage(tr("Copied %1").arg(place.recordName()), 3000);
 }
 
+namespace {
+
+// "1, 2, 3": the keys as the user's words name them.
+QString keyNumbers(const QList<int>& keys)
+{
+    QStringList numbers;
+    for (int key : keys) {
+        numbers << QString::number(key);
+    }
+    return numbers.join(QStringLiteral(", "));
+}
+
+// Text copied from an export goes onto the keys of its numbers, whatever is selected:
+// the user agrees before more than the selected key is replaced.
+bool agreeToReplaceKeys(QWidget* parent, const QList<int>& keys)
+{
+    QMessageBox box(QMessageBox::Question, AppMainWindow::tr("Paste"),
+                    AppMainWindow::tr("Replace the programs of keys %1?").arg(keyNumbers(keys)),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setInformativeText(AppMainWindow::tr("The copied text holds several keys. Each goes onto the key of its "
+                                             "number, with all its links and its second layer, whatever is "
+                                             "selected."));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace
+
 void AppMainWindow::pasteProgram()
 {
     if (refuseWhileEditing(tr("Paste"))) {
@@ -136,23 +164,18 @@ void AppMainWindow::pasteProgram()
     const ConfigDocument::Place place = currentPlace();
     ProgramClip::Clip clip;
     QString error;
-    if (!clip.read(ProgramClipboard::take(), &error) || !clip.pasteOnto(m_dataManager, place.key, place.link, &error)) {
+    const bool readable = clip.read(ProgramClipboard::take(), &error);
+    const QList<int> keys = clip.keysChangedBy(place.key);
+    if (readable && keys.size() > 1 && !agreeToReplaceKeys(this, keys)) {
+        return;
+    }
+    if (!readable || !clip.pasteOnto(m_dataManager, place.key, place.link, &error)) {
         QMessageBox::warning(this, tr("Paste"),
                              tr("The clipboard's text cannot be pasted here: %1. Nothing was changed.").arg(error));
         return;
     }
-    QString target;
-    const QList<int> keys = clip.keysChangedBy(place.key);
-    if (keys.size() > 1) {
-        QStringList numbers;
-        for (int key : keys) {
-            numbers << QString::number(key);
-        }
-        target = tr("Keys %1").arg(numbers.join(QStringLiteral(", ")));
-    } else {
-        // A key's program goes onto a key, a record onto the link chosen.
-        target = place.recordName();
-    }
+    // A key's program goes onto a key, a record onto the link chosen.
+    const QString target = keys.size() > 1 ? tr("Keys %1").arg(keyNumbers(keys)) : place.recordName();
     recordChange(tr("Paste onto %1").arg(target), place);
     showRestoredRecords(place);
 }

@@ -112,13 +112,17 @@ void AppMainWindow::processButtonClicked(int id)
     changeProductionImage(id);
     uncheckLinkKey();
     updateAllComponent();
-    ui.secondLayerGroupBox->setChecked(m_dataManager->isSecondLayerEnabled(id));
-    updateSecondLayerCommandEdit(m_dataManager->getSecondLayerCommand(id));
-    ui.delayTimeBox->setValue(m_dataManager->getDelayTime());
-    if (const ButtonData* key = m_dataManager->getButtonData(id)) {
+    showStoredSecondLayer(id);
+}
+
+void AppMainWindow::showStoredSecondLayer(int keyId)
+{
+    ui.secondLayerGroupBox->setChecked(m_dataManager->isSecondLayerEnabled(keyId));
+    updateSecondLayerCommandEdit(m_dataManager->getSecondLayerCommand(keyId));
+    if (const ButtonData* key = m_dataManager->getButtonData(keyId)) {
         ui.secondLayerDelayTimeBox->setValue(key->getSecondLayerDelayTime());
     }
-    ui.secondLayerRateDisplay->setText(m_dataManager->displaySecondLayerBaudRate(id));
+    ui.secondLayerRateDisplay->setText(m_dataManager->displaySecondLayerBaudRate(keyId));
 }
 
 void AppMainWindow::processLinkClicked(int)
@@ -258,6 +262,12 @@ void AppMainWindow::processRejected()
     ui.buttonBox->setEnabled(false);
     ui.buttonsTab->setEnabled(true);
     ui.linksTab->setEnabled(true);
+    // Nothing was stored: the panel shows the record again, not what was typed over it.
+    updateAllComponent();
+    const int keyId = m_buttonGroup->checkedId();
+    if (keyId > 0) {
+        showStoredSecondLayer(keyId);
+    }
 }
 
 void AppMainWindow::modifyUartData()
@@ -352,4 +362,9 @@ void AppMainWindow::reflashDataPanel()
     m_secondLayerField->clear();
     ui.delayTimeBox->setValue(0);
     ui.secondLayerDelayTimeBox->setValue(0);
+    // No key is selected: no switch lit, no layer or line settings of one shown.
+    changeProductionImage(0);
+    ui.secondLayerGroupBox->setChecked(false);
+    ui.commandRateDisplay->setText(QString());
+    ui.secondLayerRateDisplay->setText(QString());
 }

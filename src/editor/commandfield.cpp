@@ -1,6 +1,8 @@
 #include "commandfield.h"
 #include "commandtext.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpression>
 
@@ -22,6 +24,76 @@ CommandField::CommandField(QLineEdit* edit, QLineEdit* counter)
     , m_edit(edit)
     , m_counter(counter)
 {
+    m_edit->installEventFilter(this);
+}
+
+int CommandField::endOfBytes() const
+{
+    // Hex groups are two digits and two blanks, ASCII ones a character and a blank.
+    const int group = m_format == Hex ? 4 : 2;
+    const int inputs = m_format == Hex ? 2 : 1;
+    const QString shown = m_edit->displayText();
+    int last = int(shown.size()) - 1;
+    while (last >= 0 && shown.at(last) == QLatin1Char(' ')) {
+        --last;
+    }
+    int end = last + 1;
+    if (end % group >= inputs) {
+        end = (end / group + 1) * group;
+    }
+    return qMin(end, int(shown.size()));
+}
+
+QString CommandField::refusalReason() const
+{
+    if (withoutBlanks(m_edit->text()).size() >= (m_format == Hex ? 2 : 1) * MaxFieldBytes) {
+        return tr("The command holds %1 bytes, the most it can: nothing more fits.").arg(MaxFieldBytes);
+    }
+    if (m_edit->cursorPosition() >= m_edit->displayText().size()) {
+        return tr("The cursor stands at the end of the field: End goes back to the end of the command.");
+    }
+    return m_format == Hex ? tr("Only the hex digits 0 to 9 and A to F can be typed in Hex form.")
+                           : tr("A blank cannot be typed in ASCII form: type it in Hex form, as 20.");
+}
+
+bool CommandField::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_edit || event->type() != QEvent::KeyPress || m_edit->isReadOnly()) {
+        return QObject::eventFilter(watched, event);
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    // The mask's end lies far behind the bytes, where nothing typed is kept.
+    if (key->key() == Qt::Key_End && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
+        const int end = endOfBytes();
+        if (modifiers == Qt::ShiftModifier) {
+            const int cursor = m_edit->cursorPosition();
+            const int anchor = !m_edit->hasSelectedText() ? cursor
+                : cursor == m_edit->selectionStart()      ? m_edit->selectionEnd()
+                                                          : m_edit->selectionStart();
+            m_edit->setSelection(anchor, end - anchor);
+        } else {
+            m_edit->setCursorPosition(end);
+        }
+        return true;
+    }
+    const QString typed = key->text();
+    const bool character = !typed.isEmpty() && typed.at(0).isPrint()
+        && (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
+    if (!character) {
+        return QObject::eventFilter(watched, event);
+    }
+    // Let the edit take the key now, to see whether it did: the mask drops what it cannot
+    // place without a word.
+    const QString before = m_edit->displayText();
+    const int cursor = m_edit->cursorPosition();
+    const QString reason = refusalReason();
+    static_cast<QObject*>(m_edit)->event(event);
+    if (m_edit->displayText() == before && m_edit->cursorPosition() == cursor) {
+        QApplication::beep();
+        emit keystrokeRefused(reason);
+    }
+    return true;
 }
 
 QString CommandField::toAscii(const QString& hex)

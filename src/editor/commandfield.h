@@ -12,7 +12,8 @@ class QLineEdit;
 // and read back as the command to store. In ASCII form the field keeps the bytes
 // it was made from, so a "." stands for the byte beneath it, whatever it is.
 // The field is the edit's child and goes with it; the edit gets its mask with
-// the first command shown.
+// the first command shown. End goes to the end of the bytes, not of the mask, and
+// a keystroke the field cannot take beeps and says why.
 class CommandField : public QObject
 {
     Q_OBJECT
@@ -47,7 +48,18 @@ public slots:
     // For the edit's textEdited: closes gaps left in typed hex and counts the bytes.
     void edited(QString text);
 
+signals:
+    // A typed character was not taken: the field is full, or the form has no place for it.
+    void keystrokeRefused(const QString& reason);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // Just behind the last byte shown, where typing goes on.
+    int endOfBytes() const;
+    QString refusalReason() const;
+
     QLineEdit* m_edit;
     QLineEdit* m_counter;
     Format m_format = Hex;

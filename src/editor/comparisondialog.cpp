@@ -73,14 +73,10 @@ void ComparisonDialog::compareWithFile(QWidget* parent, const ProgramRecords& he
     // Loaded into a grid like the window's, as Open would load it.
     ProgramRecords there;
     there.newData(here.getMaxButtonId(), here.getMaxLinkId());
-    QString unreadable;
-    if (!there.loadConfigFileFrom(fileName, &unreadable)) {
-        if (!unreadable.isEmpty()) {
-            refuse(unreadable);
-            return;
-        }
-        refuse(tr("%1 is not a configuration file of this editor, or it is damaged: %2. Nothing was compared.")
-                   .arg(shown, there.loadError()));
+    const ConfigFileLoad load = there.loadConfigFileFrom(fileName);
+    if (!load.isLoaded()) {
+        refuse(load.message(
+            tr("%1 is not a configuration file of this editor, or it is damaged: %2. Nothing was compared.")));
         return;
     }
 

@@ -11,25 +11,40 @@
 #include <QUndoCommand>
 #include <QUndoStack>
 
-// One change: the records before and after it, as the file's bytes. The change has already
-// been made when the step is pushed, so its first redo does nothing.
+#include <utility>
+
+// One change, kept as the bytes it replaced and the bytes it put there, at the offset where
+// the file's bytes before and after it first differ: a change to one record keeps that
+// record's bytes, not two copies of the whole file. The change has already been made when
+// the step is pushed, so its first redo does nothing.
 class ConfigDocument::Step : public QUndoCommand
 {
 public:
-    Step(ConfigDocument* document, const QString& text, Place place, QByteArray before, QByteArray after)
+    Step(ConfigDocument* document, const QString& text, Place place, const QByteArray& before, const QByteArray& after)
         : QUndoCommand(text)
         , m_document(document)
         , m_place(place)
-        , m_before(std::move(before))
-        , m_after(std::move(after))
     {
+        const qsizetype shorter = qMin(before.size(), after.size());
+        qsizetype head = 0;
+        while (head < shorter && before.at(head) == after.at(head)) {
+            ++head;
+        }
+        qsizetype tail = 0;
+        while (tail < shorter - head && before.at(before.size() - 1 - tail) == after.at(after.size() - 1 - tail)) {
+            ++tail;
+        }
+        m_offset = head;
+        // Copies of the middle only: a slice sharing the file's buffer would keep it all.
+        m_before = QByteArray(before.constData() + head, before.size() - head - tail);
+        m_after = QByteArray(after.constData() + head, after.size() - head - tail);
     }
 
-    void undo() override { m_document->restore(m_before, m_place); }
+    void undo() override { m_document->restore(m_offset, m_after.size(), m_before, m_place); }
     void redo() override
     {
         if (m_done) {
-            m_document->restore(m_after, m_place);
+            m_document->restore(m_offset, m_before.size(), m_after, m_place);
         }
         m_done = true;
     }
@@ -37,6 +52,7 @@ public:
 private:
     ConfigDocument* m_document;
     Place m_place;
+    qsizetype m_offset = 0;
     QByteArray m_before;
     QByteArray m_after;
     bool m_done = false;
@@ -53,8 +69,8 @@ ConfigDocument::ConfigDocument(ProgramRecords* records, QObject* parent)
     , m_undoStack(new QUndoStack(this))
     , m_current(snapshot())
 {
-    // A step keeps about one file's bytes (its "before" is shared with the step below):
-    // at most some 10 MB of history however long the session.
+    // A step keeps the bytes it changed, one record's for most: a bound for a long session
+    // of whole-configuration pastes, each about one file's bytes.
     m_undoStack->setUndoLimit(1000);
     connect(m_undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modificationChanged(!clean); });
 }
@@ -94,16 +110,17 @@ bool ConfigDocument::recordChange(const QString& text, Place place)
     if (after == m_current) {
         return false;
     }
-    QByteArray before = std::exchange(m_current, after);
-    m_undoStack->push(new Step(this, text, place, std::move(before), std::move(after)));
+    const QByteArray before = std::exchange(m_current, std::move(after));
+    m_undoStack->push(new Step(this, text, place, before, m_current));
     return true;
 }
 
-void ConfigDocument::restore(const QByteArray& records, Place place)
+void ConfigDocument::restore(qsizetype offset, qsizetype length, const QByteArray& bytes, Place place)
 {
-    // The document's own bytes, written by the same model: they load.
-    m_records->loadConfigFileBytes(records);
-    m_current = records;
+    // Steps are undone and redone in order, so the current bytes are the ones the step left
+    // (or found); the result was written by the same model and loads.
+    m_current.replace(offset, length, bytes);
+    m_records->loadConfigFileBytes(m_current);
     emit recordsRestored(place);
 }
 
@@ -130,17 +147,12 @@ bool ConfigDocument::fail(const QString& reason)
 bool ConfigDocument::open(const QString& fileName)
 {
     m_error.clear();
-    QString unreadable;
-    const QString shown = QDir::toNativeSeparators(fileName);
-    if (!m_records->loadConfigFileFrom(fileName, &unreadable)) {
-        if (!unreadable.isEmpty()) {
-            return fail(unreadable);
-        }
-        return fail(tr("%1 is not a configuration file of this editor, or it is damaged: %2. "
-                       "Nothing was loaded.")
-                        .arg(shown, m_records->loadError()));
+    const ConfigFileLoad load = m_records->loadConfigFileFrom(fileName);
+    if (!load.isLoaded()) {
+        return fail(load.message(tr("%1 is not a configuration file of this editor, or it is damaged: %2. "
+                                    "Nothing was loaded.")));
     }
-    qDebug("loaded config file %s", qUtf8Printable(shown));
+    qDebug("loaded config file %s", qUtf8Printable(QDir::toNativeSeparators(fileName)));
     startHistory();
     opened(fileName);
     return true;

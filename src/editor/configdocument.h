@@ -81,7 +81,8 @@ private:
     class Step;
 
     QByteArray snapshot() const;
-    void restore(const QByteArray& records, Place place);
+    // Puts `bytes` in place of `length` bytes at `offset` of the current records.
+    void restore(qsizetype offset, qsizetype length, const QByteArray& bytes, Place place);
     void startHistory();
     void opened(const QString& fileName);
     bool fail(const QString& reason);

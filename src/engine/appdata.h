@@ -1,6 +1,7 @@
 #ifndef APPDATA_H
 #define APPDATA_H
 
+#include "configfileload.h"
 #include "devicerecordlayout.h"
 
 #include <QByteArray>
@@ -194,11 +195,9 @@ public:
     QByteArray configFileBytes();
     bool loadConfigFileBytes(const QByteArray& bytes);
     // Reads a configuration file from disk: only a regular file, bounded, never
-    // waiting on a pipe or a device. False with the system's reason in *unreadable
-    // when the file could not be read, or with *unreadable empty and loadError()
-    // saying why when its content was refused. `content`, when given, gets
-    // the bytes as read (for a checksum of what was loaded).
-    bool loadConfigFileFrom(const QString& path, QString* unreadable, QByteArray* content = nullptr);
+    // waiting on a pipe or a device; the result says why it did not load.
+    // `content`, when given, gets the bytes as read (for a checksum of what was loaded).
+    [[nodiscard]] ConfigFileLoad loadConfigFileFrom(const QString& path, QByteArray* content = nullptr);
     // Why the last load refused its file, in the user's words ("the file ends after 32
     // bytes, before the name of Key 1"); empty after a load that succeeded.
     QString loadError() const { return m_loadError; }

@@ -302,23 +302,23 @@ bool ProgramRecords::loadConfigFileBytes(const QByteArray& bytes)
     return loadConfigFile(&buffer);
 }
 
-bool ProgramRecords::loadConfigFileFrom(const QString& path, QString* unreadable, QByteArray* content)
+ConfigFileLoad ProgramRecords::loadConfigFileFrom(const QString& path, QByteArray* content)
 {
-    unreadable->clear();
     m_loadError.clear();
     QByteArray bytes;
-    if (!readBounded(path, MaxUserFileBytes, &bytes, unreadable)) {
-        return false;
+    QString unreadable;
+    if (!readBounded(path, MaxUserFileBytes, &bytes, &unreadable)) {
+        return ConfigFileLoad::unreadable(unreadable);
     }
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     if (!loadConfigFile(&buffer)) {
-        return false;
+        return ConfigFileLoad::refused(path, m_loadError);
     }
     if (content) {
         *content = bytes;
     }
-    return true;
+    return ConfigFileLoad::loaded();
 }
 
 bool ProgramRecords::loadConfigFile(QIODevice* fd)

@@ -2,6 +2,7 @@
 // display, the plain refusal of a run without one, the refusals of a wrong
 // command line, and "--" before a file name.
 #include "appdata.h"
+#include "kvr210c_version.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -62,11 +63,11 @@ void TestEditorCommandLine::informationNeedsNoDisplay_data()
     QTest::newRow("--help") << QStringList{"--help"} << "KVR210C control client";
     QTest::newRow("-h") << QStringList{"-h"} << "[file]";
     QTest::newRow("--help-all") << QStringList{"--help-all"} << "[file]";
-    QTest::newRow("--version") << QStringList{"--version"} << "kvr210c 1.0.1";
-    QTest::newRow("-v") << QStringList{"-v"} << "kvr210c 1.0.1";
+    QTest::newRow("--version") << QStringList{"--version"} << "kvr210c " KVR_VERSION;
+    QTest::newRow("-v") << QStringList{"-v"} << "kvr210c " KVR_VERSION;
     // Window-system options do not get in the way of the help.
     QTest::newRow("-platform xcb --help") << QStringList{"-platform", "xcb", "--help"} << "--version";
-    QTest::newRow("file then --version") << QStringList{"site.app", "--version"} << "1.0.1";
+    QTest::newRow("file then --version") << QStringList{"site.app", "--version"} << KVR_VERSION;
 }
 
 void TestEditorCommandLine::informationNeedsNoDisplay()
@@ -166,7 +167,7 @@ void TestEditorCommandLine::doubleDashEndsTheOptions()
     process.kill();
     process.waitForFinished(5000);
     QVERIFY2(ended && err.contains(loaded), (out + err).constData());
-    QVERIFY2(!out.contains("1.0.1") && !out.contains("Usage"), out.constData());
+    QVERIFY2(!out.contains(KVR_VERSION) && !out.contains("Usage"), out.constData());
 }
 
 QTEST_GUILESS_MAIN(TestEditorCommandLine)

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QtTest>
 
 class TestCommandEdit : public QObject
@@ -79,9 +80,11 @@ void TestCommandEdit::typedHexIsGroupedAndCounted()
     QTest::keyClicks(m_edit, "0d0aff");
     QCOMPARE(visible(), QString("0D  0A  FF"));
     QCOMPARE(m_counter->text(), QString("3"));
-    // Characters that are not hex digits are refused by the mask.
+    // Characters that are not hex digits are refused by the mask, and the status bar says so.
     QTest::keyClicks(m_edit, "xyz!");
     QCOMPARE(visible(), QString("0D  0A  FF"));
+    QVERIFY2(m_window->statusBar()->currentMessage().contains("hex digits"),
+             qPrintable(m_window->statusBar()->currentMessage()));
     store();
     QCOMPARE(stored(1), QString("0D0AFF"));
 }

@@ -21,6 +21,10 @@ private slots:
     void fieldHoldsAtMost128Bytes();
     void typedHexGapsClose();
     void focusAndCursorAfterConversion();
+    void endGoesBehindTheBytes_data();
+    void endGoesBehindTheBytes();
+    void keystrokeNotTakenIsSaid_data();
+    void keystrokeNotTakenIsSaid();
 
 private:
     QString visible() const { return m_edit->text().trimmed(); }
@@ -207,6 +211,68 @@ void TestCommandField::focusAndCursorAfterConversion()
     m_field->clear();
     QCOMPARE(m_edit->text().trimmed(), QString());
     QCOMPARE(m_counter->text(), QString());
+}
+
+void TestCommandField::endGoesBehindTheBytes_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("shown"); // hex digits
+    QTest::addColumn<int>("end");
+    QTest::addColumn<QString>("typed"); // then typed at End
+    QTest::addColumn<QString>("command");
+    QTest::newRow("hex, whole bytes") << int(CommandField::Hex) << QString("4142") << 8 << QString("7") << "41427";
+    QTest::newRow("hex, half a byte") << int(CommandField::Hex) << QString("414") << 5 << QString("2") << "4142";
+    QTest::newRow("hex, empty") << int(CommandField::Hex) << QString() << 0 << QString("7") << "7";
+    QTest::newRow("ascii") << int(CommandField::Ascii) << QString("6162") << 4 << QString("c") << "616263";
+}
+
+void TestCommandField::endGoesBehindTheBytes()
+{
+    QFETCH(int, format);
+    QFETCH(QString, shown);
+    QFETCH(int, end);
+    QFETCH(QString, typed);
+    QFETCH(QString, command);
+    type(shown);
+    m_field->convertTo(CommandField::Format(format));
+    m_edit->setCursorPosition(0);
+    QTest::keyClick(m_edit, Qt::Key_End, Qt::ShiftModifier);
+    QCOMPARE(m_edit->selectionLength(), end);
+    QTest::keyClick(m_edit, Qt::Key_End);
+    QCOMPARE(m_edit->cursorPosition(), end);
+    type(typed);
+    QCOMPARE(m_field->takeCommand(), command);
+}
+
+void TestCommandField::keystrokeNotTakenIsSaid_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("shown"); // hex digits
+    QTest::addColumn<QString>("typed"); // at the end of the bytes
+    QTest::addColumn<QString>("reason"); // empty: taken, nothing said
+    const QString fullHex = QString("5A").repeated(128);
+    QTest::newRow("hex digit taken") << int(CommandField::Hex) << QString("41") << QString("4") << QString();
+    QTest::newRow("hex field full") << int(CommandField::Hex) << fullHex << QString("5") << QString("128 bytes");
+    QTest::newRow("letter in hex") << int(CommandField::Hex) << QString("41") << QString("G") << QString("hex digits");
+    QTest::newRow("ascii field full") << int(CommandField::Ascii) << QString("58").repeated(128) << QString("y")
+                                      << QString("128 bytes");
+}
+
+void TestCommandField::keystrokeNotTakenIsSaid()
+{
+    QFETCH(int, format);
+    QFETCH(QString, shown);
+    QFETCH(QString, typed);
+    QFETCH(QString, reason);
+    m_field->showCommand(shown);
+    m_field->convertTo(CommandField::Format(format));
+    QTest::keyClick(m_edit, Qt::Key_End);
+    QSignalSpy refused(m_field, &CommandField::keystrokeRefused);
+    type(typed);
+    QCOMPARE(refused.size(), reason.isEmpty() ? 0 : 1);
+    if (!reason.isEmpty()) {
+        QVERIFY2(refused.at(0).at(0).toString().contains(reason), qPrintable(refused.at(0).at(0).toString()));
+    }
 }
 
 QTEST_MAIN(TestCommandField)

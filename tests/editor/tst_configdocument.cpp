@@ -246,6 +246,18 @@ void TestConfigDocument::changesAreUndoStepsAgainstTheSavedState()
     document.undoStack()->undo();
     QVERIFY(document.isModified());
 
+    // An edit after an undo starts from what the undo put back: undoing it does not bring
+    // back the change undone before.
+    document.undoStack()->redo();
+    document.undoStack()->redo();
+    document.undoStack()->undo();
+    m_records.getDataObject(2, 1)->setCommand("0C");
+    QVERIFY(document.recordChange("Change data of Key 2", {2, 0}));
+    document.undoStack()->undo();
+    QCOMPARE(m_records.getDataObject(2, 1)->getCommand(), QString("0A0B"));
+    QCOMPARE(m_records.getDataObject(2, 3)->getCommand(), QString());
+    QCOMPARE(m_records.getButtonData(2)->getSecondLayerDelayTime(), 1);
+
     // Opening a file starts afresh.
     QVERIFY(document.open(path));
     QCOMPARE(document.undoStack()->count(), 0);

@@ -63,8 +63,10 @@ void TestCopyPaste::init()
     m_warning.clear();
     data()->getButtonData(2)->setButtonName("Door");
     data()->getDataObject(2, 1)->setCommand("0D0A");
+    data()->getDataObject(2, 1)->setDelayTime(255); // the longest delay there is
     data()->getDataObject(2, 3)->setCommand("2323");
     data()->getDataObject(2, 3)->setLinkName("Bell");
+    data()->getDataObject(2, 3)->setDelayTime(7);
     const UartData fast = uart(7, 2, 3, 1);
     data()->getDataObject(2, 3)->setUartData(&fast);
     data()->getButtonData(2)->setSecondLayerEnable(true);
@@ -125,6 +127,7 @@ void TestCopyPaste::keyProgramAndLinkCopiedAndPasted()
     QCOMPARE(data()->getButtonName(5), QString("Door"));
     QCOMPARE(keyButton(m_window, 5)->text(), QString("Door"));
     QCOMPARE(data()->getDataObject(5, 1)->getCommand(), QString("0D0A"));
+    QCOMPARE(data()->getDataObject(5, 1)->getDelayTime(), 255);
     QCOMPARE(data()->getDataObject(5, 3)->getCommand(), QString("2323"));
     QCOMPARE(data()->getDataObject(5, 3)->getLinkName(), QString("Bell"));
     QVERIFY(data()->isSecondLayerEnabled(5));
@@ -144,6 +147,7 @@ void TestCopyPaste::keyProgramAndLinkCopiedAndPasted()
     trigger("actionPaste");
     QCOMPARE(data()->getDataObject(4, 5)->getCommand(), QString("2323"));
     QCOMPARE(data()->getDataObject(4, 5)->getLinkName(), QString("Bell"));
+    QCOMPARE(data()->getDataObject(4, 5)->getDelayTime(), 7);
     UartData pasted;
     data()->getDataObject(4, 5)->getUartData(&pasted);
     QVERIFY(pasted == uart(7, 2, 3, 1));
@@ -174,8 +178,7 @@ void TestCopyPaste::clipboardTextIsTheCommandLinesJson()
     QCOMPARE(status, 0);
     ProgramRecords imported;
     imported.newData(6, 5);
-    QString unreadable;
-    QVERIFY(imported.loadConfigFileFrom(file, &unreadable));
+    QVERIFY(imported.loadConfigFileFrom(file).isLoaded());
     QCOMPARE(imported.getButtonName(2), QString("Door"));
     QCOMPARE(imported.getDataObject(2, 3)->getCommand(), QString("2323"));
     QCOMPARE(imported.getSecondLayerCommand(2), QString("5E5E"));
@@ -197,7 +200,25 @@ void TestCopyPaste::commandLineExportPastesOntoItsKeys()
     QVERIFY(!exported.isEmpty());
     QGuiApplication::clipboard()->setText(QString::fromUtf8(exported));
 
+    // Whatever is selected, a link included, the user is asked first, the keys named.
     click(3);
+    click(13); // link 2
+    const QByteArray before = records();
+    QString question;
+    auto answer = [&question](QMessageBox::StandardButton button) {
+        answerNextModal({"QMessageBox"}, [&question, button](QWidget* modal) {
+            auto* box = static_cast<QMessageBox*>(modal);
+            question = box->text();
+            box->button(button)->click();
+        });
+    };
+    answer(QMessageBox::No);
+    trigger("actionPaste");
+    QCOMPARE(question, QString("Replace the programs of keys 1, 2, 3, 4, 5, 6?"));
+    QCOMPARE(records(), before);
+    QCOMPARE(m_window->document()->undoStack()->count(), 0);
+
+    answer(QMessageBox::Yes);
     trigger("actionPaste");
     for (int key = 1; key <= 6; ++key) {
         QCOMPARE(data()->getDataObject(key, 1)->getCommand(), QString("A%1").arg(key));
@@ -222,6 +243,7 @@ void TestCopyPaste::refusedPasteChangesNothing_data()
     QTest::newRow("raw command") << head + R"({"key": 1, "command": {"raw": "xyz"}}]})" << 0 << "hex";
     QTest::newRow("no keys") << head + "]}" << 0 << "no key";
     QTest::newRow("program onto a link") << head + R"({"key": 1, "command": "01"}]})" << 14 << "not a link";
+    QTest::newRow("program onto the first link") << head + R"({"key": 1, "command": "01"}]})" << 13 << "not a link";
     QTest::newRow("link onto a key") << head + R"({"key": 1, "links": [{"link": 2, "command": "01"}]}]})" << 0
                                      << "Links tab";
 }

@@ -2,6 +2,7 @@
 #include "appdatamanager.h"
 #include "appmainwindow.h"
 #include "commandbutton.h"
+#include "kvr210c_version.h"
 #include "windowtest.h"
 
 #include <QAction>
@@ -44,8 +45,8 @@ private slots:
     void keyboardMenuKeyOpensNothing();
     void keyMenuHoldsOnlyItsFlaggedEntries();
     void renamingAnotherKeyLeavesThePanel();
-    void newOrOpenWhileEditing_data();
-    void newOrOpenWhileEditing();
+    void editEndedWithoutStoring_data();
+    void editEndedWithoutStoring();
     void helpAgainStartsAtTheTop();
     void quitShortcutClosesTheWindow();
 
@@ -453,7 +454,7 @@ void TestMainWindow::versionBox()
     });
     action("actionVersion")->trigger();
     QCOMPARE(title, QString("KVR210C control client"));
-    QCOMPARE(text, QString("Version 1.0.1"));
+    QCOMPARE(text, QString("Version " KVR_VERSION));
 }
 
 void TestMainWindow::chooseFromMenu(const QString& entry)
@@ -579,16 +580,20 @@ void TestMainWindow::renamingAnotherKeyLeavesThePanel()
     QCOMPARE(rate->text(), QString("2400,7-O-2"));
 }
 
-void TestMainWindow::newOrOpenWhileEditing_data()
+void TestMainWindow::editEndedWithoutStoring_data()
 {
-    QTest::addColumn<QByteArray>("command");
-    QTest::newRow("New") << QByteArray("action_New");
-    QTest::newRow("Open") << QByteArray("action_Open");
+    QTest::addColumn<QByteArray>("command"); // an action, or the panel's Cancel
+    QTest::addColumn<bool>("chooseFile"); // Open: a file is chosen, or the dialog cancelled
+    QTest::newRow("Cancel") << QByteArray("Cancel") << false;
+    QTest::newRow("New") << QByteArray("action_New") << false;
+    QTest::newRow("Open") << QByteArray("action_Open") << true;
+    QTest::newRow("Open, no file chosen") << QByteArray("action_Open") << false;
 }
 
-void TestMainWindow::newOrOpenWhileEditing()
+void TestMainWindow::editEndedWithoutStoring()
 {
     QFETCH(QByteArray, command);
+    QFETCH(bool, chooseFile);
     // A file whose key 2 differs from a new configuration.
     QTemporaryDir dir;
     const QString path = dir.filePath("saved.app");
@@ -601,13 +606,26 @@ void TestMainWindow::newOrOpenWhileEditing()
         QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(source.saveConfigFile(&file));
     }
+    AppDataManager* data = m_window->dataManager();
+    data->getDataObject(2, 1)->setCommand("AA");
+    data->getDataObject(2, 1)->setDelayTime(5);
+    data->getButtonData(2)->setSecondLayerEnable(true);
+    data->getButtonData(2)->setSecondLayerCommand("5E");
 
+    // Everything of the panel typed over, Ok not pressed.
     auto* edit = widget<QLineEdit>("commandEdit");
+    auto* secondEdit = widget<QLineEdit>("secondLayerEdit");
+    auto* secondLayer = widget<QGroupBox>("secondLayerGroupBox");
     QTest::mouseClick(key(2), Qt::LeftButton);
     key(2)->changeData();
-    QTest::keyClicks(edit, "aabb");
+    QTest::keyClicks(edit, "33");
     widget<QSpinBox>("delayTimeBox")->setValue(77);
+    QTest::keyClicks(secondEdit, "44");
+    const bool cancel = command == "Cancel";
     const bool open = command == "action_Open";
+    const bool loads = command == "action_New" || chooseFile;
+    // Left ticked where a load must clear it, unticked where the record must tick it again.
+    secondLayer->setChecked(loads);
     // The open edit is unsaved work: the question comes first; Discard ends the edit as Cancel.
     bool asked = false;
     answerNextModal({"QMessageBox"}, [&asked](QWidget* modal) {
@@ -615,25 +633,44 @@ void TestMainWindow::newOrOpenWhileEditing()
         static_cast<QMessageBox*>(modal)->button(QMessageBox::Discard)->click();
     });
     if (open) {
-        answerNextModal({"QFileDialog"}, [path](QWidget* modal) {
+        answerNextModal({"QFileDialog"}, [path, chooseFile](QWidget* modal) {
             modal->findChild<QLineEdit*>("fileNameEdit")->setText(path);
-            QMetaObject::invokeMethod(modal, "accept");
+            QMetaObject::invokeMethod(modal, chooseFile ? "accept" : "reject");
         });
     }
-    action(command.constData())->trigger();
-    QVERIFY(asked);
-    QCOMPARE(m_window->dataManager()->getDataObject(2, 1)->getCommand(), open ? QString("0102") : QString());
-    QCOMPARE(m_window->dataManager()->getDataObject(2, 1)->getDelayTime(), open ? 9 : 0);
+    if (cancel) {
+        widget<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Cancel)->click();
+    } else {
+        action(command.constData())->trigger();
+    }
+    QCOMPARE(asked, !cancel);
+    const QString stored = chooseFile ? QString("0102") : loads ? QString() : QString("AA");
+    QCOMPARE(data->getDataObject(2, 1)->getCommand(), stored);
+    QCOMPARE(data->getDataObject(2, 1)->getDelayTime(), chooseFile ? 9 : loads ? 0 : 5);
     QVERIFY(!m_window->isWindowModified());
-
-    // Nothing is selected and nothing is being edited.
-    QVERIFY(!m_window->dataManager()->getCheckedObject());
-    for (const char* name : {"commandEdit", "commandCounter", "commandRateDisplay", "delayTimeBox",
-                             "secondLayerGroupBox", "buttonBox", "linksTab"}) {
+    for (const char* name :
+         {"commandEdit", "commandCounter", "commandRateDisplay", "delayTimeBox", "secondLayerGroupBox", "buttonBox"}) {
         QVERIFY2(!widget<QWidget>(name)->isEnabled(), name);
     }
     QVERIFY(widget<QTabWidget>("buttonsTab")->isEnabled());
-    QCOMPARE(edit->text().trimmed(), QString());
+    QCOMPARE(widget<QWidget>("linksTab")->isEnabled(), !loads);
+
+    if (loads) {
+        // Nothing is selected: no switch lit, no second layer or line settings of a key.
+        QVERIFY(!data->getCheckedObject());
+        QCOMPARE(edit->text().trimmed(), QString());
+        QVERIFY(!secondLayer->isChecked());
+        QCOMPARE(widget<QPushButton>("commandRateDisplay")->text(), QString());
+        QCOMPARE(widget<QPushButton>("secondLayerRateDisplay")->text(), QString());
+        QCOMPARE(widget<QLabel>("productionImage")->pixmap().toImage(), QPixmap(":/images/KVR210C-Main.png").toImage());
+        return;
+    }
+    // Key 2 stays selected and the panel shows its record, not what was typed.
+    QVERIFY(key(2)->isChecked());
+    QCOMPARE(edit->text().trimmed(), QString("AA"));
+    QCOMPARE(widget<QSpinBox>("delayTimeBox")->value(), 5);
+    QCOMPARE(secondEdit->text().trimmed(), QString("5E"));
+    QVERIFY(secondLayer->isChecked());
 }
 
 void TestMainWindow::helpAgainStartsAtTheTop()

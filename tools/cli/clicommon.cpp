@@ -69,15 +69,9 @@ bool readConfigFile(const QString& path, ProgramRecords* data, QString* error, Q
         return false;
     }
     // A pipe, a device or a huge file is refused, not waited on or read whole.
-    if (!data->loadConfigFileFrom(path, error, bytes)) {
-        if (!error->isEmpty()) {
-            return false;
-        }
-        *error = QStringLiteral("%1 is not a KVR210C configuration file, or it is damaged: %2")
-                     .arg(shown, data->loadError());
-        return false;
-    }
-    return true;
+    const ConfigFileLoad load = data->loadConfigFileFrom(path, bytes);
+    *error = load.message(QStringLiteral("%1 is not a KVR210C configuration file, or it is damaged: %2"));
+    return load.isLoaded();
 }
 
 bool writeConfigFile(const QString& path, ProgramRecords* data, QString* error)

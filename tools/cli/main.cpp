@@ -11,6 +11,7 @@
 #include "devicerecordlayout.h"
 #include "interruption.h"
 #include "linktrace.h"
+#include "kvr210c_version.h"
 #include "reportsummary.h"
 
 #include <QCommandLineParser>
