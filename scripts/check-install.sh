@@ -34,6 +34,7 @@ cli_files=(
     usr/share/man/man1/kvr210c-devicesim.1.gz
     usr/share/doc/kvr210c-cli/copyright
     usr/share/doc/kvr210c-cli/changelog.gz
+    usr/share/lintian/overrides/kvr210c-cli
 )
 if [ -f "$source_dir/tools/cli/kvr210c-cli.bash-completion" ]; then
     cli_files+=(usr/share/bash-completion/completions/kvr210c-cli)
@@ -110,8 +111,9 @@ case "$mode" in
         rm -f "$changelog"
         # Programs built hardened and shipped stripped; their symbols, by build
         # id, in the package's -dbgsym companion of the same version.
-        # Fortification is left to lintian; no program in Debian 12 is marked
-        # for control flow protection (its C start files are not).
+        # Fortification is left to lintian, whose overrides name the programs
+        # with no call that could be fortified; no program in Debian 12 is
+        # marked for control flow protection (its C start files are not).
         dbgsym=$(ls -t "$target/${package}-dbgsym_${this_version}_"*.*deb 2>/dev/null | head -n 1 || true)
         [ -n "$dbgsym" ] || fail "no ${package}-dbgsym_${this_version}_*.ddeb in $target"
         unpacked=$(mktemp -d)
