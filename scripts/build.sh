@@ -64,6 +64,9 @@ package() {
     for name in kvr210c-cli kvr210c; do
         debs+=("$(ls -t "$build_dir/${name}"_*.deb | head -n 1)")
     done
+    for name in kvr210c-cli kvr210c; do
+        debs+=("$(ls -t "$build_dir/${name}"-dbgsym_*.ddeb | head -n 1)")
+    done
     # Errors, warnings and hardening tags fail; a tag kept on purpose is
     # overridden, with its reason, in the package's lintian overrides (data/lintian/).
     report=$(lintian --pedantic -I -E --fail-on none "${debs[@]}")
@@ -72,7 +75,7 @@ package() {
         echo "lintian: errors, warnings or hardening tags in the packages" >&2
         return 1
     fi
-    for name in "${debs[@]}"; do
+    for name in "${debs[@]:0:2}"; do
         echo "Package: $name"
     done
 }
