@@ -4,7 +4,9 @@
 #   test      runs every test headless, then builds and checks the packages
 #   sanitize  builds and runs the tests with AddressSanitizer and UBSan
 #   package   builds the Debian packages build/kvr210c-cli_<version>_<arch>.deb
-#             (command line and simulator) and build/kvr210c_<version>_<arch>.deb (editor)
+#             (command line and simulator) and build/kvr210c_<version>_<arch>.deb (editor),
+#             with their -dbgsym_<version>_<arch>.ddeb; it needs the maintainer:
+#             cmake -B build -DCPACK_PACKAGE_CONTACT="Name <address>"
 #   fuzz [SECONDS]  also builds the fuzzing harnesses with clang in build-fuzz/
 #             and runs each for SECONDS (default 60)
 #   build     only builds
@@ -19,6 +21,8 @@ packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-serialpo
 # entry and the AppStream file, the manual page formatter, dpkg-shlibdeps, and
 # xwininfo for the editor's window class under Xvfb.
 packages+=(desktop-file-utils appstream groff-base dpkg-dev file x11-utils)
+# Debian's package checker and hardening-check.
+packages+=(lintian devscripts)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -48,12 +52,31 @@ esac
 cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${extra[@]}"
 cmake --build "$build_dir" -j"$(nproc)"
 
-# Builds the two Debian packages with CPack and checks their file lists.
+# Builds the two Debian packages with CPack, checks their file lists and has
+# lintian check them. "package test" makes test packages when no maintainer is
+# set; otherwise cpack refuses.
 package() {
-    (cd "$build_dir" && cpack -G DEB >/dev/null)
+    local cpack_args=(-G DEB)
+    [ "${1:-}" != test ] || cpack_args+=(-D KVR_TEST_PACKAGES=ON)
+    (cd "$build_dir" && cpack "${cpack_args[@]}" >/dev/null)
     "$root/scripts/check-install.sh" --deb "$build_dir" "$root"
+    local debs=() name report
     for name in kvr210c-cli kvr210c; do
-        echo "Package: $(ls -t "$build_dir/${name}"_*.deb | head -n 1)"
+        debs+=("$(ls -t "$build_dir/${name}"_*.deb | head -n 1)")
+    done
+    for name in kvr210c-cli kvr210c; do
+        debs+=("$(ls -t "$build_dir/${name}"-dbgsym_*.ddeb | head -n 1)")
+    done
+    # Errors, warnings and hardening tags fail; a tag kept on purpose is
+    # overridden, with its reason, in the package's lintian overrides (data/lintian/).
+    report=$(lintian --pedantic -I -E --fail-on none "${debs[@]}")
+    [ -z "$report" ] || echo "$report"
+    if grep -qE '^([EW]: |[A-Z]: [^ ]+: hardening-)' <<<"$report"; then
+        echo "lintian: errors, warnings or hardening tags in the packages" >&2
+        return 1
+    fi
+    for name in "${debs[@]:0:2}"; do
+        echo "Package: $name"
     done
 }
 
@@ -105,7 +128,7 @@ run)
     ;;
 test)
     (cd "$build_dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
-    package
+    package test
     ;;
 sanitize)
     cd "$build_dir"

@@ -8,8 +8,9 @@
 #       changelog, and runs the installed editor without a display (and, where
 #       Xvfb is at hand, on one, for its window class)
 #   check-install.sh --deb PACKAGE_DIR SOURCE_DIR   checks the newest
-#       kvr210c-cli_*.deb and kvr210c_*.deb in PACKAGE_DIR: file lists, versions
-#       and dependencies
+#       kvr210c-cli_*.deb and kvr210c_*.deb in PACKAGE_DIR: file lists, versions,
+#       dependencies, hardened and stripped programs, and their debugging
+#       symbols in the -dbgsym packages
 # The headless package, its programs and the fuzzers need no Qt GUI or Widgets library.
 set -euo pipefail
 
@@ -33,6 +34,7 @@ cli_files=(
     usr/share/man/man1/kvr210c-devicesim.1.gz
     usr/share/doc/kvr210c-cli/copyright
     usr/share/doc/kvr210c-cli/changelog.gz
+    usr/share/lintian/overrides/kvr210c-cli
 )
 if [ -f "$source_dir/tools/cli/kvr210c-cli.bash-completion" ]; then
     cli_files+=(usr/share/bash-completion/completions/kvr210c-cli)
@@ -107,6 +109,31 @@ case "$mode" in
         [ "$(changelog_version "$changelog" || true)" = "$this_version" ] \
             || fail "$package $this_version: its changelog's newest entry is not this version"
         rm -f "$changelog"
+        # Programs built hardened and shipped stripped; their symbols, by build
+        # id, in the package's -dbgsym companion of the same version.
+        # Fortification is left to lintian, whose overrides name the programs
+        # with no call that could be fortified; no program in Debian 12 is
+        # marked for control flow protection (its C start files are not).
+        dbgsym=$(ls -t "$target/${package}-dbgsym_${this_version}_"*.*deb 2>/dev/null | head -n 1 || true)
+        [ -n "$dbgsym" ] || fail "no ${package}-dbgsym_${this_version}_*.ddeb in $target"
+        unpacked=$(mktemp -d)
+        dpkg-deb --extract "$deb" "$unpacked"
+        symbols=""
+        [ -z "$dbgsym" ] || symbols=$(dpkg-deb --contents "$dbgsym" | awk '{print $NF}' | sed 's|^\./||')
+        for program in "$unpacked"/usr/bin/*; do
+            name=${program#"$unpacked/"}
+            file -b "$program" | grep -q 'ELF.*, stripped' || fail "$package: $name is not stripped"
+            hardening-check --quiet --nocfprotection --nofortify "$program" >&2 \
+                || fail "$package: $name is not built hardened (hardening-check, from devscripts)"
+            build_id=$(readelf -n "$program" | sed -n 's/^ *Build ID: *//p')
+            if [ -z "$build_id" ]; then
+                fail "$package: $name has no build id"
+            elif [ -n "$dbgsym" ]; then
+                grep -qxF "usr/lib/debug/.build-id/${build_id:0:2}/${build_id:2}.debug" <<<"$symbols" \
+                    || fail "$package: the symbols of $name (build id $build_id) are not in $dbgsym"
+            fi
+        done
+        rm -rf "$unpacked"
         depends=$(dpkg-deb --field "$deb" Depends)
         grep -q 'libqt6serialport6' <<<"$depends" || fail "$package does not depend on the Qt 6 serial port library: $depends"
         case "$component" in
