@@ -1,0 +1,121 @@
+#include "equipmentpeer.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <chrono>
+
+EquipmentPeer::EquipmentPeer() = default;
+
+EquipmentPeer::~EquipmentPeer()
+{
+    close();
+}
+
+void EquipmentPeer::answer(const QByteArray& request, const QList<Part>& reply)
+{
+    m_rules.append({request, reply});
+}
+
+bool EquipmentPeer::open()
+{
+    close();
+    termios raw{};
+    cfmakeraw(&raw);
+    cfsetispeed(&raw, B9600);
+    cfsetospeed(&raw, B9600);
+    raw.c_cflag |= CLOCAL | CREAD;
+    char name[256] = {};
+    if (openpty(&m_master, &m_slave, name, &raw, nullptr) != 0) {
+        return false;
+    }
+    // Never stuck in a write to a port nobody reads any more.
+    ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
+    m_portName = QString::fromLocal8Bit(name);
+    m_stop = false;
+    m_thread = std::thread([this]() { serve(); });
+    return true;
+}
+
+void EquipmentPeer::close()
+{
+    m_stop = true;
+    if (m_thread.joinable()) {
+        m_thread.join();
+    }
+    for (int* fd : {&m_slave, &m_master}) {
+        if (*fd >= 0) {
+            ::close(*fd);
+            *fd = -1;
+        }
+    }
+}
+
+QByteArray EquipmentPeer::received() const
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    return m_received;
+}
+
+EquipmentPeer::Line EquipmentPeer::line() const
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    return m_line;
+}
+
+void EquipmentPeer::send(const QList<Part>& reply)
+{
+    for (const Part& part : reply) {
+        // In slices, so that close() never waits long.
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(part.delayMs);
+        while (!m_stop && std::chrono::steady_clock::now() < until) {
+            ::usleep(5000);
+        }
+        qsizetype done = 0;
+        while (!m_stop && done < part.bytes.size()) {
+            const ssize_t wrote = ::write(m_master, part.bytes.constData() + done, size_t(part.bytes.size() - done));
+            if (wrote > 0) {
+                done += wrote;
+            } else if (wrote < 0 && errno != EAGAIN) {
+                return;
+            } else {
+                ::usleep(2000);
+            }
+        }
+    }
+}
+
+void EquipmentPeer::serve()
+{
+    QByteArray pending;
+    while (!m_stop) {
+        pollfd p{m_master, POLLIN, 0};
+        if (::poll(&p, 1, 20) <= 0 || !(p.revents & POLLIN)) {
+            continue;
+        }
+        char buffer[512];
+        const ssize_t got = ::read(m_master, buffer, sizeof buffer);
+        if (got <= 0) {
+            continue;
+        }
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            if (m_received.isEmpty()) {
+                m_line = terminalLine(m_master);
+            }
+            m_received.append(buffer, got);
+        }
+        pending.append(buffer, got);
+        for (const Rule& rule : qAsConst(m_rules)) {
+            if (pending.endsWith(rule.request)) {
+                pending.clear();
+                send(rule.reply);
+                break;
+            }
+        }
+    }
+}
