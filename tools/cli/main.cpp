@@ -11,6 +11,7 @@
 #include "devicerecordlayout.h"
 #include "interruption.h"
 #include "reportsummary.h"
+#include "sendcommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -80,6 +81,12 @@ const QList<Command>& commands()
          {QStringLiteral("A report file (JSON lines, as --report writes them).")},
          false,
          1},
+        {QStringLiteral("send"),
+         QStringLiteral("Send one command to the equipment on a port and print the reply."),
+         {QStringLiteral("file")},
+         {QStringLiteral("The configuration file whose --key command is sent (none with --hex).")},
+         false,
+         0},
     };
     return list;
 }
@@ -174,6 +181,9 @@ QString details(const QString& name)
             "answered\" or \"cannot open the port\" (why on standard error). Only the handshake is\n"
             "sent, and \"ISPOK!\" where a device answered; each port takes at most --retries\n"
             "attempts of --timeout. Exit code 0 when a device answered, 2 when none did.");
+    }
+    if (name == QLatin1String("send")) {
+        return SendCommand::details();
     }
     if (name == QLatin1String("summary")) {
         return QStringLiteral(
@@ -441,6 +451,10 @@ int runCommand(const Command& command, const QStringList& arguments)
         parser.addOption(retriesOption);
         parser.addOption(timeoutOption);
     }
+    const bool isSend = command.name == QLatin1String("send");
+    if (isSend) {
+        SendCommand::addOptions(&parser);
+    }
     parser.setApplicationDescription(command.summary + details(command.name));
 
     if (!parser.parse(arguments)) {
@@ -459,6 +473,9 @@ int runCommand(const Command& command, const QStringList& arguments)
                 ? QStringLiteral("%1 takes no arguments").arg(command.name)
                 : QStringLiteral("%1 takes %2").arg(command.name, command.arguments.join(QLatin1Char(' '))),
             command.name);
+    }
+    if (isSend) {
+        return SendCommand::run(parser, positional);
     }
     if (isPorts && !positional.isEmpty() && !parser.isSet(probeOption)) {
         return usageError(QStringLiteral("ports takes ports only with --probe"), command.name);
@@ -566,9 +583,10 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(overview());
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("ports, show, export, import, diff, store, verify, load or summary."),
-                                 QStringLiteral("<command> [options] [arguments]"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("ports, show, export, import, diff, store, verify, load, summary or send."),
+        QStringLiteral("<command> [options] [arguments]"));
     parser.parse(app.arguments());
     const QStringList positional = parser.positionalArguments();
 
