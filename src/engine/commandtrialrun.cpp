@@ -22,7 +22,7 @@ bool CommandTrialRun::start(const CommandTrial::Request& request)
     m_running = true;
     m_cancel = std::make_shared<std::atomic<bool>>(false);
     const std::shared_ptr<std::atomic<bool>> cancelled = m_cancel;
-    m_thread = std::thread([this, request, cancelled]() {
+    m_thread.reset(QThread::create([this, request, cancelled]() {
         // Queued to this object: dropped unseen when it is gone by then.
         const CommandTrial::Result result = CommandTrial::run(
             request, [cancelled] { return cancelled->load(); },
@@ -38,7 +38,8 @@ bool CommandTrialRun::start(const CommandTrial::Request& request)
                 emit finished(result);
             },
             Qt::QueuedConnection);
-    });
+    }));
+    m_thread->start();
     return true;
 }
 
@@ -51,7 +52,8 @@ void CommandTrialRun::cancel()
 
 void CommandTrialRun::join()
 {
-    if (m_thread.joinable()) {
-        m_thread.join();
+    if (m_thread) {
+        m_thread->wait();
+        m_thread.reset();
     }
 }

@@ -4,10 +4,10 @@
 #include "commandtrial.h"
 
 #include <QObject>
+#include <QThread>
 
 #include <atomic>
 #include <memory>
-#include <thread>
 
 // A trial for a window: runs CommandTrial::run on a thread of its own and
 // emits, on this object's thread, exchanged() for every chunk as it happens
@@ -40,7 +40,8 @@ signals:
 private:
     void join();
 
-    std::thread m_thread;
+    // A QThread rather than a bare one: the port wants an event dispatcher.
+    std::unique_ptr<QThread> m_thread;
     std::shared_ptr<std::atomic<bool>> m_cancel;
     bool m_running = false;
 };
