@@ -28,6 +28,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -48,6 +49,9 @@ QPlainTextEdit* readOnlyView(const QString& name, const QString& accessibleName)
     QFont fixed(QStringLiteral("Monospace"));
     fixed.setStyleHint(QFont::TypeWriter);
     view->setFont(fixed);
+    // Their height comes from the window's layout, not from their own hint.
+    view->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    view->setMinimumHeight(4 * view->fontMetrics().lineSpacing());
     return view;
 }
 
@@ -188,9 +192,9 @@ TryCommandWindow::TryCommandWindow(const Sources& sources, QWidget* parent, Port
     layout->addLayout(sendRow);
     layout->addWidget(freeBox);
     layout->addWidget(replyBox, 1);
-    layout->addWidget(logBox, 1);
+    layout->addWidget(logBox, 2);
     layout->addWidget(buttons);
-    resize(640, 640);
+    resize(640, 720);
 
     connect(m_sendButton, &QPushButton::clicked, this, &TryCommandWindow::sendCommand);
     connect(m_sendLineButton, &QPushButton::clicked, this, &TryCommandWindow::sendLine);
@@ -202,6 +206,14 @@ TryCommandWindow::TryCommandWindow(const Sources& sources, QWidget* parent, Port
     connect(saveButton, &QPushButton::clicked, this, &TryCommandWindow::saveLog);
     connect(clearButton, &QPushButton::clicked, m_log, &QPlainTextEdit::clear);
     connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+    // Escape as in a dialog: it stops a trial first, then closes.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
+        if (isRunning()) {
+            cancel();
+        } else {
+            close();
+        }
+    });
     connect(m_run, &CommandTrialRun::exchanged, this, &TryCommandWindow::showChunk);
     connect(m_run, &CommandTrialRun::finished, this, &TryCommandWindow::showResult);
     // The selection, an edit's text and an undo all change what would be
@@ -254,7 +266,7 @@ void TryCommandWindow::refresh()
         m_recordLabel->setText(tr("Choose a key or a link in the main window."));
         m_commandHex->clear();
         m_commandText->clear();
-        m_lineLabel->clear();
+        m_lineLabel->setText(tr("%1 (for the free line)").arg(LineSettings::toText(command.line)));
     } else {
         m_recordLabel->setText(command.name);
         m_commandHex->setText(TypedBytes::spacedHex(command.bytes));
