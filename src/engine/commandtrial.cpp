@@ -177,8 +177,11 @@ CommandTrial::Result CommandTrial::run(const Request& request, const CancelCheck
     link.setTimeout(sendTimeoutMs(int(request.bytes.size()), line.baudRate));
     QElapsedTimer clock;
     clock.start();
-    record(Direction::Sent, 0, request.bytes);
     const qint64 written = link.write(request.bytes);
+    // What left, stamped with the start of the send; a failed write says so below.
+    if (written > 0) {
+        record(Direction::Sent, 0, request.bytes.left(written));
+    }
     if (written != request.bytes.size()) {
         if (link.isCancelled()) {
             result.outcome = Outcome::Cancelled;

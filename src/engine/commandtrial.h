@@ -26,8 +26,9 @@
 // `busyPort` (the port the device link holds), which is refused by name
 // before anything is opened.
 //
-// Every chunk, the one sent and each one received, goes to the observer as it
-// happens, with its time since the send began (a trace can follow the wire).
+// Every chunk, the one sent (once it has left, as much as left) and each one
+// received, goes to the observer as it happens, with its time since the send
+// began, so a trace can follow the wire.
 // Blocking; run it on a worker thread from a window (CommandTrialRun).
 //
 //     CommandTrial::Request request;

@@ -2,7 +2,7 @@
 // what reaches it, what is printed, the exit codes and Ctrl+C in a long wait.
 #include "appdata.h"
 #include "cliprocess.h"
-#include "equipmentpeer.h"
+#include "ptypeer.h"
 #include "testrecords.h"
 
 #include <QtTest>
@@ -91,7 +91,7 @@ void TestSend::sends()
     QFETCH(int, exitCode);
     QFETCH(QString, printed);
 
-    EquipmentPeer projector;
+    PtyPeer projector(PtyPeer::Mode::Silent);
     for (const char* request : {"\x02PON\x03", "\x02PFT\x03", "L\r"}) {
         projector.answer(request, {{20, QByteArray("\x02OK")}, {30, QByteArray("\x03")}});
     }
@@ -141,7 +141,7 @@ void TestSend::refusesUsage()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, error);
-    EquipmentPeer equipment;
+    PtyPeer equipment(PtyPeer::Mode::Silent);
     QVERIFY(equipment.open());
     arguments.replaceInStrings(QStringLiteral("FILE"), m_file);
     if (!arguments.contains(QStringLiteral("--port"))) {
@@ -155,7 +155,7 @@ void TestSend::refusesUsage()
 
 void TestSend::ctrlCEndsLongWait()
 {
-    EquipmentPeer silent;
+    PtyPeer silent(PtyPeer::Mode::Silent);
     QVERIFY(silent.open());
     const CliRun run = send({QStringLiteral("--hex"), QStringLiteral("3F"), QStringLiteral("--wait"),
                              QStringLiteral("60000"), QStringLiteral("--port"), silent.portName()},

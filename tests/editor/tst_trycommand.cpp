@@ -4,7 +4,7 @@
 // document.
 #include "appdatamanager.h"
 #include "configdocument.h"
-#include "equipmentpeer.h"
+#include "ptypeer.h"
 #include "settingsstore.h"
 #include "simulatorprocess.h"
 #include "trycommandwindow.h"
@@ -115,7 +115,7 @@ void TestTryCommand::sendsWhatThePanelShows()
     }
     child<QCheckBox>(m_try, "secondLayerBox")->setChecked(secondLayer);
 
-    EquipmentPeer projector;
+    PtyPeer projector(PtyPeer::Mode::Silent);
     const QByteArray reply("\x02OK\x00\x03", 5);
     projector.answer(sent, {{20, reply}});
     QVERIFY(projector.open());
@@ -165,7 +165,7 @@ void TestTryCommand::saysWhyNot()
     QFETCH(QString, says);
 
     SimulatorProcess device;
-    EquipmentPeer silent;
+    PtyPeer silent(PtyPeer::Mode::Silent);
     QVERIFY(silent.open());
     if (port == QLatin1String("device")) {
         QVERIFY2(device.start(), qPrintable(device.errorString()));
@@ -204,7 +204,7 @@ void TestTryCommand::saysWhyNot()
 
 void TestTryCommand::cancelEndsLongWait()
 {
-    EquipmentPeer silent;
+    PtyPeer silent(PtyPeer::Mode::Silent);
     QVERIFY(silent.open());
     QTest::mouseClick(keyButton(m_window, 2), Qt::LeftButton);
     child<QComboBox>(m_try, "portBox")->setEditText(silent.portName());

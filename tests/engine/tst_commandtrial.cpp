@@ -3,8 +3,8 @@
 // refused before anything is opened.
 #include "commandtrial.h"
 #include "devicerecordlayout.h"
-#include "equipmentpeer.h"
 #include "linesettings.h"
+#include "ptypeer.h"
 #include "testrecords.h"
 #include "typedbytes.h"
 
@@ -12,7 +12,7 @@
 
 using End = CommandTrial::End;
 using Outcome = CommandTrial::Outcome;
-using Parts = QList<EquipmentPeer::Part>;
+using Parts = QList<PtyPeer::Part>;
 
 Q_DECLARE_METATYPE(UartData)
 
@@ -81,7 +81,7 @@ void TestCommandTrial::sendsRecordAtItsLineSettings()
 
     CommandTrial::RecordCommand sent;
     QVERIFY(CommandTrial::recordCommand(records, 4, layer, &sent));
-    EquipmentPeer projector;
+    PtyPeer projector(PtyPeer::Mode::Silent);
     const QByteArray reply("\x02OK\x00\xFF\x03", 6);
     projector.answer(QByteArray::fromHex("02504F4E03"), {{30, reply}});
     QVERIFY(projector.open());
@@ -139,7 +139,7 @@ void TestCommandTrial::endsReply()
     QFETCH(End, end);
     QFETCH(int, leastMs);
 
-    EquipmentPeer camera;
+    PtyPeer camera(PtyPeer::Mode::Silent);
     if (!parts.isEmpty()) {
         camera.answer("?", parts);
     }
@@ -172,7 +172,7 @@ void TestCommandTrial::endsReply()
 
 void TestCommandTrial::cancelEndsLongWait()
 {
-    EquipmentPeer silent;
+    PtyPeer silent(PtyPeer::Mode::Silent);
     QVERIFY(silent.open());
     CommandTrial::Request request;
     request.port = silent.portName();
@@ -217,7 +217,7 @@ void TestCommandTrial::refuses()
     QFETCH(Outcome, outcome);
     QFETCH(QString, says);
 
-    EquipmentPeer device;
+    PtyPeer device(PtyPeer::Mode::Silent);
     QVERIFY(device.open());
     CommandTrial::Request request;
     request.port = port.isEmpty() ? device.portName() : port;

@@ -1,13 +1,13 @@
 // Apart from the peer: the kernel's termios2 (the only way to read a rate
 // such as 14400) cannot share a file with the C library's termios.
-#include "equipmentpeer.h"
+#include "ptypeer.h"
 
 #include <asm/termbits.h>
 #include <sys/ioctl.h>
 
-EquipmentPeer::Line terminalLine(int fd)
+PtyPeer::Line terminalLine(int fd)
 {
-    EquipmentPeer::Line line;
+    PtyPeer::Line line;
     struct termios2 settings = {};
     if (::ioctl(fd, TCGETS2, &settings) != 0) {
         return line;
