@@ -55,6 +55,14 @@ QPlainTextEdit* readOnlyView(const QString& name, const QString& accessibleName)
     return view;
 }
 
+// Only when it changed: the follow timer must not undo a selection made to copy.
+void showText(QLineEdit* field, const QString& text)
+{
+    if (field->text() != text) {
+        field->setText(text);
+    }
+}
+
 QString now()
 {
     return QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz"));
@@ -264,13 +272,13 @@ void TryCommandWindow::refresh()
     m_secondLayerBox->setEnabled(link <= DeviceRecordLayout::FirstLayer);
     if (command.name.isEmpty()) {
         m_recordLabel->setText(tr("Choose a key or a link in the main window."));
-        m_commandHex->clear();
-        m_commandText->clear();
+        showText(m_commandHex, QString());
+        showText(m_commandText, QString());
         m_lineLabel->setText(tr("%1 (for the free line)").arg(LineSettings::toText(command.line)));
     } else {
         m_recordLabel->setText(command.name);
-        m_commandHex->setText(TypedBytes::spacedHex(command.bytes));
-        m_commandText->setText(TypedBytes::toEscapedText(command.bytes));
+        showText(m_commandHex, TypedBytes::spacedHex(command.bytes));
+        showText(m_commandText, TypedBytes::toEscapedText(command.bytes));
         m_lineLabel->setText(tr("%1, delay %2").arg(LineSettings::toText(command.line)).arg(command.delay));
     }
     m_sendButton->setEnabled(!isRunning() && !command.bytes.isEmpty());

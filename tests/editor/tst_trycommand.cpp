@@ -219,6 +219,14 @@ void TestTryCommand::cancelEndsLongWait()
     QTRY_VERIFY_WITH_TIMEOUT(!m_try->isRunning(), 5000);
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(child<QLabel>(m_try, "replyStatus")->text(), QStringLiteral("Cancelled."));
+
+    // Quitting the editor in the middle of a wait does not wait it out.
+    child<QPushButton>(m_try, "sendButton")->click();
+    QVERIFY(m_try->isRunning());
+    clock.restart();
+    delete m_window;
+    m_window = nullptr;
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
 }
 
 QTEST_MAIN(TestTryCommand)
