@@ -51,8 +51,11 @@ bool fromHex(const QString& text, QByteArray* bytes, QString* error)
         if (high < 0) {
             return refuse(error, tr("\"%1\" is not a hex digit").arg(text.at(i)), i);
         }
-        if (i + 1 >= text.size() || hexValue(text.at(i + 1)) < 0) {
+        if (i + 1 >= text.size() || text.at(i + 1).isSpace()) {
             return refuse(error, tr("a byte needs two hex digits"), i);
+        }
+        if (hexValue(text.at(i + 1)) < 0) {
+            return refuse(error, tr("\"%1\" is not a hex digit").arg(text.at(i + 1)), i + 1);
         }
         if (out.size() >= MaxBytes) {
             return tooLong(error);

@@ -119,7 +119,7 @@ void TestSend::refusesUsage_data()
     QTest::addColumn<QString>("error");
 
     QTest::newRow("hex with a fault") << QStringList{QStringLiteral("--hex"), QStringLiteral("02 5G")}
-                                      << QStringLiteral("a byte needs two hex digits at position 4");
+                                      << QStringLiteral("\"G\" is not a hex digit at position 5");
     QTest::newRow("file and hex") << QStringList{QStringLiteral("FILE"), QStringLiteral("--hex"), QStringLiteral("02")}
                                   << QStringLiteral("a configuration file with --key, or --hex");
     QTest::newRow("link and second") << QStringList{QStringLiteral("FILE"), QStringLiteral("--key"),

@@ -155,7 +155,7 @@ void TestTryCommand::saysWhyNot_data()
     QTest::newRow("silent equipment") << QStringLiteral("peer") << QString()
                                       << QStringLiteral("no reply within 200 ms");
     QTest::newRow("not hex") << QStringLiteral("peer") << QStringLiteral("02 5G")
-                             << QStringLiteral("Not sent: a byte needs two hex digits at position 4.");
+                             << QStringLiteral("Not sent: \"G\" is not a hex digit at position 5.");
 }
 
 void TestTryCommand::saysWhyNot()

@@ -251,7 +251,7 @@ void TestCommandTrial::readsTypedBytes_data()
     QTest::newRow("hex pairs") << true << QStringLiteral(" 02 50 4f4E 03 ") << QByteArray::fromHex("02504F4E03")
                                << QString();
     QTest::newRow("not a hex digit") << true << QStringLiteral("02 5G") << QByteArray()
-                                     << QStringLiteral("a byte needs two hex digits at position 4");
+                                     << QStringLiteral("\"G\" is not a hex digit at position 5");
     QTest::newRow("odd digit") << true << QStringLiteral("02 5") << QByteArray()
                                << QStringLiteral("a byte needs two hex digits at position 4");
     QTest::newRow("text as hex") << true << QStringLiteral("ON") << QByteArray()
