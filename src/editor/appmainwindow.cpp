@@ -7,6 +7,7 @@
 #include "kvr210c_version.h"
 #include "programsheet.h"
 #include "scaledpicturepainter.h"
+#include "trycommandwindow.h"
 
 #include <QButtonGroup>
 #include <QDir>
@@ -33,7 +34,21 @@ AppMainWindow::AppMainWindow()
     initializeUartDialog();
     initializeDocument();
     // After the Edit menu, which the document's part of the window makes.
-    new KeyActions(this, m_buttonGroup, m_linkGroup, ui.menuSetting);
+    auto* keyActions = new KeyActions(this, m_buttonGroup, m_linkGroup, ui.menuSetting);
+    // A window of its own beside this one, made when first asked for.
+    QAction* tryCommand = keyActions->menu()->addAction(tr("&Try Command..."));
+    tryCommand->setObjectName(QStringLiteral("actionTry_Command"));
+    tryCommand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(tryCommand, &QAction::triggered, this, [this] {
+        auto* window = findChild<TryCommandWindow*>();
+        if (!window) {
+            window = new TryCommandWindow(
+                {m_dataManager, m_buttonGroup, m_linkGroup, m_commandField, m_secondLayerField, m_device}, this);
+        }
+        window->show();
+        window->raise();
+        window->activateWindow();
+    });
 }
 
 AppMainWindow::~AppMainWindow()

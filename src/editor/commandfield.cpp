@@ -212,6 +212,12 @@ QString CommandField::takeCommand()
     return merged;
 }
 
+QByteArray CommandField::shownBytes() const
+{
+    return CommandText::hexToBytes(m_format == Hex ? withoutNonHexDigits(m_edit->text())
+                                                   : mergeToHex(m_edit->text(), m_rawBytes));
+}
+
 void CommandField::clear()
 {
     m_edit->setText(QString());

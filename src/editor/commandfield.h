@@ -36,6 +36,9 @@ public:
     void convertTo(Format format);
     // The command to store, in stored form; in ASCII form the raw bytes are used up.
     QString takeCommand();
+    // The bytes the field holds now, as takeCommand would store them; the
+    // field is left as it is (a trial of a command still being edited).
+    QByteArray shownBytes() const;
     // Empties the text and the counter.
     void clear();
 

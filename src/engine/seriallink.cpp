@@ -37,15 +37,20 @@ SerialLink::~SerialLink()
 
 bool SerialLink::open(const QString& portName)
 {
+    return open(portName, Line());
+}
+
+bool SerialLink::open(const QString& portName, const Line& line)
+{
     close();
     m_failed = false;
     m_error.clear();
     m_name = portName;
     m_port.setPortName(portName);
-    m_port.setBaudRate(QSerialPort::Baud9600);
-    m_port.setDataBits(QSerialPort::Data8);
-    m_port.setParity(QSerialPort::NoParity);
-    m_port.setStopBits(QSerialPort::OneStop);
+    m_port.setBaudRate(line.baudRate);
+    m_port.setDataBits(line.dataBits);
+    m_port.setParity(line.parity);
+    m_port.setStopBits(line.stopBits);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port.open(QIODevice::ReadWrite)) {
         m_error = openError();

@@ -31,9 +31,20 @@ public:
     SerialLink(const SerialLink&) = delete;
     SerialLink& operator=(const SerialLink&) = delete;
 
+    // Line settings; the default is the device link's own.
+    struct Line {
+        qint32 baudRate = QSerialPort::Baud9600;
+        QSerialPort::DataBits dataBits = QSerialPort::Data8;
+        QSerialPort::Parity parity = QSerialPort::NoParity;
+        QSerialPort::StopBits stopBits = QSerialPort::OneStop;
+    };
+
     // Opens the named port (a device name such as ttyUSB0 or a path such as
     // /dev/pts/3) for reading and writing with the fixed line settings.
     bool open(const QString& portName);
+    // The same with other line settings (trying a command on equipment). A
+    // rate the port refuses fails the open, with the port's reason.
+    bool open(const QString& portName, const Line& line);
     void close();
     bool isOpen() const;
     // The name as given to open().

@@ -13,6 +13,8 @@ namespace SettingsStore {
 
 inline constexpr char RecentFilesKey[] = "recentFiles";
 inline constexpr char LastPortKey[] = "device/port";
+// The port commands are tried on: the equipment's, never the device's.
+inline constexpr char TrialPortKey[] = "trial/port";
 
 QSettings open();
 

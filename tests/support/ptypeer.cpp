@@ -2,6 +2,9 @@
 
 #include <QList>
 
+#include <cerrno>
+#include <chrono>
+#include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
 #include <termios.h>
@@ -30,6 +33,8 @@ bool PtyPeer::open()
     if (openpty(&m_master, &m_slave, name, &raw, nullptr) != 0) {
         return false;
     }
+    // Never stuck in a write to a port nobody reads any more.
+    ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
     m_portName = QString::fromLocal8Bit(name);
     m_stop = false;
     m_thread = std::thread([this]() { serve(); });
@@ -56,17 +61,41 @@ QByteArray PtyPeer::received() const
     return m_received;
 }
 
+void PtyPeer::answer(const QByteArray& request, const QList<Part>& reply)
+{
+    m_rules.append({request, reply});
+}
+
+PtyPeer::Line PtyPeer::line() const
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    return m_line;
+}
+
+void PtyPeer::send(const QByteArray& bytes)
+{
+    qsizetype done = 0;
+    while (!m_stop && done < bytes.size()) {
+        const ssize_t wrote = ::write(m_master, bytes.constData() + done, size_t(bytes.size() - done));
+        if (wrote > 0) {
+            done += wrote;
+        } else if (wrote < 0 && errno != EAGAIN) {
+            return;
+        } else {
+            ::usleep(2000);
+        }
+    }
+}
+
 void PtyPeer::serve()
 {
     using Clock = std::chrono::steady_clock;
     bool answered = false;
     QList<std::pair<Clock::time_point, QByteArray>> echoes; // SlowEcho: what is due when
+    QByteArray pending;
     while (!m_stop) {
         while (!echoes.isEmpty() && echoes.first().first <= Clock::now()) {
-            const QByteArray echo = echoes.takeFirst().second;
-            if (::write(m_master, echo.constData(), size_t(echo.size())) < 0) {
-                break;
-            }
+            send(echoes.takeFirst().second);
         }
         pollfd p{m_master, POLLIN, 0};
         if (::poll(&p, 1, 20) <= 0 || !(p.revents & POLLIN)) {
@@ -79,16 +108,33 @@ void PtyPeer::serve()
         }
         {
             const std::lock_guard<std::mutex> lock(m_mutex);
+            if (m_received.isEmpty()) {
+                m_line = terminalLine(m_master);
+            }
             m_received.append(buffer, got);
         }
         if (m_mode == Mode::SlowEcho) {
             echoes.append({Clock::now() + std::chrono::milliseconds(SlowEchoMs), QByteArray(buffer, got)});
+            continue;
         }
         if (m_mode == Mode::Chatter || (m_mode == Mode::ChatterOnce && !answered)) {
             answered = true;
-            const QByteArray answer = chatter();
-            if (::write(m_master, answer.constData(), size_t(answer.size())) < 0) {
-                continue;
+            send(chatter());
+            continue;
+        }
+        pending.append(buffer, got);
+        for (const Rule& rule : qAsConst(m_rules)) {
+            if (pending.endsWith(rule.request)) {
+                pending.clear();
+                for (const Part& part : rule.reply) {
+                    // In slices, so that close() never waits long.
+                    const auto until = Clock::now() + std::chrono::milliseconds(part.delayMs);
+                    while (!m_stop && Clock::now() < until) {
+                        ::usleep(5000);
+                    }
+                    send(part.bytes);
+                }
+                break;
             }
         }
     }

@@ -13,6 +13,7 @@
 #include "linktrace.h"
 #include "kvr210c_version.h"
 #include "reportsummary.h"
+#include "sendcommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -59,6 +60,7 @@ struct Command {
     QList<Option> options;
     int (*run)(const Call& call);
     int leastArguments = -1; // with the last argument repeatable: at least this many (-1: exactly as listed)
+    void (*addOwnOptions)(QCommandLineParser* parser) = nullptr; // options only this command has
 
     bool takes(Option option) const { return options.contains(option); }
 };
@@ -154,6 +156,9 @@ QString details(const QString& name)
             "answered\" or \"cannot open the port\" (why on standard error). Only the handshake is\n"
             "sent, and \"ISPOK!\" where a device answered; each port takes at most --retries\n"
             "attempts of --timeout. Exit code 0 when a device answered, 2 when none did.");
+    }
+    if (name == QLatin1String("send")) {
+        return SendCommand::details() + QLatin1Char('\n') + trace;
     }
     if (name == QLatin1String("summary")) {
         return QStringLiteral(
@@ -547,6 +552,14 @@ const QList<Command>& commands()
          {},
          [](const Call& call) { return summary(call.arguments); },
          1},
+        {QStringLiteral("send"),
+         QStringLiteral("Send one command to the equipment on a port and print the reply."),
+         {QStringLiteral("file")},
+         {QStringLiteral("The configuration file whose --key command is sent (none with --hex).")},
+         {O::Trace},
+         [](const Call& call) { return SendCommand::run(call.parser, call.arguments, call.link.traceFile); },
+         0,
+         SendCommand::addOptions},
     };
     return list;
 }
@@ -579,6 +592,9 @@ int runCommand(const Command& command, const QStringList& arguments)
     }
     for (Option option : command.options) {
         parser.addOption(commandLineOption(option));
+    }
+    if (command.addOwnOptions) {
+        command.addOwnOptions(&parser);
     }
 
     if (!parser.parse(arguments)) {
@@ -638,7 +654,7 @@ int main(int argc, char* argv[])
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("ports, show, export, import, diff, store, verify, load or summary."),
+                                 QStringLiteral("ports, show, export, import, diff, store, verify, load, summary or send."),
                                  QStringLiteral("<command> [options] [arguments]"));
     parser.parse(app.arguments());
     const QStringList positional = parser.positionalArguments();

@@ -1,0 +1,408 @@
+#include "trycommandwindow.h"
+
+#include "commandfield.h"
+#include "commandtext.h"
+#include "commandtrialrun.h"
+#include "devicecontroller.h"
+#include "devicerecordlayout.h"
+#include "linesettings.h"
+#include "safesave.h"
+#include "seriallink.h"
+#include "settingsstore.h"
+#include "typedbytes.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+// Bytes a line of the reply views shows.
+constexpr int BytesPerLine = 16;
+// How often the window follows the main window's selection and edits.
+constexpr int FollowIntervalMs = 300;
+
+QPlainTextEdit* readOnlyView(const QString& name, const QString& accessibleName)
+{
+    auto* view = new QPlainTextEdit;
+    view->setObjectName(name);
+    view->setReadOnly(true);
+    view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    view->setAccessibleName(accessibleName);
+    QFont fixed(QStringLiteral("Monospace"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    view->setFont(fixed);
+    // Their height comes from the window's layout, not from their own hint.
+    view->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    view->setMinimumHeight(4 * view->fontMetrics().lineSpacing());
+    return view;
+}
+
+// Only when it changed: the follow timer must not undo a selection made to copy.
+void showText(QLineEdit* field, const QString& text)
+{
+    if (field->text() != text) {
+        field->setText(text);
+    }
+}
+
+QString now()
+{
+    return QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz"));
+}
+
+} // namespace
+
+TryCommandWindow::TryCommandWindow(const Sources& sources, QWidget* parent, PortLister lister)
+    : QWidget(parent, Qt::Window)
+    , m_sources(sources)
+    , m_run(new CommandTrialRun(this))
+{
+    setObjectName(QStringLiteral("tryCommandWindow"));
+    setWindowTitle(tr("Try Command"));
+
+    m_portBox = new QComboBox;
+    m_portBox->setObjectName(QStringLiteral("portBox"));
+    m_portBox->setEditable(true);
+    m_portBox->setInsertPolicy(QComboBox::NoInsert);
+    m_portBox->setAccessibleName(tr("Port of the equipment"));
+    m_portBox->setMinimumContentsLength(24);
+    m_picker = new ComPortPicker(m_portBox, std::move(lister));
+    m_picker->refresh();
+    m_picker->selectPort(SettingsStore::open().value(QLatin1String(SettingsStore::TrialPortKey)).toString());
+
+    m_secondLayerBox = new QCheckBox(tr("S&econd layer of the key"));
+    m_secondLayerBox->setObjectName(QStringLiteral("secondLayerBox"));
+    m_recordLabel = new QLabel;
+    m_recordLabel->setObjectName(QStringLiteral("recordLabel"));
+    m_commandHex = new QLineEdit;
+    m_commandHex->setObjectName(QStringLiteral("commandHex"));
+    m_commandText = new QLineEdit;
+    m_commandText->setObjectName(QStringLiteral("commandText"));
+    for (QLineEdit* shown : {m_commandHex, m_commandText}) {
+        shown->setReadOnly(true);
+    }
+    m_commandHex->setAccessibleName(tr("Command in hex"));
+    m_commandText->setAccessibleName(tr("Command as text"));
+    m_lineLabel = new QLabel;
+    m_lineLabel->setObjectName(QStringLiteral("lineLabel"));
+    m_quietBox = new QSpinBox;
+    m_quietBox->setObjectName(QStringLiteral("quietBox"));
+    m_quietBox->setRange(CommandTrial::MinQuietMs, CommandTrial::MaxQuietMs);
+    m_quietBox->setValue(CommandTrial::DefaultQuietMs);
+    m_quietBox->setSuffix(tr(" ms"));
+    m_quietBox->setAccessibleName(tr("Reply ends after this long without a byte"));
+
+    auto* form = new QFormLayout;
+    auto* portLabel = new QLabel(tr("&Port:"));
+    portLabel->setBuddy(m_portBox);
+    form->addRow(portLabel, m_portBox);
+    form->addRow(tr("Command:"), m_recordLabel);
+    form->addRow(QString(), m_secondLayerBox);
+    form->addRow(tr("Hex:"), m_commandHex);
+    form->addRow(tr("Text:"), m_commandText);
+    form->addRow(tr("Line settings:"), m_lineLabel);
+    auto* quietLabel = new QLabel(tr("Reply ends after &quiet:"));
+    quietLabel->setBuddy(m_quietBox);
+    form->addRow(quietLabel, m_quietBox);
+
+    m_sendButton = new QPushButton(tr("&Send"));
+    m_sendButton->setObjectName(QStringLiteral("sendButton"));
+    m_sendButton->setDefault(true);
+    m_cancelButton = new QPushButton(tr("Cancel"));
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    m_cancelButton->setEnabled(false);
+    auto* sendRow = new QHBoxLayout;
+    sendRow->addWidget(m_sendButton);
+    sendRow->addWidget(m_cancelButton);
+    sendRow->addStretch();
+
+    m_lineFormat = new QComboBox;
+    m_lineFormat->setObjectName(QStringLiteral("lineFormat"));
+    m_lineFormat->addItem(tr("Text"));
+    m_lineFormat->addItem(tr("Hex"));
+    m_lineFormat->setAccessibleName(tr("Form of the free line"));
+    m_freeLine = new QLineEdit;
+    m_freeLine->setObjectName(QStringLiteral("freeLine"));
+    m_freeLine->setMaxLength(4 * TypedBytes::MaxBytes);
+    m_freeLine->setPlaceholderText(tr("\\x02ON\\r, or hex pairs: 02 4F 4E 0D"));
+    m_freeLine->setAccessibleName(tr("Free line to send"));
+    m_freeLine->setAccessibleDescription(
+        tr("Text with \\r, \\n, \\t, \\\\ and \\xNN, or hex pairs; sent with the command's line settings"));
+    m_sendLineButton = new QPushButton(tr("Send &Line"));
+    m_sendLineButton->setObjectName(QStringLiteral("sendLineButton"));
+    m_lineError = new QLabel;
+    m_lineError->setObjectName(QStringLiteral("lineError"));
+    m_lineError->setWordWrap(true);
+    auto* freeRow = new QHBoxLayout;
+    freeRow->addWidget(m_lineFormat);
+    freeRow->addWidget(m_freeLine, 1);
+    freeRow->addWidget(m_sendLineButton);
+    auto* freeBox = new QGroupBox(tr("Free line"));
+    auto* freeLayout = new QVBoxLayout(freeBox);
+    freeLayout->addLayout(freeRow);
+    freeLayout->addWidget(m_lineError);
+
+    m_replyHex = readOnlyView(QStringLiteral("replyHex"), tr("Reply in hex"));
+    m_replyText = readOnlyView(QStringLiteral("replyText"), tr("Reply as text"));
+    m_replyStatus = new QLabel;
+    m_replyStatus->setObjectName(QStringLiteral("replyStatus"));
+    m_replyStatus->setWordWrap(true);
+    m_replyStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* replyBox = new QGroupBox(tr("Reply"));
+    auto* replyLayout = new QVBoxLayout(replyBox);
+    auto* replyViews = new QHBoxLayout;
+    replyViews->addWidget(m_replyHex, 3);
+    replyViews->addWidget(m_replyText, 1);
+    replyLayout->addLayout(replyViews);
+    replyLayout->addWidget(m_replyStatus);
+
+    m_log = readOnlyView(QStringLiteral("logView"), tr("Log of every exchange"));
+    m_log->setMaximumBlockCount(MaxLogLines);
+    auto* copyButton = new QPushButton(tr("&Copy Log"));
+    copyButton->setObjectName(QStringLiteral("copyLogButton"));
+    auto* saveButton = new QPushButton(tr("Save L&og..."));
+    saveButton->setObjectName(QStringLiteral("saveLogButton"));
+    auto* clearButton = new QPushButton(tr("Clear Lo&g"));
+    clearButton->setObjectName(QStringLiteral("clearLogButton"));
+    auto* logBox = new QGroupBox(tr("Log"));
+    auto* logLayout = new QVBoxLayout(logBox);
+    logLayout->addWidget(m_log);
+    auto* logButtons = new QHBoxLayout;
+    logButtons->addWidget(copyButton);
+    logButtons->addWidget(saveButton);
+    logButtons->addWidget(clearButton);
+    logButtons->addStretch();
+    logLayout->addLayout(logButtons);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    buttons->setObjectName(QStringLiteral("buttonBox"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(sendRow);
+    layout->addWidget(freeBox);
+    layout->addWidget(replyBox, 1);
+    layout->addWidget(logBox, 2);
+    layout->addWidget(buttons);
+    resize(640, 720);
+
+    connect(m_sendButton, &QPushButton::clicked, this, &TryCommandWindow::sendCommand);
+    connect(m_sendLineButton, &QPushButton::clicked, this, &TryCommandWindow::sendLine);
+    connect(m_freeLine, &QLineEdit::returnPressed, this, &TryCommandWindow::sendLine);
+    connect(m_freeLine, &QLineEdit::textEdited, m_lineError, &QLabel::clear);
+    connect(m_cancelButton, &QPushButton::clicked, this, &TryCommandWindow::cancel);
+    connect(m_secondLayerBox, &QCheckBox::toggled, this, &TryCommandWindow::refresh);
+    connect(copyButton, &QPushButton::clicked, this, &TryCommandWindow::copyLog);
+    connect(saveButton, &QPushButton::clicked, this, &TryCommandWindow::saveLog);
+    connect(clearButton, &QPushButton::clicked, m_log, &QPlainTextEdit::clear);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+    // Escape as in a dialog: it stops a trial first, then closes.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
+        if (isRunning()) {
+            cancel();
+        } else {
+            close();
+        }
+    });
+    connect(m_run, &CommandTrialRun::exchanged, this, &TryCommandWindow::showChunk);
+    connect(m_run, &CommandTrialRun::finished, this, &TryCommandWindow::showResult);
+    // The selection, an edit's text and an undo all change what would be
+    // sent: follow them while the window is open.
+    connect(&m_follow, &QTimer::timeout, this, &TryCommandWindow::refresh);
+    m_follow.start(FollowIntervalMs);
+    refresh();
+}
+
+TryCommandWindow::~TryCommandWindow() = default;
+
+CommandTrial::RecordCommand TryCommandWindow::shownCommand() const
+{
+    CommandTrial::RecordCommand command;
+    const int key = m_sources.keys ? m_sources.keys->checkedId() : -1;
+    if (!m_sources.records || key <= 0) {
+        return command;
+    }
+    const int link = m_sources.links ? m_sources.links->checkedId() : -1;
+    const bool second = m_secondLayerBox->isChecked() && link <= DeviceRecordLayout::FirstLayer;
+    const int layer = second ? DeviceRecordLayout::SecondLayer : qMax(link, DeviceRecordLayout::FirstLayer);
+    if (!CommandTrial::recordCommand(*m_sources.records, key, layer, &command)) {
+        return {};
+    }
+    // A command being edited is tried as the field has it, before Ok.
+    CommandField* field = second ? m_sources.secondLayer : m_sources.command;
+    if (field && field->edit()->isEnabled()) {
+        command.bytes = field->shownBytes();
+    }
+    return command;
+}
+
+bool TryCommandWindow::isRunning() const
+{
+    return m_run->isRunning();
+}
+
+QString TryCommandWindow::logText() const
+{
+    return m_log->toPlainText();
+}
+
+void TryCommandWindow::refresh()
+{
+    const CommandTrial::RecordCommand command = shownCommand();
+    const int link = m_sources.links ? m_sources.links->checkedId() : -1;
+    // Only a key has a second layer.
+    m_secondLayerBox->setEnabled(link <= DeviceRecordLayout::FirstLayer);
+    if (command.name.isEmpty()) {
+        m_recordLabel->setText(tr("Choose a key or a link in the main window."));
+        showText(m_commandHex, QString());
+        showText(m_commandText, QString());
+        m_lineLabel->setText(tr("%1 (for the free line)").arg(LineSettings::toText(command.line)));
+    } else {
+        m_recordLabel->setText(command.name);
+        showText(m_commandHex, TypedBytes::spacedHex(command.bytes));
+        showText(m_commandText, TypedBytes::toEscapedText(command.bytes));
+        m_lineLabel->setText(tr("%1, delay %2").arg(LineSettings::toText(command.line)).arg(command.delay));
+    }
+    m_sendButton->setEnabled(!isRunning() && !command.bytes.isEmpty());
+}
+
+void TryCommandWindow::sendCommand()
+{
+    const CommandTrial::RecordCommand command = shownCommand();
+    start(command.bytes, command.line, command.name);
+}
+
+void TryCommandWindow::sendLine()
+{
+    QByteArray bytes;
+    QString error;
+    const bool hex = m_lineFormat->currentIndex() == 1;
+    const bool read = hex ? TypedBytes::fromHex(m_freeLine->text(), &bytes, &error)
+                          : TypedBytes::fromEscapedText(m_freeLine->text(), &bytes, &error);
+    if (!read) {
+        m_lineError->setText(tr("Not sent: %1.").arg(error));
+        return;
+    }
+    m_lineError->clear();
+    // The equipment listens at the line settings of the command it is tried with.
+    start(bytes, shownCommand().line, tr("free line"));
+}
+
+void TryCommandWindow::start(const QByteArray& bytes, const UartData& line, const QString& what)
+{
+    if (isRunning()) {
+        return;
+    }
+    CommandTrial::Request request;
+    request.port = m_picker->selectedPortName().trimmed();
+    request.bytes = bytes;
+    request.line = line;
+    request.quietMs = m_quietBox->value();
+    if (m_sources.device && m_sources.device->isConnected() && m_sources.device->serialLink()) {
+        request.busyPort = m_sources.device->serialLink()->portName();
+    }
+    m_reply.clear();
+    m_replyHex->clear();
+    m_replyText->clear();
+    const QString refusal = CommandTrial::refusal(request);
+    if (!refusal.isEmpty()) {
+        m_replyStatus->setText(refusal);
+        appendLog(QStringLiteral("%1  %2").arg(now(), refusal));
+        return;
+    }
+    SettingsStore::open().setValue(QLatin1String(SettingsStore::TrialPortKey), request.port);
+    m_runLine = tr("%1 on %2 at %3").arg(what, request.port, LineSettings::toText(line));
+    m_replyStatus->setText(tr("Waiting for the reply..."));
+    m_run->start(request);
+    setRunning(true);
+}
+
+void TryCommandWindow::cancel()
+{
+    m_run->cancel();
+}
+
+void TryCommandWindow::showChunk(const CommandTrial::Chunk& chunk)
+{
+    const bool sent = chunk.direction == CommandTrial::Direction::Sent;
+    const QString label = sent ? tr("sent %1:").arg(m_runLine) : tr("+%1 ms").arg(chunk.ms);
+    appendLog(QStringLiteral("%1  %2  %3  %4")
+                  .arg(now(), label, TypedBytes::spacedHex(chunk.bytes), TypedBytes::toEscapedText(chunk.bytes)));
+    if (sent) {
+        return;
+    }
+    // The views hold the reply so far, BytesPerLine bytes a line, side by side.
+    m_reply += chunk.bytes;
+    QStringList hexLines;
+    QStringList textLines;
+    for (qsizetype at = 0; at < m_reply.size(); at += BytesPerLine) {
+        hexLines << TypedBytes::spacedHex(m_reply.mid(at, BytesPerLine));
+        textLines << CommandText::bytesToAscii(m_reply.mid(at, BytesPerLine));
+    }
+    m_replyHex->setPlainText(hexLines.join(QLatin1Char('\n')));
+    m_replyText->setPlainText(textLines.join(QLatin1Char('\n')));
+}
+
+void TryCommandWindow::showResult(const CommandTrial::Result& result)
+{
+    setRunning(false);
+    m_replyStatus->setText(result.describe());
+    appendLog(QStringLiteral("%1  %2").arg(now(), result.describe()));
+}
+
+void TryCommandWindow::setRunning(bool running)
+{
+    m_cancelButton->setEnabled(running);
+    m_sendLineButton->setEnabled(!running);
+    m_portBox->setEnabled(!running);
+    refresh();
+}
+
+void TryCommandWindow::appendLog(const QString& text)
+{
+    m_log->appendPlainText(text);
+}
+
+void TryCommandWindow::copyLog()
+{
+    QApplication::clipboard()->setText(logText());
+}
+
+bool TryCommandWindow::saveLog()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Log"), QString(), tr("Text files (*.txt)"));
+    if (path.isEmpty()) {
+        return false;
+    }
+    QString error;
+    if (!saveBytesSafely(path, logText().toUtf8(), &error)) {
+        QMessageBox::warning(this, tr("Save Log"), tr("The log could not be saved (%1).").arg(error));
+        return false;
+    }
+    return true;
+}
+
+void TryCommandWindow::closeEvent(QCloseEvent* event)
+{
+    // A trial has nothing to finish: closing stops its wait.
+    cancel();
+    QWidget::closeEvent(event);
+}

@@ -1,0 +1,107 @@
+#ifndef TRYCOMMANDWINDOW_H
+#define TRYCOMMANDWINDOW_H
+
+#include "commandtrial.h"
+#include "comportpicker.h"
+
+#include <QTimer>
+#include <QWidget>
+
+class CommandField;
+class CommandTrialRun;
+class DeviceController;
+class ProgramRecords;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+
+// Key > Try Command: sends the selected key's or link's command (or its second
+// layer's) to the equipment on a port of the user's choice, with the record's
+// line settings, and shows the reply byte by byte with its timing, so a command
+// can be tried before it is stored into the device. While a command is being
+// edited, the field's text is what is sent. A free line sends anything else
+// the equipment expects in between.
+//
+// The window only reads: the records, the undo steps and the modified mark are
+// never touched. It opens its port only for each trial (on a thread of its own,
+// Cancel ends it at once), refuses the port the device is connected on, and
+// keeps a log of every exchange that can be copied and saved. Its port is
+// remembered apart from the device's.
+class TryCommandWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Where the window finds what to send: the main window's records, key and
+    // link groups, command fields and device.
+    struct Sources {
+        ProgramRecords* records = nullptr;
+        QButtonGroup* keys = nullptr;
+        QButtonGroup* links = nullptr;
+        CommandField* command = nullptr;
+        CommandField* secondLayer = nullptr;
+        DeviceController* device = nullptr;
+    };
+
+    // Most lines the log keeps; the oldest go first.
+    static constexpr int MaxLogLines = 5000;
+
+    TryCommandWindow(const Sources& sources, QWidget* parent, PortLister lister = systemSerialPorts);
+    ~TryCommandWindow() override;
+
+    // What Send sends now; empty bytes when no key is selected.
+    CommandTrial::RecordCommand shownCommand() const;
+    bool isRunning() const;
+    QString logText() const;
+
+public slots:
+    void sendCommand();
+    // Sends the free line, refused with the position of a fault.
+    void sendLine();
+    void cancel();
+    // Shows the command as the main window has it now.
+    void refresh();
+    void copyLog();
+    bool saveLog();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void start(const QByteArray& bytes, const UartData& line, const QString& what);
+    void showChunk(const CommandTrial::Chunk& chunk);
+    void showResult(const CommandTrial::Result& result);
+    void setRunning(bool running);
+    void appendLog(const QString& text);
+
+    Sources m_sources;
+    CommandTrialRun* m_run = nullptr;
+    ComPortPicker* m_picker = nullptr;
+    QTimer m_follow;
+    QString m_runLine; // what runs, where and at which settings, for the log
+    QByteArray m_reply; // of the trial that runs or ran last
+    QComboBox* m_portBox = nullptr;
+    QCheckBox* m_secondLayerBox = nullptr;
+    QLabel* m_recordLabel = nullptr;
+    QLineEdit* m_commandHex = nullptr;
+    QLineEdit* m_commandText = nullptr;
+    QLabel* m_lineLabel = nullptr;
+    QSpinBox* m_quietBox = nullptr;
+    QPushButton* m_sendButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+    QComboBox* m_lineFormat = nullptr;
+    QLineEdit* m_freeLine = nullptr;
+    QPushButton* m_sendLineButton = nullptr;
+    QLabel* m_lineError = nullptr;
+    QPlainTextEdit* m_replyHex = nullptr;
+    QPlainTextEdit* m_replyText = nullptr;
+    QLabel* m_replyStatus = nullptr;
+    QPlainTextEdit* m_log = nullptr;
+};
+
+#endif // TRYCOMMANDWINDOW_H

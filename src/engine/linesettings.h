@@ -1,0 +1,23 @@
+#ifndef LINESETTINGS_H
+#define LINESETTINGS_H
+
+#include "appdata.h"
+#include "seriallink.h"
+
+#include <QString>
+
+// A record's line settings as a port takes them, and as the user writes them
+// ("9600,8-N-1", as the key panel shows them).
+namespace LineSettings {
+
+// The port's settings for a record's; false for a stored value out of range.
+bool toLine(const UartData& uart, SerialLink::Line* line);
+// "9600,8-N-1", "115200,7-E-2".
+QString toText(const UartData& uart);
+// Reads "BAUD,D-P-S" (P one of N O E S M, any case) back into a record's
+// settings: only what a record can hold. False with *error saying why.
+bool fromText(const QString& text, UartData* uart, QString* error);
+
+} // namespace LineSettings
+
+#endif // LINESETTINGS_H
