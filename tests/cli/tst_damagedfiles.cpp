@@ -1,5 +1,6 @@
 // Damaged configuration files (cut where a record ends, a field twice, a file run on
-// with another's records, a header announcing more keys than there are) refused by every reader: the companion and the editor's Open.
+// with another's records, a header announcing more keys than there are) refused by
+// every reader: the companion and the editor's Open.
 #include "appdatamanager.h"
 #include "simulatorprocess.h"
 #include "windowtest.h"

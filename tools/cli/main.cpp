@@ -10,8 +10,8 @@
 #include "devicecommands.h"
 #include "devicerecordlayout.h"
 #include "interruption.h"
-#include "linktrace.h"
 #include "kvr210c_version.h"
+#include "linktrace.h"
 #include "reportsummary.h"
 #include "sendcommand.h"
 
@@ -653,9 +653,10 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(overview());
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("ports, show, export, import, diff, store, verify, load, summary or send."),
-                                 QStringLiteral("<command> [options] [arguments]"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("ports, show, export, import, diff, store, verify, load, summary or send."),
+        QStringLiteral("<command> [options] [arguments]"));
     parser.parse(app.arguments());
     const QStringList positional = parser.positionalArguments();
 
