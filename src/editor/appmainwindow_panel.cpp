@@ -4,6 +4,7 @@
 #include "commandbutton.h"
 #include "commandfield.h"
 #include "devicerecordlayout.h"
+#include "diagnostics.h"
 #include "uartsettingform.h"
 
 #include <QButtonGroup>
@@ -172,7 +173,7 @@ void AppMainWindow::processChangeDataRequest(CommandButton* caller)
 
 void AppMainWindow::processChangeNameRequest(CommandButton* caller, QString newName)
 {
-    qDebug("processChangeNameRequest");
+    qCDebug(kvrDiagnostics, "processChangeNameRequest");
     caller->setText(newName);
     m_dataManager->setButtonName(caller, newName);
 }
@@ -339,11 +340,11 @@ void AppMainWindow::reflashDataPanel()
     m_buttonGroup->setExclusive(false);
     m_linkGroup->setExclusive(false);
     if (QAbstractButton* key = m_buttonGroup->checkedButton()) {
-        qDebug("activ setChecked");
+        qCDebug(kvrDiagnostics, "activ setChecked");
         key->setChecked(false);
     }
     if (QAbstractButton* link = m_linkGroup->checkedButton()) {
-        qDebug("acitve setChecked");
+        qCDebug(kvrDiagnostics, "acitve setChecked");
         link->setChecked(false);
     }
     m_buttonGroup->setExclusive(true);

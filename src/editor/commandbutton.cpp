@@ -1,4 +1,5 @@
 #include "commandbutton.h"
+#include "diagnostics.h"
 #include "uartsettingform.h"
 
 #include <QAction>
@@ -188,7 +189,7 @@ void CommandButton::focusInEvent(QFocusEvent* e)
 
 void CommandButton::showActionMenu()
 {
-    qDebug("action menu is show");
+    qCDebug(kvrDiagnostics, "action menu is show");
 }
 
 void CommandButton::changeData()

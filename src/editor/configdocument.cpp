@@ -3,6 +3,7 @@
 #include "boundedread.h"
 #include "configjson.h"
 #include "devicerecordlayout.h"
+#include "diagnostics.h"
 #include "recentfiles.h"
 #include "safesave.h"
 
@@ -140,7 +141,7 @@ bool ConfigDocument::open(const QString& fileName)
                        "Nothing was loaded.")
                         .arg(shown, m_records->loadError()));
     }
-    qDebug("loaded config file %s", qUtf8Printable(shown));
+    qCDebug(kvrDiagnostics, "loaded config file %s", qUtf8Printable(shown));
     startHistory();
     opened(fileName);
     return true;

@@ -1,4 +1,5 @@
 #include "seriallink.h"
+#include "diagnostics.h"
 #include "serialframe.h"
 
 #include <QCoreApplication>
@@ -312,7 +313,7 @@ bool SerialLink::sendData(const QByteArray& payload, int attempts)
             return true;
         }
         ++wrong;
-        qDebug("checksum error");
+        qCDebug(kvrDiagnostics, "checksum error");
     }
     if (hasFailed()) {
         // errorString() already says how the port went.

@@ -1,7 +1,9 @@
 // The device link end to end: a real serial port on a pseudo-terminal with
 // the device simulator on the other end.
 #include "appdata.h"
+#include "deviceprobe.h"
 #include "devicerecordstream.h"
+#include "diagnostics.h"
 #include "programtransfer.h"
 #include "seriallink.h"
 #include "simulatorprocess.h"
@@ -103,6 +105,8 @@ class TestDeviceLink : public QObject
     Q_OBJECT
 
 private slots:
+    // The traces some cases expect are off unless asked for.
+    void initTestCase() { Diagnostics::enable(); }
     void handshakeAndFarewell();
     void silentDeviceFailsTheHandshake();
     void storeSendsEveryRecordInOrder();
