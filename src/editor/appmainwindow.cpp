@@ -48,7 +48,8 @@ void AppMainWindow::initializeMenus()
     ui.action_New->setShortcut(QKeySequence::New);
     ui.action_Open->setShortcut(QKeySequence::Open);
     ui.action_Save->setShortcut(QKeySequence::Save);
-    ui.actionSave_As->setShortcut(QKeySequence::SaveAs);
+    // Spelled out: some desktops (and the offscreen platform) give SaveAs no keys.
+    ui.actionSave_As->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     // "Close" ends the program, so it answers to the Quit keys.
     ui.action_Close->setShortcut(QKeySequence::Quit);
     // F1 on Linux and Windows.
@@ -76,15 +77,21 @@ void AppMainWindow::initializeMenus()
         connect(entry, &QAction::triggered, this, slot);
         ui.menu_File->insertAction(ui.action_Close, entry);
     };
-    addFileEntry(tr("Import JSON..."), "actionImport_JSON",
+    addFileEntry(tr("&Import JSON..."), "actionImport_JSON",
                  tr("Replace the configuration with one in JSON form, as kvr210c-cli import reads it"),
                  &AppMainWindow::importJson);
-    addFileEntry(tr("Export JSON..."), "actionExport_JSON",
+    addFileEntry(tr("&Export JSON..."), "actionExport_JSON",
                  tr("Write the configuration in JSON form, as kvr210c-cli export does"), &AppMainWindow::exportJson);
-    addFileEntry(tr("Compare With File..."), "actionCompare_With_File",
+    addFileEntry(tr("Co&mpare With File..."), "actionCompare_With_File",
                  tr("Show every difference between this configuration and a file"), &AppMainWindow::compareWithFile);
-    addFileEntry(tr("Export Sheet..."), "actionExport_Sheet",
+    addFileEntry(tr("Export S&heet..."), "actionExport_Sheet",
                  tr("Write the program as a PDF sheet for the site's records"), &AppMainWindow::exportSheet);
+}
+
+QString AppMainWindow::configFileFilter()
+{
+    // The editor's own files first: the dialog starts with the first filter.
+    return tr("Configuration files (*.app);;All files (*)");
 }
 
 void AppMainWindow::compareWithFile()

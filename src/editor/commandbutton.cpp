@@ -61,15 +61,15 @@ QMenu* CommandButton::actionMenu()
     }
     btnMenu = new QMenu(this);
     if (m_menuChangeName) {
-        changeButtonNameAct = btnMenu->addAction(tr("Change Button Name"));
+        changeButtonNameAct = btnMenu->addAction(tr("Change Button &Name"));
         connect(changeButtonNameAct, &QAction::triggered, this, &CommandButton::changeButtonName);
     }
     if (m_menuChangeData) {
-        changeDataAct = btnMenu->addAction(tr("Change Data"));
+        changeDataAct = btnMenu->addAction(tr("Change &Data"));
         connect(changeDataAct, &QAction::triggered, this, &CommandButton::changeData);
     }
     if (m_menuChangeUart) {
-        changeUartSettingAct = btnMenu->addAction(tr("Change Baud Rate"));
+        changeUartSettingAct = btnMenu->addAction(tr("Change &Baud Rate"));
         connect(changeUartSettingAct, &QAction::triggered, this, &CommandButton::changeUartSetting);
     }
     return btnMenu;

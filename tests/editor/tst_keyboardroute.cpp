@@ -124,7 +124,7 @@ void TestKeyboardRoute::keyMenuFollowsEditWithItsShortcuts()
         texts << action->text();
         shortcuts << action->shortcut();
     }
-    QCOMPARE(texts, QStringList({"Change Button Name", "Change Data", "Change Baud Rate"}));
+    QCOMPARE(texts, QStringList({"Change Button &Name", "Change &Data", "Change &Baud Rate"}));
     QCOMPARE(shortcuts,
              QList<QKeySequence>({QKeySequence(Qt::Key_F2), QKeySequence(Qt::Key_F4), QKeySequence(Qt::Key_F6)}));
     // None of them is taken by another entry of the window.
