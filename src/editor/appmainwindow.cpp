@@ -1,6 +1,7 @@
 // Window assembly, help and version.
 #include "appmainwindow.h"
 #include "appdatamanager.h"
+#include "commandfieldnames.h"
 #include "comparisondialog.h"
 #include "configdocument.h"
 #include "keyactions.h"
@@ -25,6 +26,7 @@ AppMainWindow::AppMainWindow()
     setWindowIcon(QIcon(QStringLiteral(":/images/appicon.png")));
     initializeButtons();
     initializeCommandEdit();
+    new CommandFieldNames(ui.commandEdit, ui.secondLayerEdit, ui.hexCheckBox, this);
     m_dataManager = new AppDataManager(m_buttonGroup, m_linkGroup);
     m_dataManager->newData(6, 5);
     initializeMenus();

@@ -42,6 +42,26 @@ CommandButton::CommandButton(QWidget* parent)
 
 CommandButton::~CommandButton() = default;
 
+void CommandButton::setText(const QString& text)
+{
+    QPushButton::setText(text);
+    updateAccessibleName();
+}
+
+void CommandButton::setPlace(const QString& place)
+{
+    m_place = place;
+    updateAccessibleName();
+}
+
+void CommandButton::updateAccessibleName()
+{
+    // "Key 3, Pump"; a key without a name is its place alone.
+    QString name = text();
+    name.remove(QLatin1Char('&'));
+    setAccessibleName(m_place.isEmpty() || name.isEmpty() ? m_place + name : tr("%1, %2").arg(m_place, name));
+}
+
 void CommandButton::initCommandButton(bool isChangeName, bool isChangeData, bool isChangeUart)
 {
     // The menu itself is built at the first right press: the window has 18 of

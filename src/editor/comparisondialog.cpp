@@ -40,6 +40,7 @@ ComparisonDialog::ComparisonDialog(const QString& title, const QString& label,
 
     m_table = new QTableWidget(int(differences.size()), 4, this);
     m_table->setObjectName(QStringLiteral("differencesTable"));
+    m_table->setAccessibleName(tr("Differences"));
     m_table->setHorizontalHeaderLabels({tr("Record"), tr("Field"), tr("Here"), tr("There")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
