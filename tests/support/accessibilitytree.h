@@ -12,7 +12,9 @@
 
 struct UnnamedControls {
     int checked = 0; // interactive controls seen, so an empty walk does not pass
-    QStringList unnamed; // "QLineEdit commandEdit", one for each control without a name
+    // "QLineEdit commandEdit", one for each control without a name, or whose
+    // name is only its value (a list of rates read out as "9600").
+    QStringList unnamed;
     // Names that several controls share, so none of them says which it is
     // (a field named only by its group box's title, say): "Command (3 controls)".
     QStringList repeated;
@@ -35,16 +37,29 @@ inline UnnamedControls findUnnamedControls(QWidget* root)
         }
         if (interactive.contains(node->role())) {
             ++result.checked;
-            const QString name = node->text(QAccessible::Name).trimmed();
+            // On Linux a list's own name is its current item; what it is comes from the
+            // name it was given or from a label that points to it (a buddy).
+            const auto labels = node->relations(QAccessible::Label);
+            const auto* widget = qobject_cast<const QWidget*>(node->object());
+            QString name = node->text(QAccessible::Name).trimmed();
+            if (widget && !widget->accessibleName().isEmpty()) {
+                name = widget->accessibleName();
+            } else if (node->role() == QAccessible::ComboBox && !labels.isEmpty()) {
+                name = labels.first().first->text(QAccessible::Name).trimmed();
+            }
+            const bool holdsValue = node->role() == QAccessible::ComboBox || node->role() == QAccessible::SpinBox
+                || node->role() == QAccessible::EditableText;
             ++names[name];
-            if (name.isEmpty()) {
+            if (name.isEmpty() || (holdsValue && name == node->text(QAccessible::Value).trimmed())) {
                 const QObject* object = node->object();
-                result.unnamed << (object ? QStringLiteral("%1 %2").arg(
-                                       QLatin1String(object->metaObject()->className()), object->objectName())
-                                          : QStringLiteral("role %1").arg(int(node->role())));
+                const QString what = object ? QStringLiteral("%1 %2").arg(
+                                         QLatin1String(object->metaObject()->className()), object->objectName())
+                                            : QStringLiteral("role %1").arg(int(node->role()));
+                result.unnamed << QStringLiteral("%1: \"%2\"").arg(what, name);
             }
         }
-        for (int i = 0; i < node->childCount(); ++i) {
+        // An editable list's typing field is part of the list, spoken with it.
+        for (int i = 0; node->role() != QAccessible::ComboBox && i < node->childCount(); ++i) {
             walk(node->child(i));
         }
     };
