@@ -12,6 +12,7 @@ EditorCommandLine::EditorCommandLine()
     m_parser.setApplicationDescription(QStringLiteral("KVR210C control client"));
     m_parser.addHelpOption();
     m_parser.addVersionOption();
+    m_parser.addOption(verboseOption());
     m_parser.addPositionalArgument(QStringLiteral("file"),
                                    QCoreApplication::translate("EditorCommandLine", "Configuration file to open."),
                                    QStringLiteral("[file]"));
@@ -112,6 +113,20 @@ void EditorCommandLine::refuseWithoutDisplay(const QCoreApplication& app)
                                                "--help, --version and %1-cli work without one.")
                        .arg(QCoreApplication::applicationName())));
     std::exit(1);
+}
+
+QCommandLineOption EditorCommandLine::verboseOption()
+{
+    return QCommandLineOption(
+        QStringLiteral("verbose"),
+        QCoreApplication::translate("EditorCommandLine",
+                                    "Write the developer's diagnostics to standard error (as "
+                                    "QT_LOGGING_RULES=\"kvr210c.diagnostics.debug=true\" does)."));
+}
+
+bool EditorCommandLine::verbose() const
+{
+    return m_parser.isSet(QStringLiteral("verbose"));
 }
 
 QString EditorCommandLine::fileName() const

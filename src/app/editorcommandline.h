@@ -6,7 +6,7 @@
 
 class QCoreApplication;
 
-// The editor's own arguments: --help, --version and one configuration file.
+// The editor's own arguments: --help, --version, --verbose and one configuration file.
 // --help and --version are answered before the window's application object
 // exists, so they work without a display.
 class EditorCommandLine
@@ -34,6 +34,9 @@ public:
     // does, otherwise says that the editor needs a desktop session and exits with 1.
     [[noreturn]] void refuseWithoutDisplay(const QCoreApplication& app);
 
+    // --verbose: the developer's diagnostics wanted on standard error.
+    bool verbose() const;
+
     // The file to open, empty when none was given.
     QString fileName() const;
 
@@ -41,6 +44,7 @@ public:
     static void describeApplication();
 
 private:
+    static QCommandLineOption verboseOption();
     // Prints `message` and how to get help, and exits with 2.
     [[noreturn]] static void refuse(const QString& message);
     // Exits with 2 unless the arguments are one file at most and options we know.

@@ -1,4 +1,5 @@
 #include "appmainwindow.h"
+#include "diagnostics.h"
 #include "editorcommandline.h"
 #include "messagehandler.h"
 #include "startupprobe.h"
@@ -26,6 +27,9 @@ int main(int argc, char** argv)
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kvr210c.kvr210c"));
     commandLine.process(app);
+    if (commandLine.verbose()) {
+        Diagnostics::enable();
+    }
     AppMainWindow window;
     StartupProbe::watch(&window);
     window.show();

@@ -1,6 +1,7 @@
 // The records as the window shows them: the checked record and the keys' texts.
 #include "appdatamanager.h"
 #include "commandbutton.h"
+#include "diagnostics.h"
 
 #include <QButtonGroup>
 #include <QDebug>
@@ -122,7 +123,7 @@ void AppDataManager::setButtonName(QString buttonName)
 {
     ButtonData* record = checkedButtonData();
     if (!record) {
-        qDebug("can't get data object");
+        qCDebug(kvrDiagnostics, "can't get data object");
         return;
     }
     record->setButtonName(buttonName);

@@ -1,6 +1,7 @@
 // Window assembly, help and version.
 #include "appmainwindow.h"
 #include "appdatamanager.h"
+#include "commandfieldnames.h"
 #include "comparisondialog.h"
 #include "configdocument.h"
 #include "keyactions.h"
@@ -27,6 +28,7 @@ AppMainWindow::AppMainWindow()
     setWindowIcon(QIcon(QStringLiteral(":/images/appicon.png")));
     initializeButtons();
     initializeCommandEdit();
+    new CommandFieldNames(ui.commandEdit, ui.secondLayerEdit, ui.hexCheckBox, this);
     m_dataManager = new AppDataManager(m_buttonGroup, m_linkGroup);
     m_dataManager->newData(6, 5);
     initializeMenus();
@@ -64,7 +66,8 @@ void AppMainWindow::initializeMenus()
     ui.action_New->setShortcut(QKeySequence::New);
     ui.action_Open->setShortcut(QKeySequence::Open);
     ui.action_Save->setShortcut(QKeySequence::Save);
-    ui.actionSave_As->setShortcut(QKeySequence::SaveAs);
+    // Spelled out: some desktops (and the offscreen platform) give SaveAs no keys.
+    ui.actionSave_As->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     // "Close" ends the program, so it answers to the Quit keys.
     ui.action_Close->setShortcut(QKeySequence::Quit);
     // F1 on Linux and Windows.
@@ -92,15 +95,21 @@ void AppMainWindow::initializeMenus()
         connect(entry, &QAction::triggered, this, slot);
         ui.menu_File->insertAction(ui.action_Close, entry);
     };
-    addFileEntry(tr("Import JSON..."), "actionImport_JSON",
+    addFileEntry(tr("&Import JSON..."), "actionImport_JSON",
                  tr("Replace the configuration with one in JSON form, as kvr210c-cli import reads it"),
                  &AppMainWindow::importJson);
-    addFileEntry(tr("Export JSON..."), "actionExport_JSON",
+    addFileEntry(tr("&Export JSON..."), "actionExport_JSON",
                  tr("Write the configuration in JSON form, as kvr210c-cli export does"), &AppMainWindow::exportJson);
-    addFileEntry(tr("Compare With File..."), "actionCompare_With_File",
+    addFileEntry(tr("Co&mpare With File..."), "actionCompare_With_File",
                  tr("Show every difference between this configuration and a file"), &AppMainWindow::compareWithFile);
-    addFileEntry(tr("Export Sheet..."), "actionExport_Sheet",
+    addFileEntry(tr("Export S&heet..."), "actionExport_Sheet",
                  tr("Write the program as a PDF sheet for the site's records"), &AppMainWindow::exportSheet);
+}
+
+QString AppMainWindow::configFileFilter()
+{
+    // The editor's own files first: the dialog starts with the first filter.
+    return tr("Configuration files (*.app);;All files (*)");
 }
 
 void AppMainWindow::compareWithFile()

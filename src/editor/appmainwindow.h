@@ -114,6 +114,8 @@ protected:
 
 private:
     void initializeMenus();
+    // The file dialogs' filters for configuration files, theirs first.
+    static QString configFileFilter();
     void initializeSerialLink();
     void initializeUartDialog();
     void refillPortList();

@@ -3,6 +3,7 @@
 #include "appmainwindow.h"
 #include "commandfield.h"
 #include "commandtext.h"
+#include "diagnostics.h"
 
 #include <QMessageBox>
 #include <QStatusBar>
@@ -61,7 +62,7 @@ void AppMainWindow::processFormatChanged(int id)
     if (id == m_commandField->format() || (id != CommandField::Hex && id != CommandField::Ascii)) {
         return;
     }
-    qDebug("fomrt is %d", id);
+    qCDebug(kvrDiagnostics, "fomrt is %d", id);
     // The second field last, so an edit that is open leaves the focus there.
     m_commandField->convertTo(CommandField::Format(id));
     m_secondLayerField->convertTo(CommandField::Format(id));

@@ -136,7 +136,7 @@ bool AppMainWindow::openFile()
     if (!maybeSave()) {
         return false;
     }
-    const QString fileName = QFileDialog::getOpenFileName(this);
+    const QString fileName = QFileDialog::getOpenFileName(this, QString(), QString(), configFileFilter());
     if (fileName.isEmpty()) {
         return false;
     }
@@ -168,7 +168,7 @@ bool AppMainWindow::saveFile()
 
 bool AppMainWindow::saveAsFile()
 {
-    const QString fileName = QFileDialog::getSaveFileName(this);
+    const QString fileName = QFileDialog::getSaveFileName(this, QString(), QString(), configFileFilter());
     if (fileName.isEmpty()) {
         return false;
     }

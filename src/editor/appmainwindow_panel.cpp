@@ -4,6 +4,7 @@
 #include "commandbutton.h"
 #include "commandfield.h"
 #include "devicerecordlayout.h"
+#include "diagnostics.h"
 #include "uartsettingform.h"
 
 #include <QButtonGroup>
@@ -24,6 +25,7 @@ void AppMainWindow::initializeButtons()
         m_buttonGroup->addButton(key, i);
         key->initCommandButton(true, true, true);
         key->setCheckable(true);
+        key->setPlace(tr("Key %1").arg(i));
         key->setText(tr("Empty"));
         connect(key, &CommandButton::requestChangeName, this, &AppMainWindow::processChangeNameRequest);
         connect(key, &CommandButton::requestChangeData, this, &AppMainWindow::processChangeDataRequest);
@@ -38,6 +40,8 @@ void AppMainWindow::initializeButtons()
         m_linkGroup->addButton(link, j + 1);
         link->initCommandButton(true, true, true);
         link->setCheckable(true);
+        // By the number beside it on screen: 13 to 24.
+        link->setPlace(tr("Link %1").arg(j + 12));
         link->setText(tr("Empty"));
         connect(link, &CommandButton::requestChangeData, this, &AppMainWindow::processChangeDataRequest);
         connect(link, &CommandButton::requestChangeName, this, &AppMainWindow::processChangeNameRequest);
@@ -99,6 +103,12 @@ void AppMainWindow::processButtonClicked(int id)
     setCommandGroupEnable(false);
     ui.secondLayerGroupBox->setEnabled(false);
     ui.linksTab->setEnabled(true);
+    for (QAbstractButton* button : m_linkGroup->buttons()) {
+        // The links now belong to this key, also for a screen reader.
+        if (auto* link = qobject_cast<CommandButton*>(button)) {
+            link->setPlace(tr("Link %1 of key %2").arg(m_linkGroup->id(link) + 11).arg(id));
+        }
+    }
     for (int y = 1; y <= m_dataManager->getMaxLinkId(); ++y) {
         CommandButton* link = m_dataManager->getLinkObject(y);
         LinkData* record = m_dataManager->getDataObject(id, y);
@@ -176,7 +186,7 @@ void AppMainWindow::processChangeDataRequest(CommandButton* caller)
 
 void AppMainWindow::processChangeNameRequest(CommandButton* caller, QString newName)
 {
-    qDebug("processChangeNameRequest");
+    qCDebug(kvrDiagnostics, "processChangeNameRequest");
     caller->setText(newName);
     m_dataManager->setButtonName(caller, newName);
 }
@@ -349,11 +359,11 @@ void AppMainWindow::reflashDataPanel()
     m_buttonGroup->setExclusive(false);
     m_linkGroup->setExclusive(false);
     if (QAbstractButton* key = m_buttonGroup->checkedButton()) {
-        qDebug("activ setChecked");
+        qCDebug(kvrDiagnostics, "activ setChecked");
         key->setChecked(false);
     }
     if (QAbstractButton* link = m_linkGroup->checkedButton()) {
-        qDebug("acitve setChecked");
+        qCDebug(kvrDiagnostics, "acitve setChecked");
         link->setChecked(false);
     }
     m_buttonGroup->setExclusive(true);

@@ -1,4 +1,5 @@
 #include "commandbutton.h"
+#include "diagnostics.h"
 #include "uartsettingform.h"
 
 #include <QAction>
@@ -41,6 +42,26 @@ CommandButton::CommandButton(QWidget* parent)
 
 CommandButton::~CommandButton() = default;
 
+void CommandButton::setText(const QString& text)
+{
+    QPushButton::setText(text);
+    updateAccessibleName();
+}
+
+void CommandButton::setPlace(const QString& place)
+{
+    m_place = place;
+    updateAccessibleName();
+}
+
+void CommandButton::updateAccessibleName()
+{
+    // "Key 3, Pump"; a key without a name is its place alone.
+    QString name = text();
+    name.remove(QLatin1Char('&'));
+    setAccessibleName(m_place.isEmpty() || name.isEmpty() ? m_place + name : tr("%1, %2").arg(m_place, name));
+}
+
 void CommandButton::initCommandButton(bool isChangeName, bool isChangeData, bool isChangeUart)
 {
     // The menu itself is built at the first right press: the window has 18 of
@@ -60,15 +81,15 @@ QMenu* CommandButton::actionMenu()
     }
     btnMenu = new QMenu(this);
     if (m_menuChangeName) {
-        changeButtonNameAct = btnMenu->addAction(tr("Change Button Name"));
+        changeButtonNameAct = btnMenu->addAction(tr("Change Button &Name"));
         connect(changeButtonNameAct, &QAction::triggered, this, &CommandButton::changeButtonName);
     }
     if (m_menuChangeData) {
-        changeDataAct = btnMenu->addAction(tr("Change Data"));
+        changeDataAct = btnMenu->addAction(tr("Change &Data"));
         connect(changeDataAct, &QAction::triggered, this, &CommandButton::changeData);
     }
     if (m_menuChangeUart) {
-        changeUartSettingAct = btnMenu->addAction(tr("Change Baud Rate"));
+        changeUartSettingAct = btnMenu->addAction(tr("Change &Baud Rate"));
         connect(changeUartSettingAct, &QAction::triggered, this, &CommandButton::changeUartSetting);
     }
     return btnMenu;
@@ -188,7 +209,7 @@ void CommandButton::focusInEvent(QFocusEvent* e)
 
 void CommandButton::showActionMenu()
 {
-    qDebug("action menu is show");
+    qCDebug(kvrDiagnostics, "action menu is show");
 }
 
 void CommandButton::changeData()

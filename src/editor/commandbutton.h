@@ -23,6 +23,13 @@ public:
     ~CommandButton() override;
 
     void initCommandButton(bool isChangeName, bool isChangeData, bool isChangeUart);
+
+    // The shown name; also what a screen reader says, after the key's place.
+    // (Hides QAbstractButton::setText, which every caller reaches through this class.)
+    void setText(const QString& text);
+    // Where the key sits, for a screen reader: "Key 3", "Link 13 of key 3". A key's
+    // text alone ("Empty", a name) does not say which key it is.
+    void setPlace(const QString& place);
     void setUartData(const UartData* uart);
     void getUartData(UartData* uart) const;
 
@@ -57,6 +64,7 @@ protected:
 
 private:
     QDialog* buildUartSetting();
+    void updateAccessibleName();
     void loadUartSetting();
 
     QWidget* m_parent;
@@ -69,6 +77,7 @@ private:
     QAction* changeDataAct = nullptr;
     QAction* changeButtonNameAct = nullptr;
     QAction* changeUartSettingAct = nullptr;
+    QString m_place;
     Ui_UartSettingBox ui;
     Ui_NameDialog nameUi;
     UartData m_uartData;

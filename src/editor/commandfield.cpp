@@ -1,5 +1,6 @@
 #include "commandfield.h"
 #include "commandtext.h"
+#include "diagnostics.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -105,7 +106,7 @@ QString CommandField::toAscii(const QString& hex)
 QString CommandField::mergeToHex(const QString& ascii, const QByteArray& backup)
 {
     for (char c : withoutBlanks(ascii).toLatin1()) {
-        qDebug("hexCharacter = %x", int(c));
+        qCDebug(kvrDiagnostics, "hexCharacter = %x", int(c));
     }
     return bytesToHex(mergeAscii(ascii, backup));
 }
@@ -144,7 +145,7 @@ void CommandField::convertTo(Format format)
         count = int(withoutBlanks(m_edit->text()).length() / 2);
         cursor = 4 * count;
         const QByteArray shown = m_edit->text().toLocal8Bit().leftJustified(4, '\0');
-        qDebug("command edit %x,%x,%x,%x", shown[0], shown[1], shown[2], shown[3]);
+        qCDebug(kvrDiagnostics, "command edit %x,%x,%x,%x", shown[0], shown[1], shown[2], shown[3]);
     } else {
         const QString digits = withoutBlanks(m_edit->text());
         m_edit->setInputMask(asciiMask());
@@ -197,7 +198,7 @@ void CommandField::edited(QString text)
     }
     const int length = int(withoutBlanks(text).length());
     if (length != 0) {
-        qDebug("strCount = %d", length / 2);
+        qCDebug(kvrDiagnostics, "strCount = %d", length / 2);
         m_counter->setText(QString::number(length / 2));
     }
 }

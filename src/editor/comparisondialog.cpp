@@ -1,6 +1,7 @@
 #include "comparisondialog.h"
 
 #include "appdata.h"
+#include "commandtext.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -9,6 +10,22 @@
 #include <QMessageBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+// A command as the command field shows it ("EE 42 43 0D", not the stored
+// "EE42430D"); "(none)" and text that is not plain hex stay as they are.
+QString shownValue(const ConfigComparison::Difference& difference, const QString& value)
+{
+    const QByteArray bytes = CommandText::hexToBytes(value);
+    if (difference.field != ConfigComparison::Field::Command || bytes.isEmpty()
+        || value != CommandText::bytesToHex(bytes)) {
+        return value;
+    }
+    return CommandText::spacedHex(bytes);
+}
+
+} // namespace
 
 ComparisonDialog::ComparisonDialog(const QString& title, const QString& label,
                                    const QList<ConfigComparison::Difference>& differences, Here here, QWidget* parent)
@@ -23,6 +40,7 @@ ComparisonDialog::ComparisonDialog(const QString& title, const QString& label,
 
     m_table = new QTableWidget(int(differences.size()), 4, this);
     m_table->setObjectName(QStringLiteral("differencesTable"));
+    m_table->setAccessibleName(tr("Differences"));
     m_table->setHorizontalHeaderLabels({tr("Record"), tr("Field"), tr("Here"), tr("There")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -35,9 +53,11 @@ ComparisonDialog::ComparisonDialog(const QString& title, const QString& label,
         if (subject.endsWith(QLatin1Char(':'))) {
             subject.chop(1);
         }
-        const QStringList cells = {d.record, subject, aIsHere ? d.shownA() : d.shownB(),
-                                   aIsHere ? d.shownB() : d.shownA()};
-        const QStringList whole = {QString(), QString(), aIsHere ? d.valueA : d.valueB, aIsHere ? d.valueB : d.valueA};
+        const QString here = shownValue(d, aIsHere ? d.shownA() : d.shownB());
+        const QString there = shownValue(d, aIsHere ? d.shownB() : d.shownA());
+        const QStringList cells = {d.record, subject, here, there};
+        const QStringList whole = {QString(), QString(), shownValue(d, aIsHere ? d.valueA : d.valueB),
+                                   shownValue(d, aIsHere ? d.valueB : d.valueA)};
         for (int column = 0; column < cells.size(); ++column) {
             auto* item = new QTableWidgetItem(cells.at(column));
             if (d.offset >= 0 && !whole.at(column).isEmpty()) {

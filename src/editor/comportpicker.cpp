@@ -35,6 +35,8 @@ ComPortPicker::ComPortPicker(QComboBox* box, PortLister lister)
     // Enter must not add the typed name to the list as an item without a port.
     m_box->setEditable(true);
     m_box->setInsertPolicy(QComboBox::NoInsert);
+    // The typing field is a control of its own to a screen reader: it takes the box's name.
+    m_box->lineEdit()->setAccessibleName(m_box->accessibleName());
     m_poll.setInterval(PollIntervalMs);
     connect(&m_poll, &QTimer::timeout, this, &ComPortPicker::refresh);
     m_box->window()->installEventFilter(this);

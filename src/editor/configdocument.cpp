@@ -3,6 +3,7 @@
 #include "boundedread.h"
 #include "configjson.h"
 #include "devicerecordlayout.h"
+#include "diagnostics.h"
 #include "recentfiles.h"
 #include "safesave.h"
 
@@ -152,7 +153,7 @@ bool ConfigDocument::open(const QString& fileName)
         return fail(load.message(tr("%1 is not a configuration file of this editor, or it is damaged: %2. "
                                     "Nothing was loaded.")));
     }
-    qDebug("loaded config file %s", qUtf8Printable(QDir::toNativeSeparators(fileName)));
+    qCDebug(kvrDiagnostics, "loaded config file %s", qUtf8Printable(QDir::toNativeSeparators(fileName)));
     startHistory();
     opened(fileName);
     return true;

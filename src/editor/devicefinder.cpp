@@ -105,6 +105,7 @@ void DeviceFinder::showResults(const QList<DeviceProbe::Result>& results)
         byPort.insert(result.port, result);
     }
     QStringList found;
+    QStringList other; // something answered, not the device
     QStringList details;
     bool cancelled = false;
     int notOpened = 0;
@@ -117,6 +118,9 @@ void DeviceFinder::showResults(const QList<DeviceProbe::Result>& results)
         const DeviceProbe::Result result = byPort.value(port);
         if (result.answered()) {
             found << port;
+        }
+        if (result.answer == DeviceProbe::Answer::Other) {
+            other << port;
         }
         cancelled = cancelled || result.answer == DeviceProbe::Answer::Cancelled;
         notOpened += result.answer == DeviceProbe::Answer::NotOpened ? 1 : 0;
@@ -139,6 +143,10 @@ void DeviceFinder::showResults(const QList<DeviceProbe::Result>& results)
         if (notOpened > 0) {
             text += QLatin1Char(' ') + tr("%1 could not be opened.").arg(notOpened);
         }
+    }
+    // What answered where belongs in the line itself, not only in its tooltip.
+    if (!other.isEmpty()) {
+        text += QLatin1Char(' ') + tr("Something else answered on %1.").arg(other.join(QLatin1String(", ")));
     }
     m_status->setText(text);
     m_status->setToolTip(details.join(QLatin1Char('\n')));

@@ -20,10 +20,10 @@ KeyActions::KeyActions(QMainWindow* window, QButtonGroup* keys, QButtonGroup* li
 {
     m_menu->setObjectName(QStringLiteral("menuKey"));
     // The texts and order of a key's own menu. Enter on a focused key is Change Data too.
-    addEntry(tr("Change Button Name"), "actionChange_Button_Name", QKeySequence(Qt::Key_F2),
+    addEntry(tr("Change Button &Name"), "actionChange_Button_Name", QKeySequence(Qt::Key_F2),
              &CommandButton::changeButtonName);
-    addEntry(tr("Change Data"), "actionChange_Data", QKeySequence(Qt::Key_F4), &CommandButton::changeData);
-    addEntry(tr("Change Baud Rate"), "actionChange_Baud_Rate", QKeySequence(Qt::Key_F6),
+    addEntry(tr("Change &Data"), "actionChange_Data", QKeySequence(Qt::Key_F4), &CommandButton::changeData);
+    addEntry(tr("Change &Baud Rate"), "actionChange_Baud_Rate", QKeySequence(Qt::Key_F6),
              &CommandButton::changeUartSetting);
     window->menuBar()->insertMenu(beforeMenu ? beforeMenu->menuAction() : nullptr, m_menu);
 

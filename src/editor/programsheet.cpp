@@ -28,23 +28,19 @@ QString cell(const QString& text)
     return QStringLiteral("<td>%1</td>").arg(text.toHtmlEscaped());
 }
 
-// Bytes in pairs of hex digits with a blank between them, easier to read out than one run.
-QString spacedHex(const QByteArray& bytes)
+// A text with no blank to break at ("115200,8-N-1") sets its column's width
+// instead of running past the cell's edge.
+QString unbrokenCell(const QString& text)
 {
-    const QString hex = CommandText::bytesToHex(bytes);
-    QStringList pairs;
-    for (qsizetype i = 0; i < hex.size(); i += 2) {
-        pairs << hex.mid(i, 2);
-    }
-    return pairs.join(QLatin1Char(' '));
+    return QStringLiteral("<td style=\"white-space: nowrap\">%1</td>").arg(text.toHtmlEscaped());
 }
 
 QString layerRow(const QString& record, const QString& name, const QString& command, int delay, const UartData& uart)
 {
     const QByteArray bytes = CommandText::hexToBytes(command);
-    return QStringLiteral("<tr>") + cell(record) + cell(name) + cell(spacedHex(bytes))
+    return QStringLiteral("<tr>") + cell(record) + cell(name) + cell(CommandText::spacedHex(bytes))
         + cell(CommandText::bytesToAscii(bytes)) + cell(QString::number(delay))
-        + cell(ProgramRecords::uartString(&uart)) + QStringLiteral("</tr>");
+        + unbrokenCell(ProgramRecords::uartString(&uart)) + QStringLiteral("</tr>");
 }
 
 } // namespace
@@ -63,13 +59,19 @@ QString ProgramSheet::html() const
     const QString fileName = m_fileName.isEmpty() ? tr("(not saved)") : QDir::toNativeSeparators(m_fileName);
     QString html = QStringLiteral("<html><body>");
     html += QStringLiteral("<h2>%1</h2>").arg(tr("Program sheet").toHtmlEscaped());
-    html += QStringLiteral("<p>%1: %2<br/>%3: %4<br/>%5: <tt>%6</tt></p>")
+    // A checksum nobody can take of the file on disk is marked as such.
+    const QString checksumNote = m_unsaved
+        ? QLatin1Char(' ') + tr("(of the program with its unsaved changes, as Save would write it)")
+        : QString();
+    html += QStringLiteral("<p>%1: %2<br/>%3: %4<br/>%5: <tt>%6</tt>%7</p>")
                 .arg(tr("File").toHtmlEscaped(), fileName.toHtmlEscaped(), tr("Date").toHtmlEscaped(),
                      QLocale::c().toString(m_date, QStringLiteral("yyyy-MM-dd HH:mm")).toHtmlEscaped(),
-                     tr("SHA-256").toHtmlEscaped(), m_checksum);
+                     tr("SHA-256").toHtmlEscaped(), m_checksum, checksumNote.toHtmlEscaped());
 
-    const QString head = QStringLiteral("<tr>") + cell(tr("Record")) + cell(tr("Name")) + cell(tr("Command (hex)"))
-        + cell(tr("Command (text)")) + cell(tr("Delay")) + cell(tr("Line settings")) + QStringLiteral("</tr>");
+    // In <thead>, so a table that goes on over a page break repeats its header there.
+    const QString head = QStringLiteral("<thead><tr>") + cell(tr("Record")) + cell(tr("Name"))
+        + cell(tr("Command (hex)")) + cell(tr("Command (text)")) + cell(tr("Delay")) + cell(tr("Line settings"))
+        + QStringLiteral("</tr></thead>");
     for (int key = 1; key <= m_records.getMaxButtonId(); ++key) {
         const ButtonData* button = m_records.getButtonData(key);
         if (!button) {
@@ -78,15 +80,19 @@ QString ProgramSheet::html() const
         html += QStringLiteral("<h3>%1: %2</h3>")
                     .arg(DeviceRecordLayout::recordName(key, DeviceRecordLayout::FirstLayer).toHtmlEscaped(),
                          button->getButtonName().toHtmlEscaped());
-        html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">") + head;
+        // The page's width at most: long commands wrap between their byte pairs.
+        html += QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\">") + head;
         UartData uart;
         button->getUartData(&uart);
         html += layerRow(DeviceRecordLayout::recordName(key, DeviceRecordLayout::FirstLayer), button->getButtonName(),
                          button->getCommand(), button->getDelayTime(), uart);
         button->getSecondLayerUartData(&uart);
-        const QString secondName = button->isSecondLayerEnabled() ? tr("on") : tr("off");
-        html += layerRow(DeviceRecordLayout::recordName(key, DeviceRecordLayout::SecondLayer), secondName,
-                         button->getSecondLayerCommand(), button->getSecondLayerDelayTime(), uart);
+        // The second layer has no name of its own: its switch goes with the record.
+        const QString secondLayer = QStringLiteral("%1 (%2)").arg(
+            DeviceRecordLayout::recordName(key, DeviceRecordLayout::SecondLayer),
+            button->isSecondLayerEnabled() ? tr("on") : tr("off"));
+        html += layerRow(secondLayer, QString(), button->getSecondLayerCommand(), button->getSecondLayerDelayTime(),
+                         uart);
         for (int link = DeviceRecordLayout::FirstLink; link <= m_records.getMaxLinkId(); ++link) {
             const LinkData* data = m_records.getDataObject(key, link);
             if (!data) {
@@ -136,20 +142,27 @@ bool ProgramSheet::writePdf(const QString& path, QString* error) const
     return true;
 }
 
-bool ProgramSheet::exportSheet(QWidget* parent, ProgramRecords* records, const QString& fileName, bool modified,
-                               const QString& pdfPath)
+ProgramSheet ProgramSheet::ofWindow(ProgramRecords& records, const QString& fileName, bool modified)
 {
     QByteArray bytes;
     QString reason;
     const bool fromDisk = !fileName.isEmpty() && !modified && readBounded(fileName, MaxUserFileBytes, &bytes, &reason);
     if (!fromDisk) {
-        bytes = records->configFileBytes();
+        bytes = records.configFileBytes();
     }
-    ProgramSheet sheet(*records, fromDisk ? fileName : QString(), bytes);
+    ProgramSheet sheet(records, fromDisk ? fileName : QString(), bytes);
+    sheet.m_unsaved = !fromDisk;
     if (!fromDisk && !fileName.isEmpty()) {
         // The window's program is not what the file holds: name it, but say so.
         sheet.m_fileName = tr("%1 (with unsaved changes)").arg(QDir::toNativeSeparators(fileName));
     }
+    return sheet;
+}
+
+bool ProgramSheet::exportSheet(QWidget* parent, ProgramRecords* records, const QString& fileName, bool modified,
+                               const QString& pdfPath)
+{
+    const ProgramSheet sheet = ofWindow(*records, fileName, modified);
     QString error;
     if (!sheet.writePdf(pdfPath, &error)) {
         QMessageBox box(QMessageBox::Warning, tr("Export Sheet"), tr("The sheet could not be written."),

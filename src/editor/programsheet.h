@@ -29,9 +29,13 @@ public:
     // new one is complete. On failure `error` says why.
     bool writePdf(const QString& path, QString* error) const;
 
-    // File > Export Sheet... once the target is chosen: the checksum is of the file
-    // as it is on disk while the window holds it unchanged, otherwise of the bytes
-    // Save would write. Warns when the sheet can't be written.
+    // The sheet of the window's program: the checksum is of the file as it is on
+    // disk while the window holds it unchanged, otherwise of the bytes Save would
+    // write, and the sheet says so.
+    static ProgramSheet ofWindow(ProgramRecords& records, const QString& fileName, bool modified);
+
+    // File > Export Sheet... once the target is chosen, with the sheet of ofWindow().
+    // Warns when the sheet can't be written.
     static bool exportSheet(QWidget* parent, ProgramRecords* records, const QString& fileName, bool modified,
                             const QString& pdfPath);
 
@@ -40,6 +44,8 @@ private:
     QString m_fileName;
     QString m_checksum;
     QDateTime m_date;
+    // The window holds changes the named file does not.
+    bool m_unsaved = false;
 };
 
 #endif // PROGRAMSHEET_H

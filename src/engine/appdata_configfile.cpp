@@ -1,6 +1,7 @@
 // Configuration file: a 32-byte header, then typed data records of one field each.
 #include "appdata.h"
 #include "boundedread.h"
+#include "diagnostics.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -247,7 +248,7 @@ bool ProgramRecords::saveConfigFile(QIODevice* fd)
         ok = writeInt32(fd, field, &result) && ok;
     }
     if (!ok) {
-        qDebug("save config file error ! write failed");
+        qCDebug(kvrDiagnostics, "save config file error ! write failed");
         return false;
     }
 
@@ -255,7 +256,7 @@ bool ProgramRecords::saveConfigFile(QIODevice* fd)
         for (int y = 1; y <= m_maxLinkId; ++y) {
             LinkData* record = getDataObject(x, y);
             if (!record) {
-                qDebug("save config file error ! x= %d, y=%d", x, y);
+                qCDebug(kvrDiagnostics, "save config file error ! x= %d, y=%d", x, y);
                 return false;
             }
             UartData uart;
@@ -274,14 +275,14 @@ bool ProgramRecords::saveConfigFile(QIODevice* fd)
                 check(writeIntData(fd, record, DT_SecondLayerDelayTime, button->getSecondLayerDelayTime()));
             }
             if (!ok) {
-                qDebug("save config file error ! write failed at x= %d, y=%d", x, y);
+                qCDebug(kvrDiagnostics, "save config file error ! write failed at x= %d, y=%d", x, y);
                 return false;
             }
         }
     }
     // A buffered device may only report a full disk when it is flushed.
     if (auto* file = qobject_cast<QFileDevice*>(fd); file && !file->flush()) {
-        qDebug("save config file error ! write failed");
+        qCDebug(kvrDiagnostics, "save config file error ! write failed");
         return false;
     }
     return true;
@@ -335,7 +336,7 @@ bool ProgramRecords::loadConfigFile(QIODevice* fd)
     QByteArray content;
     QString readError;
     if (!readBounded(fd, MaxUserFileBytes, &content, &readError)) {
-        qDebug("error file size: more than %lld bytes, or unreadable", MaxUserFileBytes);
+        qCDebug(kvrDiagnostics, "error file size: more than %lld bytes, or unreadable", MaxUserFileBytes);
         return refuse(readError);
     }
     QBuffer in;
@@ -344,7 +345,7 @@ bool ProgramRecords::loadConfigFile(QIODevice* fd)
 
     if (content.size() < FileHeaderSize || quint32(readInt32(&in)) != ConfigFileVersion
         || quint32(readInt32(&in)) != ConfigFileDeviceId) {
-        qDebug("error file Header");
+        qCDebug(kvrDiagnostics, "error file Header");
         return refuse(tr("it does not begin as a configuration file does"));
     }
     // The header's key and record counts are not taken: the model keeps the shape it was
@@ -373,7 +374,7 @@ bool ProgramRecords::loadConfigFile(QIODevice* fd)
     while (!in.atEnd()) {
         const qint64 at = in.pos();
         if (in.bytesAvailable() < DataHeaderSize) {
-            qDebug("error file data: the file ends inside a data header");
+            qCDebug(kvrDiagnostics, "error file data: the file ends inside a data header");
             return refuse(tr("the file ends after %1 bytes, inside a data record").arg(content.size()));
         }
         DataHeader header;
@@ -382,12 +383,12 @@ bool ProgramRecords::loadConfigFile(QIODevice* fd)
         header.dataSize = readInt32(&in);
         header.dataType = readInt32(&in);
         if (header.dataSize < 0 || header.dataSize > MaxDataRecordSize) {
-            qDebug("error file data: bad data size %d", header.dataSize);
+            qCDebug(kvrDiagnostics, "error file data: bad data size %d", header.dataSize);
             return refuse(
                 tr("the data record at byte %1 gives an impossible size (%2 bytes)").arg(at).arg(header.dataSize));
         }
         if (header.dataSize > in.bytesAvailable()) {
-            qDebug("error file data: bad data size %d", header.dataSize);
+            qCDebug(kvrDiagnostics, "error file data: bad data size %d", header.dataSize);
             return refuse(tr("the file ends after %1 bytes, inside a data record").arg(content.size()));
         }
         const qint64 next = in.pos() + header.dataSize;
@@ -403,7 +404,8 @@ bool ProgramRecords::loadConfigFile(QIODevice* fd)
         if (knownField && (record || grid.holds(header.xId, header.yId))) {
             const FieldKey key{header.xId, header.yId, header.dataType};
             if (++seen[key] > timesWritten(header.yId, header.dataType)) {
-                qDebug("error file data: field %d of x= %d, y=%d repeats", header.dataType, header.xId, header.yId);
+                qCDebug(kvrDiagnostics, "error file data: field %d of x= %d, y=%d repeats", header.dataType, header.xId,
+                        header.yId);
                 return refuse(tr("%2 repeats its %1 at byte %3")
                                   .arg(fieldName(header.dataType), recordName(header.xId, header.yId))
                                   .arg(at));
@@ -411,11 +413,11 @@ bool ProgramRecords::loadConfigFile(QIODevice* fd)
         }
         const int fixedSize = fixedPayloadSize(header.dataType);
         if (!record) {
-            qDebug("null data oabject");
+            qCDebug(kvrDiagnostics, "null data oabject");
         } else if (!knownField) {
             // Unknown field, or a second layer addressed to a link: passed over.
         } else if (fixedSize >= 0 && header.dataSize != fixedSize) {
-            qDebug("error file data: bad data size %d for type %d", header.dataSize, header.dataType);
+            qCDebug(kvrDiagnostics, "error file data: bad data size %d for type %d", header.dataSize, header.dataType);
             return refuse(tr("the %1 of %2 at byte %3 has the wrong size (%4 bytes)")
                               .arg(fieldName(header.dataType), recordName(header.xId, header.yId))
                               .arg(at)
@@ -476,7 +478,7 @@ bool ProgramRecords::loadConfigFile(QIODevice* fd)
 
     const QString missing = missingField(grid, seen, content.size());
     if (!missing.isEmpty()) {
-        qDebug("error file data: a field is missing");
+        qCDebug(kvrDiagnostics, "error file data: a field is missing");
         return refuse(missing);
     }
 

@@ -1,5 +1,7 @@
 #include "commandtext.h"
 
+#include <QStringList>
+
 namespace CommandText {
 
 QByteArray hexToBytes(const QString& hex)
@@ -10,6 +12,16 @@ QByteArray hexToBytes(const QString& hex)
 QString bytesToHex(const QByteArray& bytes)
 {
     return QString::fromLatin1(bytes.toHex().toUpper());
+}
+
+QString spacedHex(const QByteArray& bytes)
+{
+    const QString hex = bytesToHex(bytes);
+    QStringList pairs;
+    for (qsizetype i = 0; i < hex.size(); i += 2) {
+        pairs << hex.mid(i, 2);
+    }
+    return pairs.join(QLatin1Char(' '));
 }
 
 QString normalizedHex(const QString& hex)

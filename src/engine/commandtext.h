@@ -16,6 +16,9 @@ constexpr int MaxFieldBytes = 128;
 QByteArray hexToBytes(const QString& hex);
 // Bytes to upper-case hex digits, two per byte, no separators.
 QString bytesToHex(const QByteArray& bytes);
+// Bytes as the command field shows them: pairs of hex digits with a blank
+// between them ("EE 42 43 0D"), easier to read out than one run.
+QString spacedHex(const QByteArray& bytes);
 // Hex text in stored form: the digits of hexToBytes, re-written upper case.
 QString normalizedHex(const QString& hex);
 

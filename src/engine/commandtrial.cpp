@@ -26,16 +26,17 @@ int sendTimeoutMs(int bytes, qint32 baud)
 
 QString openError(SerialLink& link, const QString& name, const UartData& line)
 {
-    switch (link.port()->error()) {
-    case QSerialPort::PermissionError:
-        // Already in the user's words, with the advice the port dialog gives.
+    // The link words a refused permission (with the advice the port dialog
+    // gives) and a path that is no serial port itself.
+    const QString systemText = link.port()->errorString();
+    if (link.errorString() != systemText) {
         return link.errorString();
-    case QSerialPort::UnsupportedOperationError:
-        return tr("The port %1 does not take the line settings %2 (%3).")
-            .arg(name, LineSettings::toText(line), link.errorString());
-    default:
-        return tr("The port %1 could not be opened (%2).").arg(name, link.errorString());
     }
+    if (link.port()->error() == QSerialPort::UnsupportedOperationError) {
+        return tr("The port %1 does not take the line settings %2 (%3).")
+            .arg(name, LineSettings::toText(line), systemText);
+    }
+    return tr("The port %1 could not be opened (%2).").arg(name, systemText);
 }
 
 } // namespace

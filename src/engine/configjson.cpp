@@ -2,6 +2,7 @@
 
 #include "appdata.h"
 #include "devicerecordlayout.h"
+#include "jsonrepeatedkey.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -164,11 +165,16 @@ public:
                 return fail(path, QStringLiteral("contains a zero character, which the file cannot hold"));
             }
             if (c > 0xFF) {
+                // A character beyond U+FFFF (an emoji) is two UTF-16 units: name it whole.
+                const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size()
+                    && text.at(i + 1).isLowSurrogate();
+                const QString character = text.mid(i, pair ? 2 : 1);
+                const uint codePoint = pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : uint(c);
                 return fail(path,
                             QStringLiteral("character %1 (U+%2) cannot be stored; the file holds "
                                            "Latin-1 characters only")
-                                .arg(text.at(i))
-                                .arg(QStringLiteral("%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper()));
+                                .arg(character)
+                                .arg(QStringLiteral("%1").arg(codePoint, 4, 16, QLatin1Char('0')).toUpper()));
             }
         }
         *out = text;
@@ -585,6 +591,12 @@ bool fromJson(const QByteArray& text, ProgramRecords* data, QString* error)
     if (parseError.error != QJsonParseError::NoError) {
         *error =
             QStringLiteral("not valid JSON at %1: %2").arg(position(text, parseError.offset), parseError.errorString());
+        return false;
+    }
+    // The document would keep only one of the values, silently.
+    const QString repeated = findRepeatedJsonKey(text);
+    if (!repeated.isEmpty()) {
+        *error = QStringLiteral("%1: appears more than once; give each field once").arg(repeated);
         return false;
     }
     if (!document.isObject()) {

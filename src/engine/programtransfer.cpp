@@ -1,6 +1,7 @@
 #include "programtransfer.h"
 #include "appdata.h"
 #include "devicerecordstream.h"
+#include "diagnostics.h"
 #include "serialframe.h"
 #include "seriallink.h"
 
@@ -266,10 +267,10 @@ ProgramTransfer::Result ProgramTransfer::loadInto(ProgramRecords* target)
         }
         const QList<QByteArray> records = stream.feed(bytes);
         for (; malformed < stream.malformedRecords() + stream.cutRecords(); ++malformed) {
-            qDebug("incomplete record from the device");
+            qCDebug(kvrDiagnostics, "incomplete record from the device");
         }
         for (; stray < stream.strayRecords(); ++stray) {
-            qDebug("can't get obejct data");
+            qCDebug(kvrDiagnostics, "can't get obejct data");
         }
         for (const QByteArray& record : records) {
             const int x = static_cast<uchar>(record.at(DeviceRecordLayout::KeyOffset));
@@ -286,7 +287,7 @@ ProgramTransfer::Result ProgramTransfer::loadInto(ProgramRecords* target)
             }
             if (!placed) {
                 // A file may name more positions than there are records.
-                qDebug("can't get obejct data");
+                qCDebug(kvrDiagnostics, "can't get obejct data");
                 continue;
             }
             QByteArray ack = record;

@@ -1,4 +1,5 @@
 #include "safesave.h"
+#include "diagnostics.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -126,7 +127,7 @@ void SafeSave::keepOwner()
     const int fd = int(m_file.handle());
     // Giving the file away may clear its set-id bits, so the mode is set again after it.
     if (::fchown(fd, old.st_uid, old.st_gid) != 0 || ::fchmod(fd, old.st_mode & 07777) != 0) {
-        qDebug("save: the owner of %s could not be kept", qUtf8Printable(m_file.fileName()));
+        qCDebug(kvrDiagnostics, "save: the owner of %s could not be kept", qUtf8Printable(m_file.fileName()));
     }
 #endif
 }

@@ -1,4 +1,5 @@
 #include "seriallink.h"
+#include "diagnostics.h"
 #include "serialframe.h"
 
 #include <QCoreApplication>
@@ -53,7 +54,7 @@ bool SerialLink::open(const QString& portName, const Line& line)
     m_port.setStopBits(line.stopBits);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port.open(QIODevice::ReadWrite)) {
-        m_error = openError();
+        m_error = openFailure(m_name, m_port.error(), m_port.errorString());
         return false;
     }
     m_port.clearError();
@@ -127,19 +128,30 @@ QString SerialLink::nodePath(const QString& portName)
     return QStringLiteral("/dev/") + portName;
 }
 
-QString SerialLink::openError() const
+QString SerialLink::openFailure(const QString& portName, QSerialPort::SerialPortError error, const QString& systemText)
 {
+    // The system only says "Inappropriate ioctl for device" of a file or a pipe.
+    const QString node = nodePath(portName);
+    struct stat status = {};
+    if (!node.isEmpty() && ::stat(QFile::encodeName(node).constData(), &status) == 0 && !S_ISCHR(status.st_mode)) {
+        const QString kind = S_ISDIR(status.st_mode) ? tr("a folder")
+            : S_ISFIFO(status.st_mode)               ? tr("a named pipe")
+            : S_ISREG(status.st_mode)                ? tr("a regular file")
+                                                     : QString();
+        return kind.isEmpty() ? tr("%1 is not a serial port.").arg(node)
+                              : tr("%1 is not a serial port (it is %2).").arg(node, kind);
+    }
     // Linux reports a port held by another program and a port we may not open
     // alike, so name both.
-    if (m_port.error() == QSerialPort::PermissionError) {
+    if (error == QSerialPort::PermissionError) {
         const QString reason =
-            tr("The port %1 is in use or you have no permission to open it (%2).").arg(m_name, m_port.errorString());
+            tr("The port %1 is in use or you have no permission to open it (%2).").arg(portName, systemText);
         // By the name as given: the port's own short name ("pts/3") is no
         // node of its own and not in the system's list.
-        const QString hint = permissionHint(m_name);
+        const QString hint = permissionHint(portName);
         return hint.isEmpty() ? reason : reason + QLatin1Char(' ') + hint;
     }
-    return m_port.errorString();
+    return systemText;
 }
 
 QString SerialLink::permissionHint(const QString& portName)
@@ -338,7 +350,7 @@ bool SerialLink::sendData(const QByteArray& payload, int attempts)
             return true;
         }
         ++wrong;
-        qDebug("checksum error");
+        qCDebug(kvrDiagnostics, "checksum error");
     }
     if (hasFailed()) {
         // errorString() already says how the port went.

@@ -63,6 +63,11 @@ public:
     // write it, only an administrator can help. Says the port is in use
     // instead when this user may open the node.
     static QString permissionHint(const QString& portName);
+    // Why a port could not be opened, in the user's words, from the port's
+    // error and the system's text: a path that names a regular file, a named
+    // pipe or a folder is "not a serial port"; a refused port gets
+    // permissionHint(). Every opener goes through open(), which uses this.
+    static QString openFailure(const QString& portName, QSerialPort::SerialPortError error, const QString& systemText);
 
     int timeout() const { return m_timeoutMs; }
     void setTimeout(int ms) { m_timeoutMs = ms; }
@@ -122,8 +127,6 @@ private:
     // Waits up to `ms` for input, in slices; false when nothing came.
     bool waitForInput(int ms);
     void fail();
-    // Why open() failed, in the user's words.
-    QString openError() const;
     // Reads up to n bytes from the port and traces them.
     QByteArray take(qint64 n);
 

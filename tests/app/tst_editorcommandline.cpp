@@ -152,7 +152,7 @@ void TestEditorCommandLine::doubleDashEndsTheOptions()
     env.insert("XDG_CONFIG_HOME", dir.filePath("config")); // its recent files stay here
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(dir.path());
-    process.start(QStringLiteral(KVR_EDITOR_PATH), {"--", name});
+    process.start(QStringLiteral(KVR_EDITOR_PATH), {"--verbose", "--", name});
     QVERIFY(process.waitForStarted());
     QByteArray out;
     QByteArray err;

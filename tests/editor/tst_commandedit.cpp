@@ -1,5 +1,6 @@
 // Typing into the real command fields: masks, gap closing, counters, Hex/ASCII.
 #include "appdatamanager.h"
+#include "diagnostics.h"
 #include "windowtest.h"
 
 #include <QCheckBox>
@@ -323,6 +324,8 @@ void TestCommandEdit::longStoredCommandIsCut()
 
 void TestCommandEdit::fieldsWriteTheirDiagnostics()
 {
+    // They are off unless asked for, as --verbose asks.
+    Diagnostics::enable();
     editKey(1);
     QTest::ignoreMessage(QtDebugMsg, "strCount = 1");
     QTest::keyClicks(m_edit, "41");

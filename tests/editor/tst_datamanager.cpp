@@ -1,6 +1,7 @@
 // The data manager with real button groups of keys, as the window builds them.
 #include "appdatamanager.h"
 #include "commandbutton.h"
+#include "diagnostics.h"
 
 #include <QButtonGroup>
 #include <QtTest>
@@ -195,6 +196,7 @@ void TestDataManager::secondLayerAccessors()
 
 void TestDataManager::renaming()
 {
+    Diagnostics::enable();
     QTest::ignoreMessage(QtDebugMsg, "can't get data object");
     m_manager->setButtonName("Nobody");
     for (int x = 1; x <= 6; ++x) {

@@ -29,6 +29,7 @@ private slots:
     void choosesTheFirstPortThatAnswered();
     void typedPortIsTriedAndSilenceIsSaid();
     void cancelEndsTheSearch();
+    void somethingElseIsNamedWhereItAnswered();
     void connectedPortIsNotOpenedAgain();
 
 private:
@@ -124,7 +125,9 @@ void TestDeviceFinder::choosesTheFirstPortThatAnswered()
     QVERIFY(!progress());
     QVERIFY(m_window->comDialog()->findChild<QDialogButtonBox*>("buttonBox")->isEnabled());
 
-    QCOMPARE(status(), QString("Devices found on %1, %2.").arg(first.portName(), second.portName()));
+    QCOMPARE(status(),
+             QString("Devices found on %1, %2. Something else answered on %3.")
+                 .arg(first.portName(), second.portName(), modem.portName()));
     QCOMPARE(portBox()->currentIndex(), 2);
     QCOMPARE(portBox()->currentText(), first.portName() + " (pseudo-terminal) - device found");
     QCOMPARE(portBox()->itemText(3), second.portName() + " (pseudo-terminal) - device found");
@@ -178,6 +181,19 @@ void TestDeviceFinder::typedPortIsTriedAndSilenceIsSaid()
     portBox()->setEditText("/dev/no-such-port");
     QVERIFY(findDevice());
     QCOMPARE(status(), QString("No device answered on /dev/no-such-port. 1 could not be opened."));
+}
+
+void TestDeviceFinder::somethingElseIsNamedWhereItAnswered()
+{
+    PtyPeer empty(PtyPeer::Mode::Silent);
+    PtyPeer modem(PtyPeer::Mode::Chatter);
+    QVERIFY(empty.open());
+    QVERIFY(modem.open());
+    openDialog({empty.portName(), modem.portName()});
+    QVERIFY(findDevice());
+    QCOMPARE(status(),
+             QString("No device answered on any of the 2 ports tried. Something else answered on %1.")
+                 .arg(modem.portName()));
 }
 
 void TestDeviceFinder::cancelEndsTheSearch()

@@ -582,7 +582,7 @@ void TestDeviceWindow::verifyThroughTheMenu()
     action("actionVerify_Program_On_Device")->trigger();
     QTRY_VERIFY(!text.isEmpty());
     QCOMPARE(text, QString("The device holds a different program (1 difference):"));
-    QCOMPARE(row, QStringList({"Key 3, link 2", "command", "0302CAFE", "0302CAFF"}));
+    QCOMPARE(row, QStringList({"Key 3, link 2", "command", "03 02 CA FE", "03 02 CA FF"}));
     QCOMPARE(m_window->dataManager()->getDataObject(3, 2)->getCommand(), before);
 }
 

@@ -598,7 +598,7 @@ void TestDocument::fileOnTheCommandLineOpens()
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("XDG_CONFIG_HOME", m_dir.filePath("config")); // its recent files stay here
     editor.setProcessEnvironment(env);
-    editor.start(QStringLiteral(KVR_EDITOR_PATH), {path});
+    editor.start(QStringLiteral(KVR_EDITOR_PATH), {"--verbose", path});
     QVERIFY(editor.waitForStarted());
     QByteArray output;
     const QByteArray loaded = "loaded config file " + QDir::toNativeSeparators(path).toUtf8();

@@ -124,7 +124,7 @@ void TestKeyboardRoute::keyMenuFollowsEditWithItsShortcuts()
         texts << action->text();
         shortcuts << action->shortcut();
     }
-    QCOMPARE(texts, QStringList({"Change Button Name", "Change Data", "Change Baud Rate", "&Try Command..."}));
+    QCOMPARE(texts, QStringList({"Change Button &Name", "Change &Data", "Change &Baud Rate", "&Try Command..."}));
     QCOMPARE(shortcuts,
              QList<QKeySequence>({QKeySequence(Qt::Key_F2), QKeySequence(Qt::Key_F4), QKeySequence(Qt::Key_F6),
                                   QKeySequence(Qt::CTRL | Qt::Key_T)}));

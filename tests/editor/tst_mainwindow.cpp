@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -132,10 +133,10 @@ void TestMainWindow::menusAndShortcuts()
                                                       {"action_Open", "&Open"},
                                                       {"action_Save", "&Save"},
                                                       {"actionSave_As", "S&ave As"},
-                                                      {"actionCompare_With_File", "Compare With File..."},
-                                                      {"actionExport_Sheet", "Export Sheet..."},
-                                                      {"actionImport_JSON", "Import JSON..."},
-                                                      {"actionExport_JSON", "Export JSON..."},
+                                                      {"actionCompare_With_File", "Co&mpare With File..."},
+                                                      {"actionExport_Sheet", "Export S&heet..."},
+                                                      {"actionImport_JSON", "&Import JSON..."},
+                                                      {"actionExport_JSON", "&Export JSON..."},
                                                       {"actionUndo", "&Undo"},
                                                       {"actionRedo", "&Redo"},
                                                       {"action_Close", "&Close"},
@@ -151,10 +152,10 @@ void TestMainWindow::menusAndShortcuts()
     }
     QCOMPARE(action("action_New")->shortcut(), QKeySequence(QKeySequence::New));
     QCOMPARE(action("action_Save")->shortcut(), QKeySequence(QKeySequence::Save));
-    QCOMPARE(action("actionSave_As")->shortcut(), QKeySequence(QKeySequence::SaveAs));
+    QCOMPARE(action("actionSave_As")->shortcut(), QKeySequence("Ctrl+Shift+S"));
     QCOMPARE(action("action_Close")->shortcut(), QKeySequence(QKeySequence::Quit));
     QVERIFY(action("action_Load_Device")->shortcut().isEmpty());
-    QCOMPARE(widget<QMenu>("menu_File")->title(), QString("File"));
+    QCOMPARE(widget<QMenu>("menu_File")->title(), QString("&File"));
     // The entries that read or write another form sit after a separator, before Close.
     const QList<QAction*> file = widget<QMenu>("menu_File")->actions();
     const qsizetype close = file.indexOf(action("action_Close"));
@@ -170,9 +171,20 @@ void TestMainWindow::menusAndShortcuts()
     QCOMPARE(action("actionRedo")->shortcut(), QKeySequence(QKeySequence::Redo));
     QCOMPARE(action("actionCopy")->shortcut(), QKeySequence(QKeySequence::Copy));
     QCOMPARE(action("actionPaste")->shortcut(), QKeySequence(QKeySequence::Paste));
-    QCOMPARE(widget<QMenu>("menuSetting")->title(), QString("S&etting"));
+    QCOMPARE(widget<QMenu>("menuSetting")->title(), QString("&Setting"));
     QCOMPARE(widget<QGroupBox>("rxGroup")->findChild<QLabel*>("label_26")->text(), QString("Bard Rate"));
     QCOMPARE(widget<QGroupBox>("horizontalGroupBox")->title(), QString("Marco Setting"));
+
+    // Open and Save As start with the editor's own files.
+    for (const char* name : {"action_Open", "actionSave_As"}) {
+        QString filter;
+        answerNextModal({"QFileDialog"}, [&filter](QWidget* modal) {
+            filter = static_cast<QFileDialog*>(modal)->selectedNameFilter();
+            static_cast<QDialog*>(modal)->reject();
+        });
+        action(name)->trigger();
+        QCOMPARE(filter, QString("Configuration files (*.app)"));
+    }
 }
 
 static QStringList items(const QComboBox* box)
@@ -227,7 +239,7 @@ void TestMainWindow::keyMenuOpensOnRightPressOnly()
         }
     });
     QTest::mousePress(key(2), Qt::RightButton);
-    QCOMPARE(entries, QStringList({"Change Button Name", "Change Data", "Change Baud Rate"}));
+    QCOMPARE(entries, QStringList({"Change Button &Name", "Change &Data", "Change &Baud Rate"}));
     QTest::mouseRelease(key(2), Qt::RightButton);
     QVERIFY(!key(2)->menu()); // detached again
 
@@ -465,7 +477,7 @@ void TestMainWindow::chooseFromMenu(const QString& entry)
             return;
         }
         for (QAction* a : menu->actions()) {
-            if (a->text() == entry) {
+            if (QString(a->text()).remove('&') == entry) {
                 menu->setActiveAction(a);
                 QTest::keyClick(menu, Qt::Key_Return);
                 return;
@@ -533,7 +545,7 @@ void TestMainWindow::keyMenuHoldsOnlyItsFlaggedEntries()
     });
     QTest::mousePress(button, Qt::RightButton);
     QTest::mouseRelease(button, Qt::RightButton);
-    QCOMPARE(entries, QStringList({"Change Data"}));
+    QCOMPARE(entries, QStringList({"Change &Data"}));
     // Without "Change Baud Rate" there is no line-settings dialog to reach.
     QVERIFY(button->findChildren<QDialog*>().isEmpty());
 

@@ -10,7 +10,10 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
 #include <QtTest>
 
 class TestProgramSheet : public QObject
@@ -20,6 +23,8 @@ class TestProgramSheet : public QObject
 private slots:
     void initTestCase();
     void documentNamesEveryKeyAndLayer();
+    void checksumIsOfWhatTheSheetShows_data();
+    void checksumIsOfWhatTheSheetShows();
     void writesAPdfWithPages();
     void refusesWhatIsNotARegularFile();
     void exportThroughTheMenu();
@@ -64,8 +69,15 @@ void TestProgramSheet::documentNamesEveryKeyAndLayer()
     QVERIFY(text.contains("Blind up"));
     QVERIFY(text.contains("7E 01"));
     QVERIFY(text.contains("C0 FF EE"));
-    QVERIFY(text.contains("Key 4, link 3"));
-    QVERIFY(text.contains("Key 5, second layer"));
+    // Every link of every key, the last included.
+    for (int key = 1; key <= 6; ++key) {
+        for (int link = 2; link <= 5; ++link) {
+            QVERIFY2(text.contains(QString("Key %1, link %2").arg(key).arg(link)), qPrintable(text));
+        }
+    }
+    // The second layer's switch goes with its record, not in the name column.
+    QVERIFY(text.contains("Key 5, second layer (on)"));
+    QVERIFY(text.contains("Key 4, second layer (off)"));
     QVERIFY(text.contains("9600,8-N-1"));
     QVERIFY(text.contains("hall.app"));
     QVERIFY(text.contains("2026-03-04 09:05"));
@@ -73,6 +85,58 @@ void TestProgramSheet::documentNamesEveryKeyAndLayer()
     const QString sha = QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
     QCOMPARE(sheet.checksum(), sha);
     QVERIFY(text.contains(sha));
+    QVERIFY(!text.contains("unsaved"));
+
+    // Each key's table repeats its header on a new page.
+    const auto document = sheet.document();
+    int tables = 0;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        QTextCursor cursor(block);
+        if (QTextTable* table = cursor.currentTable(); table && cursor.position() == table->firstPosition()) {
+            QCOMPARE(table->format().headerRowCount(), 1);
+            ++tables;
+        }
+    }
+    QCOMPARE(tables, 6);
+}
+
+void TestProgramSheet::checksumIsOfWhatTheSheetShows_data()
+{
+    QTest::addColumn<bool>("modified");
+    QTest::newRow("as saved") << false;
+    QTest::newRow("with unsaved changes") << true;
+}
+
+// The checksum of the file on disk only while the window holds the file unchanged;
+// otherwise that of the program shown, and the sheet says so.
+void TestProgramSheet::checksumIsOfWhatTheSheetShows()
+{
+    QFETCH(bool, modified);
+    const QString path = m_dir.filePath("on-disk.app");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(m_records.saveConfigFile(&file));
+    file.close();
+    ProgramRecords window;
+    window.newData(6, 5);
+    QString unreadable;
+    QVERIFY(window.loadConfigFileFrom(path, &unreadable));
+    if (modified) {
+        window.getDataObject(3, 1)->setCommand("0A");
+    }
+
+    const ProgramSheet sheet = ProgramSheet::ofWindow(window, path, modified);
+    const QString text = sheet.document()->toPlainText();
+    const auto sha = [](const QByteArray& bytes) {
+        return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+    };
+    QFile onDisk(path);
+    QVERIFY(onDisk.open(QIODevice::ReadOnly));
+    const QString fileSha = sha(onDisk.readAll());
+    QCOMPARE(sheet.checksum(), modified ? sha(window.configFileBytes()) : fileSha);
+    QCOMPARE(text.contains(fileSha), !modified);
+    QCOMPARE(text.contains("with unsaved changes"), modified);
+    QCOMPARE(text.contains("as Save would write it"), modified);
 }
 
 void TestProgramSheet::writesAPdfWithPages()

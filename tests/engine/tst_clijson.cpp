@@ -14,6 +14,8 @@ class TestCliJson : public QObject
 
 private slots:
     void exportedValuesPlainInRangeRawOutside();
+    void refusedWithThePlace_data();
+    void refusedWithThePlace();
 };
 
 namespace {
@@ -78,6 +80,38 @@ void TestCliJson::exportedValuesPlainInRangeRawOutside()
             QVERIFY2(e.layer.value(fields[i]) == e.values[i], qPrintable(QString("%1 %2").arg(e.where, fields[i])));
         }
     }
+}
+
+void TestCliJson::refusedWithThePlace_data()
+{
+    QTest::addColumn<QByteArray>("keys");
+    QTest::addColumn<QString>("error");
+    // The parser itself would keep one of the values without a word.
+    QTest::newRow("repeated field") << QByteArray(R"([{"key": 1, "delay": 999, "delay": 2}])")
+                                    << "keys[0].delay: appears more than once; give each field once";
+    QTest::newRow("repeated in a link") << QByteArray(
+        R"([{"key": 2, "links": [{"link": 2}, {"link": 3, "name": "a", "na\u006de": "b"}]}])")
+                                        << "keys[0].links[1].name: appears more than once; give each field once";
+    QTest::newRow("repeated key number only")
+        << QByteArray(R"([{"key": 1, "name": "x"}, {"key": 2, "name": "x", "key": 3}])")
+        << "keys[1].key: appears more than once; give each field once";
+    // An emoji is one character beyond U+FFFF, not half of one.
+    QTest::newRow("emoji in a name") << QByteArray("[{\"key\": 1, \"name\": \"Door \xF0\x9F\x9A\xAA\"}]")
+                                     << QString::fromUtf8(
+                                            "keys[0].name: character \xF0\x9F\x9A\xAA (U+1F6AA) cannot be "
+                                            "stored; the file holds Latin-1 characters only");
+}
+
+void TestCliJson::refusedWithThePlace()
+{
+    QFETCH(QByteArray, keys);
+    QFETCH(QString, error);
+    ProgramRecords data;
+    data.newData(6, 5);
+    QString reason;
+    QVERIFY(
+        !ConfigJson::fromJson(R"({"format": "kvr210c-config", "version": 1, "keys": )" + keys + "}", &data, &reason));
+    QCOMPARE(reason, error);
 }
 
 QTEST_GUILESS_MAIN(TestCliJson)

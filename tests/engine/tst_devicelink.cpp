@@ -1,7 +1,9 @@
 // The device link end to end: a real serial port on a pseudo-terminal with
 // the device simulator on the other end.
 #include "appdata.h"
+#include "deviceprobe.h"
 #include "devicerecordstream.h"
+#include "diagnostics.h"
 #include "programtransfer.h"
 #include "seriallink.h"
 #include "simulatorprocess.h"
@@ -103,6 +105,8 @@ class TestDeviceLink : public QObject
     Q_OBJECT
 
 private slots:
+    // The traces some cases expect are off unless asked for.
+    void initTestCase() { Diagnostics::enable(); }
     void handshakeAndFarewell();
     void silentDeviceFailsTheHandshake();
     void storeSendsEveryRecordInOrder();
@@ -115,6 +119,8 @@ private slots:
     void loadWithoutAnswer_data();
     void loadWithoutAnswer();
     void portFailures();
+    void notASerialPort_data();
+    void notASerialPort();
     void damagedLoads_data();
     void damagedLoads();
     void deviceVanishes_data();
@@ -405,6 +411,35 @@ void TestDeviceLink::portFailures()
     QVERIFY(result.portFailed);
     QVERIFY2(result.error.contains("connection to the device was lost"), qPrintable(result.error));
     QVERIFY(rig.progress.isEmpty());
+}
+
+void TestDeviceLink::notASerialPort_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("regular file") << "regular file";
+    QTest::newRow("named pipe") << "named pipe";
+}
+
+// The system says "Inappropriate ioctl for device"; a session and the probe both say what the path is.
+void TestDeviceLink::notASerialPort()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("ttyFake");
+    if (kind == "named pipe") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const QString expected = QString("%1 is not a serial port (it is a %2).").arg(path, kind);
+    SerialLink link;
+    QVERIFY(!link.open(path));
+    QCOMPARE(link.errorString(), expected);
+    const QList<DeviceProbe::Result> probed = DeviceProbe::probe({path}, {1, 100});
+    QCOMPARE(probed.value(0).answer, DeviceProbe::Answer::NotOpened);
+    QCOMPARE(probed.value(0).error, expected);
 }
 
 void TestDeviceLink::damagedLoads_data()
