@@ -119,8 +119,7 @@ void TestProgramSheet::checksumIsOfWhatTheSheetShows()
     file.close();
     ProgramRecords window;
     window.newData(6, 5);
-    QString unreadable;
-    QVERIFY(window.loadConfigFileFrom(path, &unreadable));
+    QVERIFY(window.loadConfigFileFrom(path).isLoaded());
     if (modified) {
         window.getDataObject(3, 1)->setCommand("0A");
     }
