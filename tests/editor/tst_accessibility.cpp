@@ -3,6 +3,7 @@
 #include "accessibilitytree.h"
 #include "appdatamanager.h"
 #include "comparisondialog.h"
+#include "trycommandwindow.h"
 #include "ui_complete.h"
 #include "ui_question.h"
 #include "windowtest.h"
@@ -105,6 +106,10 @@ void TestAccessibility::dialogControlsAreNamed_data()
                                             window);
         dialog->show();
         return dialog;
+    });
+    QTest::newRow("try command") << OpenDialog([](AppMainWindow* window) -> QWidget* {
+        child<QAction>(window, "actionTry_Command")->trigger();
+        return window->findChild<TryCommandWindow*>();
     });
     QTest::newRow("transfer question") << OpenDialog([](AppMainWindow* window) -> QWidget* {
         auto* dialog = new QDialog(window);
