@@ -354,13 +354,13 @@ bool ProgramRecords::loadConfigFile(QIODevice* fd)
     // than the model holds was never written by it, and counting its fields would not end.
     const FileGrid grid{readInt32(&in), readInt32(&in)};
     if (grid.keys > m_maxButtonId) {
-        qDebug("error file Header: %d keys", grid.keys);
+        qCDebug(kvrDiagnostics, "error file Header: %d keys", grid.keys);
         return refuse(tr("its header announces %1 keys, more than the %2 a configuration holds")
                           .arg(grid.keys)
                           .arg(m_maxButtonId));
     }
     if (grid.links > m_maxLinkId) {
-        qDebug("error file Header: %d records a key", grid.links);
+        qCDebug(kvrDiagnostics, "error file Header: %d records a key", grid.links);
         return refuse(tr("its header announces %1 records a key, more than the %2 a configuration holds")
                           .arg(grid.links)
                           .arg(m_maxLinkId));
