@@ -4,6 +4,7 @@
 #include "appdata.h"
 #include "linktracefile.h"
 #include "simulatorprocess.h"
+#include "testfiles.h"
 #include "testrecords.h"
 
 #include <QtTest>
@@ -51,18 +52,6 @@ QByteArray saved(ProgramRecords& data)
         qWarning("saveConfigFile failed");
     }
     return buffer.data();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Every field of every record different from its neighbours and from the

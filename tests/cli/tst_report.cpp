@@ -3,6 +3,7 @@
 #include "lineappend.h"
 #include "reportsummary.h"
 #include "runreport.h"
+#include "testfiles.h"
 
 #include <QtTest>
 
@@ -11,18 +12,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 const QByteArray reportLine =
     R"({"command":"store","end":"e","file":"a.app","port":"p","result":"stored","start":"s"})";

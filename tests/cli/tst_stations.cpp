@@ -6,6 +6,7 @@
 #include "ptypeer.h"
 #include "serialframe.h"
 #include "simulatorprocess.h"
+#include "testfiles.h"
 
 #include <QtTest>
 
@@ -43,18 +44,6 @@ Run cli(const QStringList& arguments, int timeoutMs = 30000)
         return {};
     }
     return finish(process, timeoutMs);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // A program whose every command is `bytes` long: the longer, the longer a paced store takes.
