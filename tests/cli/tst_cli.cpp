@@ -2,6 +2,7 @@
 // readable listing, the command line, and the transfer against the device
 // simulator.
 #include "appdata.h"
+#include "cliprocess.h"
 #include "linktracefile.h"
 #include "simulatorprocess.h"
 #include "testfiles.h"
@@ -11,37 +12,11 @@
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    bool finished = false;
-    QByteArray out;
-    QString err;
-    qint64 elapsedMs = 0;
-};
+using Run = CliRun;
 
 Run cli(const QStringList& arguments, const QByteArray& input = {}, int timeoutMs = 30000)
 {
-    QProcess process;
-    QElapsedTimer clock;
-    clock.start();
-    process.start(QStringLiteral(KVR_CLI_PATH), arguments);
-    Run run;
-    if (!process.waitForStarted(5000)) {
-        run.err = process.errorString();
-        return run;
-    }
-    process.write(input);
-    process.closeWriteChannel();
-    run.finished = process.waitForFinished(timeoutMs);
-    if (!run.finished) {
-        process.kill();
-        process.waitForFinished(3000);
-    }
-    run.elapsedMs = clock.elapsed();
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
+    return runCli(QStringLiteral(KVR_CLI_PATH), arguments, timeoutMs, {}, input);
 }
 
 QByteArray saved(ProgramRecords& data)

@@ -11,14 +11,16 @@
 
 struct CliRun {
     int exitCode = -1; // -1: did not finish, or crashed
+    bool finished = false; // within the time limit
     QByteArray out;
     QString err;
     qint64 elapsedMs = 0;
 };
 
-// `started`, when given, is called once the process runs (to signal it).
+// `started`, when given, is called once the process runs (to signal it);
+// `input` is its whole standard input.
 inline CliRun runCli(const QString& program, const QStringList& arguments, int timeoutMs = 30000,
-                     const std::function<void(QProcess&)>& started = {})
+                     const std::function<void(QProcess&)>& started = {}, const QByteArray& input = {})
 {
     QProcess process;
     QElapsedTimer clock;
@@ -29,10 +31,13 @@ inline CliRun runCli(const QString& program, const QStringList& arguments, int t
         run.err = process.errorString();
         return run;
     }
+    process.write(input);
+    process.closeWriteChannel();
     if (started) {
         started(process);
     }
-    if (!process.waitForFinished(timeoutMs)) {
+    run.finished = process.waitForFinished(timeoutMs);
+    if (!run.finished) {
         process.kill();
         process.waitForFinished(3000);
     }
