@@ -1,6 +1,9 @@
 #ifndef DEVICECOMMANDS_H
 #define DEVICECOMMANDS_H
 
+#include "stationslot.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +23,9 @@ constexpr int MaxPorts = 64;
 struct LinkOptions {
     QString port; // load
     QStringList ports; // store and verify: one or more
+    // Store and verify: the places devices are plugged into, from --station or
+    // one per --port; their ports are resolved to device nodes before any is opened.
+    QList<StationSlot> stationSlots;
     int attempts = MinAttempts;
     int timeoutMs = MinTimeoutMs;
     QString reportFile; // store and verify: a JSON line per port appended here

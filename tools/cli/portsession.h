@@ -25,6 +25,7 @@ public:
 
     struct Outcome {
         QString port;
+        QString slot; // the fixture's name for the place, or the port as given
         PortIdentity identity;
         QDateTime start;
         QDateTime end;
