@@ -38,7 +38,11 @@ DeviceSession::Result DeviceSession::open(const QString& portName)
 
 DeviceSession::Result DeviceSession::connect()
 {
-    return transfer(nullptr, Operation::Load).handshake();
+    ProgramTransfer handshake = transfer(nullptr, Operation::Load);
+    if (m_options.handshakeAttempts > 0) {
+        handshake.setAttempts(m_options.handshakeAttempts);
+    }
+    return handshake.handshake();
 }
 
 DeviceSession::Result DeviceSession::run(Operation operation, ProgramRecords* records, Differences* differences)

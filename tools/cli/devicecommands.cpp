@@ -5,15 +5,19 @@
 #include "devicerecordlayout.h"
 #include "devicesession.h"
 #include "programtransfer.h"
+#include "seriallink.h"
 #include "safesave.h"
 
 #include "deviceprobe.h"
 #include "interruption.h"
 #include "portidentity.h"
 #include "portsession.h"
+#include "reportwriter.h"
 #include "runreport.h"
+#include "stationwatch.h"
 #include "traceoption.h"
 
+#include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QStringList>
 #include <QThread>
@@ -88,42 +92,13 @@ PortSession::Outcome notContacted(const QString& port, const QString& error)
     return outcome;
 }
 
-// The report's line of each port as soon as the port is done, from whichever
-// thread ran it; a line that cannot be written is said at once and the run goes on.
-class ReportWriter
-{
-public:
-    ReportWriter(RunReport* report, QString command, RunReport::Program program)
-        : m_report(report)
-        , m_command(std::move(command))
-        , m_program(std::move(program))
-    {
-    }
-
-    void write(const PortSession::Outcome& outcome)
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        QString error;
-        if (m_report && !m_report->append(m_command, m_program, outcome, &error)) {
-            printError(QStringLiteral("%1 (the line of %2 is missing)").arg(error, outcome.port));
-            m_failed = true;
-        }
-    }
-    bool failed() const { return m_failed; }
-
-private:
-    RunReport* m_report;
-    QString m_command;
-    RunReport::Program m_program;
-    std::mutex m_mutex;
-    bool m_failed = false;
-};
+void warnOfPartialPrograms(const std::vector<PortSession::Outcome>& outcomes);
 
 // Runs one session per port, each in its own thread, and waits for all. Each
 // port's outcome goes to `writer` as soon as that port is done.
 std::vector<PortSession::Outcome> runSessions(const QByteArray& program, PortSession::Task task,
                                               const QStringList& ports, const DeviceCommands::LinkOptions& options,
-                                              ReportWriter* writer, LinkTrace* trace)
+                                              ReportWriter* writer, LinkTrace* trace, const ProgressOutput& progress)
 {
     const QList<QSerialPortInfo> listed = QSerialPortInfo::availablePorts();
     std::vector<PortSession::Outcome> outcomes(size_t(ports.size()));
@@ -133,14 +108,21 @@ std::vector<PortSession::Outcome> runSessions(const QByteArray& program, PortSes
         const QString port = ports.at(i);
         const PortIdentity identity = PortIdentity::of(port, listed);
         PortSession::Outcome* slot = &outcomes[size_t(i)];
-        threads.emplace_back(QThread::create([=, &program]() {
-            // One line per call: stdio keeps whole lines from threads apart.
-            PortSession session(program, task,
-                                {port, options.attempts, options.timeoutMs, probe, &Interruption::requested, trace},
-                                [port](const QString& line) { printErr(QStringLiteral("%1: %2\n").arg(port, line)); });
+        threads.emplace_back(QThread::create([=, &program, &progress]() {
+            PortSession::Options sessionOptions;
+            sessionOptions.port = port;
+            sessionOptions.attempts = options.attempts;
+            sessionOptions.timeoutMs = options.timeoutMs;
+            sessionOptions.probe = probe;
+            sessionOptions.cancel = &Interruption::requested;
+            sessionOptions.trace = trace;
+            sessionOptions.events = [&](const PortSession::Event& event) { progress.event(port, port, event); };
+            PortSession session(program, task, std::move(sessionOptions),
+                                [&](const QString& line) { progress.say(port, port, line); });
             PortSession::Outcome outcome = session.run();
             outcome.identity = identity;
             writer->write(outcome);
+            progress.done(outcome);
             *slot = outcome;
         }));
     }
@@ -151,6 +133,41 @@ std::vector<PortSession::Outcome> runSessions(const QByteArray& program, PortSes
         thread->wait();
     }
     return outcomes;
+}
+
+// A shift: every port watched until a signal ends it (see StationWatch).
+int runShift(const QByteArray& program, PortSession::Task task, const QStringList& ports,
+             const DeviceCommands::LinkOptions& options, ReportWriter* writer, LinkTrace* trace,
+             const ProgressOutput& progress)
+{
+    StationWatch::Options watchOptions;
+    watchOptions.task = task;
+    watchOptions.attempts = options.attempts;
+    watchOptions.timeoutMs = options.timeoutMs;
+    watchOptions.trace = trace;
+    watchOptions.cancel = &Interruption::requested;
+    watchOptions.identify = [](const QString& node) {
+        return PortIdentity::of(node, QSerialPortInfo::availablePorts());
+    };
+    const auto locate = [](const StationSlot& slot) {
+        StationWatch::Place place;
+        if (QFileInfo::exists(SerialLink::nodePath(slot.port))) {
+            place.node = slot.port;
+        } else {
+            place.why = QStringLiteral("waiting for the port (%1 does not exist)").arg(SerialLink::nodePath(slot.port));
+        }
+        return place;
+    };
+    QList<StationSlot> watched;
+    for (const QString& port : ports) {
+        watched.append({port, port});
+    }
+    StationWatch watch(program, watchOptions, locate, &progress, writer);
+    const QList<PortSession::Outcome> done = watch.run(watched);
+    warnOfPartialPrograms(std::vector<PortSession::Outcome>(done.cbegin(), done.cend()));
+    printError(QStringLiteral("stopped by %1").arg(Interruption::signalName()));
+    const bool traced = TraceOption::finish(trace);
+    return !writer->failed() && traced ? Interruption::exitCode() : ExitFailed;
 }
 
 // "ttyUSB0  stored, verified", the ports aligned.
@@ -266,12 +283,16 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
         return DeviceCommands::ExitNoDevice;
     }
     ReportWriter writer(report.get(), command, program);
+    const ProgressOutput progress(options.progress);
 
     std::vector<PortSession::Outcome> outcomes;
     // Refused before any port is opened: a half-stored program is worse than none.
     const QStringList oversized = task == PortSession::Task::Verify
         ? QStringList()
         : ProgramTransfer(&data, nullptr).oversizedRecords();
+    if (options.watch && oversized.isEmpty()) {
+        return runShift(data.configFileBytes(), task, ports, options, &writer, trace.get(), progress);
+    }
     if (!oversized.isEmpty()) {
         const QList<QSerialPortInfo> listed = QSerialPortInfo::availablePorts();
         const QString error = QStringLiteral("nothing was sent: these commands are longer than %1 bytes and do "
@@ -286,7 +307,7 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
         }
     } else {
         // As a configuration file's bytes, which each port's thread reads into a model of its own.
-        outcomes = runSessions(data.configFileBytes(), task, ports, options, &writer, trace.get());
+        outcomes = runSessions(data.configFileBytes(), task, ports, options, &writer, trace.get(), progress);
     }
     if (task == PortSession::Task::Verify) {
         // A lone port's differences as they are; several ports' each after its port.

@@ -1,6 +1,7 @@
 #ifndef DEVICECOMMANDS_H
 #define DEVICECOMMANDS_H
 
+#include "progressoutput.h"
 #include "stationslot.h"
 
 #include <QList>
@@ -36,6 +37,11 @@ struct LinkOptions {
     bool allPorts = false;
     // Every chunk to and from each port, one line each, written here.
     QString traceFile;
+    // Store and verify: a shift; each slot's device is done as it is plugged in (see StationWatch).
+    bool watch = false;
+    // A shell command run after each device of a shift, with its slot, port and outcome.
+    QString onResult;
+    ProgressOutput::Format progress = ProgressOutput::Format::Text;
 };
 
 // With --probe or --all: no port had a device.

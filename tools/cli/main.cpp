@@ -42,6 +42,9 @@ enum class Option {
     Output,
     Base,
     Trace,
+    Watch, // store and verify: a shift
+    OnResult,
+    Progress,
 };
 
 // What a command's function gets: its arguments, the device options read
@@ -394,6 +397,20 @@ QCommandLineOption commandLineOption(Option option)
             QStringLiteral("trace"),
             QStringLiteral("Write every chunk sent to and read from the device to this file, a line each."),
             QStringLiteral("file"));
+    case Option::Watch:
+        return QCommandLineOption(QStringLiteral("watch"),
+                                  QStringLiteral("Run a shift: do each device as it is plugged into a slot, until "
+                                                 "Ctrl+C."));
+    case Option::OnResult:
+        return QCommandLineOption(QStringLiteral("on-result"),
+                                  QStringLiteral("With --watch: run this shell command after each device, with "
+                                                 "the slot, the port and the outcome as $1, $2 and $3."),
+                                  QStringLiteral("command"));
+    case Option::Progress:
+        return QCommandLineOption(QStringLiteral("progress"),
+                                  QStringLiteral("Progress on standard error as text (default) or json, one "
+                                                 "object a line."),
+                                  QStringLiteral("text|json"), QStringLiteral("text"));
     case Option::Base:
         return QCommandLineOption(
             QStringLiteral("base"),
@@ -421,6 +438,19 @@ bool readLinkOptions(const Command& command, const QCommandLineParser& parser, D
     if (command.takes(Option::Trace)) {
         link->traceFile = parser.value(QStringLiteral("trace"));
     }
+    if (command.takes(Option::Progress)
+        && !ProgressOutput::formatFrom(parser.value(QStringLiteral("progress")), &link->progress)) {
+        *error = QStringLiteral("--progress takes text or json, not \"%1\"").arg(parser.value(QStringLiteral("progress")));
+        return false;
+    }
+    link->watch = command.takes(Option::Watch) && parser.isSet(QStringLiteral("watch"));
+    if (command.takes(Option::OnResult)) {
+        link->onResult = parser.value(QStringLiteral("on-result"));
+        if (parser.isSet(QStringLiteral("on-result")) && !link->watch) {
+            *error = QStringLiteral("--on-result runs after each device of a shift: give it with --watch");
+            return false;
+        }
+    }
     const bool manyPorts = command.takes(Option::Ports);
     if (!manyPorts && !command.takes(Option::Port)) {
         return true;
@@ -428,6 +458,10 @@ bool readLinkOptions(const Command& command, const QCommandLineParser& parser, D
     const QString port = QStringLiteral("port");
     link->allPorts = command.takes(Option::All) && parser.isSet(QStringLiteral("all"));
     link->probe = command.takes(Option::Probe) && parser.isSet(QStringLiteral("probe"));
+    if (link->watch && link->allPorts) {
+        *error = QStringLiteral("--watch watches the slots of --port: give them instead of --all");
+        return false;
+    }
     if (link->allPorts && parser.isSet(port)) {
         *error = QStringLiteral("--all takes every listed port: give it without --port");
         return false;
@@ -531,13 +565,15 @@ const QList<Command>& commands()
          QStringLiteral("Store a configuration file to one device or to several at once."),
          {QStringLiteral("file")},
          {QStringLiteral("The configuration file.")},
-         {O::Ports, O::Retries, O::Timeout, O::Trace, O::Verify, O::Report, O::Probe, O::All},
+         {O::Ports, O::Retries, O::Timeout, O::Trace, O::Verify, O::Report, O::Probe, O::All, O::Watch, O::OnResult,
+          O::Progress},
          storeCommand},
         {QStringLiteral("verify"),
          QStringLiteral("Compare the device's program with a configuration file."),
          {QStringLiteral("file")},
          {QStringLiteral("The configuration file.")},
-         {O::Ports, O::Retries, O::Timeout, O::Trace, O::Report, O::Probe, O::All},
+         {O::Ports, O::Retries, O::Timeout, O::Trace, O::Report, O::Probe, O::All, O::Watch, O::OnResult,
+          O::Progress},
          verifyCommand},
         {QStringLiteral("load"),
          QStringLiteral("Load the device's program into a configuration file."),

@@ -7,6 +7,7 @@
 #include "devicesession.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QStringList>
 
 namespace {
@@ -105,10 +106,20 @@ PortSession::Outcome PortSession::run()
         return finish();
     }
 
-    DeviceSession session({m_options.attempts, m_options.timeoutMs});
+    QElapsedTimer clock;
+    clock.start();
+    auto event = [this, &clock](Event::Step step, int record = 0, int of = 0) {
+        if (m_options.events) {
+            m_options.events({step, record, of, clock.elapsed()});
+        }
+    };
+    DeviceSession session({m_options.attempts, m_options.timeoutMs, m_options.handshakeAttempts});
     session.setCancelCheck(m_options.cancel);
     session.link()->setTrace(m_options.trace);
-    session.setProgress([this](DeviceSession::Operation step, int done, int total) {
+    session.setProgress([this, &event](DeviceSession::Operation step, int done, int total) {
+        if (done > 0) {
+            event(step == DeviceSession::Operation::Store ? Event::Step::Record : Event::Step::Verify, done, total);
+        }
         if (done > 0 && (done % RecordsPerLine == 0 || done == total)) {
             const QString line = step == DeviceSession::Operation::Store ? QStringLiteral("stored %1 of %2 records")
                                                                          : QStringLiteral("read %1 of %2 records");
@@ -117,6 +128,8 @@ PortSession::Outcome PortSession::run()
     });
     bool ok = true;
     const DeviceSession::Once once = session.runOnce(m_options.port, [&](DeviceSession& device) {
+        outcome.connected = true;
+        event(Event::Step::Connect);
         say(QStringLiteral("connected"));
         if (m_task != Task::Verify) {
             ok = storeProgram(&program, &device, &outcome);

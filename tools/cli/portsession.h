@@ -34,6 +34,7 @@ public:
         bool verified = false; // the device was read back and compared (equal or not)
         bool noDevice = false; // probing: no device answered the handshake, nothing was sent
         bool interrupted = false; // stopped by the cancel check
+        bool connected = false; // the handshake was answered: a device was there
         bool storeBegun = false; // records went out: the device's program was being replaced
         int records = 0; // records stored (confirmed by the device), or read back when only verifying
         int unconfirmed = 0; // interrupted store: sent without the device's confirmation (the one in flight)
@@ -53,6 +54,17 @@ public:
     // A line of progress, without the port (the caller adds it).
     using Progress = std::function<void(const QString& line)>;
 
+    // The same progress for a program that watches: the handshake answered,
+    // and each record stored or read back. The end is the outcome run() returns.
+    struct Event {
+        enum class Step { Connect, Record, Verify };
+        Step step = Step::Connect;
+        int record = 0; // Record and Verify: how many are done
+        int of = 0;
+        qint64 elapsedMs = 0; // since the session began
+    };
+    using Events = std::function<void(const Event& event)>;
+
     struct Options {
         QString port;
         int attempts = 6;
@@ -65,6 +77,9 @@ public:
         std::function<bool()> cancel;
         // Shared by the sessions of a run; none: not traced.
         LinkTrace* trace = nullptr;
+        // Attempts of the handshake alone (0: `attempts`); a watched slot asks once.
+        int handshakeAttempts = 0;
+        Events events;
     };
 
     // `program` is a configuration file's bytes; each session reads its own copy.

@@ -1,0 +1,95 @@
+#ifndef STATIONWATCH_H
+#define STATIONWATCH_H
+
+#include "deviceprobe.h"
+#include "portsession.h"
+#include "stationslot.h"
+
+#include <QByteArray>
+#include <QList>
+
+#include <functional>
+#include <mutex>
+
+class LinkTrace;
+class ProgressOutput;
+class ReportWriter;
+
+// A shift at a programming station (store --watch, verify --watch): every slot
+// is watched in a thread of its own, and each device plugged into a slot is
+// programmed (or read back) once, then left alone until it is taken away.
+//
+// A slot goes round three states:
+// - no port: its adapter is not there (the path does not exist, or no listed
+//   port matches it). Looked for every 200 ms; nothing is opened.
+// - waiting: the port is there; one handshake attempt at most every second.
+//   A port that cannot be opened, stays silent or answers something else has
+//   no device yet, and nothing more is sent to it.
+// - done: the device answered and its session ran to its outcome, which went
+//   to the report, to standard output ("A1 (/dev/ttyUSB3)  stored, verified"),
+//   to the progress and to `afterDevice`. The slot then asks with one handshake
+//   (and "ISPOK!" where answered) every second whether the device is still
+//   there; it is gone when its port goes, cannot be opened, or leaves two
+//   handshakes in a row unanswered. Only then is the slot waiting again, so
+//   the same device is never programmed twice without being taken away.
+//
+// Slots never wait for each other: a slow or failing device holds only its
+// own slot. Once `cancel` says yes (asked about every 50 ms) every slot stops
+// within about a second: a session under way ends as an interrupted run does,
+// with its report line.
+class StationWatch
+{
+public:
+    // Where a slot's port is now: its device node, or no node and why not
+    // ("no port has the serial number FT1234AB"). Called from the slots'
+    // threads, every 200 ms while a slot has no port: it should be cheap.
+    struct Place {
+        QString node;
+        QString why;
+    };
+    using Locate = std::function<Place(const StationSlot& slot)>;
+
+    struct Options {
+        PortSession::Task task = PortSession::Task::Store;
+        int attempts = 6;
+        int timeoutMs = 1000;
+        LinkTrace* trace = nullptr;
+        std::function<bool()> cancel;
+        // What the system tells of the adapter of a port a device answered on.
+        std::function<PortIdentity(const QString& node)> identify;
+        // After each device's outcome went out, in its slot's thread (the --on-result hook).
+        std::function<void(const PortSession::Outcome& outcome)> afterDevice;
+    };
+
+    // `program` is a configuration file's bytes; `progress` and `report` are
+    // shared by the slots and outlive the watch.
+    StationWatch(QByteArray program, Options options, Locate locate, const ProgressOutput* progress,
+                 ReportWriter* report);
+
+    // Watches `stationSlots` until cancelled and returns each device's outcome, in the
+    // order they ended.
+    QList<PortSession::Outcome> run(const QList<StationSlot>& stationSlots);
+
+    static constexpr int LookForPortMs = 200;
+    static constexpr int AttemptEveryMs = 1000;
+    static constexpr int MissedHandshakesWhenGone = 2;
+
+private:
+    void watch(const StationSlot& slot);
+    // One handshake, and the farewell where it was answered: is the device still there?
+    DeviceProbe::Answer ask(const QString& node) const;
+    void finishDevice(const PortSession::Outcome& outcome);
+    // Sleeps `ms`, or less when cancelled; false then.
+    bool pause(int ms) const;
+    bool cancelled() const { return m_options.cancel && m_options.cancel(); }
+
+    QByteArray m_program;
+    Options m_options;
+    Locate m_locate;
+    const ProgressOutput* m_progress;
+    ReportWriter* m_report;
+    std::mutex m_mutex;
+    QList<PortSession::Outcome> m_outcomes;
+};
+
+#endif // STATIONWATCH_H
