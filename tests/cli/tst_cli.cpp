@@ -434,6 +434,10 @@ void TestCli::commandLine_data()
     QTest::newRow("a port twice") << QStringList{"store", "x.app", "--port", "a,b", "--port", "a"} << 2
                                   << "the port a is given twice";
     QTest::newRow("an empty port") << QStringList{"store", "x.app", "--port", "a,,b"} << 2 << "empty port";
+    QTest::newRow("a station and a port")
+        << QStringList{"store", "x.app", "--station", "s.json", "--port", "a"} << 2 << "without --port or --all";
+    QTest::newRow("a malformed adapter") << QStringList{"verify", "x.app", "--port", "usb=0403"} << 2
+                                         << "--port: \"usb=0403\": give the USB ids";
     QTest::newRow("verify after a load") << QStringList{"load", "-o", "x.app", "--port", "a", "--verify"} << 2
                                          << "verify";
     QTest::newRow("no such port") << QStringList{"load", "-o", "x.app", "--port", "/nonexistent/tty"} << 1

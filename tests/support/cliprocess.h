@@ -18,11 +18,18 @@ struct CliRun {
 };
 
 // `started`, when given, is called once the process runs (to signal it);
-// `input` is its whole standard input.
+// `input` is its whole standard input; `environment` ("NAME=value", ...) is
+// set on top of this process's own.
 inline CliRun runCli(const QString& program, const QStringList& arguments, int timeoutMs = 30000,
-                     const std::function<void(QProcess&)>& started = {}, const QByteArray& input = {})
+                     const std::function<void(QProcess&)>& started = {}, const QByteArray& input = {},
+                     const QStringList& environment = {})
 {
     QProcess process;
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const QString& variable : environment) {
+        variables.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
+    }
+    process.setProcessEnvironment(variables);
     QElapsedTimer clock;
     clock.start();
     process.start(program, arguments);

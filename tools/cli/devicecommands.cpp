@@ -5,20 +5,23 @@
 #include "devicerecordlayout.h"
 #include "devicesession.h"
 #include "programtransfer.h"
-#include "seriallink.h"
 #include "safesave.h"
+#include "seriallink.h"
 
 #include "deviceprobe.h"
 #include "interruption.h"
 #include "portidentity.h"
+#include "portlisting.h"
+#include "portselector.h"
 #include "portsession.h"
 #include "reportwriter.h"
 #include "runreport.h"
+#include "slotports.h"
 #include "stationwatch.h"
 #include "traceoption.h"
 
 #include <QFileInfo>
-#include <QSerialPortInfo>
+#include <QPair>
 #include <QStringList>
 #include <QThread>
 
@@ -94,33 +97,52 @@ PortSession::Outcome notContacted(const QString& port, const QString& error)
 
 void warnOfPartialPrograms(const std::vector<PortSession::Outcome>& outcomes);
 
-// Runs one session per port, each in its own thread, and waits for all. Each
-// port's outcome goes to `writer` as soon as that port is done.
-std::vector<PortSession::Outcome> runSessions(const QByteArray& program, PortSession::Task task,
-                                              const QStringList& ports, const DeviceCommands::LinkOptions& options,
-                                              ReportWriter* writer, LinkTrace* trace, const ProgressOutput& progress)
+// A slot whose port is found: the node its session opens.
+struct ResolvedSlot {
+    QString name;
+    QString port; // as the session opens it: the --port text itself where that is a name
+
+    // "A1 (/dev/ttyUSB3)", or only the port where the slot is named by it.
+    QString label() const { return ProgressOutput::label(name, port); }
+};
+
+// "A1 (/dev/ttyUSB3)" for an outcome, as ResolvedSlot::label.
+QString labelOf(const PortSession::Outcome& outcome)
 {
-    const QList<QSerialPortInfo> listed = QSerialPortInfo::availablePorts();
-    std::vector<PortSession::Outcome> outcomes(size_t(ports.size()));
+    return ResolvedSlot{outcome.slot.isEmpty() ? outcome.port : outcome.slot, outcome.port}.label();
+}
+
+// Runs one session per slot, each in its own thread, and waits for all. Each
+// slot's outcome goes to `writer` as soon as that slot is done.
+std::vector<PortSession::Outcome> runSessions(const QByteArray& program, PortSession::Task task,
+                                              const std::vector<ResolvedSlot>& resolved,
+                                              const QList<ListedPort>& listed,
+                                              const DeviceCommands::LinkOptions& options, ReportWriter* writer,
+                                              LinkTrace* trace, const ProgressOutput& progress)
+{
+    std::vector<PortSession::Outcome> outcomes(resolved.size());
     std::vector<std::unique_ptr<QThread>> threads;
     const bool probe = options.probe || options.allPorts;
-    for (qsizetype i = 0; i < ports.size(); ++i) {
-        const QString port = ports.at(i);
-        const PortIdentity identity = PortIdentity::of(port, listed);
-        PortSession::Outcome* slot = &outcomes[size_t(i)];
+    for (size_t i = 0; i < resolved.size(); ++i) {
+        const ResolvedSlot station = resolved.at(i);
+        const PortIdentity identity = PortIdentity::of(station.port, listed);
+        PortSession::Outcome* slot = &outcomes[i];
         threads.emplace_back(QThread::create([=, &program, &progress]() {
             PortSession::Options sessionOptions;
-            sessionOptions.port = port;
+            sessionOptions.port = station.port;
             sessionOptions.attempts = options.attempts;
             sessionOptions.timeoutMs = options.timeoutMs;
             sessionOptions.probe = probe;
             sessionOptions.cancel = &Interruption::requested;
             sessionOptions.trace = trace;
-            sessionOptions.events = [&](const PortSession::Event& event) { progress.event(port, port, event); };
+            sessionOptions.events = [&](const PortSession::Event& event) {
+                progress.event(station.name, station.port, event);
+            };
             PortSession session(program, task, std::move(sessionOptions),
-                                [&](const QString& line) { progress.say(port, port, line); });
+                                [&](const QString& line) { progress.say(station.name, station.port, line); });
             PortSession::Outcome outcome = session.run();
             outcome.identity = identity;
+            outcome.slot = station.name;
             writer->write(outcome);
             progress.done(outcome);
             *slot = outcome;
@@ -135,8 +157,8 @@ std::vector<PortSession::Outcome> runSessions(const QByteArray& program, PortSes
     return outcomes;
 }
 
-// A shift: every port watched until a signal ends it (see StationWatch).
-int runShift(const QByteArray& program, PortSession::Task task, const QStringList& ports,
+// A shift: every slot watched until a signal ends it (see StationWatch).
+int runShift(const QByteArray& program, PortSession::Task task, const QList<StationSlot>& watched,
              const DeviceCommands::LinkOptions& options, ReportWriter* writer, LinkTrace* trace,
              const ProgressOutput& progress)
 {
@@ -146,22 +168,9 @@ int runShift(const QByteArray& program, PortSession::Task task, const QStringLis
     watchOptions.timeoutMs = options.timeoutMs;
     watchOptions.trace = trace;
     watchOptions.cancel = &Interruption::requested;
-    watchOptions.identify = [](const QString& node) {
-        return PortIdentity::of(node, QSerialPortInfo::availablePorts());
-    };
-    const auto locate = [](const StationSlot& slot) {
-        StationWatch::Place place;
-        if (QFileInfo::exists(SerialLink::nodePath(slot.port))) {
-            place.node = slot.port;
-        } else {
-            place.why = QStringLiteral("waiting for the port (%1 does not exist)").arg(SerialLink::nodePath(slot.port));
-        }
-        return place;
-    };
-    QList<StationSlot> watched;
-    for (const QString& port : ports) {
-        watched.append({port, port});
-    }
+    SlotPorts ports;
+    watchOptions.identify = [&ports](const QString& node) { return ports.identify(node); };
+    const auto locate = [&ports](const StationSlot& slot) { return ports.locate(slot); };
     StationWatch watch(program, watchOptions, locate, &progress, writer);
     const QList<PortSession::Outcome> done = watch.run(watched);
     warnOfPartialPrograms(std::vector<PortSession::Outcome>(done.cbegin(), done.cend()));
@@ -170,15 +179,21 @@ int runShift(const QByteArray& program, PortSession::Task task, const QStringLis
     return !writer->failed() && traced ? Interruption::exitCode() : ExitFailed;
 }
 
-// "ttyUSB0  stored, verified", the ports aligned.
 void printSummary(const std::vector<PortSession::Outcome>& outcomes, void (*print)(const QString&))
 {
+    int slotWidth = 0;
     int width = 0;
+    bool named = false;
     for (const PortSession::Outcome& outcome : outcomes) {
+        slotWidth = qMax(slotWidth, int(outcome.slot.size()));
         width = qMax(width, int(outcome.port.size()));
+        named = named || (!outcome.slot.isEmpty() && outcome.slot != outcome.port);
     }
     for (const PortSession::Outcome& outcome : outcomes) {
-        print(QStringLiteral("%1  %2\n").arg(outcome.port, -width).arg(outcome.summary()));
+        const QString port = QStringLiteral("%1").arg(outcome.port, -width);
+        print(QStringLiteral("%1  %2\n")
+                  .arg(named ? QStringLiteral("%1 %2").arg(outcome.slot, -slotWidth).arg(port) : port)
+                  .arg(outcome.summary()));
     }
 }
 
@@ -189,7 +204,7 @@ void warnOfPartialPrograms(const std::vector<PortSession::Outcome>& outcomes)
     QStringList partial;
     for (const PortSession::Outcome& outcome : outcomes) {
         if (outcome.partial()) {
-            partial << outcome.port;
+            partial << labelOf(outcome);
         }
     }
     if (!partial.isEmpty()) {
@@ -224,11 +239,11 @@ int exitCodeOf(const std::vector<PortSession::Outcome>& outcomes, const DeviceCo
     return allSucceeded && reported ? ExitOk : ExitFailed;
 }
 
-// Every port the system lists, for --all and a bare "ports --probe"; each takes a thread.
-bool everyListedPort(QStringList* ports)
+// Every port in `listed`, for --all and a bare "ports --probe"; each takes a thread.
+bool everyListedPort(const QList<ListedPort>& listed, QStringList* ports)
 {
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        ports->append(info.systemLocation());
+    for (const ListedPort& port : listed) {
+        ports->append(port.node);
     }
     if (ports->isEmpty()) {
         printError(QStringLiteral("no serial ports found"));
@@ -243,14 +258,73 @@ bool everyListedPort(QStringList* ports)
     return true;
 }
 
-// The ports of a run: those given, or with --all every listed one.
-bool portsOf(const DeviceCommands::LinkOptions& options, QStringList* ports)
+// The slots of a run: those given (one per --port when the caller named none),
+// or with --all every listed port, named by itself.
+bool slotsOf(const DeviceCommands::LinkOptions& options, const QList<ListedPort>& listed,
+             QList<StationSlot>* stationSlots)
 {
-    if (!options.allPorts) {
-        *ports = options.ports;
+    QStringList ports = options.ports;
+    if (options.allPorts) {
+        ports.clear();
+        if (!everyListedPort(listed, &ports)) {
+            return false;
+        }
+    } else if (!options.stationSlots.isEmpty()) {
+        *stationSlots = options.stationSlots;
         return true;
     }
-    return everyListedPort(ports);
+    for (const QString& port : ports) {
+        stationSlots->append({port, port});
+    }
+    return true;
+}
+
+// Where two names reach one device node: the node with its links followed.
+QString sameNode(const QString& port)
+{
+    const QFileInfo node(SerialLink::nodePath(port));
+    const QString canonical = node.canonicalFilePath();
+    return canonical.isEmpty() ? node.absoluteFilePath() : canonical;
+}
+
+// Finds each slot's port in `listed`. A slot with no port or with several, and
+// slots that share a port, are each named on standard error, and then none is
+// resolved: a device in the wrong slot would get another's program or record.
+bool resolveSlots(const QList<StationSlot>& stationSlots, const QList<ListedPort>& listed,
+                  std::vector<ResolvedSlot>* resolved)
+{
+    QStringList problems;
+    QList<QPair<QString, QString>> taken; // node, slot
+    for (const StationSlot& station : stationSlots) {
+        const QString shown = station.name == station.port ? station.port
+                                                           : QStringLiteral("%1 (%2)").arg(station.name, station.port);
+        PortSelector selector;
+        QString node;
+        QString error;
+        if (!PortSelector::parse(station.port, &selector, &error) || !selector.resolve(listed, &node, &error)) {
+            problems << QStringLiteral("%1: %2").arg(shown, error);
+            continue;
+        }
+        const QString same = sameNode(node);
+        for (const auto& other : std::as_const(taken)) {
+            if (other.first == same) {
+                problems << QStringLiteral("%1: %2 is also the port of %3").arg(shown, node, other.second);
+            }
+        }
+        taken.append({same, station.name});
+        resolved->push_back({station.name, node});
+    }
+    for (const QString& problem : std::as_const(problems)) {
+        printError(problem);
+    }
+    if (!problems.isEmpty()) {
+        printError(QStringLiteral("nothing was sent: %1 without a port of %2 own")
+                       .arg(problems.size() == 1 ? QStringLiteral("a slot is") : QStringLiteral("slots are"),
+                            problems.size() == 1 ? QStringLiteral("its") : QStringLiteral("their")));
+        resolved->clear();
+        return false;
+    }
+    return true;
 }
 
 // Store or verify on every port at once, with the report and the summary.
@@ -278,9 +352,21 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
     if (!TraceOption::open(options.traceFile, &trace)) {
         return ExitUsage;
     }
-    QStringList ports;
-    if (!portsOf(options, &ports)) {
+    // One look at the system's ports for the whole run: where each slot is, and what each adapter is.
+    QString listError;
+    const QList<ListedPort> listed = PortListing::current(&listError);
+    if (!listError.isEmpty()) {
+        printError(QStringLiteral("%1; no device was touched").arg(listError));
+        return ExitUsage;
+    }
+    QList<StationSlot> stationSlots;
+    if (!slotsOf(options, listed, &stationSlots)) {
         return DeviceCommands::ExitNoDevice;
+    }
+    // A shift waits for adapters as it waits for devices; a run needs each one now.
+    std::vector<ResolvedSlot> resolved;
+    if (!options.watch && !resolveSlots(stationSlots, listed, &resolved)) {
+        return ExitUsage;
     }
     ReportWriter writer(report.get(), command, program);
     const ProgressOutput progress(options.progress);
@@ -290,31 +376,33 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
     const QStringList oversized = task == PortSession::Task::Verify
         ? QStringList()
         : ProgramTransfer(&data, nullptr).oversizedRecords();
-    if (options.watch && oversized.isEmpty()) {
-        return runShift(data.configFileBytes(), task, ports, options, &writer, trace.get(), progress);
-    }
     if (!oversized.isEmpty()) {
-        const QList<QSerialPortInfo> listed = QSerialPortInfo::availablePorts();
         const QString error = QStringLiteral("nothing was sent: these commands are longer than %1 bytes and do "
                                              "not fit the device: %2")
                                   .arg(MaxDeviceCommandBytes)
                                   .arg(oversized.join(QLatin1String("; ")));
         printError(error);
-        for (const QString& port : ports) {
-            outcomes.push_back(notContacted(port, error));
-            outcomes.back().identity = PortIdentity::of(port, listed);
+        if (options.watch) {
+            return ExitFailed;
+        }
+        for (const ResolvedSlot& station : resolved) {
+            outcomes.push_back(notContacted(station.port, error));
+            outcomes.back().identity = PortIdentity::of(station.port, listed);
+            outcomes.back().slot = station.name;
             writer.write(outcomes.back());
         }
+    } else if (options.watch) {
+        return runShift(data.configFileBytes(), task, stationSlots, options, &writer, trace.get(), progress);
     } else {
         // As a configuration file's bytes, which each port's thread reads into a model of its own.
-        outcomes = runSessions(data.configFileBytes(), task, ports, options, &writer, trace.get(), progress);
+        outcomes = runSessions(data.configFileBytes(), task, resolved, listed, options, &writer, trace.get(), progress);
     }
     if (task == PortSession::Task::Verify) {
         // A lone port's differences as they are; several ports' each after its port.
         for (const PortSession::Outcome& outcome : outcomes) {
             for (const ConfigComparison::Difference& difference : outcome.differences) {
                 const QString line = PortSession::describe(difference);
-                printOut((outcomes.size() == 1 ? line : QStringLiteral("%1: %2").arg(outcome.port, line))
+                printOut((outcomes.size() == 1 ? line : QStringLiteral("%1: %2").arg(labelOf(outcome), line))
                          + QLatin1Char('\n'));
             }
         }
@@ -334,29 +422,56 @@ namespace DeviceCommands {
 
 int listPorts()
 {
-    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    QString error;
+    const QList<ListedPort> ports = PortListing::current(&error);
+    if (!error.isEmpty()) {
+        printError(error);
+        return ExitFailed;
+    }
     if (ports.isEmpty()) {
         printErr(QStringLiteral("No serial ports found.\n"));
     }
-    for (const QSerialPortInfo& port : ports) {
-        QString description = port.description();
-        if (!port.manufacturer().isEmpty() && !description.contains(port.manufacturer())) {
-            description = description.isEmpty() ? port.manufacturer()
-                                                : QStringLiteral("%1 (%2)").arg(description, port.manufacturer());
-        }
-        if (description.isEmpty()) {
-            description = QStringLiteral("(no description)");
-        }
-        printOut(QStringLiteral("%1\t%2\n").arg(port.systemLocation(), description));
+    for (const ListedPort& port : ports) {
+        const QString description = port.description.isEmpty() ? QStringLiteral("(no description)") : port.description;
+        printOut(QStringLiteral("%1\t%2\t%3\n").arg(port.node, description, PortSelector::selectorsOf(port)));
     }
     return ExitOk;
+}
+
+int listSlots(const QList<StationSlot>& stationSlots)
+{
+    QString error;
+    const QList<ListedPort> listed = PortListing::current(&error);
+    if (!error.isEmpty()) {
+        printError(error);
+        return ExitFailed;
+    }
+    bool everyFound = true;
+    for (const StationSlot& station : stationSlots) {
+        PortSelector selector;
+        QString node;
+        const bool found = PortSelector::parse(station.port, &selector, &error)
+            && selector.resolve(listed, &node, &error);
+        everyFound = everyFound && found;
+        printOut(QStringLiteral("%1\t%2\t%3\n")
+                     .arg(station.name, station.port, found ? node : QStringLiteral("missing: ") + error));
+    }
+    return everyFound ? ExitOk : ExitNoDevice;
 }
 
 int probePorts(const QStringList& ports, const LinkOptions& options)
 {
     QStringList tried = ports;
-    if (tried.isEmpty() && !everyListedPort(&tried)) {
-        return ExitNoDevice;
+    if (tried.isEmpty()) {
+        QString error;
+        const QList<ListedPort> listed = PortListing::current(&error);
+        if (!error.isEmpty()) {
+            printError(error);
+            return ExitUsage;
+        }
+        if (!everyListedPort(listed, &tried)) {
+            return ExitNoDevice;
+        }
     }
     const QList<DeviceProbe::Result> results = DeviceProbe::probe(tried, {options.attempts, options.timeoutMs},
                                                                   &Interruption::requested);
@@ -407,14 +522,27 @@ int load(const QString& outputFile, const QString& baseFile, const LinkOptions& 
         return ExitUsage;
     }
 
-    ProgressLine progress(QStringLiteral("Loading from %1").arg(options.port));
+    // An adapter named by its serial number or place: its port, found before anything is sent.
+    QString port;
+    {
+        QString error;
+        const QList<ListedPort> listed = PortListing::current(&error);
+        PortSelector selector;
+        if (!error.isEmpty() || !PortSelector::parse(options.port, &selector, &error)
+            || !selector.resolve(listed, &port, &error)) {
+            printError(QStringLiteral("%1; nothing was sent").arg(error));
+            return ExitUsage;
+        }
+    }
+
+    ProgressLine progress(QStringLiteral("Loading from %1").arg(port));
     DeviceSession session({options.attempts, options.timeoutMs});
     session.setProgress([&progress](DeviceSession::Operation, int done, int total) { progress.update(done, total); });
     // Stopped by a signal, the session ends here and the output's temporary file goes with it.
     session.setCancelCheck(&Interruption::requested);
     session.link()->setTrace(trace.get());
     DeviceSession::Result result;
-    const DeviceSession::Once once = session.runOnce(options.port, [&](DeviceSession& device) {
+    const DeviceSession::Once once = session.runOnce(port, [&](DeviceSession& device) {
         result = device.run(DeviceSession::Operation::Load, &data);
         progress.finish();
         if (result.cancelled) {
@@ -441,7 +569,7 @@ int load(const QString& outputFile, const QString& baseFile, const LinkOptions& 
         return Interruption::exitCode();
     }
     if (!once.opened) {
-        printError(QStringLiteral("cannot open the port %1: %2").arg(options.port, once.connection.error));
+        printError(QStringLiteral("cannot open the port %1: %2").arg(port, once.connection.error));
         return ExitFailed;
     }
     if (!once.connection.ok) {
@@ -461,7 +589,7 @@ int load(const QString& outputFile, const QString& baseFile, const LinkOptions& 
         printError(output.errorString());
         return ExitFailed;
     }
-    printErr(QStringLiteral("Loaded %1 records from %2 into %3.\n").arg(result.records).arg(options.port, outputFile));
+    printErr(QStringLiteral("Loaded %1 records from %2 into %3.\n").arg(result.records).arg(port, outputFile));
     return traced ? ExitOk : ExitFailed;
 }
 

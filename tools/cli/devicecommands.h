@@ -49,7 +49,11 @@ constexpr int ExitNoDevice = 2;
 
 // Each returns an exit code of Cli::ExitCode, or 128 + the signal's number
 // when SIGINT or SIGTERM stopped it (see Interruption).
+// A line per listed port: its node, description and the selectors that name it.
 int listPorts();
+// A line per slot: its name, its port as given, and the node found for it or
+// "missing: " and why. 0 when every slot has its port, 2 otherwise.
+int listSlots(const QList<StationSlot>& stationSlots);
 // Tries the handshake on `ports` (every listed port when empty), all at once,
 // and prints a line per port: which has a device. 0 when one has, 2 when none.
 int probePorts(const QStringList& ports, const LinkOptions& options);

@@ -12,8 +12,10 @@
 #include "interruption.h"
 #include "kvr210c_version.h"
 #include "linktrace.h"
+#include "portselector.h"
 #include "reportsummary.h"
 #include "sendcommand.h"
+#include "stationfile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -45,6 +47,7 @@ enum class Option {
     Watch, // store and verify: a shift
     OnResult,
     Progress,
+    Station, // store, verify and ports: the slots of a station file
 };
 
 // What a command's function gets: its arguments, the device options read
@@ -124,6 +127,18 @@ QString details(const QString& name)
         "half-written gets no \"ISPOK!\", each port still gets its line in the report\n"
         "(\"interrupted\"), standard error names the devices that now hold a partial program,\n"
         "and the exit code is 130, 143 or 129. A second signal ends the program at once.\n");
+    const QString station =
+        QStringLiteral("--port may name the adapter instead of the port, since port names move between\n"
+                       "reboots: serial=FT1234AB (its serial number), location=1-1.4 (its place on the USB\n"
+                       "hub) or usb=0403:6001 (its USB ids in hex, where only one adapter has them); \"%1\n"
+                       "ports\" shows each port's. --station station.json names a programming station's slots\n"
+                       "instead of --port: {\"slots\": [{\"name\": \"A1\", \"port\": \"serial=FT1234AB\"}, ...]}\n"
+                       "(names of up to %2 characters, each name and port once). Before any device is touched\n"
+                       "every slot's port is found; a slot whose adapter is missing or not alone, or two slots\n"
+                       "on one port, stop the run with exit code 2 and nothing is sent. Progress and summary\n"
+                       "then name slot and port (\"A1 (/dev/ttyUSB3): ...\", \"A1 /dev/ttyUSB3  stored\").\n")
+            .arg(QLatin1String(ProgramName))
+            .arg(StationFile::MaxNameLength);
     if (name == QLatin1String("store")) {
         return QStringLiteral(
                    "\n\nShakes hands with the device, sends every record (%1) and checks its echo, and ends\n"
@@ -136,7 +151,7 @@ QString details(const QString& name)
                    .arg(DeviceRecordLayout::Records)
                    .arg(MaxDeviceCommandBytes)
                    .arg(DeviceCommands::MaxPorts)
-            + probe + report + trace + minimums;
+            + station + probe + report + trace + minimums;
     }
     if (name == QLatin1String("verify")) {
         return QStringLiteral(
@@ -149,12 +164,16 @@ QString details(const QString& name)
                    "has the summary line of the port, as store prints it. Exit code 0 when they are\n"
                    "equal, 1 when they differ or the device failed. Several ports are read at once, as\n"
                    "store does; each difference line then starts with its port.\n")
-            + probe + report + trace + minimums;
+            + station + probe + report + trace + minimums;
     }
     if (name == QLatin1String("ports")) {
         return QStringLiteral(
-            "\n\nWithout --probe: the ports the system lists, one a line (\"/dev/ttyUSB0<tab>FT232R USB\n"
-            "UART (FTDI)\"). With --probe: the handshake on the given ports, or on every listed port,\n"
+            "\n\nWithout --probe: the ports the system lists, one a line: the port, its description and\n"
+            "the selectors that name its adapter for --port and --station (\"/dev/ttyUSB0<tab>FT232R\n"
+            "USB UART (FTDI)<tab>serial=FT1234AB location=1-1.4 usb=0403:6001\"). With --station: a\n"
+            "line per slot, its name, its port as given and the port found, or \"missing: \" and why\n"
+            "(\"A1<tab>serial=FT1234AB<tab>/dev/ttyUSB3\"); exit code 0 when every slot has its port,\n"
+            "2 otherwise. With --probe: the handshake on the given ports, or on every listed port,\n"
             "all at once, then one line per port: \"device\", \"no answer\", \"something else\n"
             "answered\" or \"cannot open the port\" (why on standard error). Only the handshake is\n"
             "sent, and \"ISPOK!\" where a device answered; each port takes at most --retries\n"
@@ -411,6 +430,11 @@ QCommandLineOption commandLineOption(Option option)
                                   QStringLiteral("Progress on standard error as text (default) or json, one "
                                                  "object a line."),
                                   QStringLiteral("text|json"), QStringLiteral("text"));
+    case Option::Station:
+        return QCommandLineOption(QStringLiteral("station"),
+                                  QStringLiteral("The slots of a programming station, from this JSON file, instead "
+                                                 "of --port."),
+                                  QStringLiteral("file.json"));
     case Option::Base:
         return QCommandLineOption(
             QStringLiteral("base"),
@@ -419,6 +443,22 @@ QCommandLineOption commandLineOption(Option option)
             QStringLiteral("file"));
     }
     return QCommandLineOption(QString());
+}
+
+// --station instead of --port or --all: the station file read and checked whole.
+bool readStation(const QCommandLineParser& parser, DeviceCommands::LinkOptions* link, QString* error)
+{
+    if (parser.isSet(QStringLiteral("port")) || link->allPorts) {
+        *error = QStringLiteral("--station names the ports: give it without --port or --all");
+        return false;
+    }
+    if (!StationFile::read(parser.value(QStringLiteral("station")), &link->stationSlots, error)) {
+        return false;
+    }
+    for (const StationSlot& station : std::as_const(link->stationSlots)) {
+        link->ports.append(station.port);
+    }
+    return true;
 }
 
 // The device options of the command line: --retries, --timeout and the ports.
@@ -466,6 +506,12 @@ bool readLinkOptions(const Command& command, const QCommandLineParser& parser, D
         *error = QStringLiteral("--all takes every listed port: give it without --port");
         return false;
     }
+    if (command.takes(Option::Report)) {
+        link->reportFile = parser.value(QStringLiteral("report"));
+    }
+    if (command.takes(Option::Station) && parser.isSet(QStringLiteral("station"))) {
+        return readStation(parser, link, error);
+    }
     if (!parser.isSet(port) && !link->allPorts) {
         *error = command.takes(Option::All) ? QStringLiteral("%1 needs --port (or --all)").arg(command.name)
                                             : QStringLiteral("%1 needs --port").arg(command.name);
@@ -479,8 +525,16 @@ bool readLinkOptions(const Command& command, const QCommandLineParser& parser, D
         return false;
     }
     link->port = link->ports.value(0);
-    if (command.takes(Option::Report)) {
-        link->reportFile = parser.value(QStringLiteral("report"));
+    // Each --port is a slot named by its text; an adapter it names must be well-formed.
+    for (const QString& text : std::as_const(link->ports)) {
+        PortSelector selector;
+        if (!PortSelector::parse(text, &selector, error)) {
+            *error = QStringLiteral("--port: %1").arg(*error);
+            return false;
+        }
+        if (manyPorts) {
+            link->stationSlots.append({text, text});
+        }
     }
     return true;
 }
@@ -488,6 +542,18 @@ bool readLinkOptions(const Command& command, const QCommandLineParser& parser, D
 int portsCommand(const Call& call)
 {
     const bool probe = call.parser.isSet(QStringLiteral("probe"));
+    if (call.parser.isSet(QStringLiteral("station"))) {
+        if (probe || !call.arguments.isEmpty()) {
+            return usageError(QStringLiteral("ports --station takes neither --probe nor ports"),
+                              QStringLiteral("ports"));
+        }
+        QList<StationSlot> stationSlots;
+        QString error;
+        if (!StationFile::read(call.parser.value(QStringLiteral("station")), &stationSlots, &error)) {
+            return usageError(error, QStringLiteral("ports"));
+        }
+        return DeviceCommands::listSlots(stationSlots);
+    }
     if (!call.arguments.isEmpty() && !probe) {
         return usageError(QStringLiteral("ports takes ports only with --probe"), QStringLiteral("ports"));
     }
@@ -533,7 +599,7 @@ const QList<Command>& commands()
          QStringLiteral("List the serial ports, one a line, with their descriptions, or find the devices."),
          {QStringLiteral("port")},
          {QStringLiteral("With --probe: a port to try (default: every listed port).")},
-         {O::ProbePorts, O::Retries, O::Timeout},
+         {O::ProbePorts, O::Station, O::Retries, O::Timeout},
          portsCommand,
          0},
         {QStringLiteral("show"),
@@ -565,15 +631,15 @@ const QList<Command>& commands()
          QStringLiteral("Store a configuration file to one device or to several at once."),
          {QStringLiteral("file")},
          {QStringLiteral("The configuration file.")},
-         {O::Ports, O::Retries, O::Timeout, O::Trace, O::Verify, O::Report, O::Probe, O::All, O::Watch, O::OnResult,
-          O::Progress},
+         {O::Ports, O::Station, O::Retries, O::Timeout, O::Trace, O::Verify, O::Report, O::Probe, O::All, O::Watch,
+          O::OnResult, O::Progress},
          storeCommand},
         {QStringLiteral("verify"),
          QStringLiteral("Compare the device's program with a configuration file."),
          {QStringLiteral("file")},
          {QStringLiteral("The configuration file.")},
-         {O::Ports, O::Retries, O::Timeout, O::Trace, O::Report, O::Probe, O::All, O::Watch, O::OnResult,
-          O::Progress},
+         {O::Ports, O::Station, O::Retries, O::Timeout, O::Trace, O::Report, O::Probe, O::All, O::Watch,
+          O::OnResult, O::Progress},
          verifyCommand},
         {QStringLiteral("load"),
          QStringLiteral("Load the device's program into a configuration file."),

@@ -4,23 +4,20 @@
 
 #include <QFileInfo>
 
-PortIdentity PortIdentity::of(const QString& port, const QList<QSerialPortInfo>& listed)
+PortIdentity PortIdentity::of(const QString& port, const QList<ListedPort>& listed)
 {
     PortIdentity identity;
     const QString node = SerialLink::nodePath(port);
     identity.location = node.startsWith(QLatin1Char('/')) ? node : QFileInfo(node).absoluteFilePath();
-    for (const QSerialPortInfo& info : listed) {
-        if (info.systemLocation() != identity.location && info.portName() != port) {
+    for (const ListedPort& listedPort : listed) {
+        if (listedPort.node != identity.location && QFileInfo(listedPort.node).fileName() != port) {
             continue;
         }
-        identity.location = info.systemLocation();
-        identity.serialNumber = info.serialNumber();
-        if (info.hasVendorIdentifier()) {
-            identity.vendorId = info.vendorIdentifier();
-        }
-        if (info.hasProductIdentifier()) {
-            identity.productId = info.productIdentifier();
-        }
+        identity.location = listedPort.node;
+        identity.serialNumber = listedPort.serialNumber;
+        identity.usbLocation = listedPort.usbLocation;
+        identity.vendorId = listedPort.vendorId;
+        identity.productId = listedPort.productId;
         break;
     }
     return identity;

@@ -1,0 +1,80 @@
+#include "slotports.h"
+
+#include "portselector.h"
+#include "seriallink.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// One node reached through two names (a link and its target) is one port.
+QString nodeOf(const QString& port)
+{
+    const QFileInfo node(SerialLink::nodePath(port));
+    const QString canonical = node.canonicalFilePath();
+    return canonical.isEmpty() ? node.absoluteFilePath() : canonical;
+}
+
+} // namespace
+
+QList<ListedPort> SlotPorts::listed(QString* error)
+{
+    if (!m_listedAt.isValid() || m_listedAt.elapsed() >= ListEveryMs) {
+        m_listError.clear();
+        m_listed = PortListing::current(&m_listError);
+        m_listedAt.start();
+    }
+    *error = m_listError;
+    return m_listed;
+}
+
+StationWatch::Place SlotPorts::locate(const StationSlot& slot)
+{
+    StationWatch::Place place;
+    PortSelector selector;
+    if (!PortSelector::parse(slot.port, &selector, &place.why)) {
+        return place;
+    }
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    QString node;
+    if (selector.kind() == PortSelector::Kind::Name) {
+        // Checked at once: a device taken away with its adapter is seen within the slot's next look.
+        if (QFileInfo::exists(SerialLink::nodePath(slot.port))) {
+            node = slot.port;
+        } else {
+            place.why = QStringLiteral("waiting for the port %1").arg(SerialLink::nodePath(slot.port));
+        }
+    } else {
+        QString error;
+        const QList<ListedPort> ports = listed(&error);
+        if (error.isEmpty() && !selector.resolve(ports, &node, &error)) {
+            node.clear();
+        }
+        if (!error.isEmpty()) {
+            place.why = QStringLiteral("waiting for the adapter: %1").arg(error);
+        }
+    }
+    // Let go of what the slot held before, then hold what it found, unless another slot holds it.
+    for (auto held = m_heldBy.begin(); held != m_heldBy.end();) {
+        held = held.value() == slot.name ? m_heldBy.erase(held) : std::next(held);
+    }
+    if (node.isEmpty()) {
+        return place;
+    }
+    const QString same = nodeOf(node);
+    const QString holder = m_heldBy.value(same);
+    if (!holder.isEmpty()) {
+        place.why = QStringLiteral("%1 is the port of the slot %2 now").arg(node, holder);
+        return place;
+    }
+    m_heldBy.insert(same, slot.name);
+    place.node = node;
+    return place;
+}
+
+PortIdentity SlotPorts::identify(const QString& node)
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    QString error;
+    return PortIdentity::of(node, listed(&error));
+}

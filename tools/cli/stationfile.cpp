@@ -1,0 +1,143 @@
+#include "stationfile.h"
+
+#include "boundedread.h"
+#include "devicecommands.h"
+#include "jsonrepeatedkey.h"
+#include "portselector.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+
+namespace {
+
+bool refuse(QString* error, const QString& place, const QString& why)
+{
+    *error = QStringLiteral("%1: %2").arg(place, why);
+    return false;
+}
+
+bool knownKeysOnly(const QJsonObject& object, const QString& path, const QStringList& known, QString* error)
+{
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (!known.contains(it.key())) {
+            const QString place = path.isEmpty() ? it.key() : path + QLatin1Char('.') + it.key();
+            return refuse(error, place,
+                          QStringLiteral("unknown field (known here: %1)").arg(known.join(QLatin1String(", "))));
+        }
+    }
+    return true;
+}
+
+bool hasControlCharacters(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool readSlot(const QJsonValue& value, const QString& place, StationSlot* slot, QString* error)
+{
+    if (!value.isObject()) {
+        return refuse(error, place, QStringLiteral("expected an object with \"name\" and \"port\""));
+    }
+    const QJsonObject object = value.toObject();
+    if (!knownKeysOnly(object, place, {QStringLiteral("name"), QStringLiteral("port")}, error)) {
+        return false;
+    }
+    for (const char* key : {"name", "port"}) {
+        if (!object.value(QLatin1String(key)).isString()) {
+            return refuse(error, place + QLatin1Char('.') + QLatin1String(key), QStringLiteral("expected text"));
+        }
+    }
+    slot->name = object.value(QLatin1String("name")).toString();
+    slot->port = object.value(QLatin1String("port")).toString();
+    const QString namePlace = place + QStringLiteral(".name");
+    if (slot->name.trimmed().isEmpty()) {
+        return refuse(error, namePlace, QStringLiteral("a slot needs a name"));
+    }
+    if (slot->name.size() > StationFile::MaxNameLength) {
+        return refuse(error, namePlace, QStringLiteral("longer than %1 characters").arg(StationFile::MaxNameLength));
+    }
+    if (hasControlCharacters(slot->name)) {
+        return refuse(error, namePlace, QStringLiteral("has control characters"));
+    }
+    PortSelector selector;
+    QString why;
+    if (!PortSelector::parse(slot->port, &selector, &why)) {
+        return refuse(error, place + QStringLiteral(".port"), why);
+    }
+    return true;
+}
+
+} // namespace
+
+bool StationFile::parse(const QByteArray& text, QList<StationSlot>* stationSlots, QString* error)
+{
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        *error = QStringLiteral("not valid JSON at byte %1: %2").arg(parseError.offset).arg(parseError.errorString());
+        return false;
+    }
+    // The document would keep only one of the values, silently.
+    const QString repeated = findRepeatedJsonKey(text);
+    if (!repeated.isEmpty()) {
+        return refuse(error, repeated, QStringLiteral("appears more than once; give each field once"));
+    }
+    if (!document.isObject()) {
+        *error = QStringLiteral("expected a JSON object with \"slots\"");
+        return false;
+    }
+    const QJsonObject root = document.object();
+    if (!knownKeysOnly(root, QString(), {QStringLiteral("slots")}, error)) {
+        return false;
+    }
+    const QJsonValue list = root.value(QLatin1String("slots"));
+    if (!list.isArray() || list.toArray().isEmpty() || list.toArray().size() > DeviceCommands::MaxPorts) {
+        return refuse(error, QStringLiteral("slots"),
+                      QStringLiteral("expected a list of 1 to %1 slots").arg(DeviceCommands::MaxPorts));
+    }
+    QList<StationSlot> read;
+    const QJsonArray entries = list.toArray();
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QString place = QStringLiteral("slots[%1]").arg(i);
+        StationSlot slot;
+        if (!readSlot(entries.at(i), place, &slot, error)) {
+            return false;
+        }
+        for (const StationSlot& earlier : read) {
+            if (earlier.name == slot.name) {
+                return refuse(error, place + QStringLiteral(".name"),
+                              QStringLiteral("the slot %1 is named twice").arg(slot.name));
+            }
+            if (earlier.port == slot.port) {
+                return refuse(error, place + QStringLiteral(".port"),
+                              QStringLiteral("%1 is already the port of %2").arg(slot.port, earlier.name));
+            }
+        }
+        read << slot;
+    }
+    *stationSlots = read;
+    return true;
+}
+
+bool StationFile::read(const QString& path, QList<StationSlot>* stationSlots, QString* error)
+{
+    QByteArray text;
+    QString why;
+    // readBounded's reason names the file already.
+    if (!readBounded(path, MaxUserFileBytes, &text, &why)) {
+        *error = QStringLiteral("cannot read the station file: %1").arg(why);
+        return false;
+    }
+    if (!parse(text, stationSlots, &why)) {
+        *error = QStringLiteral("the station file %1: %2").arg(path, why);
+        return false;
+    }
+    return true;
+}
