@@ -106,7 +106,8 @@ struct ReportSummary::Line {
     qint64 size = -1;
     QString result;
 
-    bool parse(const QByteArray& text, QString* why, bool* json)
+    // `bySlot`: read the slot too (only counting by slot needs it).
+    bool parse(const QByteArray& text, bool bySlot, QString* why, bool* json)
     {
         QJsonParseError error;
         const QJsonDocument document = QJsonDocument::fromJson(text, &error);
@@ -128,8 +129,8 @@ struct ReportSummary::Line {
             return false;
         }
         file = object.value(QLatin1String("file")).toString();
-        slot = object.value(QLatin1String("slot")).toString();
-        if (slot.isEmpty()) {
+        slot = bySlot ? object.value(QLatin1String("slot")).toString() : QString();
+        if (bySlot && slot.isEmpty()) {
             slot = object.value(QLatin1String("port")).toString();
         }
         result = object.value(QLatin1String("result")).toString();
@@ -241,7 +242,7 @@ int ReportSummary::outcomeId(const QString& outcome)
 bool ReportSummary::countLine(const QByteArray& text, Tally* tally, QString* why, bool* json)
 {
     Line line;
-    if (!line.parse(text, why, json)) {
+    if (!line.parse(text, m_grouping == Grouping::Slot, why, json)) {
         return false;
     }
     const int outcome = outcomeId(line.result);
