@@ -1,8 +1,9 @@
 // kvr210c-cli summary on a large report: lines as --report writes them, each
 // with a checksum of its own (the most the summary has to keep apart). Prints
 // the time and the peak resident memory of the summary against their limits
-// and exits with 1 when either is over.
-//   kvr210c-bench-summary [--mb N] [--cli PATH]
+// and exits with 1 when either is over. --by slot counts the same lines per
+// slot (few groups) instead of per configuration (one a line).
+//   kvr210c-bench-summary [--mb N] [--cli PATH] [--by config|slot]
 #include "runreport.h"
 
 #include <QFile>
@@ -40,6 +41,7 @@ qint64 writeReport(const QString& path, qint64 bytes)
         PortSession::Outcome outcome;
         const int port = int(lines % 8);
         outcome.port = QStringLiteral("/dev/ttyUSB%1").arg(port);
+        outcome.slot = QStringLiteral("A%1").arg(port + 1);
         outcome.identity.location = outcome.port;
         outcome.identity.serialNumber = QStringLiteral("A%1").arg(port + 1000);
         outcome.identity.vendorId = 0x0403;
@@ -83,7 +85,7 @@ struct Run {
 
 // fork, not posix_spawn: the child's peak memory then starts at the few
 // pages it copied from us, not at ours.
-Run summary(const std::string& cli, const std::string& report, const std::string& out)
+Run summary(const std::string& cli, const std::string& by, const std::string& report, const std::string& out)
 {
     Run run;
     const int fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -94,7 +96,12 @@ Run summary(const std::string& cli, const std::string& report, const std::string
     const pid_t pid = fork();
     if (pid == 0) {
         dup2(fd, STDOUT_FILENO);
-        execl(cli.c_str(), cli.c_str(), "summary", report.c_str(), static_cast<char*>(nullptr));
+        // The default without --by, so that older versions can be measured too.
+        if (by == "config") {
+            execl(cli.c_str(), cli.c_str(), "summary", report.c_str(), static_cast<char*>(nullptr));
+        } else {
+            execl(cli.c_str(), cli.c_str(), "summary", "--by", by.c_str(), report.c_str(), static_cast<char*>(nullptr));
+        }
         _exit(127);
     }
     close(fd);
@@ -117,7 +124,7 @@ Run summary(const std::string& cli, const std::string& report, const std::string
 
 int usage()
 {
-    std::fprintf(stderr, "usage: kvr210c-bench-summary [--mb N] [--cli PATH]\n");
+    std::fprintf(stderr, "usage: kvr210c-bench-summary [--mb N] [--cli PATH] [--by config|slot]\n");
     return 2;
 }
 
@@ -127,6 +134,7 @@ int main(int argc, char** argv)
 {
     int megabytes = 100;
     std::string cli = KVR_CLI_PATH;
+    std::string by = "config";
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (i + 1 >= argc) {
@@ -140,6 +148,8 @@ int main(int argc, char** argv)
             }
         } else if (arg == "--cli") {
             cli = value;
+        } else if (arg == "--by" && (value == "config" || value == "slot")) {
+            by = value;
         } else {
             return usage();
         }
@@ -157,7 +167,7 @@ int main(int argc, char** argv)
         return 1;
     }
     const std::string out = dir.filePath(QStringLiteral("summary.txt")).toStdString();
-    const Run run = summary(cli, report.toStdString(), out);
+    const Run run = summary(cli, by, report.toStdString(), out);
     if (!run.ok) {
         std::fprintf(stderr, "bench-summary: %s summary did not exit with 0\n", cli.c_str());
         return 1;
@@ -173,7 +183,8 @@ int main(int argc, char** argv)
 
     double load[3] = {-1, -1, -1};
     getloadavg(load, 3);
-    std::printf("kvr210c-cli summary: %d MB of report, %lld lines, each with its own checksum\n", megabytes, lines);
+    std::printf("kvr210c-cli summary --by %s: %d MB of report, %lld lines, each with its own checksum\n", by.c_str(),
+                megabytes, lines);
     std::printf("load average: %.2f %.2f %.2f\n", load[0], load[1], load[2]);
     const bool timeOk = run.seconds <= LimitSeconds;
     const bool memoryOk = run.peakMb <= LimitMb;

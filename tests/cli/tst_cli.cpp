@@ -956,6 +956,7 @@ void TestCli::bashCompletion()
     QCOMPARE(completions({"kvr210c-cli", "store", "--report", "prog"}), QStringList{"program.app"});
     QCOMPARE(completions({"kvr210c-cli", "load", "--trace", "prog"}), QStringList{"program.app"});
     QCOMPARE(completions({"kvr210c-cli", "store", "--retries", ""}), QStringList());
+    QCOMPARE(completions({"kvr210c-cli", "summary", "--by", ""}), QStringList({"config", "slot"}));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -1,5 +1,6 @@
 // The production record: report lines that land whole or not at all, on a
 // full disk too, and the summary's reading of lines that were cut off.
+#include "cliprocess.h"
 #include "lineappend.h"
 #include "reportsummary.h"
 #include "runreport.h"
@@ -15,6 +16,17 @@ namespace {
 
 const QByteArray reportLine =
     R"({"command":"store","end":"e","file":"a.app","port":"p","result":"stored","start":"s"})";
+
+// A line of a run on `port`; without `slot` as written before slots.
+QByteArray lineOn(const QByteArray& port, const QByteArray& slot, const QByteArray& result)
+{
+    QJsonObject line{{"command", "store"},        {"end", "e"},  {"file", "a.app"}, {"port", QString(port)},
+                     {"result", QString(result)}, {"start", "s"}};
+    if (!slot.isEmpty()) {
+        line["slot"] = QString(slot);
+    }
+    return QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
+}
 
 } // namespace
 
@@ -32,6 +44,10 @@ private slots:
     void usbIdsAreInHex();
     void summaryNamesCutOffLines_data();
     void summaryNamesCutOffLines();
+    void summaryBySlot_data();
+    void summaryBySlot();
+    void linesInMemoryCountAsTheFile_data();
+    void linesInMemoryCountAsTheFile();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -181,6 +197,88 @@ void TestReport::summaryNamesCutOffLines()
     QCOMPARE(summary.lines(), counted);
     QCOMPARE(summary.cutOffLines(), cutOff);
     QCOMPARE(summary.text().contains("cut off"), !cutOff.isEmpty());
+}
+
+void TestReport::summaryBySlot_data()
+{
+    QTest::addColumn<QByteArray>("report");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("out"); // how it starts
+    // Lines with slots and an older one without, by its port.
+    const QByteArray mixed = lineOn("p1", "A1", "stored") + lineOn("p2", "A2", "failed") + lineOn("p1", "", "stored")
+        + lineOn("p1", "A1", "failed");
+    const QByteArray total = "All files:\n"
+                             "  stored  2\n"
+                             "  failed  2\n"
+                             "  total   4\n";
+    QTest::newRow("mixed") << mixed << QStringList{"--by", "slot"} << 0
+                           << "Per slot:\n"
+                              "  A1\n"
+                              "    stored  1\n"
+                              "    failed  1\n"
+                              "    total   2\n"
+                              "  A2\n"
+                              "    failed  1\n"
+                              "    total   1\n"
+                              "  p1\n"
+                              "    stored  1\n"
+                              "    total   1\n"
+            + total;
+    const QByteArray byConfig = "Per file:\n  a.app (no checksum recorded)\n    stored  2\n";
+    QTest::newRow("by config") << mixed << QStringList{"--by", "config"} << 0 << byConfig;
+    QTest::newRow("config by default") << mixed << QStringList() << 0 << byConfig;
+    QTest::newRow("unknown grouping") << mixed << QStringList{"--by", "port"} << 2 << QByteArray();
+}
+
+void TestReport::summaryBySlot()
+{
+    QFETCH(QByteArray, report);
+    QFETCH(QStringList, options);
+    QVERIFY(writeFile(m_dir->filePath("slots.jsonl"), report));
+    const CliRun run = runCli(KVR_CLI_PATH,
+                              QStringList{"summary"} + options + QStringList{m_dir->filePath("slots.jsonl")}, 10000);
+    QVERIFY2(run.finished, qPrintable(run.err));
+    QTEST(run.exitCode, "exitCode");
+    QFETCH(QByteArray, out);
+    QVERIFY2(run.out.startsWith(out) && run.out.endsWith(out.isEmpty() ? "" : "  total   4\n"), run.out.constData());
+    QCOMPARE(run.err.contains("--by takes config or slot"), run.exitCode == 2);
+}
+
+void TestReport::linesInMemoryCountAsTheFile_data()
+{
+    QTest::addColumn<ReportSummary::Grouping>("grouping");
+    QTest::newRow("by config") << ReportSummary::Grouping::Configuration;
+    QTest::newRow("by slot") << ReportSummary::Grouping::Slot;
+}
+
+// What a station prints at the end of a shift from the lines it wrote.
+void TestReport::linesInMemoryCountAsTheFile()
+{
+    QFETCH(ReportSummary::Grouping, grouping);
+    PortSession::Outcome outcome;
+    outcome.port = "ttyUSB1";
+    outcome.ok = outcome.stored = outcome.verified = true;
+    const RunReport::Program program("b.app", "b");
+    // A run without slots names the port as the slot.
+    QCOMPARE(RunReport::toJson("store", program, outcome)["slot"], QJsonValue("ttyUSB1"));
+    outcome.slot = "B2";
+    const QList<QByteArray> lines{
+        reportLine, lineOn("p2", "", "failed"), lineOn("p1", "B2", "interrupted"),
+        QJsonDocument(RunReport::toJson("store", program, outcome)).toJson(QJsonDocument::Compact)};
+    QVERIFY(writeFile(m_dir->filePath("shift.jsonl"), lines.join('\n')));
+    ReportSummary fromFile(grouping);
+    ReportSummary inMemory(grouping);
+    QString error;
+    QVERIFY2(fromFile.add(m_dir->filePath("shift.jsonl"), &error), qPrintable(error));
+    for (const QByteArray& line : lines) {
+        QVERIFY2(inMemory.addLine(line, &error), qPrintable(error));
+    }
+    QVERIFY(!inMemory.addLine("{\"port\":\"p\"}", &error));
+    QCOMPARE(error, QString("not a report line (no \"command\")"));
+    QCOMPARE(inMemory.lines(), 4);
+    QCOMPARE(inMemory.text(), fromFile.text());
+    QCOMPARE(inMemory.text().count("  B2\n"), grouping == ReportSummary::Grouping::Slot ? 1 : 0);
 }
 
 QTEST_GUILESS_MAIN(TestReport)

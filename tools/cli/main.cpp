@@ -101,13 +101,14 @@ QString details(const QString& name)
     }
     const QString report = QStringLiteral(
                                "--report appends one JSON object a line per port, as soon as the port is done: port,\n"
-                               "command, file, sha256 and size (of the file), version (of this program), location,\n"
-                               "serial_number, vendor_id and product_id (of the adapter, null where the system does\n"
-                               "not tell), start and end (ISO 8601, UTC), duration_ms, result, records (confirmed by\n"
-                               "the device), unconfirmed (a store stopped by a signal: sent, not confirmed),\n"
-                               "differences and error. A report that cannot be opened stops the run before any device\n"
-                               "is touched (exit code 2); a line that cannot be written is said at once and the run\n"
-                               "goes on (exit code 1). \"%1 summary\" counts report files.\n")
+                               "slot (the fixture's name for the place, or the port), command, file, sha256 and size\n"
+                               "(of the file), version (of this program), location, serial_number, vendor_id and\n"
+                               "product_id (of the adapter, null where the system does not tell), start and end (ISO\n"
+                               "8601, UTC), duration_ms, result, records (confirmed by the device), unconfirmed (a\n"
+                               "store stopped by a signal: sent, not confirmed), differences and error. A report\n"
+                               "that cannot be opened stops the run before any device is touched (exit code 2); a\n"
+                               "line that cannot be written is said at once and the run goes on (exit code 1).\n"
+                               "\"%1 summary\" counts report files.\n")
                                .arg(QLatin1String(ProgramName));
     const QString trace =
         QStringLiteral("--trace writes every chunk sent to and read from each port to a file, a line each:\n"
@@ -187,8 +188,10 @@ QString details(const QString& name)
             "\n\nReads one or more report files of store and verify and prints, for each configuration\n"
             "(by its SHA-256, or by its name in lines without one), the number of lines per outcome\n"
             "(stored, verified, different, failed, interrupted, no device), then the same for all\n"
-            "files. Exit code 2, naming it, for a file that cannot be read or a line that is not a\n"
-            "report line; nothing is counted then.");
+            "files. With --by slot it counts per place on the fixture instead (by the slot's name,\n"
+            "or the port in lines written without one), so a failing position shows up. Exit code\n"
+            "2, naming it, for a file that cannot be read or a line that is not a report line;\n"
+            "nothing is counted then.");
     }
     if (name == QLatin1String("diff")) {
         return QStringLiteral("\n\nCompares every field a configuration file holds, also those the device does not\n"
@@ -353,9 +356,22 @@ bool portList(const QStringList& values, QStringList* ports, QString* error)
     return true;
 }
 
-int summary(const QStringList& files)
+void addSummaryOptions(QCommandLineParser* parser)
 {
-    ReportSummary totals;
+    parser->addOption({QStringLiteral("by"),
+                       QStringLiteral("Count per configuration (config, the default) or per place on the fixture "
+                                      "(slot)."),
+                       QStringLiteral("config|slot"), QStringLiteral("config")});
+}
+
+int summary(const QCommandLineParser& parser, const QStringList& files)
+{
+    const QString by = parser.value(QStringLiteral("by"));
+    if (by != QLatin1String("config") && by != QLatin1String("slot")) {
+        return usageError(QStringLiteral("--by takes config or slot, not \"%1\"").arg(by), QStringLiteral("summary"));
+    }
+    ReportSummary totals(by == QLatin1String("slot") ? ReportSummary::Grouping::Slot
+                                                     : ReportSummary::Grouping::Configuration);
     for (const QString& file : files) {
         QString error;
         if (!totals.add(file, &error)) {
@@ -652,8 +668,9 @@ const QList<Command>& commands()
          {QStringLiteral("report")},
          {QStringLiteral("A report file (JSON lines, as --report writes them).")},
          {},
-         [](const Call& call) { return summary(call.arguments); },
-         1},
+         [](const Call& call) { return summary(call.parser, call.arguments); },
+         1,
+         addSummaryOptions},
         {QStringLiteral("send"),
          QStringLiteral("Send one command to the equipment on a port and print the reply."),
          {QStringLiteral("file")},

@@ -101,11 +101,13 @@ private:
 // A report line: one JSON object with at least the fields every version wrote.
 struct ReportSummary::Line {
     QString file;
+    QString slot; // the port where the line names no slot
     QByteArray sha256; // raw
     qint64 size = -1;
     QString result;
 
-    bool parse(const QByteArray& text, QString* why, bool* json)
+    // `bySlot`: read the slot too (only counting by slot needs it).
+    bool parse(const QByteArray& text, bool bySlot, QString* why, bool* json)
     {
         QJsonParseError error;
         const QJsonDocument document = QJsonDocument::fromJson(text, &error);
@@ -127,6 +129,10 @@ struct ReportSummary::Line {
             return false;
         }
         file = object.value(QLatin1String("file")).toString();
+        slot = bySlot ? object.value(QLatin1String("slot")).toString() : QString();
+        if (bySlot && slot.isEmpty()) {
+            slot = object.value(QLatin1String("port")).toString();
+        }
         result = object.value(QLatin1String("result")).toString();
         if (result.isEmpty()) {
             *why = QStringLiteral("an empty \"result\"");
@@ -144,6 +150,11 @@ struct ReportSummary::Line {
         return true;
     }
 };
+
+ReportSummary::ReportSummary(Grouping grouping)
+    : m_grouping(grouping)
+{
+}
 
 void ReportSummary::Counts::count(int outcome, int added)
 {
@@ -231,13 +242,16 @@ int ReportSummary::outcomeId(const QString& outcome)
 bool ReportSummary::countLine(const QByteArray& text, Tally* tally, QString* why, bool* json)
 {
     Line line;
-    if (!line.parse(text, why, json)) {
+    if (!line.parse(text, m_grouping == Grouping::Slot, why, json)) {
         return false;
     }
-    // A name given by thousands of lines is held once.
-    const QString& name = *m_names.insert(line.file);
     const int outcome = outcomeId(line.result);
-    tally->entry(line.sha256, line.size, name).counts.count(outcome);
+    // A name given by thousands of lines is held once.
+    if (m_grouping == Grouping::Slot) {
+        tally->entry(QByteArray(), -1, *m_names.insert(line.slot)).counts.count(outcome);
+    } else {
+        tally->entry(line.sha256, line.size, *m_names.insert(line.file)).counts.count(outcome);
+    }
     tally->total.count(outcome);
     return true;
 }
@@ -306,6 +320,22 @@ bool ReportSummary::add(const QString& path, QString* error)
     return true;
 }
 
+bool ReportSummary::addLine(const QByteArray& jsonLine, QString* error)
+{
+    const QByteArray text = jsonLine.endsWith('\n') ? jsonLine.chopped(1) : jsonLine;
+    if (text.size() > MaxLineBytes) {
+        *error = QStringLiteral("not a report line (longer than %1 bytes)").arg(MaxLineBytes);
+        return false;
+    }
+    QString why;
+    bool json = false;
+    if (!countLine(text, &m_tally, &why, &json)) {
+        *error = QStringLiteral("not a report line (%1)").arg(why);
+        return false;
+    }
+    return true;
+}
+
 QString ReportSummary::outcomeLines(const Counts& counts, const QString& indent) const
 {
     std::vector<std::pair<int, int>> order = counts.perOutcome;
@@ -339,11 +369,14 @@ QString ReportSummary::text() const
 void ReportSummary::print(const std::function<void(const QString&)>& out) const
 {
     constexpr qsizetype PieceChars = 64 * 1024;
-    QString text = QStringLiteral("Per file:\n");
+    const bool bySlot = m_grouping == Grouping::Slot;
+    QString text = bySlot ? QStringLiteral("Per slot:\n") : QStringLiteral("Per file:\n");
     for (const FileTotals& file : m_tally.files) {
         const QString names = file.names.join(QLatin1String(", "));
         const QString sha256 = QString::fromLatin1(file.sha256.toHex());
-        if (file.sha256.isEmpty()) {
+        if (bySlot) {
+            text += QStringLiteral("  %1\n").arg(names);
+        } else if (file.sha256.isEmpty()) {
             text += QStringLiteral("  %1 (no checksum recorded)\n").arg(names);
         } else if (file.size >= 0) {
             text += QStringLiteral("  sha256 %1 (%2, %3 bytes)\n").arg(sha256, names).arg(file.size);

@@ -13,9 +13,11 @@
 #include <utility>
 #include <vector>
 
-// A shift's work counted from the files of --report: the lines per
-// configuration (by its SHA-256, or by its name in lines written before
-// checksums were recorded) and per outcome.
+// A shift's work counted from the files of --report, or from its lines as a
+// run writes them: the lines per configuration (by its SHA-256, or by its name
+// in lines written before checksums were recorded), or per slot (by the name of
+// the place on the fixture, or the port in lines written before slots), and per
+// outcome.
 //
 // A line costs what it holds and is counted in constant time, so a year of
 // reports is read at the speed of the disk. A line cut off while it was being
@@ -29,16 +31,24 @@ public:
     // comes to some 100 KiB); a longer one is not ours.
     static constexpr qint64 MaxLineBytes = 1024 * 1024;
 
+    enum class Grouping { Configuration, Slot };
+
+    explicit ReportSummary(Grouping grouping = Grouping::Configuration);
+
     // Counts every line of one report file. On a file that cannot be read or
     // a line that is not a report line it counts nothing of that file and
     // says which file and line.
     bool add(const QString& path, QString* error);
+    // Counts one report line held in memory (with or without its line end),
+    // as add() counts it from a file; says why a line is not a report line
+    // and counts nothing then.
+    bool addLine(const QByteArray& jsonLine, QString* error);
 
     int lines() const { return m_tally.total.lines; }
     // "log.jsonl, line 7" for each line that was cut off, in the order found.
     const QStringList& cutOffLines() const { return m_cutOff; }
-    // The totals as printed: each file with its outcomes, then the outcomes
-    // of all files, then the lines that were cut off.
+    // The totals as printed: each configuration or slot with its outcomes,
+    // then the outcomes of all files, then the lines that were cut off.
     QString text() const;
     // The same text handed to `out` a piece at a time, so that it is never
     // held whole (a summary of distinct configurations is as long as the reports).
@@ -50,6 +60,7 @@ private:
         std::vector<std::pair<int, int>> perOutcome; // (outcome id, lines): few
         void count(int outcome, int lines = 1);
     };
+    // A configuration's counts, or a slot's (by name: no digest, no size).
     struct FileTotals {
         QByteArray sha256; // the raw digest, empty for lines without one
         qint64 size = -1;
@@ -74,6 +85,7 @@ private:
     int outcomeId(const QString& outcome);
     QString outcomeLines(const Counts& counts, const QString& indent) const;
 
+    Grouping m_grouping;
     Tally m_tally;
     QStringList m_outcomes; // by id
     QHash<QString, int> m_outcomeIds;

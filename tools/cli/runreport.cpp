@@ -66,6 +66,8 @@ QJsonObject RunReport::toJson(const QString& command, const Program& program, co
     }
     return QJsonObject{
         {QStringLiteral("port"), outcome.port},
+        // Sessions started without a slot are named by their port.
+        {QStringLiteral("slot"), outcome.slot.isEmpty() ? outcome.port : outcome.slot},
         {QStringLiteral("command"), command},
         {QStringLiteral("file"), QDir::toNativeSeparators(program.file)},
         {QStringLiteral("sha256"), program.sha256},
