@@ -71,7 +71,8 @@ void TestShift::eachDeviceOnceUntilItIsTakenAway()
     environment.insert("KVR210C_PORT_LIST", path("ports.json"));
     m_station.setProcessEnvironment(environment);
     m_station.start(KVR_CLI_PATH, {"store", path("program.app"), "--station", path("station.json"), "--watch",
-                                   "--verify", "--progress", "json", "--report", path("log.jsonl")});
+                                   "--verify", "--progress", "json", "--report", path("log.jsonl"), "--on-result",
+                                   QStringLiteral("echo \"$1 $3\" >> '%1'").arg(path("hook.txt"))});
     QVERIFY(m_station.waitForStarted());
 
     // B1 fails once its records begin; the others are good devices.
@@ -124,6 +125,11 @@ void TestShift::eachDeviceOnceUntilItIsTakenAway()
     QCOMPARE(results["B1"], QStringList{"failed"});
     QCOMPARE(results["B2"], QStringList{"stored, verified"});
     QVERIFY2(out.contains(QRegularExpression("B2 \\(.*b2\\)  stored, verified\n")), qPrintable(out));
+    QVERIFY2(out.contains(QRegularExpression("The shift:\n(  .*\n)*  total +5\n")), qPrintable(out));
+    QStringList hooked = QString::fromUtf8(readFile(path("hook.txt"))).split('\n', Qt::SkipEmptyParts);
+    hooked.sort();
+    QCOMPARE(hooked, QStringList({"A1 stored, verified", "A1 stored, verified", "A2 stored, verified", "B1 failed",
+                                  "B2 stored, verified"}));
 
     // Every line of progress is an object naming its slot, port and step, each slot's steps in order.
     QList<QJsonObject> events;

@@ -16,11 +16,14 @@
 #include "portsession.h"
 #include "reportwriter.h"
 #include "runreport.h"
+#include "reportsummary.h"
+#include "resulthook.h"
 #include "slotports.h"
 #include "stationwatch.h"
 #include "traceoption.h"
 
 #include <QFileInfo>
+#include <QJsonDocument>
 #include <QPair>
 #include <QStringList>
 #include <QThread>
@@ -171,10 +174,30 @@ int runShift(const QByteArray& program, PortSession::Task task, const QList<Stat
     SlotPorts ports;
     watchOptions.identify = [&ports](const QString& node) { return ports.identify(node); };
     const auto locate = [&ports](const StationSlot& slot) { return ports.locate(slot); };
+    const ResultHook hook(options.onResult);
+    if (!options.onResult.isEmpty()) {
+        watchOptions.afterDevice = [&hook](const PortSession::Outcome& outcome) {
+            const ResultHook::Result ran =
+                hook.run(outcome.slot, outcome.port, outcome.result(), &Interruption::requested);
+            if (!ran.ok) {
+                printError(QStringLiteral("%1: %2").arg(labelOf(outcome), ran.problem));
+            }
+        };
+    }
     StationWatch watch(program, watchOptions, locate, &progress, writer);
     const QList<PortSession::Outcome> done = watch.run(watched);
     warnOfPartialPrograms(std::vector<PortSession::Outcome>(done.cbegin(), done.cend()));
     printError(QStringLiteral("stopped by %1").arg(Interruption::signalName()));
+    // The shift's counts, as summary --by slot gives them from its report.
+    ReportSummary counts(ReportSummary::Grouping::Slot);
+    counts.setTotalsHeading(QStringLiteral("The shift:"));
+    for (const PortSession::Outcome& outcome : done) {
+        QString error;
+        counts.addLine(QJsonDocument(RunReport::toJson(writer->command(), writer->program(), outcome))
+                           .toJson(QJsonDocument::Compact),
+                       &error);
+    }
+    counts.print(printOut);
     const bool traced = TraceOption::finish(trace);
     return !writer->failed() && traced ? Interruption::exitCode() : ExitFailed;
 }

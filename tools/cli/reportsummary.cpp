@@ -389,7 +389,7 @@ void ReportSummary::print(const std::function<void(const QString&)>& out) const
             text.clear();
         }
     }
-    text += QStringLiteral("All files:\n");
+    text += m_totalsHeading + QLatin1Char('\n');
     text += outcomeLines(m_tally.total, QStringLiteral("  "));
     if (!m_cutOff.isEmpty()) {
         text += QStringLiteral("Lines cut off while being written, not counted: %1\n").arg(m_cutOff.size());

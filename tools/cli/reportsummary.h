@@ -44,6 +44,9 @@ public:
     // and counts nothing then.
     bool addLine(const QByteArray& jsonLine, QString* error);
 
+    // The line before the totals, "All files:" unless set (a shift's own counts have no files).
+    void setTotalsHeading(const QString& heading) { m_totalsHeading = heading; }
+
     int lines() const { return m_tally.total.lines; }
     // "log.jsonl, line 7" for each line that was cut off, in the order found.
     const QStringList& cutOffLines() const { return m_cutOff; }
@@ -86,6 +89,7 @@ private:
     QString outcomeLines(const Counts& counts, const QString& indent) const;
 
     Grouping m_grouping;
+    QString m_totalsHeading = QStringLiteral("All files:");
     Tally m_tally;
     QStringList m_outcomes; // by id
     QHash<QString, int> m_outcomeIds;
