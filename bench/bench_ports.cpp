@@ -4,7 +4,7 @@
 // handshake first decides whether it has a device). With a thread per port the
 // line is what takes the time, so eight devices should take little longer
 // than one either way.
-#include "appdata.h"
+#include "benchprogram.h"
 #include "simulatorprocess.h"
 
 #include <QCoreApplication>
@@ -23,21 +23,6 @@ constexpr int MaxDevices = 8;
 constexpr double Target = 1.15;
 // Each count is run this often and the best time kept, to see past a busy machine.
 constexpr int Rounds = 2;
-
-// Every key, layer and link with a command of its own.
-bool writeProgram(const QString& path)
-{
-    ProgramRecords data;
-    data.newData(6, 5);
-    for (int x = 1; x <= 6; ++x) {
-        for (int y = 1; y <= 5; ++y) {
-            data.getDataObject(x, y)->setCommand(QByteArray(10 + x + y, char(x * 16 + y)).toHex());
-        }
-        data.getButtonData(x)->setSecondLayerCommand(QByteArray(12, char(0x60 + x)).toHex());
-    }
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && data.saveConfigFile(&file);
-}
 
 // Milliseconds of one "store" to these ports, or -1 when it failed.
 qint64 storeTo(const QString& program, const QStringList& ports, bool probe)
@@ -66,7 +51,7 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     const QString program = dir.filePath(QStringLiteral("program.app"));
-    if (!dir.isValid() || !writeProgram(program)) {
+    if (!dir.isValid() || !writeBenchProgram(program)) {
         std::fprintf(stderr, "cannot write the program\n");
         return 1;
     }

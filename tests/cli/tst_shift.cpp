@@ -12,6 +12,7 @@
 namespace {
 
 // The steps of one slot as letters: c(onnect), r(ecord), v(erify), d(one), g(one).
+// A device whose handshake failed has no connect.
 QString stepsOf(const QList<QJsonObject>& events, const QString& slot)
 {
     QString letters;
@@ -78,7 +79,7 @@ void TestShift::eachDeviceOnceUntilItIsTakenAway()
     // B1 fails once its records begin; the others are good devices.
     SimulatorProcess a1, a2, b1, b2;
     QVERIFY(a1.start() && a2.start() && b2.start());
-    QVERIFY(b1.start({"--fault", "corrupt-echo", "--fault-after", "2"}));
+    QVERIFY(b1.start({"--fault", "corrupt-echo", "--fault-after", "4"}));
     QTest::qWait(1500); // the station looks at empty slots first
     for (auto [name, simulator] : {std::pair{"a1", &a1}, {"a2", &a2}, {"b1", &b1}, {"b2", &b2}}) {
         QVERIFY(QFile::link(simulator->portName(), path(name)));
@@ -141,7 +142,7 @@ void TestShift::eachDeviceOnceUntilItIsTakenAway()
         QVERIFY2(event["slot"].isString() && event["port"].isString() && event["step"].isString(), line.constData());
         events << event;
     }
-    const QRegularExpression inOrder("^(cr*v*dg?)*$");
+    const QRegularExpression inOrder("^(c?r*v*dg?)*$");
     for (const QString slot : {"A1", "A2", "B1", "B2"}) {
         QVERIFY2(inOrder.match(stepsOf(events, slot)).hasMatch(), qPrintable(slot + ": " + stepsOf(events, slot)));
     }

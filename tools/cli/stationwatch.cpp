@@ -53,20 +53,49 @@ bool StationWatch::pause(int ms) const
     return false;
 }
 
-DeviceProbe::Answer StationWatch::ask(const QString& node) const
+StationWatch::Line::Line(const Options& options)
+    : m_options(options)
 {
-    DeviceSession session({1, m_options.timeoutMs, 1});
-    session.setCancelCheck(m_options.cancel);
-    session.link()->setTrace(m_options.trace);
-    const DeviceSession::Once once = session.runOnce(node, [](DeviceSession&) {
-        DeviceSession::Result nothing;
-        nothing.ok = true;
-        return nothing;
-    });
-    if (!once.opened) {
+}
+
+DeviceProbe::Answer StationWatch::Line::ask(const QString& node, QString* why)
+{
+    if (m_session && m_node != node) {
+        close();
+    }
+    if (!m_session) {
+        m_session = std::make_unique<DeviceSession>(DeviceSession::Options{1, m_options.timeoutMs, 1});
+        m_session->setCancelCheck(m_options.cancel);
+        m_session->link()->setTrace(m_options.trace);
+        const DeviceSession::Result opened = m_session->open(node);
+        if (!opened.ok) {
+            *why = QStringLiteral("cannot open the port: %1").arg(opened.error);
+            m_session.reset();
+            return DeviceProbe::Answer::NotOpened;
+        }
+        m_node = node;
+    }
+    const DeviceSession::Result handshake = m_session->connect();
+    if (handshake.ok) {
+        m_session->farewell();
+        return DeviceProbe::Answer::Device;
+    }
+    const DeviceProbe::Answer answer = DeviceProbe::unanswered(handshake, *m_session->link());
+    *why = DeviceProbe::unansweredText(answer, *m_session->link());
+    if (m_session->link()->hasFailed()) {
+        // The port went with its adapter: it is opened again once it is back.
+        close();
         return DeviceProbe::Answer::NotOpened;
     }
-    return once.connection.ok ? DeviceProbe::Answer::Device : DeviceProbe::unanswered(once.connection, *session.link());
+    return answer;
+}
+
+void StationWatch::Line::close()
+{
+    if (m_session) {
+        m_session->close();
+        m_session.reset();
+    }
 }
 
 void StationWatch::watch(const StationSlot& slot)
@@ -77,6 +106,7 @@ void StationWatch::watch(const StationSlot& slot)
     QString said; // why the slot has no device, said once until it changes
     QElapsedTimer sinceAttempt;
     QElapsedTimer sinceDone;
+    Line line(m_options);
     auto sayOnce = [&](const QString& port, const QString& why) {
         if (why != said) {
             said = why;
@@ -93,6 +123,7 @@ void StationWatch::watch(const StationSlot& slot)
     while (!cancelled()) {
         const Place place = m_locate(slot);
         if (place.node.isEmpty()) {
+            line.close();
             if (present) {
                 taken();
             }
@@ -108,43 +139,36 @@ void StationWatch::watch(const StationSlot& slot)
         }
         sinceAttempt.start();
 
+        QString why;
+        const DeviceProbe::Answer answer = line.ask(node, &why);
+        if (answer == DeviceProbe::Answer::Cancelled) {
+            break;
+        }
         if (present) {
-            const DeviceProbe::Answer still = ask(node);
-            if (still == DeviceProbe::Answer::Device) {
+            if (answer == DeviceProbe::Answer::Device) {
                 missed = 0;
-            } else if (still == DeviceProbe::Answer::NotOpened || ++missed >= MissedHandshakesWhenGone) {
+            } else if (answer == DeviceProbe::Answer::NotOpened || ++missed >= MissedHandshakesWhenGone) {
                 taken();
             }
             continue;
         }
+        if (answer != DeviceProbe::Answer::Device) {
+            sayOnce(node, QStringLiteral("waiting for a device (%1)").arg(why));
+            continue;
+        }
 
-        // Until the handshake is answered the session says nothing: a slot
-        // without a device would otherwise say so every second.
-        bool connected = false;
+        // A device answered: its session opens the port anew, as any run does.
+        line.close();
         PortSession::Options options;
         options.port = node;
         options.attempts = m_options.attempts;
         options.timeoutMs = m_options.timeoutMs;
-        options.probe = true;
         options.cancel = m_options.cancel;
         options.trace = m_options.trace;
-        options.handshakeAttempts = 1;
-        options.events = [&](const PortSession::Event& event) {
-            connected = true;
-            m_progress->event(slot.name, node, event);
-        };
-        PortSession session(m_program, m_options.task, std::move(options), [&](const QString& line) {
-            if (connected) {
-                m_progress->say(slot.name, node, line);
-            }
-        });
+        options.events = [&](const PortSession::Event& event) { m_progress->event(slot.name, node, event); };
+        PortSession session(m_program, m_options.task, std::move(options),
+                            [&](const QString& text) { m_progress->say(slot.name, node, text); });
         PortSession::Outcome outcome = session.run();
-        if (!outcome.connected) {
-            if (!outcome.interrupted) {
-                sayOnce(node, QStringLiteral("waiting for a device (%1)").arg(outcome.error));
-            }
-            continue;
-        }
         outcome.slot = slot.name;
         if (m_options.identify) {
             outcome.identity = m_options.identify(node);
@@ -156,6 +180,7 @@ void StationWatch::watch(const StationSlot& slot)
         // The next question comes a second after the device was let go.
         sinceAttempt.start();
     }
+    line.close();
 }
 
 void StationWatch::finishDevice(const PortSession::Outcome& outcome)

@@ -2,6 +2,7 @@
 #define STATIONWATCH_H
 
 #include "deviceprobe.h"
+#include "devicesession.h"
 #include "portsession.h"
 #include "stationslot.h"
 
@@ -9,6 +10,7 @@
 #include <QList>
 
 #include <functional>
+#include <memory>
 #include <mutex>
 
 class LinkTrace;
@@ -22,15 +24,16 @@ class ReportWriter;
 // A slot goes round three states:
 // - no port: its adapter is not there (the path does not exist, or no listed
 //   port matches it). Looked for every 200 ms; nothing is opened.
-// - waiting: the port is there; one handshake attempt at most every second.
-//   A port that cannot be opened, stays silent or answers something else has
-//   no device yet, and nothing more is sent to it.
+// - waiting: the port is there, and is kept open; one handshake attempt at
+//   most every second. A port that cannot be opened, stays silent or answers
+//   something else has no device yet, and nothing more is sent to it. A
+//   device that answers is let go ("ISPOK!") and its session begins at once,
+//   as after a probe.
 // - done: the device answered and its session ran to its outcome, which went
 //   to the report, to standard output ("A1 (/dev/ttyUSB3)  stored, verified"),
-//   to the progress and to `afterDevice`. The slot then asks with one handshake
-//   (and "ISPOK!" where answered) every second whether the device is still
-//   there; it is gone when its port goes, cannot be opened, or leaves two
-//   handshakes in a row unanswered. Only then is the slot waiting again, so
+//   to the progress and to `afterDevice`. The slot then asks the same way every
+//   second whether the device is still there; it is gone when its port goes,
+//   cannot be opened, or leaves two handshakes in a row unanswered. Only then is the slot waiting again, so
 //   the same device is never programmed twice without being taken away.
 //
 // Slots never wait for each other: a slow or failing device holds only its
@@ -75,9 +78,24 @@ public:
     static constexpr int MissedHandshakesWhenGone = 2;
 
 private:
+    // A slot's port held open between its questions: opening a port costs the
+    // system a lock file each time, which idle slots would pay every second.
+    class Line
+    {
+    public:
+        explicit Line(const Options& options);
+        // One handshake, and the farewell where it was answered: is a device there?
+        // NotOpened also when the port went while it was asked; `why` says why not.
+        DeviceProbe::Answer ask(const QString& node, QString* why);
+        void close();
+
+    private:
+        const Options& m_options;
+        std::unique_ptr<DeviceSession> m_session;
+        QString m_node;
+    };
+
     void watch(const StationSlot& slot);
-    // One handshake, and the farewell where it was answered: is the device still there?
-    DeviceProbe::Answer ask(const QString& node) const;
     void finishDevice(const PortSession::Outcome& outcome);
     // Sleeps `ms`, or less when cancelled; false then.
     bool pause(int ms) const;
