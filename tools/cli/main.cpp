@@ -140,6 +140,22 @@ QString details(const QString& name)
                        "then name slot and port (\"A1 (/dev/ttyUSB3): ...\", \"A1 /dev/ttyUSB3  stored\").\n")
             .arg(QLatin1String(ProgramName))
             .arg(StationFile::MaxNameLength);
+    const QString shift = QStringLiteral(
+        "--watch runs a shift on the slots of --station or --port, each in a thread of its own:\n"
+        "a device that answers the handshake in a slot is done at once, its report line written\n"
+        "and its result a line on standard output (\"A1 (/dev/ttyUSB3)  stored, verified\"); the\n"
+        "slot then leaves it alone until it is taken away (its port goes, or two handshakes in a\n"
+        "row go unanswered), so a device is never done twice without being unplugged. A slot\n"
+        "without a device is asked once a second at most; a missing adapter is waited for. A\n"
+        "signal ends the shift as it ends a run, and standard output then has the shift's counts\n"
+        "per slot, as \"summary --by slot\" gives them. --on-result COMMAND runs \"/bin/sh -c\n"
+        "COMMAND\" after each device with the slot, the port and the outcome as $1, $2 and $3 (and\n"
+        "in KVR210C_SLOT, KVR210C_PORT and KVR210C_RESULT); its output goes to standard error,\n"
+        "it is stopped after 10 s, and its failure never changes the device's outcome.\n"
+        "--progress json writes one JSON object a line on standard error instead of the text:\n"
+        "slot, port, step (connect, record, verify, done; gone when a watched device is taken\n"
+        "away), record and of, elapsed_ms (since the device's session began), and for done the\n"
+        "outcome as the report names it and the error where there is one.\n");
     if (name == QLatin1String("store")) {
         return QStringLiteral(
                    "\n\nShakes hands with the device, sends every record (%1) and checks its echo, and ends\n"
@@ -152,7 +168,7 @@ QString details(const QString& name)
                    .arg(DeviceRecordLayout::Records)
                    .arg(MaxDeviceCommandBytes)
                    .arg(DeviceCommands::MaxPorts)
-            + station + probe + report + trace + minimums;
+            + station + shift + probe + report + trace + minimums;
     }
     if (name == QLatin1String("verify")) {
         return QStringLiteral(
@@ -165,7 +181,7 @@ QString details(const QString& name)
                    "has the summary line of the port, as store prints it. Exit code 0 when they are\n"
                    "equal, 1 when they differ or the device failed. Several ports are read at once, as\n"
                    "store does; each difference line then starts with its port.\n")
-            + station + probe + report + trace + minimums;
+            + station + shift + probe + report + trace + minimums;
     }
     if (name == QLatin1String("ports")) {
         return QStringLiteral(
