@@ -475,8 +475,8 @@ void TestStations::reportLinesAreSelfContained()
     const QList<QJsonObject> report = reportLines(path("log.jsonl"));
     QCOMPARE(report.size(), 2);
     const QStringList fields{"port",        "command",       "file",      "sha256",      "size",  "version",
-                             "location",    "serial_number", "vendor_id", "product_id",  "start", "end",
-                             "duration_ms", "result",        "records",   "differences", "error"};
+                             "location",    "serial_number", "usb_location", "vendor_id", "product_id",  "start",
+                             "end",         "duration_ms",   "result",    "records",     "differences", "error"};
     for (const QJsonObject& line : report) {
         for (const QString& field : fields) {
             QVERIFY2(line.contains(field), qPrintable(field));
@@ -487,7 +487,8 @@ void TestStations::reportLinesAreSelfContained()
         QCOMPARE(line["version"].toString(), version);
         QCOMPARE(line["location"].toString(), line["port"].toString());
         // A pseudo-terminal is no USB adapter.
-        QVERIFY(line["serial_number"].isNull() && line["vendor_id"].isNull() && line["product_id"].isNull());
+        QVERIFY(line["serial_number"].isNull() && line["usb_location"].isNull() && line["vendor_id"].isNull()
+                && line["product_id"].isNull());
         const QDateTime start = QDateTime::fromString(line["start"].toString(), Qt::ISODateWithMs);
         const QDateTime end = QDateTime::fromString(line["end"].toString(), Qt::ISODateWithMs);
         QVERIFY(start.isValid() && end.isValid());

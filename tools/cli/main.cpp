@@ -102,8 +102,9 @@ QString details(const QString& name)
     const QString report = QStringLiteral(
                                "--report appends one JSON object a line per port, as soon as the port is done: port,\n"
                                "slot (the fixture's name for the place, or the port), command, file, sha256 and size\n"
-                               "(of the file), version (of this program), location, serial_number, vendor_id and\n"
-                               "product_id (of the adapter, null where the system does not tell), start and end (ISO\n"
+                               "(of the file), version (of this program), location, serial_number, usb_location\n"
+                               "(its place on the hub), vendor_id and product_id (of the adapter, null where the\n"
+                               "system does not tell), start and end (ISO\n"
                                "8601, UTC), duration_ms, result, records (confirmed by the device), unconfirmed (a\n"
                                "store stopped by a signal: sent, not confirmed), differences and error. A report\n"
                                "that cannot be opened stops the run before any device is touched (exit code 2); a\n"

@@ -75,6 +75,7 @@ QJsonObject RunReport::toJson(const QString& command, const Program& program, co
         {QStringLiteral("version"), QCoreApplication::applicationVersion()},
         {QStringLiteral("location"), outcome.identity.location},
         {QStringLiteral("serial_number"), textOrNull(outcome.identity.serialNumber)},
+        {QStringLiteral("usb_location"), textOrNull(outcome.identity.usbLocation)},
         {QStringLiteral("vendor_id"), usbId(outcome.identity.vendorId)},
         {QStringLiteral("product_id"), usbId(outcome.identity.productId)},
         {QStringLiteral("start"), outcome.start.toString(Qt::ISODateWithMs)},
