@@ -50,6 +50,11 @@ StationWatch::Place SlotPorts::locate(const StationSlot& slot)
         if (error.isEmpty() && !selector.resolve(ports, &node, &error)) {
             node.clear();
         }
+        // The list is a second old at most; the node itself goes with its adapter at once.
+        if (!node.isEmpty() && !QFileInfo::exists(node)) {
+            error = QStringLiteral("%1 is gone").arg(node);
+            node.clear();
+        }
         if (!error.isEmpty()) {
             place.why = QStringLiteral("waiting for the adapter: %1").arg(error);
         }
