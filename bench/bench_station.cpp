@@ -52,9 +52,9 @@ double cpuSeconds(qint64 pid)
 QProcess* startShift(const QString& program, const QStringList& ports)
 {
     auto* cli = new QProcess;
-    cli->start(QStringLiteral(KVR_CLI_PATH), {QStringLiteral("store"), program, QStringLiteral("--watch"),
-                                              QStringLiteral("--progress"), QStringLiteral("json"),
-                                              QStringLiteral("--port"), ports.join(QLatin1Char(','))});
+    cli->start(QStringLiteral(KVR_CLI_PATH),
+               {QStringLiteral("store"), program, QStringLiteral("--watch"), QStringLiteral("--progress"),
+                QStringLiteral("json"), QStringLiteral("--port"), ports.join(QLatin1Char(','))});
     if (!cli->waitForStarted(5000)) {
         delete cli;
         return nullptr;
@@ -102,8 +102,8 @@ QString silentPort(std::vector<int>* masters)
 }
 
 // Milliseconds from plugging `simulators` in at once to the last device done, or -1.
-qint64 plugIn(const QString& program, const QString& dir, const std::vector<std::unique_ptr<SimulatorProcess>>& simulators,
-              int count)
+qint64 plugIn(const QString& program, const QString& dir,
+              const std::vector<std::unique_ptr<SimulatorProcess>>& simulators, int count)
 {
     QStringList paths;
     for (int i = 0; i < count; ++i) {
@@ -196,8 +196,7 @@ int main(int argc, char* argv[])
             return 1;
         }
     }
-    std::printf("Simulators paced at 9600 baud plugged in at once, to the last device stored, best of %d:\n",
-                Rounds);
+    std::printf("Simulators paced at 9600 baud plugged in at once, to the last device stored, best of %d:\n", Rounds);
     qint64 times[2] = {-1, -1};
     for (int round = 0; round < Rounds; ++round) {
         for (int which = 0; which < 2; ++which) {

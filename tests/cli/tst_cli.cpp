@@ -438,10 +438,10 @@ void TestCli::commandLine_data()
         << QStringList{"store", "x.app", "--station", "s.json", "--port", "a"} << 2 << "without --port or --all";
     QTest::newRow("a malformed adapter") << QStringList{"verify", "x.app", "--port", "usb=0403"} << 2
                                          << "--port: \"usb=0403\": give the USB ids";
-    QTest::newRow("a shift of every port") << QStringList{"store", "x.app", "--watch", "--all"} << 2
-                                           << "--watch watches the slots of --port";
-    QTest::newRow("a hook without a shift") << QStringList{"store", "x.app", "--port", "a", "--on-result", "true"}
-                                            << 2 << "give it with --watch";
+    QTest::newRow("a shift of every port")
+        << QStringList{"store", "x.app", "--watch", "--all"} << 2 << "--watch watches the slots of --port";
+    QTest::newRow("a hook without a shift")
+        << QStringList{"store", "x.app", "--port", "a", "--on-result", "true"} << 2 << "give it with --watch";
     QTest::newRow("progress in no known form")
         << QStringList{"verify", "x.app", "--port", "a", "--progress", "xml"} << 2 << "--progress takes text or json";
     QTest::newRow("verify after a load") << QStringList{"load", "-o", "x.app", "--port", "a", "--verify"} << 2

@@ -63,17 +63,19 @@ void TestShift::eachDeviceOnceUntilItIsTakenAway()
 {
     QVERIFY(writeFile(path("program.app"), readFile(QFINDTESTDATA("../../fuzz/corpus/configfile/filled.app"))));
     QVERIFY(writeFile(path("ports.json"), "[]"));
-    QVERIFY(writeFile(path("station.json"), QStringLiteral(R"({"slots": [
+    QVERIFY(writeFile(path("station.json"),
+                      QStringLiteral(R"({"slots": [
         {"name": "A1", "port": "%1"}, {"name": "A2", "port": "%2"},
         {"name": "B1", "port": "%3"}, {"name": "B2", "port": "serial=SIM-B2"}]})")
-                                                .arg(path("a1"), path("a2"), path("b1"))
-                                                .toUtf8()));
+                          .arg(path("a1"), path("a2"), path("b1"))
+                          .toUtf8()));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("KVR210C_PORT_LIST", path("ports.json"));
     m_station.setProcessEnvironment(environment);
-    m_station.start(KVR_CLI_PATH, {"store", path("program.app"), "--station", path("station.json"), "--watch",
-                                   "--verify", "--progress", "json", "--report", path("log.jsonl"), "--on-result",
-                                   QStringLiteral("echo \"$1 $3\" >> '%1'").arg(path("hook.txt"))});
+    m_station.start(KVR_CLI_PATH,
+                    {"store", path("program.app"), "--station", path("station.json"), "--watch", "--verify",
+                     "--progress", "json", "--report", path("log.jsonl"), "--on-result",
+                     QStringLiteral("echo \"$1 $3\" >> '%1'").arg(path("hook.txt"))});
     QVERIFY(m_station.waitForStarted());
 
     // B1 fails once its records begin; the others are good devices.
@@ -84,9 +86,8 @@ void TestShift::eachDeviceOnceUntilItIsTakenAway()
     for (auto [name, simulator] : {std::pair{"a1", &a1}, {"a2", &a2}, {"b1", &b1}, {"b2", &b2}}) {
         QVERIFY(QFile::link(simulator->portName(), path(name)));
     }
-    QVERIFY(writeFile(path("ports.json.new"), QStringLiteral(R"([{"port": "%1", "serial_number": "SIM-B2"}])")
-                                                  .arg(path("b2"))
-                                                  .toUtf8()));
+    QVERIFY(writeFile(path("ports.json.new"),
+                      QStringLiteral(R"([{"port": "%1", "serial_number": "SIM-B2"}])").arg(path("b2")).toUtf8()));
     QCOMPARE(std::rename(qPrintable(path("ports.json.new")), qPrintable(path("ports.json"))), 0);
     QVERIFY2(waitForReportLines(4, 60000), m_err.constData());
 
@@ -130,8 +131,9 @@ void TestShift::eachDeviceOnceUntilItIsTakenAway()
     QVERIFY2(out.contains(QRegularExpression("The shift:\n(  .*\n)*  total +6\n")), qPrintable(out));
     QStringList hooked = QString::fromUtf8(readFile(path("hook.txt"))).split('\n', Qt::SkipEmptyParts);
     hooked.sort();
-    QCOMPARE(hooked, QStringList({"A1 stored, verified", "A1 stored, verified", "A2 stored, verified", "B1 failed",
-                                  "B2 stored, verified", "B2 stored, verified"}));
+    QCOMPARE(hooked,
+             QStringList({"A1 stored, verified", "A1 stored, verified", "A2 stored, verified", "B1 failed",
+                          "B2 stored, verified", "B2 stored, verified"}));
 
     // Every line of progress is an object naming its slot, port and step, each slot's steps in order.
     QList<QJsonObject> events;

@@ -474,9 +474,9 @@ void TestStations::reportLinesAreSelfContained()
     QVERIFY(!version.isEmpty());
     const QList<QJsonObject> report = reportLines(path("log.jsonl"));
     QCOMPARE(report.size(), 2);
-    const QStringList fields{"port",        "command",       "file",      "sha256",      "size",  "version",
-                             "location",    "serial_number", "usb_location", "vendor_id", "product_id",  "start",
-                             "end",         "duration_ms",   "result",    "records",     "differences", "error"};
+    const QStringList fields{"port",     "command",       "file",         "sha256",    "size",        "version",
+                             "location", "serial_number", "usb_location", "vendor_id", "product_id",  "start",
+                             "end",      "duration_ms",   "result",       "records",   "differences", "error"};
     for (const QJsonObject& line : report) {
         for (const QString& field : fields) {
             QVERIFY2(line.contains(field), qPrintable(field));

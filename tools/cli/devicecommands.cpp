@@ -14,10 +14,10 @@
 #include "portlisting.h"
 #include "portselector.h"
 #include "portsession.h"
-#include "reportwriter.h"
-#include "runreport.h"
 #include "reportsummary.h"
+#include "reportwriter.h"
 #include "resulthook.h"
+#include "runreport.h"
 #include "slotports.h"
 #include "stationwatch.h"
 #include "traceoption.h"
@@ -177,8 +177,8 @@ int runShift(const QByteArray& program, PortSession::Task task, const QList<Stat
     const ResultHook hook(options.onResult);
     if (!options.onResult.isEmpty()) {
         watchOptions.afterDevice = [&hook](const PortSession::Outcome& outcome) {
-            const ResultHook::Result ran =
-                hook.run(outcome.slot, outcome.port, outcome.result(), &Interruption::requested);
+            const ResultHook::Result ran = hook.run(outcome.slot, outcome.port, outcome.result(),
+                                                    &Interruption::requested);
             if (!ran.ok) {
                 printError(QStringLiteral("%1: %2").arg(labelOf(outcome), ran.problem));
             }

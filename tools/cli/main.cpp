@@ -513,7 +513,8 @@ bool readLinkOptions(const Command& command, const QCommandLineParser& parser, D
     }
     if (command.takes(Option::Progress)
         && !ProgressOutput::formatFrom(parser.value(QStringLiteral("progress")), &link->progress)) {
-        *error = QStringLiteral("--progress takes text or json, not \"%1\"").arg(parser.value(QStringLiteral("progress")));
+        *error =
+            QStringLiteral("--progress takes text or json, not \"%1\"").arg(parser.value(QStringLiteral("progress")));
         return false;
     }
     link->watch = command.takes(Option::Watch) && parser.isSet(QStringLiteral("watch"));
@@ -671,8 +672,8 @@ const QList<Command>& commands()
          QStringLiteral("Compare the device's program with a configuration file."),
          {QStringLiteral("file")},
          {QStringLiteral("The configuration file.")},
-         {O::Ports, O::Station, O::Retries, O::Timeout, O::Trace, O::Report, O::Probe, O::All, O::Watch,
-          O::OnResult, O::Progress},
+         {O::Ports, O::Station, O::Retries, O::Timeout, O::Trace, O::Report, O::Probe, O::All, O::Watch, O::OnResult,
+          O::Progress},
          verifyCommand},
         {QStringLiteral("load"),
          QStringLiteral("Load the device's program into a configuration file."),

@@ -187,8 +187,7 @@ void StationWatch::finishDevice(const PortSession::Outcome& outcome)
 {
     m_report->write(outcome);
     m_progress->done(outcome);
-    Cli::printOut(
-        QStringLiteral("%1  %2\n").arg(ProgressOutput::label(outcome.slot, outcome.port), outcome.summary()));
+    Cli::printOut(QStringLiteral("%1  %2\n").arg(ProgressOutput::label(outcome.slot, outcome.port), outcome.summary()));
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_outcomes.append(outcome);
