@@ -99,14 +99,8 @@ bool CommandTrial::samePort(const QString& a, const QString& b)
     if (a.isEmpty() || b.isEmpty()) {
         return false;
     }
-    const QString nodeA = SerialLink::nodePath(a);
-    const QString nodeB = SerialLink::nodePath(b);
-    if (nodeA == nodeB) {
-        return true;
-    }
-    // Through links (/dev/serial/by-id/...) to the same node.
-    const QString realA = QFileInfo(nodeA).canonicalFilePath();
-    return !realA.isEmpty() && realA == QFileInfo(nodeB).canonicalFilePath();
+    // Also through links (/dev/serial/by-id/...) to the same node.
+    return SerialLink::nodePath(a) == SerialLink::nodePath(b) || SerialLink::realNode(a) == SerialLink::realNode(b);
 }
 
 QString CommandTrial::refusal(const Request& request)

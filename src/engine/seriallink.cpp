@@ -128,6 +128,13 @@ QString SerialLink::nodePath(const QString& portName)
     return QStringLiteral("/dev/") + portName;
 }
 
+QString SerialLink::realNode(const QString& portName)
+{
+    const QFileInfo node(nodePath(portName));
+    const QString canonical = node.canonicalFilePath();
+    return canonical.isEmpty() ? node.absoluteFilePath() : canonical;
+}
+
 QString SerialLink::openFailure(const QString& portName, QSerialPort::SerialPortError error, const QString& systemText)
 {
     // The system only says "Inappropriate ioctl for device" of a file or a pipe.

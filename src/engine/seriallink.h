@@ -52,6 +52,10 @@ public:
     // The device node a port name stands for, as the port resolves it: a
     // path as it is, any other name under /dev.
     static QString nodePath(const QString& portName);
+    // The node itself, its symbolic links followed (/dev/serial/by-id/... and
+    // /dev/ttyUSB0 alike): two names with the same are one port. The absolute
+    // node path where it does not exist.
+    static QString realNode(const QString& portName);
     // Why the last open, send or the port itself failed, for the user: for a
     // port refused for lack of permission with permissionHint(), for a lost
     // port "The device on /dev/ttyUSB0 was disconnected or stopped answering"

@@ -302,14 +302,6 @@ bool slotsOf(const DeviceCommands::LinkOptions& options, const QList<ListedPort>
     return true;
 }
 
-// Where two names reach one device node: the node with its links followed.
-QString sameNode(const QString& port)
-{
-    const QFileInfo node(SerialLink::nodePath(port));
-    const QString canonical = node.canonicalFilePath();
-    return canonical.isEmpty() ? node.absoluteFilePath() : canonical;
-}
-
 // Finds each slot's port in `listed`. A slot with no port or with several, and
 // slots that share a port, are each named on standard error, and then none is
 // resolved: a device in the wrong slot would get another's program or record.
@@ -328,7 +320,7 @@ bool resolveSlots(const QList<StationSlot>& stationSlots, const QList<ListedPort
             problems << QStringLiteral("%1: %2").arg(shown, error);
             continue;
         }
-        const QString same = sameNode(node);
+        const QString same = SerialLink::realNode(node);
         for (const auto& other : std::as_const(taken)) {
             if (other.first == same) {
                 problems << QStringLiteral("%1: %2 is also the port of %3").arg(shown, node, other.second);

@@ -5,18 +5,6 @@
 
 #include <QFileInfo>
 
-namespace {
-
-// One node reached through two names (a link and its target) is one port.
-QString nodeOf(const QString& port)
-{
-    const QFileInfo node(SerialLink::nodePath(port));
-    const QString canonical = node.canonicalFilePath();
-    return canonical.isEmpty() ? node.absoluteFilePath() : canonical;
-}
-
-} // namespace
-
 QList<ListedPort> SlotPorts::listed(QString* error)
 {
     if (!m_listedAt.isValid() || m_listedAt.elapsed() >= ListEveryMs) {
@@ -66,7 +54,8 @@ StationWatch::Place SlotPorts::locate(const StationSlot& slot)
     if (node.isEmpty()) {
         return place;
     }
-    const QString same = nodeOf(node);
+    // One node reached through two names (a link and its target) is one port.
+    const QString same = SerialLink::realNode(node);
     const QString holder = m_heldBy.value(same);
     if (!holder.isEmpty()) {
         place.why = QStringLiteral("%1 is the port of the slot %2 now").arg(node, holder);
