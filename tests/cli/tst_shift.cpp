@@ -1,6 +1,7 @@
 // A shift at a programming station: kvr210c-cli store --watch on four slots
 // whose ports come and go (symbolic links to simulators' pseudo-terminals, one
 // found by its adapter's serial number in a port list of the test's own).
+#include "cliprocess.h"
 #include "simulatorprocess.h"
 #include "testfiles.h"
 
@@ -24,6 +25,25 @@ QString stepsOf(const QList<QJsonObject>& events, const QString& slot)
     return letters;
 }
 
+// The lines of --progress json, each an object naming its slot, port and step;
+// the program's own messages are left out. Empty, said, when a line is not such an object.
+QList<QJsonObject> progressEvents(const QByteArray& err)
+{
+    QList<QJsonObject> events;
+    for (const QByteArray& line : err.split('\n')) {
+        if (line.isEmpty() || line.startsWith("kvr210c-cli: ")) {
+            continue;
+        }
+        const QJsonObject event = QJsonDocument::fromJson(line).object();
+        if (!event["slot"].isString() || !event["port"].isString() || !event["step"].isString()) {
+            qWarning("not a step of progress: %s", line.constData());
+            return {};
+        }
+        events << event;
+    }
+    return events;
+}
+
 } // namespace
 
 class TestShift : public QObject
@@ -32,6 +52,7 @@ class TestShift : public QObject
 
 private slots:
     void eachDeviceOnceUntilItIsTakenAway();
+    void progressOfARunIsJsonToo();
     void cleanup();
 
 private:
@@ -135,16 +156,9 @@ void TestShift::eachDeviceOnceUntilItIsTakenAway()
              QStringList({"A1 stored, verified", "A1 stored, verified", "A2 stored, verified", "B1 failed",
                           "B2 stored, verified", "B2 stored, verified"}));
 
-    // Every line of progress is an object naming its slot, port and step, each slot's steps in order.
-    QList<QJsonObject> events;
-    for (const QByteArray& line : m_err.split('\n')) {
-        if (line.isEmpty() || line.startsWith("kvr210c-cli: ")) {
-            continue;
-        }
-        const QJsonObject event = QJsonDocument::fromJson(line).object();
-        QVERIFY2(event["slot"].isString() && event["port"].isString() && event["step"].isString(), line.constData());
-        events << event;
-    }
+    // Each slot's steps in order.
+    const QList<QJsonObject> events = progressEvents(m_err);
+    QVERIFY(!events.isEmpty());
     const QRegularExpression inOrder("^(c?r*v*dg?)*$");
     for (const QString slot : {"A1", "A2", "B1", "B2"}) {
         QVERIFY2(inOrder.match(stepsOf(events, slot)).hasMatch(), qPrintable(slot + ": " + stepsOf(events, slot)));
@@ -152,6 +166,22 @@ void TestShift::eachDeviceOnceUntilItIsTakenAway()
     for (const QString slot : {"A1", "B2"}) {
         QVERIFY(stepsOf(events, slot).count('d') == 2 && stepsOf(events, slot).count('g') == 1);
     }
+}
+
+void TestShift::progressOfARunIsJsonToo()
+{
+    QVERIFY(writeFile(path("program.app"), readFile(QFINDTESTDATA("../../fuzz/corpus/configfile/filled.app"))));
+    SimulatorProcess a, b;
+    QVERIFY(a.start() && b.start());
+    const CliRun run = runCli(
+        KVR_CLI_PATH,
+        {"store", path("program.app"), "--verify", "--progress", "json", "--port", a.portName() + "," + b.portName()});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QList<QJsonObject> events = progressEvents(run.err.toUtf8());
+    for (const SimulatorProcess* device : {&a, &b}) {
+        QCOMPARE(stepsOf(events, device->portName()), "c" + QString(36, 'r') + QString(36, 'v') + "d");
+    }
+    QCOMPARE(events.constLast()["outcome"].toString(), QStringLiteral("stored, verified"));
 }
 
 QTEST_GUILESS_MAIN(TestShift)
