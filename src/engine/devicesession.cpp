@@ -38,11 +38,7 @@ DeviceSession::Result DeviceSession::open(const QString& portName)
 
 DeviceSession::Result DeviceSession::connect()
 {
-    ProgramTransfer handshake = transfer(nullptr, Operation::Load);
-    if (m_options.handshakeAttempts > 0) {
-        handshake.setAttempts(m_options.handshakeAttempts);
-    }
-    return handshake.handshake();
+    return transfer(nullptr, Operation::Load).handshake();
 }
 
 DeviceSession::Result DeviceSession::run(Operation operation, ProgramRecords* records, Differences* differences)

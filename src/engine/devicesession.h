@@ -31,9 +31,6 @@ public:
     struct Options {
         int attempts = 6;
         int timeoutMs = 1000;
-        // The handshake's own attempts (0: as `attempts`): one, where a port
-        // is asked again and again whether a device has been plugged in.
-        int handshakeAttempts = 0;
     };
 
     DeviceSession();

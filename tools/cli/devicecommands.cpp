@@ -104,15 +104,12 @@ void warnOfPartialPrograms(const std::vector<PortSession::Outcome>& outcomes);
 struct ResolvedSlot {
     QString name;
     QString port; // as the session opens it: the --port text itself where that is a name
-
-    // "A1 (/dev/ttyUSB3)", or only the port where the slot is named by it.
-    QString label() const { return ProgressOutput::label(name, port); }
 };
 
-// "A1 (/dev/ttyUSB3)" for an outcome, as ResolvedSlot::label.
+// "A1 (/dev/ttyUSB3)", or only the port where the slot is named by it.
 QString labelOf(const PortSession::Outcome& outcome)
 {
-    return ResolvedSlot{outcome.slot.isEmpty() ? outcome.port : outcome.slot, outcome.port}.label();
+    return ProgressOutput::label(outcome.slot, outcome.port);
 }
 
 // Runs one session per slot, each in its own thread, and waits for all. Each
@@ -311,8 +308,7 @@ bool resolveSlots(const QList<StationSlot>& stationSlots, const QList<ListedPort
     QStringList problems;
     QList<QPair<QString, QString>> taken; // node, slot
     for (const StationSlot& station : stationSlots) {
-        const QString shown = station.name == station.port ? station.port
-                                                           : QStringLiteral("%1 (%2)").arg(station.name, station.port);
+        const QString shown = ProgressOutput::label(station.name, station.port);
         PortSelector selector;
         QString node;
         QString error;

@@ -113,7 +113,7 @@ PortSession::Outcome PortSession::run()
             m_options.events({step, record, of, clock.elapsed()});
         }
     };
-    DeviceSession session({m_options.attempts, m_options.timeoutMs, m_options.handshakeAttempts});
+    DeviceSession session({m_options.attempts, m_options.timeoutMs});
     session.setCancelCheck(m_options.cancel);
     session.link()->setTrace(m_options.trace);
     session.setProgress([this, &event](DeviceSession::Operation step, int done, int total) {
@@ -128,7 +128,6 @@ PortSession::Outcome PortSession::run()
     });
     bool ok = true;
     const DeviceSession::Once once = session.runOnce(m_options.port, [&](DeviceSession& device) {
-        outcome.connected = true;
         event(Event::Step::Connect);
         say(QStringLiteral("connected"));
         if (m_task != Task::Verify) {

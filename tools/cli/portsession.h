@@ -34,7 +34,6 @@ public:
         bool verified = false; // the device was read back and compared (equal or not)
         bool noDevice = false; // probing: no device answered the handshake, nothing was sent
         bool interrupted = false; // stopped by the cancel check
-        bool connected = false; // the handshake was answered: a device was there
         bool storeBegun = false; // records went out: the device's program was being replaced
         int records = 0; // records stored (confirmed by the device), or read back when only verifying
         int unconfirmed = 0; // interrupted store: sent without the device's confirmation (the one in flight)
@@ -77,8 +76,6 @@ public:
         std::function<bool()> cancel;
         // Shared by the sessions of a run; none: not traced.
         LinkTrace* trace = nullptr;
-        // Attempts of the handshake alone (0: `attempts`); a watched slot asks once.
-        int handshakeAttempts = 0;
         Events events;
     };
 

@@ -64,7 +64,7 @@ DeviceProbe::Answer StationWatch::Line::ask(const QString& node, QString* why)
         close();
     }
     if (!m_session) {
-        m_session = std::make_unique<DeviceSession>(DeviceSession::Options{1, m_options.timeoutMs, 1});
+        m_session = std::make_unique<DeviceSession>(DeviceSession::Options{1, m_options.timeoutMs});
         m_session->setCancelCheck(m_options.cancel);
         m_session->link()->setTrace(m_options.trace);
         const DeviceSession::Result opened = m_session->open(node);
