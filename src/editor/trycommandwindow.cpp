@@ -103,6 +103,7 @@ TryCommandWindow::TryCommandWindow(const Sources& sources, QWidget* parent, Port
     m_commandText->setAccessibleName(tr("Command as text"));
     m_lineLabel = new QLabel;
     m_lineLabel->setObjectName(QStringLiteral("lineLabel"));
+    m_lineLabel->setWordWrap(true);
     m_quietBox = new QSpinBox;
     m_quietBox->setObjectName(QStringLiteral("quietBox"));
     m_quietBox->setRange(CommandTrial::MinQuietMs, CommandTrial::MaxQuietMs);
@@ -279,7 +280,9 @@ void TryCommandWindow::refresh()
         m_recordLabel->setText(command.name);
         showText(m_commandHex, TypedBytes::spacedHex(command.bytes));
         showText(m_commandText, TypedBytes::toEscapedText(command.bytes));
-        m_lineLabel->setText(tr("%1, delay %2").arg(LineSettings::toText(command.line)).arg(command.delay));
+        const QString note = LineSettings::deviceMayNotSend(command.line);
+        m_lineLabel->setText(tr("%1, delay %2").arg(LineSettings::toText(command.line)).arg(command.delay)
+                             + QLatin1Char('\n') + (note.isEmpty() ? LineSettings::deviceKeeps() : note));
     }
     m_sendButton->setEnabled(!isRunning() && !command.bytes.isEmpty());
 }

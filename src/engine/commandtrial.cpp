@@ -39,6 +39,15 @@ QString openError(SerialLink& link, const QString& name, const UartData& line)
     return tr("The port %1 could not be opened (%2).").arg(name, systemText);
 }
 
+// What is behind the port is the equipment, not the device.
+QString lostEquipment(const SerialLink& link, const QString& port)
+{
+    const QString node = SerialLink::nodePath(port);
+    const QString detail = link.failureDetail();
+    return detail.isEmpty() ? tr("The equipment on %1 was disconnected or stopped answering.").arg(node)
+                            : tr("The equipment on %1 was disconnected or stopped answering (%2).").arg(node, detail);
+}
+
 } // namespace
 
 QString CommandTrial::Result::describe() const
@@ -160,6 +169,7 @@ CommandTrial::Result CommandTrial::run(const Request& request, const CancelCheck
         result.error = tr("Cancelled.");
         return result;
     }
+    link.setTrace(request.trace);
     if (!link.open(request.port, line)) {
         result.outcome = Outcome::NotOpened;
         result.error = openError(link, request.port, request.line);
@@ -184,7 +194,7 @@ CommandTrial::Result CommandTrial::run(const Request& request, const CancelCheck
         } else {
             result.outcome = Outcome::Failed;
             result.endMs = clock.elapsed();
-            result.error = link.hasFailed() ? link.errorString()
+            result.error = link.hasFailed() ? lostEquipment(link, request.port)
                                             : tr("The command did not leave the port %1 (%2 of %3 bytes sent).")
                                                   .arg(request.port)
                                                   .arg(qMax<qint64>(0, written))
@@ -207,7 +217,7 @@ CommandTrial::Result CommandTrial::run(const Request& request, const CancelCheck
                 result.error = tr("Cancelled.");
             } else if (link.hasFailed()) {
                 result.outcome = Outcome::Failed;
-                result.error = link.errorString();
+                result.error = lostEquipment(link, request.port);
             } else {
                 result.outcome = result.reply.isEmpty() ? Outcome::Silent : Outcome::Replied;
                 result.end = End::Quiet;

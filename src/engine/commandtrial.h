@@ -54,6 +54,9 @@ public:
         int byteCount = 0;
         int endByte = -1;
         QString busyPort;
+        // Every chunk on the wire also goes here, the stale input dropped
+        // before the send included; none: not traced.
+        LinkTrace* trace = nullptr;
     };
 
     enum class Direction { Sent, Received };

@@ -98,7 +98,9 @@ QString DeviceProbe::unansweredText(Answer answer, const SerialLink& link)
     if (link.hasFailed()) {
         return link.errorString();
     }
-    return tr("Nothing answered the handshake on %1 (%2 attempts).").arg(port).arg(link.lastAttempts().silent);
+    const int silent = link.lastAttempts().silent;
+    return silent == 1 ? tr("Nothing answered the handshake on %1 (1 attempt).").arg(port)
+                       : tr("Nothing answered the handshake on %1 (%2 attempts).").arg(port).arg(silent);
 }
 
 QList<DeviceProbe::Result> DeviceProbe::probe(const QStringList& ports, Options options, const CancelCheck& cancel)

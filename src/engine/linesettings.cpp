@@ -71,4 +71,27 @@ bool fromText(const QString& text, UartData* uart, QString* error)
     return true;
 }
 
+QString deviceKeeps()
+{
+    return QCoreApplication::translate("LineSettings",
+                                       "The device keeps a command's baud rate and parity, not its data bits and "
+                                       "stop bits.");
+}
+
+QString deviceMayNotSend(const UartData& uart)
+{
+    if (uart.dataBits == DataBits8 && uart.stopBits == StopBits1) {
+        return QString();
+    }
+    const int dataBits = int(uart.dataBits) + 5;
+    const int stopBits = uart.stopBits == StopBits2 ? 2 : 1;
+    return QCoreApplication::translate("LineSettings",
+                                       "The device keeps only the baud rate and parity of a command: it may not "
+                                       "send this one with %1 data bits and %2 stop %3.")
+        .arg(dataBits)
+        .arg(stopBits)
+        .arg(stopBits == 1 ? QCoreApplication::translate("LineSettings", "bit")
+                           : QCoreApplication::translate("LineSettings", "bits"));
+}
+
 } // namespace LineSettings

@@ -18,6 +18,13 @@ QString toText(const UartData& uart);
 // settings: only what a record can hold. False with *error saying why.
 bool fromText(const QString& text, UartData* uart, QString* error);
 
+// Which of a record's line settings the device itself keeps, for the user:
+// the baud rate and the parity, not the data bits and stop bits.
+QString deviceKeeps();
+// For a command whose data bits or stop bits are not 8 and 1, that the device
+// may not send it that way; empty for 8 and 1.
+QString deviceMayNotSend(const UartData& uart);
+
 } // namespace LineSettings
 
 #endif // LINESETTINGS_H

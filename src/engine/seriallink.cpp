@@ -22,6 +22,9 @@ QString tr(const char* text)
 // takes about 1.04 ms at 9600 baud, so allow two.
 constexpr int WriteMsPerByte = 2;
 
+// A line that keeps talking is not read forever before it is cleared.
+constexpr qsizetype MaxStaleTraced = 64 * 1024;
+
 bool isFailure(QSerialPort::SerialPortError error)
 {
     return error != QSerialPort::NoError && error != QSerialPort::TimeoutError;
@@ -46,6 +49,7 @@ bool SerialLink::open(const QString& portName, const Line& line)
     close();
     m_failed = false;
     m_error.clear();
+    m_failureDetail.clear();
     m_name = portName;
     m_port.setPortName(portName);
     m_port.setBaudRate(line.baudRate);
@@ -53,8 +57,14 @@ bool SerialLink::open(const QString& portName, const Line& line)
     m_port.setParity(line.parity);
     m_port.setStopBits(line.stopBits);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
+    // Before the port opens: opening sets the line, which would upset the holder's.
+    if (!m_lock.acquire(portName)) {
+        m_error = m_lock.error();
+        return false;
+    }
     if (!m_port.open(QIODevice::ReadWrite)) {
         m_error = openFailure(m_name, m_port.error(), m_port.errorString());
+        m_lock.release();
         return false;
     }
     m_port.clearError();
@@ -66,6 +76,7 @@ void SerialLink::close()
     if (m_port.isOpen()) {
         m_port.close();
     }
+    m_lock.release();
 }
 
 void SerialLink::fail()
@@ -76,6 +87,7 @@ void SerialLink::fail()
         // ioctl for device", "Resource temporarily unavailable"): say what
         // happened first, and keep it only as the detail.
         const QString reason = m_port.errorString();
+        m_failureDetail = reason;
         m_error = reason.isEmpty()
             ? tr("The device on %1 was disconnected or stopped answering.").arg(nodePath(m_name))
             : tr("The device on %1 was disconnected or stopped answering (%2).").arg(nodePath(m_name), reason);
@@ -84,6 +96,7 @@ void SerialLink::fail()
     if (m_port.isOpen()) {
         m_port.close();
     }
+    m_lock.release();
 }
 
 bool SerialLink::checkPort()
@@ -317,12 +330,21 @@ void SerialLink::clear()
     // still holds bytes in its transmit queue) flushing the output would
     // throw away bytes that were written but not yet delivered, such as the
     // last acknowledgement of a load.
-    // What is thrown away came in all the same: the trace shows it.
-    QByteArray stale = m_trace ? m_port.readAll() : QByteArray();
-    m_port.clear(QSerialPort::Input);
-    stale += m_port.readAll();
+    // What is thrown away came in all the same: the trace shows it, also
+    // what the system still holds and the port has not taken in yet.
+    QByteArray stale;
     if (m_trace) {
-        m_trace->record(m_name, LinkTrace::Direction::In, stale);
+        stale = m_port.readAll();
+        while (stale.size() < MaxStaleTraced && m_port.waitForReadyRead(0)) {
+            stale += m_port.read(MaxStaleTraced - stale.size());
+        }
+        if (m_port.error() == QSerialPort::TimeoutError) {
+            m_port.clearError();
+        }
+    }
+    m_port.clear(QSerialPort::Input);
+    if (m_trace) {
+        m_trace->record(m_name, LinkTrace::Direction::In, stale + m_port.readAll());
     }
 }
 
@@ -366,11 +388,15 @@ bool SerialLink::sendData(const QByteArray& payload, int attempts)
     } else if (m_cancelled) {
         m_error = tr("Cancelled.");
     } else if (unsent > 0 && silent == 0 && wrong == 0) {
-        m_error = tr("The frame could not be sent (%1 attempts).").arg(unsent);
+        m_error = unsent == 1 ? tr("The frame could not be sent (1 attempt).")
+                              : tr("The frame could not be sent (%1 attempts).").arg(unsent);
     } else if (wrong > 0) {
-        m_error = tr("The device's answer did not match what was sent (%1 of %2 attempts).").arg(wrong).arg(attempts);
+        m_error = attempts == 1
+            ? tr("The device's answer did not match what was sent (1 attempt).")
+            : tr("The device's answer did not match what was sent (%1 of %2 attempts).").arg(wrong).arg(attempts);
     } else {
-        m_error = tr("The device did not answer (%1 attempts).").arg(silent);
+        m_error = silent == 1 ? tr("The device did not answer (1 attempt).")
+                              : tr("The device did not answer (%1 attempts).").arg(silent);
     }
     return false;
 }

@@ -2,6 +2,7 @@
 #define SERIALLINK_H
 
 #include "linktrace.h"
+#include "portlock.h"
 
 #include <QByteArray>
 #include <QSerialPort>
@@ -40,7 +41,9 @@ public:
     };
 
     // Opens the named port (a device name such as ttyUSB0 or a path such as
-    // /dev/pts/3) for reading and writing with the fixed line settings.
+    // /dev/pts/3) for reading and writing with the fixed line settings. The
+    // port's node is held (PortLock) until close() or a failure: a second
+    // open of it, by any name and from any link, is refused, naming the holder.
     bool open(const QString& portName);
     // The same with other line settings (trying a command on equipment). A
     // rate the port refuses fails the open, with the port's reason.
@@ -115,6 +118,9 @@ public:
     // Whether the port failed and was closed since it was opened; errorString()
     // keeps why until the port is opened again.
     bool hasFailed() const { return m_failed; }
+    // The system's own text for that failure (empty when it gave none), for
+    // a caller that says in its own words what was on the line.
+    QString failureDetail() const { return m_failureDetail; }
     // Looks at the port's error state (as reported by the port's own signal
     // while idle): a real failure closes the port. Returns hasFailed().
     bool checkPort();
@@ -134,10 +140,12 @@ private:
     // Reads up to n bytes from the port and traces them.
     QByteArray take(qint64 n);
 
+    PortLock m_lock;
     QSerialPort m_port;
     QString m_name;
     int m_timeoutMs = 1000;
     QString m_error;
+    QString m_failureDetail;
     bool m_failed = false;
     CancelCheck m_cancelCheck;
     bool m_cancelled = false;

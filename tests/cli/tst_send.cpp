@@ -2,7 +2,9 @@
 // what reaches it, what is printed, the exit codes and Ctrl+C in a long wait.
 #include "appdata.h"
 #include "cliprocess.h"
+#include "linktracefile.h"
 #include "ptypeer.h"
+#include "seriallink.h"
 #include "testrecords.h"
 
 #include <QtTest>
@@ -31,6 +33,9 @@ private slots:
     void initTestCase();
     void sends_data();
     void sends();
+    void endsReply_data();
+    void endsReply();
+    void tracesTheWire();
     void refusesUsage_data();
     void refusesUsage();
     void ctrlCEndsLongWait();
@@ -62,25 +67,30 @@ void TestSend::sends_data()
     QTest::addColumn<quint32>("speed");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("printed"); // on standard output, or standard error when it failed
+    QTest::addColumn<QString>("note"); // on standard error: what the device cannot keep
 
     const QStringList file{QStringLiteral("FILE"), QStringLiteral("--key"), QStringLiteral("2")};
     QTest::newRow("first layer") << file << QByteArray::fromHex("02504F4E03") << 9600u << 0
-                                 << QStringLiteral("reply       02 4F 4B 03  \\x02OK\\x03\n");
-    QTest::newRow("second layer") << file + QStringList{QStringLiteral("--second")} << QByteArray::fromHex("0250465403")
-                                  << 28800u << 0 << QStringLiteral("reply       02 4F 4B 03  \\x02OK\\x03\n");
+                                 << QStringLiteral("reply       02 4F 4B 03  \\x02OK\\x03\n") << QString();
+    QTest::newRow("second layer, two stop bits")
+        << file + QStringList{QStringLiteral("--second")} << QByteArray::fromHex("0250465403") << 28800u << 0
+        << QStringLiteral("reply       02 4F 4B 03  \\x02OK\\x03\n")
+        << QStringLiteral("note: The device keeps only the baud rate and parity of a command: it may not send this "
+                          "one with 8 data bits and 2 stop bits.");
     QTest::newRow("link, expected reply")
         << file
             + QStringList{QStringLiteral("--link"), QStringLiteral("3"), QStringLiteral("--expect"),
                           QStringLiteral("02 4F 4B 03")}
-        << QByteArray("L\r") << 9600u << 0 << QStringLiteral("reply       02 4F 4B 03  \\x02OK\\x03\n");
+        << QByteArray("L\r") << 9600u << 0 << QStringLiteral("reply       02 4F 4B 03  \\x02OK\\x03\n") << QString();
     QTest::newRow("hex, other reply than expected")
         << QStringList{QStringLiteral("--hex"),       QStringLiteral("4C 0D"),    QStringLiteral("--line"),
                        QStringLiteral("14400,7-E-2"), QStringLiteral("--expect"), QStringLiteral("02 4F 4B 0D")}
         << QByteArray("L\r") << 14400u << 1
-        << QStringLiteral("the reply differs from --expect at byte 3 (counted from 0): 03, expected 0D");
+        << QStringLiteral("the reply differs from --expect at byte 3 (counted from 0): 03, expected 0D") << QString();
+    // No reply is told apart from a port that cannot be used (2).
     QTest::newRow("silent") << QStringList{QStringLiteral("--hex"), QStringLiteral("3F"), QStringLiteral("--wait"),
                                            QStringLiteral("200")}
-                            << QByteArray("?") << 9600u << 2 << QStringLiteral("no reply within 200 ms");
+                            << QByteArray("?") << 9600u << 3 << QStringLiteral("no reply within 200 ms") << QString();
 }
 
 void TestSend::sends()
@@ -90,6 +100,7 @@ void TestSend::sends()
     QFETCH(quint32, speed);
     QFETCH(int, exitCode);
     QFETCH(QString, printed);
+    QFETCH(QString, note);
 
     PtyPeer projector(PtyPeer::Mode::Silent);
     for (const char* request : {"\x02PON\x03", "\x02PFT\x03", "L\r"}) {
@@ -104,13 +115,80 @@ void TestSend::sends()
     QCOMPARE(projector.line().speed, speed);
     QVERIFY2((exitCode == 0 ? QString::fromLocal8Bit(run.out) : run.err).contains(printed),
              qPrintable(run.out + run.err));
-    if (exitCode != 2) {
+    QVERIFY2(note.isEmpty() ? !run.err.contains(QStringLiteral("note:")) : run.err.contains(note), qPrintable(run.err));
+    if (exitCode < 2) {
         // The reply's parts as they came, each with its time.
         QVERIFY2(QRegularExpression(QStringLiteral("\\+\\d+ ms +02 4F 4B  \\\\x02OK\n\\+\\d+ ms +03  \\\\x03\n"))
                      .match(QString::fromLocal8Bit(run.out))
                      .hasMatch(),
                  run.out.constData());
     }
+}
+
+void TestSend::endsReply_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("printed"); // on standard output, after the port's line
+
+    // Bytes above 7F are end bytes like any other.
+    QTest::newRow("--end 80") << QStringList{QStringLiteral("--end"), QStringLiteral("80")}
+                              << QStringLiteral("reply +02 80  \\\\x02\\\\x80\n2 bytes, .*\\(up to the end byte\\)\n$");
+    QTest::newRow("--end FF")
+        << QStringList{QStringLiteral("--end"), QStringLiteral("ff")}
+        << QStringLiteral("reply +02 80 41 FF  \\\\x02\\\\x80A\\\\xFF\n4 bytes, .*\\(up to the end byte\\)\n$");
+    // A count is no wait: the long wait never comes into it.
+    QTest::newRow("--bytes") << QStringList{QStringLiteral("--bytes"), QStringLiteral("2"), QStringLiteral("--wait"),
+                                            QStringLiteral("60000")}
+                             << QStringLiteral(
+                                    "reply +02 80  \\\\x02\\\\x80\n2 bytes, .*\\(as many as asked for\\)\n$");
+}
+
+void TestSend::endsReply()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, printed);
+
+    PtyPeer camera(PtyPeer::Mode::Silent);
+    camera.answer("?",
+                  {{10, QByteArray("\x02\x80")},
+                   {20,
+                    QByteArray("A\xFF"
+                               "B")}});
+    QVERIFY(camera.open());
+    const CliRun run = send(
+        arguments
+            + QStringList{QStringLiteral("--hex"), QStringLiteral("3F"), QStringLiteral("--port"), camera.portName()},
+        20000);
+    QCOMPARE(run.exitCode, 0);
+    const QString out = QString::fromLocal8Bit(run.out);
+    QVERIFY2(out.startsWith(QStringLiteral("port %1 at 9600,8-N-1, 1 byte\n").arg(camera.portName())), qPrintable(out));
+    QVERIFY2(QRegularExpression(printed).match(out).hasMatch(), qPrintable(out));
+    QVERIFY2(run.elapsedMs < 10000, qPrintable(QString::number(run.elapsedMs)));
+}
+
+void TestSend::tracesTheWire()
+{
+    PtyPeer camera(PtyPeer::Mode::Silent);
+    camera.answer("?", {{10, QByteArray("OK")}});
+    QVERIFY(camera.open());
+    // Left from before: dropped, not taken for the reply, but in the trace.
+    camera.say("OLD");
+    const QString traceFile = m_dir.filePath(QStringLiteral("send.trace"));
+    const CliRun run = send({QStringLiteral("--hex"), QStringLiteral("3F"), QStringLiteral("--port"), camera.portName(),
+                             QStringLiteral("--trace"), traceFile});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.contains("reply       4F 4B  OK\n"), run.out.constData());
+
+    const LinkTraceFile trace = LinkTraceFile::read(traceFile);
+    QVERIFY2(trace.malformed.isEmpty(), qPrintable(trace.malformed.join('\n')));
+    QStringList wire;
+    for (const LinkTraceFile::Line& line : trace.lines) {
+        QCOMPARE(line.port, camera.portName());
+        if (!line.bytes.isEmpty()) {
+            wire << line.direction + QLatin1Char(' ') + QString::fromLatin1(line.bytes);
+        }
+    }
+    QCOMPARE(wire.join(QLatin1Char('|')), QStringLiteral("in OLD|out ?|in OK"));
 }
 
 void TestSend::refusesUsage_data()
@@ -132,9 +210,20 @@ void TestSend::refusesUsage_data()
     QTest::newRow("a wait over a minute")
         << QStringList{QStringLiteral("--hex"), QStringLiteral("02"), QStringLiteral("--wait"), QStringLiteral("60001")}
         << QStringLiteral("--wait must be a whole number from 10 to 60000");
+    QTest::newRow("a wait with a blank") << QStringList{QStringLiteral("--hex"), QStringLiteral("02"),
+                                                        QStringLiteral("--wait"), QStringLiteral(" 500")}
+                                         << QStringLiteral("--wait must be a whole number from 10 to 60000");
+    QTest::newRow("line settings out of range")
+        << QStringList{QStringLiteral("--hex"), QStringLiteral("02"), QStringLiteral("--line"),
+                       QStringLiteral("9600,9-N-1")}
+        << QStringLiteral("--line \"9600,9-N-1\": line settings are written as");
     QTest::newRow("no such port") << QStringList{QStringLiteral("--hex"), QStringLiteral("02"),
                                                  QStringLiteral("--port"), QStringLiteral("/dev/kvr-no-such-port")}
                                   << QStringLiteral("The port /dev/kvr-no-such-port could not be opened");
+    // Held by a store, say, and reached here through a link.
+    QTest::newRow("a port in use")
+        << QStringList{QStringLiteral("--hex"), QStringLiteral("02"), QStringLiteral("--port"), QStringLiteral("HELD")}
+        << QStringLiteral("is in use by tst_send (process %1").arg(QCoreApplication::applicationPid());
 }
 
 void TestSend::refusesUsage()
@@ -143,6 +232,14 @@ void TestSend::refusesUsage()
     QFETCH(QString, error);
     PtyPeer equipment(PtyPeer::Mode::Silent);
     QVERIFY(equipment.open());
+    SerialLink holder;
+    if (arguments.contains(QStringLiteral("HELD"))) {
+        const QString link = m_dir.filePath(QStringLiteral("held-port"));
+        QFile::remove(link);
+        QVERIFY(QFile::link(equipment.portName(), link));
+        QVERIFY(holder.open(equipment.portName()));
+        arguments.replaceInStrings(QStringLiteral("HELD"), link);
+    }
     arguments.replaceInStrings(QStringLiteral("FILE"), m_file);
     if (!arguments.contains(QStringLiteral("--port"))) {
         arguments << QStringLiteral("--port") << equipment.portName();
@@ -151,6 +248,8 @@ void TestSend::refusesUsage()
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains(error), qPrintable(run.err));
     QVERIFY(equipment.received().isEmpty());
+    // Nothing is said about a port that never opened.
+    QVERIFY2(run.out.isEmpty(), run.out.constData());
 }
 
 void TestSend::ctrlCEndsLongWait()

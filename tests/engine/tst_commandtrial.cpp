@@ -28,6 +28,8 @@ private slots:
     void cancelEndsLongWait();
     void refuses_data();
     void refuses();
+    void realNodeFollowsLinks_data();
+    void realNodeFollowsLinks();
     void readsTypedBytes_data();
     void readsTypedBytes();
     void readsLineSettings_data();
@@ -116,17 +118,20 @@ void TestCommandTrial::endsReply_data()
     QTest::addColumn<End>("end");
     // The trial may not end before this (since the send) ...
     QTest::addColumn<int>("leastMs");
+    QTest::addColumn<QByteArray>("stale"); // waiting in the port before the trial
 
     QTest::newRow("a reply in two parts, then quiet")
-        << Parts{{10, "AB"}, {100, "CD"}} << 300 << 0 << -1 << QByteArray("ABCD") << End::Quiet << 410;
+        << Parts{{10, "AB"}, {100, "CD"}} << 300 << 0 << -1 << QByteArray("ABCD") << End::Quiet << 410 << QByteArray();
     QTest::newRow("as many bytes as asked")
-        << Parts{{10, "ABCDEF"}} << 5000 << 3 << -1 << QByteArray("ABC") << End::Count << 10;
+        << Parts{{10, "ABCDEF"}} << 5000 << 3 << -1 << QByteArray("ABC") << End::Count << 10 << QByteArray();
     QTest::newRow("up to the end byte") << Parts{{10, "OK\r\nMORE"}} << 5000 << 0 << 0x0A << QByteArray("OK\r\n")
-                                        << End::EndByte << 10;
-    QTest::newRow("silent") << Parts() << 300 << 0 << -1 << QByteArray() << End::Quiet << 300;
+                                        << End::EndByte << 10 << QByteArray();
+    QTest::newRow("silent") << Parts() << 300 << 0 << -1 << QByteArray() << End::Quiet << 300 << QByteArray();
+    QTest::newRow("stale input is no reply")
+        << Parts{{10, "OK"}} << 300 << 0 << -1 << QByteArray("OK") << End::Quiet << 310 << QByteArray("STALE\r\n");
     const QByteArray flood(CommandTrial::MaxReplyBytes + 1000, 'x');
     QTest::newRow("cut at the limit") << Parts{{0, flood}} << 5000 << 0 << -1 << flood.left(CommandTrial::MaxReplyBytes)
-                                      << End::Cut << 0;
+                                      << End::Cut << 0 << QByteArray();
 }
 
 void TestCommandTrial::endsReply()
@@ -138,12 +143,14 @@ void TestCommandTrial::endsReply()
     QFETCH(QByteArray, reply);
     QFETCH(End, end);
     QFETCH(int, leastMs);
+    QFETCH(QByteArray, stale);
 
     PtyPeer camera(PtyPeer::Mode::Silent);
     if (!parts.isEmpty()) {
         camera.answer("?", parts);
     }
     QVERIFY(camera.open());
+    camera.say(stale);
     CommandTrial::Request request;
     request.port = camera.portName();
     request.bytes = "?";
@@ -199,6 +206,9 @@ void TestCommandTrial::refuses_data()
 
     QTest::newRow("the device's port") << QStringLiteral("peer") << QByteArray("?") << 500 << QString()
                                        << Outcome::Refused << QStringLiteral("the device is connected on");
+    QTest::newRow("the device's port through a link")
+        << QStringLiteral("peer") << QByteArray("?") << 500 << QStringLiteral("LINK") << Outcome::Refused
+        << QStringLiteral("the device is connected on");
     QTest::newRow("nothing to send") << QString() << QByteArray() << 500 << QString() << Outcome::Refused
                                      << QStringLiteral("nothing to send");
     QTest::newRow("a wait over a minute")
@@ -219,8 +229,11 @@ void TestCommandTrial::refuses()
 
     PtyPeer device(PtyPeer::Mode::Silent);
     QVERIFY(device.open());
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("by-id-equipment"));
+    QVERIFY(QFile::link(device.portName(), link));
     CommandTrial::Request request;
-    request.port = port.isEmpty() ? device.portName() : port;
+    request.port = port.isEmpty() ? device.portName() : port == QLatin1String("LINK") ? link : port;
     // The device's port by another name than the trial's.
     request.busyPort = busyPort.isEmpty() ? QString() : device.portName().mid(int(qstrlen("/dev/")));
     request.bytes = bytes;
@@ -229,6 +242,36 @@ void TestCommandTrial::refuses()
     QCOMPARE(result.outcome, outcome);
     QVERIFY2(result.describe().contains(says), qPrintable(result.describe()));
     QVERIFY(device.received().isEmpty());
+}
+
+void TestCommandTrial::realNodeFollowsLinks_data()
+{
+    QTest::addColumn<QString>("name"); // SHORT: a pseudo-terminal's without /dev, LINK2, RELATIVE: links to it
+    QTest::addColumn<QString>("node"); // empty: the pseudo-terminal's
+
+    QTest::newRow("a name under /dev") << QStringLiteral("SHORT") << QString();
+    QTest::newRow("a link to a link") << QStringLiteral("LINK2") << QString();
+    QTest::newRow("a relative link") << QStringLiteral("RELATIVE") << QString();
+    QTest::newRow("no such node") << QStringLiteral("/dev/kvr-no-such-port") << QStringLiteral("/dev/kvr-no-such-port");
+}
+
+void TestCommandTrial::realNodeFollowsLinks()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, node);
+
+    PtyPeer peer(PtyPeer::Mode::Silent);
+    QVERIFY(peer.open());
+    QTemporaryDir dir;
+    QVERIFY(QFile::link(peer.portName(), dir.filePath(QStringLiteral("LINK"))));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("LINK")), dir.filePath(QStringLiteral("LINK2"))));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("by-id")));
+    QVERIFY(QFile::link(QStringLiteral("../LINK2"), dir.filePath(QStringLiteral("by-id/RELATIVE"))));
+    const QString given = name == QLatin1String("SHORT") ? peer.portName().mid(int(qstrlen("/dev/")))
+        : name == QLatin1String("RELATIVE")              ? dir.filePath(QStringLiteral("by-id/RELATIVE"))
+        : name == QLatin1String("LINK2")                 ? dir.filePath(name)
+                                                         : name;
+    QCOMPARE(SerialLink::realNode(given), node.isEmpty() ? peer.portName() : node);
 }
 
 void TestCommandTrial::readsTypedBytes_data()

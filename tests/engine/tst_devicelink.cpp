@@ -1,10 +1,12 @@
 // The device link end to end: a real serial port on a pseudo-terminal with
 // the device simulator on the other end.
 #include "appdata.h"
+#include "commandtrial.h"
 #include "deviceprobe.h"
 #include "devicerecordstream.h"
 #include "diagnostics.h"
 #include "programtransfer.h"
+#include "ptypeer.h"
 #include "seriallink.h"
 #include "simulatorprocess.h"
 #include "testrecords.h"
@@ -133,6 +135,8 @@ private slots:
     void transfersOnTheirOwnThreads();
     void cancelCheckThatRunsTheEventLoop();
     void permissionHintNamesAGroupOfUsersOnly();
+    void onePortOneOpener_data();
+    void onePortOneOpener();
 };
 
 void TestDeviceLink::handshakeAndFarewell()
@@ -924,6 +928,68 @@ void TestDeviceLink::permissionHintNamesAGroupOfUsersOnly()
     hint = hintAsNobody(node.mid(5));
     QVERIFY2(hint.contains(QString("%1 may be used by the members of the group \"dialout\"").arg(node)),
              qPrintable(hint));
+}
+
+void TestDeviceLink::onePortOneOpener_data()
+{
+    QTest::addColumn<QString>("holderName");
+    QTest::addColumn<QString>("otherName");
+    QTest::addColumn<bool>("trial"); // the other opener: a trial, or a link
+
+    // Root passes the terminal's own exclusive mode, and the port's lock file
+    // goes by the name: the links are the ones that got through.
+    QTest::newRow("the same name") << "NODE"
+                                   << "NODE" << false;
+    QTest::newRow("a symbolic link") << "NODE"
+                                     << "LINK" << false;
+    QTest::newRow("held through a link to a link") << "LINK2"
+                                                   << "NODE" << false;
+    QTest::newRow("a trial through a link") << "NODE"
+                                            << "LINK" << true;
+}
+
+void TestDeviceLink::onePortOneOpener()
+{
+    QFETCH(QString, holderName);
+    QFETCH(QString, otherName);
+    QFETCH(bool, trial);
+
+    PtyPeer line(PtyPeer::Mode::Silent);
+    QVERIFY(line.open());
+    QTemporaryDir dir;
+    const QString link = dir.filePath("by-id-adapter");
+    const QString link2 = dir.filePath("station-slot");
+    QVERIFY(QFile::link(line.portName(), link) && QFile::link(link, link2));
+    const auto name = [&](const QString& which) {
+        return which == "NODE" ? line.portName() : which == "LINK" ? link : link2;
+    };
+
+    SerialLink holder;
+    QVERIFY2(holder.open(name(holderName)), qPrintable(holder.errorString()));
+    QString refusal;
+    if (trial) {
+        CommandTrial::Request request;
+        request.port = name(otherName);
+        request.bytes = "?";
+        const CommandTrial::Result result = CommandTrial::run(request);
+        QCOMPARE(result.outcome, CommandTrial::Outcome::NotOpened);
+        refusal = result.describe();
+    } else {
+        SerialLink other;
+        QVERIFY(!other.open(name(otherName)));
+        refusal = other.errorString();
+    }
+    // Named as the system knows the holder.
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+    QVERIFY2(refusal.contains("is in use by") && refusal.contains("(process " + pid), qPrintable(refusal));
+    QVERIFY(holder.isOpen());
+    QCOMPARE(holder.write("A"), qint64(1));
+    QTRY_COMPARE(line.received(), QByteArray("A"));
+
+    // Free once the holder has let go.
+    holder.close();
+    SerialLink other;
+    QVERIFY2(other.open(name(otherName)), qPrintable(other.errorString()));
 }
 
 QTEST_GUILESS_MAIN(TestDeviceLink)

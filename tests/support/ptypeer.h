@@ -55,6 +55,9 @@ public:
     void answer(const QByteArray& request, const QList<Part>& reply);
     bool open();
     void close();
+    // Sends bytes unasked, now (after open()): what waits in the port before
+    // anyone asked.
+    void say(const QByteArray& bytes) { send(bytes); }
     QString portName() const { return m_portName; }
     // Every byte the port was sent so far.
     QByteArray received() const;

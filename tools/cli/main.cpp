@@ -116,7 +116,7 @@ QString details(const QString& name)
                        "microseconds since the start, the port, out or in, the bytes in hex (\"1520 /dev/ttyUSB0\n"
                        "out 53455453064b5652323130\"); lines starting with # are notes. It ends with a note\n"
                        "where it reached its limit of %1 MiB. A trace that cannot be opened stops the run before\n"
-                       "any device is touched (exit code 2); one that cannot be written to the end is said and\n"
+                       "anything is sent (exit code 2); one that cannot be written to the end is said and\n"
                        "the run goes on (exit code 1).\n")
             .arg(LinkTrace::DefaultLimit / (1024 * 1024));
     const QString probe = QStringLiteral(
@@ -728,7 +728,13 @@ int runCommand(const Command& command, const QStringList& arguments)
         parser.addPositionalArgument(name, command.argumentHelp.at(i), syntax);
     }
     for (Option option : command.options) {
-        parser.addOption(commandLineOption(option));
+        QCommandLineOption made = commandLineOption(option);
+        if (option == Option::Trace && command.name == QLatin1String("send")) {
+            // send talks to the equipment, never to the device.
+            made.setDescription(
+                QStringLiteral("Write every chunk sent to and read from the equipment to this file, a line each."));
+        }
+        parser.addOption(made);
     }
     if (command.addOwnOptions) {
         command.addOwnOptions(&parser);

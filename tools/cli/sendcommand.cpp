@@ -14,6 +14,9 @@ using namespace Cli;
 
 namespace {
 
+// Nothing came back within --wait: told apart from a port that cannot be used.
+constexpr int ExitNoReply = 3;
+
 int usageError(const QString& message)
 {
     printError(message);
@@ -27,7 +30,9 @@ bool wholeNumber(const QCommandLineParser& parser, const QString& name, int min,
         return true;
     }
     bool ok = false;
-    const int value = parser.value(name).toInt(&ok);
+    const QString text = parser.value(name);
+    // The number parser takes blanks around the digits; a value typed so is a mistake.
+    const int value = text.trimmed() == text ? text.toInt(&ok) : 0;
     if (!ok || value < min || value > max) {
         *error = QStringLiteral("--%1 must be a whole number from %2 to %3, not \"%4\"")
                      .arg(name)
@@ -68,7 +73,10 @@ QString difference(const QByteArray& reply, const QByteArray& expected)
                 .arg(TypedBytes::spacedHex(reply.mid(i, 1)), TypedBytes::spacedHex(expected.mid(i, 1)));
         }
     }
-    return QStringLiteral("the reply has %1 bytes, --expect %2").arg(reply.size()).arg(expected.size());
+    const auto bytes = [](qsizetype n) {
+        return n == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(n);
+    };
+    return QStringLiteral("the reply has %1, --expect %2").arg(bytes(reply.size()), bytes(expected.size()));
 }
 
 } // namespace
@@ -118,10 +126,13 @@ QString details()
                           "hex, text), then the whole reply in hex and as text, in which \\r, \\n, \\t, \\\\ and\n"
                           "\\xNN stand for bytes that do not print. The reply ends after --wait without a byte,\n"
                           "when --bytes came, with the --end byte, or at %1 bytes (said as cut).\n"
+                          "%2\n"
                           "Exit code 0 for a reply (with --expect: exactly those bytes), 1 for a reply other than\n"
-                          "--expect's, 2 for wrong usage, a file that cannot be read, a port that cannot be\n"
-                          "opened or that failed, or no reply; SIGINT (Ctrl+C) ends a wait at once (130).")
-        .arg(CommandTrial::MaxReplyBytes);
+                          "--expect's, 2 for wrong usage, a file that cannot be read, or a port that cannot be\n"
+                          "opened or that failed, 3 for no reply within --wait; SIGINT (Ctrl+C) ends a wait at\n"
+                          "once (130).")
+        .arg(CommandTrial::MaxReplyBytes)
+        .arg(LineSettings::deviceKeeps());
 }
 
 int run(const QCommandLineParser& parser, const QStringList& positional, const QString& traceFile)
@@ -199,10 +210,12 @@ int run(const QCommandLineParser& parser, const QStringList& positional, const Q
                 return usageError(QStringLiteral("--%1 goes with a configuration file, not --hex").arg(recordOnly));
             }
         }
-        if (!hexOption(parser, QStringLiteral("hex"), &request.bytes, &error)
-            || (parser.isSet(QStringLiteral("line"))
-                && !LineSettings::fromText(parser.value(QStringLiteral("line")), &request.line, &error))) {
+        if (!hexOption(parser, QStringLiteral("hex"), &request.bytes, &error)) {
             return usageError(error);
+        }
+        if (parser.isSet(QStringLiteral("line"))
+            && !LineSettings::fromText(parser.value(QStringLiteral("line")), &request.line, &error)) {
+            return usageError(QStringLiteral("--line ") + error);
         }
     }
     error = CommandTrial::refusal(request);
@@ -214,16 +227,24 @@ int run(const QCommandLineParser& parser, const QStringList& positional, const Q
     if (!TraceOption::open(traceFile, &trace)) {
         return ExitUsage;
     }
+    request.trace = trace.get();
     Interruption::install();
-    printOut(QStringLiteral("port %2 at %3%4, %1 bytes\n")
-                 .arg(request.bytes.size())
-                 .arg(request.port, LineSettings::toText(request.line), source));
+    const QString note = fromFile ? LineSettings::deviceMayNotSend(request.line) : QString();
+    bool opened = false;
     const CommandTrial::Result result = CommandTrial::run(
         request, [] { return Interruption::requested(); },
         [&](const CommandTrial::Chunk& chunk) {
             const bool sent = chunk.direction == CommandTrial::Direction::Sent;
-            if (trace) {
-                trace->record(request.port, sent ? LinkTrace::Direction::Out : LinkTrace::Direction::In, chunk.bytes);
+            // Said once the port has opened and the command is on its way.
+            if (!opened) {
+                opened = true;
+                printOut(QStringLiteral("port %1 at %2%3, %4\n")
+                             .arg(request.port, LineSettings::toText(request.line), source,
+                                  request.bytes.size() == 1 ? QStringLiteral("1 byte")
+                                                            : QStringLiteral("%1 bytes").arg(request.bytes.size())));
+                if (!note.isEmpty()) {
+                    printErr(QStringLiteral("note: %1\n").arg(note));
+                }
             }
             // As it comes, so a long wait shows what has arrived so far.
             printOut(chunkLine(sent ? QStringLiteral("sent") : QStringLiteral("+%1 ms").arg(chunk.ms), chunk.bytes));
@@ -239,6 +260,9 @@ int run(const QCommandLineParser& parser, const QStringList& positional, const Q
     case CommandTrial::Outcome::Cancelled:
         printError(QStringLiteral("stopped by %1").arg(Interruption::signalName()));
         return Interruption::exitCode();
+    case CommandTrial::Outcome::Silent:
+        printError(result.describe());
+        return ExitNoReply;
     default:
         printError(result.describe());
         return ExitUsage;

@@ -12,7 +12,7 @@ class QCommandLineParser;
 // timing, each chunk as it comes. Exit codes: 0 a reply (the one --expect
 // names), 1 a reply other than --expect's, 2 wrong usage, a file that cannot
 // be read, a port that cannot be opened or fails, a trace that cannot be
-// opened, or no reply; 130, 143 and 129 stopped by SIGINT, SIGTERM or SIGHUP.
+// opened, 3 no reply; 130, 143 and 129 stopped by SIGINT, SIGTERM or SIGHUP.
 namespace SendCommand {
 
 // The options send takes, added to its parser.
