@@ -188,6 +188,11 @@ int runShift(const QByteArray& program, PortSession::Task task, const QList<Stat
     // The shift's counts, as summary --by slot gives them from its report.
     ReportSummary counts(ReportSummary::Grouping::Slot);
     counts.setTotalsHeading(QStringLiteral("The shift:"));
+    QStringList order;
+    for (const StationSlot& slot : watched) {
+        order << slot.name;
+    }
+    counts.setSlotOrder(order);
     for (const PortSession::Outcome& outcome : done) {
         QString error;
         counts.addLine(QJsonDocument(RunReport::toJson(writer->command(), writer->program(), outcome))

@@ -151,7 +151,7 @@ QString details(const QString& name)
         "row go unanswered), so a device is never done twice without being unplugged. A slot\n"
         "without a device is asked once a second at most; a missing adapter or path is waited\n"
         "for. A signal ends the shift as it ends a run, and standard output then has the shift's\n"
-        "counts per slot, as \"summary --by slot\" gives them.\n"
+        "counts per slot, in the station's order, as \"summary --by slot\" gives them.\n"
         "--on-result COMMAND runs \"/bin/sh -c COMMAND\" after each device with the slot, the\n"
         "port and the outcome as $1, $2 and $3 (and in KVR210C_SLOT, KVR210C_PORT and\n"
         "KVR210C_RESULT); its output goes to standard error,\n"
