@@ -49,7 +49,8 @@ private slots:
     void usbPlaceFromSysfs();
     void stationFileRefusals_data();
     void stationFileRefusals();
-    void storeToEachSlotByItsAdapter();
+    void eachSlotByItsAdapter_data();
+    void eachSlotByItsAdapter();
     void aSlotWithoutItsOwnPortSendsNothing_data();
     void aSlotWithoutItsOwnPortSendsNothing();
     void portsShowsSelectorsAndSlots();
@@ -229,18 +230,34 @@ void TestStationPorts::stationFileRefusals()
     QVERIFY(stationSlots.isEmpty());
 }
 
-void TestStationPorts::storeToEachSlotByItsAdapter()
+void TestStationPorts::eachSlotByItsAdapter_data()
 {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("store") << "store"
+                           << "stored";
+    QTest::newRow("verify") << "verify"
+                            << "verified";
+}
+
+void TestStationPorts::eachSlotByItsAdapter()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, result);
     QVERIFY(startDevices());
+    if (command == "verify") {
+        const CliRun stored = cli({"store", path("program.app"), "--port", path("slotA") + "," + path("slotB")});
+        QVERIFY2(stored.exitCode == 0, qPrintable(stored.err));
+    }
     QVERIFY(writeFile(path("station.json"), slotsJson({{"A1", "serial=FT1"}, {"B22", "location=1-1.5"}}).toUtf8()));
-    const CliRun run = cli({"store", path("program.app"), "--station", path("station.json")});
+    const CliRun run = cli({command, path("program.app"), "--station", path("station.json")});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QCOMPARE(m_a->storedRecords().size(), 36);
     QCOMPARE(m_b->storedRecords().size(), 36);
     QVERIFY2(run.err.contains(QStringLiteral("A1 (%1): ").arg(path("slotA"))), qPrintable(run.err));
     // Slots and ports aligned.
     QCOMPARE(QString::fromUtf8(run.out),
-             QStringLiteral("A1  %1  stored\nB22 %2  stored\n").arg(path("slotA"), path("slotB")));
+             QStringLiteral("A1  %1  %3\nB22 %2  %3\n").arg(path("slotA"), path("slotB"), result));
 }
 
 void TestStationPorts::aSlotWithoutItsOwnPortSendsNothing_data()
