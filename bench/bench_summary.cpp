@@ -2,12 +2,14 @@
 // with a checksum of its own (the most the summary has to keep apart). Prints
 // the time and the peak resident memory of the summary against their limits
 // and exits with 1 when either is over. --by slot counts the same lines per
-// slot (few groups) instead of per configuration (one a line).
-//   kvr210c-bench-summary [--mb N] [--cli PATH] [--by config|slot]
+// slot (few groups) instead of per configuration (one a line). --results
+// distinct gives each line a result of its own (the most outcomes to keep apart).
+//   kvr210c-bench-summary [--mb N] [--cli PATH] [--by config|slot] [--results mixed|distinct]
 #include "runreport.h"
 
 #include <QFile>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 
 #include <fcntl.h>
@@ -27,8 +29,8 @@ namespace {
 constexpr double LimitSeconds = 10.0;
 constexpr double LimitMb = 150.0;
 
-// Lines of the outcomes a station writes, in a plausible mix.
-qint64 writeReport(const QString& path, qint64 bytes)
+// Lines of the outcomes a station writes, in a plausible mix, or each with a result of its own.
+qint64 writeReport(const QString& path, qint64 bytes, bool distinctResults)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -57,9 +59,11 @@ qint64 writeReport(const QString& path, qint64 bytes)
         }
         // A configuration of its own per line.
         const RunReport::Program program(QStringLiteral("station-%1.app").arg(lines % 100), QByteArray::number(lines));
-        const QByteArray line =
-            QJsonDocument(RunReport::toJson(QStringLiteral("store"), program, outcome)).toJson(QJsonDocument::Compact)
-            + '\n';
+        QJsonObject json = RunReport::toJson(QStringLiteral("store"), program, outcome);
+        if (distinctResults) {
+            json[QLatin1String("result")] = QStringLiteral("result %1").arg(lines);
+        }
+        const QByteArray line = QJsonDocument(json).toJson(QJsonDocument::Compact) + '\n';
         if (file.write(line) != line.size()) {
             return -1;
         }
@@ -124,7 +128,8 @@ Run summary(const std::string& cli, const std::string& by, const std::string& re
 
 int usage()
 {
-    std::fprintf(stderr, "usage: kvr210c-bench-summary [--mb N] [--cli PATH] [--by config|slot]\n");
+    std::fprintf(stderr,
+                 "usage: kvr210c-bench-summary [--mb N] [--cli PATH] [--by config|slot] [--results mixed|distinct]\n");
     return 2;
 }
 
@@ -135,6 +140,7 @@ int main(int argc, char** argv)
     int megabytes = 100;
     std::string cli = KVR_CLI_PATH;
     std::string by = "config";
+    bool distinctResults = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (i + 1 >= argc) {
@@ -150,6 +156,8 @@ int main(int argc, char** argv)
             cli = value;
         } else if (arg == "--by" && (value == "config" || value == "slot")) {
             by = value;
+        } else if (arg == "--results" && (value == "mixed" || value == "distinct")) {
+            distinctResults = value == "distinct";
         } else {
             return usage();
         }
@@ -161,7 +169,7 @@ int main(int argc, char** argv)
         return 1;
     }
     const QString report = dir.filePath(QStringLiteral("report.jsonl"));
-    const qint64 lines = writeReport(report, qint64(megabytes) * 1000 * 1000);
+    const qint64 lines = writeReport(report, qint64(megabytes) * 1000 * 1000, distinctResults);
     if (lines < 0) {
         std::fprintf(stderr, "bench-summary: cannot write %s\n", qPrintable(report));
         return 1;
@@ -175,16 +183,18 @@ int main(int argc, char** argv)
     // Every line counted, or the time says nothing.
     QFile printed(QString::fromStdString(out));
     const QByteArray text = printed.open(QIODevice::ReadOnly) ? printed.readAll() : QByteArray();
-    const QByteArray total = "  total             " + QByteArray::number(lines) + "\n";
-    if (!text.endsWith(total)) {
+    // The column is as wide as the longest outcome: "stored, verified", or "result 1234567".
+    const QByteArray total = " " + QByteArray::number(lines) + "\n";
+    const qsizetype lastLine = text.lastIndexOf('\n', text.size() - 2) + 1;
+    if (!text.endsWith(total) || !text.mid(lastLine).startsWith("  total ")) {
         std::fprintf(stderr, "bench-summary: the summary does not count %lld lines\n", lines);
         return 1;
     }
 
     double load[3] = {-1, -1, -1};
     getloadavg(load, 3);
-    std::printf("kvr210c-cli summary --by %s: %d MB of report, %lld lines, each with its own checksum\n", by.c_str(),
-                megabytes, lines);
+    std::printf("kvr210c-cli summary --by %s: %d MB of report, %lld lines, each with its own checksum%s\n", by.c_str(),
+                megabytes, lines, distinctResults ? " and result" : "");
     std::printf("load average: %.2f %.2f %.2f\n", load[0], load[1], load[2]);
     const bool timeOk = run.seconds <= LimitSeconds;
     const bool memoryOk = run.peakMb <= LimitMb;

@@ -28,6 +28,14 @@ QByteArray lineOn(const QByteArray& port, const QByteArray& slot, const QByteArr
     return QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
 }
 
+// A line of a run with one field as given.
+QByteArray lineWith(const QString& field, const QString& value)
+{
+    QJsonObject line = QJsonDocument::fromJson(reportLine).object();
+    line[field] = value;
+    return QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
+}
+
 } // namespace
 
 class TestReport : public QObject
@@ -44,6 +52,8 @@ private slots:
     void usbIdsAreInHex();
     void summaryNamesCutOffLines_data();
     void summaryNamesCutOffLines();
+    void summaryPrintsNoControlCharacters_data();
+    void summaryPrintsNoControlCharacters();
     void summaryBySlot_data();
     void summaryBySlot();
     void linesInMemoryCountAsTheFile_data();
@@ -176,6 +186,9 @@ void TestReport::summaryNamesCutOffLines_data()
     QTest::addColumn<QStringList>("cutOff");
     const QByteArray half = reportLine.left(40);
     QTest::newRow("last line cut off") << reportLine + '\n' + half << 1 << QStringList{"r.jsonl, line 2"};
+    // As the next run leaves a line torn inside {"command": (it ends it first).
+    QTest::newRow("cut in its start, ended by the next run") << reportLine + "\n{\"comm\n" + reportLine + '\n'
+                                                             << 2 << QStringList{"r.jsonl, line 2"};
     QTest::newRow("whole last line without its end") << reportLine + '\n' + reportLine << 2 << QStringList();
     QTest::newRow("cut line ended by the next run") << half + '\n' + reportLine + '\n'
                                                     << 1 << QStringList{"r.jsonl, line 1"};
@@ -197,6 +210,51 @@ void TestReport::summaryNamesCutOffLines()
     QCOMPARE(summary.lines(), counted);
     QCOMPARE(summary.cutOffLines(), cutOff);
     QCOMPARE(summary.text().contains("cut off"), !cutOff.isEmpty());
+}
+
+void TestReport::summaryPrintsNoControlCharacters_data()
+{
+    QTest::addColumn<QByteArray>("report");
+    QTest::addColumn<ReportSummary::Grouping>("grouping");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("notShown");
+    const auto bySlot = ReportSummary::Grouping::Slot;
+    const auto byConfig = ReportSummary::Grouping::Configuration;
+    QTest::newRow("terminal escape in a file name")
+        << lineWith("file", "a\u001b]2;owned\u0007.app") << byConfig << "a\\u001b]2;owned\\u0007.app"
+        << "";
+    QTest::newRow("forged line in a slot")
+        << lineOn("p", "A1\n  B9\n    stored  99", "stored") << bySlot << "A1\\u000a  B9\\u000a    stored  99\n"
+        << "\n  B9\n";
+    QTest::newRow("carriage return in a port") << lineOn("A1\rZ9", "", "failed") << bySlot << "A1\\u000dZ9"
+                                               << "";
+    QTest::newRow("C1 control in a result") << lineOn("p", "A1", "stored\u009b2J") << bySlot << "stored\\u009b2J"
+                                            << "";
+    QTest::newRow("direction turned in a name") << lineWith("file", "x\u202eppa.exe") << byConfig << "x\\u202eppa.exe"
+                                                << "";
+    QTest::newRow("a long result pads no other line")
+        << lineOn("p", "A1", QByteArray(4000, 'x')) + lineOn("p", "A1", "stored") << bySlot << "    stored  1\n"
+        << "stored" + QString(40, ' ');
+}
+
+// A shared report must not write on the terminal of the person who reads its summary.
+void TestReport::summaryPrintsNoControlCharacters()
+{
+    QFETCH(QByteArray, report);
+    QFETCH(ReportSummary::Grouping, grouping);
+    QFETCH(QString, shown);
+    QFETCH(QString, notShown);
+    QVERIFY(writeFile(m_dir->filePath("shared.jsonl"), report));
+    ReportSummary summary(grouping);
+    QString error;
+    QVERIFY2(summary.add(m_dir->filePath("shared.jsonl"), &error), qPrintable(error));
+    const QString text = summary.text();
+    QVERIFY2(text.contains(shown), qPrintable(text));
+    QVERIFY2(notShown.isEmpty() || !text.contains(notShown), qPrintable(text));
+    for (const QChar c : text) {
+        QVERIFY2(c == '\n' || !(c.category() == QChar::Other_Control || c == QChar(0x202e)),
+                 qPrintable(QString::number(c.unicode(), 16)));
+    }
 }
 
 void TestReport::summaryBySlot_data()

@@ -150,6 +150,9 @@ void TestShift::eachDeviceOnceUntilItIsTakenAway()
     QCOMPARE(results["B2"], QStringList({"stored, verified", "stored, verified"}));
     QVERIFY2(out.contains(QRegularExpression("B2 \\(.*b2\\)  stored, verified\n")), qPrintable(out));
     QVERIFY2(out.contains(QRegularExpression("The shift:\n(  .*\n)*  total +6\n")), qPrintable(out));
+    // In the station's order, whichever device ended first (B1 fails early).
+    QVERIFY2(out.contains(QRegularExpression("Per slot:\n  A1\n(    .*\n)+  A2\n(    .*\n)+  B1\n(    .*\n)+  B2\n")),
+             qPrintable(out));
     QStringList hooked = QString::fromUtf8(readFile(path("hook.txt"))).split('\n', Qt::SkipEmptyParts);
     hooked.sort();
     QCOMPARE(hooked,

@@ -49,7 +49,8 @@ private slots:
     void usbPlaceFromSysfs();
     void stationFileRefusals_data();
     void stationFileRefusals();
-    void storeToEachSlotByItsAdapter();
+    void eachSlotByItsAdapter_data();
+    void eachSlotByItsAdapter();
     void aSlotWithoutItsOwnPortSendsNothing_data();
     void aSlotWithoutItsOwnPortSendsNothing();
     void portsShowsSelectorsAndSlots();
@@ -229,44 +230,88 @@ void TestStationPorts::stationFileRefusals()
     QVERIFY(stationSlots.isEmpty());
 }
 
-void TestStationPorts::storeToEachSlotByItsAdapter()
+void TestStationPorts::eachSlotByItsAdapter_data()
 {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("store") << "store"
+                           << "stored";
+    QTest::newRow("verify") << "verify"
+                            << "verified";
+}
+
+void TestStationPorts::eachSlotByItsAdapter()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, result);
     QVERIFY(startDevices());
+    if (command == "verify") {
+        const CliRun stored = cli({"store", path("program.app"), "--port", path("slotA") + "," + path("slotB")});
+        QVERIFY2(stored.exitCode == 0, qPrintable(stored.err));
+    }
     QVERIFY(writeFile(path("station.json"), slotsJson({{"A1", "serial=FT1"}, {"B22", "location=1-1.5"}}).toUtf8()));
-    const CliRun run = cli({"store", path("program.app"), "--station", path("station.json")});
+    const CliRun run = cli({command, path("program.app"), "--station", path("station.json")});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QCOMPARE(m_a->storedRecords().size(), 36);
     QCOMPARE(m_b->storedRecords().size(), 36);
     QVERIFY2(run.err.contains(QStringLiteral("A1 (%1): ").arg(path("slotA"))), qPrintable(run.err));
     // Slots and ports aligned.
     QCOMPARE(QString::fromUtf8(run.out),
-             QStringLiteral("A1  %1  stored\nB22 %2  stored\n").arg(path("slotA"), path("slotB")));
+             QStringLiteral("A1  %1  %3\nB22 %2  %3\n").arg(path("slotA"), path("slotB"), result));
 }
 
 void TestStationPorts::aSlotWithoutItsOwnPortSendsNothing_data()
 {
     QTest::addColumn<QString>("station");
-    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("command"); // store, shift or ports
+    QTest::addColumn<QString>("error"); // %1: slotA, %2: the folder
     // A1 always has its port: without the check first, its device would be programmed.
-    QTest::newRow("missing adapter") << slotsJson({{"A1", "serial=FT1"}, {"A2", "serial=FT9"}})
+    const QString missing = slotsJson({{"A1", "serial=FT1"}, {"A2", "serial=FT9"}});
+    const QString ambiguous = slotsJson({{"A1", "serial=FT1"}, {"A2", "usb=0403:6001"}});
+    const QString shared = slotsJson({{"A1", "serial=FT1"}, {"A2", "location=1-1.4"}});
+    const QString linkAndTarget = slotsJson({{"A1", "serial=FT1"}, {"A2", "%3"}});
+    const QString noPath = slotsJson({{"A1", "serial=FT1"}, {"A2", "%2/nowhere"}});
+    QTest::newRow("missing adapter") << missing << "store"
                                      << "A2 (serial=FT9): no port has the serial number FT9";
-    QTest::newRow("ambiguous ids") << slotsJson({{"A1", "serial=FT1"}, {"A2", "usb=0403:6001"}})
+    QTest::newRow("ambiguous ids") << ambiguous << "store"
                                    << "A2 (usb=0403:6001): 2 ports have the USB ids 0403:6001";
-    QTest::newRow("one port for two") << slotsJson({{"A1", "serial=FT1"}, {"A2", "location=1-1.4"}})
+    QTest::newRow("one port for two") << shared << "store"
                                       << "A2 (location=1-1.4): %1 is also the port of A1";
+    QTest::newRow("one port for two, shift") << shared << "shift"
+                                             << "A2 (location=1-1.4): %1 is also the port of A1";
+    QTest::newRow("one port for two, listed") << shared << "ports"
+                                              << "A2 (location=1-1.4): %1 is also the port of A1";
+    QTest::newRow("a link and its target") << linkAndTarget << "store"
+                                           << "A2 (%3): %3 is also the port of A1";
+    QTest::newRow("a link and its target, shift") << linkAndTarget << "shift"
+                                                  << "is also the port of A1";
+    QTest::newRow("no such path") << noPath << "store"
+                                  << "A2 (%2/nowhere): %2/nowhere does not exist";
+    QTest::newRow("no such path, listed") << noPath << "ports"
+                                          << "A2\t%2/nowhere\tmissing: %2/nowhere does not exist";
 }
 
 void TestStationPorts::aSlotWithoutItsOwnPortSendsNothing()
 {
     QFETCH(QString, station);
+    QFETCH(QString, command);
     QFETCH(QString, error);
     QVERIFY(startDevices());
-    QVERIFY(writeFile(path("station.json"), station.toUtf8()));
-    const CliRun run = cli({"store", path("program.app"), "--station", path("station.json")});
+    const auto place = [this](QString text) {
+        return text.replace("%1", path("slotA")).replace("%2", m_dir->path()).replace("%3", m_a->portName());
+    };
+    QVERIFY(writeFile(path("station.json"), place(station).toUtf8()));
+    const QStringList arguments = command == "ports"
+        ? QStringList{"ports", "--station", path("station.json")}
+        : QStringList{"store", path("program.app"), "--station", path("station.json")}
+            + (command == "shift" ? QStringList{"--watch"} : QStringList());
+    // A shift that began would run until stopped.
+    const CliRun run = runCli(QStringLiteral(KVR_CLI_PATH), arguments, 15000, {}, {},
+                              {ListVariable + '=' + path("list.json")});
     QCOMPARE(run.exitCode, 2);
-    QVERIFY2(run.err.contains(QString(error).replace("%1", path("slotA"))), qPrintable(run.err));
-    QVERIFY2(run.err.contains("nothing was sent"), qPrintable(run.err));
-    QVERIFY(run.out.isEmpty());
+    QVERIFY2((run.err + run.out).contains(place(error)), qPrintable(run.err + run.out));
+    QCOMPARE(run.err.contains("nothing was sent"), command != "ports");
+    QCOMPARE(run.out.isEmpty(), command != "ports");
     QCOMPARE(m_a->receivedFrames(), QList<QByteArray>());
     QCOMPARE(m_b->receivedFrames(), QList<QByteArray>());
 }

@@ -18,13 +18,13 @@
 #include "reportwriter.h"
 #include "resulthook.h"
 #include "runreport.h"
+#include "slotfinder.h"
 #include "slotports.h"
 #include "stationwatch.h"
 #include "traceoption.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QPair>
 #include <QStringList>
 #include <QThread>
 
@@ -188,6 +188,11 @@ int runShift(const QByteArray& program, PortSession::Task task, const QList<Stat
     // The shift's counts, as summary --by slot gives them from its report.
     ReportSummary counts(ReportSummary::Grouping::Slot);
     counts.setTotalsHeading(QStringLiteral("The shift:"));
+    QStringList order;
+    for (const StationSlot& slot : watched) {
+        order << slot.name;
+    }
+    counts.setSlotOrder(order);
     for (const PortSession::Outcome& outcome : done) {
         QString error;
         counts.addLine(QJsonDocument(RunReport::toJson(writer->command(), writer->program(), outcome))
@@ -299,43 +304,59 @@ bool slotsOf(const DeviceCommands::LinkOptions& options, const QList<ListedPort>
     return true;
 }
 
-// Finds each slot's port in `listed`. A slot with no port or with several, and
-// slots that share a port, are each named on standard error, and then none is
-// resolved: a device in the wrong slot would get another's program or record.
-bool resolveSlots(const QList<StationSlot>& stationSlots, const QList<ListedPort>& listed,
+// Refuses a run whose slots are not each on a port of their own, naming each
+// such slot on standard error: a device in the wrong slot would get another's
+// program or record.
+bool refuseWithoutOwnPorts(const QStringList& problems)
+{
+    if (problems.isEmpty()) {
+        return false;
+    }
+    for (const QString& problem : problems) {
+        printError(problem);
+    }
+    printError(QStringLiteral("nothing was sent: %1 without a port of %2 own")
+                   .arg(problems.size() == 1 ? QStringLiteral("a slot is") : QStringLiteral("slots are"),
+                        problems.size() == 1 ? QStringLiteral("its") : QStringLiteral("their")));
+    return true;
+}
+
+// Finds each slot's port in `listed`; none is resolved unless every slot has a
+// port of its own. With --probe a path that is not there is a port without a
+// device, as one that cannot be opened is.
+bool resolveSlots(const QList<StationSlot>& stationSlots, const QList<ListedPort>& listed, bool probe,
                   std::vector<ResolvedSlot>* resolved)
 {
     QStringList problems;
-    QList<QPair<QString, QString>> taken; // node, slot
+    QList<SlotFinder::Found> found;
     for (const StationSlot& station : stationSlots) {
-        const QString shown = ProgressOutput::label(station.name, station.port);
-        PortSelector selector;
-        QString node;
-        QString error;
-        if (!PortSelector::parse(station.port, &selector, &error) || !selector.resolve(listed, &node, &error)) {
-            problems << QStringLiteral("%1: %2").arg(shown, error);
-            continue;
+        found << SlotFinder::find(station, listed);
+        if (probe && found.last().byPath && found.last().node.isEmpty()) {
+            found.last().node = station.port;
         }
-        const QString same = SerialLink::realNode(node);
-        for (const auto& other : std::as_const(taken)) {
-            if (other.first == same) {
-                problems << QStringLiteral("%1: %2 is also the port of %3").arg(shown, node, other.second);
-            }
+        if (found.last().node.isEmpty()) {
+            problems << QStringLiteral("%1: %2").arg(ProgressOutput::label(station.name, station.port),
+                                                     found.last().missing);
         }
-        taken.append({same, station.name});
-        resolved->push_back({station.name, node});
     }
-    for (const QString& problem : std::as_const(problems)) {
-        printError(problem);
-    }
-    if (!problems.isEmpty()) {
-        printError(QStringLiteral("nothing was sent: %1 without a port of %2 own")
-                       .arg(problems.size() == 1 ? QStringLiteral("a slot is") : QStringLiteral("slots are"),
-                            problems.size() == 1 ? QStringLiteral("its") : QStringLiteral("their")));
-        resolved->clear();
+    problems << SlotFinder::clashes(stationSlots, found);
+    if (refuseWithoutOwnPorts(problems)) {
         return false;
     }
+    for (qsizetype i = 0; i < stationSlots.size(); ++i) {
+        resolved->push_back({stationSlots.at(i).name, found.at(i).node});
+    }
     return true;
+}
+
+// A shift waits for a slot's port, but not for two slots to stop sharing one.
+bool shiftSlotsApart(const QList<StationSlot>& stationSlots, const QList<ListedPort>& listed)
+{
+    QList<SlotFinder::Found> found;
+    for (const StationSlot& station : stationSlots) {
+        found << SlotFinder::find(station, listed);
+    }
+    return !refuseWithoutOwnPorts(SlotFinder::clashes(stationSlots, found));
 }
 
 // Store or verify on every port at once, with the report and the summary.
@@ -376,7 +397,8 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
     }
     // A shift waits for adapters as it waits for devices; a run needs each one now.
     std::vector<ResolvedSlot> resolved;
-    if (!options.watch && !resolveSlots(stationSlots, listed, &resolved)) {
+    if (options.watch ? !shiftSlotsApart(stationSlots, listed)
+                      : !resolveSlots(stationSlots, listed, options.probe || options.allPorts, &resolved)) {
         return ExitUsage;
     }
     ReportWriter writer(report.get(), command, program);
@@ -458,16 +480,20 @@ int listSlots(const QList<StationSlot>& stationSlots)
         return ExitFailed;
     }
     bool everyFound = true;
+    QList<SlotFinder::Found> found;
     for (const StationSlot& station : stationSlots) {
-        PortSelector selector;
-        QString node;
-        const bool found = PortSelector::parse(station.port, &selector, &error)
-            && selector.resolve(listed, &node, &error);
-        everyFound = everyFound && found;
+        found << SlotFinder::find(station, listed);
+        everyFound = everyFound && !found.last().node.isEmpty();
         printOut(QStringLiteral("%1\t%2\t%3\n")
-                     .arg(station.name, station.port, found ? node : QStringLiteral("missing: ") + error));
+                     .arg(station.name, station.port,
+                          found.last().node.isEmpty() ? QStringLiteral("missing: ") + found.last().missing
+                                                      : found.last().node));
     }
-    return everyFound ? ExitOk : ExitNoDevice;
+    const QStringList clashes = SlotFinder::clashes(stationSlots, found);
+    for (const QString& clash : clashes) {
+        printError(clash);
+    }
+    return everyFound && clashes.isEmpty() ? ExitOk : ExitNoDevice;
 }
 
 int probePorts(const QStringList& ports, const LinkOptions& options)

@@ -136,9 +136,11 @@ QString details(const QString& name)
                        "ports\" shows each port's. --station station.json names a programming station's slots\n"
                        "instead of --port: {\"slots\": [{\"name\": \"A1\", \"port\": \"serial=FT1234AB\"}, ...]}\n"
                        "(names of up to %2 characters, each name and port once). Before any device is touched\n"
-                       "every slot's port is found; a slot whose adapter is missing or not alone, or two slots\n"
-                       "on one port, stop the run with exit code 2 and nothing is sent. Progress and summary\n"
-                       "then name slot and port (\"A1 (/dev/ttyUSB3): ...\", \"A1 /dev/ttyUSB3  stored\").\n")
+                       "every slot's port is found; a slot whose adapter is missing or not alone, or whose path\n"
+                       "does not exist (with --probe: no device), stops the run with exit code 2 and nothing is\n"
+                       "sent; so do two slots on one port (a link and its target too), also a shift. Progress\n"
+                       "and summary then name slot and port (\"A1 (/dev/ttyUSB3): ...\", \"A1 /dev/ttyUSB3\n"
+                       "stored\").\n")
             .arg(QLatin1String(ProgramName))
             .arg(StationFile::MaxNameLength);
     const QString shift = QStringLiteral(
@@ -147,11 +149,12 @@ QString details(const QString& name)
         "and its result a line on standard output (\"A1 (/dev/ttyUSB3)  stored, verified\"); the\n"
         "slot then leaves it alone until it is taken away (its port goes, or two handshakes in a\n"
         "row go unanswered), so a device is never done twice without being unplugged. A slot\n"
-        "without a device is asked once a second at most; a missing adapter is waited for. A\n"
-        "signal ends the shift as it ends a run, and standard output then has the shift's counts\n"
-        "per slot, as \"summary --by slot\" gives them. --on-result COMMAND runs \"/bin/sh -c\n"
-        "COMMAND\" after each device with the slot, the port and the outcome as $1, $2 and $3 (and\n"
-        "in KVR210C_SLOT, KVR210C_PORT and KVR210C_RESULT); its output goes to standard error,\n"
+        "without a device is asked once a second at most; a missing adapter or path is waited\n"
+        "for. A signal ends the shift as it ends a run, and standard output then has the shift's\n"
+        "counts per slot, in the station's order, as \"summary --by slot\" gives them.\n"
+        "--on-result COMMAND runs \"/bin/sh -c COMMAND\" after each device with the slot, the\n"
+        "port and the outcome as $1, $2 and $3 (and in KVR210C_SLOT, KVR210C_PORT and\n"
+        "KVR210C_RESULT); its output goes to standard error,\n"
         "it is stopped after 10 s, and its failure never changes the device's outcome.\n"
         "--progress json writes one JSON object a line on standard error instead of the text:\n"
         "slot, port, step (connect, record, verify, done; gone when a watched device is taken\n"
@@ -190,12 +193,13 @@ QString details(const QString& name)
             "the selectors that name its adapter for --port and --station (\"/dev/ttyUSB0<tab>FT232R\n"
             "USB UART (FTDI)<tab>serial=FT1234AB location=1-1.4 usb=0403:6001\"). With --station: a\n"
             "line per slot, its name, its port as given and the port found, or \"missing: \" and why\n"
-            "(\"A1<tab>serial=FT1234AB<tab>/dev/ttyUSB3\"); exit code 0 when every slot has its port,\n"
-            "2 otherwise. With --probe: the handshake on the given ports, or on every listed port,\n"
-            "all at once, then one line per port: \"device\", \"no answer\", \"something else\n"
-            "answered\" or \"cannot open the port\" (why on standard error). Only the handshake is\n"
-            "sent, and \"ISPOK!\" where a device answered; each port takes at most --retries\n"
-            "attempts of --timeout. Exit code 0 when a device answered, 2 when none did.");
+            "(\"A1<tab>serial=FT1234AB<tab>/dev/ttyUSB3\"); exit code 0 when every slot has a port of\n"
+            "its own, 2 otherwise (two slots on one port are named on standard error). With --probe:\n"
+            "the handshake on the given ports, or on every listed port, all at once, then one line\n"
+            "per port: \"device\", \"no answer\", \"something else answered\" or \"cannot open the\n"
+            "port\" (why on standard error). Only the handshake is sent, and \"ISPOK!\" where a\n"
+            "device answered; each port takes at most --retries attempts of --timeout. Exit code 0\n"
+            "when a device answered, 2 when none did.");
     }
     if (name == QLatin1String("send")) {
         return SendCommand::details() + QLatin1Char('\n') + trace;

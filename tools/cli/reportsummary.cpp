@@ -1,6 +1,7 @@
 #include "reportsummary.h"
 
 #include "boundedread.h"
+#include "terminaltext.h"
 
 #include <QDir>
 #include <QFile>
@@ -158,14 +159,28 @@ ReportSummary::ReportSummary(Grouping grouping)
 
 void ReportSummary::Counts::count(int outcome, int added)
 {
+    // A run writes a handful of outcomes; a report may hold one per line.
+    constexpr qsizetype SearchedOutcomes = 8;
     lines += added;
-    for (std::pair<int, int>& counted : perOutcome) {
-        if (counted.first == outcome) {
-            counted.second += added;
-            return;
+    if (index.isEmpty()) {
+        for (std::pair<int, int>& counted : perOutcome) {
+            if (counted.first == outcome) {
+                counted.second += added;
+                return;
+            }
         }
+    } else if (const auto found = index.constFind(outcome); found != index.cend()) {
+        perOutcome[size_t(found.value())].second += added;
+        return;
     }
     perOutcome.emplace_back(outcome, added);
+    if (!index.isEmpty()) {
+        index.insert(outcome, qsizetype(perOutcome.size()) - 1);
+    } else if (qsizetype(perOutcome.size()) > SearchedOutcomes) {
+        for (size_t i = 0; i < perOutcome.size(); ++i) {
+            index.insert(perOutcome[i].first, qsizetype(i));
+        }
+    }
 }
 
 ReportSummary::FileTotals& ReportSummary::Tally::entry(const QByteArray& sha256, qint64 size, const QString& name)
@@ -279,9 +294,7 @@ bool ReportSummary::add(const QString& path, QString* error)
         }
         if (result == LineReader::Result::TooLong) {
             *error = QStringLiteral("%1, line %2: not a report line (longer than %3 bytes)")
-                         .arg(shown)
-                         .arg(number)
-                         .arg(MaxLineBytes);
+                         .arg(shown, QString::number(number), QString::number(MaxLineBytes));
             return false;
         }
         if (text.trimmed().isEmpty()) {
@@ -292,7 +305,7 @@ bool ReportSummary::add(const QString& path, QString* error)
         if (countLine(text, &tally, &why, &json)) {
             continue;
         }
-        const QString where = QStringLiteral("%1, line %2").arg(shown).arg(number);
+        const QString where = QStringLiteral("%1, line %2").arg(shown, QString::number(number));
         // Cut off, and an older version appended the next line onto it.
         const qsizetype glued = text.startsWith('{') ? text.indexOf(lineStart, 1) : -1;
         QString gluedWhy;
@@ -338,25 +351,60 @@ bool ReportSummary::addLine(const QByteArray& jsonLine, QString* error)
 
 QString ReportSummary::outcomeLines(const Counts& counts, const QString& indent) const
 {
-    std::vector<std::pair<int, int>> order = counts.perOutcome;
-    const auto rank = [this](int outcome) {
-        const qsizetype known = knownOutcomes().indexOf(m_outcomes.at(outcome));
-        return known >= 0 ? known : knownOutcomes().size();
+    // The known outcomes first, in their order, then the others by name.
+    struct Row {
+        qsizetype rank;
+        int outcome;
+        int lines;
+        QString shown;
     };
-    std::sort(order.begin(), order.end(), [&](const std::pair<int, int>& a, const std::pair<int, int>& b) {
-        const qsizetype ra = rank(a.first), rb = rank(b.first);
-        return ra != rb ? ra < rb : m_outcomes.at(a.first) < m_outcomes.at(b.first);
+    std::vector<Row> order;
+    order.reserve(counts.perOutcome.size());
+    for (const std::pair<int, int>& counted : counts.perOutcome) {
+        const qsizetype known = knownOutcomes().indexOf(m_outcomes.at(counted.first));
+        order.push_back({known >= 0 ? known : knownOutcomes().size(), counted.first, counted.second,
+                         TerminalText::escaped(m_outcomes.at(counted.first))});
+    }
+    std::sort(order.begin(), order.end(), [this](const Row& a, const Row& b) {
+        return a.rank != b.rank ? a.rank < b.rank : m_outcomes.at(a.outcome) < m_outcomes.at(b.outcome);
     });
-    int width = int(QStringLiteral("total").size());
-    for (const std::pair<int, int>& counted : order) {
-        width = qMax(width, int(m_outcomes.at(counted.first).size()));
+    // A long outcome is not the measure of the others: each line would be as long.
+    constexpr qsizetype MaxWidth = 32;
+    qsizetype width = QStringLiteral("total").size();
+    for (const Row& row : order) {
+        const qsizetype size = row.shown.size();
+        width = size <= MaxWidth ? qMax(width, size) : width;
     }
     QString text;
-    for (const std::pair<int, int>& counted : order) {
-        text += QStringLiteral("%1%2  %3\n").arg(indent).arg(m_outcomes.at(counted.first), -width).arg(counted.second);
+    for (const Row& row : order) {
+        // In one pass: a "%3" in an outcome stays as it is.
+        text += QStringLiteral("%1%2  %3\n").arg(indent, row.shown.leftJustified(width), QString::number(row.lines));
     }
-    text += QStringLiteral("%1%2  %3\n").arg(indent).arg(QStringLiteral("total"), -width).arg(counts.lines);
+    text += QStringLiteral("%1%2  %3\n")
+                .arg(indent, QStringLiteral("total").leftJustified(width), QString::number(counts.lines));
     return text;
+}
+
+std::vector<qsizetype> ReportSummary::printOrder() const
+{
+    std::vector<qsizetype> order;
+    order.reserve(size_t(m_tally.files.size()));
+    std::vector<bool> placed(size_t(m_tally.files.size()), false);
+    if (m_grouping == Grouping::Slot) {
+        for (const QString& name : m_slotOrder) {
+            const qsizetype at = m_tally.byName.value(name, -1);
+            if (at >= 0 && !placed[size_t(at)]) {
+                placed[size_t(at)] = true;
+                order.push_back(at);
+            }
+        }
+    }
+    for (qsizetype at = 0; at < m_tally.files.size(); ++at) {
+        if (!placed[size_t(at)]) {
+            order.push_back(at);
+        }
+    }
+    return order;
 }
 
 QString ReportSummary::text() const
@@ -371,15 +419,16 @@ void ReportSummary::print(const std::function<void(const QString&)>& out) const
     constexpr qsizetype PieceChars = 64 * 1024;
     const bool bySlot = m_grouping == Grouping::Slot;
     QString text = bySlot ? QStringLiteral("Per slot:\n") : QStringLiteral("Per file:\n");
-    for (const FileTotals& file : m_tally.files) {
-        const QString names = file.names.join(QLatin1String(", "));
+    for (const qsizetype at : printOrder()) {
+        const FileTotals& file = m_tally.files.at(at);
+        const QString names = TerminalText::escaped(file.names.join(QLatin1String(", ")));
         const QString sha256 = QString::fromLatin1(file.sha256.toHex());
         if (bySlot) {
             text += QStringLiteral("  %1\n").arg(names);
         } else if (file.sha256.isEmpty()) {
             text += QStringLiteral("  %1 (no checksum recorded)\n").arg(names);
         } else if (file.size >= 0) {
-            text += QStringLiteral("  sha256 %1 (%2, %3 bytes)\n").arg(sha256, names).arg(file.size);
+            text += QStringLiteral("  sha256 %1 (%2, %3 bytes)\n").arg(sha256, names, QString::number(file.size));
         } else {
             text += QStringLiteral("  sha256 %1 (%2)\n").arg(sha256, names);
         }
@@ -394,7 +443,7 @@ void ReportSummary::print(const std::function<void(const QString&)>& out) const
     if (!m_cutOff.isEmpty()) {
         text += QStringLiteral("Lines cut off while being written, not counted: %1\n").arg(m_cutOff.size());
         for (const QString& where : m_cutOff) {
-            text += QStringLiteral("  %1\n").arg(where);
+            text += QStringLiteral("  %1\n").arg(TerminalText::escaped(where));
         }
     }
     out(text);

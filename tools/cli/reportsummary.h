@@ -46,12 +46,17 @@ public:
 
     // The line before the totals, "All files:" unless set (a shift's own counts have no files).
     void setTotalsHeading(const QString& heading) { m_totalsHeading = heading; }
+    // Counting by slot, the slots named here come first and in this order (a
+    // station's); the others follow in the order the lines first name them,
+    // which is all a report file tells.
+    void setSlotOrder(const QStringList& slotNames) { m_slotOrder = slotNames; }
 
     int lines() const { return m_tally.total.lines; }
     // "log.jsonl, line 7" for each line that was cut off, in the order found.
     const QStringList& cutOffLines() const { return m_cutOff; }
     // The totals as printed: each configuration or slot with its outcomes,
-    // then the outcomes of all files, then the lines that were cut off.
+    // then the outcomes of all files, then the lines that were cut off. What
+    // the lines hold is printed with its control characters escaped.
     QString text() const;
     // The same text handed to `out` a piece at a time, so that it is never
     // held whole (a summary of distinct configurations is as long as the reports).
@@ -60,7 +65,9 @@ public:
 private:
     struct Counts {
         int lines = 0;
-        std::vector<std::pair<int, int>> perOutcome; // (outcome id, lines): few
+        std::vector<std::pair<int, int>> perOutcome; // (outcome id, lines), in the order first counted
+        // Outcome id -> index in perOutcome, once there are more than a few to search.
+        QHash<int, qsizetype> index;
         void count(int outcome, int lines = 1);
     };
     // A configuration's counts, or a slot's (by name: no digest, no size).
@@ -87,9 +94,12 @@ private:
     bool countLine(const QByteArray& text, Tally* tally, QString* why, bool* json);
     int outcomeId(const QString& outcome);
     QString outcomeLines(const Counts& counts, const QString& indent) const;
+    // Indexes into m_tally.files as printed.
+    std::vector<qsizetype> printOrder() const;
 
     Grouping m_grouping;
     QString m_totalsHeading = QStringLiteral("All files:");
+    QStringList m_slotOrder;
     Tally m_tally;
     QStringList m_outcomes; // by id
     QHash<QString, int> m_outcomeIds;

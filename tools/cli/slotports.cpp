@@ -2,8 +2,7 @@
 
 #include "portselector.h"
 #include "seriallink.h"
-
-#include <QFileInfo>
+#include "slotfinder.h"
 
 QList<ListedPort> SlotPorts::listed(QString* error)
 {
@@ -24,28 +23,15 @@ StationWatch::Place SlotPorts::locate(const StationSlot& slot)
         return place;
     }
     const std::lock_guard<std::mutex> lock(m_mutex);
-    QString node;
-    if (selector.kind() == PortSelector::Kind::Name) {
-        // Checked at once: a device taken away with its adapter is seen within the slot's next look.
-        if (QFileInfo::exists(SerialLink::nodePath(slot.port))) {
-            node = slot.port;
-        } else {
-            place.why = QStringLiteral("waiting for the port %1").arg(SerialLink::nodePath(slot.port));
-        }
-    } else {
-        QString error;
-        const QList<ListedPort> ports = listed(&error);
-        if (error.isEmpty() && !selector.resolve(ports, &node, &error)) {
-            node.clear();
-        }
-        // The list is a second old at most; the node itself goes with its adapter at once.
-        if (!node.isEmpty() && !QFileInfo::exists(node)) {
-            error = QStringLiteral("%1 is gone").arg(node);
-            node.clear();
-        }
-        if (!error.isEmpty()) {
-            place.why = QStringLiteral("waiting for the adapter: %1").arg(error);
-        }
+    // Checked at once: a device taken away with its adapter is seen within the slot's next look.
+    QString error;
+    const QList<ListedPort> ports = selector.kind() == PortSelector::Kind::Name ? QList<ListedPort>() : listed(&error);
+    const SlotFinder::Found found = error.isEmpty() ? SlotFinder::find(slot, ports) : SlotFinder::Found();
+    const QString node = found.node;
+    if (node.isEmpty()) {
+        place.why = found.byPath
+            ? QStringLiteral("waiting for the port: %1").arg(found.missing)
+            : QStringLiteral("waiting for the adapter: %1").arg(error.isEmpty() ? found.missing : error);
     }
     // Let go of what the slot held before, then hold what it found, unless another slot holds it.
     for (auto held = m_heldBy.begin(); held != m_heldBy.end();) {

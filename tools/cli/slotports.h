@@ -12,7 +12,7 @@
 
 #include <mutex>
 
-// Where the slots of a shift find their ports, asked by every slot's thread
+// Where the slots of a shift find their ports (by SlotFinder), asked by every slot's thread
 // many times a second: a slot named by a path has its port while the path
 // exists (a symbolic link to a node that is gone does not); one named by its
 // adapter looks it up in the system's port list, read at most once a second
