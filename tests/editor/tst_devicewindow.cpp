@@ -1,6 +1,7 @@
 // The window's device link against the simulator: connecting, storing,
 // loading, and the farewell when the window closes.
 #include "appdatamanager.h"
+#include "configdocument.h"
 #include "linktracefile.h"
 #include "seriallink.h"
 #include "settingsstore.h"
@@ -376,6 +377,52 @@ void TestDeviceWindow::traceOfTheLinkGoesToTheChosenFile()
     m_window->comDialog()->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
     QVERIFY2(m_warning.contains("cannot write the trace " + lost), qPrintable(m_warning));
     QVERIFY(!m_window->isConnected());
+    QCOMPARE(countLog("frame KVR210"), 1);
+
+    // Never onto the open configuration file, whatever name reaches it: not when it
+    // is chosen, and not when the configuration was saved onto it since.
+    const QString config = m_dir.filePath("open.app");
+    QVERIFY(m_window->document()->saveAs(config));
+    QVERIFY(QFile::link(config, m_dir.filePath("open-link.txt")));
+    action("actionCOM_Port_Setting")->trigger();
+    const auto chooseTrace = [this](const QString& name, bool there) {
+        auto* box = m_window->comDialog()->findChild<QCheckBox*>("traceBox");
+        if (box->isChecked()) {
+            box->click();
+        }
+        answerNextModal({"QFileDialog"}, [this, name, there](QWidget* modal) {
+            modal->findChild<QLineEdit*>("fileNameEdit")->setText(name);
+            if (there) {
+                // The dialog's own question whether to replace it, then ours.
+                answerNextModal({"QMessageBox"}, [this](QWidget* question) {
+                    expectWarning();
+                    static_cast<QMessageBox*>(question)->button(QMessageBox::Yes)->click();
+                });
+            }
+            QMetaObject::invokeMethod(modal, "accept");
+        });
+        box->click();
+    };
+    const QByteArray configBytes = m_window->dataManager()->configFileBytes();
+    m_warning.clear();
+    chooseTrace(m_dir.filePath("open-link.txt"), true);
+    QVERIFY2(m_warning.contains("is the configuration file that is open"), qPrintable(m_warning));
+    QVERIFY(!m_window->comDialog()->findChild<QCheckBox*>("traceBox")->isChecked());
+    const QString later = m_dir.filePath("later.app");
+    chooseTrace(later, false);
+    QVERIFY(m_window->comDialog()->findChild<QCheckBox*>("traceBox")->isChecked());
+    QVERIFY(m_window->document()->saveAs(later));
+    m_warning.clear();
+    expectWarning();
+    m_window->comDialog()->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+    QVERIFY2(m_warning.contains("The trace cannot go to " + later), qPrintable(m_warning));
+    QVERIFY(!m_window->isConnected());
+    QVERIFY(!m_window->comDialog()->findChild<QCheckBox*>("traceBox")->isChecked());
+    for (const QString& file : {config, later}) {
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), configBytes);
+    }
     QCOMPARE(countLog("frame KVR210"), 1);
 }
 

@@ -12,6 +12,7 @@
 #include "interruption.h"
 #include "kvr210c_version.h"
 #include "linktrace.h"
+#include "outputfiles.h"
 #include "portselector.h"
 #include "reportsummary.h"
 #include "sendcommand.h"
@@ -573,6 +574,31 @@ bool readLinkOptions(const Command& command, const QCommandLineParser& parser, D
     return true;
 }
 
+// The files the command reads and those it writes: no output may overwrite
+// one of them, whatever names reach it.
+bool outputsApart(const Command& command, const QStringList& positional, const QCommandLineParser& parser,
+                  QString* error)
+{
+    QList<OutputFiles::File> inputs;
+    QList<OutputFiles::File> outputs;
+    const auto given = [&](Option option, const QString& name) {
+        return command.takes(option) ? parser.value(name) : QString();
+    };
+    if (command.name == QLatin1String("store") || command.name == QLatin1String("verify")
+        || command.name == QLatin1String("send")) {
+        const QString role = command.name == QLatin1String("store") ? QStringLiteral("being stored")
+            : command.name == QLatin1String("verify")               ? QStringLiteral("being verified")
+                                                                    : QStringLiteral("whose command is sent");
+        inputs.append({QStringLiteral("the configuration file %1").arg(role), positional.value(0)});
+    }
+    inputs.append({QStringLiteral("the station file of --station"), given(Option::Station, QStringLiteral("station"))});
+    inputs.append({QStringLiteral("the configuration file of --base"), given(Option::Base, QStringLiteral("base"))});
+    outputs.append({QStringLiteral("--trace"), given(Option::Trace, QStringLiteral("trace"))});
+    outputs.append({QStringLiteral("--report"), given(Option::Report, QStringLiteral("report"))});
+    outputs.append({QStringLiteral("--output"), given(Option::Output, QStringLiteral("output")), true});
+    return OutputFiles::apart(inputs, outputs, error);
+}
+
 int portsCommand(const Call& call)
 {
     const bool probe = call.parser.isSet(QStringLiteral("probe"));
@@ -753,7 +779,7 @@ int runCommand(const Command& command, const QStringList& arguments)
     }
     DeviceCommands::LinkOptions link;
     QString error;
-    if (!readLinkOptions(command, parser, &link, &error)) {
+    if (!readLinkOptions(command, parser, &link, &error) || !outputsApart(command, positional, parser, &error)) {
         return usageError(error, command.name);
     }
     return command.run({positional, link, parser});
