@@ -678,13 +678,20 @@ void TestCli::silentDeviceFailsWithinTheRetries()
     SimulatorProcess sim;
     QVERIFY2(sim.start({"--fault", "silent"}), qPrintable(sim.errorString()));
     QVERIFY(writeFile(path("old.app"), "old contents"));
-    const Run run = cli({"load", "--port", sim.portName(), "-o", path("old.app")}, {}, 20000);
+    const Run run = cli({"load", "--port", sim.portName(), "-o", path("old.app"), "--trace", path("silent.txt")}, {},
+                        20000);
     QVERIFY(run.finished);
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains("handshake failed") && run.err.contains("did not answer"), qPrintable(run.err));
     QVERIFY2(run.elapsedMs < 6 * 1000 + 3000, qPrintable(QString::number(run.elapsedMs)));
     QCOMPARE(readFile(path("old.app")), QByteArray("old contents"));
     QCOMPARE(sim.logLines().count("frame KVR210"), 6);
+    // The trace tells each wait that ran out and each frame sent again.
+    QStringList expected{"opened at 9600,8-N-1", "no answer within 1000 ms"};
+    for (int attempt = 2; attempt <= 6; ++attempt) {
+        expected << QString("sent again: attempt %1 of 6").arg(attempt) << "no answer within 1000 ms";
+    }
+    QCOMPARE(LinkTraceFile::read(path("silent.txt")).portNotes(sim.portName()), expected);
 }
 
 namespace {
@@ -838,8 +845,9 @@ void TestCli::traceHoldsTheFramesEachDeviceGot()
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     const LinkTraceFile trace = LinkTraceFile::read(path("trace.txt"));
     QCOMPARE(trace.malformed, QStringList());
-    QCOMPARE(trace.notes.size(), 1);
     for (const SimulatorProcess* sim : {&first, &second}) {
+        // Each port's lines begin with its line settings; a device that answers every frame leaves no other note.
+        QCOMPARE(trace.portNotes(sim->portName()), QStringList{"opened at 9600,8-N-1"});
         QVERIFY(sim->waitForLogLine("ISPOK!"));
         const QByteArray out = trace.bytes(sim->portName(), "out");
         // The handshake, 36 records, the farewell.
@@ -855,6 +863,14 @@ void TestCli::traceHoldsTheFramesEachDeviceGot()
     for (const QByteArray& record : first.storedRecords()) {
         QVERIFY(in.contains(record));
     }
+
+    // A port that cannot be opened says so in the trace, and why.
+    const Run missing = cli({"load", "--port", "/nonexistent/tty", "-o", path("none.app"), "--trace", "none.txt"});
+    QCOMPARE(missing.exitCode, 1);
+    const QStringList notes = LinkTraceFile::read(path("none.txt")).portNotes("/nonexistent/tty");
+    QCOMPARE(notes.size(), 1);
+    QVERIFY2(notes.first().startsWith("could not be opened: ") && missing.err.contains(notes.first().mid(21)),
+             qPrintable(notes.first() + " / " + missing.err));
 }
 
 void TestCli::verifyNamesWhatTheDeviceHoldsOtherwise()

@@ -114,11 +114,13 @@ QString details(const QString& name)
                                .arg(QLatin1String(ProgramName));
     const QString trace =
         QStringLiteral("--trace writes every chunk sent to and read from each port to a file, a line each:\n"
-                       "microseconds since the start, the port, out or in, the bytes in hex (\"1520 /dev/ttyUSB0\n"
-                       "out 53455453064b5652323130\"); lines starting with # are notes. It ends with a note\n"
-                       "where it reached its limit of %1 MiB. A trace that cannot be opened stops the run before\n"
-                       "any device is touched (exit code 2); one that cannot be written to the end is said and\n"
-                       "the run goes on (exit code 1).\n")
+                       "microseconds since the start, the port, out or in, the bytes in hex and as text\n"
+                       "(\"1520 /dev/ttyUSB0 out 53455453064b5652323130 |SETS.KVR210|\"); lines starting with #\n"
+                       "are notes: a port opened with its line settings or not opened, a wait that ran out, a\n"
+                       "frame sent again. It ends with a note where it reached its limit of %1 MiB. A trace\n"
+                       "that cannot be opened, or that names a file the command reads or writes otherwise,\n"
+                       "stops the run before any device is touched (exit code 2); one that cannot be written\n"
+                       "to the end keeps the lines that fit, is said, and the run goes on (exit code 1).\n")
             .arg(LinkTrace::DefaultLimit / (1024 * 1024));
     const QString probe = QStringLiteral(
         "--probe first shakes hands on every --port at once and goes on only where a device\n"
