@@ -3,6 +3,7 @@
 #include "appdatamanager.h"
 #include "appmainwindow.h"
 #include "comportpicker.h"
+#include "configdocument.h"
 #include "devicecontroller.h"
 #include "devicefinder.h"
 #include "linktracechoice.h"
@@ -67,7 +68,7 @@ QDialog* AppMainWindow::comDialog()
     m_portPicker->selectPort(SettingsStore::lastPort());
     new DeviceFinder(m_portPicker, comUi.buttonBox, comUi.probeStatusLabel,
                      [this] { return isConnected() ? serialLink()->portName() : QString(); });
-    m_traceChoice = new LinkTraceChoice(comUi.traceBox);
+    m_traceChoice = new LinkTraceChoice(comUi.traceBox, [this] { return m_document->fileName(); });
     return m_comDialog;
 }
 
@@ -123,7 +124,11 @@ void AppMainWindow::processComSetting()
                              tr("No port was chosen. Choose or type the port of the device."));
         return;
     }
-    m_device->setTraceFile(m_traceChoice ? m_traceChoice->fileName() : QString());
+    QString traceFile;
+    if (m_traceChoice && !m_traceChoice->fileForConnection(&traceFile)) {
+        return;
+    }
+    m_device->setTraceFile(traceFile);
     m_device->connectTo(portName);
 }
 

@@ -4,6 +4,7 @@
 #include "appmainwindow.h"
 #include "commandbutton.h"
 #include "configdocument.h"
+#include "savefilename.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -168,7 +169,7 @@ bool AppMainWindow::saveFile()
 
 bool AppMainWindow::saveAsFile()
 {
-    const QString fileName = QFileDialog::getSaveFileName(this, QString(), QString(), configFileFilter());
+    const QString fileName = SaveFileName::ask(this, QString(), QString(), configFileFilter(), QStringLiteral("app"));
     if (fileName.isEmpty()) {
         return false;
     }

@@ -353,17 +353,26 @@ bool ProgramRecords::loadConfigFile(QIODevice* fd)
     // the file holds: the writer writes every field of each of them once. A file of more
     // than the model holds was never written by it, and counting its fields would not end.
     const FileGrid grid{readInt32(&in), readInt32(&in)};
-    if (grid.keys > m_maxButtonId) {
+    // Nor was a file of no keys or no records: what it held is then not known,
+    // and defaults would take the place of whatever was cut off.
+    if (grid.keys < 1 || grid.keys > m_maxButtonId) {
         qCDebug(kvrDiagnostics, "error file Header: %d keys", grid.keys);
-        return refuse(tr("its header announces %1 keys, more than the %2 a configuration holds")
-                          .arg(grid.keys)
-                          .arg(m_maxButtonId));
+        return refuse(grid.keys < 1 ? tr("its header announces %1 keys, fewer than the 1 to %2 a configuration holds")
+                                          .arg(grid.keys)
+                                          .arg(m_maxButtonId)
+                                    : tr("its header announces %1 keys, more than the %2 a configuration holds")
+                                          .arg(grid.keys)
+                                          .arg(m_maxButtonId));
     }
-    if (grid.links > m_maxLinkId) {
+    if (grid.links < 1 || grid.links > m_maxLinkId) {
         qCDebug(kvrDiagnostics, "error file Header: %d records a key", grid.links);
-        return refuse(tr("its header announces %1 records a key, more than the %2 a configuration holds")
-                          .arg(grid.links)
-                          .arg(m_maxLinkId));
+        return refuse(grid.links < 1
+                          ? tr("its header announces %1 records a key, fewer than the 1 to %2 a configuration holds")
+                                .arg(grid.links)
+                                .arg(m_maxLinkId)
+                          : tr("its header announces %1 records a key, more than the %2 a configuration holds")
+                                .arg(grid.links)
+                                .arg(m_maxLinkId));
     }
     in.seek(FileHeaderSize);
 

@@ -38,6 +38,18 @@ QByteArray portWord(const QString& port)
     return word;
 }
 
+// The bytes as a person reads them beside the hex: printable ASCII as it is,
+// anything else a dot, so the column never moves the cursor or forges a line.
+void appendText(QByteArray* line, const QByteArray& bytes)
+{
+    *line += '|';
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        *line += byte >= ' ' && byte < 0x7F ? c : '.';
+    }
+    *line += '|';
+}
+
 } // namespace
 
 LinkTrace::LinkTrace(const QString& path, qint64 limit)
@@ -67,7 +79,7 @@ bool LinkTrace::open()
     m_clock.start();
     const QByteArray note = "# kvr210c link trace, started "
         + QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toUtf8()
-        + ": microseconds since then, port, out or in, bytes in hex\n";
+        + ": microseconds since then, port, out or in, bytes in hex, |the bytes as text|\n";
     // Written before any link uses the trace: a file that takes nothing is known at once.
     if (!writeOut(note, &m_error)) {
         m_file.close();
@@ -91,12 +103,35 @@ void LinkTrace::record(const QString& port, Direction direction, const QByteArra
     // Taken under the lock, so the times never go backwards down the file.
     const qint64 micros = m_clock.nsecsElapsed() / 1000;
     QByteArray line = QByteArray::number(micros);
-    line.reserve(line.size() + 2 * bytes.size() + 48);
+    line.reserve(line.size() + 3 * bytes.size() + 48);
     line += ' ';
     line += portWord(port);
     line += direction == Direction::Out ? " out " : " in ";
     line += bytes.toHex();
+    line += ' ';
+    appendText(&line, bytes);
     line += '\n';
+    queue(std::move(line), micros);
+}
+
+void LinkTrace::note(const QString& port, const QString& text)
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_open || m_closing || m_failed || m_cut) {
+        return;
+    }
+    const qint64 micros = m_clock.nsecsElapsed() / 1000;
+    QByteArray line = "# " + QByteArray::number(micros) + ' ' + portWord(port) + ' ';
+    // The system's text may hold a line end: the note stays one line.
+    for (const char c : text.toUtf8()) {
+        line += static_cast<unsigned char>(c) < ' ' || c == 0x7F ? ' ' : c;
+    }
+    line += '\n';
+    queue(std::move(line), micros);
+}
+
+void LinkTrace::queue(QByteArray line, qint64 micros)
+{
     if (m_size + line.size() + CutNoteReserve > m_limit) {
         m_cut = true;
         line = "# cut after " + QByteArray::number(micros) + " microseconds: the trace reached its limit of "
@@ -151,10 +186,12 @@ bool LinkTrace::writeOut(const QByteArray& bytes, QString* error)
     if (written == bytes.size()) {
         return true;
     }
-    // Half a line would pass for a chunk that was shorter than it was.
+    // Half a line would pass for a chunk that was shorter than it was; the
+    // whole lines before it stay.
     const QString reason = m_file.errorString();
     if (written > 0) {
-        m_file.resize(before);
+        const qsizetype lineEnd = QByteArrayView(bytes).first(written).lastIndexOf('\n');
+        m_file.resize(before + lineEnd + 1);
     }
     *error = tr("cannot write the trace %1: %2; it ends before the link did")
                  .arg(QDir::toNativeSeparators(m_file.fileName()), reason);

@@ -30,6 +30,20 @@ bool isFailure(QSerialPort::SerialPortError error)
     return error != QSerialPort::NoError && error != QSerialPort::TimeoutError;
 }
 
+// "9600,8-N-1", as the key panel writes line settings: the trace's header of a port.
+QString lineText(const SerialLink::Line& line)
+{
+    const char parity = line.parity == QSerialPort::EvenParity ? 'E'
+        : line.parity == QSerialPort::OddParity                ? 'O'
+        : line.parity == QSerialPort::SpaceParity              ? 'S'
+        : line.parity == QSerialPort::MarkParity               ? 'M'
+                                                               : 'N';
+    const QString stop = line.stopBits == QSerialPort::TwoStop ? QStringLiteral("2")
+        : line.stopBits == QSerialPort::OneAndHalfStop         ? QStringLiteral("1.5")
+                                                               : QStringLiteral("1");
+    return QStringLiteral("%1,%2-%3-%4").arg(line.baudRate).arg(int(line.dataBits)).arg(QLatin1Char(parity)).arg(stop);
+}
+
 } // namespace
 
 SerialLink::SerialLink() = default;
@@ -65,9 +79,15 @@ bool SerialLink::open(const QString& portName, const Line& line)
     if (!m_port.open(QIODevice::ReadWrite)) {
         m_error = openFailure(m_name, m_port.error(), m_port.errorString());
         m_lock.release();
+        if (m_trace) {
+            m_trace->note(m_name, QStringLiteral("could not be opened: %1").arg(m_error));
+        }
         return false;
     }
     m_port.clearError();
+    if (m_trace) {
+        m_trace->note(m_name, QStringLiteral("opened at %1").arg(lineText(line)));
+    }
     return true;
 }
 
@@ -307,6 +327,9 @@ QByteArray SerialLink::readSome(qint64 n)
         return {};
     }
     if (m_port.bytesAvailable() == 0 && !waitForInput(m_timeoutMs)) {
+        if (m_trace && m_port.isOpen() && !m_cancelled) {
+            m_trace->note(m_name, QStringLiteral("nothing came within %1 ms").arg(m_timeoutMs));
+        }
         return {};
     }
     return m_port.isOpen() ? take(n) : QByteArray();
@@ -361,6 +384,9 @@ bool SerialLink::sendData(const QByteArray& payload, int attempts)
             m_port.clearError();
         }
         clear();
+        if (attempt > 0 && m_trace) {
+            m_trace->note(m_name, QStringLiteral("sent again: attempt %1 of %2").arg(attempt + 1).arg(attempts));
+        }
         if (write(framed) != framed.size()) {
             ++unsent;
             continue;
@@ -372,6 +398,9 @@ bool SerialLink::sendData(const QByteArray& payload, int attempts)
         }
         if (echo.isEmpty()) {
             ++silent;
+            if (m_trace) {
+                m_trace->note(m_name, QStringLiteral("no answer within %1 ms").arg(m_timeoutMs));
+            }
             continue;
         }
         if (SerialFrame::echoMatches(echo, expected)) {
@@ -379,6 +408,9 @@ bool SerialLink::sendData(const QByteArray& payload, int attempts)
             return true;
         }
         ++wrong;
+        if (m_trace) {
+            m_trace->note(m_name, QStringLiteral("the answer is not the frame's echo"));
+        }
         qCDebug(kvrDiagnostics, "checksum error");
     }
     if (hasFailed()) {

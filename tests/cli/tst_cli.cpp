@@ -10,6 +10,8 @@
 
 #include <QtTest>
 
+#include <unistd.h>
+
 namespace {
 
 using Run = CliRun;
@@ -111,6 +113,8 @@ private slots:
     void diffListsDifferingFields();
     void commandLine_data();
     void commandLine();
+    void outputsNeverOverwriteInputs_data();
+    void outputsNeverOverwriteInputs();
     void helpFollowsTheParserConventions();
     void storeThenLoadBringsEveryDeviceFieldBack();
     void storeRefusesOversizedCommandBeforeSending();
@@ -464,6 +468,68 @@ void TestCli::commandLine()
     }
 }
 
+void TestCli::outputsNeverOverwriteInputs_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message"); // empty: not refused
+
+    const QString port = "/nonexistent/tty";
+    const QString stored = "--trace names the configuration file being stored (%1)";
+    QTest::newRow("trace over the stored file")
+        << QStringList{"store", "program.app", "--port", port, "--trace", "program.app"} << stored.arg("program.app");
+    QTest::newRow("trace over the stored file by a link")
+        << QStringList{"store", "program.app", "--port", port, "--trace", "link.app"} << stored.arg("link.app");
+    QTest::newRow("report over the verified file by a hard link")
+        << QStringList{"verify", "program.app", "--port", port, "--report", "hard.app"}
+        << "--report names the configuration file being verified (hard.app)";
+    QTest::newRow("trace over the sent file")
+        << QStringList{"send", "program.app", "--port", port, "--key", "1", "--trace", "./program.app"}
+        << "--trace names the configuration file whose command is sent (./program.app)";
+    QTest::newRow("trace and report, one by another name")
+        << QStringList{"store",   "program.app",         "--port",   port,
+                       "--trace", "sub/../report.jsonl", "--report", "report.jsonl"}
+        << "--trace and --report name the same file (sub/../report.jsonl)";
+    QTest::newRow("trace and output not there yet")
+        << QStringList{"load", "--port", port, "--output", "new.app", "--trace", "sub/../new.app"}
+        << "--trace and --output name the same file (sub/../new.app)";
+    QTest::newRow("trace over the base") << QStringList{"load",   "--port",      port,      "-o",      "out.app",
+                                                        "--base", "program.app", "--trace", "link.app"}
+                                         << "--trace names the configuration file of --base (link.app)";
+    // Written anew only once the load is whole, from what was read first.
+    QTest::newRow("output over the base")
+        << QStringList{"load", "--port", port, "-o", "program.app", "--base", "link.app"} << QString();
+    QTest::newRow("a new file beside an existing one")
+        << QStringList{"store", "program.app", "--port", port, "--trace", "program.app.txt"} << QString();
+}
+
+void TestCli::outputsNeverOverwriteInputs()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    ProgramRecords program;
+    program.newData(6, 5);
+    fillDeviceProgram(program);
+    const QByteArray bytes = saved(program);
+    QVERIFY(writeFile(path("program.app"), bytes));
+    QVERIFY(QFile::link(path("program.app"), path("link.app")));
+    QVERIFY(::link(QFile::encodeName(path("program.app")).constData(), QFile::encodeName(path("hard.app")).constData())
+            == 0);
+    QVERIFY(QDir(m_dir->path()).mkdir("sub"));
+    QVERIFY(writeFile(path("report.jsonl"), "{\"earlier\":1}\n"));
+
+    const Run run = cli(arguments);
+    if (message.isEmpty()) {
+        QCOMPARE(run.exitCode, 1); // the missing port
+        QVERIFY2(!run.err.contains(" own"), qPrintable(run.err));
+    } else {
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY(!QFile::exists(path("new.app")));
+    }
+    QCOMPARE(readFile(path("program.app")), bytes);
+    QCOMPARE(readFile(path("report.jsonl")), QByteArray("{\"earlier\":1}\n"));
+}
+
 void TestCli::helpFollowsTheParserConventions()
 {
     // A damaged file is refused, not half read.
@@ -612,13 +678,20 @@ void TestCli::silentDeviceFailsWithinTheRetries()
     SimulatorProcess sim;
     QVERIFY2(sim.start({"--fault", "silent"}), qPrintable(sim.errorString()));
     QVERIFY(writeFile(path("old.app"), "old contents"));
-    const Run run = cli({"load", "--port", sim.portName(), "-o", path("old.app")}, {}, 20000);
+    const Run run = cli({"load", "--port", sim.portName(), "-o", path("old.app"), "--trace", path("silent.txt")}, {},
+                        20000);
     QVERIFY(run.finished);
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains("handshake failed") && run.err.contains("did not answer"), qPrintable(run.err));
     QVERIFY2(run.elapsedMs < 6 * 1000 + 3000, qPrintable(QString::number(run.elapsedMs)));
     QCOMPARE(readFile(path("old.app")), QByteArray("old contents"));
     QCOMPARE(sim.logLines().count("frame KVR210"), 6);
+    // The trace tells each wait that ran out and each frame sent again.
+    QStringList expected{"opened at 9600,8-N-1", "no answer within 1000 ms"};
+    for (int attempt = 2; attempt <= 6; ++attempt) {
+        expected << QString("sent again: attempt %1 of 6").arg(attempt) << "no answer within 1000 ms";
+    }
+    QCOMPARE(LinkTraceFile::read(path("silent.txt")).portNotes(sim.portName()), expected);
 }
 
 namespace {
@@ -772,8 +845,9 @@ void TestCli::traceHoldsTheFramesEachDeviceGot()
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     const LinkTraceFile trace = LinkTraceFile::read(path("trace.txt"));
     QCOMPARE(trace.malformed, QStringList());
-    QCOMPARE(trace.notes.size(), 1);
     for (const SimulatorProcess* sim : {&first, &second}) {
+        // Each port's lines begin with its line settings; a device that answers every frame leaves no other note.
+        QCOMPARE(trace.portNotes(sim->portName()), QStringList{"opened at 9600,8-N-1"});
         QVERIFY(sim->waitForLogLine("ISPOK!"));
         const QByteArray out = trace.bytes(sim->portName(), "out");
         // The handshake, 36 records, the farewell.
@@ -789,6 +863,14 @@ void TestCli::traceHoldsTheFramesEachDeviceGot()
     for (const QByteArray& record : first.storedRecords()) {
         QVERIFY(in.contains(record));
     }
+
+    // A port that cannot be opened says so in the trace, and why.
+    const Run missing = cli({"load", "--port", "/nonexistent/tty", "-o", path("none.app"), "--trace", "none.txt"});
+    QCOMPARE(missing.exitCode, 1);
+    const QStringList notes = LinkTraceFile::read(path("none.txt")).portNotes("/nonexistent/tty");
+    QCOMPARE(notes.size(), 1);
+    QVERIFY2(notes.first().startsWith("could not be opened: ") && missing.err.contains(notes.first().mid(21)),
+             qPrintable(notes.first() + " / " + missing.err));
 }
 
 void TestCli::verifyNamesWhatTheDeviceHoldsOtherwise()

@@ -98,6 +98,11 @@ QList<Damaged> damagedFiles()
         // A header alone that announces keys without end.
         {"manykeys.app", good.left(8) + int32(INT_MAX) + int32(0) + QByteArray(16, '\0'),
          "its header announces 2147483647 keys, more than the 6 a configuration holds"},
+        // A cut file whose header announces no keys, or no records a key.
+        {"nokeys.app", good.left(8) + int32(0) + good.mid(12, keyTwo - 12),
+         "its header announces 0 keys, fewer than the 1 to 6 a configuration holds"},
+        {"nolinks.app", good.left(12) + int32(-1) + good.mid(16, keyTwo - 16),
+         "its header announces -1 records a key, fewer than the 1 to 5 a configuration holds"},
     };
 }
 

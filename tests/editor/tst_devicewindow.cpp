@@ -1,10 +1,12 @@
 // The window's device link against the simulator: connecting, storing,
 // loading, and the farewell when the window closes.
 #include "appdatamanager.h"
+#include "configdocument.h"
 #include "linktracefile.h"
 #include "seriallink.h"
 #include "settingsstore.h"
 #include "simulatorprocess.h"
+#include "testfiles.h"
 #include "windowtest.h"
 
 #include <QAction>
@@ -376,6 +378,41 @@ void TestDeviceWindow::traceOfTheLinkGoesToTheChosenFile()
     m_window->comDialog()->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
     QVERIFY2(m_warning.contains("cannot write the trace " + lost), qPrintable(m_warning));
     QVERIFY(!m_window->isConnected());
+    QCOMPARE(countLog("frame KVR210"), 1);
+
+    // Never onto the open configuration file, whatever name reaches it: not when it
+    // is chosen, and not when the configuration was saved onto it since.
+    const QString config = m_dir.filePath("open.app");
+    QVERIFY(m_window->document()->saveAs(config));
+    QVERIFY(QFile::link(config, m_dir.filePath("open-link.txt")));
+    action("actionCOM_Port_Setting")->trigger();
+    box = m_window->comDialog()->findChild<QCheckBox*>("traceBox");
+    box->click(); // unchecked: the file of the trace above is let go
+    answerNextModal({"QFileDialog"}, [this](QWidget* modal) {
+        modal->findChild<QLineEdit*>("fileNameEdit")->setText(m_dir.filePath("open-link.txt"));
+        // The dialog's own question whether to replace it, then ours.
+        answerNextModal({"QMessageBox"}, [this](QWidget* question) {
+            expectWarning();
+            static_cast<QMessageBox*>(question)->button(QMessageBox::Yes)->click();
+        });
+        QMetaObject::invokeMethod(modal, "accept");
+    });
+    box->click();
+    QVERIFY2(m_warning.contains("is the configuration file that is open"), qPrintable(m_warning));
+    QVERIFY(!box->isChecked());
+    const QString later = m_dir.filePath("later.app");
+    answerNextModal({"QFileDialog"}, [later](QWidget* modal) {
+        modal->findChild<QLineEdit*>("fileNameEdit")->setText(later);
+        QMetaObject::invokeMethod(modal, "accept");
+    });
+    box->click();
+    QVERIFY(box->isChecked());
+    QVERIFY(m_window->document()->saveAs(later));
+    expectWarning();
+    m_window->comDialog()->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+    QVERIFY2(m_warning.contains("The trace cannot go to " + later), qPrintable(m_warning));
+    QVERIFY(!m_window->isConnected() && !box->isChecked());
+    QCOMPARE(readFile(later), m_window->dataManager()->configFileBytes());
     QCOMPARE(countLog("frame KVR210"), 1);
 }
 

@@ -32,6 +32,8 @@ private slots:
     void init();
     void cleanup();
     void saveAsThenSaveWritesTheSameFile();
+    void saveAsAddsTheSuffixWhereNoneWasTyped_data();
+    void saveAsAddsTheSuffixWhereNoneWasTyped();
     void openRestoresEveryField();
     void newClearsRecordsAndPanel();
     void refusedFileWarnsAndKeepsRecords();
@@ -155,6 +157,48 @@ void TestFileCommands::saveAsThenSaveWritesTheSameFile()
     QCOMPARE(second.size(), first.size());
     QVERIFY(second != first);
     QVERIFY(second.contains("ABCD"));
+}
+
+void TestFileCommands::saveAsAddsTheSuffixWhereNoneWasTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<bool>("there"); // a file has the saved name already
+
+    QTest::newRow("no suffix") << "a"
+                               << "a.app" << false;
+    QTest::newRow("the suffix typed") << "b.app"
+                                      << "b.app" << false;
+    QTest::newRow("another suffix") << "c.cfg"
+                                    << "c.cfg" << false;
+    QTest::newRow("a dot in the folder only") << "v1.2/d"
+                                              << "v1.2/d.app" << false;
+    // Replacing the file the suffix leads to is asked first, like any other.
+    QTest::newRow("a file there by its suffix") << "e"
+                                                << "e.app" << true;
+}
+
+void TestFileCommands::saveAsAddsTheSuffixWhereNoneWasTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    QFETCH(bool, there);
+    QVERIFY(QDir(m_dir.path()).mkpath(QFileInfo(m_dir.filePath(typed)).path()));
+    if (there) {
+        QFile old(m_dir.filePath(saved));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    }
+    fill();
+    answerFileDialog(m_dir.filePath(typed));
+    bool asked = false;
+    if (there) {
+        answerReplaceQuestion([&asked] { asked = true; });
+    }
+    trigger("actionSave_As");
+    QCOMPARE(asked, there);
+    QCOMPARE(m_window->currentFile(), m_dir.filePath(saved));
+    QVERIFY(read(m_dir.filePath(saved)).size() > 3338);
+    QCOMPARE(QFile::exists(m_dir.filePath(typed)), typed == saved);
 }
 
 void TestFileCommands::openRestoresEveryField()

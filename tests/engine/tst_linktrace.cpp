@@ -73,7 +73,7 @@ void TestLinkTrace::severalPortsAtOnceKeepWholeLines()
     QVERIFY(lines.first().startsWith("# kvr210c link trace, started "));
     QCOMPARE(lines.size(), 1 + ports.size() * Chunks);
     const QStringList words{"/dev/ttyUSB0", "/dev/my%20port%251", "ttyS1", "pts/7"};
-    const QRegularExpression shape("^(\\d+) (\\S+) (out|in) ([0-9a-f]+)$");
+    const QRegularExpression shape("^(\\d+) (\\S+) (out|in) ([0-9a-f]+) \\|(.*)\\|$");
     QList<int> next(ports.size(), 0);
     qint64 time = 0;
     for (const QString& line : lines.mid(1)) {
@@ -87,6 +87,12 @@ void TestLinkTrace::severalPortsAtOnceKeepWholeLines()
         const int i = next[p]++;
         QCOMPARE(match.captured(3), QString(i % 2 ? "in" : "out"));
         QCOMPARE(QByteArray::fromHex(match.captured(4).toLatin1()), chunk(p, i));
+        // Beside the hex, the bytes as text: a dot for each that does not print.
+        QByteArray text = chunk(p, i);
+        for (char& c : text) {
+            c = c >= ' ' && c < 0x7F ? c : '.';
+        }
+        QCOMPARE(match.captured(5).toLatin1(), text);
     }
 }
 
@@ -138,7 +144,8 @@ void TestLinkTrace::aLineThatCannotBeWrittenEndsTheTrace()
     rlimit old = {};
     QVERIFY(::getrlimit(RLIMIT_FSIZE, &old) == 0);
     rlimit small = old;
-    small.rlim_cur = rlim_t(header + 100);
+    const qint64 room = header + 300; // two of the lines below, not three
+    small.rlim_cur = rlim_t(room);
     QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
     {
         const auto restore = qScopeGuard([&old] { ::setrlimit(RLIMIT_FSIZE, &old); });
@@ -151,8 +158,13 @@ void TestLinkTrace::aLineThatCannotBeWrittenEndsTheTrace()
     // With the system's reason, not a short count's "Unknown error".
     const QString expected = QString("cannot write the trace %1: %2").arg(trace.fileName(), qt_error_string(EFBIG));
     QVERIFY2(trace.errorString().startsWith(expected), qPrintable(trace.errorString()));
-    // The part that fitted was taken back: the file ends with a whole line.
-    QCOMPARE(QFileInfo(trace.fileName()).size(), header);
+    // The lines that fit stay; only the part of the one that did not is taken back.
+    const qint64 size = QFileInfo(trace.fileName()).size();
+    const QStringList lines = readLines(trace.fileName());
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(lines.last().endsWith(" ttyUSB0 in " + chunk(1, 30).toHex() + " |" + QByteArray(31, '.') + "|"),
+             qPrintable(lines.last()));
+    QVERIFY(size <= room && size + lines.last().size() + 1 > room);
 }
 
 QTEST_GUILESS_MAIN(TestLinkTrace)

@@ -33,18 +33,43 @@ struct LinkTraceFile {
                 trace.notes << text;
                 continue;
             }
-            const QStringList words = text.split(QLatin1Char(' '));
+            // The fields, then " |" and the bytes as text.
+            const qsizetype bar = text.indexOf(QLatin1String(" |"));
+            const QStringList words = text.left(bar).split(QLatin1Char(' '));
             bool number = false;
             Line line{words.value(0).toLongLong(&number), words.value(1), words.value(2),
                       QByteArray::fromHex(words.value(3).toLatin1())};
             if (words.size() == 4 && number && (line.direction == "out" || line.direction == "in")
-                && line.bytes.toHex() == words.at(3).toLatin1()) {
+                && line.bytes.toHex() == words.at(3).toLatin1() && text.mid(bar + 1) == asText(line.bytes)) {
                 trace.lines << line;
             } else if (!text.isEmpty()) {
                 trace.malformed << text;
             }
         }
         return trace;
+    }
+
+    // The column beside the hex: printable ASCII as it is, a dot for any other byte.
+    static QString asText(const QByteArray& bytes)
+    {
+        QString text(QLatin1Char('|'));
+        for (const char c : bytes) {
+            text += c >= ' ' && c < 0x7F ? QLatin1Char(c) : QLatin1Char('.');
+        }
+        return text + QLatin1Char('|');
+    }
+
+    // The notes of one port after the first: "opened at 9600,8-N-1", "no answer within 1000 ms".
+    QStringList portNotes(const QString& port) const
+    {
+        QStringList texts;
+        for (const QString& note : notes) {
+            const QStringList words = note.split(QLatin1Char(' '));
+            if (words.size() > 3 && words.at(2) == port) {
+                texts << QStringList(words.mid(3)).join(QLatin1Char(' '));
+            }
+        }
+        return texts;
     }
 
     // Every byte of one port in one direction, in order.

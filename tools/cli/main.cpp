@@ -12,6 +12,7 @@
 #include "interruption.h"
 #include "kvr210c_version.h"
 #include "linktrace.h"
+#include "outputfiles.h"
 #include "portselector.h"
 #include "reportsummary.h"
 #include "sendcommand.h"
@@ -113,11 +114,13 @@ QString details(const QString& name)
                                .arg(QLatin1String(ProgramName));
     const QString trace =
         QStringLiteral("--trace writes every chunk sent to and read from each port to a file, a line each:\n"
-                       "microseconds since the start, the port, out or in, the bytes in hex (\"1520 /dev/ttyUSB0\n"
-                       "out 53455453064b5652323130\"); lines starting with # are notes. It ends with a note\n"
-                       "where it reached its limit of %1 MiB. A trace that cannot be opened stops the run before\n"
-                       "anything is sent (exit code 2); one that cannot be written to the end is said and\n"
-                       "the run goes on (exit code 1).\n")
+                       "microseconds since the start, the port, out or in, the bytes in hex and as text\n"
+                       "(\"1520 /dev/ttyUSB0 out 53455453064b5652323130 |SETS.KVR210|\"); lines starting with #\n"
+                       "are notes: a port opened with its line settings or not opened, a wait that ran out, a\n"
+                       "frame sent again. It ends with a note where it reached its limit of %1 MiB. A trace\n"
+                       "that cannot be opened, or that names a file the command reads or writes otherwise,\n"
+                       "stops the run before anything is sent (exit code 2); one that cannot be written\n"
+                       "to the end keeps the lines that fit, is said, and the run goes on (exit code 1).\n")
             .arg(LinkTrace::DefaultLimit / (1024 * 1024));
     const QString probe = QStringLiteral(
         "--probe first shakes hands on every --port at once and goes on only where a device\n"
@@ -577,6 +580,31 @@ bool readLinkOptions(const Command& command, const QCommandLineParser& parser, D
     return true;
 }
 
+// The files the command reads and those it writes: no output may overwrite
+// one of them, whatever names reach it.
+bool outputsApart(const Command& command, const QStringList& positional, const QCommandLineParser& parser,
+                  QString* error)
+{
+    QList<OutputFiles::File> inputs;
+    QList<OutputFiles::File> outputs;
+    const auto given = [&](Option option, const QString& name) {
+        return command.takes(option) ? parser.value(name) : QString();
+    };
+    if (command.name == QLatin1String("store") || command.name == QLatin1String("verify")
+        || command.name == QLatin1String("send")) {
+        const QString role = command.name == QLatin1String("store") ? QStringLiteral("being stored")
+            : command.name == QLatin1String("verify")               ? QStringLiteral("being verified")
+                                                                    : QStringLiteral("whose command is sent");
+        inputs.append({QStringLiteral("the configuration file %1").arg(role), positional.value(0)});
+    }
+    inputs.append({QStringLiteral("the station file of --station"), given(Option::Station, QStringLiteral("station"))});
+    inputs.append({QStringLiteral("the configuration file of --base"), given(Option::Base, QStringLiteral("base"))});
+    outputs.append({QStringLiteral("--trace"), given(Option::Trace, QStringLiteral("trace"))});
+    outputs.append({QStringLiteral("--report"), given(Option::Report, QStringLiteral("report"))});
+    outputs.append({QStringLiteral("--output"), given(Option::Output, QStringLiteral("output")), true});
+    return OutputFiles::apart(inputs, outputs, error);
+}
+
 int portsCommand(const Call& call)
 {
     const bool probe = call.parser.isSet(QStringLiteral("probe"));
@@ -763,7 +791,7 @@ int runCommand(const Command& command, const QStringList& arguments)
     }
     DeviceCommands::LinkOptions link;
     QString error;
-    if (!readLinkOptions(command, parser, &link, &error)) {
+    if (!readLinkOptions(command, parser, &link, &error) || !outputsApart(command, positional, parser, &error)) {
         return usageError(error, command.name);
     }
     return command.run({positional, link, parser});
