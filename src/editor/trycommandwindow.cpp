@@ -1,11 +1,11 @@
 #include "trycommandwindow.h"
 
 #include "commandfield.h"
-#include "commandtext.h"
 #include "commandtrialrun.h"
 #include "devicecontroller.h"
 #include "devicerecordlayout.h"
 #include "linesettings.h"
+#include "replycolumns.h"
 #include "safesave.h"
 #include "seriallink.h"
 #include "settingsstore.h"
@@ -34,8 +34,6 @@
 
 namespace {
 
-// Bytes a line of the reply views shows.
-constexpr int BytesPerLine = 16;
 // How often the window follows the main window's selection and edits.
 constexpr int FollowIntervalMs = 300;
 
@@ -166,6 +164,7 @@ TryCommandWindow::TryCommandWindow(const Sources& sources, QWidget* parent, Port
     m_replyStatus->setObjectName(QStringLiteral("replyStatus"));
     m_replyStatus->setWordWrap(true);
     m_replyStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_reply = std::make_unique<ReplyColumns>(m_replyHex, m_replyText, CommandTrial::MaxReplyBytes);
     auto* replyBox = new QGroupBox(tr("Reply"));
     auto* replyLayout = new QVBoxLayout(replyBox);
     auto* replyViews = new QHBoxLayout;
@@ -227,6 +226,9 @@ TryCommandWindow::TryCommandWindow(const Sources& sources, QWidget* parent, Port
     // The selection, an edit's text and an undo all change what would be
     // sent: follow them while the window is open.
     connect(&m_follow, &QTimer::timeout, this, &TryCommandWindow::refresh);
+    m_show.setSingleShot(true);
+    m_show.setInterval(0);
+    connect(&m_show, &QTimer::timeout, this, &TryCommandWindow::showPending);
     m_follow.start(FollowIntervalMs);
     refresh();
 }
@@ -319,9 +321,8 @@ void TryCommandWindow::start(const QByteArray& bytes, const UartData& line, cons
     if (m_sources.device && m_sources.device->isConnected() && m_sources.device->serialLink()) {
         request.busyPort = m_sources.device->serialLink()->portName();
     }
-    m_reply.clear();
-    m_replyHex->clear();
-    m_replyText->clear();
+    showPending();
+    m_reply->clear();
     const QString refusal = CommandTrial::refusal(request);
     if (!refusal.isEmpty()) {
         m_replyStatus->setText(refusal);
@@ -344,21 +345,28 @@ void TryCommandWindow::showChunk(const CommandTrial::Chunk& chunk)
 {
     const bool sent = chunk.direction == CommandTrial::Direction::Sent;
     const QString label = sent ? tr("sent %1:").arg(m_runLine) : tr("+%1 ms").arg(chunk.ms);
-    appendLog(QStringLiteral("%1  %2  %3  %4")
-                  .arg(now(), label, TypedBytes::spacedHex(chunk.bytes), TypedBytes::toEscapedText(chunk.bytes)));
-    if (sent) {
-        return;
+    m_pendingLog << QStringLiteral("%1  %2  %3  %4")
+                        .arg(now(), label, TypedBytes::spacedHex(chunk.bytes), TypedBytes::toEscapedText(chunk.bytes));
+    if (!sent) {
+        // The trial ends the reply at its limit, so this stays bounded too.
+        m_pendingReply += chunk.bytes;
     }
-    // The views hold the reply so far, BytesPerLine bytes a line, side by side.
-    m_reply += chunk.bytes;
-    QStringList hexLines;
-    QStringList textLines;
-    for (qsizetype at = 0; at < m_reply.size(); at += BytesPerLine) {
-        hexLines << TypedBytes::spacedHex(m_reply.mid(at, BytesPerLine));
-        textLines << CommandText::bytesToAscii(m_reply.mid(at, BytesPerLine));
+    // A slow line brings many small chunks; the views take them in one go
+    // once the events waiting now are handled.
+    if (!m_show.isActive()) {
+        m_show.start();
     }
-    m_replyHex->setPlainText(hexLines.join(QLatin1Char('\n')));
-    m_replyText->setPlainText(textLines.join(QLatin1Char('\n')));
+}
+
+void TryCommandWindow::showPending()
+{
+    m_show.stop();
+    if (!m_pendingLog.isEmpty()) {
+        m_log->appendPlainText(m_pendingLog.join(QLatin1Char('\n')));
+        m_pendingLog.clear();
+    }
+    m_reply->append(m_pendingReply);
+    m_pendingReply.clear();
 }
 
 void TryCommandWindow::showResult(const CommandTrial::Result& result)
@@ -378,6 +386,7 @@ void TryCommandWindow::setRunning(bool running)
 
 void TryCommandWindow::appendLog(const QString& text)
 {
+    showPending();
     m_log->appendPlainText(text);
 }
 

@@ -4,8 +4,11 @@
 #include "commandtrial.h"
 #include "comportpicker.h"
 
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
+
+#include <memory>
 
 class CommandField;
 class CommandTrialRun;
@@ -19,6 +22,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
+class ReplyColumns;
 
 // Key > Try Command: sends the selected key's or link's command (or its second
 // layer's) to the equipment on a port of the user's choice, with the record's
@@ -75,6 +79,8 @@ protected:
 private:
     void start(const QByteArray& bytes, const UartData& line, const QString& what);
     void showChunk(const CommandTrial::Chunk& chunk);
+    // Chunks that came in one turn of the event loop are shown together.
+    void showPending();
     void showResult(const CommandTrial::Result& result);
     void setRunning(bool running);
     void appendLog(const QString& text);
@@ -83,8 +89,11 @@ private:
     CommandTrialRun* m_run = nullptr;
     ComPortPicker* m_picker = nullptr;
     QTimer m_follow;
+    QTimer m_show;
+    QStringList m_pendingLog;
+    QByteArray m_pendingReply;
     QString m_runLine; // what runs, where and at which settings, for the log
-    QByteArray m_reply; // of the trial that runs or ran last
+    std::unique_ptr<ReplyColumns> m_reply; // of the trial that runs or ran last
     QComboBox* m_portBox = nullptr;
     QCheckBox* m_secondLayerBox = nullptr;
     QLabel* m_recordLabel = nullptr;

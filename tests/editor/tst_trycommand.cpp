@@ -5,6 +5,7 @@
 #include "appdatamanager.h"
 #include "configdocument.h"
 #include "ptypeer.h"
+#include "replycolumns.h"
 #include "settingsstore.h"
 #include "simulatorprocess.h"
 #include "trycommandwindow.h"
@@ -28,6 +29,8 @@ private slots:
     void saysWhyNot_data();
     void saysWhyNot();
     void cancelEndsLongWait();
+    void replyShownAsItComes_data();
+    void replyShownAsItComes();
 
 private:
     // Opens the window by its action and sends with `send` on `port`; the reply status.
@@ -132,7 +135,7 @@ void TestTryCommand::sendsWhatThePanelShows()
     QCOMPARE(projector.received(), sent);
     QVERIFY2(status.startsWith(QStringLiteral("5 bytes, the first after ")), qPrintable(status));
     QCOMPARE(child<QPlainTextEdit>(m_try, "replyHex")->toPlainText(), QStringLiteral("02 4F 4B 00 03"));
-    QCOMPARE(child<QPlainTextEdit>(m_try, "replyText")->toPlainText(), QStringLiteral(".OK.."));
+    QCOMPARE(child<QPlainTextEdit>(m_try, "replyText")->toPlainText(), QStringLiteral("\\x02OK\\x00\\x03"));
     QVERIFY(m_try->logText().contains(TypedBytes::spacedHex(sent)));
     // Only tried: no undo step, no modified mark, the records as they were.
     QCOMPARE(document->undoStack()->count(), steps);
@@ -227,6 +230,46 @@ void TestTryCommand::cancelEndsLongWait()
     delete m_window;
     m_window = nullptr;
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestTryCommand::replyShownAsItComes_data()
+{
+    QTest::addColumn<QList<int>>("chunks"); // sizes, as they come
+    QTest::addColumn<int>("maxBytes");
+    QTest::newRow("byte by byte") << QList<int>(40, 1) << 1000;
+    QTest::newRow("whole lines") << QList<int>{16, 16} << 1000;
+    QTest::newRow("across lines") << QList<int>{5, 30, 100, 1, 11} << 1000;
+    QTest::newRow("beyond the most kept") << QList<int>{30, 30, 30} << 50;
+}
+
+void TestTryCommand::replyShownAsItComes()
+{
+    QFETCH(QList<int>, chunks);
+    QFETCH(int, maxBytes);
+    QPlainTextEdit hex;
+    QPlainTextEdit text;
+    ReplyColumns columns(&hex, &text, maxBytes);
+    columns.append(QByteArray("earlier reply"));
+    columns.clear();
+    QByteArray whole;
+    for (int size : chunks) {
+        QByteArray chunk;
+        for (int i = 0; i < size; ++i) {
+            chunk += char((whole.size() + chunk.size()) * 7); // control bytes, '\\' and Latin-1 too
+        }
+        whole += chunk;
+        columns.append(chunk);
+    }
+    whole.truncate(maxBytes);
+    QStringList hexLines;
+    QStringList textLines;
+    for (int at = 0; at < whole.size(); at += ReplyColumns::BytesPerLine) {
+        hexLines << TypedBytes::spacedHex(whole.mid(at, ReplyColumns::BytesPerLine));
+        textLines << TypedBytes::toEscapedText(whole.mid(at, ReplyColumns::BytesPerLine));
+    }
+    QCOMPARE(columns.bytes(), whole);
+    QCOMPARE(hex.toPlainText(), hexLines.join('\n'));
+    QCOMPARE(text.toPlainText(), textLines.join('\n'));
 }
 
 QTEST_MAIN(TestTryCommand)
