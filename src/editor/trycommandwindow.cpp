@@ -1,16 +1,17 @@
 #include "trycommandwindow.h"
 
 #include "commandfield.h"
-#include "commandtext.h"
 #include "commandtrialrun.h"
 #include "devicecontroller.h"
 #include "devicerecordlayout.h"
 #include "linesettings.h"
+#include "replycolumns.h"
 #include "safesave.h"
 #include "seriallink.h"
 #include "settingsstore.h"
 #include "typedbytes.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -23,6 +24,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -34,17 +36,16 @@
 
 namespace {
 
-// Bytes a line of the reply views shows.
-constexpr int BytesPerLine = 16;
 // How often the window follows the main window's selection and edits.
 constexpr int FollowIntervalMs = 300;
 
-QPlainTextEdit* readOnlyView(const QString& name, const QString& accessibleName)
+QPlainTextEdit* readOnlyView(const QString& name, const QString& accessibleName,
+                             QPlainTextEdit::LineWrapMode wrap = QPlainTextEdit::NoWrap)
 {
     auto* view = new QPlainTextEdit;
     view->setObjectName(name);
     view->setReadOnly(true);
-    view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    view->setLineWrapMode(wrap);
     view->setAccessibleName(accessibleName);
     QFont fixed(QStringLiteral("Monospace"));
     fixed.setStyleHint(QFont::TypeWriter);
@@ -63,9 +64,19 @@ void showText(QLineEdit* field, const QString& text)
     }
 }
 
+// With the date: a saved log is read on another day.
 QString now()
 {
-    return QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz"));
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+}
+
+// A plain QWidget is a "client" area to a screen reader; this one is a window of its own.
+QAccessibleInterface* windowAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("TryCommandWindow") && object && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -75,8 +86,14 @@ TryCommandWindow::TryCommandWindow(const Sources& sources, QWidget* parent, Port
     , m_sources(sources)
     , m_run(new CommandTrialRun(this))
 {
+    static const bool accessibleAsWindow = [] {
+        QAccessible::installFactory(windowAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleAsWindow)
     setObjectName(QStringLiteral("tryCommandWindow"));
     setWindowTitle(tr("Try Command"));
+    setAccessibleName(windowTitle());
 
     m_portBox = new QComboBox;
     m_portBox->setObjectName(QStringLiteral("portBox"));
@@ -98,6 +115,10 @@ TryCommandWindow::TryCommandWindow(const Sources& sources, QWidget* parent, Port
     m_commandText->setObjectName(QStringLiteral("commandText"));
     for (QLineEdit* shown : {m_commandHex, m_commandText}) {
         shown->setReadOnly(true);
+        // The window's ground, not an edit's: nothing is typed here.
+        QPalette palette = shown->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+        shown->setPalette(palette);
     }
     m_commandHex->setAccessibleName(tr("Command in hex"));
     m_commandText->setAccessibleName(tr("Command as text"));
@@ -130,10 +151,13 @@ TryCommandWindow::TryCommandWindow(const Sources& sources, QWidget* parent, Port
     m_cancelButton = new QPushButton(tr("Cancel"));
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
     m_cancelButton->setEnabled(false);
+    m_sendHint = new QLabel;
+    m_sendHint->setObjectName(QStringLiteral("sendHint"));
+    m_sendHint->setWordWrap(true);
     auto* sendRow = new QHBoxLayout;
     sendRow->addWidget(m_sendButton);
     sendRow->addWidget(m_cancelButton);
-    sendRow->addStretch();
+    sendRow->addWidget(m_sendHint, 1);
 
     m_lineFormat = new QComboBox;
     m_lineFormat->setObjectName(QStringLiteral("lineFormat"));
@@ -167,15 +191,17 @@ TryCommandWindow::TryCommandWindow(const Sources& sources, QWidget* parent, Port
     m_replyStatus->setObjectName(QStringLiteral("replyStatus"));
     m_replyStatus->setWordWrap(true);
     m_replyStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* replyBox = new QGroupBox(tr("Reply"));
-    auto* replyLayout = new QVBoxLayout(replyBox);
+    m_reply = std::make_unique<ReplyColumns>(m_replyHex, m_replyText, CommandTrial::MaxReplyBytes);
+    m_replyBox = new QGroupBox(tr("Reply"));
+    m_replyBox->setObjectName(QStringLiteral("replyBox"));
+    auto* replyLayout = new QVBoxLayout(m_replyBox);
     auto* replyViews = new QHBoxLayout;
     replyViews->addWidget(m_replyHex, 3);
     replyViews->addWidget(m_replyText, 1);
     replyLayout->addLayout(replyViews);
     replyLayout->addWidget(m_replyStatus);
 
-    m_log = readOnlyView(QStringLiteral("logView"), tr("Log of every exchange"));
+    m_log = readOnlyView(QStringLiteral("logView"), tr("Log of every exchange"), QPlainTextEdit::WidgetWidth);
     m_log->setMaximumBlockCount(MaxLogLines);
     auto* copyButton = new QPushButton(tr("&Copy Log"));
     copyButton->setObjectName(QStringLiteral("copyLogButton"));
@@ -200,7 +226,7 @@ TryCommandWindow::TryCommandWindow(const Sources& sources, QWidget* parent, Port
     layout->addLayout(form);
     layout->addLayout(sendRow);
     layout->addWidget(freeBox);
-    layout->addWidget(replyBox, 1);
+    layout->addWidget(m_replyBox, 1);
     layout->addWidget(logBox, 2);
     layout->addWidget(buttons);
     resize(640, 720);
@@ -210,7 +236,16 @@ TryCommandWindow::TryCommandWindow(const Sources& sources, QWidget* parent, Port
     connect(m_freeLine, &QLineEdit::returnPressed, this, &TryCommandWindow::sendLine);
     connect(m_freeLine, &QLineEdit::textEdited, m_lineError, &QLabel::clear);
     connect(m_cancelButton, &QPushButton::clicked, this, &TryCommandWindow::cancel);
-    connect(m_secondLayerBox, &QCheckBox::toggled, this, &TryCommandWindow::refresh);
+    connect(m_secondLayerBox, &QCheckBox::toggled, this, [this] {
+        // Ticked for this key: the selection no longer sets it until it moves.
+        m_tickKey = selectedKey();
+        refresh();
+    });
+    connect(m_portBox, &QComboBox::currentTextChanged, this, [this] {
+        if (!isRunning()) {
+            clearStatus();
+        }
+    });
     connect(copyButton, &QPushButton::clicked, this, &TryCommandWindow::copyLog);
     connect(saveButton, &QPushButton::clicked, this, &TryCommandWindow::saveLog);
     connect(clearButton, &QPushButton::clicked, m_log, &QPlainTextEdit::clear);
@@ -228,6 +263,9 @@ TryCommandWindow::TryCommandWindow(const Sources& sources, QWidget* parent, Port
     // The selection, an edit's text and an undo all change what would be
     // sent: follow them while the window is open.
     connect(&m_follow, &QTimer::timeout, this, &TryCommandWindow::refresh);
+    m_show.setSingleShot(true);
+    m_show.setInterval(0);
+    connect(&m_show, &QTimer::timeout, this, &TryCommandWindow::showPending);
     m_follow.start(FollowIntervalMs);
     refresh();
 }
@@ -265,12 +303,52 @@ QString TryCommandWindow::logText() const
     return m_log->toPlainText();
 }
 
+int TryCommandWindow::selectedKey() const
+{
+    return m_sources.keys ? m_sources.keys->checkedId() : -1;
+}
+
+QString TryCommandWindow::sendRefusal(const CommandTrial::RecordCommand& command) const
+{
+    if (isRunning()) {
+        return tr("A trial is under way: wait for its reply or cancel it.");
+    }
+    if (command.name.isEmpty()) {
+        return tr("Nothing to send: choose a key or a link in the main window.");
+    }
+    if (command.bytes.isEmpty()) {
+        return tr("Nothing to send: the command of %1 is empty.").arg(command.name);
+    }
+    return QString();
+}
+
+void TryCommandWindow::clearStatus()
+{
+    m_replyStatus->clear();
+    m_lineError->clear();
+}
+
 void TryCommandWindow::refresh()
 {
-    const CommandTrial::RecordCommand command = shownCommand();
     const int link = m_sources.links ? m_sources.links->checkedId() : -1;
     // Only a key has a second layer.
     m_secondLayerBox->setEnabled(link <= DeviceRecordLayout::FirstLayer);
+    const int key = selectedKey();
+    if (key != m_tickKey) {
+        // Another key: ticked where its second layer is switched on, as the main window shows it.
+        m_tickKey = key;
+        const ButtonData* record = m_sources.records && key > 0 ? m_sources.records->getButtonData(key) : nullptr;
+        const QSignalBlocker quiet(m_secondLayerBox);
+        m_secondLayerBox->setChecked(record && record->isSecondLayerEnabled());
+    }
+    const CommandTrial::RecordCommand command = shownCommand();
+    // What is said about one port or record is not left standing under another.
+    if (command.name != m_shownRecord) {
+        m_shownRecord = command.name;
+        if (!isRunning()) {
+            clearStatus();
+        }
+    }
     if (command.name.isEmpty()) {
         m_recordLabel->setText(tr("Choose a key or a link in the main window."));
         showText(m_commandHex, QString());
@@ -284,7 +362,10 @@ void TryCommandWindow::refresh()
         m_lineLabel->setText(tr("%1, delay %2").arg(LineSettings::toText(command.line)).arg(command.delay)
                              + QLatin1Char('\n') + (note.isEmpty() ? LineSettings::deviceKeeps() : note));
     }
-    m_sendButton->setEnabled(!isRunning() && !command.bytes.isEmpty());
+    const QString refusal = sendRefusal(command);
+    m_sendButton->setEnabled(refusal.isEmpty());
+    m_sendHint->setText(refusal);
+    m_sendButton->setToolTip(refusal);
 }
 
 void TryCommandWindow::sendCommand()
@@ -322,9 +403,9 @@ void TryCommandWindow::start(const QByteArray& bytes, const UartData& line, cons
     if (m_sources.device && m_sources.device->isConnected() && m_sources.device->serialLink()) {
         request.busyPort = m_sources.device->serialLink()->portName();
     }
-    m_reply.clear();
-    m_replyHex->clear();
-    m_replyText->clear();
+    showPending();
+    m_reply->clear();
+    m_replyBox->setTitle(tr("Reply"));
     const QString refusal = CommandTrial::refusal(request);
     if (!refusal.isEmpty()) {
         m_replyStatus->setText(refusal);
@@ -333,6 +414,8 @@ void TryCommandWindow::start(const QByteArray& bytes, const UartData& line, cons
     }
     SettingsStore::open().setValue(QLatin1String(SettingsStore::TrialPortKey), request.port);
     m_runLine = tr("%1 on %2 at %3").arg(what, request.port, LineSettings::toText(line));
+    // The reply stays under what it answers while the selection moves on.
+    m_replyBox->setTitle(tr("Reply to %1 on %2").arg(what, request.port));
     m_replyStatus->setText(tr("Waiting for the reply..."));
     m_run->start(request);
     setRunning(true);
@@ -347,21 +430,28 @@ void TryCommandWindow::showChunk(const CommandTrial::Chunk& chunk)
 {
     const bool sent = chunk.direction == CommandTrial::Direction::Sent;
     const QString label = sent ? tr("sent %1:").arg(m_runLine) : tr("+%1 ms").arg(chunk.ms);
-    appendLog(QStringLiteral("%1  %2  %3  %4")
-                  .arg(now(), label, TypedBytes::spacedHex(chunk.bytes), TypedBytes::toEscapedText(chunk.bytes)));
-    if (sent) {
-        return;
+    m_pendingLog << QStringLiteral("%1  %2  %3  %4")
+                        .arg(now(), label, TypedBytes::spacedHex(chunk.bytes), TypedBytes::toEscapedText(chunk.bytes));
+    if (!sent) {
+        // The trial ends the reply at its limit, so this stays bounded too.
+        m_pendingReply += chunk.bytes;
     }
-    // The views hold the reply so far, BytesPerLine bytes a line, side by side.
-    m_reply += chunk.bytes;
-    QStringList hexLines;
-    QStringList textLines;
-    for (qsizetype at = 0; at < m_reply.size(); at += BytesPerLine) {
-        hexLines << TypedBytes::spacedHex(m_reply.mid(at, BytesPerLine));
-        textLines << CommandText::bytesToAscii(m_reply.mid(at, BytesPerLine));
+    // A slow line brings many small chunks; the views take them in one go
+    // once the events waiting now are handled.
+    if (!m_show.isActive()) {
+        m_show.start();
     }
-    m_replyHex->setPlainText(hexLines.join(QLatin1Char('\n')));
-    m_replyText->setPlainText(textLines.join(QLatin1Char('\n')));
+}
+
+void TryCommandWindow::showPending()
+{
+    m_show.stop();
+    if (!m_pendingLog.isEmpty()) {
+        m_log->appendPlainText(m_pendingLog.join(QLatin1Char('\n')));
+        m_pendingLog.clear();
+    }
+    m_reply->append(m_pendingReply);
+    m_pendingReply.clear();
 }
 
 void TryCommandWindow::showResult(const CommandTrial::Result& result)
@@ -381,6 +471,7 @@ void TryCommandWindow::setRunning(bool running)
 
 void TryCommandWindow::appendLog(const QString& text)
 {
+    showPending();
     m_log->appendPlainText(text);
 }
 
@@ -391,10 +482,14 @@ void TryCommandWindow::copyLog()
 
 bool TryCommandWindow::saveLog()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save Log"), QString(), tr("Text files (*.txt)"));
-    if (path.isEmpty()) {
+    QFileDialog dialog(this, tr("Save Log"), QString(), tr("Text files (*.txt)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // As the filter promises; the dialog asks before it replaces the file so named.
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return false;
     }
+    const QString path = dialog.selectedFiles().constFirst();
     QString error;
     if (!saveBytesSafely(path, logText().toUtf8(), &error)) {
         QMessageBox::warning(this, tr("Save Log"), tr("The log could not be saved (%1).").arg(error));
@@ -408,4 +503,34 @@ void TryCommandWindow::closeEvent(QCloseEvent* event)
     // A trial has nothing to finish: closing stops its wait.
     cancel();
     QWidget::closeEvent(event);
+}
+
+void TryCommandWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    refresh();
+    if (m_sendButton->isEnabled()) {
+        m_sendButton->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void TryCommandWindow::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // The free line sends itself on Return; a focused button is pressed, as in a dialog.
+    QWidget* focused = focusWidget();
+    if (focused == m_freeLine) {
+        return;
+    }
+    if (auto* button = qobject_cast<QPushButton*>(focused); button && button->isEnabled()) {
+        button->click();
+        return;
+    }
+    if (m_sendButton->isEnabled()) {
+        sendCommand();
+    }
 }

@@ -4,8 +4,11 @@
 #include "commandtrial.h"
 #include "comportpicker.h"
 
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
+
+#include <memory>
 
 class CommandField;
 class CommandTrialRun;
@@ -14,11 +17,13 @@ class ProgramRecords;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
+class ReplyColumns;
 
 // Key > Try Command: sends the selected key's or link's command (or its second
 // layer's) to the equipment on a port of the user's choice, with the record's
@@ -71,20 +76,35 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // Return sends the command, as the default button of a dialog would.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void start(const QByteArray& bytes, const UartData& line, const QString& what);
     void showChunk(const CommandTrial::Chunk& chunk);
+    // Chunks that came in one turn of the event loop are shown together.
+    void showPending();
     void showResult(const CommandTrial::Result& result);
     void setRunning(bool running);
     void appendLog(const QString& text);
+    // The selected key, or -1; the tick follows it when it changes.
+    int selectedKey() const;
+    // Why Send cannot send now; empty when it can.
+    QString sendRefusal(const CommandTrial::RecordCommand& command) const;
+    void clearStatus();
 
     Sources m_sources;
     CommandTrialRun* m_run = nullptr;
     ComPortPicker* m_picker = nullptr;
     QTimer m_follow;
+    QTimer m_show;
+    QStringList m_pendingLog;
+    QByteArray m_pendingReply;
     QString m_runLine; // what runs, where and at which settings, for the log
-    QByteArray m_reply; // of the trial that runs or ran last
+    std::unique_ptr<ReplyColumns> m_reply; // of the trial that runs or ran last
+    int m_tickKey = -1; // the key the second-layer tick was last set for
+    QString m_shownRecord; // the record the window showed at the last look
     QComboBox* m_portBox = nullptr;
     QCheckBox* m_secondLayerBox = nullptr;
     QLabel* m_recordLabel = nullptr;
@@ -94,6 +114,7 @@ private:
     QSpinBox* m_quietBox = nullptr;
     QPushButton* m_sendButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
+    QLabel* m_sendHint = nullptr;
     QComboBox* m_lineFormat = nullptr;
     QLineEdit* m_freeLine = nullptr;
     QPushButton* m_sendLineButton = nullptr;
@@ -101,6 +122,7 @@ private:
     QPlainTextEdit* m_replyHex = nullptr;
     QPlainTextEdit* m_replyText = nullptr;
     QLabel* m_replyStatus = nullptr;
+    QGroupBox* m_replyBox = nullptr;
     QPlainTextEdit* m_log = nullptr;
 };
 

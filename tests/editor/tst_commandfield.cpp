@@ -23,6 +23,8 @@ private slots:
     void focusAndCursorAfterConversion();
     void endGoesBehindTheBytes_data();
     void endGoesBehindTheBytes();
+    void shiftEndKeepsTheAnchor_data();
+    void shiftEndKeepsTheAnchor();
     void keystrokeNotTakenIsSaid_data();
     void keystrokeNotTakenIsSaid();
 
@@ -242,6 +244,29 @@ void TestCommandField::endGoesBehindTheBytes()
     QCOMPARE(m_edit->cursorPosition(), end);
     type(typed);
     QCOMPARE(m_field->takeCommand(), command);
+}
+
+void TestCommandField::shiftEndKeepsTheAnchor_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("length"); // negative: the cursor stands at the start
+    QTest::addColumn<int>("anchor");
+    QTest::newRow("selected forwards") << 4 << 2 << 4;
+    QTest::newRow("selected backwards") << 6 << -4 << 6;
+}
+
+void TestCommandField::shiftEndKeepsTheAnchor()
+{
+    QFETCH(int, start);
+    QFETCH(int, length);
+    QFETCH(int, anchor);
+    type("41424344");
+    m_edit->setSelection(start, length);
+    QTest::keyClick(m_edit, Qt::Key_End, Qt::ShiftModifier);
+    // From the anchor to behind the fourth byte (four places a byte).
+    QCOMPARE(m_edit->selectionStart(), anchor);
+    QCOMPARE(m_edit->selectionEnd(), 16);
+    QCOMPARE(m_edit->cursorPosition(), 16);
 }
 
 void TestCommandField::keystrokeNotTakenIsSaid_data()

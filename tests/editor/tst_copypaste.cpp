@@ -212,7 +212,11 @@ void TestCopyPaste::commandLineExportPastesOntoItsKeys()
             box->button(button)->click();
         });
     };
-    answer(QMessageBox::No);
+    // Return takes the answer that changes nothing.
+    answerNextModal({"QMessageBox"}, [&question](QWidget* modal) {
+        question = static_cast<QMessageBox*>(modal)->text();
+        QTest::keyClick(modal, Qt::Key_Return);
+    });
     trigger("actionPaste");
     QCOMPARE(question, QString("Replace the programs of keys 1, 2, 3, 4, 5, 6?"));
     QCOMPARE(records(), before);

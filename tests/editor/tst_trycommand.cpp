@@ -5,13 +5,18 @@
 #include "appdatamanager.h"
 #include "configdocument.h"
 #include "ptypeer.h"
+#include "replycolumns.h"
 #include "settingsstore.h"
 #include "simulatorprocess.h"
+#include "testrecords.h"
 #include "trycommandwindow.h"
 #include "typedbytes.h"
 #include "windowtest.h"
 
+#include <QAccessible>
+#include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -28,6 +33,11 @@ private slots:
     void saysWhyNot_data();
     void saysWhyNot();
     void cancelEndsLongWait();
+    void replyShownAsItComes_data();
+    void replyShownAsItComes();
+    void followsTheSelection();
+    void keyboardAndScreenReader();
+    void savedLogHasSuffixAndDate();
 
 private:
     // Opens the window by its action and sends with `send` on `port`; the reply status.
@@ -48,6 +58,8 @@ void TestTryCommand::init()
     m_window = new AppMainWindow;
     AppDataManager* data = m_window->dataManager();
     data->getDataObject(2, 1)->setCommand(QStringLiteral("02504F4E03"));
+    const UartData slow = uart(BaudRate19200, ParityOdd, DataBits8, StopBits2);
+    data->getDataObject(2, 1)->setUartData(&slow);
     data->getDataObject(2, 3)->setCommand(QStringLiteral("4C0D"));
     data->getButtonData(2)->setSecondLayerCommand(QStringLiteral("0250465403"));
     m_window->show();
@@ -79,18 +91,23 @@ void TestTryCommand::sendsWhatThePanelShows_data()
     QTest::addColumn<int>("linkButton"); // 0: none
     QTest::addColumn<bool>("secondLayer");
     QTest::addColumn<QString>("typed"); // into the command being edited
+    QTest::addColumn<QString>("typedSecond"); // into the second layer being edited
     QTest::addColumn<QString>("freeLine");
     QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<int>("speed"); // as the port was set for it
 
-    QTest::newRow("a key's first layer") << 2 << 0 << false << QString() << QString()
-                                         << QByteArray::fromHex("02504F4E03");
-    QTest::newRow("a link") << 2 << 14 << false << QString() << QString() << QByteArray("L\r");
+    QTest::newRow("a key's first layer") << 2 << 0 << false << QString() << QString() << QString()
+                                         << QByteArray::fromHex("02504F4E03") << 19200;
+    QTest::newRow("a link") << 2 << 14 << false << QString() << QString() << QString() << QByteArray("L\r") << 9600;
     QTest::newRow("a key's second layer")
-        << 2 << 0 << true << QString() << QString() << QByteArray::fromHex("0250465403");
+        << 2 << 0 << true << QString() << QString() << QString() << QByteArray::fromHex("0250465403") << 9600;
     QTest::newRow("a command being edited")
-        << 5 << 0 << false << QStringLiteral("4142") << QString() << QByteArray("AB");
-    QTest::newRow("the free line") << 2 << 0 << false << QString() << QStringLiteral("\\x02ON\\r")
-                                   << QByteArray::fromHex("024F4E0D");
+        << 5 << 0 << false << QStringLiteral("4142") << QString() << QString() << QByteArray("AB") << 9600;
+    QTest::newRow("a second layer being edited")
+        << 5 << 0 << true << QString() << QStringLiteral("4344") << QString() << QByteArray("CD") << 9600;
+    QTest::newRow("the free line, at the key's settings")
+        << 2 << 0 << false << QString() << QString() << QStringLiteral("\\x02ON\\r") << QByteArray::fromHex("024F4E0D")
+        << 19200;
 }
 
 void TestTryCommand::sendsWhatThePanelShows()
@@ -99,8 +116,10 @@ void TestTryCommand::sendsWhatThePanelShows()
     QFETCH(int, linkButton);
     QFETCH(bool, secondLayer);
     QFETCH(QString, typed);
+    QFETCH(QString, typedSecond);
     QFETCH(QString, freeLine);
     QFETCH(QByteArray, sent);
+    QFETCH(int, speed);
 
     ConfigDocument* document = m_window->document();
     const QByteArray before = m_window->dataManager()->configFileBytes();
@@ -109,9 +128,13 @@ void TestTryCommand::sendsWhatThePanelShows()
     if (linkButton > 0) {
         QTest::mouseClick(keyButton(m_window, linkButton), Qt::LeftButton);
     }
-    if (!typed.isEmpty()) {
+    if (!typed.isEmpty() || !typedSecond.isEmpty()) {
         keyButton(m_window, key)->changeData();
         QTest::keyClicks(child<QLineEdit>(m_window, "commandEdit"), typed);
+    }
+    if (!typedSecond.isEmpty()) {
+        child<QGroupBox>(m_window, "secondLayerGroupBox")->setChecked(true);
+        QTest::keyClicks(child<QLineEdit>(m_window, "secondLayerEdit"), typedSecond);
     }
     child<QCheckBox>(m_try, "secondLayerBox")->setChecked(secondLayer);
 
@@ -130,9 +153,13 @@ void TestTryCommand::sendsWhatThePanelShows()
     });
 
     QCOMPARE(projector.received(), sent);
+    const PtyPeer::Line line = projector.line();
+    QCOMPARE(int(line.speed), speed);
+    QCOMPARE(line.oddParity, speed == 19200);
+    QCOMPARE(line.twoStopBits, speed == 19200);
     QVERIFY2(status.startsWith(QStringLiteral("5 bytes, the first after ")), qPrintable(status));
     QCOMPARE(child<QPlainTextEdit>(m_try, "replyHex")->toPlainText(), QStringLiteral("02 4F 4B 00 03"));
-    QCOMPARE(child<QPlainTextEdit>(m_try, "replyText")->toPlainText(), QStringLiteral(".OK.."));
+    QCOMPARE(child<QPlainTextEdit>(m_try, "replyText")->toPlainText(), QStringLiteral("\\x02OK\\x00\\x03"));
     QVERIFY(m_try->logText().contains(TypedBytes::spacedHex(sent)));
     // Only tried: no undo step, no modified mark, the records as they were.
     QCOMPARE(document->undoStack()->count(), steps);
@@ -227,6 +254,127 @@ void TestTryCommand::cancelEndsLongWait()
     delete m_window;
     m_window = nullptr;
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestTryCommand::replyShownAsItComes_data()
+{
+    QTest::addColumn<QList<int>>("chunks"); // sizes, as they come
+    QTest::addColumn<int>("maxBytes");
+    QTest::newRow("byte by byte") << QList<int>(40, 1) << 1000;
+    QTest::newRow("across lines") << QList<int>{5, 30, 100, 1, 11} << 1000;
+    QTest::newRow("beyond the most kept") << QList<int>{30, 30, 30} << 50;
+}
+
+void TestTryCommand::replyShownAsItComes()
+{
+    QFETCH(QList<int>, chunks);
+    QFETCH(int, maxBytes);
+    QPlainTextEdit hex;
+    QPlainTextEdit text;
+    ReplyColumns columns(&hex, &text, maxBytes);
+    QByteArray whole;
+    for (int size : chunks) {
+        QByteArray chunk;
+        while (chunk.size() < size) {
+            chunk += char((whole.size() + chunk.size()) * 7); // control bytes, '\\' and Latin-1 too
+        }
+        whole += chunk;
+        columns.append(chunk);
+    }
+    whole.truncate(maxBytes);
+    QStringList hexLines;
+    QStringList textLines;
+    for (int at = 0; at < whole.size(); at += ReplyColumns::BytesPerLine) {
+        hexLines << TypedBytes::spacedHex(whole.mid(at, ReplyColumns::BytesPerLine));
+        textLines << TypedBytes::toEscapedText(whole.mid(at, ReplyColumns::BytesPerLine));
+    }
+    QCOMPARE(hex.toPlainText(), hexLines.join('\n'));
+    QCOMPARE(text.toPlainText(), textLines.join('\n'));
+}
+
+void TestTryCommand::followsTheSelection()
+{
+    m_window->dataManager()->getButtonData(4)->setSecondLayerEnable(true);
+    auto* tick = child<QCheckBox>(m_try, "secondLayerBox");
+    auto* status = child<QLabel>(m_try, "replyStatus");
+    PtyPeer projector(PtyPeer::Mode::Silent);
+    projector.answer(QByteArray::fromHex("02504F4E03"), {{300, QByteArray("\x02OK\x03")}});
+    QVERIFY(projector.open());
+
+    // The selection moves on during the wait: the reply stays with key 2.
+    QTest::mouseClick(keyButton(m_window, 2), Qt::LeftButton);
+    const QString replied = tryOn(projector.portName(), [this] {
+        m_try->refresh();
+        child<QPushButton>(m_try, "sendButton")->click();
+        QTest::mouseClick(keyButton(m_window, 4), Qt::LeftButton);
+        m_try->refresh();
+    });
+    QVERIFY(tick->isChecked()); // key 4's second layer is switched on
+    m_try->refresh();
+    QVERIFY(child<QGroupBox>(m_try, "replyBox")->title().startsWith(QStringLiteral("Reply to Key 2 on ")));
+    QVERIFY2(status->text().startsWith(QStringLiteral("4 bytes")) && replied == status->text(), qPrintable(replied));
+
+    // Another key: what was said goes, and a Send that cannot send says why.
+    QTest::mouseClick(keyButton(m_window, 3), Qt::LeftButton);
+    m_try->refresh();
+    QVERIFY(!tick->isChecked());
+    QCOMPARE(status->text(), QString());
+    QVERIFY(child<QLabel>(m_try, "sendHint")->text().contains(QStringLiteral("Key 3 is empty")));
+
+    // Another port: the refusal about the first one goes.
+    QTest::mouseClick(keyButton(m_window, 2), Qt::LeftButton);
+    QVERIFY(tryOn(QStringLiteral("/dev/kvr-no-such-port"), [this] {
+                m_try->refresh();
+                child<QPushButton>(m_try, "sendButton")->click();
+            }).contains(QStringLiteral("could not be opened")));
+    child<QComboBox>(m_try, "portBox")->setEditText(projector.portName());
+    QCOMPARE(status->text(), QString());
+}
+
+void TestTryCommand::keyboardAndScreenReader()
+{
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(m_try);
+    QCOMPARE(window->role(), QAccessible::Window);
+
+    // Reopened, the focus is on Send, wherever it was left.
+    QTest::mouseClick(keyButton(m_window, 2), Qt::LeftButton);
+    child<QLineEdit>(m_try, "freeLine")->setFocus();
+    m_try->close();
+    m_window->findChild<QAction*>(QStringLiteral("actionTry_Command"))->trigger();
+    QTRY_COMPARE(m_try->focusWidget(), child<QPushButton>(m_try, "sendButton"));
+
+    // Return sends from another field, as in a dialog.
+    PtyPeer projector(PtyPeer::Mode::Silent);
+    QVERIFY(projector.open());
+    auto* quiet = child<QSpinBox>(m_try, "quietBox");
+    tryOn(
+        projector.portName(),
+        [quiet] {
+            quiet->setFocus();
+            QTest::keyClick(quiet, Qt::Key_Return);
+        },
+        50);
+    QCOMPARE(projector.received(), QByteArray::fromHex("02504F4E03"));
+}
+
+void TestTryCommand::savedLogHasSuffixAndDate()
+{
+    QTemporaryDir dir;
+    QTest::mouseClick(keyButton(m_window, 2), Qt::LeftButton);
+    tryOn(QStringLiteral("/dev/kvr-no-such-port"), [this] {
+        m_try->refresh();
+        child<QPushButton>(m_try, "sendButton")->click();
+    });
+    answerNextModal({QStringLiteral("QFileDialog")}, [path = dir.filePath("trial")](QWidget* modal) {
+        modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+        QMetaObject::invokeMethod(modal, "accept");
+    });
+    QVERIFY(m_try->saveLog());
+    QFile file(dir.filePath("trial.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString log = QString::fromUtf8(file.readAll());
+    QVERIFY2(log.startsWith(QDate::currentDate().toString(Qt::ISODate)) && log.contains("could not be opened"),
+             qPrintable(log));
 }
 
 QTEST_MAIN(TestTryCommand)

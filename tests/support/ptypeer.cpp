@@ -2,6 +2,7 @@
 
 #include <QList>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
@@ -127,10 +128,11 @@ void PtyPeer::serve()
             if (pending.endsWith(rule.request)) {
                 pending.clear();
                 for (const Part& part : rule.reply) {
-                    // In slices, so that close() never waits long.
                     const auto until = Clock::now() + std::chrono::milliseconds(part.delayMs);
-                    while (!m_stop && Clock::now() < until) {
-                        ::usleep(5000);
+                    // In slices, so that close() never waits long.
+                    for (auto left = until - Clock::now(); !m_stop && left.count() > 0; left = until - Clock::now()) {
+                        const auto slice = std::chrono::duration_cast<std::chrono::microseconds>(left).count();
+                        ::usleep(useconds_t(std::min<long long>(slice, 5000)));
                     }
                     send(part.bytes);
                 }
