@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 QList<ListedPort> SlotPorts::listed(QString* error)
 {
     if (!m_listedAt.isValid() || m_listedAt.elapsed() >= ListEveryMs) {
@@ -38,6 +40,17 @@ StationWatch::Place SlotPorts::locate(const StationSlot& slot)
         if (error.isEmpty() && !selector.resolve(ports, &node, &error)) {
             node.clear();
         }
+        // An adapter that drops out of the list for a moment keeps its node, and
+        // its device is still there: the slot keeps the node while it exists and
+        // the list gives it to no other adapter.
+        const QString kept = m_nodeOf.value(slot.name);
+        if (node.isEmpty() && !kept.isEmpty() && QFileInfo::exists(kept)
+            && std::none_of(ports.cbegin(), ports.cend(), [&kept](const ListedPort& port) {
+                   return SerialLink::realNode(port.node) == SerialLink::realNode(kept);
+               })) {
+            node = kept;
+            error.clear();
+        }
         // The list is a second old at most; the node itself goes with its adapter at once.
         if (!node.isEmpty() && !QFileInfo::exists(node)) {
             error = QStringLiteral("%1 is gone").arg(node);
@@ -51,6 +64,7 @@ StationWatch::Place SlotPorts::locate(const StationSlot& slot)
     for (auto held = m_heldBy.begin(); held != m_heldBy.end();) {
         held = held.value() == slot.name ? m_heldBy.erase(held) : std::next(held);
     }
+    m_nodeOf.remove(slot.name);
     if (node.isEmpty()) {
         return place;
     }
@@ -62,6 +76,7 @@ StationWatch::Place SlotPorts::locate(const StationSlot& slot)
         return place;
     }
     m_heldBy.insert(same, slot.name);
+    m_nodeOf.insert(slot.name, node);
     place.node = node;
     return place;
 }
