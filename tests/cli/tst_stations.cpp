@@ -268,7 +268,8 @@ void TestStations::verifyWithProbe()
     // The other device holds another program: it differs, and says where, after its port.
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(summaryOf(run, device.portName()), QString("verified"));
-    QVERIFY2(summaryOf(run, other.portName()).startsWith("36 differences: Key 1: command "), qPrintable(run.out));
+    QVERIFY2(summaryOf(run, other.portName()).startsWith("different: 36 differences: Key 1: command "),
+             qPrintable(run.out));
     QVERIFY2(summaryOf(run, modem.portName()).startsWith("no device"), qPrintable(run.out));
     QVERIFY2(run.out.startsWith(other.portName() + ": Key 1: command "), qPrintable(run.out));
     QCOMPARE(modem.received(), handshakes(6));
@@ -476,21 +477,28 @@ void TestStations::reportThatCannotBeWrittenIsSaidAndTheRunGoesOn()
     PtyPeer empty(PtyPeer::Mode::Silent);
     QVERIFY(empty.open());
 
+    QVERIFY(writeFile(path("station.json"),
+                      QStringLiteral(R"({"slots": [{"name": "A1", "port": "%1"},
+                                                                     {"name": "A2", "port": "%2"}]})")
+                          .arg(device.portName(), empty.portName())
+                          .toUtf8()));
+
     QProcess process;
     process.start("sh",
-                  {"-c", "ulimit -f 1 && exec \"$0\" \"$@\"", KVR_CLI_PATH, "store", "program.app", "--probe", "--port",
-                   device.portName() + "," + empty.portName(), "--report", "full.jsonl"});
+                  {"-c", "ulimit -f 1 && exec \"$0\" \"$@\"", KVR_CLI_PATH, "store", "program.app", "--probe",
+                   "--station", "station.json", "--report", "full.jsonl"});
     QVERIFY(process.waitForStarted(5000));
     const Run run = finish(process, 30000);
     QCOMPARE(run.exitCode, 1);
     // The device was stored all the same; the report kept what it had.
     QCOMPARE(device.storedRecords().size(), 36);
-    QCOMPARE(summaryOf(run, device.portName()), QString("stored"));
+    QCOMPARE(summaryOf(run, "A1 " + device.portName()), QString("stored"));
     QCOMPARE(readFile(path("full.jsonl")).size(), 4097);
-    // At once: before the silent port had given up.
+    // At once: before the silent port had given up; naming the slot.
     const qsizetype said = run.err.indexOf("cannot write the report full.jsonl");
-    QVERIFY2(said >= 0 && run.err.contains("(the line of " + device.portName() + " is missing)"), qPrintable(run.err));
-    QVERIFY2(said < run.err.indexOf(empty.portName() + ": no device"), qPrintable(run.err));
+    QVERIFY2(said >= 0 && run.err.contains("(the line of A1 (" + device.portName() + ") is missing)"),
+             qPrintable(run.err));
+    QVERIFY2(said < run.err.indexOf("A2 (" + empty.portName() + "): no device"), qPrintable(run.err));
 }
 
 void TestStations::reportLinesAreSelfContained()
