@@ -84,6 +84,7 @@ void TestResultHook::hookIsToldTheDevice_data()
     QTest::addColumn<QStringList>("device"); // slot, port, result
     QTest::newRow("a device") << QStringList{"A1", "/dev/ttyUSB0", "stored, verified"};
     QTest::newRow("shell in the names") << QStringList{"A1; touch slot", "$(touch port)", "`touch result`"};
+    QTest::newRow("quotes in the names") << QStringList{"A1\" $(touch slot) \"", "'; touch port; '", "\\"};
 }
 
 void TestResultHook::hookIsToldTheDevice()
