@@ -1,6 +1,7 @@
 #include "devicesession.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 
 DeviceSession::DeviceSession()
     : DeviceSession(Options())
@@ -36,8 +37,19 @@ DeviceSession::Result DeviceSession::open(const QString& portName)
     return result;
 }
 
+void DeviceSession::dropStaleInput()
+{
+    m_link.setCancelCheck(m_cancelCheck);
+    QElapsedTimer clock;
+    clock.start();
+    while (m_link.isOpen() && clock.elapsed() < DrainLimitMs && !m_link.readUpTo(1, QuietMs).isEmpty()) {
+        m_link.clear();
+    }
+}
+
 DeviceSession::Result DeviceSession::connect()
 {
+    dropStaleInput();
     return transfer(nullptr, Operation::Load).handshake();
 }
 

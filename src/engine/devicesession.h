@@ -46,8 +46,13 @@ public:
 
     // Opens the port with the link's settings; the error is the link's.
     Result open(const QString& portName);
-    // The handshake.
+    // The handshake, once the line has been quiet for QuietMs: what a device
+    // still sends from before (its answers to questions it heard while it
+    // was paused) would be taken for the echo of this exchange and the next.
+    // A line that never falls quiet is waited for DrainLimitMs at most.
     Result connect();
+    static constexpr int QuietMs = 50;
+    static constexpr int DrainLimitMs = 500;
     // One operation. Load fills `records` (see ProgramTransfer::load); Verify
     // and the verify of StoreAndVerify compare the device with `records` into
     // `differences` (device first). A verify that finds differences is ok: the
@@ -72,6 +77,7 @@ public:
 
 private:
     ProgramTransfer transfer(ProgramRecords* records, Operation step);
+    void dropStaleInput();
 
     SerialLink m_link;
     Options m_options;

@@ -905,7 +905,7 @@ void TestCli::verifyNamesWhatTheDeviceHoldsOtherwise()
                           "device, ... 7F 7F 7F 7F [7F] 7F 7F 7F 7F 7F 7F 7F ... in the file",
                           "Key 5, second layer: parity mark on the device, odd in the file",
                           sim.portName()
-                              + "  4 differences: Key 1: command 01010D0B on the device, 01010D0A in the "
+                              + "  different: 4 differences: Key 1: command 01010D0B on the device, 01010D0A in the "
                                 "file and 3 more"}));
     // Verify only reads: the device keeps what it had.
     QCOMPARE(sim.storedRecords().value({3, 2}).at(10), char(99));
@@ -922,7 +922,8 @@ void TestCli::verifyNamesWhatTheDeviceHoldsOtherwise()
     const Run stored = cli({"store", "long-delay.app", "--port", sim.portName(), "--verify", "--report", "log.jsonl"});
     QCOMPARE(stored.exitCode, 1);
     QCOMPARE(QString::fromLocal8Bit(stored.out),
-             sim.portName() + "  stored, 1 difference: Key 1, link 5: delay 44 on the device, 300 in the file\n");
+             sim.portName()
+                 + "  different: stored, 1 difference: Key 1, link 5: delay 44 on the device, 300 in the file\n");
     QVERIFY2(stored.err.contains(sim.portName() + ": Key 1, link 5: delay 44 on the device, 300 in the file\n"),
              qPrintable(stored.err));
 

@@ -84,6 +84,7 @@ void TestResultHook::hookIsToldTheDevice_data()
     QTest::addColumn<QStringList>("device"); // slot, port, result
     QTest::newRow("a device") << QStringList{"A1", "/dev/ttyUSB0", "stored, verified"};
     QTest::newRow("shell in the names") << QStringList{"A1; touch slot", "$(touch port)", "`touch result`"};
+    QTest::newRow("quotes in the names") << QStringList{"A1\" $(touch slot) \"", "'; touch port; '", "\\"};
 }
 
 void TestResultHook::hookIsToldTheDevice()
@@ -114,6 +115,9 @@ void TestResultHook::hookIsBounded_data()
     QTest::newRow("file too large") << "kill -XFSZ $$" << 10000 << -1 << signalled << 0;
     QTest::newRow("hangs") << "sleep 30" << 300 << -1 << limit << 300;
     QTest::newRow("its child hangs") << "sleep 30 & echo $! > child; wait" << 300 << -1 << limit << 300;
+    QTest::newRow("leaves a child running") << "sleep 30 & echo $! > child" << 10000 << -1 << QString() << 0;
+    QTest::newRow("leaves a child that ignores SIGTERM")
+        << "(trap '' TERM; sleep 30) & echo $! > child" << 10000 << -1 << QString() << ResultHook::EndGraceMs;
     QTest::newRow("interrupted") << "sleep 30" << 10000 << 200 << cancel << 700;
     QTest::newRow("ends after the interruption") << "sleep 0.2; exit 3" << 10000 << 0 << exited << 200;
 }
@@ -124,6 +128,7 @@ void TestResultHook::hookIsBounded()
     QFETCH(int, limitMs);
     QFETCH(int, cancelAtMs);
     QFETCH(int, leastMs);
+    QFile::remove("child");
     const HookRun run = runHook(ResultHook(command, limitMs), {"A1", "ttyUSB0", "failed"}, cancelAtMs);
     QTEST(run.result.problem, "problem");
     QVERIFY2(run.elapsedMs >= leastMs && run.elapsedMs < leastMs + 1000, qPrintable(QString::number(run.elapsedMs)));

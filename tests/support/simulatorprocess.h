@@ -31,6 +31,8 @@ public:
     bool start(const QStringList& arguments = {}, int timeoutMs = 5000);
     void stop();
     bool isRunning() const;
+    // To pause it (SIGSTOP) as a device that stops answering.
+    qint64 processId() const { return m_process.processId(); }
 
     QString portName() const { return m_portName; }
     QString stateFile() const;

@@ -8,7 +8,8 @@
 // through their cancel checks, so every port still ends its frame, gets its
 // report line and its summary, and the program exits with 128 + the signal's
 // number. A second signal before that ends the program at once, with 128 +
-// the second signal's number.
+// the second signal's number; a copy of the first signal within half a second
+// of it is not a second one.
 namespace Interruption {
 
 // Installs the handlers (once); a signal before this ends the program as usual.

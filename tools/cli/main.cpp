@@ -131,7 +131,8 @@ QString details(const QString& name)
         "SIGINT (Ctrl+C), SIGTERM or SIGHUP stops every port within a second: a device left\n"
         "half-written gets no \"ISPOK!\", each port still gets its line in the report\n"
         "(\"interrupted\"), standard error names the devices that now hold a partial program,\n"
-        "and the exit code is 130, 143 or 129. A second signal ends the program at once.\n");
+        "and the exit code is 130, 143 or 129. A second signal ends the program at once (a copy\n"
+        "of the first within half a second, as timeout sends it to the group too, is not one).\n");
     const QString station =
         QStringLiteral("--port may name the adapter instead of the port, since port names move between\n"
                        "reboots: serial=FT1234AB (its serial number), location=1-1.4 (its place on the USB\n"
@@ -150,18 +151,19 @@ QString details(const QString& name)
         "--watch runs a shift on the slots of --station or --port, each in a thread of its own:\n"
         "a device that answers the handshake in a slot is done at once, its report line written\n"
         "and its result a line on standard output (\"A1 (/dev/ttyUSB3)  stored, verified\"); the\n"
-        "slot then leaves it alone until it is taken away (its port goes, or two handshakes in a\n"
-        "row go unanswered), so a device is never done twice without being unplugged. A slot\n"
+        "slot then leaves it alone until it is taken away (its port's node goes, or two handshakes\n"
+        "in a row go unanswered), so a device is never done twice without being unplugged. A slot\n"
         "without a device is asked once a second at most; a missing adapter or path is waited\n"
         "for. A signal ends the shift as it ends a run, and standard output then has the shift's\n"
         "counts per slot, in the station's order, as \"summary --by slot\" gives them.\n"
         "--on-result COMMAND runs \"/bin/sh -c COMMAND\" after each device with the slot, the\n"
         "port and the outcome as $1, $2 and $3 (and in KVR210C_SLOT, KVR210C_PORT and\n"
-        "KVR210C_RESULT); its output goes to standard error,\n"
-        "it is stopped after 10 s, and its failure never changes the device's outcome.\n"
+        "KVR210C_RESULT); its output goes to standard error, it is stopped after 10 s, what it\n"
+        "leaves running ends with it, and its failure never changes the device's outcome.\n"
         "--progress json writes one JSON object a line on standard error instead of the text:\n"
         "slot, port, step (connect, record, verify, done; gone when a watched device is taken\n"
-        "away), record and of, elapsed_ms (since the device's session began), and for done the\n"
+        "away; waiting or silent, with why, when a watched slot has no port or no answer),\n"
+        "record and of, elapsed_ms (since the device's session began), and for done the\n"
         "outcome as the report names it and the error where there is one.\n");
     if (name == QLatin1String("store")) {
         return QStringLiteral(

@@ -57,7 +57,9 @@ QString PortSession::Outcome::summary() const
     } else if (!error.isEmpty()) {
         parts << QStringLiteral("failed: %1").arg(error);
     }
-    return parts.join(QLatin1String(", "));
+    // A difference is the outcome, as the report and summary name it: said first.
+    const QString said = parts.join(QLatin1String(", "));
+    return result() == QLatin1String("different") ? QStringLiteral("different: %1").arg(said) : said;
 }
 
 QString PortSession::describe(const ConfigComparison::Difference& difference)

@@ -43,7 +43,8 @@ public:
         // "stored", "stored, verified", "verified", "different", "failed",
         // "no device" or "interrupted".
         QString result() const;
-        // The summary after the port: "stored, verified", "failed: Key 3, link 2 was not ...".
+        // The summary after the port: "stored, verified", "failed: Key 3, link 2 was not ...",
+        // "different: stored, 1 difference: Key 1: ...".
         QString summary() const;
         // The store began and did not end: the device holds part of the old
         // program and part of the new.

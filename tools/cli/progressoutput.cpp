@@ -70,6 +70,16 @@ void ProgressOutput::done(const PortSession::Outcome& outcome) const
     writeJson(outcome.slot.isEmpty() ? outcome.port : outcome.slot, outcome.port, QStringLiteral("done"), fields);
 }
 
+void ProgressOutput::idle(const QString& slot, const QString& port, Idle state, const QString& why) const
+{
+    if (m_format == Format::Json) {
+        writeJson(slot, port, state == Idle::Silent ? QStringLiteral("silent") : QStringLiteral("waiting"),
+                  {{QStringLiteral("why"), why}});
+    } else {
+        say(slot, port, why);
+    }
+}
+
 void ProgressOutput::gone(const QString& slot, const QString& port, qint64 elapsedMs) const
 {
     if (m_format == Format::Json) {

@@ -14,8 +14,10 @@
 // The steps of a device come in this order: "connect" (the handshake was
 // answered), "record" (each record stored), "verify" (each record read back),
 // "done" (with "outcome" as the report names it, and "error" where there is
-// one); a watched slot adds "gone" when the device is taken away. A port
-// without a device has only "done". `elapsed_ms` counts from the device's
+// one); a watched slot adds "gone" when the device is taken away, and while it
+// has no device says why, once each time that changes: "waiting" (no port, or
+// one that cannot be used) or "silent" (nothing answers on its port), with
+// "why". A port without a device has only "done". `elapsed_ms` counts from the device's
 // session's start. Each object is one write of a whole line, so lines from
 // several ports never mix.
 class ProgressOutput
@@ -40,6 +42,10 @@ public:
     void event(const QString& slot, const QString& port, const PortSession::Event& event) const;
     // The end of a device; nothing in text, where the summary says it.
     void done(const PortSession::Outcome& outcome) const;
+    // A watched slot without a device: its port is missing or cannot be used
+    // (Waiting), or nothing answers on it (Silent). `why` is the line for a person.
+    enum class Idle { Waiting, Silent };
+    void idle(const QString& slot, const QString& port, Idle state, const QString& why) const;
     // A watched slot's device was taken away: the slot is free for the next.
     void gone(const QString& slot, const QString& port, qint64 elapsedMs) const;
 

@@ -33,14 +33,30 @@ void prepareChild()
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
 }
 
-void stop(QProcess* process)
+// Ends what is left of the hook's process group (the hook itself where it
+// still runs, and what it started in the background): SIGTERM, then SIGKILL
+// to what is still there after a short grace.
+void endGroup(QProcess* process, pid_t group)
 {
-    const qint64 pid = process->processId();
-    if (pid > 0) {
-        ::kill(-pid_t(pid), SIGKILL);
+    if (group <= 0 || ::kill(-group, SIGTERM) != 0) {
+        return; // nothing left in it
     }
-    process->kill();
-    process->waitForFinished(1000);
+    QElapsedTimer grace;
+    grace.start();
+    while (grace.elapsed() < ResultHook::EndGraceMs) {
+        if (process->state() != QProcess::NotRunning) {
+            process->waitForFinished(ResultHook::EndCheckMs);
+        } else if (::kill(-group, 0) != 0) {
+            return;
+        } else {
+            ::usleep(ResultHook::EndCheckMs * 1000);
+        }
+    }
+    ::kill(-group, SIGKILL);
+    if (process->state() != QProcess::NotRunning) {
+        process->kill();
+        process->waitForFinished(1000);
+    }
 }
 
 } // namespace
@@ -71,10 +87,12 @@ ResultHook::Result ResultHook::run(const QString& slot, const QString& port, con
                   {QStringLiteral("-c"), m_command, QStringLiteral("kvr210c-on-result"), slot, port, result});
     if (!process.waitForStarted(m_limitMs)) {
         const QString why = process.errorString();
-        stop(&process);
+        endGroup(&process, pid_t(process.processId()));
         return {false, QStringLiteral("%1 could not be started (%2)").arg(what, why)};
     }
 
+    // The shell leads the group; the group outlives it while anything it started runs.
+    const pid_t group = pid_t(process.processId());
     qint64 deadline = m_limitMs;
     bool cancelled = false;
     while (process.state() != QProcess::NotRunning) {
@@ -84,7 +102,7 @@ ResultHook::Result ResultHook::run(const QString& slot, const QString& port, con
         }
         const qint64 left = deadline - clock.elapsed();
         if (left <= 0) {
-            stop(&process);
+            endGroup(&process, group);
             return {false,
                     cancelled
                         ? QStringLiteral("%1 did not end within %2 of the interruption and was stopped")
@@ -93,6 +111,9 @@ ResultHook::Result ResultHook::run(const QString& slot, const QString& port, con
         }
         process.waitForFinished(int(qMin<qint64>(left, CancelCheckMs)));
     }
+    // What it left running in the background ends with it: it would hold this
+    // program's standard error (a pipeline) open long after the shift.
+    endGroup(&process, group);
     if (process.exitStatus() == QProcess::CrashExit) {
         return {false, QStringLiteral("%1 was ended by a signal").arg(what)};
     }

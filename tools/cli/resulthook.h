@@ -17,8 +17,10 @@
 //
 // Standard input is /dev/null; standard output goes to this program's
 // standard error, since standard output carries the result lines meant for
-// machines. The command runs in a process group of its own, so that stopping
-// it stops what it started too (a `sleep` in a script).
+// machines. The command runs in a process group of its own, and what it started
+// there ends with it (a `sleep 30 &` in a script): once it has exited, been
+// stopped or the shift ended, the group gets SIGTERM, then SIGKILL after
+// EndGraceMs.
 //
 // It is bounded: at most `limitMs` (DefaultLimitMs), then it is killed. The
 // cancel check is asked every CancelCheckMs; once it says yes, the command
@@ -38,6 +40,8 @@ public:
     static constexpr int DefaultLimitMs = 10000;
     static constexpr int CancelCheckMs = 50;
     static constexpr int CancelGraceMs = 500;
+    static constexpr int EndGraceMs = 200;
+    static constexpr int EndCheckMs = 10;
 
     struct Result {
         bool ok = false; // started and exited with 0 in time

@@ -4,6 +4,10 @@
 #include "seriallink.h"
 #include "slotfinder.h"
 
+#include <QFileInfo>
+
+#include <algorithm>
+
 QList<ListedPort> SlotPorts::listed(QString* error)
 {
     if (!m_listedAt.isValid() || m_listedAt.elapsed() >= ListEveryMs) {
@@ -25,9 +29,20 @@ StationWatch::Place SlotPorts::locate(const StationSlot& slot)
     const std::lock_guard<std::mutex> lock(m_mutex);
     // Checked at once: a device taken away with its adapter is seen within the slot's next look.
     QString error;
-    const QList<ListedPort> ports = selector.kind() == PortSelector::Kind::Name ? QList<ListedPort>() : listed(&error);
+    const bool byAdapter = selector.kind() != PortSelector::Kind::Name;
+    const QList<ListedPort> ports = byAdapter ? listed(&error) : QList<ListedPort>();
     const SlotFinder::Found found = error.isEmpty() ? SlotFinder::find(slot, ports) : SlotFinder::Found();
-    const QString node = found.node;
+    QString node = found.node;
+    // An adapter that drops out of the list for a moment keeps its node, and
+    // its device is still there: the slot keeps the node while it exists and
+    // the list gives it to no other adapter.
+    const QString kept = m_nodeOf.value(slot.name);
+    if (node.isEmpty() && byAdapter && !kept.isEmpty() && QFileInfo::exists(kept)
+        && std::none_of(ports.cbegin(), ports.cend(), [&kept](const ListedPort& port) {
+               return SerialLink::realNode(port.node) == SerialLink::realNode(kept);
+           })) {
+        node = kept;
+    }
     if (node.isEmpty()) {
         place.why = found.byPath
             ? QStringLiteral("waiting for the port: %1").arg(found.missing)
@@ -37,6 +52,7 @@ StationWatch::Place SlotPorts::locate(const StationSlot& slot)
     for (auto held = m_heldBy.begin(); held != m_heldBy.end();) {
         held = held.value() == slot.name ? m_heldBy.erase(held) : std::next(held);
     }
+    m_nodeOf.remove(slot.name);
     if (node.isEmpty()) {
         return place;
     }
@@ -48,6 +64,7 @@ StationWatch::Place SlotPorts::locate(const StationSlot& slot)
         return place;
     }
     m_heldBy.insert(same, slot.name);
+    m_nodeOf.insert(slot.name, node);
     place.node = node;
     return place;
 }

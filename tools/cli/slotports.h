@@ -20,7 +20,8 @@
 //
 // A port is held by the slot that found it until that slot finds another or
 // none, so two slots that name one adapter in two ways never share it: the
-// second is told whose port it is.
+// second is told whose port it is. An adapter missing from the list keeps
+// its slot's node while the node is there and listed for no other adapter.
 class SlotPorts
 {
 public:
@@ -38,6 +39,7 @@ private:
     QList<ListedPort> m_listed;
     QString m_listError;
     QHash<QString, QString> m_heldBy; // node as its links lead, -> slot name
+    QHash<QString, QString> m_nodeOf; // slot name -> the node it holds, as found
 };
 
 #endif // SLOTPORTS_H

@@ -107,10 +107,11 @@ void StationWatch::watch(const StationSlot& slot)
     QElapsedTimer sinceAttempt;
     QElapsedTimer sinceDone;
     Line line(m_options);
-    auto sayOnce = [&](const QString& port, const QString& why) {
-        if (why != said) {
-            said = why;
-            m_progress->say(slot.name, port, why);
+    auto sayOnce = [&](ProgressOutput::Idle state, const QString& port, const QString& why) {
+        const QString now = QString::number(int(state)) + why;
+        if (now != said) {
+            said = now;
+            m_progress->idle(slot.name, port, state, why);
         }
     };
     auto taken = [&]() {
@@ -127,7 +128,7 @@ void StationWatch::watch(const StationSlot& slot)
             if (present) {
                 taken();
             }
-            sayOnce(slot.port, place.why);
+            sayOnce(ProgressOutput::Idle::Waiting, slot.port, place.why);
             pause(LookForPortMs);
             continue;
         }
@@ -145,15 +146,19 @@ void StationWatch::watch(const StationSlot& slot)
             break;
         }
         if (present) {
+            // A port that cannot be opened for a moment (in use) is a question
+            // unanswered; one whose node went is seen by the next look.
             if (answer == DeviceProbe::Answer::Device) {
                 missed = 0;
-            } else if (answer == DeviceProbe::Answer::NotOpened || ++missed >= MissedHandshakesWhenGone) {
+            } else if (++missed >= MissedHandshakesWhenGone) {
                 taken();
             }
             continue;
         }
         if (answer != DeviceProbe::Answer::Device) {
-            sayOnce(node, QStringLiteral("waiting for a device (%1)").arg(why));
+            sayOnce(answer == DeviceProbe::Answer::Silent ? ProgressOutput::Idle::Silent
+                                                          : ProgressOutput::Idle::Waiting,
+                    node, QStringLiteral("waiting for a device (%1)").arg(why));
             continue;
         }
 

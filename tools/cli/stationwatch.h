@@ -26,15 +26,18 @@ class ReportWriter;
 //   port matches it). Looked for every 200 ms; nothing is opened.
 // - waiting: the port is there, and is kept open; one handshake attempt at
 //   most every second. A port that cannot be opened, stays silent or answers
-//   something else has no device yet, and nothing more is sent to it. A
+//   something else has no device yet, and nothing more is sent to it (the
+//   progress says "waiting" or "silent", once each time that changes). A
 //   device that answers is let go ("ISPOK!") and its session begins at once,
 //   as after a probe.
 // - done: the device answered and its session ran to its outcome, which went
 //   to the report, to standard output ("A1 (/dev/ttyUSB3)  stored, verified"),
 //   to the progress and to `afterDevice`. The slot then asks the same way every
-//   second whether the device is still there; it is gone when its port goes,
-//   cannot be opened, or leaves two handshakes in a row unanswered. Only then is the slot waiting again, so
-//   the same device is never programmed twice without being taken away.
+//   second whether the device is still there; it is gone when its node goes
+//   or it leaves two questions in a row unanswered (a port that cannot be
+//   opened for a moment, or an adapter missing from the port list while its
+//   node stays, is not gone). Only then is the slot waiting again, so the
+//   same device is never programmed twice without being taken away.
 //
 // Slots never wait for each other: a slow or failing device holds only its
 // own slot. Once `cancel` says yes (asked about every 50 ms) every slot stops
