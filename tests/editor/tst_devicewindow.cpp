@@ -1,6 +1,7 @@
 // The window's device link against the simulator: connecting, storing,
 // loading, and the farewell when the window closes.
 #include "appdatamanager.h"
+#include "devicerecordlayout.h"
 #include "linktracefile.h"
 #include "seriallink.h"
 #include "settingsstore.h"
@@ -276,7 +277,7 @@ void TestDeviceWindow::storeStopsAtTheFirstUnconfirmedRecord()
     fill();
     connectTo(m_sim->portName());
     const QString ending = runTransfer("actionLoad_Program_To_Device");
-    QVERIFY2(ending.startsWith("warning: Key 1, link 2"), qPrintable(ending));
+    QVERIFY2(ending.startsWith("warning: Key 1, link 13"), qPrintable(ending));
     QVERIFY(!ending.contains("Operation Complete"));
     // Six attempts at the failing record, and nothing after it.
     QCOMPARE(countLog("record 1 2"), 6);
@@ -289,7 +290,7 @@ void TestDeviceWindow::oversizedCommandIsRefusedBeforeSending()
     connectTo(m_sim->portName());
     m_window->dataManager()->getDataObject(4, 3)->setCommand(QString("AB").repeated(248));
     const QString ending = runTransfer("actionLoad_Program_To_Device");
-    QVERIFY2(ending.contains("Key 4, link 3"), qPrintable(ending));
+    QVERIFY2(ending.contains("Key 4, link 14"), qPrintable(ending));
     QCOMPARE(countLog("record "), 0);
 }
 
@@ -444,9 +445,9 @@ void TestDeviceWindow::damagedLoadIsReported_data()
     QTest::addColumn<QString>("lost");
 
     QTest::newRow("a record twice, another never")
-        << QStringList{"--fault", "duplicate", "--fault-after", "35", "--fault-count", "1"} << "Key 6, link 5";
+        << QStringList{"--fault", "duplicate", "--fault-after", "35", "--fault-count", "1"} << "Key 6, link 16";
     QTest::newRow("a cut record, the next at once")
-        << QStringList{"--fault", "cut-record", "--fault-after", "5", "--fault-count", "1"} << "Key 1, link 5";
+        << QStringList{"--fault", "cut-record", "--fault-after", "5", "--fault-count", "1"} << "Key 1, link 16";
 }
 
 void TestDeviceWindow::damagedLoadIsReported()
@@ -484,7 +485,7 @@ void TestDeviceWindow::damagedLoadIsReported()
     QCOMPARE(seen.size(), 2); // the confirmation and the question, no completion after it
     const QStringList words = lost.split(QRegularExpression("\\D+"), Qt::SkipEmptyParts);
     const int x = words.at(0).toInt();
-    const int y = words.at(1).toInt();
+    const int y = DeviceRecordLayout::linkLayer(words.at(1).toInt()); // named by its button
     QVERIFY(m_window->dataManager()->getDataObject(x, y)->getCommand().isEmpty());
     QCOMPARE(m_window->dataManager()->getDataObject(2, 1)->getCommand(), QString("0201CAFE"));
     QVERIFY(m_sim->waitForLogLine("ack 6 4"));
@@ -582,7 +583,7 @@ void TestDeviceWindow::verifyThroughTheMenu()
     action("actionVerify_Program_On_Device")->trigger();
     QTRY_VERIFY(!text.isEmpty());
     QCOMPARE(text, QString("The device holds a different program (1 difference):"));
-    QCOMPARE(row, QStringList({"Key 3, link 2", "command", "03 02 CA FE", "03 02 CA FF"}));
+    QCOMPARE(row, QStringList({"Key 3, link 13", "command", "03 02 CA FE", "03 02 CA FF"}));
     QCOMPARE(m_window->dataManager()->getDataObject(3, 2)->getCommand(), before);
 }
 
@@ -710,7 +711,7 @@ void TestDeviceWindow::incompleteLoadAsksBeforeApplying()
     QTest::qWait(300);
     QCOMPARE(seen, QStringList({"Question", "message"})); // nothing after the question
     QVERIFY2(question.contains("30 of 36"), qPrintable(question));
-    for (const char* name : {"Key 6;", "Key 6, second layer", "Key 6, link 2", "Key 6, link 5"}) {
+    for (const char* name : {"Key 6;", "Key 6, second layer", "Key 6, link 13", "Key 6, link 16"}) {
         QVERIFY2(question.contains(name), qPrintable(question));
     }
     QVERIFY(discardIsDefault);
