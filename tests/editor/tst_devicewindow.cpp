@@ -190,6 +190,7 @@ void TestDeviceWindow::fill()
         }
         ButtonData* b = data->getButtonData(x);
         b->setSecondLayerCommand(QString("5E%1").arg(x, 2, 10, QChar('0')));
+        b->setSecondLayerEnable(true);
         b->setSecondLayerDelayTime(200 + x);
         const UartData s{BaudRate(x % 8), Parity(x % 5), DataBits8, StopBits1};
         b->setSecondLayerUartData(&s);
@@ -745,6 +746,8 @@ void TestDeviceWindow::completeLoadReplacesAndMarksOnlyAChange()
     AppDataManager* data = m_window->dataManager();
     for (int x = 1; x <= 6; ++x) {
         QCOMPARE(data->getButtonData(x)->getSecondLayerDelayTime(), 200 + x);
+        // The device keeps no switch: a second layer it holds is shown on.
+        QVERIFY(data->getButtonData(x)->isSecondLayerEnabled());
         for (int y = 1; y <= 5; ++y) {
             QCOMPARE(data->getDataObject(x, y)->getDelayTime(), 10 * x + y);
         }
