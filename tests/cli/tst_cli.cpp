@@ -962,6 +962,13 @@ void TestCli::bashCompletion()
     QCOMPARE(completions({"kvr210c-cli", "load", "--trace", "prog"}), QStringList{"program.app"});
     QCOMPARE(completions({"kvr210c-cli", "store", "--retries", ""}), QStringList());
     QCOMPARE(completions({"kvr210c-cli", "summary", "--by", ""}), QStringList({"config", "slot"}));
+    QCOMPARE(completions({"kvr210c-cli", "send", "--link", ""}), QStringList({"13", "14", "15", "16"}));
+
+    // A station is a JSON file, perhaps in a folder.
+    QVERIFY(writeFile(path("stand.json"), "{}"));
+    QVERIFY(writeFile(path("stand.app"), "x"));
+    QVERIFY(QDir(m_dir->path()).mkdir("stands"));
+    QCOMPARE(completions({"kvr210c-cli", "store", "--station", "stan"}), QStringList({"stand.json", "stands"}));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
