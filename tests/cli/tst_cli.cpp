@@ -527,9 +527,10 @@ void TestCli::storeThenLoadBringsEveryDeviceFieldBack()
     QVERIFY2(onBase.exitCode == 0, qPrintable(onBase.err));
     const Run diff = cli({"diff", path("program.app"), path("based.app")});
     QCOMPARE(diff.exitCode, 1);
-    QCOMPARE(diff.out, QByteArray("Key 1, second layer: switch off -> on\n"
-                                  "Key 3, second layer: switch off -> on\n"
-                                  "Key 5, second layer: switch off -> on\n"));
+    QCOMPARE(diff.out,
+             QByteArray("Key 1, second layer: switch off -> on\n"
+                        "Key 3, second layer: switch off -> on\n"
+                        "Key 5, second layer: switch off -> on\n"));
 }
 
 void TestCli::storeRefusesOversizedCommandBeforeSending()
