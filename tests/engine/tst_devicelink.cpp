@@ -1,7 +1,6 @@
 // The device link end to end: a real serial port on a pseudo-terminal with
 // the device simulator on the other end.
 #include "appdata.h"
-#include "configcompare.h"
 #include "deviceprobe.h"
 #include "devicerecordstream.h"
 #include "diagnostics.h"
@@ -113,7 +112,6 @@ private slots:
     void storeSendsEveryRecordInOrder();
     void storeAndLoadRoundTrip();
     void secondLayerRecordUpdatesOnlyTheSecondLayer();
-    void loadSwitchesSecondLayersOnByTheirCommand();
     void recordForUnknownKeyIsNotAcknowledged();
     void faultsAreSurvived_data();
     void faultsAreSurvived();
@@ -233,44 +231,6 @@ void TestDeviceLink::secondLayerRecordUpdatesOnlyTheSecondLayer()
     QCOMPARE(key->getSecondLayerCommand(), QString("C0FFEE"));
     QCOMPARE(key->getSecondLayerDelayTime(), 200);
     QVERIFY(rig.sim.waitForLogLine("ack 2 6"));
-}
-
-// The device keeps no second-layer switch, only the command: a load turns a
-// key's second layer on where the device holds a command for it and off where
-// it holds none, so a program stored and loaded back compares equal as a file.
-void TestDeviceLink::loadSwitchesSecondLayersOnByTheirCommand()
-{
-    auto program = [](ProgramRecords& data, bool switchesAsCommands) {
-        fillProgram(data);
-        for (int x = 1; x <= 6; ++x) {
-            // As the editor writes commands, so that only the switch may differ.
-            for (int y = 1; y <= 5; ++y) {
-                LinkData* record = data.getDataObject(x, y);
-                record->setCommand(record->getCommand().remove(QLatin1Char(' ')));
-            }
-            ButtonData* key = data.getButtonData(x);
-            const bool hasCommand = x % 2 == 1;
-            key->setSecondLayerCommand(hasCommand ? key->getSecondLayerCommand().toUpper() : QString());
-            key->setSecondLayerEnable(switchesAsCommands ? hasCommand : !hasCommand);
-        }
-    };
-    Rig rig;
-    QVERIFY(rig.start());
-    program(rig.data, true);
-    QVERIFY(rig.transfer.store().ok);
-    ProgramRecords stored;
-    stored.newData(6, 5);
-    program(stored, true);
-
-    program(rig.data, false);
-    const ProgramTransfer::Result result = rig.transfer.load();
-    QVERIFY2(result.ok, qPrintable(result.error));
-    QStringList differences;
-    for (const ConfigComparison::Difference& difference :
-         ConfigComparison(stored, rig.data, ConfigComparison::Scope::File).differences()) {
-        differences << difference.record + QStringLiteral(": ") + difference.fieldName;
-    }
-    QCOMPARE(differences.join(QLatin1Char('\n')), QString());
 }
 
 void TestDeviceLink::recordForUnknownKeyIsNotAcknowledged()
