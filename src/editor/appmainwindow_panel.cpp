@@ -26,6 +26,7 @@ void AppMainWindow::initializeButtons()
         key->initCommandButton(true, true, true);
         key->setCheckable(true);
         key->setPlace(tr("Key %1").arg(i));
+        key->setUnused(i > DeviceRecordLayout::Keys);
         key->setText(tr("Empty"));
         connect(key, &CommandButton::requestChangeName, this, &AppMainWindow::processChangeNameRequest);
         connect(key, &CommandButton::requestChangeData, this, &AppMainWindow::processChangeDataRequest);
@@ -42,6 +43,7 @@ void AppMainWindow::initializeButtons()
         link->setCheckable(true);
         // By the number beside it on screen: 13 to 24.
         link->setPlace(tr("Link %1").arg(j + 12));
+        link->setUnused(j + 1 > DeviceRecordLayout::Links);
         link->setText(tr("Empty"));
         connect(link, &CommandButton::requestChangeData, this, &AppMainWindow::processChangeDataRequest);
         connect(link, &CommandButton::requestChangeName, this, &AppMainWindow::processChangeNameRequest);
@@ -104,9 +106,12 @@ void AppMainWindow::processButtonClicked(int id)
     ui.secondLayerGroupBox->setEnabled(false);
     ui.linksTab->setEnabled(true);
     for (QAbstractButton* button : m_linkGroup->buttons()) {
-        // The links now belong to this key, also for a screen reader.
-        if (auto* link = qobject_cast<CommandButton*>(button)) {
-            link->setPlace(tr("Link %1 of key %2").arg(m_linkGroup->id(link) + 11).arg(id));
+        // The links now belong to this key, also for a screen reader; the
+        // unused ones belong to none.
+        auto* link = qobject_cast<CommandButton*>(button);
+        const int linkId = m_linkGroup->id(button);
+        if (link && m_dataManager->getDataObject(id, linkId)) {
+            link->setPlace(tr("Link %1 of key %2").arg(DeviceRecordLayout::linkButton(linkId)).arg(id));
         }
     }
     for (int y = 1; y <= m_dataManager->getMaxLinkId(); ++y) {

@@ -54,8 +54,18 @@ void CommandButton::setPlace(const QString& place)
     updateAccessibleName();
 }
 
+void CommandButton::setUnused(bool unused)
+{
+    m_unused = unused;
+    updateAccessibleName();
+}
+
 void CommandButton::updateAccessibleName()
 {
+    if (m_unused) {
+        setAccessibleName(tr("%1, unused").arg(m_place));
+        return;
+    }
     // "Key 3, Pump"; a key without a name is its place alone.
     QString name = text();
     name.remove(QLatin1Char('&'));

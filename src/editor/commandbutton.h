@@ -30,6 +30,9 @@ public:
     // Where the key sits, for a screen reader: "Key 3", "Link 13 of key 3". A key's
     // text alone ("Empty", a name) does not say which key it is.
     void setPlace(const QString& place);
+    // A key that carries no record is read as "Key 7, unused", not by the
+    // placeholder text it shows.
+    void setUnused(bool unused);
     void setUartData(const UartData* uart);
     void getUartData(UartData* uart) const;
 
@@ -78,6 +81,7 @@ private:
     QAction* changeButtonNameAct = nullptr;
     QAction* changeUartSettingAct = nullptr;
     QString m_place;
+    bool m_unused = false;
     Ui_UartSettingBox ui;
     Ui_NameDialog nameUi;
     UartData m_uartData;

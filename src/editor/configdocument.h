@@ -27,7 +27,7 @@ public:
     struct Place {
         int key = 0;
         int link = 0;
-        // "Key 3", "Key 3, link 2": the record the place shows.
+        // "Key 3", "Key 3, link 13": the record the place shows.
         QString recordName() const;
     };
 

@@ -81,7 +81,11 @@ int timesWritten(qint32 y, qint32 dataType)
 
 QString recordName(qint32 x, qint32 y)
 {
-    return y == 1 ? tr("Key %1").arg(x) : tr("Key %1, link %2").arg(x).arg(y);
+    if (y == 1) {
+        return tr("Key %1").arg(x);
+    }
+    // A link by the label of the button that shows it, as everywhere else.
+    return tr("Key %1, link %2").arg(x).arg(y >= DeviceRecordLayout::FirstLink ? DeviceRecordLayout::linkButton(y) : y);
 }
 
 QString fieldName(qint32 dataType)

@@ -99,7 +99,7 @@ public:
 
     // A record's command as a trial sends it and as the key panel shows it.
     struct RecordCommand {
-        QString name; // "Key 2, link 3"
+        QString name; // "Key 2, link 14"
         QByteArray bytes;
         UartData line;
         int delay = 0;

@@ -44,7 +44,7 @@ public:
     struct Difference {
         int key = 0;
         int layer = 0; // FirstLayer, a link 2 to 5, or SecondLayer
-        QString record; // "Key 3, link 2", "Key 2", "Key 2, second layer"
+        QString record; // "Key 3, link 13", "Key 2", "Key 2, second layer"
         Field field = Field::Presence;
         QString fieldName; // "command", "delay", ...
         QString valueA; // display texts: "0D0A", "(none)", "9600", "even", "\"Door\""

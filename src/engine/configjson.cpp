@@ -617,7 +617,7 @@ QString formatDescription()
                "JSON format: {\"format\": \"%1\", \"version\": %2, \"keys\": [...]}. Each key:\n"
                "  {\"key\": 1..6, \"name\", \"command\", \"baudRate\", \"parity\", \"dataBits\", \"stopBits\",\n"
                "   \"delay\", \"secondLayer\": {\"enabled\", \"command\", \"baudRate\", ..., \"delay\"},\n"
-               "   \"links\": [{\"link\": 2..5, \"name\", \"command\", \"baudRate\", ..., \"delay\"}, ...]}\n"
+               "   \"links\": [{\"link\": 2..5 (links 13..16), \"name\", \"command\", ..., \"delay\"}, ...]}\n"
                "Commands are hex digit pairs, blanks between pairs allowed (\"0D0A\", \"0D 0A\").\n"
                "baudRate 0..7 = 2400, 4800, 9600, 14400, 19200, 28800, 38400, 115200; parity\n"
                "0..4 = none, odd, even, space, mark; dataBits 0..3 = 5..8; stopBits 0..1 = 1, 2;\n"

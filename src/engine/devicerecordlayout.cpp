@@ -25,6 +25,15 @@ QList<QPair<int, int>> recordOrder(int keys, int links)
     return order;
 }
 
+int linkLayer(int number)
+{
+    if (number >= FirstLink && number <= Links) {
+        return number;
+    }
+    const int layer = number - FirstLinkButton + FirstLink;
+    return layer >= FirstLink && layer <= Links ? layer : 0;
+}
+
 QString recordName(int key, int layer)
 {
     if (layer == FirstLayer) {
@@ -33,7 +42,7 @@ QString recordName(int key, int layer)
     if (layer == SecondLayer) {
         return QCoreApplication::translate("DeviceRecordLayout", "Key %1, second layer").arg(key);
     }
-    return QCoreApplication::translate("DeviceRecordLayout", "Key %1, link %2").arg(key).arg(layer);
+    return QCoreApplication::translate("DeviceRecordLayout", "Key %1, link %2").arg(key).arg(linkButton(layer));
 }
 
 } // namespace DeviceRecordLayout

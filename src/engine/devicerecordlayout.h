@@ -69,8 +69,19 @@ QList<int> layerOrder(int links = Links);
 // Every (key, layer) of a grid in the device's order: key 1's layers, key 2's, ...
 QList<QPair<int, int>> recordOrder(int keys = Keys, int links = Links);
 
+// Links 2 to 5 sit on the window's link buttons labelled 13 to 16, and
+// people know a link by that label.
+constexpr int FirstLinkButton = 13;
+constexpr int linkButton(int layer)
+{
+    return layer - FirstLink + FirstLinkButton;
+}
+// The layer of a link given by its button's label (13 to 16) or by the
+// layer's own number (2 to 5); 0 for anything else.
+int linkLayer(int number);
+
 // The name the user knows a record by: "Key 2", "Key 2, second layer",
-// "Key 2, link 3".
+// "Key 2, link 14".
 QString recordName(int key, int layer);
 
 } // namespace DeviceRecordLayout

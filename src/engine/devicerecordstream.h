@@ -50,7 +50,7 @@
 //         if (bytes.isEmpty()) break;
 //         for (const QByteArray& record : stream.feed(bytes)) { apply and acknowledge }
 //     }
-//     stream.missingNames();   // "Key 6, link 5", ... in the device's order
+//     stream.missingNames();   // "Key 6, link 16", ... in the device's order
 class DeviceRecordStream
 {
 public:
@@ -106,7 +106,7 @@ public:
     // Whether `record` is one whole, consistent record of this grid.
     bool isWholeRecord(QByteArrayView record) const;
     // The name the user knows a record by: "Key 2", "Key 2, second layer",
-    // "Key 2, link 3".
+    // "Key 2, link 14".
     static QString recordName(int key, int link) { return DeviceRecordLayout::recordName(key, link); }
 
 private:

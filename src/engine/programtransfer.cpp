@@ -279,6 +279,9 @@ ProgramTransfer::Result ProgramTransfer::loadInto(ProgramRecords* target)
             if (y == SecondLayer) {
                 if (ButtonData* key = target->getButtonData(x)) {
                     key->decapsulationSecondLayer(record);
+                    // The device keeps no switch: a second-layer command it
+                    // holds is one it plays.
+                    key->setSecondLayerEnable(!key->getSecondLayerCommand().isEmpty());
                     placed = true;
                 }
             } else if (LinkData* link = target->getDataObject(x, y)) {

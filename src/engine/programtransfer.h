@@ -57,7 +57,7 @@ public:
     // `expected`. ok: the load was complete and `differences` is filled
     // (device first, `expected` second); empty means the device holds it.
     Result verify(const ProgramRecords& expected, QList<ConfigComparison::Difference>* differences);
-    // "Key 3, link 2: command 0D0A on the device, 0D0B here", one a line, at
+    // "Key 3, link 13: command 0D0A on the device, 0D0B here", one a line, at
     // most `shown` and a count of the rest.
     static QString describeDifferences(const QList<ConfigComparison::Difference>& differences, int shown = 10);
 

@@ -354,13 +354,13 @@ void TestCli::showListsEveryKey()
                  "  Second layer (enabled): 9600,8-N-1, delay 0 s",
                  "    hex:   7E 20 (2 bytes)",
                  "    ascii: ~.",
-                 "  Link 2: Empty: 9600,8-N-1, delay 0 s",
+                 "  Link 13: Empty: 9600,8-N-1, delay 0 s",
                  "    command: (none)",
-                 "  Link 3: Empty: 9600,8-N-1, delay 0 s",
+                 "  Link 14: Empty: 9600,8-N-1, delay 0 s",
                  "    command: (none)",
-                 "  Link 4: Empty: 9600,8-N-1, delay 0 s",
+                 "  Link 15: Empty: 9600,8-N-1, delay 0 s",
                  "    command: (none)",
-                 "  Link 5: Bell: 9600,8-N-1, delay 0 s",
+                 "  Link 16: Bell: 9600,8-N-1, delay 0 s",
                  "    hex:   41 (1 byte)",
                  "    ascii: A",
              }));
@@ -388,10 +388,10 @@ void TestCli::diffListsDifferingFields()
     const Run different = cli({"diff", "a.app", "b.app"});
     QCOMPARE(different.exitCode, 1);
     QCOMPARE(different.out,
-             QByteArray("Key 4, link 2: name \"Link 4.2\" -> \"Bell\"\n"
+             QByteArray("Key 4, link 13: name \"Link 4.2\" -> \"Bell\"\n"
                         "Key 5, second layer: delay 245 -> 9\n"));
     QCOMPARE(cli({"diff", "b.app", "a.app"}).out,
-             QByteArray("Key 4, link 2: name \"Bell\" -> \"Link 4.2\"\n"
+             QByteArray("Key 4, link 13: name \"Bell\" -> \"Link 4.2\"\n"
                         "Key 5, second layer: delay 9 -> 245\n"));
 
     // As diff(1), a file that cannot be read is trouble, not a difference.
@@ -588,10 +588,16 @@ void TestCli::storeThenLoadBringsEveryDeviceFieldBack()
     QCOMPARE(deviceFields(back), deviceFields(program));
     QCOMPARE(back.getButtonData(1)->getButtonName(), QString("Empty"));
 
-    // On top of the file it came from, nothing is lost at all.
+    // On top of the file it came from, only what the device cannot keep
+    // differs: a second layer switched off that has a command is on.
     const Run onBase = cli({"load", "--port", sim.portName(), "-o", path("based.app"), "--base", path("program.app")});
     QVERIFY2(onBase.exitCode == 0, qPrintable(onBase.err));
-    QCOMPARE(readFile(path("based.app")), readFile(path("program.app")));
+    const Run diff = cli({"diff", path("program.app"), path("based.app")});
+    QCOMPARE(diff.exitCode, 1);
+    QCOMPARE(diff.out,
+             QByteArray("Key 1, second layer: switch off -> on\n"
+                        "Key 3, second layer: switch off -> on\n"
+                        "Key 5, second layer: switch off -> on\n"));
 }
 
 void TestCli::storeRefusesOversizedCommandBeforeSending()
@@ -605,7 +611,7 @@ void TestCli::storeRefusesOversizedCommandBeforeSending()
     QVERIFY2(sim.start(), qPrintable(sim.errorString()));
     const Run run = cli({"store", path("big.app"), "--port", sim.portName()});
     QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.err.contains("Key 5, link 2") && run.err.contains("247"), qPrintable(run.err));
+    QVERIFY2(run.err.contains("Key 5, link 13") && run.err.contains("247"), qPrintable(run.err));
     QTest::qWait(200);
     QCOMPARE(sim.logLines(), QStringList());
 }
@@ -619,7 +625,7 @@ void TestCli::deviceFaultsFailWithAMessage_data()
 
     // The handshake and four records go through, then every echo is wrong.
     QTest::newRow("wrong echo during store")
-        << "store" << QStringList{"--fault", "corrupt-echo", "--fault-after", "5"} << 1 << "Key 1, link 4";
+        << "store" << QStringList{"--fault", "corrupt-echo", "--fault-after", "5"} << 1 << "Key 1, link 15";
     QTest::newRow("short echo at the handshake") << "store" << QStringList{"--fault", "short-echo"} << 1 << "handshake";
     // The handshake and all 36 records go through; "ISPOK!" is never echoed rightly.
     QTest::newRow("farewell answered wrongly")
@@ -627,7 +633,7 @@ void TestCli::deviceFaultsFailWithAMessage_data()
     QTest::newRow("a few wrong echoes are retried")
         << "store" << QStringList{"--fault", "corrupt-echo", "--fault-count", "5"} << 0 << "stored 36 of 36";
     QTest::newRow("device sends 20 of 36 records")
-        << "load" << QStringList{"--records", "20"} << 1 << "did not arrive: Key 4, link 2;";
+        << "load" << QStringList{"--records", "20"} << 1 << "did not arrive: Key 4, link 13;";
     QTest::newRow("noise before the records is skipped")
         << "load" << QStringList{"--fault", "garbage"} << 0 << "Loaded 36";
     // The system's text differs with the way the line goes: it follows in parentheses.
@@ -773,7 +779,7 @@ void TestCli::storeToSeveralPortsAtOnce()
         QString::fromLocal8Bit(run.out).replace(QRegularExpression(" +(?=  )"), "").split('\n', Qt::SkipEmptyParts);
     QCOMPARE(summary.size(), 3);
     QCOMPARE(summary.at(0), ports.at(0) + "  stored, verified");
-    QVERIFY2(summary.at(1).startsWith(ports.at(1) + "  failed: Key 2, link 2 was not confirmed"),
+    QVERIFY2(summary.at(1).startsWith(ports.at(1) + "  failed: Key 2, link 13 was not confirmed"),
              qPrintable(summary.at(1)));
     QCOMPARE(summary.at(2), ports.at(2) + "  stored, verified");
     // Every line names its port, but the last: the device whose store broke off.
@@ -789,7 +795,7 @@ void TestCli::storeToSeveralPortsAtOnce()
         QVERIFY2(run.err.contains(port + ": stored 36 of 36 records\n"), qPrintable(run.err));
         QVERIFY2(run.err.contains(port + ": verified"), qPrintable(run.err));
     }
-    QVERIFY2(run.err.contains(ports.at(1) + ": failed: Key 2, link 2"), qPrintable(run.err));
+    QVERIFY2(run.err.contains(ports.at(1) + ": failed: Key 2, link 13"), qPrintable(run.err));
 
     // A port's line as soon as it is done: the failed one first.
     const QList<QJsonObject> written = reportLines(path("log.jsonl"));
@@ -817,7 +823,7 @@ void TestCli::storeToSeveralPortsAtOnce()
     }
     QCOMPARE(report[1]["result"].toString(), QString("failed"));
     QCOMPARE(report[1]["records"].toInt(), 9 - 1);
-    QVERIFY(report[1]["error"].toString().startsWith("Key 2, link 2 was not confirmed"));
+    QVERIFY(report[1]["error"].toString().startsWith("Key 2, link 13 was not confirmed"));
     // At once, not one after the other: the two good stores overlap.
     QVERIFY(reportTime(report[0], "start") < reportTime(report[2], "end"));
     QVERIFY(reportTime(report[2], "start") < reportTime(report[0], "end"));
@@ -900,8 +906,8 @@ void TestCli::verifyNamesWhatTheDeviceHoldsOtherwise()
     // A long command is shown where it differs, not as two strings of 494 digits.
     QCOMPARE(QString::fromLocal8Bit(different.out).split('\n', Qt::SkipEmptyParts),
              QStringList({"Key 1: command 01010D0B on the device, 01010D0A in the file",
-                          "Key 3, link 2: delay 99 on the device, 134 in the file",
-                          "Key 3, link 4: command at offset 100: ... 7F 7F 7F 7F [00] 7F 7F 7F 7F 7F 7F 7F ... on the "
+                          "Key 3, link 13: delay 99 on the device, 134 in the file",
+                          "Key 3, link 15: command at offset 100: ... 7F 7F 7F 7F [00] 7F 7F 7F 7F 7F 7F 7F ... on the "
                           "device, ... 7F 7F 7F 7F [7F] 7F 7F 7F 7F 7F 7F 7F ... in the file",
                           "Key 5, second layer: parity mark on the device, odd in the file",
                           sim.portName()
@@ -923,8 +929,8 @@ void TestCli::verifyNamesWhatTheDeviceHoldsOtherwise()
     QCOMPARE(stored.exitCode, 1);
     QCOMPARE(QString::fromLocal8Bit(stored.out),
              sim.portName()
-                 + "  different: stored, 1 difference: Key 1, link 5: delay 44 on the device, 300 in the file\n");
-    QVERIFY2(stored.err.contains(sim.portName() + ": Key 1, link 5: delay 44 on the device, 300 in the file\n"),
+                 + "  different: stored, 1 difference: Key 1, link 16: delay 44 on the device, 300 in the file\n");
+    QVERIFY2(stored.err.contains(sim.portName() + ": Key 1, link 16: delay 44 on the device, 300 in the file\n"),
              qPrintable(stored.err));
 
     // Appended, one line per run.
@@ -939,7 +945,7 @@ void TestCli::verifyNamesWhatTheDeviceHoldsOtherwise()
     const QJsonArray differences = report[0]["differences"].toArray();
     QCOMPARE(differences.size(), 4);
     QCOMPARE(differences[1].toObject(),
-             QJsonObject({{"record", "Key 3, link 2"}, {"field", "delay"}, {"device", "99"}, {"file", "134"}}));
+             QJsonObject({{"record", "Key 3, link 13"}, {"field", "delay"}, {"device", "99"}, {"file", "134"}}));
     QCOMPARE(report[1]["result"].toString(), QString("verified"));
     QCOMPARE(report[1]["differences"].toArray().size(), 0);
 }
@@ -960,7 +966,7 @@ void TestCli::verifyFailsWhenRecordsAreMissing()
     QVERIFY2(sim.start({"--records", "20"}), qPrintable(sim.errorString()));
     const Run run = cli({"verify", "program.app", "--port", sim.portName()});
     QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.err.contains("did not arrive: Key 4, link 2;"), qPrintable(run.err));
+    QVERIFY2(run.err.contains("did not arrive: Key 4, link 13;"), qPrintable(run.err));
     QVERIFY2(QString::fromLocal8Bit(run.out).startsWith(sim.portName() + "  failed: verify failed: "),
              run.out.constData());
 }
@@ -1041,6 +1047,13 @@ void TestCli::bashCompletion()
     QCOMPARE(completions({"kvr210c-cli", "load", "--trace", "prog"}), QStringList{"program.app"});
     QCOMPARE(completions({"kvr210c-cli", "store", "--retries", ""}), QStringList());
     QCOMPARE(completions({"kvr210c-cli", "summary", "--by", ""}), QStringList({"config", "slot"}));
+    QCOMPARE(completions({"kvr210c-cli", "send", "--link", ""}), QStringList({"13", "14", "15", "16"}));
+
+    // A station is a JSON file, perhaps in a folder.
+    QVERIFY(writeFile(path("stand.json"), "{}"));
+    QVERIFY(writeFile(path("stand.app"), "x"));
+    QVERIFY(QDir(m_dir->path()).mkdir("stands"));
+    QCOMPARE(completions({"kvr210c-cli", "store", "--station", "stan"}), QStringList({"stand.json", "stands"}));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -92,7 +92,7 @@ QList<Damaged> damagedFiles()
         {"header.app", good.left(FileHeaderSize), "the file ends after 32 bytes, before the name of Key 1"},
         {"cut.app", good.left(keyTwo), QString("the file ends after %1 bytes, before the name of Key 2").arg(keyTwo)},
         {"twice.app", good + int32(4) + int32(2) + int32(2) + int32(DT_Command) + "00",
-         QString("Key 4, link 2 repeats its command at byte %1").arg(good.size())},
+         QString("Key 4, link 13 repeats its command at byte %1").arg(good.size())},
         {"runon.app", good + other.data().mid(FileHeaderSize),
          QString("Key 1 repeats its name at byte %1").arg(good.size())},
         // A header alone that announces keys without end.

@@ -82,6 +82,9 @@ void TestSend::sends_data()
             + QStringList{QStringLiteral("--link"), QStringLiteral("3"), QStringLiteral("--expect"),
                           QStringLiteral("02 4F 4B 03")}
         << QByteArray("L\r") << 9600u << 0 << QStringLiteral("reply       02 4F 4B 03  \\x02OK\\x03\n") << QString();
+    QTest::newRow("link by its button's label")
+        << file + QStringList{QStringLiteral("--link"), QStringLiteral("14")} << QByteArray("L\r") << 9600u << 0
+        << QStringLiteral("reply       02 4F 4B 03  \\x02OK\\x03\n") << QString();
     QTest::newRow("hex, other reply than expected")
         << QStringList{QStringLiteral("--hex"),       QStringLiteral("4C 0D"),    QStringLiteral("--line"),
                        QStringLiteral("14400,7-E-2"), QStringLiteral("--expect"), QStringLiteral("02 4F 4B 0D")}
@@ -204,6 +207,10 @@ void TestSend::refusesUsage_data()
                                                     QStringLiteral("2"),    QStringLiteral("--link"),
                                                     QStringLiteral("3"),    QStringLiteral("--second")}
                                      << QStringLiteral("give --link or --second, not both");
+    QTest::newRow("a link between the two numberings")
+        << QStringList{QStringLiteral("FILE"), QStringLiteral("--key"), QStringLiteral("2"), QStringLiteral("--link"),
+                       QStringLiteral("9")}
+        << QStringLiteral("--link must be 13 to 16 (or 2 to 5), not \"9\"");
     QTest::newRow("an empty record") << QStringList{QStringLiteral("FILE"), QStringLiteral("--key"),
                                                     QStringLiteral("5")}
                                      << QStringLiteral("Key 5 has no command to send");

@@ -62,10 +62,15 @@ void TestAccessibility::keysSayWhereTheyAreAndTheirName()
     data->reflashButtonName();
     QCOMPARE(accessibleName(keyButton(m_window, 3)), QString("Key 3, Pump"));
     QCOMPARE(accessibleName(keyButton(m_window, 13)), QString("Link 13, Empty"));
+    // Keys without a record say so, not the placeholder they show.
+    QCOMPARE(accessibleName(keyButton(m_window, 7)), QString("Key 7, unused"));
+    QCOMPARE(accessibleName(keyButton(m_window, 12)), QString("Key 12, unused"));
+    QCOMPARE(accessibleName(keyButton(m_window, 17)), QString("Link 17, unused"));
 
     QTest::mouseClick(keyButton(m_window, 3), Qt::LeftButton);
     QCOMPARE(accessibleName(keyButton(m_window, 13)), QString("Link 13 of key 3, Light"));
     QCOMPARE(accessibleName(keyButton(m_window, 14)), QString("Link 14 of key 3, Empty"));
+    QCOMPARE(accessibleName(keyButton(m_window, 24)), QString("Link 24, unused"));
 
     // The command fields say which layer and which form.
     auto* first = child<QLineEdit>(m_window, "commandEdit");

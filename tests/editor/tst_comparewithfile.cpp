@@ -123,7 +123,7 @@ void TestCompareWithFile::tableShowsEachDifference()
     compareWith(path);
     QVERIFY(m_tableShown);
     // Commands as the command field shows them.
-    QCOMPARE(m_rows, QStringList({"Key 2 | command | 0D 0A | 0D 0B", "Key 5, link 3 | delay | 40 | 75"}));
+    QCOMPARE(m_rows, QStringList({"Key 2 | command | 0D 0A | 0D 0B", "Key 5, link 14 | delay | 40 | 75"}));
 
     // The command line finds the same differences between the window's file and the other.
     const QString here = save("here.app");
@@ -163,9 +163,9 @@ void TestCompareWithFile::oneDifferingFieldIsShown_data()
         d->getDataObject(3, 5)->getUartData(&uart);
         uart.stopBits = StopBits2;
         d->getDataObject(3, 5)->setUartData(&uart);
-    }) << "Key 3, link 5 | stop bits | 1 | 2";
+    }) << "Key 3, link 16 | stop bits | 1 | 2";
     QTest::newRow("delay") << Change([](AppDataManager* d) { d->getDataObject(5, 3)->setDelayTime(41); })
-                           << "Key 5, link 3 | delay | 40 | 41";
+                           << "Key 5, link 14 | delay | 40 | 41";
 }
 
 // A file that differs in a single field is not "the same configuration".

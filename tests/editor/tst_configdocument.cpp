@@ -220,9 +220,9 @@ void TestConfigDocument::changesAreUndoStepsAgainstTheSavedState()
     m_records.getButtonData(2)->setSecondLayerDelayTime(1);
     QVERIFY(document.recordChange("Change data of Key 2", {2, 0}));
     m_records.getDataObject(2, 3)->setCommand("FF");
-    QVERIFY(document.recordChange("Change data of Key 2, link 3", {2, 3}));
+    QVERIFY(document.recordChange("Change data of Key 2, link 14", {2, 3}));
     QVERIFY(document.isModified());
-    QCOMPARE(document.undoStack()->undoText(), QString("Change data of Key 2, link 3"));
+    QCOMPARE(document.undoStack()->undoText(), QString("Change data of Key 2, link 14"));
 
     // Undo puts back the records and says where they changed.
     document.undoStack()->undo();

@@ -138,7 +138,7 @@ void TestCopyPaste::keyProgramAndLinkCopiedAndPasted()
     QCOMPARE(stack->undoText(), QString("Paste onto Key 5"));
     QVERIFY(m_window->isWindowModified());
 
-    // Key 2, link 3 onto key 4, link 5: that record only.
+    // Key 2, link 14 onto key 4, link 5: that record only.
     click(2);
     click(14); // link 3
     trigger("actionCopy");
@@ -152,7 +152,7 @@ void TestCopyPaste::keyProgramAndLinkCopiedAndPasted()
     data()->getDataObject(4, 5)->getUartData(&pasted);
     QVERIFY(pasted == uart(7, 2, 3, 1));
     QCOMPARE(data()->getDataObject(4, 1)->getCommand(), QString());
-    QCOMPARE(stack->undoText(), QString("Paste onto Key 4, link 5"));
+    QCOMPARE(stack->undoText(), QString("Paste onto Key 4, link 16"));
 
     trigger("actionUndo");
     trigger("actionUndo");

@@ -2,6 +2,7 @@
 // loading, and the farewell when the window closes.
 #include "appdatamanager.h"
 #include "configdocument.h"
+#include "devicerecordlayout.h"
 #include "linktracefile.h"
 #include "seriallink.h"
 #include "settingsstore.h"
@@ -191,6 +192,7 @@ void TestDeviceWindow::fill()
         }
         ButtonData* b = data->getButtonData(x);
         b->setSecondLayerCommand(QString("5E%1").arg(x, 2, 10, QChar('0')));
+        b->setSecondLayerEnable(true);
         b->setSecondLayerDelayTime(200 + x);
         const UartData s{BaudRate(x % 8), Parity(x % 5), DataBits8, StopBits1};
         b->setSecondLayerUartData(&s);
@@ -278,7 +280,7 @@ void TestDeviceWindow::storeStopsAtTheFirstUnconfirmedRecord()
     fill();
     connectTo(m_sim->portName());
     const QString ending = runTransfer("actionLoad_Program_To_Device");
-    QVERIFY2(ending.startsWith("warning: Key 1, link 2"), qPrintable(ending));
+    QVERIFY2(ending.startsWith("warning: Key 1, link 13"), qPrintable(ending));
     QVERIFY(!ending.contains("Operation Complete"));
     // Six attempts at the failing record, and nothing after it.
     QCOMPARE(countLog("record 1 2"), 6);
@@ -291,7 +293,7 @@ void TestDeviceWindow::oversizedCommandIsRefusedBeforeSending()
     connectTo(m_sim->portName());
     m_window->dataManager()->getDataObject(4, 3)->setCommand(QString("AB").repeated(248));
     const QString ending = runTransfer("actionLoad_Program_To_Device");
-    QVERIFY2(ending.contains("Key 4, link 3"), qPrintable(ending));
+    QVERIFY2(ending.contains("Key 4, link 14"), qPrintable(ending));
     QCOMPARE(countLog("record "), 0);
 }
 
@@ -481,9 +483,9 @@ void TestDeviceWindow::damagedLoadIsReported_data()
     QTest::addColumn<QString>("lost");
 
     QTest::newRow("a record twice, another never")
-        << QStringList{"--fault", "duplicate", "--fault-after", "35", "--fault-count", "1"} << "Key 6, link 5";
+        << QStringList{"--fault", "duplicate", "--fault-after", "35", "--fault-count", "1"} << "Key 6, link 16";
     QTest::newRow("a cut record, the next at once")
-        << QStringList{"--fault", "cut-record", "--fault-after", "5", "--fault-count", "1"} << "Key 1, link 5";
+        << QStringList{"--fault", "cut-record", "--fault-after", "5", "--fault-count", "1"} << "Key 1, link 16";
 }
 
 void TestDeviceWindow::damagedLoadIsReported()
@@ -521,7 +523,7 @@ void TestDeviceWindow::damagedLoadIsReported()
     QCOMPARE(seen.size(), 2); // the confirmation and the question, no completion after it
     const QStringList words = lost.split(QRegularExpression("\\D+"), Qt::SkipEmptyParts);
     const int x = words.at(0).toInt();
-    const int y = words.at(1).toInt();
+    const int y = DeviceRecordLayout::linkLayer(words.at(1).toInt()); // named by its button
     QVERIFY(m_window->dataManager()->getDataObject(x, y)->getCommand().isEmpty());
     QCOMPARE(m_window->dataManager()->getDataObject(2, 1)->getCommand(), QString("0201CAFE"));
     QVERIFY(m_sim->waitForLogLine("ack 6 4"));
@@ -619,7 +621,7 @@ void TestDeviceWindow::verifyThroughTheMenu()
     action("actionVerify_Program_On_Device")->trigger();
     QTRY_VERIFY(!text.isEmpty());
     QCOMPARE(text, QString("The device holds a different program (1 difference):"));
-    QCOMPARE(row, QStringList({"Key 3, link 2", "command", "03 02 CA FE", "03 02 CA FF"}));
+    QCOMPARE(row, QStringList({"Key 3, link 13", "command", "03 02 CA FE", "03 02 CA FF"}));
     QCOMPARE(m_window->dataManager()->getDataObject(3, 2)->getCommand(), before);
 }
 
@@ -747,7 +749,7 @@ void TestDeviceWindow::incompleteLoadAsksBeforeApplying()
     QTest::qWait(300);
     QCOMPARE(seen, QStringList({"Question", "message"})); // nothing after the question
     QVERIFY2(question.contains("30 of 36"), qPrintable(question));
-    for (const char* name : {"Key 6;", "Key 6, second layer", "Key 6, link 2", "Key 6, link 5"}) {
+    for (const char* name : {"Key 6;", "Key 6, second layer", "Key 6, link 13", "Key 6, link 16"}) {
         QVERIFY2(question.contains(name), qPrintable(question));
     }
     QVERIFY(discardIsDefault);
@@ -781,6 +783,8 @@ void TestDeviceWindow::completeLoadReplacesAndMarksOnlyAChange()
     AppDataManager* data = m_window->dataManager();
     for (int x = 1; x <= 6; ++x) {
         QCOMPARE(data->getButtonData(x)->getSecondLayerDelayTime(), 200 + x);
+        // The device keeps no switch: a second layer it holds is shown on.
+        QVERIFY(data->getButtonData(x)->isSecondLayerEnabled());
         for (int y = 1; y <= 5; ++y) {
             QCOMPARE(data->getDataObject(x, y)->getDelayTime(), 10 * x + y);
         }

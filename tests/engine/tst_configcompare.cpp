@@ -34,7 +34,7 @@ QStringList shown(const QList<ConfigComparison::Difference>& differences)
     return result;
 }
 
-// "Key 2, link 3: delay 3 -> 5", one a line, so a failure shows the whole list.
+// "Key 2, link 14: delay 3 -> 5", one a line, so a failure shows the whole list.
 QStringList lines(const QList<ConfigComparison::Difference>& differences)
 {
     QStringList result;
@@ -120,9 +120,9 @@ void TestConfigCompare::fileOnlyFieldsDependOnScope()
              QStringList({
                  "Key 2: name \"Key name 2\" -> \"Door\"",
                  "Key 3, second layer: switch off -> on",
-                 "Key 4, link 3: name \"Link 4.3\" -> \"Gate\"",
-                 "Key 5, link 5: data bits 8 -> 7",
-                 "Key 5, link 5: stop bits 1 -> 2",
+                 "Key 4, link 14: name \"Link 4.3\" -> \"Gate\"",
+                 "Key 5, link 16: data bits 8 -> 7",
+                 "Key 5, link 16: stop bits 1 -> 2",
                  "Key 6, second layer: data bits 7 -> 5",
              }));
 }
@@ -146,9 +146,9 @@ void TestConfigCompare::deviceFieldsInStableOrder()
         "Key 1: baud rate 4800 -> 19200",
         "Key 1: parity odd -> even",
         "Key 1, second layer: delay 11 -> 200",
-        "Key 1, link 2: command 0102 -> (none)",
+        "Key 1, link 13: command 0102 -> (none)",
         "Key 2, second layer: command 4102 -> FF",
-        "Key 2, link 3: delay 3 -> 5",
+        "Key 2, link 14: delay 3 -> 5",
     };
     QCOMPARE(compare(a, b, Scope::Device), expected);
     QCOMPARE(compare(a, b, Scope::File), expected);
@@ -187,7 +187,7 @@ void TestConfigCompare::commandSpellings()
     // A file keeps the text, so the spelling shows.
     QCOMPARE(compare(a, b, Scope::File),
              QStringList({
-                 "Key 3, link 4: command 0D0A41 -> \"0d 0a 41\"",
+                 "Key 3, link 15: command 0D0A41 -> \"0d 0a 41\"",
                  "Key 4, second layer: command 0A -> 0A0A",
              }));
 }
@@ -201,10 +201,10 @@ void TestConfigCompare::storedValuesOutsideTheChoices()
     b.getDataObject(6, 2)->setUartData(&odd);
     QCOMPARE(compare(a, b, Scope::File),
              QStringList({
-                 "Key 6, link 2: baud rate 9600 -> stored value 9",
-                 "Key 6, link 2: parity none -> stored value -1",
-                 "Key 6, link 2: data bits 8 -> stored value 4",
-                 "Key 6, link 2: stop bits 1 -> stored value 2",
+                 "Key 6, link 13: baud rate 9600 -> stored value 9",
+                 "Key 6, link 13: parity none -> stored value -1",
+                 "Key 6, link 13: data bits 8 -> stored value 4",
+                 "Key 6, link 13: stop bits 1 -> stored value 2",
              }));
 }
 
@@ -217,15 +217,15 @@ void TestConfigCompare::recordOnOneSideOnly()
     // Key 1 to 5 lack link 5; key 6 lacks every layer. Nothing else differs.
     QStringList expected;
     for (int x = 1; x <= 5; ++x) {
-        expected << QStringLiteral("Key %1, link 5: record present -> missing").arg(x);
+        expected << QStringLiteral("Key %1, link 16: record present -> missing").arg(x);
     }
     expected << "Key 6: record present -> missing"
              << "Key 6, second layer: record present -> missing";
-    for (int y = 2; y <= 5; ++y) {
+    for (int y = 13; y <= 16; ++y) {
         expected << QStringLiteral("Key 6, link %1: record present -> missing").arg(y);
     }
     QCOMPARE(found, expected);
-    QCOMPARE(compare(b, a, Scope::File).first(), QString("Key 1, link 5: record missing -> present"));
+    QCOMPARE(compare(b, a, Scope::File).first(), QString("Key 1, link 16: record missing -> present"));
 }
 
 void TestConfigCompare::longCommandsShownWhereTheyDiffer()
@@ -257,8 +257,8 @@ void TestConfigCompare::longCommandsShownWhereTheyDiffer()
         "Key 1: command at offset 60: ... 38 39 3A 3B [3C] 3D 3E 3F 40 41 42 43 ... -> "
         "... 38 39 3A 3B [FF] 3D 3E 3F 40 41 42 43 ...",
         "Key 1, second layer: command at offset 0: [00] 01 02 03 04 05 06 07 ... -> [FF] 01 02 03 04 05 06 07 ...",
-        "Key 1, link 3: command at offset 100: ... 60 61 62 63 [64] 65 66 67 68 69 6A 6B ... -> ... 60 61 62 63 (end)",
-        "Key 2, link 2: command at offset 0: (none) -> [00] 01 02 03 04 05 06 07 ...",
+        "Key 1, link 14: command at offset 100: ... 60 61 62 63 [64] 65 66 67 68 69 6A 6B ... -> ... 60 61 62 63 (end)",
+        "Key 2, link 13: command at offset 0: (none) -> [00] 01 02 03 04 05 06 07 ...",
     };
     QCOMPARE(shown(ConfigComparison(a, b, Scope::Device).differences()), expected);
     // A file keeps the text: a command that is not plain hex is shown whole, as it is stored.
@@ -266,7 +266,7 @@ void TestConfigCompare::longCommandsShownWhereTheyDiffer()
     QCOMPARE(shown(inFile).mid(0, 4), expected);
     QCOMPARE(inFile.size(), 5);
     QCOMPARE(inFile.last().offset, -1);
-    QCOMPARE(shown({inFile.last()}).first(), QString("Key 3, link 2: command %1 -> \"%2\"").arg(hex, hex.toLower()));
+    QCOMPARE(shown({inFile.last()}).first(), QString("Key 3, link 13: command %1 -> \"%2\"").arg(hex, hex.toLower()));
     // The whole values stay for whoever keeps them (a report).
     QCOMPARE(inFile.first().valueA, hex);
     QCOMPARE(inFile.first().offset, 60);

@@ -489,7 +489,7 @@ void TestConfigFile::repeatedAndMissingFieldsAreRefused()
     const qsizetype command = indexOf(records, 3, 4, DT_Command);
     QList<QByteArray> twice = records;
     twice.append(dataRecord(3, 4, DT_Command, "00"));
-    refused(fileOf(twice), QString("Key 3, link 4 repeats its command at byte %1").arg(good.size()));
+    refused(fileOf(twice), QString("Key 3, link 15 repeats its command at byte %1").arg(good.size()));
     // A key carries two names; a third is one too many.
     twice = records;
     twice.insert(command, dataRecord(3, 1, DT_ButtonName, "Third"));

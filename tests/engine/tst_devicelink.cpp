@@ -275,7 +275,7 @@ void TestDeviceLink::faultsAreSurvived_data()
         << QStringList{"--fault", "corrupt-echo", "--fault-after", "3", "--fault-count", "5"} << 300 << false << 5
         << QString() << 36;
     QTest::newRow("echoes corrupted for good") << QStringList{"--fault", "corrupt-echo", "--fault-after", "8"} << 300
-                                               << false << 6 << QString("Key 2, link 2") << 8;
+                                               << false << 6 << QString("Key 2, link 13") << 8;
     QTest::newRow("second layer never confirmed") << QStringList{"--fault", "silent", "--fault-after", "13"} << 100
                                                   << false << 0 << QString("Key 3, second layer") << 13;
     QTest::newRow("short echo") << QStringList{"--fault", "short-echo", "--fault-after", "7", "--fault-count", "1"}
@@ -342,12 +342,12 @@ void TestDeviceLink::oversizedCommandIsRefusedBeforeSending()
     rig.data.getDataObject(3, 4)->setCommand(QByteArray(248, 'x').toHex());
     rig.data.getButtonData(5)->setSecondLayerCommand(QByteArray(300, 'y').toHex());
     rig.data.getDataObject(6, 5)->setCommand(QByteArray(247, 'z').toHex()); // just fits
-    QCOMPARE(rig.transfer.oversizedRecords(), QStringList({"Key 3, link 4", "Key 5, second layer"}));
+    QCOMPARE(rig.transfer.oversizedRecords(), QStringList({"Key 3, link 15", "Key 5, second layer"}));
 
     const ProgramTransfer::Result result = rig.transfer.store();
     QVERIFY(!result.ok);
     QCOMPARE(result.records, 0);
-    QVERIFY2(result.error.contains("Key 3, link 4") && result.error.contains("Key 5, second layer"),
+    QVERIFY2(result.error.contains("Key 3, link 15") && result.error.contains("Key 5, second layer"),
              qPrintable(result.error));
     QVERIFY(rig.progress.isEmpty());
     QVERIFY(rig.transfer.handshake().ok); // the line is alive, and this is the first thing on it
@@ -662,8 +662,8 @@ void TestDeviceLink::verifyComparesWithoutTouchingTheRecords()
     QCOMPARE(differences.size(), 2);
     const QString text = ProgramTransfer::describeDifferences(differences);
     QCOMPARE(text,
-             QString("Key 2, link 2: delay 94 on the device, 3 here\n"
-                     "Key 3, link 2: command 03020D0A53455452 on the device, 03020D0A53455453 here"));
+             QString("Key 2, link 13: delay 94 on the device, 3 here\n"
+                     "Key 3, link 13: command 03020D0A53455452 on the device, 03020D0A53455453 here"));
     QCOMPARE(rig.data.getDataObject(4, 3)->getCommand(), QString("AA"));
 
     // A long list is cut at ten, with a count of the rest.
@@ -681,7 +681,7 @@ void TestDeviceLink::verifyComparesWithoutTouchingTheRecords()
     rig.link.setTimeout(300);
     result = rig.transfer.verify(here, &differences);
     QVERIFY(!result.ok);
-    QVERIFY2(result.error.contains("Key 6, link 5"), qPrintable(result.error));
+    QVERIFY2(result.error.contains("Key 6, link 16"), qPrintable(result.error));
 }
 
 void TestDeviceLink::transfersOnTheirOwnThreads()

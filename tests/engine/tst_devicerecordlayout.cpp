@@ -34,8 +34,8 @@ void TestDeviceRecordLayout::orderAndNames()
         names << DeviceRecordLayout::recordName(3, layer);
     }
     QCOMPARE(names,
-             QStringList(
-                 {"Key 3", "Key 3, second layer", "Key 3, link 2", "Key 3, link 3", "Key 3, link 4", "Key 3, link 5"}));
+             QStringList({"Key 3", "Key 3, second layer", "Key 3, link 13", "Key 3, link 14", "Key 3, link 15",
+                          "Key 3, link 16"}));
 }
 
 // What a load misses and what a comparison finds are said in the device's

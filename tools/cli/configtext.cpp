@@ -90,7 +90,7 @@ QString describe(const ProgramRecords& data)
             }
             link->getUartData(&uart);
             lines << QStringLiteral("  Link %1: %2: %3")
-                         .arg(y)
+                         .arg(DeviceRecordLayout::linkButton(y))
                          .arg(link->getLinkName(), settingsLine(uart, link->getDelayTime()));
             lines << commandLines(link->getCommand(), indent);
         }

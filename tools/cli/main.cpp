@@ -183,7 +183,7 @@ QString details(const QString& name)
         return QStringLiteral(
                    "\n\nReads the device's program (as load does) and compares it with the file in what the\n"
                    "device keeps: each command, baud rate, parity and delay, also of the second layers.\n"
-                   "Each difference is a line on standard output (\"Key 3, link 2: command 0D0A on the\n"
+                   "Each difference is a line on standard output (\"Key 3, link 13: command 0D0A on the\n"
                    "device, 0D0B in the file\"); a command longer than 16 bytes is shown where it first\n"
                    "differs, counted from 0, with the bytes around it (\"command at offset 36: ... 41\n"
                    "[42] 43 ... on the device, ... 41 [58] 43 ... in the file\"). Then standard output\n"
@@ -222,7 +222,7 @@ QString details(const QString& name)
     if (name == QLatin1String("diff")) {
         return QStringLiteral("\n\nCompares every field a configuration file holds, also those the device does not\n"
                               "keep (names, data bits, stop bits, second-layer switches), and prints a line per\n"
-                              "differing field in a fixed order: \"Key 2, link 3: delay 3 -> 5\". As diff(1): exit\n"
+                              "differing field in a fixed order: \"Key 2, link 14: delay 3 -> 5\". As diff(1): exit\n"
                               "code 0 when they are equal, 1 when they differ, 2 when a file cannot be read.");
     }
     if (name == QLatin1String("load")) {

@@ -43,7 +43,7 @@ public:
         // "stored", "stored, verified", "verified", "different", "failed",
         // "no device" or "interrupted".
         QString result() const;
-        // The summary after the port: "stored, verified", "failed: Key 3, link 2 was not ...",
+        // The summary after the port: "stored, verified", "failed: Key 3, link 13 was not ...",
         // "different: stored, 1 difference: Key 1: ...".
         QString summary() const;
         // The store began and did not end: the device holds part of the old
@@ -87,7 +87,7 @@ public:
     // dies in it.
     Outcome run();
 
-    // "Key 3, link 2: command 0D0A on the device, 0D0B in the file".
+    // "Key 3, link 13: command 0D0A on the device, 0D0B in the file".
     static QString describe(const ConfigComparison::Difference& difference);
 
 private:

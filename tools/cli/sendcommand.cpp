@@ -45,6 +45,29 @@ bool wholeNumber(const QCommandLineParser& parser, const QString& name, int min,
     return true;
 }
 
+// --link by its button's label, 13 to 16, or by the layer's number, 2 to 5.
+bool linkOption(const QCommandLineParser& parser, int* layer, QString* error)
+{
+    const QString name = QStringLiteral("link");
+    int number = 0;
+    if (!parser.isSet(name)) {
+        return true;
+    }
+    if (!wholeNumber(parser, name, DeviceRecordLayout::FirstLink,
+                     DeviceRecordLayout::linkButton(DeviceRecordLayout::Links), &number, error)
+        || DeviceRecordLayout::linkLayer(number) == 0) {
+        *error = QStringLiteral("--link must be %1 to %2 (or %3 to %4), not \"%5\"")
+                     .arg(DeviceRecordLayout::FirstLinkButton)
+                     .arg(DeviceRecordLayout::linkButton(DeviceRecordLayout::Links))
+                     .arg(DeviceRecordLayout::FirstLink)
+                     .arg(DeviceRecordLayout::Links)
+                     .arg(parser.value(name));
+        return false;
+    }
+    *layer = DeviceRecordLayout::linkLayer(number);
+    return true;
+}
+
 bool hexOption(const QCommandLineParser& parser, const QString& name, QByteArray* bytes, QString* error)
 {
     if (!TypedBytes::fromHex(parser.value(name), bytes, error)) {
@@ -92,8 +115,9 @@ void addOptions(QCommandLineParser* parser)
         {QStringLiteral("key"),
          QStringLiteral("The key whose command is sent (1 to %1).").arg(DeviceRecordLayout::Keys), QStringLiteral("n")},
         {QStringLiteral("link"),
-         QStringLiteral("The key's link instead of its first layer (2 to %1, as \"show\" names them).")
-             .arg(DeviceRecordLayout::Links),
+         QStringLiteral("The key's link instead of its first layer (%1 to %2, as \"show\" names them).")
+             .arg(DeviceRecordLayout::FirstLinkButton)
+             .arg(DeviceRecordLayout::linkButton(DeviceRecordLayout::Links)),
          QStringLiteral("m")},
         {QStringLiteral("second"), QStringLiteral("The key's second layer instead of its first layer.")},
         {QStringLiteral("hex"), QStringLiteral("Send these bytes instead of a record's (\"02 50 4F 4E 03\")."),
@@ -183,8 +207,7 @@ int run(const QCommandLineParser& parser, const QStringList& positional, const Q
         int key = 0;
         int layer = DeviceRecordLayout::FirstLayer;
         if (!wholeNumber(parser, QStringLiteral("key"), 1, DeviceRecordLayout::Keys, &key, &error)
-            || !wholeNumber(parser, QStringLiteral("link"), DeviceRecordLayout::FirstLayer + 1,
-                            DeviceRecordLayout::Links, &layer, &error)) {
+            || !linkOption(parser, &layer, &error)) {
             return usageError(error);
         }
         if (parser.isSet(QStringLiteral("second"))) {
