@@ -306,8 +306,8 @@ bool slotsOf(const DeviceCommands::LinkOptions& options, const QList<ListedPort>
 
 // Refuses a run whose slots are not each on a port of their own, naming each
 // such slot on standard error: a device in the wrong slot would get another's
-// program or record.
-bool refuseWithoutOwnPorts(const QStringList& problems)
+// program or record. Plain --port runs are told of their ports, not of slots.
+bool refuseWithoutOwnPorts(const QStringList& problems, const QList<StationSlot>& stationSlots)
 {
     if (problems.isEmpty()) {
         return false;
@@ -315,9 +315,13 @@ bool refuseWithoutOwnPorts(const QStringList& problems)
     for (const QString& problem : problems) {
         printError(problem);
     }
-    printError(QStringLiteral("nothing was sent: %1 without a port of %2 own")
-                   .arg(problems.size() == 1 ? QStringLiteral("a slot is") : QStringLiteral("slots are"),
-                        problems.size() == 1 ? QStringLiteral("its") : QStringLiteral("their")));
+    const bool named = std::any_of(stationSlots.cbegin(), stationSlots.cend(),
+                                   [](const StationSlot& station) { return station.name != station.port; });
+    const bool one = problems.size() == 1;
+    printError(named ? QStringLiteral("nothing was sent: %1 without a port of %2 own")
+                           .arg(one ? QStringLiteral("a slot is") : QStringLiteral("slots are"),
+                                one ? QStringLiteral("its") : QStringLiteral("their"))
+                     : QStringLiteral("nothing was sent: every port must be there, and each a port of its own"));
     return true;
 }
 
@@ -340,7 +344,7 @@ bool resolveSlots(const QList<StationSlot>& stationSlots, const QList<ListedPort
         }
     }
     problems << SlotFinder::clashes(stationSlots, found);
-    if (refuseWithoutOwnPorts(problems)) {
+    if (refuseWithoutOwnPorts(problems, stationSlots)) {
         return false;
     }
     for (qsizetype i = 0; i < stationSlots.size(); ++i) {
@@ -356,7 +360,7 @@ bool shiftSlotsApart(const QList<StationSlot>& stationSlots, const QList<ListedP
     for (const StationSlot& station : stationSlots) {
         found << SlotFinder::find(station, listed);
     }
-    return !refuseWithoutOwnPorts(SlotFinder::clashes(stationSlots, found));
+    return !refuseWithoutOwnPorts(SlotFinder::clashes(stationSlots, found), stationSlots);
 }
 
 // Store or verify on every port at once, with the report and the summary.
