@@ -2,6 +2,7 @@
 #define DEVICEPROBE_H
 
 #include "programtransfer.h"
+#include "serialframe.h"
 
 #include <QList>
 #include <QObject>
@@ -17,8 +18,8 @@ class SerialLink;
 
 // How patient the handshake is on each port (as DeviceSession::Options).
 struct DeviceProbeOptions {
-    int attempts = 6;
-    int timeoutMs = 1000;
+    int attempts = SerialFrame::Attempts;
+    int timeoutMs = SerialFrame::TimeoutMs;
 };
 
 // Finds out which serial ports have a device behind them.

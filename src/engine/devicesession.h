@@ -3,6 +3,7 @@
 
 #include "configcompare.h"
 #include "programtransfer.h"
+#include "serialframe.h"
 #include "seriallink.h"
 
 #include <QList>
@@ -29,8 +30,8 @@ public:
     using CancelCheck = ProgramTransfer::CancelCheck;
 
     struct Options {
-        int attempts = 6;
-        int timeoutMs = 1000;
+        int attempts = SerialFrame::Attempts;
+        int timeoutMs = SerialFrame::TimeoutMs;
     };
 
     DeviceSession();

@@ -3,6 +3,7 @@
 
 #include "configcompare.h"
 #include "devicerecordlayout.h"
+#include "serialframe.h"
 
 #include <QList>
 #include <QString>
@@ -78,7 +79,7 @@ private:
     SerialLink* m_link;
     Progress m_progress;
     CancelCheck m_cancelCheck;
-    int m_attempts = 6;
+    int m_attempts = SerialFrame::Attempts;
 };
 
 #endif // PROGRAMTRANSFER_H

@@ -11,6 +11,8 @@
 // device echoes each frame; its bytes from offset 5 on are compared by CRC.
 namespace SerialFrame {
 
+// The device link's defaults: how often a frame is sent before the link gives
+// up, and how long each echo is waited for. Every caller starts from these.
 constexpr int Attempts = 6;
 constexpr int TimeoutMs = 1000;
 constexpr int HeaderSize = DeviceRecordLayout::FrameHeaderSize;

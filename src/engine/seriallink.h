@@ -3,6 +3,7 @@
 
 #include "linktrace.h"
 #include "portlock.h"
+#include "serialframe.h"
 
 #include <QByteArray>
 #include <QSerialPort>
@@ -94,7 +95,7 @@ public:
     // Sends one payload framed, reads the echo and compares it; up to
     // `attempts` tries. Emits "checksum error" for each wrong, non-empty echo.
     // On failure errorString() says why: no answer, a wrong answer, a port failure.
-    bool sendData(const QByteArray& payload, int attempts = 6);
+    bool sendData(const QByteArray& payload, int attempts = SerialFrame::Attempts);
     // What the attempts of the last sendData met: no answer, an answer that
     // was not the echo (something else on the line), a frame that did not
     // leave. Tells a silent port from one where something else talks.
@@ -143,7 +144,7 @@ private:
     PortLock m_lock;
     QSerialPort m_port;
     QString m_name;
-    int m_timeoutMs = 1000;
+    int m_timeoutMs = SerialFrame::TimeoutMs;
     QString m_error;
     QString m_failureDetail;
     bool m_failed = false;

@@ -2,6 +2,7 @@
 #define DEVICECOMMANDS_H
 
 #include "progressoutput.h"
+#include "serialframe.h"
 #include "stationslot.h"
 
 #include <QList>
@@ -13,9 +14,9 @@
 namespace DeviceCommands {
 
 // The editor's six attempts of 1000 ms each are the least a transfer gets.
-constexpr int MinAttempts = 6;
+constexpr int MinAttempts = SerialFrame::Attempts;
 constexpr int MaxAttempts = 100;
-constexpr int MinTimeoutMs = 1000;
+constexpr int MinTimeoutMs = SerialFrame::TimeoutMs;
 constexpr int MaxTimeoutMs = 60000;
 
 // A production bench has a few dozen adapters at most; each port takes a thread.

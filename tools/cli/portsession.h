@@ -3,6 +3,7 @@
 
 #include "configcompare.h"
 #include "portidentity.h"
+#include "serialframe.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -67,8 +68,8 @@ public:
 
     struct Options {
         QString port;
-        int attempts = 6;
-        int timeoutMs = 1000;
+        int attempts = SerialFrame::Attempts;
+        int timeoutMs = SerialFrame::TimeoutMs;
         // A port that cannot be opened or does not answer the handshake has no
         // device: "no device" instead of a failure.
         bool probe = false;

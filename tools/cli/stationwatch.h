@@ -4,6 +4,7 @@
 #include "deviceprobe.h"
 #include "devicesession.h"
 #include "portsession.h"
+#include "serialframe.h"
 #include "stationslot.h"
 
 #include <QByteArray>
@@ -57,8 +58,8 @@ public:
 
     struct Options {
         PortSession::Task task = PortSession::Task::Store;
-        int attempts = 6;
-        int timeoutMs = 1000;
+        int attempts = SerialFrame::Attempts;
+        int timeoutMs = SerialFrame::TimeoutMs;
         LinkTrace* trace = nullptr;
         std::function<bool()> cancel;
         // What the system tells of the adapter of a port a device answered on.
