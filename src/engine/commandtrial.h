@@ -2,6 +2,7 @@
 #define COMMANDTRIAL_H
 
 #include "appdata.h"
+#include "cancelcheck.h"
 #include "seriallink.h"
 
 #include <QByteArray>
@@ -108,7 +109,7 @@ public:
     // 2 to 5 the links, 6 the second layer); false when there is no such record.
     static bool recordCommand(const ProgramRecords& records, int key, int layer, RecordCommand* command);
 
-    using CancelCheck = std::function<bool()>;
+    using CancelCheck = ::CancelCheck;
     using Observer = std::function<void(const Chunk&)>;
 
     // Why a request cannot be tried (empty: it can): a port left empty, nothing

@@ -1,6 +1,7 @@
 #ifndef DEVICEPROBE_H
 #define DEVICEPROBE_H
 
+#include "cancelcheck.h"
 #include "programtransfer.h"
 #include "serialframe.h"
 
@@ -75,7 +76,7 @@ public:
     };
 
     using Options = DeviceProbeOptions;
-    using CancelCheck = std::function<bool()>;
+    using CancelCheck = ::CancelCheck;
 
     // Tries every port at once and returns one result per port, in the order
     // given. Blocks the calling thread until every port is decided.

@@ -1,6 +1,7 @@
 #ifndef PROGRAMTRANSFER_H
 #define PROGRAMTRANSFER_H
 
+#include "cancelcheck.h"
 #include "configcompare.h"
 #include "devicerecordlayout.h"
 #include "serialframe.h"
@@ -26,8 +27,7 @@ class ProgramTransfer
 public:
     // Called after each record with the number done and the total.
     using Progress = std::function<void(int done, int total)>;
-    // Returns true to stop the transfer; may also let a window repaint.
-    using CancelCheck = std::function<bool()>;
+    using CancelCheck = ::CancelCheck;
 
     struct Result {
         bool ok = false;

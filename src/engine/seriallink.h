@@ -1,6 +1,7 @@
 #ifndef SERIALLINK_H
 #define SERIALLINK_H
 
+#include "cancelcheck.h"
 #include "linktrace.h"
 #include "portlock.h"
 #include "serialframe.h"
@@ -25,7 +26,7 @@
 class SerialLink
 {
 public:
-    using CancelCheck = std::function<bool()>;
+    using CancelCheck = ::CancelCheck;
     static constexpr int CheckIntervalMs = 50;
 
     SerialLink();

@@ -1,6 +1,7 @@
 #ifndef PORTSESSION_H
 #define PORTSESSION_H
 
+#include "cancelcheck.h"
 #include "configcompare.h"
 #include "portidentity.h"
 #include "serialframe.h"
@@ -75,7 +76,7 @@ public:
         bool probe = false;
         // Asked about every 50 ms; once it says yes the session stops, and a
         // device left half-written gets no farewell.
-        std::function<bool()> cancel;
+        CancelCheck cancel;
         // Shared by the sessions of a run; none: not traced.
         LinkTrace* trace = nullptr;
         Events events;

@@ -68,7 +68,7 @@ ResultHook::ResultHook(QString command, int limitMs)
 }
 
 ResultHook::Result ResultHook::run(const QString& slot, const QString& port, const QString& result,
-                                   const std::function<bool()>& cancel) const
+                                   const CancelCheck& cancel) const
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -1,6 +1,8 @@
 #ifndef RESULTHOOK_H
 #define RESULTHOOK_H
 
+#include "cancelcheck.h"
+
 #include <QString>
 
 #include <functional>
@@ -52,8 +54,7 @@ public:
 
     explicit ResultHook(QString command, int limitMs = DefaultLimitMs);
 
-    Result run(const QString& slot, const QString& port, const QString& result,
-               const std::function<bool()>& cancel = {}) const;
+    Result run(const QString& slot, const QString& port, const QString& result, const CancelCheck& cancel = {}) const;
 
 private:
     QString m_command;

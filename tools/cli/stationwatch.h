@@ -1,6 +1,7 @@
 #ifndef STATIONWATCH_H
 #define STATIONWATCH_H
 
+#include "cancelcheck.h"
 #include "deviceprobe.h"
 #include "devicesession.h"
 #include "portsession.h"
@@ -61,7 +62,7 @@ public:
         int attempts = SerialFrame::Attempts;
         int timeoutMs = SerialFrame::TimeoutMs;
         LinkTrace* trace = nullptr;
-        std::function<bool()> cancel;
+        CancelCheck cancel;
         // What the system tells of the adapter of a port a device answered on.
         std::function<PortIdentity(const QString& node)> identify;
         // After each device's outcome went out, in its slot's thread (the --on-result hook).
