@@ -7,6 +7,7 @@
 #include "linesettings.h"
 #include "replycolumns.h"
 #include "safesave.h"
+#include "savefilename.h"
 #include "seriallink.h"
 #include "settingsstore.h"
 #include "typedbytes.h"
@@ -20,7 +21,6 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -482,14 +482,12 @@ void TryCommandWindow::copyLog()
 
 bool TryCommandWindow::saveLog()
 {
-    QFileDialog dialog(this, tr("Save Log"), QString(), tr("Text files (*.txt)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
     // As the filter promises; the dialog asks before it replaces the file so named.
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    const QString path = SaveFileName::ask(this, tr("Save Log"), QString(), tr("Text files (*.txt)"),
+                                           QStringLiteral("txt"));
+    if (path.isEmpty()) {
         return false;
     }
-    const QString path = dialog.selectedFiles().constFirst();
     QString error;
     if (!saveBytesSafely(path, logText().toUtf8(), &error)) {
         QMessageBox::warning(this, tr("Save Log"), tr("The log could not be saved (%1).").arg(error));
