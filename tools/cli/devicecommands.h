@@ -19,8 +19,7 @@ constexpr int MaxAttempts = 100;
 constexpr int MinTimeoutMs = SerialFrame::TimeoutMs;
 constexpr int MaxTimeoutMs = 60000;
 
-// A production bench has a few dozen adapters at most; each port takes a thread.
-constexpr int MaxPorts = 64;
+constexpr int MaxPorts = StationSlot::MaxSlots;
 
 struct LinkOptions {
     QString port; // load
