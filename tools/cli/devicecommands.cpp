@@ -20,6 +20,7 @@
 #include "runreport.h"
 #include "slotfinder.h"
 #include "slotports.h"
+#include "slotrun.h"
 #include "stationwatch.h"
 #include "traceoption.h"
 
@@ -113,40 +114,16 @@ QString labelOf(const PortSession::Outcome& outcome)
 }
 
 // Runs one session per slot, each in its own thread, and waits for all. Each
-// slot's outcome goes to `writer` as soon as that slot is done.
-std::vector<PortSession::Outcome> runSessions(const QByteArray& program, PortSession::Task task,
-                                              const std::vector<ResolvedSlot>& resolved,
-                                              const QList<ListedPort>& listed,
-                                              const DeviceCommands::LinkOptions& options, ReportWriter* writer,
-                                              LinkTrace* trace, const ProgressOutput& progress)
+// slot's outcome goes to the report as soon as that slot is done.
+std::vector<PortSession::Outcome> runSessions(const SlotRun& slotRun, const std::vector<ResolvedSlot>& resolved)
 {
     std::vector<PortSession::Outcome> outcomes(resolved.size());
     std::vector<std::unique_ptr<QThread>> threads;
-    const bool probe = options.probe || options.allPorts;
     for (size_t i = 0; i < resolved.size(); ++i) {
         const ResolvedSlot station = resolved.at(i);
-        const PortIdentity identity = PortIdentity::of(station.port, listed);
         PortSession::Outcome* slot = &outcomes[i];
-        threads.emplace_back(QThread::create([=, &program, &progress]() {
-            PortSession::Options sessionOptions;
-            sessionOptions.port = station.port;
-            sessionOptions.attempts = options.attempts;
-            sessionOptions.timeoutMs = options.timeoutMs;
-            sessionOptions.probe = probe;
-            sessionOptions.cancel = &Interruption::requested;
-            sessionOptions.trace = trace;
-            sessionOptions.events = [&](const PortSession::Event& event) {
-                progress.event(station.name, station.port, event);
-            };
-            PortSession session(program, task, std::move(sessionOptions),
-                                [&](const QString& line) { progress.say(station.name, station.port, line); });
-            PortSession::Outcome outcome = session.run();
-            outcome.identity = identity;
-            outcome.slot = station.name;
-            writer->write(outcome);
-            progress.done(outcome);
-            *slot = outcome;
-        }));
+        threads.emplace_back(
+            QThread::create([=, &slotRun]() { *slot = slotRun.run(station.name, station.port); }));
     }
     for (const auto& thread : threads) {
         thread->start();
@@ -431,8 +408,16 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
     } else if (options.watch) {
         return runShift(data.configFileBytes(), task, stationSlots, options, &writer, trace.get(), progress);
     } else {
+        SlotRun::Options runOptions;
+        runOptions.task = task;
+        runOptions.attempts = options.attempts;
+        runOptions.timeoutMs = options.timeoutMs;
+        runOptions.probe = options.probe || options.allPorts;
+        runOptions.cancel = &Interruption::requested;
+        runOptions.trace = trace.get();
+        runOptions.identify = [&listed](const QString& node) { return PortIdentity::of(node, listed); };
         // As a configuration file's bytes, which each port's thread reads into a model of its own.
-        outcomes = runSessions(data.configFileBytes(), task, resolved, listed, options, &writer, trace.get(), progress);
+        outcomes = runSessions(SlotRun(data.configFileBytes(), std::move(runOptions), &progress, &writer), resolved);
     }
     if (task == PortSession::Task::Verify) {
         // A lone port's differences as they are; several ports' each after its port.

@@ -3,7 +3,6 @@
 #include "clicommon.h"
 #include "devicesession.h"
 #include "progressoutput.h"
-#include "reportwriter.h"
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -14,13 +13,28 @@
 #include <thread>
 #include <vector>
 
+namespace {
+
+SlotRun::Options slotRunOptions(const StationWatch::Options& options)
+{
+    SlotRun::Options run;
+    run.task = options.task;
+    run.attempts = options.attempts;
+    run.timeoutMs = options.timeoutMs;
+    run.cancel = options.cancel;
+    run.trace = options.trace;
+    run.identify = options.identify;
+    return run;
+}
+
+} // namespace
+
 StationWatch::StationWatch(QByteArray program, Options options, Locate locate, const ProgressOutput* progress,
                            ReportWriter* report)
-    : m_program(std::move(program))
-    , m_options(std::move(options))
+    : m_options(std::move(options))
     , m_locate(std::move(locate))
     , m_progress(progress)
-    , m_report(report)
+    , m_slotRun(std::move(program), slotRunOptions(m_options), progress, report)
 {
 }
 
@@ -129,13 +143,13 @@ void StationWatch::watch(const StationSlot& slot)
                 taken();
             }
             sayOnce(ProgressOutput::Idle::Waiting, slot.port, place.why);
-            pause(LookForPortMs);
+            pause(m_options.lookForPortMs);
             continue;
         }
         node = place.node;
-        if (sinceAttempt.isValid() && sinceAttempt.elapsed() < AttemptEveryMs) {
+        if (sinceAttempt.isValid() && sinceAttempt.elapsed() < m_options.attemptEveryMs) {
             // Still looking at the adapter meanwhile: one pulled is seen at once.
-            pause(int(std::min<qint64>(LookForPortMs, AttemptEveryMs - sinceAttempt.elapsed())));
+            pause(int(std::min<qint64>(m_options.lookForPortMs, m_options.attemptEveryMs - sinceAttempt.elapsed())));
             continue;
         }
         sinceAttempt.start();
@@ -164,21 +178,7 @@ void StationWatch::watch(const StationSlot& slot)
 
         // A device answered: its session opens the port anew, as any run does.
         line.close();
-        PortSession::Options options;
-        options.port = node;
-        options.attempts = m_options.attempts;
-        options.timeoutMs = m_options.timeoutMs;
-        options.cancel = m_options.cancel;
-        options.trace = m_options.trace;
-        options.events = [&](const PortSession::Event& event) { m_progress->event(slot.name, node, event); };
-        PortSession session(m_program, m_options.task, std::move(options),
-                            [&](const QString& text) { m_progress->say(slot.name, node, text); });
-        PortSession::Outcome outcome = session.run();
-        outcome.slot = slot.name;
-        if (m_options.identify) {
-            outcome.identity = m_options.identify(node);
-        }
-        finishDevice(outcome);
+        finishDevice(m_slotRun.run(slot.name, node));
         present = true;
         missed = 0;
         sinceDone.start();
@@ -190,8 +190,6 @@ void StationWatch::watch(const StationSlot& slot)
 
 void StationWatch::finishDevice(const PortSession::Outcome& outcome)
 {
-    m_report->write(outcome);
-    m_progress->done(outcome);
     Cli::printOut(QStringLiteral("%1  %2\n").arg(ProgressOutput::label(outcome.slot, outcome.port), outcome.summary()));
     {
         const std::lock_guard<std::mutex> lock(m_mutex);

@@ -6,6 +6,7 @@
 #include "devicesession.h"
 #include "portsession.h"
 #include "serialframe.h"
+#include "slotrun.h"
 #include "stationslot.h"
 
 #include <QByteArray>
@@ -57,6 +58,10 @@ public:
     };
     using Locate = std::function<Place(const StationSlot& slot)>;
 
+    static constexpr int LookForPortMs = 200;
+    static constexpr int AttemptEveryMs = 1000;
+    static constexpr int MissedHandshakesWhenGone = 2;
+
     struct Options {
         PortSession::Task task = PortSession::Task::Store;
         int attempts = SerialFrame::Attempts;
@@ -67,6 +72,9 @@ public:
         std::function<PortIdentity(const QString& node)> identify;
         // After each device's outcome went out, in its slot's thread (the --on-result hook).
         std::function<void(const PortSession::Outcome& outcome)> afterDevice;
+        // How often a slot looks for its port, and asks for a device; shorter only to measure.
+        int lookForPortMs = LookForPortMs;
+        int attemptEveryMs = AttemptEveryMs;
     };
 
     // `program` is a configuration file's bytes; `progress` and `report` are
@@ -77,10 +85,6 @@ public:
     // Watches `stationSlots` until cancelled and returns each device's outcome, in the
     // order they ended.
     QList<PortSession::Outcome> run(const QList<StationSlot>& stationSlots);
-
-    static constexpr int LookForPortMs = 200;
-    static constexpr int AttemptEveryMs = 1000;
-    static constexpr int MissedHandshakesWhenGone = 2;
 
 private:
     // A slot's port held open between its questions: opening a port costs the
@@ -106,11 +110,10 @@ private:
     bool pause(int ms) const;
     bool cancelled() const { return m_options.cancel && m_options.cancel(); }
 
-    QByteArray m_program;
     Options m_options;
     Locate m_locate;
     const ProgressOutput* m_progress;
-    ReportWriter* m_report;
+    SlotRun m_slotRun;
     std::mutex m_mutex;
     QList<PortSession::Outcome> m_outcomes;
 };
