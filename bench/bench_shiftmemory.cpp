@@ -71,6 +71,8 @@ QString startSimulator(QProcess* process)
 
 int main(int argc, char* argv[])
 {
+    // One arena for every thread, so that the heap in use counts the slots' threads too.
+    mallopt(M_ARENA_MAX, 1);
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     const qsizetype devicesAt = arguments.indexOf(QStringLiteral("--devices"));

@@ -38,8 +38,14 @@ StationWatch::StationWatch(QByteArray program, Options options, Locate locate, c
 {
 }
 
-QList<PortSession::Outcome> StationWatch::run(const QList<StationSlot>& stationSlots)
+void StationWatch::run(const QList<StationSlot>& stationSlots)
 {
+    QStringList order;
+    for (const StationSlot& slot : stationSlots) {
+        order << slot.name;
+    }
+    m_counts.setTotalsHeading(QStringLiteral("The shift:"));
+    m_counts.setSlotOrder(order);
     std::vector<std::unique_ptr<QThread>> threads;
     for (const StationSlot& slot : stationSlots) {
         threads.emplace_back(QThread::create([this, slot]() { watch(slot); }));
@@ -50,7 +56,6 @@ QList<PortSession::Outcome> StationWatch::run(const QList<StationSlot>& stationS
     for (const auto& thread : threads) {
         thread->wait();
     }
-    return m_outcomes;
 }
 
 bool StationWatch::pause(int ms) const
@@ -67,12 +72,12 @@ bool StationWatch::pause(int ms) const
     return false;
 }
 
-StationWatch::Line::Line(const Options& options)
+StationWatch::HeldPort::HeldPort(const Options& options)
     : m_options(options)
 {
 }
 
-DeviceProbe::Answer StationWatch::Line::ask(const QString& node, QString* why)
+DeviceProbe::Answer StationWatch::HeldPort::ask(const QString& node, QString* why)
 {
     if (m_session && m_node != node) {
         close();
@@ -104,7 +109,7 @@ DeviceProbe::Answer StationWatch::Line::ask(const QString& node, QString* why)
     return answer;
 }
 
-void StationWatch::Line::close()
+void StationWatch::HeldPort::close()
 {
     if (m_session) {
         m_session->close();
@@ -120,7 +125,7 @@ void StationWatch::watch(const StationSlot& slot)
     QString said; // why the slot has no device, said once until it changes
     QElapsedTimer sinceAttempt;
     QElapsedTimer sinceDone;
-    Line line(m_options);
+    HeldPort held(m_options);
     auto sayOnce = [&](ProgressOutput::Idle state, const QString& port, const QString& why) {
         const QString now = QString::number(int(state)) + why;
         if (now != said) {
@@ -138,7 +143,7 @@ void StationWatch::watch(const StationSlot& slot)
     while (!cancelled()) {
         const Place place = m_locate(slot);
         if (place.node.isEmpty()) {
-            line.close();
+            held.close();
             if (present) {
                 taken();
             }
@@ -155,7 +160,7 @@ void StationWatch::watch(const StationSlot& slot)
         sinceAttempt.start();
 
         QString why;
-        const DeviceProbe::Answer answer = line.ask(node, &why);
+        const DeviceProbe::Answer answer = held.ask(node, &why);
         if (answer == DeviceProbe::Answer::Cancelled) {
             break;
         }
@@ -177,7 +182,7 @@ void StationWatch::watch(const StationSlot& slot)
         }
 
         // A device answered: its session opens the port anew, as any run does.
-        line.close();
+        held.close();
         finishDevice(m_slotRun.run(slot.name, node));
         present = true;
         missed = 0;
@@ -185,15 +190,19 @@ void StationWatch::watch(const StationSlot& slot)
         // The next question comes a second after the device was let go.
         sinceAttempt.start();
     }
-    line.close();
+    held.close();
 }
 
 void StationWatch::finishDevice(const PortSession::Outcome& outcome)
 {
-    Cli::printOut(QStringLiteral("%1  %2\n").arg(ProgressOutput::label(outcome.slot, outcome.port), outcome.summary()));
+    const QString label = ProgressOutput::label(outcome.slot, outcome.port);
+    Cli::printOut(QStringLiteral("%1  %2\n").arg(label, outcome.summary()));
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
-        m_outcomes.append(outcome);
+        m_counts.addOutcome(outcome.slot, outcome.result());
+        if (outcome.partial()) {
+            m_partial << label;
+        }
     }
     if (m_options.afterDevice) {
         m_options.afterDevice(outcome);

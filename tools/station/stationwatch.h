@@ -5,12 +5,14 @@
 #include "deviceprobe.h"
 #include "devicesession.h"
 #include "portsession.h"
+#include "reportsummary.h"
 #include "serialframe.h"
 #include "slotrun.h"
 #include "stationslot.h"
 
 #include <QByteArray>
 #include <QList>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -82,17 +84,22 @@ public:
     StationWatch(QByteArray program, Options options, Locate locate, const ProgressOutput* progress,
                  ReportWriter* report);
 
-    // Watches `stationSlots` until cancelled and returns each device's outcome, in the
-    // order they ended.
-    QList<PortSession::Outcome> run(const QList<StationSlot>& stationSlots);
+    // Watches `stationSlots` until cancelled.
+    void run(const QList<StationSlot>& stationSlots);
+    // After run(): the devices counted by slot, in the order of the slots, and
+    // by outcome, as "summary --by slot" counts the report's lines.
+    const ReportSummary& counts() const { return m_counts; }
+    // After run(): "A1 (/dev/ttyUSB3)" of each device whose store began and
+    // did not end, in the order they ended.
+    const QStringList& partialPrograms() const { return m_partial; }
 
 private:
     // A slot's port held open between its questions: opening a port costs the
     // system a lock file each time, which idle slots would pay every second.
-    class Line
+    class HeldPort
     {
     public:
-        explicit Line(const Options& options);
+        explicit HeldPort(const Options& options);
         // One handshake, and the farewell where it was answered: is a device there?
         // NotOpened also when the port went while it was asked; `why` says why not.
         DeviceProbe::Answer ask(const QString& node, QString* why);
@@ -114,8 +121,10 @@ private:
     Locate m_locate;
     const ProgressOutput* m_progress;
     SlotRun m_slotRun;
+    // A shift may last for days: each device leaves its count, never its outcome.
     std::mutex m_mutex;
-    QList<PortSession::Outcome> m_outcomes;
+    ReportSummary m_counts{ReportSummary::Grouping::Slot};
+    QStringList m_partial;
 };
 
 #endif // STATIONWATCH_H
