@@ -43,7 +43,9 @@ double mib(qint64 bytes)
 Sample sample()
 {
     Sample now;
-    now.heap = qint64(mallinfo2().uordblks);
+    // In use from the arena, and the large blocks (a long list) that have a mapping of their own.
+    const struct mallinfo2 heap = mallinfo2();
+    now.heap = qint64(heap.uordblks + heap.hblkhd);
     QFile status(QStringLiteral("/proc/self/status"));
     if (status.open(QIODevice::ReadOnly)) {
         for (const QByteArray& line : status.readAll().split('\n')) {
