@@ -13,28 +13,12 @@
 #include <thread>
 #include <vector>
 
-namespace {
-
-SlotRun::Options slotRunOptions(const StationWatch::Options& options)
-{
-    SlotRun::Options run;
-    run.task = options.task;
-    run.attempts = options.attempts;
-    run.timeoutMs = options.timeoutMs;
-    run.cancel = options.cancel;
-    run.trace = options.trace;
-    run.identify = options.identify;
-    return run;
-}
-
-} // namespace
-
 StationWatch::StationWatch(QByteArray program, Options options, Locate locate, const ProgressOutput* progress,
                            ReportWriter* report)
     : m_options(std::move(options))
     , m_locate(std::move(locate))
     , m_progress(progress)
-    , m_slotRun(std::move(program), slotRunOptions(m_options), progress, report)
+    , m_slotRun(std::move(program), m_options, progress, report)
 {
 }
 

@@ -64,14 +64,10 @@ public:
     static constexpr int AttemptEveryMs = 1000;
     static constexpr int MissedHandshakesWhenGone = 2;
 
-    struct Options {
-        PortSession::Task task = PortSession::Task::Store;
-        int attempts = SerialFrame::Attempts;
-        int timeoutMs = SerialFrame::TimeoutMs;
-        LinkTrace* trace = nullptr;
-        CancelCheck cancel;
-        // What the system tells of the adapter of a port a device answered on.
-        std::function<PortIdentity(const QString& node)> identify;
+    // Each device is run as SlotRun runs it (its `probe` stays off: only a
+    // device that answered is run); `identify` tells of the adapter of a port
+    // a device answered on.
+    struct Options : SlotRun::Options {
         // After each device's outcome went out, in its slot's thread (the --on-result hook).
         std::function<void(const PortSession::Outcome& outcome)> afterDevice;
         // How often a slot looks for its port, and asks for a device; shorter only to measure.
