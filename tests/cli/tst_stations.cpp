@@ -97,6 +97,7 @@ class TestStations : public QObject
 private slots:
     void init();
     void portsProbeTellsTheKindsApart();
+    void storeWithProbeProgramsOnlyTheDevices_data();
     void storeWithProbeProgramsOnlyTheDevices();
     void verifyWithProbe();
     void timeoutIsTheWaitForEachAnswer_data();
@@ -152,60 +153,67 @@ void TestStations::portsProbeTellsTheKindsApart()
     QCOMPARE(none.out.count('\n'), 2);
 }
 
+// With --probe only the ports whose device answers are programmed, and the exit
+// code tells how the devices did: 0 all stored, 1 one failed, 2 none there. Without
+// it a port without a device fails the run, and a port that is not there stops it.
+void TestStations::storeWithProbeProgramsOnlyTheDevices_data()
+{
+    QTest::addColumn<QStringList>("ports"); // device, failing, empty, modem and missing stand for their ports
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("summaries"); // "port: how its summary begins"; none when nothing was sent
+    QTest::newRow("devices and others") << QStringList{"--probe", "--port", "device,modem,missing"} << 0
+                                        << QStringList{"device: stored",
+                                                       "modem: no device: Something other than the device answered",
+                                                       "missing: no device: cannot open the port"};
+    QTest::newRow("one device failed") << QStringList{"--probe", "--port", "device", "--port", "failing,empty"} << 1
+                                       << QStringList{"device: stored", "failing: failed: ",
+                                                      "empty: no device: Nothing answered the handshake"};
+    QTest::newRow("no device anywhere") << QStringList{"--probe", "--port", "modem,missing"} << 2
+                                        << QStringList{"modem: no device", "missing: no device"};
+    QTest::newRow("without --probe") << QStringList{"--port", "device,modem"} << 1
+                                     << QStringList{"device: stored", "modem: failed: handshake failed"};
+    QTest::newRow("a port not there") << QStringList{"--port", "device,missing"} << 2 << QStringList();
+}
+
 void TestStations::storeWithProbeProgramsOnlyTheDevices()
 {
+    QFETCH(QStringList, ports);
+    QFETCH(QStringList, summaries);
     QVERIFY(writeFile(path("program.app"), program(4)));
     SimulatorProcess device, failing;
-    QVERIFY2(device.start(), qPrintable(device.errorString()));
     // Answers the handshake and four records, then echoes wrongly.
-    QVERIFY2(failing.start({"--fault", "corrupt-echo", "--fault-after", "5"}), qPrintable(failing.errorString()));
+    QVERIFY(device.start() && failing.start({"--fault", "corrupt-echo", "--fault-after", "5"}));
     PtyPeer empty(PtyPeer::Mode::Silent), modem(PtyPeer::Mode::Chatter);
     QVERIFY(empty.open() && modem.open());
+    const QMap<QString, QString> portOf{{"device", device.portName()},
+                                        {"failing", failing.portName()},
+                                        {"empty", empty.portName()},
+                                        {"modem", modem.portName()},
+                                        {"missing", "/nonexistent/tty"}};
+    for (QString& port : ports) {
+        for (auto name = portOf.cbegin(); name != portOf.cend(); ++name) {
+            port.replace(name.key(), name.value());
+        }
+    }
 
-    // Every device that answered succeeded: 0, whatever the other ports did.
-    const CliRun stored = cli({"store", "program.app", "--probe", "--port",
-                               device.portName() + "," + modem.portName() + ",/nonexistent/tty", "--report",
-                               "log.jsonl"});
-    QVERIFY2(stored.exitCode == 0, qPrintable(stored.err));
-    QCOMPARE(summaryOf(stored, device.portName()), QString("stored"));
-    QVERIFY2(summaryOf(stored, modem.portName()).startsWith("no device: Something other than the device answered"),
-             stored.out.constData());
-    QVERIFY2(summaryOf(stored, "/nonexistent/tty").startsWith("no device: cannot open the port"),
-             stored.out.constData());
-    QCOMPARE(device.storedRecords().size(), 36);
-    QCOMPARE(modem.received(), handshakes(6));
+    const CliRun run = cli(QStringList{"store", "program.app", "--report", "log.jsonl"} + ports, 60000);
+    QTEST(run.exitCode, "exitCode");
     const QList<QJsonObject> report = reportLines(path("log.jsonl"));
-    QCOMPARE(report.size(), 3);
-    QCOMPARE(lineOf(report, device.portName())["result"].toString(), QString("stored"));
-    QCOMPARE(lineOf(report, modem.portName())["result"].toString(), QString("no device"));
-    QCOMPARE(lineOf(report, "/nonexistent/tty")["result"].toString(), QString("no device"));
-    QCOMPARE(lineOf(report, modem.portName())["records"].toInt(), 0);
-
-    // One device that answered failed: 1. The silent port is never sent a record.
-    const CliRun oneFailed = cli({"store", "program.app", "--probe", "--port", device.portName(), "--port",
-                                  failing.portName() + "," + empty.portName()},
-                                 60000);
-    QCOMPARE(oneFailed.exitCode, 1);
-    QCOMPARE(summaryOf(oneFailed, device.portName()), QString("stored"));
-    QVERIFY2(summaryOf(oneFailed, failing.portName()).startsWith("failed: "), oneFailed.out.constData());
-    QVERIFY2(summaryOf(oneFailed, empty.portName()).startsWith("no device: Nothing answered the handshake"),
-             oneFailed.out.constData());
-    QCOMPARE(empty.received(), handshakes(6));
-
-    // No device anywhere: 2, and nothing but handshakes went out.
-    const CliRun none = cli({"store", "program.app", "--probe", "--port", modem.portName() + ",/nonexistent/tty"});
-    QCOMPARE(none.exitCode, 2);
-    QCOMPARE(modem.received(), handshakes(12));
-
-    // Without --probe a port without a device is a failure, as before; a port that is not there stops the run.
-    const CliRun plain = cli({"store", "program.app", "--port", device.portName() + "," + modem.portName()});
-    QCOMPARE(plain.exitCode, 1);
-    QVERIFY2(summaryOf(plain, modem.portName()).startsWith("failed: handshake failed"), plain.out.constData());
-    const qsizetype framesBefore = device.receivedFrames().size();
-    const CliRun gone = cli({"store", "program.app", "--port", device.portName() + ",/nonexistent/tty"});
-    QCOMPARE(gone.exitCode, 2);
-    QVERIFY2(gone.err.contains("/nonexistent/tty: /nonexistent/tty does not exist"), qPrintable(gone.err));
-    QCOMPARE(device.receivedFrames().size(), framesBefore);
+    QCOMPARE(report.size(), summaries.size());
+    for (const QString& said : summaries) {
+        const QString port = portOf[said.section(": ", 0, 0)];
+        QVERIFY2(summaryOf(run, port).startsWith(said.section(": ", 1)), run.out.constData());
+        QCOMPARE(lineOf(report, port)["result"].toString(), said.section(": ", 1, 1));
+    }
+    QCOMPARE(device.storedRecords().size(), summaries.contains("device: stored") ? 36 : 0);
+    // A port without a device hears the handshakes and nothing more; one not there stops the run before any byte.
+    for (const PtyPeer* other : {&empty, &modem}) {
+        QVERIFY(other->received().isEmpty() || other->received() == handshakes(6));
+    }
+    QVERIFY2(!summaries.isEmpty()
+                 || (run.err.contains("/nonexistent/tty: /nonexistent/tty does not exist")
+                     && device.receivedFrames().isEmpty()),
+             qPrintable(run.err));
 }
 
 // A device slower to answer than the default time-out: --timeout gives it the time.
