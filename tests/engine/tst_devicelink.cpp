@@ -7,6 +7,7 @@
 #include "diagnostics.h"
 #include "programtransfer.h"
 #include "ptypeer.h"
+#include "serialframe.h"
 #include "seriallink.h"
 #include "simulatorprocess.h"
 #include "testrecords.h"
@@ -613,24 +614,16 @@ void TestDeviceLink::cancelStopsAtOnceAndSendsNothingMore()
         QCOMPARE(loggedKeys(rig.sim.logLines(), "ack").size(), 4);
     }
 
-    // Nothing goes out after the cancel.
-    QTest::qWait(300);
-    QStringList frames;
-    for (const QString& line : rig.sim.logLines()) {
-        if (line.startsWith("frame") || line.startsWith("record") || line.startsWith("ack")) {
-            frames << line;
-        }
-    }
-    QVERIFY2(frames.last().startsWith(lastFrame), qPrintable(frames.join('\n')));
-    const QStringList before = rig.sim.logLines();
-    QTest::qWait(1200);
-    QCOMPARE(rig.sim.logLines().size(), before.size());
-
-    // The next operation starts afresh.
-    if (operation == "load") {
-        rig.transfer.setCancelCheck({});
-        QVERIFY(rig.transfer.sayGoodbye().ok);
-    }
+    // Nothing goes out after the cancel: the next operation, which starts afresh, comes
+    // straight after the last frame.
+    rig.transfer.setCancelCheck({});
+    rig.transfer.setAttempts(1);
+    rig.link.setTimeout(300);
+    QCOMPARE(rig.transfer.sayGoodbye().ok, operation == "load");
+    QVERIFY(rig.sim.waitForLogLine("ISPOK!"));
+    QStringList log = rig.sim.logLines();
+    log = log.mid(0, log.indexOf("ISPOK!")).filter(QRegularExpression("^(?!fault)"));
+    QVERIFY2(log.last().startsWith(lastFrame), qPrintable(log.join('\n')));
 }
 
 void TestDeviceLink::verifyComparesWithoutTouchingTheRecords()
@@ -733,7 +726,7 @@ void TestDeviceLink::transfersOnTheirOwnThreads()
     }));
     worker->start();
     waiting->start();
-    QThread::msleep(700);
+    QVERIFY(silent.waitForLogLine("frame KVR210", 5000));
     sinceStop.start();
     stop = true;
     QVERIFY(waiting->wait(5000));
@@ -758,8 +751,8 @@ void TestDeviceLink::cancelCheckThatRunsTheEventLoop()
     QVERIFY(rig.start());
     fillProgram(rig.data);
     const QMap<Key, QByteArray> program = deviceView(rig.data);
-    rig.transfer.setCancelCheck([] {
-        QThread::msleep(3);
+    rig.transfer.setCancelCheck([&rig] {
+        rig.link.port()->waitForReadyRead(3);
         QCoreApplication::processEvents();
         return false;
     });
@@ -792,11 +785,13 @@ void TestDeviceLink::cancelAsARecordCompletesLeavesItUnacknowledged()
 
     // The device waits in vain for that acknowledgement, and nothing at all
     // follows from here while it goes on.
+    // A farewell sent now comes straight after the load request.
     QVERIFY(rig.sim.waitForLogLine("no-ack 1 3", 5000));
-    QTest::qWait(500);
+    rig.link.write(SerialFrame::frame("ISPOK!"));
+    QVERIFY(rig.sim.waitForLogLine("ISPOK!", 5000));
     const QStringList log = rig.sim.logLines();
     QCOMPARE(loggedKeys(log, "ack"), QList<Key>({{1, 1}, {1, 6}, {1, 2}}));
-    QCOMPARE(log.filter(QRegularExpression("^(frame|record|ISPOK)")), QStringList{"frame LOAD_DATA"});
+    QCOMPARE(log.filter(QRegularExpression("^(frame|record|ISPOK)")), QStringList({"frame LOAD_DATA", "ISPOK!"}));
 }
 
 namespace {

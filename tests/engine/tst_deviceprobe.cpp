@@ -139,8 +139,8 @@ void TestDeviceProbe::cancelStopsWaitingPortsButLetsAnsweredDevicesGo()
     QVERIFY(untouched.open());
     const QList<DeviceProbe::Result> none = DeviceProbe::probe({untouched.portName()}, {}, []() { return true; });
     QCOMPARE(none[0].answer, DeviceProbe::Answer::Cancelled);
-    QTest::qWait(100);
-    QCOMPARE(untouched.received(), QByteArray());
+    DeviceProbe::probe({untouched.portName()}, {1, 10}); // its one handshake is the first the port hears
+    QTRY_COMPARE_WITH_TIMEOUT(untouched.received(), handshakes(1), 5000);
 }
 
 void TestDeviceProbe::runFromAnEventLoop()
@@ -179,14 +179,15 @@ void TestDeviceProbe::runFromAnEventLoop()
 
     // Gone while running: it stops and waits for its thread, and says nothing.
     bool said = false;
+    const qsizetype heard = empty.received().size();
     clock.restart();
     {
         DeviceProbeRun shortLived;
         connect(&shortLived, &DeviceProbeRun::finished, [&said]() { said = true; });
         QVERIFY(shortLived.start({empty.portName()}));
-        QTest::qWait(100);
+        QTRY_VERIFY_WITH_TIMEOUT(empty.received().size() > heard, 5000); // the handshake is under way
     }
-    QTest::qWait(100);
+    QCoreApplication::processEvents(); // all its thread posted
     QVERIFY(!said);
     QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
 }
