@@ -59,18 +59,15 @@ void TestDeviceProbe::tellsTheKindsApartAndSendsOnlyTheHandshake()
     const QStringList ports{device.portName(), empty.portName(), modem.portName(), "/nonexistent/ttyUSB9",
                             other.portName(),  shy.portName(),   once.portName()};
     const QList<DeviceProbe::Result> results = DeviceProbe::probe(ports, {3, 300});
+    using Answer = DeviceProbe::Answer;
+    const QList<Answer> answers{Answer::Device, Answer::Silent, Answer::Other, Answer::NotOpened,
+                                Answer::Device, Answer::Device, Answer::Other};
     QCOMPARE(results.size(), ports.size());
     for (int i = 0; i < ports.size(); ++i) {
         QCOMPARE(results[i].port, ports[i]);
+        QCOMPARE(results[i].answer, answers[i]);
+        QCOMPARE(results[i].ok, answers[i] == Answer::Device);
     }
-    using Answer = DeviceProbe::Answer;
-    QCOMPARE(results[0].answer, Answer::Device);
-    QCOMPARE(results[1].answer, Answer::Silent);
-    QCOMPARE(results[2].answer, Answer::Other);
-    QCOMPARE(results[3].answer, Answer::NotOpened);
-    QCOMPARE(results[4].answer, Answer::Device);
-    QCOMPARE(results[5].answer, Answer::Device);
-    QCOMPARE(results[6].answer, Answer::Other);
     QVERIFY2(results[6].error.endsWith("(1 of 3 answers were not the device's)."), qPrintable(results[6].error));
     QVERIFY(results[0].error.isEmpty());
     QVERIFY2(results[1].error == QString("Nothing answered the handshake on %1 (3 attempts).").arg(empty.portName()),
