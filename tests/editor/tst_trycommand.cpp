@@ -252,13 +252,13 @@ void TestTryCommand::replyShownAsItComes()
         columns.append(chunk);
     }
     whole.truncate(maxBytes);
-    QStringList hexLines, textLines;
-    for (int at = 0; at < whole.size(); at += ReplyColumns::BytesPerLine) {
-        hexLines << TypedBytes::spacedHex(whole.mid(at, ReplyColumns::BytesPerLine));
-        textLines << TypedBytes::toEscapedText(whole.mid(at, ReplyColumns::BytesPerLine));
+    QStringList hexRows, textRows;
+    for (int at = 0; at < whole.size(); at += ReplyColumns::BytesPerRow) {
+        hexRows << TypedBytes::spacedHex(whole.mid(at, ReplyColumns::BytesPerRow));
+        textRows << TypedBytes::toEscapedText(whole.mid(at, ReplyColumns::BytesPerRow));
     }
-    QCOMPARE(hex.toPlainText(), hexLines.join('\n'));
-    QCOMPARE(text.toPlainText(), textLines.join('\n'));
+    QCOMPARE(hex.toPlainText(), hexRows.join('\n'));
+    QCOMPARE(text.toPlainText(), textRows.join('\n'));
 }
 
 void TestTryCommand::followsTheSelection()
