@@ -47,6 +47,8 @@ class TryCommandWindow : public QWidget
 public:
     // Most entries the log keeps (a chunk sent or received, or an outcome); the oldest go first.
     static constexpr int MaxLogEntries = 5000;
+    // The earlier name of MaxLogEntries.
+    static constexpr int MaxLogLines = MaxLogEntries;
 
     // What is sent comes from `document`'s records at `selection`'s record; the port
     // `device` is connected on is refused.
