@@ -7,8 +7,8 @@
 #include "keyactions.h"
 #include "kvr210c_version.h"
 #include "programsheet.h"
+#include "recordselection.h"
 #include "scaledpicturepainter.h"
-#include "trycommandwindow.h"
 
 #include <QButtonGroup>
 #include <QDir>
@@ -35,22 +35,10 @@ AppMainWindow::AppMainWindow()
     initializeSerialLink();
     initializeUartDialog();
     initializeDocument();
+    m_selection = new RecordSelection(m_buttonGroup, m_linkGroup, m_document, m_commandField, m_secondLayerField, this);
     // After the Edit menu, which the document's part of the window makes.
     auto* keyActions = new KeyActions(this, m_buttonGroup, m_linkGroup, ui.menuSetting);
-    // A window of its own beside this one, made when first asked for.
-    QAction* tryCommand = keyActions->menu()->addAction(tr("&Try Command..."));
-    tryCommand->setObjectName(QStringLiteral("actionTry_Command"));
-    tryCommand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    connect(tryCommand, &QAction::triggered, this, [this] {
-        auto* window = findChild<TryCommandWindow*>();
-        if (!window) {
-            window = new TryCommandWindow(
-                {m_dataManager, m_buttonGroup, m_linkGroup, m_commandField, m_secondLayerField, m_device}, this);
-        }
-        window->show();
-        window->raise();
-        window->activateWindow();
-    });
+    keyActions->addTryCommand(m_document, m_selection, m_device);
 }
 
 AppMainWindow::~AppMainWindow()

@@ -24,6 +24,7 @@ class QDropEvent;
 class QKeyEvent;
 class QMenu;
 class QLabel;
+class RecordSelection;
 class SerialLink;
 
 // The editor's one window: the device drawing, the keys, the data panel, the
@@ -154,6 +155,8 @@ private:
     CommandField* m_commandField = nullptr;
     CommandField* m_secondLayerField = nullptr;
     ConfigDocument* m_document = nullptr;
+    // The record the panel shows, for whoever follows it.
+    RecordSelection* m_selection = nullptr;
     QMenu* m_recentMenu = nullptr;
     QDialog* m_comDialog = nullptr;
     ComPortPicker* m_portPicker = nullptr;

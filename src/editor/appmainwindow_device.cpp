@@ -67,7 +67,7 @@ QDialog* AppMainWindow::comDialog()
     m_portPicker = new ComPortPicker(comUi.portBox);
     m_portPicker->selectPort(SettingsStore::lastPort());
     new DeviceFinder(m_portPicker, comUi.buttonBox, comUi.probeStatusLabel,
-                     [this] { return isConnected() ? serialLink()->portName() : QString(); });
+                     [this] { return m_device->connectedPort(); });
     m_traceChoice = new LinkTraceChoice(comUi.traceBox, [this] { return m_document->fileName(); });
     return m_comDialog;
 }

@@ -5,6 +5,7 @@
 #include "commandbutton.h"
 #include "programclip.h"
 #include "programclipboard.h"
+#include "recordselection.h"
 
 #include <QButtonGroup>
 #include <QDir>
@@ -55,7 +56,7 @@ void AppMainWindow::initializeEditMenu()
 
 ConfigDocument::Place AppMainWindow::currentPlace() const
 {
-    return {qMax(m_buttonGroup->checkedId(), 0), qMax(m_linkGroup->checkedId(), 0)};
+    return m_selection->current();
 }
 
 ConfigDocument::Place AppMainWindow::placeOf(CommandButton* key) const

@@ -113,6 +113,7 @@ bool ConfigDocument::recordChange(const QString& text, Place place)
     }
     const QByteArray before = std::exchange(m_current, std::move(after));
     m_undoStack->push(new Step(this, text, place, before, m_current));
+    emit recordsChanged();
     return true;
 }
 
@@ -123,6 +124,7 @@ void ConfigDocument::restore(qsizetype offset, qsizetype length, const QByteArra
     m_current.replace(offset, length, bytes);
     m_records->loadConfigFileBytes(m_current);
     emit recordsRestored(place);
+    emit recordsChanged();
 }
 
 void ConfigDocument::startHistory()
@@ -130,6 +132,7 @@ void ConfigDocument::startHistory()
     m_current = snapshot();
     m_undoStack->clear();
     m_undoStack->setClean();
+    emit recordsChanged();
 }
 
 void ConfigDocument::clear()

@@ -33,6 +33,8 @@ public:
 
     explicit ConfigDocument(ProgramRecords* records, QObject* parent = nullptr);
 
+    const ProgramRecords* records() const { return m_records; }
+
     // Empty while the document has never been opened or saved.
     QString fileName() const { return m_fileName; }
     void setFileName(const QString& fileName);
@@ -74,6 +76,9 @@ signals:
     void modificationChanged(bool modified);
     // An undo or redo has put records back; they were last changed at `place`.
     void recordsRestored(ConfigDocument::Place place);
+    // The records hold something else than before: a step was made, undone or redone, or
+    // the configuration was cleared or opened. After recordsRestored.
+    void recordsChanged();
     void fileNameChanged(const QString& fileName);
     void recentFilesChanged();
 

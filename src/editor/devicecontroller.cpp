@@ -84,6 +84,12 @@ SerialLink* DeviceController::serialLink() const
     return m_session ? m_session->link() : nullptr;
 }
 
+QString DeviceController::connectedPort() const
+{
+    const SerialLink* link = serialLink();
+    return m_connected && link ? link->portName() : QString();
+}
+
 bool DeviceController::isReady() const
 {
     return m_session && m_session->link()->isOpen() && !m_busy;

@@ -31,6 +31,8 @@ public:
     bool isBusy() const { return m_busy; }
     // None before the first connect.
     SerialLink* serialLink() const;
+    // The port the device is connected on; empty while it is not.
+    QString connectedPort() const;
 
     // Opens the port and shakes hands, with a Cancel; an earlier link goes
     // first. Says why not and remembers a port that answered.

@@ -1,5 +1,6 @@
 #include "keyactions.h"
 #include "commandbutton.h"
+#include "trycommandwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +15,7 @@
 
 KeyActions::KeyActions(QMainWindow* window, QButtonGroup* keys, QButtonGroup* links, QMenu* beforeMenu)
     : QObject(window)
+    , m_window(window)
     , m_keys(keys)
     , m_links(links)
     , m_menu(new QMenu(tr("&Key"), window))
@@ -30,6 +32,23 @@ KeyActions::KeyActions(QMainWindow* window, QButtonGroup* keys, QButtonGroup* li
     watchButtons(keys);
     watchButtons(links);
     updateEnabled();
+}
+
+void KeyActions::addTryCommand(const ConfigDocument* document, RecordSelection* selection,
+                               const DeviceController* device)
+{
+    QAction* tryCommand = m_menu->addAction(tr("&Try Command..."));
+    tryCommand->setObjectName(QStringLiteral("actionTry_Command"));
+    tryCommand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(tryCommand, &QAction::triggered, this, [this, document, selection, device] {
+        auto* trial = m_window->findChild<TryCommandWindow*>();
+        if (!trial) {
+            trial = new TryCommandWindow(document, selection, device, m_window);
+        }
+        trial->show();
+        trial->raise();
+        trial->activateWindow();
+    });
 }
 
 QAction* KeyActions::addEntry(const QString& text, const char* objectName, const QKeySequence& shortcut,

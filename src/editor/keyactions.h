@@ -5,15 +5,19 @@
 #include <QPointer>
 
 class CommandButton;
+class ConfigDocument;
+class DeviceController;
 class QAction;
 class QButtonGroup;
 class QMainWindow;
 class QMenu;
+class RecordSelection;
 
 // The "Key" menu: the three entries of a key's right-press menu, with shortcuts,
-// for whoever works without a mouse. They act on the selected link when a link
-// key is checked, else on the checked key, and go through the button's own
-// dialogs, so the texts and what is stored are those of the right-press menu.
+// for whoever works without a mouse, and Try Command. The three act on the
+// selected link when a link key is checked, else on the checked key, and go
+// through the button's own dialogs, so the texts and what is stored are those
+// of the right-press menu.
 class KeyActions : public QObject
 {
     Q_OBJECT
@@ -23,6 +27,9 @@ public:
     KeyActions(QMainWindow* window, QButtonGroup* keys, QButtonGroup* links, QMenu* beforeMenu);
 
     QMenu* menu() const { return m_menu; }
+    // Try Command: a window of its own beside the main window, made when first asked for,
+    // that tries the selection's command on other equipment than `device`.
+    void addTryCommand(const ConfigDocument* document, RecordSelection* selection, const DeviceController* device);
     // The key or link key the entries act on; null when there is none that can be used.
     CommandButton* target() const;
 
@@ -35,6 +42,7 @@ private:
     void watchButtons(QButtonGroup* group);
     void updateEnabled();
 
+    QMainWindow* m_window;
     QButtonGroup* m_keys;
     QButtonGroup* m_links;
     QMenu* m_menu;

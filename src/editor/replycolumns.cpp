@@ -9,15 +9,15 @@
 
 namespace {
 
-// Puts `lines` in place of the view's last line, or after it; the view keeps
+// Puts `rows` in place of the view's last row, or after it; the view keeps
 // following the end when it was there.
-void writeTail(QPlainTextEdit* view, const QStringList& lines, bool replaceLast)
+void writeTail(QPlainTextEdit* view, const QStringList& rows, bool replaceLast)
 {
     QScrollBar* bar = view->verticalScrollBar();
     const bool atEnd = bar->value() == bar->maximum();
     QTextCursor cursor(view->document());
     cursor.movePosition(QTextCursor::End);
-    QString text = lines.join(QLatin1Char('\n'));
+    QString text = rows.join(QLatin1Char('\n'));
     if (replaceLast) {
         cursor.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
     } else if (!view->document()->isEmpty()) {
@@ -53,16 +53,16 @@ void ReplyColumns::append(const QByteArray& chunk)
     }
     const qsizetype before = m_bytes.size();
     m_bytes.append(chunk.constData(), taken);
-    // From the start of the line the chunk goes on; only that line is written again.
-    const qsizetype from = before - before % BytesPerLine;
-    QStringList hexLines;
-    QStringList textLines;
-    for (qsizetype at = from; at < m_bytes.size(); at += BytesPerLine) {
-        const QByteArray line = m_bytes.mid(at, BytesPerLine);
-        hexLines << TypedBytes::spacedHex(line);
-        textLines << TypedBytes::toEscapedText(line);
+    // From the start of the row the chunk goes on; only that row is written again.
+    const qsizetype from = before - before % BytesPerRow;
+    QStringList hexRows;
+    QStringList textRows;
+    for (qsizetype at = from; at < m_bytes.size(); at += BytesPerRow) {
+        const QByteArray row = m_bytes.mid(at, BytesPerRow);
+        hexRows << TypedBytes::spacedHex(row);
+        textRows << TypedBytes::toEscapedText(row);
     }
     const bool unfinished = from < before;
-    writeTail(m_hex, hexLines, unfinished);
-    writeTail(m_text, textLines, unfinished);
+    writeTail(m_hex, hexRows, unfinished);
+    writeTail(m_text, textRows, unfinished);
 }

@@ -6,13 +6,15 @@
 class QPlainTextEdit;
 
 // A reply shown as it comes, in two columns side by side: hex pairs and the
-// same bytes as escaped text (\x02OK\x03\r\n), BytesPerLine bytes a line.
-// A chunk only rewrites the last, unfinished line and appends the rest, so a
+// same bytes as escaped text (\x02OK\x03\r\n), BytesPerRow bytes a row.
+// A chunk only rewrites the last, unfinished row and appends the rest, so a
 // reply that trickles in costs as much as its chunks, not its length each time.
 class ReplyColumns
 {
 public:
-    static constexpr int BytesPerLine = 16;
+    static constexpr int BytesPerRow = 16;
+    // The earlier name of BytesPerRow.
+    static constexpr int BytesPerLine = BytesPerRow;
 
     // Bytes kept; what comes beyond is not shown.
     ReplyColumns(QPlainTextEdit* hex, QPlainTextEdit* text, int maxBytes);

@@ -1,20 +1,19 @@
 #include "trycommandwindow.h"
 
-#include "commandfield.h"
 #include "commandtrialrun.h"
+#include "configdocument.h"
 #include "devicecontroller.h"
 #include "devicerecordlayout.h"
 #include "linesettings.h"
+#include "recordselection.h"
 #include "replycolumns.h"
 #include "safesave.h"
 #include "savefilename.h"
-#include "seriallink.h"
 #include "settingsstore.h"
 #include "typedbytes.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -36,9 +35,6 @@
 
 namespace {
 
-// How often the window follows the main window's selection and edits.
-constexpr int FollowIntervalMs = 300;
-
 QPlainTextEdit* readOnlyView(const QString& name, const QString& accessibleName,
                              QPlainTextEdit::LineWrapMode wrap = QPlainTextEdit::NoWrap)
 {
@@ -56,7 +52,7 @@ QPlainTextEdit* readOnlyView(const QString& name, const QString& accessibleName,
     return view;
 }
 
-// Only when it changed: the follow timer must not undo a selection made to copy.
+// Only when it changed: following the records must not undo a selection made to copy.
 void showText(QLineEdit* field, const QString& text)
 {
     if (field->text() != text) {
@@ -81,9 +77,12 @@ QAccessibleInterface* windowAccessible(const QString& className, QObject* object
 
 } // namespace
 
-TryCommandWindow::TryCommandWindow(const Sources& sources, QWidget* parent, PortLister lister)
+TryCommandWindow::TryCommandWindow(const ConfigDocument* document, RecordSelection* selection,
+                                   const DeviceController* device, QWidget* parent, PortLister lister)
     : QWidget(parent, Qt::Window)
-    , m_sources(sources)
+    , m_records(document->records())
+    , m_selection(selection)
+    , m_device(device)
     , m_run(new CommandTrialRun(this))
 {
     static const bool accessibleAsWindow = [] {
@@ -95,6 +94,29 @@ TryCommandWindow::TryCommandWindow(const Sources& sources, QWidget* parent, Port
     setWindowTitle(tr("Try Command"));
     setAccessibleName(windowTitle());
 
+    // Made in this order, the parts keep the window's tab order.
+    QLayout* form = buildCommandForm(std::move(lister));
+    QLayout* sendRow = buildSendRow();
+    QGroupBox* freeTextBox = buildFreeTextBox();
+    QGroupBox* replyBox = buildReplyBox();
+    QGroupBox* logBox = buildLogBox();
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    buttons->setObjectName(QStringLiteral("buttonBox"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(sendRow);
+    layout->addWidget(freeTextBox);
+    layout->addWidget(replyBox, 1);
+    layout->addWidget(logBox, 2);
+    layout->addWidget(buttons);
+    resize(640, 720);
+    connectWindow(buttons);
+    refresh();
+}
+
+QLayout* TryCommandWindow::buildCommandForm(PortLister lister)
+{
     m_portBox = new QComboBox;
     m_portBox->setObjectName(QStringLiteral("portBox"));
     m_portBox->setEditable(true);
@@ -122,9 +144,9 @@ TryCommandWindow::TryCommandWindow(const Sources& sources, QWidget* parent, Port
     }
     m_commandHex->setAccessibleName(tr("Command in hex"));
     m_commandText->setAccessibleName(tr("Command as text"));
-    m_lineLabel = new QLabel;
-    m_lineLabel->setObjectName(QStringLiteral("lineLabel"));
-    m_lineLabel->setWordWrap(true);
+    m_lineSettingsLabel = new QLabel;
+    m_lineSettingsLabel->setObjectName(QStringLiteral("lineLabel"));
+    m_lineSettingsLabel->setWordWrap(true);
     m_quietBox = new QSpinBox;
     m_quietBox->setObjectName(QStringLiteral("quietBox"));
     m_quietBox->setRange(CommandTrial::MinQuietMs, CommandTrial::MaxQuietMs);
@@ -140,11 +162,26 @@ TryCommandWindow::TryCommandWindow(const Sources& sources, QWidget* parent, Port
     form->addRow(QString(), m_secondLayerBox);
     form->addRow(tr("Hex:"), m_commandHex);
     form->addRow(tr("Text:"), m_commandText);
-    form->addRow(tr("Line settings:"), m_lineLabel);
+    form->addRow(tr("Line settings:"), m_lineSettingsLabel);
     auto* quietLabel = new QLabel(tr("Reply ends after &quiet:"));
     quietLabel->setBuddy(m_quietBox);
     form->addRow(quietLabel, m_quietBox);
 
+    connect(m_secondLayerBox, &QCheckBox::toggled, this, [this] {
+        // Ticked for this key: the selection no longer sets it until it moves.
+        m_tickKey = selectedKey();
+        refresh();
+    });
+    connect(m_portBox, &QComboBox::currentTextChanged, this, [this] {
+        if (!isRunning()) {
+            clearStatus();
+        }
+    });
+    return form;
+}
+
+QLayout* TryCommandWindow::buildSendRow()
+{
     m_sendButton = new QPushButton(tr("&Send"));
     m_sendButton->setObjectName(QStringLiteral("sendButton"));
     m_sendButton->setDefault(true);
@@ -159,32 +196,47 @@ TryCommandWindow::TryCommandWindow(const Sources& sources, QWidget* parent, Port
     sendRow->addWidget(m_cancelButton);
     sendRow->addWidget(m_sendHint, 1);
 
-    m_lineFormat = new QComboBox;
-    m_lineFormat->setObjectName(QStringLiteral("lineFormat"));
-    m_lineFormat->addItem(tr("Text"));
-    m_lineFormat->addItem(tr("Hex"));
-    m_lineFormat->setAccessibleName(tr("Form of the free line"));
-    m_freeLine = new QLineEdit;
-    m_freeLine->setObjectName(QStringLiteral("freeLine"));
-    m_freeLine->setMaxLength(4 * TypedBytes::MaxBytes);
-    m_freeLine->setPlaceholderText(tr("\\x02ON\\r, or hex pairs: 02 4F 4E 0D"));
-    m_freeLine->setAccessibleName(tr("Free line to send"));
-    m_freeLine->setAccessibleDescription(
+    connect(m_sendButton, &QPushButton::clicked, this, &TryCommandWindow::sendCommand);
+    connect(m_cancelButton, &QPushButton::clicked, this, &TryCommandWindow::cancel);
+    return sendRow;
+}
+
+QGroupBox* TryCommandWindow::buildFreeTextBox()
+{
+    m_freeTextForm = new QComboBox;
+    m_freeTextForm->setObjectName(QStringLiteral("lineFormat"));
+    m_freeTextForm->addItem(tr("Text"));
+    m_freeTextForm->addItem(tr("Hex"));
+    m_freeTextForm->setAccessibleName(tr("Form of the free line"));
+    m_freeText = new QLineEdit;
+    m_freeText->setObjectName(QStringLiteral("freeLine"));
+    m_freeText->setMaxLength(4 * TypedBytes::MaxBytes);
+    m_freeText->setPlaceholderText(tr("\\x02ON\\r, or hex pairs: 02 4F 4E 0D"));
+    m_freeText->setAccessibleName(tr("Free line to send"));
+    m_freeText->setAccessibleDescription(
         tr("Text with \\r, \\n, \\t, \\\\ and \\xNN, or hex pairs; sent with the command's line settings"));
-    m_sendLineButton = new QPushButton(tr("Send &Line"));
-    m_sendLineButton->setObjectName(QStringLiteral("sendLineButton"));
-    m_lineError = new QLabel;
-    m_lineError->setObjectName(QStringLiteral("lineError"));
-    m_lineError->setWordWrap(true);
+    m_sendFreeTextButton = new QPushButton(tr("Send &Line"));
+    m_sendFreeTextButton->setObjectName(QStringLiteral("sendLineButton"));
+    m_freeTextError = new QLabel;
+    m_freeTextError->setObjectName(QStringLiteral("lineError"));
+    m_freeTextError->setWordWrap(true);
     auto* freeRow = new QHBoxLayout;
-    freeRow->addWidget(m_lineFormat);
-    freeRow->addWidget(m_freeLine, 1);
-    freeRow->addWidget(m_sendLineButton);
+    freeRow->addWidget(m_freeTextForm);
+    freeRow->addWidget(m_freeText, 1);
+    freeRow->addWidget(m_sendFreeTextButton);
     auto* freeBox = new QGroupBox(tr("Free line"));
     auto* freeLayout = new QVBoxLayout(freeBox);
     freeLayout->addLayout(freeRow);
-    freeLayout->addWidget(m_lineError);
+    freeLayout->addWidget(m_freeTextError);
 
+    connect(m_sendFreeTextButton, &QPushButton::clicked, this, &TryCommandWindow::sendFreeText);
+    connect(m_freeText, &QLineEdit::returnPressed, this, &TryCommandWindow::sendFreeText);
+    connect(m_freeText, &QLineEdit::textEdited, m_freeTextError, &QLabel::clear);
+    return freeBox;
+}
+
+QGroupBox* TryCommandWindow::buildReplyBox()
+{
     m_replyHex = readOnlyView(QStringLiteral("replyHex"), tr("Reply in hex"));
     m_replyText = readOnlyView(QStringLiteral("replyText"), tr("Reply as text"));
     m_replyStatus = new QLabel;
@@ -200,9 +252,13 @@ TryCommandWindow::TryCommandWindow(const Sources& sources, QWidget* parent, Port
     replyViews->addWidget(m_replyText, 1);
     replyLayout->addLayout(replyViews);
     replyLayout->addWidget(m_replyStatus);
+    return m_replyBox;
+}
 
+QGroupBox* TryCommandWindow::buildLogBox()
+{
     m_log = readOnlyView(QStringLiteral("logView"), tr("Log of every exchange"), QPlainTextEdit::WidgetWidth);
-    m_log->setMaximumBlockCount(MaxLogLines);
+    m_log->setMaximumBlockCount(MaxLogEntries);
     auto* copyButton = new QPushButton(tr("&Copy Log"));
     copyButton->setObjectName(QStringLiteral("copyLogButton"));
     auto* saveButton = new QPushButton(tr("Save L&og..."));
@@ -219,36 +275,14 @@ TryCommandWindow::TryCommandWindow(const Sources& sources, QWidget* parent, Port
     logButtons->addStretch();
     logLayout->addLayout(logButtons);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    buttons->setObjectName(QStringLiteral("buttonBox"));
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addLayout(sendRow);
-    layout->addWidget(freeBox);
-    layout->addWidget(m_replyBox, 1);
-    layout->addWidget(logBox, 2);
-    layout->addWidget(buttons);
-    resize(640, 720);
-
-    connect(m_sendButton, &QPushButton::clicked, this, &TryCommandWindow::sendCommand);
-    connect(m_sendLineButton, &QPushButton::clicked, this, &TryCommandWindow::sendLine);
-    connect(m_freeLine, &QLineEdit::returnPressed, this, &TryCommandWindow::sendLine);
-    connect(m_freeLine, &QLineEdit::textEdited, m_lineError, &QLabel::clear);
-    connect(m_cancelButton, &QPushButton::clicked, this, &TryCommandWindow::cancel);
-    connect(m_secondLayerBox, &QCheckBox::toggled, this, [this] {
-        // Ticked for this key: the selection no longer sets it until it moves.
-        m_tickKey = selectedKey();
-        refresh();
-    });
-    connect(m_portBox, &QComboBox::currentTextChanged, this, [this] {
-        if (!isRunning()) {
-            clearStatus();
-        }
-    });
     connect(copyButton, &QPushButton::clicked, this, &TryCommandWindow::copyLog);
     connect(saveButton, &QPushButton::clicked, this, &TryCommandWindow::saveLog);
     connect(clearButton, &QPushButton::clicked, m_log, &QPlainTextEdit::clear);
+    return logBox;
+}
+
+void TryCommandWindow::connectWindow(QDialogButtonBox* buttons)
+{
     connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
     // Escape as in a dialog: it stops a trial first, then closes.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
@@ -260,14 +294,12 @@ TryCommandWindow::TryCommandWindow(const Sources& sources, QWidget* parent, Port
     });
     connect(m_run, &CommandTrialRun::exchanged, this, &TryCommandWindow::showChunk);
     connect(m_run, &CommandTrialRun::finished, this, &TryCommandWindow::showResult);
-    // The selection, an edit's text and an undo all change what would be
-    // sent: follow them while the window is open.
-    connect(&m_follow, &QTimer::timeout, this, &TryCommandWindow::refresh);
+    // The selection, an edit's text, an undo, a paste and a load all change what
+    // would be sent.
+    connect(m_selection, &RecordSelection::currentRecordChanged, this, &TryCommandWindow::refresh);
     m_show.setSingleShot(true);
     m_show.setInterval(0);
     connect(&m_show, &QTimer::timeout, this, &TryCommandWindow::showPending);
-    m_follow.start(FollowIntervalMs);
-    refresh();
 }
 
 TryCommandWindow::~TryCommandWindow() = default;
@@ -275,20 +307,18 @@ TryCommandWindow::~TryCommandWindow() = default;
 CommandTrial::RecordCommand TryCommandWindow::shownCommand() const
 {
     CommandTrial::RecordCommand command;
-    const int key = m_sources.keys ? m_sources.keys->checkedId() : -1;
-    if (!m_sources.records || key <= 0) {
+    const ConfigDocument::Place place = m_selection->current();
+    if (place.key <= 0) {
         return command;
     }
-    const int link = m_sources.links ? m_sources.links->checkedId() : -1;
-    const bool second = m_secondLayerBox->isChecked() && link <= DeviceRecordLayout::FirstLayer;
-    const int layer = second ? DeviceRecordLayout::SecondLayer : qMax(link, DeviceRecordLayout::FirstLayer);
-    if (!CommandTrial::recordCommand(*m_sources.records, key, layer, &command)) {
+    const bool second = m_secondLayerBox->isChecked() && place.link <= DeviceRecordLayout::FirstLayer;
+    const int layer = second ? DeviceRecordLayout::SecondLayer : qMax(place.link, DeviceRecordLayout::FirstLayer);
+    if (!CommandTrial::recordCommand(*m_records, place.key, layer, &command)) {
         return {};
     }
     // A command being edited is tried as the field has it, before Ok.
-    CommandField* field = second ? m_sources.secondLayer : m_sources.command;
-    if (field && field->edit()->isEnabled()) {
-        command.bytes = field->shownBytes();
+    if (const std::optional<QByteArray> edited = m_selection->editedCommand(second)) {
+        command.bytes = *edited;
     }
     return command;
 }
@@ -305,7 +335,7 @@ QString TryCommandWindow::logText() const
 
 int TryCommandWindow::selectedKey() const
 {
-    return m_sources.keys ? m_sources.keys->checkedId() : -1;
+    return m_selection->current().key;
 }
 
 QString TryCommandWindow::sendRefusal(const CommandTrial::RecordCommand& command) const
@@ -325,19 +355,18 @@ QString TryCommandWindow::sendRefusal(const CommandTrial::RecordCommand& command
 void TryCommandWindow::clearStatus()
 {
     m_replyStatus->clear();
-    m_lineError->clear();
+    m_freeTextError->clear();
 }
 
 void TryCommandWindow::refresh()
 {
-    const int link = m_sources.links ? m_sources.links->checkedId() : -1;
     // Only a key has a second layer.
-    m_secondLayerBox->setEnabled(link <= DeviceRecordLayout::FirstLayer);
+    m_secondLayerBox->setEnabled(m_selection->current().link <= DeviceRecordLayout::FirstLayer);
     const int key = selectedKey();
     if (key != m_tickKey) {
         // Another key: ticked where its second layer is switched on, as the main window shows it.
         m_tickKey = key;
-        const ButtonData* record = m_sources.records && key > 0 ? m_sources.records->getButtonData(key) : nullptr;
+        const ButtonData* record = key > 0 ? m_records->getButtonData(key) : nullptr;
         const QSignalBlocker quiet(m_secondLayerBox);
         m_secondLayerBox->setChecked(record && record->isSecondLayerEnabled());
     }
@@ -353,14 +382,14 @@ void TryCommandWindow::refresh()
         m_recordLabel->setText(tr("Choose a key or a link in the main window."));
         showText(m_commandHex, QString());
         showText(m_commandText, QString());
-        m_lineLabel->setText(tr("%1 (for the free line)").arg(LineSettings::toText(command.line)));
+        m_lineSettingsLabel->setText(tr("%1 (for the free line)").arg(LineSettings::toText(command.line)));
     } else {
         m_recordLabel->setText(command.name);
         showText(m_commandHex, TypedBytes::spacedHex(command.bytes));
         showText(m_commandText, TypedBytes::toEscapedText(command.bytes));
         const QString note = LineSettings::deviceMayNotSend(command.line);
-        m_lineLabel->setText(tr("%1, delay %2").arg(LineSettings::toText(command.line)).arg(command.delay)
-                             + QLatin1Char('\n') + (note.isEmpty() ? LineSettings::deviceKeeps() : note));
+        m_lineSettingsLabel->setText(tr("%1, delay %2").arg(LineSettings::toText(command.line)).arg(command.delay)
+                                     + QLatin1Char('\n') + (note.isEmpty() ? LineSettings::deviceKeeps() : note));
     }
     const QString refusal = sendRefusal(command);
     m_sendButton->setEnabled(refusal.isEmpty());
@@ -374,20 +403,25 @@ void TryCommandWindow::sendCommand()
     start(command.bytes, command.line, command.name);
 }
 
-void TryCommandWindow::sendLine()
+void TryCommandWindow::sendFreeText()
 {
     QByteArray bytes;
     QString error;
-    const bool hex = m_lineFormat->currentIndex() == 1;
-    const bool read = hex ? TypedBytes::fromHex(m_freeLine->text(), &bytes, &error)
-                          : TypedBytes::fromEscapedText(m_freeLine->text(), &bytes, &error);
+    const bool hex = m_freeTextForm->currentIndex() == 1;
+    const bool read = hex ? TypedBytes::fromHex(m_freeText->text(), &bytes, &error)
+                          : TypedBytes::fromEscapedText(m_freeText->text(), &bytes, &error);
     if (!read) {
-        m_lineError->setText(tr("Not sent: %1.").arg(error));
+        m_freeTextError->setText(tr("Not sent: %1.").arg(error));
         return;
     }
-    m_lineError->clear();
+    m_freeTextError->clear();
     // The equipment listens at the line settings of the command it is tried with.
     start(bytes, shownCommand().line, tr("free line"));
+}
+
+void TryCommandWindow::sendLine()
+{
+    sendFreeText();
 }
 
 void TryCommandWindow::start(const QByteArray& bytes, const UartData& line, const QString& what)
@@ -400,8 +434,8 @@ void TryCommandWindow::start(const QByteArray& bytes, const UartData& line, cons
     request.bytes = bytes;
     request.line = line;
     request.quietMs = m_quietBox->value();
-    if (m_sources.device && m_sources.device->isConnected() && m_sources.device->serialLink()) {
-        request.busyPort = m_sources.device->serialLink()->portName();
+    if (m_device) {
+        request.busyPort = m_device->connectedPort();
     }
     showPending();
     m_reply->clear();
@@ -413,7 +447,7 @@ void TryCommandWindow::start(const QByteArray& bytes, const UartData& line, cons
         return;
     }
     SettingsStore::open().setValue(QLatin1String(SettingsStore::TrialPortKey), request.port);
-    m_runLine = tr("%1 on %2 at %3").arg(what, request.port, LineSettings::toText(line));
+    m_runDescription = tr("%1 on %2 at %3").arg(what, request.port, LineSettings::toText(line));
     // The reply stays under what it answers while the selection moves on.
     m_replyBox->setTitle(tr("Reply to %1 on %2").arg(what, request.port));
     m_replyStatus->setText(tr("Waiting for the reply..."));
@@ -429,14 +463,14 @@ void TryCommandWindow::cancel()
 void TryCommandWindow::showChunk(const CommandTrial::Chunk& chunk)
 {
     const bool sent = chunk.direction == CommandTrial::Direction::Sent;
-    const QString label = sent ? tr("sent %1:").arg(m_runLine) : tr("+%1 ms").arg(chunk.ms);
+    const QString label = sent ? tr("sent %1:").arg(m_runDescription) : tr("+%1 ms").arg(chunk.ms);
     m_pendingLog << QStringLiteral("%1  %2  %3  %4")
                         .arg(now(), label, TypedBytes::spacedHex(chunk.bytes), TypedBytes::toEscapedText(chunk.bytes));
     if (!sent) {
         // The trial ends the reply at its limit, so this stays bounded too.
         m_pendingReply += chunk.bytes;
     }
-    // A slow line brings many small chunks; the views take them in one go
+    // A slow port brings many small chunks; the views take them in one go
     // once the events waiting now are handled.
     if (!m_show.isActive()) {
         m_show.start();
@@ -464,7 +498,7 @@ void TryCommandWindow::showResult(const CommandTrial::Result& result)
 void TryCommandWindow::setRunning(bool running)
 {
     m_cancelButton->setEnabled(running);
-    m_sendLineButton->setEnabled(!running);
+    m_sendFreeTextButton->setEnabled(!running);
     m_portBox->setEnabled(!running);
     refresh();
 }
@@ -519,9 +553,9 @@ void TryCommandWindow::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    // The free line sends itself on Return; a focused button is pressed, as in a dialog.
+    // The free text sends itself on Return; a focused button is pressed, as in a dialog.
     QWidget* focused = focusWidget();
-    if (focused == m_freeLine) {
+    if (focused == m_freeText) {
         return;
     }
     if (auto* button = qobject_cast<QPushButton*>(focused); button && button->isEnabled()) {

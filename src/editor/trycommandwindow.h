@@ -10,27 +10,30 @@
 
 #include <memory>
 
-class CommandField;
 class CommandTrialRun;
+class ConfigDocument;
 class DeviceController;
 class ProgramRecords;
-class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QDialogButtonBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
+class RecordSelection;
 class ReplyColumns;
 
 // Key > Try Command: sends the selected key's or link's command (or its second
 // layer's) to the equipment on a port of the user's choice, with the record's
 // line settings, and shows the reply byte by byte with its timing, so a command
 // can be tried before it is stored into the device. While a command is being
-// edited, the field's text is what is sent. A free line sends anything else
-// the equipment expects in between.
+// edited, the field's text is what is sent. A free text sends anything else
+// the equipment expects in between. The window follows the selection and the
+// records by their signals.
 //
 // The window only reads: the records, the undo steps and the modified mark are
 // never touched. It opens its port only for each trial (on a thread of its own,
@@ -42,21 +45,15 @@ class TryCommandWindow : public QWidget
     Q_OBJECT
 
 public:
-    // Where the window finds what to send: the main window's records, key and
-    // link groups, command fields and device.
-    struct Sources {
-        ProgramRecords* records = nullptr;
-        QButtonGroup* keys = nullptr;
-        QButtonGroup* links = nullptr;
-        CommandField* command = nullptr;
-        CommandField* secondLayer = nullptr;
-        DeviceController* device = nullptr;
-    };
+    // Most entries the log keeps (a chunk sent or received, or an outcome); the oldest go first.
+    static constexpr int MaxLogEntries = 5000;
+    // The earlier name of MaxLogEntries.
+    static constexpr int MaxLogLines = MaxLogEntries;
 
-    // Most lines the log keeps; the oldest go first.
-    static constexpr int MaxLogLines = 5000;
-
-    TryCommandWindow(const Sources& sources, QWidget* parent, PortLister lister = systemSerialPorts);
+    // What is sent comes from `document`'s records at `selection`'s record; the port
+    // `device` is connected on is refused.
+    TryCommandWindow(const ConfigDocument* document, RecordSelection* selection, const DeviceController* device,
+                     QWidget* parent, PortLister lister = systemSerialPorts);
     ~TryCommandWindow() override;
 
     // What Send sends now; empty bytes when no key is selected.
@@ -66,7 +63,9 @@ public:
 
 public slots:
     void sendCommand();
-    // Sends the free line, refused with the position of a fault.
+    // Sends the free text, refused with the position of a fault.
+    void sendFreeText();
+    // The earlier name of sendFreeText.
     void sendLine();
     void cancel();
     // Shows the command as the main window has it now.
@@ -81,6 +80,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The parts of the window, top to bottom.
+    QLayout* buildCommandForm(PortLister lister);
+    QLayout* buildSendRow();
+    QGroupBox* buildFreeTextBox();
+    QGroupBox* buildReplyBox();
+    QGroupBox* buildLogBox();
+    // Close, Escape and what follows the selection and the trial.
+    void connectWindow(QDialogButtonBox* buttons);
     void start(const QByteArray& bytes, const UartData& line, const QString& what);
     void showChunk(const CommandTrial::Chunk& chunk);
     // Chunks that came in one turn of the event loop are shown together.
@@ -88,37 +95,38 @@ private:
     void showResult(const CommandTrial::Result& result);
     void setRunning(bool running);
     void appendLog(const QString& text);
-    // The selected key, or -1; the tick follows it when it changes.
+    // The selected key, or 0; the tick follows it when it changes.
     int selectedKey() const;
     // Why Send cannot send now; empty when it can.
     QString sendRefusal(const CommandTrial::RecordCommand& command) const;
     void clearStatus();
 
-    Sources m_sources;
+    const ProgramRecords* m_records;
+    RecordSelection* m_selection;
+    const DeviceController* m_device;
     CommandTrialRun* m_run = nullptr;
     ComPortPicker* m_picker = nullptr;
-    QTimer m_follow;
     QTimer m_show;
     QStringList m_pendingLog;
     QByteArray m_pendingReply;
-    QString m_runLine; // what runs, where and at which settings, for the log
+    QString m_runDescription; // what runs, where and at which settings, for the log
     std::unique_ptr<ReplyColumns> m_reply; // of the trial that runs or ran last
     int m_tickKey = -1; // the key the second-layer tick was last set for
-    QString m_shownRecord; // the record the window showed at the last look
+    QString m_shownRecord; // the record the window showed last
     QComboBox* m_portBox = nullptr;
     QCheckBox* m_secondLayerBox = nullptr;
     QLabel* m_recordLabel = nullptr;
     QLineEdit* m_commandHex = nullptr;
     QLineEdit* m_commandText = nullptr;
-    QLabel* m_lineLabel = nullptr;
+    QLabel* m_lineSettingsLabel = nullptr;
     QSpinBox* m_quietBox = nullptr;
     QPushButton* m_sendButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
     QLabel* m_sendHint = nullptr;
-    QComboBox* m_lineFormat = nullptr;
-    QLineEdit* m_freeLine = nullptr;
-    QPushButton* m_sendLineButton = nullptr;
-    QLabel* m_lineError = nullptr;
+    QComboBox* m_freeTextForm = nullptr;
+    QLineEdit* m_freeText = nullptr;
+    QPushButton* m_sendFreeTextButton = nullptr;
+    QLabel* m_freeTextError = nullptr;
     QPlainTextEdit* m_replyHex = nullptr;
     QPlainTextEdit* m_replyText = nullptr;
     QLabel* m_replyStatus = nullptr;
