@@ -13,8 +13,6 @@ class ReplyColumns
 {
 public:
     static constexpr int BytesPerRow = 16;
-    // The earlier name of BytesPerRow.
-    static constexpr int BytesPerLine = BytesPerRow;
 
     // Bytes kept; what comes beyond is not shown.
     ReplyColumns(QPlainTextEdit* hex, QPlainTextEdit* text, int maxBytes);

@@ -419,11 +419,6 @@ void TryCommandWindow::sendFreeText()
     start(bytes, shownCommand().line, tr("free line"));
 }
 
-void TryCommandWindow::sendLine()
-{
-    sendFreeText();
-}
-
 void TryCommandWindow::start(const QByteArray& bytes, const UartData& line, const QString& what)
 {
     if (isRunning()) {

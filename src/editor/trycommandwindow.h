@@ -47,8 +47,6 @@ class TryCommandWindow : public QWidget
 public:
     // Most entries the log keeps (a chunk sent or received, or an outcome); the oldest go first.
     static constexpr int MaxLogEntries = 5000;
-    // The earlier name of MaxLogEntries.
-    static constexpr int MaxLogLines = MaxLogEntries;
 
     // What is sent comes from `document`'s records at `selection`'s record; the port
     // `device` is connected on is refused.
@@ -65,8 +63,6 @@ public slots:
     void sendCommand();
     // Sends the free text, refused with the position of a fault.
     void sendFreeText();
-    // The earlier name of sendFreeText.
-    void sendLine();
     void cancel();
     // Shows the command as the main window has it now.
     void refresh();
