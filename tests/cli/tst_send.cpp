@@ -145,10 +145,10 @@ void TestSend::tracesTheWire()
     const LinkTraceFile trace = LinkTraceFile::read(traceFile);
     QVERIFY2(trace.malformed.isEmpty(), qPrintable(trace.malformed.join('\n')));
     QStringList wire;
-    for (const LinkTraceFile::Line& line : trace.lines) {
-        QCOMPARE(line.port, camera.portName());
-        if (!line.bytes.isEmpty()) {
-            wire << line.direction + QLatin1Char(' ') + QString::fromLatin1(line.bytes);
+    for (const LinkTraceFile::Line& entry : trace.lines) {
+        QCOMPARE(entry.port, camera.portName());
+        if (!entry.bytes.isEmpty()) {
+            wire << entry.direction + QLatin1Char(' ') + QString::fromLatin1(entry.bytes);
         }
     }
     QCOMPARE(wire.join(QLatin1Char('|')), QStringLiteral("in OLD|out ?|in OK"));
