@@ -188,12 +188,14 @@ public:
 
     // Configuration file
     // The device is opened by the caller: for writing (emptied) or for reading.
+    // A load that refuses its file changes nothing; `error` (when given) says why, as
+    // loadError() does.
     bool saveConfigFile(QIODevice* fd);
-    bool loadConfigFile(QIODevice* fd);
+    bool loadConfigFile(QIODevice* fd, QString* error = nullptr);
     // The same in memory: the file's bytes of these records (a snapshot to compare or
     // copy), and records from such bytes, refused as loadConfigFile refuses them.
     QByteArray configFileBytes();
-    bool loadConfigFileBytes(const QByteArray& bytes);
+    bool loadConfigFileBytes(const QByteArray& bytes, QString* error = nullptr);
     // Reads a configuration file from disk: only a regular file, bounded, never
     // waiting on a pipe or a device; the result says why it did not load.
     // `content`, when given, gets the bytes as read (for a checksum of what was loaded).

@@ -299,12 +299,12 @@ QByteArray ProgramRecords::configFileBytes()
     return saveConfigFile(&buffer) ? buffer.data() : QByteArray();
 }
 
-bool ProgramRecords::loadConfigFileBytes(const QByteArray& bytes)
+bool ProgramRecords::loadConfigFileBytes(const QByteArray& bytes, QString* error)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    return loadConfigFile(&buffer);
+    return loadConfigFile(&buffer, error);
 }
 
 ConfigFileLoad ProgramRecords::loadConfigFileFrom(const QString& path, QByteArray* content)
@@ -326,177 +326,243 @@ ConfigFileLoad ProgramRecords::loadConfigFileFrom(const QString& path, QByteArra
     return ConfigFileLoad::loaded();
 }
 
-bool ProgramRecords::loadConfigFile(QIODevice* fd)
+namespace {
+
+bool refuse(QString* error, const QString& reason)
 {
-    m_loadError.clear();
-    auto refuse = [this](const QString& reason) {
-        m_loadError = reason;
-        return false;
-    };
-
-    // A full configuration, all 36 commands at the 64 KiB a data record may hold and every
-    // other field with it, comes to about 2.3 MiB: anything beyond the bound is not one of
-    // ours, and an endless device is not read to the end of the memory.
-    QByteArray content;
-    QString readError;
-    if (!readBounded(fd, MaxUserFileBytes, &content, &readError)) {
-        qCDebug(kvrDiagnostics, "error file size: more than %lld bytes, or unreadable", MaxUserFileBytes);
-        return refuse(readError);
+    if (error) {
+        *error = reason;
     }
-    QBuffer in;
-    in.setData(content);
-    in.open(QIODevice::ReadOnly);
+    return false;
+}
 
-    if (content.size() < FileHeaderSize || quint32(readInt32(&in)) != ConfigFileVersion
-        || quint32(readInt32(&in)) != ConfigFileDeviceId) {
+// Reads a configuration file's content into a list of changes first, so a file that
+// turns out to be damaged half way changes nothing; the first thing wrong refuses it.
+class ConfigFileReader
+{
+public:
+    ConfigFileReader(ProgramRecords* records, const QByteArray& content)
+        : m_records(records)
+        , m_size(content.size())
+    {
+        m_in.setData(content);
+        m_in.open(QIODevice::ReadOnly);
+    }
+
+    bool read(QString* error);
+    void apply() const
+    {
+        for (const auto& change : m_changes) {
+            change();
+        }
+    }
+
+private:
+    bool readHeader(QString* error);
+    bool readRecord(QString* error);
+    void readField(const DataHeader& header, LinkData* record);
+
+    ProgramRecords* m_records;
+    qint64 m_size;
+    QBuffer m_in;
+    FileGrid m_grid{0, 0};
+    QList<std::function<void()>> m_changes;
+    std::map<FieldKey, int> m_seen;
+};
+
+bool ConfigFileReader::read(QString* error)
+{
+    if (!readHeader(error)) {
+        return false;
+    }
+    while (!m_in.atEnd()) {
+        if (!readRecord(error)) {
+            return false;
+        }
+    }
+    const QString missing = missingField(m_grid, m_seen, m_size);
+    if (!missing.isEmpty()) {
+        qCDebug(kvrDiagnostics, "error file data: a field is missing");
+        return refuse(error, missing);
+    }
+    return true;
+}
+
+bool ConfigFileReader::readHeader(QString* error)
+{
+    if (m_size < FileHeaderSize || quint32(readInt32(&m_in)) != ConfigFileVersion
+        || quint32(readInt32(&m_in)) != ConfigFileDeviceId) {
         qCDebug(kvrDiagnostics, "error file Header");
-        return refuse(tr("it does not begin as a configuration file does"));
+        return refuse(error, tr("it does not begin as a configuration file does"));
     }
     // The header's key and record counts are not taken: the model keeps the shape it was
     // made with, and records outside it are passed over below. They do say which records
     // the file holds: the writer writes every field of each of them once. A file of more
     // than the model holds was never written by it, and counting its fields would not end.
-    const FileGrid grid{readInt32(&in), readInt32(&in)};
+    m_grid.keys = readInt32(&m_in);
+    m_grid.links = readInt32(&m_in);
+    const int maxKeys = m_records->getMaxButtonId();
+    const int maxLinks = m_records->getMaxLinkId();
     // Nor was a file of no keys or no records: what it held is then not known,
     // and defaults would take the place of whatever was cut off.
-    if (grid.keys < 1 || grid.keys > m_maxButtonId) {
-        qCDebug(kvrDiagnostics, "error file Header: %d keys", grid.keys);
-        return refuse(grid.keys < 1 ? tr("its header announces %1 keys, fewer than the 1 to %2 a configuration holds")
-                                          .arg(grid.keys)
-                                          .arg(m_maxButtonId)
-                                    : tr("its header announces %1 keys, more than the %2 a configuration holds")
-                                          .arg(grid.keys)
-                                          .arg(m_maxButtonId));
+    if (m_grid.keys < 1 || m_grid.keys > maxKeys) {
+        qCDebug(kvrDiagnostics, "error file Header: %d keys", m_grid.keys);
+        return refuse(error,
+                      m_grid.keys < 1 ? tr("its header announces %1 keys, fewer than the 1 to %2 a configuration holds")
+                                            .arg(m_grid.keys)
+                                            .arg(maxKeys)
+                                      : tr("its header announces %1 keys, more than the %2 a configuration holds")
+                                            .arg(m_grid.keys)
+                                            .arg(maxKeys));
     }
-    if (grid.links < 1 || grid.links > m_maxLinkId) {
-        qCDebug(kvrDiagnostics, "error file Header: %d records a key", grid.links);
-        return refuse(grid.links < 1
+    if (m_grid.links < 1 || m_grid.links > maxLinks) {
+        qCDebug(kvrDiagnostics, "error file Header: %d records a key", m_grid.links);
+        return refuse(error,
+                      m_grid.links < 1
                           ? tr("its header announces %1 records a key, fewer than the 1 to %2 a configuration holds")
-                                .arg(grid.links)
-                                .arg(m_maxLinkId)
+                                .arg(m_grid.links)
+                                .arg(maxLinks)
                           : tr("its header announces %1 records a key, more than the %2 a configuration holds")
-                                .arg(grid.links)
-                                .arg(m_maxLinkId));
+                                .arg(m_grid.links)
+                                .arg(maxLinks));
     }
-    in.seek(FileHeaderSize);
+    m_in.seek(FileHeaderSize);
+    return true;
+}
 
-    // Everything is read into a list of changes first, so a file that turns out
-    // to be damaged half way changes nothing.
-    QList<std::function<void()>> changes;
-    std::map<FieldKey, int> seen;
-    while (!in.atEnd()) {
-        const qint64 at = in.pos();
-        if (in.bytesAvailable() < DataHeaderSize) {
-            qCDebug(kvrDiagnostics, "error file data: the file ends inside a data header");
-            return refuse(tr("the file ends after %1 bytes, inside a data record").arg(content.size()));
-        }
-        DataHeader header;
-        header.xId = readInt32(&in);
-        header.yId = readInt32(&in);
-        header.dataSize = readInt32(&in);
-        header.dataType = readInt32(&in);
-        if (header.dataSize < 0 || header.dataSize > MaxDataRecordSize) {
-            qCDebug(kvrDiagnostics, "error file data: bad data size %d", header.dataSize);
-            return refuse(
-                tr("the data record at byte %1 gives an impossible size (%2 bytes)").arg(at).arg(header.dataSize));
-        }
-        if (header.dataSize > in.bytesAvailable()) {
-            qCDebug(kvrDiagnostics, "error file data: bad data size %d", header.dataSize);
-            return refuse(tr("the file ends after %1 bytes, inside a data record").arg(content.size()));
-        }
-        const qint64 next = in.pos() + header.dataSize;
+// One data record: its header, checked, and its field queued when the model has it.
+bool ConfigFileReader::readRecord(QString* error)
+{
+    const qint64 at = m_in.pos();
+    if (m_in.bytesAvailable() < DataHeaderSize) {
+        qCDebug(kvrDiagnostics, "error file data: the file ends inside a data header");
+        return refuse(error, tr("the file ends after %1 bytes, inside a data record").arg(m_size));
+    }
+    DataHeader header;
+    header.xId = readInt32(&m_in);
+    header.yId = readInt32(&m_in);
+    header.dataSize = readInt32(&m_in);
+    header.dataType = readInt32(&m_in);
+    if (header.dataSize < 0 || header.dataSize > MaxDataRecordSize) {
+        qCDebug(kvrDiagnostics, "error file data: bad data size %d", header.dataSize);
+        return refuse(
+            error, tr("the data record at byte %1 gives an impossible size (%2 bytes)").arg(at).arg(header.dataSize));
+    }
+    if (header.dataSize > m_in.bytesAvailable()) {
+        qCDebug(kvrDiagnostics, "error file data: bad data size %d", header.dataSize);
+        return refuse(error, tr("the file ends after %1 bytes, inside a data record").arg(m_size));
+    }
+    const qint64 next = m_in.pos() + header.dataSize;
 
-        // A record that is passed over skips its dataSize bytes whatever its
-        // type; only a field that would be applied must have its own size.
-        LinkData* record = getDataObject(header.xId, header.yId);
-        const bool secondLayer = header.dataType >= DT_SecondLayerEnabled && header.dataType <= DT_SecondLayerDelayTime;
-        const bool knownField = header.dataType >= DT_ButtonName && header.dataType <= DT_SecondLayerDelayTime
-            && (!secondLayer || header.yId == 1);
-        // Each field of the file's records, and of the model's, may come only as often as
-        // the writer writes it: a repeat is a second file, or a part of one, run on.
-        if (knownField && (record || grid.holds(header.xId, header.yId))) {
-            const FieldKey key{header.xId, header.yId, header.dataType};
-            if (++seen[key] > timesWritten(header.yId, header.dataType)) {
-                qCDebug(kvrDiagnostics, "error file data: field %d of x= %d, y=%d repeats", header.dataType, header.xId,
-                        header.yId);
-                return refuse(tr("%2 repeats its %1 at byte %3")
-                                  .arg(fieldName(header.dataType), recordName(header.xId, header.yId))
-                                  .arg(at));
-            }
-        }
-        const int fixedSize = fixedPayloadSize(header.dataType);
-        if (!record) {
-            qCDebug(kvrDiagnostics, "null data oabject");
-        } else if (!knownField) {
-            // Unknown field, or a second layer addressed to a link: passed over.
-        } else if (fixedSize >= 0 && header.dataSize != fixedSize) {
-            qCDebug(kvrDiagnostics, "error file data: bad data size %d for type %d", header.dataSize, header.dataType);
-            return refuse(tr("the %1 of %2 at byte %3 has the wrong size (%4 bytes)")
+    // A record that is passed over skips its dataSize bytes whatever its
+    // type; only a field that would be applied must have its own size.
+    LinkData* record = m_records->getDataObject(header.xId, header.yId);
+    const bool secondLayer = header.dataType >= DT_SecondLayerEnabled && header.dataType <= DT_SecondLayerDelayTime;
+    const bool knownField = header.dataType >= DT_ButtonName && header.dataType <= DT_SecondLayerDelayTime
+        && (!secondLayer || header.yId == 1);
+    // Each field of the file's records, and of the model's, may come only as often as
+    // the writer writes it: a repeat is a second file, or a part of one, run on.
+    if (knownField && (record || m_grid.holds(header.xId, header.yId))) {
+        const FieldKey key{header.xId, header.yId, header.dataType};
+        if (++m_seen[key] > timesWritten(header.yId, header.dataType)) {
+            qCDebug(kvrDiagnostics, "error file data: field %d of x= %d, y=%d repeats", header.dataType, header.xId,
+                    header.yId);
+            return refuse(error,
+                          tr("%2 repeats its %1 at byte %3")
                               .arg(fieldName(header.dataType), recordName(header.xId, header.yId))
-                              .arg(at)
-                              .arg(header.dataSize));
-        } else {
-            auto* button = header.yId == 1 ? static_cast<ButtonData*>(record) : nullptr;
-            switch (header.dataType) {
-            case DT_ButtonName: {
-                const QString name = readStringData(&in, header.dataSize);
-                if (button) {
-                    changes.append([button, name] { button->setButtonName(name); });
-                } else {
-                    changes.append([record, name] { record->setLinkName(name); });
-                }
-                break;
-            }
-            case DT_UartData: {
-                UartData uart;
-                readUartData(&in, &uart);
-                changes.append([record, uart] { record->setUartData(&uart); });
-                break;
-            }
-            case DT_Command: {
-                const QString command = readStringData(&in, header.dataSize);
-                changes.append([record, command] { record->setCommand(command); });
-                break;
-            }
-            case DT_DelayTime: {
-                const int delay = readIntData(&in);
-                changes.append([record, delay] { record->setDelayTime(delay); });
-                break;
-            }
-            case DT_SecondLayerEnabled: {
-                const bool enabled = readBoolData(&in);
-                changes.append([button, enabled] { button->setSecondLayerEnable(enabled); });
-                break;
-            }
-            case DT_SecondLayerCommand: {
-                const QString command = readStringData(&in, header.dataSize);
-                changes.append([button, command] { button->setSecondLayerCommand(command); });
-                break;
-            }
-            case DT_SecondLayerUartData: {
-                UartData uart;
-                readUartData(&in, &uart);
-                changes.append([button, uart] { button->setSecondLayerUartData(&uart); });
-                break;
-            }
-            case DT_SecondLayerDelayTime: {
-                const int delay = readIntData(&in);
-                changes.append([button, delay] { button->setSecondLayerDelayTime(delay); });
-                break;
-            }
-            }
+                              .arg(at));
         }
-        in.seek(next);
     }
+    const int fixedSize = fixedPayloadSize(header.dataType);
+    if (!record) {
+        qCDebug(kvrDiagnostics, "null data oabject");
+    } else if (!knownField) {
+        // Unknown field, or a second layer addressed to a link: passed over.
+    } else if (fixedSize >= 0 && header.dataSize != fixedSize) {
+        qCDebug(kvrDiagnostics, "error file data: bad data size %d for type %d", header.dataSize, header.dataType);
+        return refuse(error,
+                      tr("the %1 of %2 at byte %3 has the wrong size (%4 bytes)")
+                          .arg(fieldName(header.dataType), recordName(header.xId, header.yId))
+                          .arg(at)
+                          .arg(header.dataSize));
+    } else {
+        readField(header, record);
+    }
+    m_in.seek(next);
+    return true;
+}
 
-    const QString missing = missingField(grid, seen, content.size());
-    if (!missing.isEmpty()) {
-        qCDebug(kvrDiagnostics, "error file data: a field is missing");
-        return refuse(missing);
+// Queues the change a known field of the right size makes to `record`.
+void ConfigFileReader::readField(const DataHeader& header, LinkData* record)
+{
+    auto* button = header.yId == 1 ? static_cast<ButtonData*>(record) : nullptr;
+    switch (header.dataType) {
+    case DT_ButtonName: {
+        const QString name = m_records->readStringData(&m_in, header.dataSize);
+        if (button) {
+            m_changes.append([button, name] { button->setButtonName(name); });
+        } else {
+            m_changes.append([record, name] { record->setLinkName(name); });
+        }
+        break;
     }
+    case DT_UartData: {
+        UartData uart;
+        m_records->readUartData(&m_in, &uart);
+        m_changes.append([record, uart] { record->setUartData(&uart); });
+        break;
+    }
+    case DT_Command: {
+        const QString command = m_records->readStringData(&m_in, header.dataSize);
+        m_changes.append([record, command] { record->setCommand(command); });
+        break;
+    }
+    case DT_DelayTime: {
+        const int delay = m_records->readIntData(&m_in);
+        m_changes.append([record, delay] { record->setDelayTime(delay); });
+        break;
+    }
+    case DT_SecondLayerEnabled: {
+        const bool enabled = m_records->readBoolData(&m_in);
+        m_changes.append([button, enabled] { button->setSecondLayerEnable(enabled); });
+        break;
+    }
+    case DT_SecondLayerCommand: {
+        const QString command = m_records->readStringData(&m_in, header.dataSize);
+        m_changes.append([button, command] { button->setSecondLayerCommand(command); });
+        break;
+    }
+    case DT_SecondLayerUartData: {
+        UartData uart;
+        m_records->readUartData(&m_in, &uart);
+        m_changes.append([button, uart] { button->setSecondLayerUartData(&uart); });
+        break;
+    }
+    case DT_SecondLayerDelayTime: {
+        const int delay = m_records->readIntData(&m_in);
+        m_changes.append([button, delay] { button->setSecondLayerDelayTime(delay); });
+        break;
+    }
+    }
+}
 
-    for (const auto& change : changes) {
-        change();
+} // namespace
+
+bool ProgramRecords::loadConfigFile(QIODevice* fd, QString* error)
+{
+    m_loadError.clear();
+    // A full configuration, all 36 commands at the 64 KiB a data record may hold and every
+    // other field with it, comes to about 2.3 MiB: anything beyond the bound is not one of
+    // ours, and an endless device is not read to the end of the memory.
+    QByteArray content;
+    if (!readBounded(fd, MaxUserFileBytes, &content, &m_loadError)) {
+        qCDebug(kvrDiagnostics, "error file size: more than %lld bytes, or unreadable", MaxUserFileBytes);
+        return refuse(error, m_loadError);
     }
+    ConfigFileReader reader(this, content);
+    if (!reader.read(&m_loadError)) {
+        return refuse(error, m_loadError);
+    }
+    reader.apply();
     return true;
 }

@@ -48,6 +48,157 @@ QString lostEquipment(const SerialLink& link, const QString& port)
                             : tr("The equipment on %1 was disconnected or stopped answering (%2).").arg(node, detail);
 }
 
+using Outcome = CommandTrial::Outcome;
+
+// One trial under way: the link, the clock since the send began and the result
+// it fills, in the steps run() takes. A step that ends the trial says so in the
+// result and returns false.
+class TrialSteps
+{
+public:
+    TrialSteps(const CommandTrial::Request& request, const CommandTrial::Observer& observer,
+               CommandTrial::Result* result)
+        : m_request(request)
+        , m_observer(observer)
+        , m_result(result)
+    {
+    }
+
+    bool open(const CancelCheck& cancel);
+    bool send();
+    // Collects the reply until one of the ends CommandTrial lists, then closes the port.
+    void receive();
+
+private:
+    bool stop(Outcome outcome, const QString& error)
+    {
+        m_result->outcome = outcome;
+        m_result->error = error;
+        return false;
+    }
+    void record(CommandTrial::Direction direction, qint64 ms, const QByteArray& bytes);
+    // Adds a received chunk to the reply; true when it ends the reply.
+    bool take(QByteArray bytes);
+
+    const CommandTrial::Request& m_request;
+    const CommandTrial::Observer& m_observer;
+    CommandTrial::Result* m_result;
+    SerialLink::Line m_line;
+    SerialLink m_link;
+    QElapsedTimer m_clock;
+};
+
+void TrialSteps::record(CommandTrial::Direction direction, qint64 ms, const QByteArray& bytes)
+{
+    const CommandTrial::Chunk chunk{direction, ms, bytes};
+    m_result->chunks.append(chunk);
+    if (m_observer) {
+        m_observer(chunk);
+    }
+}
+
+bool TrialSteps::open(const CancelCheck& cancel)
+{
+    LineSettings::toLine(m_request.line, &m_line);
+    m_link.setCancelCheck(cancel);
+    if (m_link.cancelRequested()) {
+        return stop(Outcome::Cancelled, tr("Cancelled."));
+    }
+    m_link.setTrace(m_request.trace);
+    if (!m_link.open(m_request.port, m_line)) {
+        return stop(Outcome::NotOpened, openError(m_link, m_request.port, m_request.line));
+    }
+    const QSerialPort* port = m_link.port();
+    m_result->line = {port->baudRate(), port->dataBits(), port->parity(), port->stopBits()};
+    return true;
+}
+
+bool TrialSteps::send()
+{
+    // Whatever the equipment said before is no reply to this command.
+    m_link.clear();
+    m_link.setTimeout(sendTimeoutMs(int(m_request.bytes.size()), m_line.baudRate));
+    m_clock.start();
+    const qint64 written = m_link.write(m_request.bytes);
+    // What left, stamped with the start of the send; a failed write says so below.
+    if (written > 0) {
+        record(CommandTrial::Direction::Sent, 0, m_request.bytes.left(written));
+    }
+    if (written == m_request.bytes.size()) {
+        return true;
+    }
+    if (m_link.isCancelled()) {
+        return stop(Outcome::Cancelled, tr("Cancelled."));
+    }
+    m_result->endMs = m_clock.elapsed();
+    return stop(Outcome::Failed,
+                m_link.hasFailed() ? lostEquipment(m_link, m_request.port)
+                                   : tr("The command did not leave the port %1 (%2 of %3 bytes sent).")
+                                         .arg(m_request.port)
+                                         .arg(qMax<qint64>(0, written))
+                                         .arg(m_request.bytes.size()));
+}
+
+void TrialSteps::receive()
+{
+    QDeadlineTimer quiet(m_request.quietMs);
+    for (;;) {
+        qsizetype want = CommandTrial::MaxReplyBytes - m_result->reply.size();
+        if (m_request.byteCount > 0) {
+            want = qMin<qsizetype>(want, m_request.byteCount - m_result->reply.size());
+        }
+        m_link.setTimeout(int(qMax<qint64>(0, quiet.remainingTime())));
+        const QByteArray bytes = m_link.readSome(want);
+        if (bytes.isEmpty()) {
+            if (m_link.isCancelled()) {
+                stop(Outcome::Cancelled, tr("Cancelled."));
+            } else if (m_link.hasFailed()) {
+                stop(Outcome::Failed, lostEquipment(m_link, m_request.port));
+            } else {
+                m_result->outcome = m_result->reply.isEmpty() ? Outcome::Silent : Outcome::Replied;
+                m_result->end = CommandTrial::End::Quiet;
+            }
+            break;
+        }
+        if (take(bytes)) {
+            m_result->outcome = Outcome::Replied;
+            break;
+        }
+        quiet.setRemainingTime(m_request.quietMs);
+    }
+    m_result->endMs = m_clock.elapsed();
+    m_link.close();
+}
+
+bool TrialSteps::take(QByteArray bytes)
+{
+    const qint64 ms = m_clock.elapsed();
+    bool ended = false;
+    if (m_request.endByte >= 0) {
+        const qsizetype at = bytes.indexOf(char(m_request.endByte));
+        if (at >= 0) {
+            bytes.truncate(at + 1);
+            m_result->end = CommandTrial::End::EndByte;
+            ended = true;
+        }
+    }
+    if (m_result->firstByteMs < 0) {
+        m_result->firstByteMs = ms;
+    }
+    m_result->lastByteMs = ms;
+    m_result->reply.append(bytes);
+    record(CommandTrial::Direction::Received, ms, bytes);
+    if (!ended && m_request.byteCount > 0 && m_result->reply.size() >= m_request.byteCount) {
+        m_result->end = CommandTrial::End::Count;
+        ended = true;
+    }
+    if (!ended && m_result->reply.size() >= CommandTrial::MaxReplyBytes) {
+        m_result->end = CommandTrial::End::Cut;
+        ended = true;
+    }
+    return ended;
+}
+
 } // namespace
 
 QString CommandTrial::Result::describe() const
@@ -149,112 +300,15 @@ CommandTrial::Result CommandTrial::run(const Request& request, const CancelCheck
     Result result;
     result.quietMs = request.quietMs;
     result.error = refusal(request);
-    if (!result.error.isEmpty()) {
-        return result;
+    if (result.error.isEmpty()) {
+        TrialSteps trial(request, observer, &result);
+        if (trial.open(cancel) && trial.send()) {
+            trial.receive();
+        }
     }
-    const auto record = [&](Direction direction, qint64 ms, const QByteArray& bytes) {
-        const Chunk chunk{direction, ms, bytes};
-        result.chunks.append(chunk);
-        if (observer) {
-            observer(chunk);
-        }
-    };
-
-    SerialLink::Line line;
-    LineSettings::toLine(request.line, &line);
-    SerialLink link;
-    link.setCancelCheck(cancel);
-    if (link.cancelRequested()) {
-        result.outcome = Outcome::Cancelled;
-        result.error = tr("Cancelled.");
-        return result;
+    result.ok = result.outcome == Outcome::Replied || result.outcome == Outcome::Silent;
+    if (result.ok) {
+        result.done = result.describe();
     }
-    link.setTrace(request.trace);
-    if (!link.open(request.port, line)) {
-        result.outcome = Outcome::NotOpened;
-        result.error = openError(link, request.port, request.line);
-        return result;
-    }
-    const QSerialPort* port = link.port();
-    result.line = {port->baudRate(), port->dataBits(), port->parity(), port->stopBits()};
-    // Whatever the equipment said before is no reply to this command.
-    link.clear();
-    link.setTimeout(sendTimeoutMs(int(request.bytes.size()), line.baudRate));
-    QElapsedTimer clock;
-    clock.start();
-    const qint64 written = link.write(request.bytes);
-    // What left, stamped with the start of the send; a failed write says so below.
-    if (written > 0) {
-        record(Direction::Sent, 0, request.bytes.left(written));
-    }
-    if (written != request.bytes.size()) {
-        if (link.isCancelled()) {
-            result.outcome = Outcome::Cancelled;
-            result.error = tr("Cancelled.");
-        } else {
-            result.outcome = Outcome::Failed;
-            result.endMs = clock.elapsed();
-            result.error = link.hasFailed() ? lostEquipment(link, request.port)
-                                            : tr("The command did not leave the port %1 (%2 of %3 bytes sent).")
-                                                  .arg(request.port)
-                                                  .arg(qMax<qint64>(0, written))
-                                                  .arg(request.bytes.size());
-        }
-        return result;
-    }
-
-    QDeadlineTimer quiet(request.quietMs);
-    for (;;) {
-        qsizetype want = MaxReplyBytes - result.reply.size();
-        if (request.byteCount > 0) {
-            want = qMin<qsizetype>(want, request.byteCount - result.reply.size());
-        }
-        link.setTimeout(int(qMax<qint64>(0, quiet.remainingTime())));
-        QByteArray bytes = link.readSome(want);
-        if (bytes.isEmpty()) {
-            if (link.isCancelled()) {
-                result.outcome = Outcome::Cancelled;
-                result.error = tr("Cancelled.");
-            } else if (link.hasFailed()) {
-                result.outcome = Outcome::Failed;
-                result.error = lostEquipment(link, request.port);
-            } else {
-                result.outcome = result.reply.isEmpty() ? Outcome::Silent : Outcome::Replied;
-                result.end = End::Quiet;
-            }
-            break;
-        }
-        const qint64 ms = clock.elapsed();
-        bool ended = false;
-        if (request.endByte >= 0) {
-            const qsizetype at = bytes.indexOf(char(request.endByte));
-            if (at >= 0) {
-                bytes.truncate(at + 1);
-                result.end = End::EndByte;
-                ended = true;
-            }
-        }
-        if (result.firstByteMs < 0) {
-            result.firstByteMs = ms;
-        }
-        result.lastByteMs = ms;
-        result.reply.append(bytes);
-        record(Direction::Received, ms, bytes);
-        if (!ended && request.byteCount > 0 && result.reply.size() >= request.byteCount) {
-            result.end = End::Count;
-            ended = true;
-        }
-        if (!ended && result.reply.size() >= MaxReplyBytes) {
-            result.end = End::Cut;
-            ended = true;
-        }
-        if (ended) {
-            result.outcome = Outcome::Replied;
-            break;
-        }
-        quiet.setRemainingTime(request.quietMs);
-    }
-    result.endMs = clock.elapsed();
-    link.close();
     return result;
 }

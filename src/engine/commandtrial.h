@@ -3,6 +3,7 @@
 
 #include "appdata.h"
 #include "cancelcheck.h"
+#include "operationresult.h"
 #include "seriallink.h"
 
 #include <QByteArray>
@@ -78,7 +79,10 @@ public:
     // Why a reply ended.
     enum class End { Quiet, Count, EndByte, Cut };
 
-    struct Result {
+    // ok when the command left and the reply was listened for (Replied or
+    // Silent); done is then describe(). error: why no reply could be had, in
+    // the user's words; empty otherwise.
+    struct Result : OperationResult {
         Outcome outcome = Outcome::Refused;
         End end = End::Quiet;
         QByteArray reply; // also what came before a failure or a cancel
@@ -89,8 +93,6 @@ public:
         int quietMs = DefaultQuietMs;
         // The settings the port reported once open.
         SerialLink::Line line;
-        // Why no reply could be had, in the user's words; empty otherwise.
-        QString error;
 
         bool replied() const { return outcome == Outcome::Replied; }
         // One line for the user: "4 bytes, the first after 12 ms, the last after

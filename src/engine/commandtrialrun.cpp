@@ -1,59 +1,24 @@
 #include "commandtrialrun.h"
 
-#include <QMetaObject>
-
 CommandTrialRun::CommandTrialRun(QObject* parent)
     : QObject(parent)
+    , m_job(this)
 {
 }
 
-CommandTrialRun::~CommandTrialRun()
-{
-    cancel();
-    join();
-}
+CommandTrialRun::~CommandTrialRun() = default;
 
 bool CommandTrialRun::start(const CommandTrial::Request& request)
 {
-    if (m_running) {
-        return false;
-    }
-    join();
-    m_running = true;
-    m_cancel = std::make_shared<std::atomic<bool>>(false);
-    const std::shared_ptr<std::atomic<bool>> cancelled = m_cancel;
-    m_thread.reset(QThread::create([this, request, cancelled]() {
-        // Queued to this object: dropped unseen when it is gone by then.
+    return m_job.start([this, request](const CancelCheck& cancelled) -> BlockingJob::Finish {
         const CommandTrial::Result result = CommandTrial::run(
-            request, [cancelled] { return cancelled->load(); },
-            [this](const CommandTrial::Chunk& chunk) {
-                QMetaObject::invokeMethod(
-                    this, [this, chunk] { emit exchanged(chunk); }, Qt::QueuedConnection);
-            });
-        QMetaObject::invokeMethod(
-            this,
-            [this, result] {
-                m_running = false;
-                join();
-                emit finished(result);
-            },
-            Qt::QueuedConnection);
-    }));
-    m_thread->start();
-    return true;
+            request, cancelled,
+            [this](const CommandTrial::Chunk& chunk) { m_job.post([this, chunk] { emit exchanged(chunk); }); });
+        return [this, result] { emit finished(result); };
+    });
 }
 
 void CommandTrialRun::cancel()
 {
-    if (m_cancel) {
-        m_cancel->store(true);
-    }
-}
-
-void CommandTrialRun::join()
-{
-    if (m_thread) {
-        m_thread->wait();
-        m_thread.reset();
-    }
+    m_job.cancel();
 }

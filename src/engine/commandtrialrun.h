@@ -1,13 +1,10 @@
 #ifndef COMMANDTRIALRUN_H
 #define COMMANDTRIALRUN_H
 
+#include "blockingjob.h"
 #include "commandtrial.h"
 
 #include <QObject>
-#include <QThread>
-
-#include <atomic>
-#include <memory>
 
 // A trial for a window: runs CommandTrial::run on a thread of its own and
 // emits, on this object's thread, exchanged() for every chunk as it happens
@@ -31,19 +28,14 @@ public:
     bool start(const CommandTrial::Request& request);
     void cancel();
     // From start() until finished() is emitted.
-    bool isRunning() const { return m_running; }
+    bool isRunning() const { return m_job.isRunning(); }
 
 signals:
     void exchanged(const CommandTrial::Chunk& chunk);
     void finished(const CommandTrial::Result& result);
 
 private:
-    void join();
-
-    // A QThread rather than a bare one: the port wants an event dispatcher.
-    std::unique_ptr<QThread> m_thread;
-    std::shared_ptr<std::atomic<bool>> m_cancel;
-    bool m_running = false;
+    BlockingJob m_job;
 };
 
 #endif // COMMANDTRIALRUN_H

@@ -7,8 +7,10 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -44,6 +46,7 @@ DeviceProbe::Result probePort(const QString& port, DeviceProbe::Options options,
         return result;
     }
     result.answer = DeviceProbe::Answer::Device;
+    result.ok = true;
     // A device that was greeted is let go, also after a cancel: then with one
     // attempt, so a cancel never waits out the retries.
     const bool cancelled = cancel->load();
@@ -157,51 +160,24 @@ QList<DeviceProbe::Result> DeviceProbe::probe(const QStringList& ports, Options 
 
 DeviceProbeRun::DeviceProbeRun(QObject* parent)
     : QObject(parent)
+    , m_job(this)
 {
 }
 
-DeviceProbeRun::~DeviceProbeRun()
-{
-    cancel();
-    join();
-}
-
-void DeviceProbeRun::join()
-{
-    if (m_thread.joinable()) {
-        m_thread.join();
-    }
-}
+DeviceProbeRun::~DeviceProbeRun() = default;
 
 bool DeviceProbeRun::start(const QStringList& ports, DeviceProbe::Options options)
 {
-    if (m_running || ports.isEmpty()) {
+    if (ports.isEmpty()) {
         return false;
     }
-    join();
-    m_running = true;
-    m_cancel = std::make_shared<std::atomic<bool>>(false);
-    const std::shared_ptr<std::atomic<bool>> cancel = m_cancel;
-    m_thread = std::thread([this, ports, options, cancel]() {
-        const QList<DeviceProbe::Result> results = DeviceProbe::probe(ports, options,
-                                                                      [cancel]() { return cancel->load(); });
-        // Dropped with this object when it goes first (the destructor waits
-        // for this thread, and pending calls die with their object).
-        QMetaObject::invokeMethod(
-            this,
-            [this, results]() {
-                join();
-                m_running = false;
-                emit finished(results);
-            },
-            Qt::QueuedConnection);
+    return m_job.start([this, ports, options](const CancelCheck& cancelled) -> BlockingJob::Finish {
+        const QList<DeviceProbe::Result> results = DeviceProbe::probe(ports, options, cancelled);
+        return [this, results] { emit finished(results); };
     });
-    return true;
 }
 
 void DeviceProbeRun::cancel()
 {
-    if (m_cancel) {
-        m_cancel->store(true);
-    }
+    m_job.cancel();
 }

@@ -1,7 +1,9 @@
 #ifndef DEVICEPROBE_H
 #define DEVICEPROBE_H
 
+#include "blockingjob.h"
 #include "cancelcheck.h"
+#include "operationresult.h"
 #include "programtransfer.h"
 #include "serialframe.h"
 
@@ -10,10 +12,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <atomic>
 #include <functional>
-#include <memory>
-#include <thread>
 
 class SerialLink;
 
@@ -62,12 +61,12 @@ public:
         Cancelled, // stopped before the handshake was decided
     };
 
-    struct Result {
+    // ok when a device answered. error: why no device, in the user's words;
+    // for NotOpened the port's own message (in use, no permission and how to
+    // get it). Empty for Device.
+    struct Result : OperationResult {
         QString port; // as given
         Answer answer = Answer::Silent;
-        // Why no device, in the user's words; for NotOpened the port's own
-        // message (in use, no permission and how to get it). Empty for Device.
-        QString error;
 
         bool answered() const { return answer == Answer::Device; }
         // "device", "no answer", "something else answered", "cannot open the
@@ -116,18 +115,14 @@ public:
     // Asks a running probe to stop; does nothing otherwise.
     void cancel();
     // From start() until finished() is emitted.
-    bool isRunning() const { return m_running; }
+    bool isRunning() const { return m_job.isRunning(); }
 
 signals:
     // One result per port, in the order given to start().
     void finished(const QList<DeviceProbe::Result>& results);
 
 private:
-    void join();
-
-    std::thread m_thread;
-    std::shared_ptr<std::atomic<bool>> m_cancel;
-    bool m_running = false;
+    BlockingJob m_job;
 };
 
 #endif // DEVICEPROBE_H

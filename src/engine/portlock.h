@@ -20,13 +20,13 @@ public:
     PortLock& operator=(const PortLock&) = delete;
 
     // Holds the node `portName` stands for. False, holding nothing, when
-    // another holds it; error() then says who where that can be found. A name
+    // another holds it; errorString() then says who where that can be found. A name
     // that is no character device, or one that cannot be opened, is left to the
     // port's own open to refuse (true, nothing held).
     bool acquire(const QString& portName);
     void release();
     bool isHeld() const { return m_fd >= 0; }
-    QString error() const { return m_error; }
+    QString errorString() const { return m_error; }
 
     // Who has the device node `node` open or locked, in the user's words:
     // "kvr210c-cli (process 4242 of the user ann)"; empty when not found.

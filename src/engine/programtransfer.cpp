@@ -135,6 +135,9 @@ ProgramTransfer::Result ProgramTransfer::store()
 {
     Session session(this);
     Result result = storeAll();
+    if (result.ok) {
+        result.done = tr("%1 stored").arg(recordCount(result.records));
+    }
     finish(&result);
     return result;
 }
@@ -229,6 +232,9 @@ ProgramTransfer::Result ProgramTransfer::load()
 {
     Session session(this);
     Result result = loadInto(m_data);
+    if (result.ok) {
+        result.done = tr("%1 loaded").arg(recordCount(result.records));
+    }
     finish(&result);
     return result;
 }
@@ -341,6 +347,7 @@ ProgramTransfer::Result ProgramTransfer::verify(const ProgramRecords& expected,
     if (differences) {
         *differences = ConfigComparison(device, expected, ConfigComparison::Scope::Device).differences();
     }
+    result.done = tr("%1 compared").arg(recordCount(result.records));
     return result;
 }
 

@@ -4,6 +4,7 @@
 #include "cancelcheck.h"
 #include "configcompare.h"
 #include "devicerecordlayout.h"
+#include "operationresult.h"
 #include "serialframe.h"
 
 #include <QList>
@@ -29,8 +30,9 @@ public:
     using Progress = std::function<void(int done, int total)>;
     using CancelCheck = ::CancelCheck;
 
-    struct Result {
-        bool ok = false;
+    // error names the record when one failed; done says what a store, a load
+    // or a check that worked did ("6 records stored").
+    struct Result : OperationResult {
         int records = 0; // records sent and confirmed, or distinct records received
         // A cancelled store: records sent whose confirmation was not waited
         // for (at most the one in flight); the device may hold them.
@@ -38,7 +40,6 @@ public:
         QStringList missing; // after a load: the records that did not arrive, by name
         bool cancelled = false;
         bool portFailed = false; // the port failed and was closed: the link is gone
-        QString error; // for the user, naming the record when one failed
     };
 
     ProgramTransfer(ProgramRecords* data, SerialLink* link, Progress progress = {});

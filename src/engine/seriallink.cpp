@@ -73,7 +73,7 @@ bool SerialLink::open(const QString& portName, const Line& line)
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     // Before the port opens: opening sets the line, which would upset the holder's.
     if (!m_lock.acquire(portName)) {
-        m_error = m_lock.error();
+        m_error = m_lock.errorString();
         return false;
     }
     if (!m_port.open(QIODevice::ReadWrite)) {

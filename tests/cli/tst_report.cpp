@@ -1,7 +1,7 @@
 // The production record: report lines that land whole or not at all, on a
 // full disk too, and the summary's reading of lines that were cut off.
 #include "cliprocess.h"
-#include "lineappend.h"
+#include "reportappend.h"
 #include "reportsummary.h"
 #include "runreport.h"
 #include "testfiles.h"
@@ -116,14 +116,14 @@ void TestReport::aLineIsAppendedWholeOrNotAtAll()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered));
     QString error;
-    QVERIFY(!LineAppend::append(&file, line, &error));
+    QVERIFY(!ReportAppend::append(&file, line, &error));
     QVERIFY2(error.startsWith(said), qPrintable(error));
     QCOMPARE(readFile(path), before);
 
     // With room again the next line is whole, on a line of its own.
     QVERIFY(::setrlimit(RLIMIT_FSIZE, &unlimited) == 0);
     QVERIFY(!fullDisk || QFile::remove(folder + "/filler"));
-    QVERIFY2(LineAppend::append(&file, line, &error), qPrintable(error));
+    QVERIFY2(ReportAppend::append(&file, line, &error), qPrintable(error));
     QCOMPARE(readFile(path), before + line);
 }
 

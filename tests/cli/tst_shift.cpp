@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <memory>
 
 namespace {
@@ -152,23 +153,40 @@ void TestShift::eachDeviceOnceUntilItIsTakenAway()
     SimulatorProcess a1, a2, b1, b2;
     QVERIFY(a1.start() && a2.start() && b2.start());
     QVERIFY(b1.start({"--fault", "corrupt-echo", "--fault-after", "4"}));
-    QTest::qWait(1500); // the station looks at empty slots first
+    // The station looks at empty slots first.
+    QVERIFY2(waitFor([&] { return stepsOf(progressEvents(m_err), "B2").contains('w'); }, 10000), m_err.constData());
     for (auto [name, simulator] : {std::pair{"a1", &a1}, {"a2", &a2}, {"b1", &b1}, {"b2", &b2}}) {
         QVERIFY(QFile::link(simulator->portName(), path(name)));
     }
     QVERIFY(setPortList(QStringLiteral(R"([{"port": "%1", "serial_number": "SIM-B2"}])").arg(path("b2")).toUtf8()));
     QVERIFY2(waitForReportLines(4, 60000), m_err.constData());
 
-    // Left plugged in, each is asked whether it is still there, never programmed again.
-    QTest::qWait(2500);
-    for (SimulatorProcess* good : {&a1, &a2, &b2}) {
-        QCOMPARE(good->countLogLines("record "), 36);
+    // Left plugged in, each is asked twice more whether it is still there, never programmed again.
+    std::map<const SimulatorProcess*, int> asked;
+    for (const SimulatorProcess* good : {&a1, &a2, &b2}) {
+        asked[good] = good->countLogLines("frame KVR210") + 2;
+    }
+    QVERIFY(waitFor(
+        [&] {
+            return std::all_of(asked.cbegin(), asked.cend(), [](const auto& good) {
+                return good.first->countLogLines("frame KVR210") >= good.second;
+            });
+        },
+        10000));
+    for (const auto& good : asked) {
+        QCOMPARE(good.first->countLogLines("record "), 36);
     }
     QVERIFY(b1.countLogLines("record ") < 36);
 
     // Taken away and plugged in again, by path and by adapter (still listed, its node gone): programmed again.
     QVERIFY(QFile::remove(path("a1")) && QFile::remove(path("b2")));
-    QTest::qWait(1500);
+    QVERIFY2(waitFor(
+                 [&] {
+                     const QList<QJsonObject> events = progressEvents(m_err);
+                     return stepsOf(events, "A1").contains('g') && stepsOf(events, "B2").contains('g');
+                 },
+                 10000),
+             m_err.constData());
     QVERIFY(QFile::link(a1.portName(), path("a1")) && QFile::link(b2.portName(), path("b2")));
     QVERIFY2(waitForReportLines(6, 30000), m_err.constData());
     QCOMPARE(a1.countLogLines("record "), 72);

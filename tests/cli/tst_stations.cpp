@@ -3,6 +3,7 @@
 // and its summary). Devices are simulators; a pseudo-terminal with nothing
 // behind it and one where something else answers stand for the other ports.
 #include "appdata.h"
+#include "cliprocess.h"
 #include "ptypeer.h"
 #include "serialframe.h"
 #include "simulatorprocess.h"
@@ -15,35 +16,9 @@
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    bool finished = false;
-    QString out;
-    QString err;
-};
-
-Run finish(QProcess& process, int timeoutMs)
+CliRun cli(const QStringList& arguments, int timeoutMs = 30000, const std::function<void(QProcess&)>& started = {})
 {
-    Run run;
-    run.finished = process.waitForFinished(timeoutMs);
-    if (!run.finished) {
-        process.kill();
-        process.waitForFinished(3000);
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    run.err = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
-}
-
-Run cli(const QStringList& arguments, int timeoutMs = 30000)
-{
-    QProcess process;
-    process.start(QStringLiteral(KVR_CLI_PATH), arguments);
-    if (!process.waitForStarted(5000)) {
-        return {};
-    }
-    return finish(process, timeoutMs);
+    return runCli(QStringLiteral(KVR_CLI_PATH), arguments, timeoutMs, started);
 }
 
 // A program whose every command is `bytes` long: the longer, the longer a paced store takes.
@@ -88,9 +63,9 @@ QJsonObject lineOf(const QList<QJsonObject>& lines, const QString& port)
 }
 
 // "/dev/pts/3  no device: ..." from the summary on standard output.
-QString summaryOf(const Run& run, const QString& port)
+QString summaryOf(const CliRun& run, const QString& port)
 {
-    for (const QString& line : run.out.split('\n')) {
+    for (const QString& line : QString::fromLocal8Bit(run.out).split('\n')) {
         if (line.startsWith(port + "  ") || line.startsWith(port + " ")) {
             return line.mid(port.size()).trimmed();
         }
@@ -122,6 +97,7 @@ class TestStations : public QObject
 private slots:
     void init();
     void portsProbeTellsTheKindsApart();
+    void storeWithProbeProgramsOnlyTheDevices_data();
     void storeWithProbeProgramsOnlyTheDevices();
     void verifyWithProbe();
     void timeoutIsTheWaitForEachAnswer_data();
@@ -157,10 +133,10 @@ void TestStations::portsProbeTellsTheKindsApart()
     PtyPeer empty(PtyPeer::Mode::Silent), modem(PtyPeer::Mode::Chatter);
     QVERIFY(empty.open() && modem.open());
 
-    const Run found = cli(
+    const CliRun found = cli(
         {"ports", "--probe", device.portName(), empty.portName(), modem.portName(), "/nonexistent/tty"});
     QCOMPARE(found.exitCode, 0);
-    QCOMPARE(found.out,
+    QCOMPARE(QString(found.out),
              QString("%1\tdevice\n%2\tno answer\n%3\tsomething else answered\n"
                      "/nonexistent/tty\tcannot open the port\n")
                  .arg(device.portName(), empty.portName(), modem.portName()));
@@ -172,64 +148,72 @@ void TestStations::portsProbeTellsTheKindsApart()
     QCOMPARE(empty.received(), handshakes(6));
     QCOMPARE(modem.received(), handshakes(6));
 
-    const Run none = cli({"ports", "--probe", modem.portName(), "/nonexistent/tty"});
+    const CliRun none = cli({"ports", "--probe", modem.portName(), "/nonexistent/tty"});
     QCOMPARE(none.exitCode, 2);
     QCOMPARE(none.out.count('\n'), 2);
 }
 
+// With --probe only the ports whose device answers are programmed, and the exit
+// code tells how the devices did: 0 all stored, 1 one failed, 2 none there. Without
+// it a port without a device fails the run, and a port that is not there stops it.
+void TestStations::storeWithProbeProgramsOnlyTheDevices_data()
+{
+    QTest::addColumn<QStringList>("ports"); // device, failing, empty, modem and missing stand for their ports
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("summaries"); // "port: how its summary begins"; none when nothing was sent
+    QTest::newRow("devices and others") << QStringList{"--probe", "--port", "device,modem,missing"} << 0
+                                        << QStringList{"device: stored",
+                                                       "modem: no device: Something other than the device answered",
+                                                       "missing: no device: cannot open the port"};
+    QTest::newRow("one device failed") << QStringList{"--probe", "--port", "device", "--port", "failing,empty"} << 1
+                                       << QStringList{"device: stored", "failing: failed: ",
+                                                      "empty: no device: Nothing answered the handshake"};
+    QTest::newRow("no device anywhere") << QStringList{"--probe", "--port", "modem,missing"} << 2
+                                        << QStringList{"modem: no device", "missing: no device"};
+    QTest::newRow("without --probe") << QStringList{"--port", "device,modem"} << 1
+                                     << QStringList{"device: stored", "modem: failed: handshake failed"};
+    QTest::newRow("a port not there") << QStringList{"--port", "device,missing"} << 2 << QStringList();
+}
+
 void TestStations::storeWithProbeProgramsOnlyTheDevices()
 {
+    QFETCH(QStringList, ports);
+    QFETCH(QStringList, summaries);
     QVERIFY(writeFile(path("program.app"), program(4)));
     SimulatorProcess device, failing;
-    QVERIFY2(device.start(), qPrintable(device.errorString()));
     // Answers the handshake and four records, then echoes wrongly.
-    QVERIFY2(failing.start({"--fault", "corrupt-echo", "--fault-after", "5"}), qPrintable(failing.errorString()));
+    QVERIFY(device.start() && failing.start({"--fault", "corrupt-echo", "--fault-after", "5"}));
     PtyPeer empty(PtyPeer::Mode::Silent), modem(PtyPeer::Mode::Chatter);
     QVERIFY(empty.open() && modem.open());
+    const QMap<QString, QString> portOf{{"device", device.portName()},
+                                        {"failing", failing.portName()},
+                                        {"empty", empty.portName()},
+                                        {"modem", modem.portName()},
+                                        {"missing", "/nonexistent/tty"}};
+    for (QString& port : ports) {
+        for (auto name = portOf.cbegin(); name != portOf.cend(); ++name) {
+            port.replace(name.key(), name.value());
+        }
+    }
 
-    // Every device that answered succeeded: 0, whatever the other ports did.
-    const Run stored = cli({"store", "program.app", "--probe", "--port",
-                            device.portName() + "," + modem.portName() + ",/nonexistent/tty", "--report", "log.jsonl"});
-    QVERIFY2(stored.exitCode == 0, qPrintable(stored.err));
-    QCOMPARE(summaryOf(stored, device.portName()), QString("stored"));
-    QVERIFY2(summaryOf(stored, modem.portName()).startsWith("no device: Something other than the device answered"),
-             qPrintable(stored.out));
-    QVERIFY2(summaryOf(stored, "/nonexistent/tty").startsWith("no device: cannot open the port"),
-             qPrintable(stored.out));
-    QCOMPARE(device.storedRecords().size(), 36);
-    QCOMPARE(modem.received(), handshakes(6));
+    const CliRun run = cli(QStringList{"store", "program.app", "--report", "log.jsonl"} + ports, 60000);
+    QTEST(run.exitCode, "exitCode");
     const QList<QJsonObject> report = reportLines(path("log.jsonl"));
-    QCOMPARE(report.size(), 3);
-    QCOMPARE(lineOf(report, device.portName())["result"].toString(), QString("stored"));
-    QCOMPARE(lineOf(report, modem.portName())["result"].toString(), QString("no device"));
-    QCOMPARE(lineOf(report, "/nonexistent/tty")["result"].toString(), QString("no device"));
-    QCOMPARE(lineOf(report, modem.portName())["records"].toInt(), 0);
-
-    // One device that answered failed: 1. The silent port is never sent a record.
-    const Run oneFailed = cli({"store", "program.app", "--probe", "--port", device.portName(), "--port",
-                               failing.portName() + "," + empty.portName()},
-                              60000);
-    QCOMPARE(oneFailed.exitCode, 1);
-    QCOMPARE(summaryOf(oneFailed, device.portName()), QString("stored"));
-    QVERIFY2(summaryOf(oneFailed, failing.portName()).startsWith("failed: "), qPrintable(oneFailed.out));
-    QVERIFY2(summaryOf(oneFailed, empty.portName()).startsWith("no device: Nothing answered the handshake"),
-             qPrintable(oneFailed.out));
-    QCOMPARE(empty.received(), handshakes(6));
-
-    // No device anywhere: 2, and nothing but handshakes went out.
-    const Run none = cli({"store", "program.app", "--probe", "--port", modem.portName() + ",/nonexistent/tty"});
-    QCOMPARE(none.exitCode, 2);
-    QCOMPARE(modem.received(), handshakes(12));
-
-    // Without --probe a port without a device is a failure, as before; a port that is not there stops the run.
-    const Run plain = cli({"store", "program.app", "--port", device.portName() + "," + modem.portName()});
-    QCOMPARE(plain.exitCode, 1);
-    QVERIFY2(summaryOf(plain, modem.portName()).startsWith("failed: handshake failed"), qPrintable(plain.out));
-    const qsizetype framesBefore = device.receivedFrames().size();
-    const Run gone = cli({"store", "program.app", "--port", device.portName() + ",/nonexistent/tty"});
-    QCOMPARE(gone.exitCode, 2);
-    QVERIFY2(gone.err.contains("/nonexistent/tty: /nonexistent/tty does not exist"), qPrintable(gone.err));
-    QCOMPARE(device.receivedFrames().size(), framesBefore);
+    QCOMPARE(report.size(), summaries.size());
+    for (const QString& said : summaries) {
+        const QString port = portOf[said.section(": ", 0, 0)];
+        QVERIFY2(summaryOf(run, port).startsWith(said.section(": ", 1)), run.out.constData());
+        QCOMPARE(lineOf(report, port)["result"].toString(), said.section(": ", 1, 1));
+    }
+    QCOMPARE(device.storedRecords().size(), summaries.contains("device: stored") ? 36 : 0);
+    // A port without a device hears the handshakes and nothing more; one not there stops the run before any byte.
+    for (const PtyPeer* other : {&empty, &modem}) {
+        QVERIFY(other->received().isEmpty() || other->received() == handshakes(6));
+    }
+    QVERIFY2(!summaries.isEmpty()
+                 || (run.err.contains("/nonexistent/tty: /nonexistent/tty does not exist")
+                     && device.receivedFrames().isEmpty()),
+             qPrintable(run.err));
 }
 
 // A device slower to answer than the default time-out: --timeout gives it the time.
@@ -248,9 +232,9 @@ void TestStations::timeoutIsTheWaitForEachAnswer()
     QFETCH(int, handshakes);
     PtyPeer slow(PtyPeer::Mode::SlowEcho);
     QVERIFY(slow.open());
-    const Run run = cli(QStringList{"ports", "--probe", slow.portName()} + options);
+    const CliRun run = cli(QStringList{"ports", "--probe", slow.portName()} + options);
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out, slow.portName() + "\tdevice\n");
+    QCOMPARE(QString(run.out), slow.portName() + "\tdevice\n");
     const QByteArray received = slow.received();
     QVERIFY2(received.startsWith(::handshakes(handshakes) + SerialFrame::frame("ISPOK!")), received.constData());
 }
@@ -266,15 +250,15 @@ void TestStations::verifyWithProbe()
     QCOMPARE(cli({"store", "program.app", "--port", device.portName()}).exitCode, 0);
     QCOMPARE(cli({"store", "other.app", "--port", other.portName()}).exitCode, 0);
 
-    const Run run = cli({"verify", "program.app", "--probe", "--port",
-                         device.portName() + "," + other.portName() + "," + modem.portName()});
+    const CliRun run = cli({"verify", "program.app", "--probe", "--port",
+                            device.portName() + "," + other.portName() + "," + modem.portName()});
     // The other device holds another program: it differs, and says where, after its port.
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(summaryOf(run, device.portName()), QString("verified"));
     QVERIFY2(summaryOf(run, other.portName()).startsWith("different: 36 differences: Key 1: command "),
-             qPrintable(run.out));
-    QVERIFY2(summaryOf(run, modem.portName()).startsWith("no device"), qPrintable(run.out));
-    QVERIFY2(run.out.startsWith(other.portName() + ": Key 1: command "), qPrintable(run.out));
+             run.out.constData());
+    QVERIFY2(summaryOf(run, modem.portName()).startsWith("no device"), run.out.constData());
+    QVERIFY2(run.out.startsWith((other.portName() + ": Key 1: command ").toLocal8Bit()), run.out.constData());
     QCOMPARE(modem.received(), handshakes(6));
 
     QCOMPARE(cli({"verify", "program.app", "--probe", "--port", device.portName() + "," + modem.portName()}).exitCode,
@@ -304,19 +288,17 @@ void TestStations::aSignalStopsEveryPortAndKeepsTheRecord()
         ports << devices.back()->portName();
     }
 
-    QProcess process;
-    process.start(QStringLiteral(KVR_CLI_PATH),
-                  {"store", "program.app", "--verify", "--port", ports.join(','), "--report", "log.jsonl"});
-    QVERIFY(process.waitForStarted(5000));
-    // Anywhere from the handshakes to the middle of the stores (a store takes some 3 s here).
-    const int delay = 100 + int(QRandomGenerator::global()->bounded(2400));
-    qInfo("signal after %d ms", delay);
-    QTest::qWait(delay);
+    // Anywhere from the first handshake to the middle of the stores (36 records each).
+    const int heard = int(QRandomGenerator::global()->bounded(30));
+    qInfo("signal after %d frames", heard + 1);
     QElapsedTimer clock;
-    clock.start();
-    QCOMPARE(::kill(pid_t(process.processId()), signal), 0);
-    const Run run = finish(process, 10000);
-    QVERIFY(run.finished);
+    const CliRun run = cli({"store", "program.app", "--verify", "--port", ports.join(','), "--report", "log.jsonl"},
+                           10000, [&](QProcess& process) {
+                               QTRY_VERIFY_WITH_TIMEOUT(devices.front()->logLines().size() > heard, 10000);
+                               clock.start();
+                               ::kill(pid_t(process.processId()), signal);
+                           });
+    QVERIFY(run.finished && clock.isValid());
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(run.exitCode, exitCode);
 
@@ -328,7 +310,7 @@ void TestStations::aSignalStopsEveryPortAndKeepsTheRecord()
         const QJsonObject line = lineOf(report, ports[i]);
         const QString result = line["result"].toString();
         QVERIFY2(result == "interrupted" || result == "stored, verified", qPrintable(result));
-        QVERIFY2(summaryOf(run, ports[i]).startsWith(result), qPrintable(run.out));
+        QVERIFY2(summaryOf(run, ports[i]).startsWith(result), run.out.constData());
         const bool halfWritten = result == "interrupted" && line["error"].toString().startsWith("after ");
         if (halfWritten) {
             partial << ports[i];
@@ -374,27 +356,26 @@ void TestStations::aSecondSignalEndsTheRunAtOnce()
     QVERIFY(writeFile(path("program.app"), program(200))); // a frame takes some 0.2 s to finish
     SimulatorProcess device;
     QVERIFY2(device.start({"--pace"}), qPrintable(device.errorString()));
-    QProcess process;
-    process.start(QStringLiteral(KVR_CLI_PATH),
-                  {"store", "program.app", "--port", device.portName(), "--report", "log.jsonl"});
-    QVERIFY(process.waitForStarted(5000));
-    QVERIFY(device.waitForLogLine("record ", 10000));
-    const pid_t pid = pid_t(process.processId());
-    QVERIFY(pid > 0); // never 0: that would signal this test's own group
-    QCOMPARE(::kill(pid, first), 0);
-    QDeadlineTimer taken(1000);
-    while (pending(pid, first) && !taken.hasExpired()) {
-        QThread::usleep(100);
-    }
-    QCOMPARE(::kill(pid, second), 0);
-    const Run run = finish(process, 10000);
-    QVERIFY(run.finished);
+    bool signalled = false;
+    const CliRun run = cli({"store", "program.app", "--port", device.portName(), "--report", "log.jsonl"}, 10000,
+                           [&](QProcess& process) {
+                               const pid_t pid = pid_t(process.processId());
+                               // Never 0: that would signal this test's own group.
+                               QVERIFY(pid > 0 && device.waitForLogLine("record ", 10000));
+                               QCOMPARE(::kill(pid, first), 0);
+                               QDeadlineTimer taken(1000);
+                               while (pending(pid, first) && !taken.hasExpired()) {
+                                   QThread::usleep(100);
+                               }
+                               signalled = ::kill(pid, second) == 0;
+                           });
+    QVERIFY(run.finished && signalled);
     QCOMPARE(run.exitCode, 128 + (atOnce ? second : first));
     QCOMPARE(run.err.contains("stopped at once by a second signal"), atOnce);
     QCOMPARE(run.err.contains("stopped by SIG"), !atOnce);
     if (!atOnce) {
         QCOMPARE(reportLines(path("log.jsonl")).size(), 1);
-        QVERIFY2(summaryOf(run, device.portName()).startsWith("interrupted"), qPrintable(run.out));
+        QVERIFY2(summaryOf(run, device.portName()).startsWith("interrupted"), run.out.constData());
     }
 }
 
@@ -404,12 +385,10 @@ void TestStations::aClosedOutputPipeLetsTheRunFinish()
     QVERIFY(writeFile(path("program.app"), program(4)));
     SimulatorProcess device;
     QVERIFY2(device.start(), qPrintable(device.errorString()));
-    QProcess process;
-    process.start("bash",
-                  {"-c", "\"$0\" \"$@\" 2>&1 | head -n 2 >/dev/null; exit \"${PIPESTATUS[0]}\"", KVR_CLI_PATH, "store",
-                   "program.app", "--verify", "--port", device.portName(), "--report", "log.jsonl"});
-    QVERIFY(process.waitForStarted(5000));
-    const Run run = finish(process, 30000);
+    const CliRun run = runCli("bash",
+                              {"-c", "\"$0\" \"$@\" 2>&1 | head -n 2 >/dev/null; exit \"${PIPESTATUS[0]}\"",
+                               KVR_CLI_PATH, "store", "program.app", "--verify", "--port", device.portName(),
+                               "--report", "log.jsonl"});
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(device.storedRecords().size(), 36);
     QVERIFY(device.waitForLogLine("ISPOK!"));
@@ -434,12 +413,10 @@ void TestStations::aSignalStopsALoadWithoutALeftover()
     QVERIFY2(device.start({"--pace"}), qPrintable(device.errorString()));
     QVERIFY(writeFile(path("old.app"), "old contents"));
 
-    QProcess process;
-    process.start(QStringLiteral(KVR_CLI_PATH), {"load", "--port", device.portName(), "--output", "old.app"});
-    QVERIFY(process.waitForStarted(5000));
-    QVERIFY(device.waitForLogLine("ack ", 10000));
-    QCOMPARE(::kill(pid_t(process.processId()), SIGINT), 0);
-    const Run run = finish(process, 10000);
+    const CliRun run = cli({"load", "--port", device.portName(), "--output", "old.app"}, 10000, [&](QProcess& process) {
+        QVERIFY(device.waitForLogLine("ack ", 10000));
+        QCOMPARE(::kill(pid_t(process.processId()), SIGINT), 0);
+    });
     QCOMPARE(run.exitCode, 130);
     QVERIFY2(run.err.contains("stopped by SIGINT; old.app was not written"), qPrintable(run.err));
     QVERIFY2(!run.err.contains("load failed"), qPrintable(run.err));
@@ -455,14 +432,14 @@ void TestStations::reportThatCannotBeOpenedTouchesNoDevice()
     QVERIFY2(first.start() && second.start(), qPrintable(first.errorString() + second.errorString()));
     const QString ports = first.portName() + "," + second.portName();
     for (const QStringList& extra : {QStringList(), QStringList{"--probe"}}) {
-        const Run run = cli(QStringList{"store", "program.app", "--port", ports, "--report", "missing/run.jsonl"}
-                            + extra);
+        const CliRun run = cli(QStringList{"store", "program.app", "--port", ports, "--report", "missing/run.jsonl"}
+                               + extra);
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains("missing/run.jsonl") && run.err.contains("no device was touched"),
                  qPrintable(run.err));
-        QCOMPARE(run.out, QString());
+        QCOMPARE(run.out, QByteArray());
     }
-    const Run verify = cli({"verify", "program.app", "--port", ports, "--report", "missing/run.jsonl"});
+    const CliRun verify = cli({"verify", "program.app", "--port", ports, "--report", "missing/run.jsonl"});
     QCOMPARE(verify.exitCode, 2);
     QTest::qWait(200);
     QCOMPARE(first.logLines(), QStringList());
@@ -486,12 +463,9 @@ void TestStations::reportThatCannotBeWrittenIsSaidAndTheRunGoesOn()
                           .arg(device.portName(), empty.portName())
                           .toUtf8()));
 
-    QProcess process;
-    process.start("sh",
-                  {"-c", "ulimit -f 1 && exec \"$0\" \"$@\"", KVR_CLI_PATH, "store", "program.app", "--probe",
-                   "--station", "station.json", "--report", "full.jsonl"});
-    QVERIFY(process.waitForStarted(5000));
-    const Run run = finish(process, 30000);
+    const CliRun run = runCli("sh",
+                              {"-c", "ulimit -f 1 && exec \"$0\" \"$@\"", KVR_CLI_PATH, "store", "program.app",
+                               "--probe", "--station", "station.json", "--report", "full.jsonl"});
     QCOMPARE(run.exitCode, 1);
     // The device was stored all the same; the report kept what it had.
     QCOMPARE(device.storedRecords().size(), 36);
@@ -513,10 +487,10 @@ void TestStations::reportLinesAreSelfContained()
     PtyPeer modem(PtyPeer::Mode::Chatter);
     QVERIFY(modem.open());
 
-    const Run run = cli({"store", "program.app", "--verify", "--probe", "--port",
-                         device.portName() + "," + modem.portName(), "--report", "log.jsonl"});
+    const CliRun run = cli({"store", "program.app", "--verify", "--probe", "--port",
+                            device.portName() + "," + modem.portName(), "--report", "log.jsonl"});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-    const QString version = cli({"--version"}).out.section(' ', 1).trimmed();
+    const QString version = QString(cli({"--version"}).out).section(' ', 1).trimmed();
     QVERIFY(!version.isEmpty());
     const QList<QJsonObject> report = reportLines(path("log.jsonl"));
     QCOMPARE(report.size(), 2);
@@ -573,12 +547,12 @@ void TestStations::summaryCountsPerFileAndOutcome()
               "\n");
     old.close();
 
-    const Run run = cli({"summary", "one.jsonl", "two.jsonl"});
+    const CliRun run = cli({"summary", "one.jsonl", "two.jsonl"});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     const auto sha = [](const QByteArray& bytes) {
         return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
     };
-    QCOMPARE(run.out,
+    QCOMPARE(QString(run.out),
              QString("Per file:\n"
                      "  sha256 %1 (a.app, copy/a.app, %2 bytes)\n"
                      "    stored     1\n"
@@ -636,11 +610,11 @@ void TestStations::summaryRefusesWhatIsNotAReport()
         {".", ". is not a regular file"},
     };
     for (const Case& test : cases) {
-        const Run run = cli({"summary", "good.jsonl", test.file}, 10000);
+        const CliRun run = cli({"summary", "good.jsonl", test.file}, 10000);
         QVERIFY2(run.finished, qPrintable(test.file));
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(test.message), qPrintable(run.err));
-        QVERIFY2(run.out.isEmpty(), qPrintable(run.out));
+        QVERIFY2(run.out.isEmpty(), run.out.constData());
     }
     QCOMPARE(cli({"summary", "good.jsonl"}).exitCode, 0);
 }

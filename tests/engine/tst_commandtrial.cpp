@@ -160,6 +160,7 @@ void TestCommandTrial::endsReply()
     const CommandTrial::Result result = CommandTrial::run(request);
 
     QCOMPARE(result.outcome, reply.isEmpty() ? Outcome::Silent : Outcome::Replied);
+    QVERIFY(result.ok && result.done == result.describe());
     QCOMPARE(result.reply, reply);
     QCOMPARE(result.end, end);
     QVERIFY2(result.endMs >= leastMs, qPrintable(QString::number(result.endMs)));
@@ -240,6 +241,7 @@ void TestCommandTrial::refuses()
     request.quietMs = quietMs;
     const CommandTrial::Result result = CommandTrial::run(request);
     QCOMPARE(result.outcome, outcome);
+    QVERIFY(!result.ok && result.done.isEmpty());
     QVERIFY2(result.describe().contains(says), qPrintable(result.describe()));
     QVERIFY(device.received().isEmpty());
 }

@@ -7,6 +7,7 @@
 #include "diagnostics.h"
 #include "programtransfer.h"
 #include "ptypeer.h"
+#include "serialframe.h"
 #include "seriallink.h"
 #include "simulatorprocess.h"
 #include "testrecords.h"
@@ -134,6 +135,7 @@ private slots:
     void verifyComparesWithoutTouchingTheRecords();
     void transfersOnTheirOwnThreads();
     void cancelCheckThatRunsTheEventLoop();
+    void permissionHintNamesAGroupOfUsersOnly_data();
     void permissionHintNamesAGroupOfUsersOnly();
     void onePortOneOpener_data();
     void onePortOneOpener();
@@ -586,51 +588,33 @@ void TestDeviceLink::cancelStopsAtOnceAndSendsNothingMore()
         return timer.elapsed() >= 1500;
     });
     timer.start();
-    bool ok = true;
-    bool cancelled = false;
-    QString error;
-    if (operation == "handshake") {
-        const ProgramTransfer::Result result = rig.transfer.handshake();
-        ok = result.ok;
-        cancelled = result.cancelled;
-    } else {
-        const ProgramTransfer::Result result = operation == "store" ? rig.transfer.store() : rig.transfer.load();
-        ok = result.ok;
-        cancelled = result.cancelled;
-        error = result.error;
-    }
+    const ProgramTransfer::Result result = operation == "handshake" ? rig.transfer.handshake()
+        : operation == "store"                                      ? rig.transfer.store()
+                                                                    : rig.transfer.load();
     const qint64 elapsed = timer.elapsed();
-    QVERIFY(!ok);
-    QVERIFY(cancelled);
+    QVERIFY(!result.ok);
+    QVERIFY(result.cancelled);
     QVERIFY2(elapsed >= 1500 && elapsed < 1800, qPrintable(QString::number(elapsed)));
     QVERIFY(asked >= 20); // asked while waiting, not only between records
     QVERIFY(rig.link.isOpen());
     if (operation == "store") {
-        QVERIFY2(error.contains("partial program"), qPrintable(error));
+        QVERIFY2(result.error.contains("partial program"), qPrintable(result.error));
     }
     if (operation == "load") {
         // The four records came in the first moments; the device then waited in vain.
         QCOMPARE(loggedKeys(rig.sim.logLines(), "ack").size(), 4);
     }
 
-    // Nothing goes out after the cancel.
-    QTest::qWait(300);
-    QStringList frames;
-    for (const QString& line : rig.sim.logLines()) {
-        if (line.startsWith("frame") || line.startsWith("record") || line.startsWith("ack")) {
-            frames << line;
-        }
-    }
-    QVERIFY2(frames.last().startsWith(lastFrame), qPrintable(frames.join('\n')));
-    const QStringList before = rig.sim.logLines();
-    QTest::qWait(1200);
-    QCOMPARE(rig.sim.logLines().size(), before.size());
-
-    // The next operation starts afresh.
-    if (operation == "load") {
-        rig.transfer.setCancelCheck({});
-        QVERIFY(rig.transfer.sayGoodbye().ok);
-    }
+    // Nothing goes out after the cancel: the next operation, which starts afresh, comes
+    // straight after the last frame.
+    rig.transfer.setCancelCheck({});
+    rig.transfer.setAttempts(1);
+    rig.link.setTimeout(300);
+    QCOMPARE(rig.transfer.sayGoodbye().ok, operation == "load");
+    QVERIFY(rig.sim.waitForLogLine("ISPOK!"));
+    QStringList log = rig.sim.logLines();
+    log = log.mid(0, log.indexOf("ISPOK!")).filter(QRegularExpression("^(?!fault)"));
+    QVERIFY2(log.last().startsWith(lastFrame), qPrintable(log.join('\n')));
 }
 
 void TestDeviceLink::verifyComparesWithoutTouchingTheRecords()
@@ -638,7 +622,7 @@ void TestDeviceLink::verifyComparesWithoutTouchingTheRecords()
     Rig rig;
     QVERIFY(rig.start());
     fillProgram(rig.data);
-    QVERIFY(rig.transfer.store().ok);
+    QCOMPARE(rig.transfer.store().done, QString("36 records stored"));
 
     ProgramRecords here;
     here.newData(6, 5);
@@ -733,7 +717,7 @@ void TestDeviceLink::transfersOnTheirOwnThreads()
     }));
     worker->start();
     waiting->start();
-    QThread::msleep(700);
+    QVERIFY(silent.waitForLogLine("frame KVR210", 5000));
     sinceStop.start();
     stop = true;
     QVERIFY(waiting->wait(5000));
@@ -758,8 +742,8 @@ void TestDeviceLink::cancelCheckThatRunsTheEventLoop()
     QVERIFY(rig.start());
     fillProgram(rig.data);
     const QMap<Key, QByteArray> program = deviceView(rig.data);
-    rig.transfer.setCancelCheck([] {
-        QThread::msleep(3);
+    rig.transfer.setCancelCheck([&rig] {
+        rig.link.port()->waitForReadyRead(3);
         QCoreApplication::processEvents();
         return false;
     });
@@ -792,11 +776,13 @@ void TestDeviceLink::cancelAsARecordCompletesLeavesItUnacknowledged()
 
     // The device waits in vain for that acknowledgement, and nothing at all
     // follows from here while it goes on.
+    // A farewell sent now comes straight after the load request.
     QVERIFY(rig.sim.waitForLogLine("no-ack 1 3", 5000));
-    QTest::qWait(500);
+    rig.link.write(SerialFrame::frame("ISPOK!"));
+    QVERIFY(rig.sim.waitForLogLine("ISPOK!", 5000));
     const QStringList log = rig.sim.logLines();
     QCOMPARE(loggedKeys(log, "ack"), QList<Key>({{1, 1}, {1, 6}, {1, 2}}));
-    QCOMPARE(log.filter(QRegularExpression("^(frame|record|ISPOK)")), QStringList{"frame LOAD_DATA"});
+    QCOMPARE(log.filter(QRegularExpression("^(frame|record|ISPOK)")), QStringList({"frame LOAD_DATA", "ISPOK!"}));
 }
 
 namespace {
@@ -867,8 +853,35 @@ QString asNobody(const std::function<QString()>& probe, bool* ran)
 
 } // namespace
 
+void TestDeviceLink::permissionHintNamesAGroupOfUsersOnly_data()
+{
+    QTest::addColumn<bool>("usersGroup"); // the node's group: dialout, else root's
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("asked"); // the hint for the node or for its bare name, or the port's open
+    QTest::addColumn<QStringList>("says"); // %1: the node
+    const QString members("%1 may be used by the members of the group \"dialout\"");
+    // The owner's alone (as /dev/ttyS0 on many systems): joining its group
+    // would not help, and the group is root's.
+    QTest::newRow("owner only") << false << 0600 << "node"
+                                << QStringList{"Only the owner of %1 may open it.", "udev rule", "\"dialout\""};
+    // The root group may use it: still never a group to join.
+    QTest::newRow("root group") << false << 0660 << "node"
+                                << QStringList{"Only the administrators may open %1", "udev rule"};
+    // A group of users: named, also for a node typed as a path that is in
+    // no list of ports, as the port's own failure to open says it.
+    QTest::newRow("users, open") << true << 0660 << "open"
+                                 << QStringList{"in use or you have no permission", members,
+                                                "sudo usermod -aG dialout $USER", "log in again"};
+    // A name without its folder means the node under /dev, as for the port.
+    QTest::newRow("users, bare name") << true << 0660 << "bare" << QStringList{members};
+}
+
 void TestDeviceLink::permissionHintNamesAGroupOfUsersOnly()
 {
+    QFETCH(bool, usersGroup);
+    QFETCH(int, mode);
+    QFETCH(QString, asked);
+    QFETCH(QStringList, says);
     if (::geteuid() != 0) {
         QSKIP("giving a node another owner and group needs root");
     }
@@ -876,58 +889,34 @@ void TestDeviceLink::permissionHintNamesAGroupOfUsersOnly()
     if (!dialout) {
         QSKIP("this system has no group dialout");
     }
-    const gid_t users = dialout->gr_gid;
     PseudoTerminal pty;
     QVERIFY(pty.open());
     const QString node = pty.node;
+    QVERIFY(node.startsWith("/dev/"));
     QVERIFY(SerialLink::permissionHint(node + "-missing").isEmpty());
     // Whoever may open it is told it is in use instead.
     QVERIFY2(SerialLink::permissionHint(node).contains("another program"),
              qPrintable(SerialLink::permissionHint(node)));
 
+    QVERIFY(pty.set(0, usersGroup ? dialout->gr_gid : 0, mode_t(mode)));
     bool ran = false;
-    auto hintAsNobody = [&](const QString& name) {
-        return asNobody([name] { return SerialLink::permissionHint(name); }, &ran);
-    };
-
-    // The owner's alone (as /dev/ttyS0 on many systems): joining its group
-    // would not help, and the group is root's.
-    QVERIFY(pty.set(0, 0, 0600));
-    QString hint = hintAsNobody(node);
+    const QString said = asNobody(
+        [node, asked] {
+            SerialLink link;
+            if (asked == "open") {
+                return link.open(node) ? QStringLiteral("opened") : link.errorString();
+            }
+            return SerialLink::permissionHint(asked == "bare" ? node.mid(5) : node);
+        },
+        &ran);
     if (!ran) {
         QSKIP("the test cannot act as the user nobody here");
     }
-    QVERIFY2(hint.contains("Only the owner of " + node + " may open it.") && hint.contains("udev rule")
-                 && hint.contains("\"dialout\""),
-             qPrintable(hint));
-    QVERIFY2(!hint.contains("usermod") && !hint.contains("\"root\""), qPrintable(hint));
-
-    // The root group may use it: still never a group to join.
-    QVERIFY(pty.set(0, 0, 0660));
-    hint = hintAsNobody(node);
-    QVERIFY(ran);
-    QVERIFY2(hint.contains("Only the administrators may open " + node) && hint.contains("udev rule"), qPrintable(hint));
-    QVERIFY2(!hint.contains("usermod") && !hint.contains("\"root\""), qPrintable(hint));
-
-    // A group of users: named, also for a node typed as a path that is in
-    // no list of ports, as the port's own failure to open says it.
-    QVERIFY(pty.set(0, users, 0660));
-    const QString opened = asNobody(
-        [node] {
-            SerialLink link;
-            return link.open(node) ? QStringLiteral("opened") : link.errorString();
-        },
-        &ran);
-    QVERIFY(ran);
-    QVERIFY2(opened.contains("in use or you have no permission")
-                 && opened.contains(QString("%1 may be used by the members of the group \"dialout\"").arg(node))
-                 && opened.contains("sudo usermod -aG dialout $USER") && opened.contains("log in again"),
-             qPrintable(opened));
-    // A name without its folder means the node under /dev, as for the port.
-    QVERIFY(node.startsWith("/dev/"));
-    hint = hintAsNobody(node.mid(5));
-    QVERIFY2(hint.contains(QString("%1 may be used by the members of the group \"dialout\"").arg(node)),
-             qPrintable(hint));
+    for (const QString& part : says) {
+        QVERIFY2(said.contains(part.arg(node)), qPrintable(said));
+    }
+    // Never a group to join that would not help.
+    QVERIFY2(said.contains("usermod") == usersGroup && !said.contains("\"root\""), qPrintable(said));
 }
 
 void TestDeviceLink::onePortOneOpener_data()

@@ -10,6 +10,7 @@ class TestRecords : public QObject
     Q_OBJECT
 
 private slots:
+    void freshAndClearedRecords_data();
     void freshAndClearedRecords();
     void deviceRecordWorkedExamples();
     void deviceRecordSecondLayer();
@@ -20,36 +21,33 @@ private slots:
     void uartStringOutOfRange();
 };
 
+void TestRecords::freshAndClearedRecords_data()
+{
+    QTest::addColumn<bool>("cleared");
+    QTest::newRow("fresh") << false;
+    // Clearing through the base pointer reaches both layers of a key.
+    QTest::newRow("cleared") << true;
+}
+
 void TestRecords::freshAndClearedRecords()
 {
+    QFETCH(bool, cleared);
     ButtonData key(3);
-    QCOMPARE(key.xId(), 3);
-    QCOMPARE(key.yId(), 1);
-    QCOMPARE(key.getButtonName(), QString("Empty"));
-    QCOMPARE(key.getLinkName(), QString("Empty"));
-    QVERIFY(key.getCommand().isNull());
-    QVERIFY(key.getSecondLayerCommand().isNull());
-    QVERIFY(!key.isSecondLayerEnabled());
-    UartData u = uart(7, 4, 0, 1);
-    key.getUartData(&u);
-    QVERIFY(u == defaultUartData());
-    QCOMPARE(ProgramRecords::uartString(&u), QString("9600,8-N-1"));
-
-    // Clearing through the base pointer reaches both layers of a key.
-    const UartData odd = uart(7, 2, 2, 1);
-    key.setButtonName("Pump");
-    key.setLinkName("L");
-    key.setCommand("0D0A");
-    key.setDelayTime(1000);
-    key.setUartData(&odd);
-    key.setSecondLayerEnable(true);
-    key.setSecondLayerCommand("41");
-    key.setSecondLayerDelayTime(-5);
-    key.setSecondLayerUartData(&odd);
-    QCOMPARE(key.getDelayTime(), 1000);
-    QCOMPARE(key.getSecondLayerDelayTime(), -5);
-    LinkData* base = &key;
-    base->clear();
+    if (cleared) {
+        const UartData odd = uart(7, 2, 2, 1);
+        key.setButtonName("Pump");
+        key.setLinkName("L");
+        key.setCommand("0D0A");
+        key.setDelayTime(1000);
+        key.setUartData(&odd);
+        key.setSecondLayerEnable(true);
+        key.setSecondLayerCommand("41");
+        key.setSecondLayerDelayTime(-5);
+        key.setSecondLayerUartData(&odd);
+        QCOMPARE(key.getDelayTime(), 1000);
+        QCOMPARE(key.getSecondLayerDelayTime(), -5);
+        static_cast<LinkData*>(&key)->clear();
+    }
     QCOMPARE(key.xId(), 3);
     QCOMPARE(key.yId(), 1);
     QCOMPARE(key.getButtonName(), QString("Empty"));
@@ -59,8 +57,10 @@ void TestRecords::freshAndClearedRecords()
     QVERIFY(!key.isSecondLayerEnabled());
     QVERIFY(key.getSecondLayerCommand().isNull());
     QCOMPARE(key.getSecondLayerDelayTime(), 0);
+    UartData u = uart(7, 4, 0, 1);
     key.getUartData(&u);
     QVERIFY(u == defaultUartData());
+    QCOMPARE(ProgramRecords::uartString(&u), QString("9600,8-N-1"));
     key.getSecondLayerUartData(&u);
     QVERIFY(u == defaultUartData());
 

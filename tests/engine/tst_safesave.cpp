@@ -270,27 +270,20 @@ private slots:
         // A new content that needs more room than the old file holds.
         const QByteArray content = bytesOf('n', 9000);
         QString error;
-        bool saved = false;
-        {
-            ActingAs user(Nobody);
-            QVERIFY(user.ok());
-            saved = saveBytesSafely(locked.file, content, &error);
-        }
+        const auto saveAsNobody = [&] {
+            const ActingAs user(Nobody);
+            return user.ok() && saveBytesSafely(locked.file, content, &error);
+        };
+        QVERIFY(!saveAsNobody());
         QCOMPARE(contentOf(locked.file).size(), old.size());
         QCOMPARE(contentOf(locked.file), old);
-        QVERIFY(!saved);
         QVERIFY2(error.startsWith(locked.file + ": ") && error.contains("not atomic")
                      && error.contains("the previous content is unchanged"),
                  qPrintable(error));
 
         // With room again the same save goes through.
         QVERIFY(QFile::remove(small + "/filler"));
-        {
-            ActingAs user(Nobody);
-            QVERIFY(user.ok());
-            saved = saveBytesSafely(locked.file, content, &error);
-        }
-        QVERIFY2(saved, qPrintable(error));
+        QVERIFY2(saveAsNobody(), qPrintable(error));
         QCOMPARE(contentOf(locked.file), content);
     }
 

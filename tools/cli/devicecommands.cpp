@@ -14,17 +14,16 @@
 #include "portlisting.h"
 #include "portselector.h"
 #include "portsession.h"
-#include "reportsummary.h"
 #include "reportwriter.h"
 #include "resulthook.h"
 #include "runreport.h"
 #include "slotfinder.h"
 #include "slotports.h"
+#include "slotrun.h"
 #include "stationwatch.h"
 #include "traceoption.h"
 
 #include <QFileInfo>
-#include <QJsonDocument>
 #include <QStringList>
 #include <QThread>
 
@@ -53,15 +52,15 @@ bool stderrIsTerminal()
 
 // One line on standard error, rewritten in place as records go by. Into a
 // log (not a terminal) it writes a line per key instead.
-class ProgressLine
+class ProgressCounter
 {
 public:
-    explicit ProgressLine(QString label)
+    explicit ProgressCounter(QString label)
         : m_label(std::move(label))
         , m_terminal(stderrIsTerminal())
     {
     }
-    ~ProgressLine() { finish(); }
+    ~ProgressCounter() { finish(); }
 
     void update(int done, int total)
     {
@@ -98,7 +97,7 @@ PortSession::Outcome notContacted(const QString& port, const QString& error)
     return outcome;
 }
 
-void warnOfPartialPrograms(const std::vector<PortSession::Outcome>& outcomes);
+void warnOfPartialPrograms(const QStringList& partial);
 
 // A slot whose port is found: the node its session opens.
 struct ResolvedSlot {
@@ -113,40 +112,15 @@ QString labelOf(const PortSession::Outcome& outcome)
 }
 
 // Runs one session per slot, each in its own thread, and waits for all. Each
-// slot's outcome goes to `writer` as soon as that slot is done.
-std::vector<PortSession::Outcome> runSessions(const QByteArray& program, PortSession::Task task,
-                                              const std::vector<ResolvedSlot>& resolved,
-                                              const QList<ListedPort>& listed,
-                                              const DeviceCommands::LinkOptions& options, ReportWriter* writer,
-                                              LinkTrace* trace, const ProgressOutput& progress)
+// slot's outcome goes to the report as soon as that slot is done.
+std::vector<PortSession::Outcome> runSessions(const SlotRun& slotRun, const std::vector<ResolvedSlot>& resolved)
 {
     std::vector<PortSession::Outcome> outcomes(resolved.size());
     std::vector<std::unique_ptr<QThread>> threads;
-    const bool probe = options.probe || options.allPorts;
     for (size_t i = 0; i < resolved.size(); ++i) {
         const ResolvedSlot station = resolved.at(i);
-        const PortIdentity identity = PortIdentity::of(station.port, listed);
         PortSession::Outcome* slot = &outcomes[i];
-        threads.emplace_back(QThread::create([=, &program, &progress]() {
-            PortSession::Options sessionOptions;
-            sessionOptions.port = station.port;
-            sessionOptions.attempts = options.attempts;
-            sessionOptions.timeoutMs = options.timeoutMs;
-            sessionOptions.probe = probe;
-            sessionOptions.cancel = &Interruption::requested;
-            sessionOptions.trace = trace;
-            sessionOptions.events = [&](const PortSession::Event& event) {
-                progress.event(station.name, station.port, event);
-            };
-            PortSession session(program, task, std::move(sessionOptions),
-                                [&](const QString& line) { progress.say(station.name, station.port, line); });
-            PortSession::Outcome outcome = session.run();
-            outcome.identity = identity;
-            outcome.slot = station.name;
-            writer->write(outcome);
-            progress.done(outcome);
-            *slot = outcome;
-        }));
+        threads.emplace_back(QThread::create([=, &slotRun]() { *slot = slotRun.run(station.name, station.port); }));
     }
     for (const auto& thread : threads) {
         thread->start();
@@ -159,7 +133,7 @@ std::vector<PortSession::Outcome> runSessions(const QByteArray& program, PortSes
 
 // A shift: every slot watched until a signal ends it (see StationWatch).
 int runShift(const QByteArray& program, PortSession::Task task, const QList<StationSlot>& watched,
-             const DeviceCommands::LinkOptions& options, ReportWriter* writer, LinkTrace* trace,
+             const DeviceCommands::RunOptions& options, ReportWriter* writer, LinkTrace* trace,
              const ProgressOutput& progress)
 {
     StationWatch::Options watchOptions;
@@ -182,24 +156,11 @@ int runShift(const QByteArray& program, PortSession::Task task, const QList<Stat
         };
     }
     StationWatch watch(program, watchOptions, locate, &progress, writer);
-    const QList<PortSession::Outcome> done = watch.run(watched);
-    warnOfPartialPrograms(std::vector<PortSession::Outcome>(done.cbegin(), done.cend()));
+    watch.run(watched);
+    warnOfPartialPrograms(watch.partialPrograms());
     printError(QStringLiteral("stopped by %1").arg(Interruption::signalName()));
     // The shift's counts, as summary --by slot gives them from its report.
-    ReportSummary counts(ReportSummary::Grouping::Slot);
-    counts.setTotalsHeading(QStringLiteral("The shift:"));
-    QStringList order;
-    for (const StationSlot& slot : watched) {
-        order << slot.name;
-    }
-    counts.setSlotOrder(order);
-    for (const PortSession::Outcome& outcome : done) {
-        QString error;
-        counts.addLine(QJsonDocument(RunReport::toJson(writer->command(), writer->program(), outcome))
-                           .toJson(QJsonDocument::Compact),
-                       &error);
-    }
-    counts.print(printOut);
+    watch.counts().print(printOut);
     const bool traced = TraceOption::finish(trace);
     return !writer->failed() && traced ? Interruption::exitCode() : ExitFailed;
 }
@@ -222,9 +183,8 @@ void printSummary(const std::vector<PortSession::Outcome>& outcomes, void (*prin
     }
 }
 
-// Names the devices whose store began and did not end: their program is now
-// part old, part new, and only a new store mends it.
-void warnOfPartialPrograms(const std::vector<PortSession::Outcome>& outcomes)
+// The labels of the devices whose store began and did not end.
+QStringList partialPrograms(const std::vector<PortSession::Outcome>& outcomes)
 {
     QStringList partial;
     for (const PortSession::Outcome& outcome : outcomes) {
@@ -232,6 +192,13 @@ void warnOfPartialPrograms(const std::vector<PortSession::Outcome>& outcomes)
             partial << labelOf(outcome);
         }
     }
+    return partial;
+}
+
+// Names the devices whose store began and did not end: their program is now
+// part old, part new, and only a new store mends it.
+void warnOfPartialPrograms(const QStringList& partial)
+{
     if (!partial.isEmpty()) {
         printError(QStringLiteral("%1 now %2 a partial program; store it again before %3 used: %4")
                        .arg(partial.size() == 1 ? QStringLiteral("this device") : QStringLiteral("these devices"),
@@ -242,13 +209,13 @@ void warnOfPartialPrograms(const std::vector<PortSession::Outcome>& outcomes)
 }
 
 // Every port that had a device succeeded; with none, false.
-int exitCodeOf(const std::vector<PortSession::Outcome>& outcomes, const DeviceCommands::LinkOptions& options,
+int exitCodeOf(const std::vector<PortSession::Outcome>& outcomes, const DeviceCommands::PortSelection& selection,
                bool reported)
 {
     if (Interruption::requested()) {
         return Interruption::exitCode();
     }
-    const bool probe = options.probe || options.allPorts;
+    const bool probe = selection.probing();
     bool anyDevice = false;
     bool allSucceeded = true;
     for (const PortSession::Outcome& outcome : outcomes) {
@@ -285,17 +252,17 @@ bool everyListedPort(const QList<ListedPort>& listed, QStringList* ports)
 
 // The slots of a run: those given (one per --port when the caller named none),
 // or with --all every listed port, named by itself.
-bool slotsOf(const DeviceCommands::LinkOptions& options, const QList<ListedPort>& listed,
+bool slotsOf(const DeviceCommands::PortSelection& selection, const QList<ListedPort>& listed,
              QList<StationSlot>* stationSlots)
 {
-    QStringList ports = options.ports;
-    if (options.allPorts) {
+    QStringList ports = selection.ports;
+    if (selection.allPorts) {
         ports.clear();
         if (!everyListedPort(listed, &ports)) {
             return false;
         }
-    } else if (!options.stationSlots.isEmpty()) {
-        *stationSlots = options.stationSlots;
+    } else if (!selection.stationSlots.isEmpty()) {
+        *stationSlots = selection.stationSlots;
         return true;
     }
     for (const QString& port : ports) {
@@ -402,7 +369,7 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
     // A shift waits for adapters as it waits for devices; a run needs each one now.
     std::vector<ResolvedSlot> resolved;
     if (options.watch ? !shiftSlotsApart(stationSlots, listed)
-                      : !resolveSlots(stationSlots, listed, options.probe || options.allPorts, &resolved)) {
+                      : !resolveSlots(stationSlots, listed, options.probing(), &resolved)) {
         return ExitUsage;
     }
     ReportWriter writer(report.get(), command, program);
@@ -431,8 +398,16 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
     } else if (options.watch) {
         return runShift(data.configFileBytes(), task, stationSlots, options, &writer, trace.get(), progress);
     } else {
+        SlotRun::Options runOptions;
+        runOptions.task = task;
+        runOptions.attempts = options.attempts;
+        runOptions.timeoutMs = options.timeoutMs;
+        runOptions.probe = options.probing();
+        runOptions.cancel = &Interruption::requested;
+        runOptions.trace = trace.get();
+        runOptions.identify = [&listed](const QString& node) { return PortIdentity::of(node, listed); };
         // As a configuration file's bytes, which each port's thread reads into a model of its own.
-        outcomes = runSessions(data.configFileBytes(), task, resolved, listed, options, &writer, trace.get(), progress);
+        outcomes = runSessions(SlotRun(data.configFileBytes(), std::move(runOptions), &progress, &writer), resolved);
     }
     if (task == PortSession::Task::Verify) {
         // A lone port's differences as they are; several ports' each after its port.
@@ -445,7 +420,7 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
         }
     }
     printSummary(outcomes, printOut);
-    warnOfPartialPrograms(outcomes);
+    warnOfPartialPrograms(partialPrograms(outcomes));
     if (Interruption::requested()) {
         printError(QStringLiteral("stopped by %1").arg(Interruption::signalName()));
     }
@@ -500,7 +475,7 @@ int listSlots(const QList<StationSlot>& stationSlots)
     return everyFound && clashes.isEmpty() ? ExitOk : ExitNoDevice;
 }
 
-int probePorts(const QStringList& ports, const LinkOptions& options)
+int probePorts(const QStringList& ports, const RunOptions& options)
 {
     QStringList tried = ports;
     if (tried.isEmpty()) {
@@ -576,7 +551,7 @@ int load(const QString& outputFile, const QString& baseFile, const LinkOptions& 
         }
     }
 
-    ProgressLine progress(QStringLiteral("Loading from %1").arg(port));
+    ProgressCounter progress(QStringLiteral("Loading from %1").arg(port));
     DeviceSession session({options.attempts, options.timeoutMs});
     session.setProgress([&progress](DeviceSession::Operation, int done, int total) { progress.update(done, total); });
     // Stopped by a signal, the session ends here and the output's temporary file goes with it.

@@ -19,23 +19,30 @@ constexpr int MaxAttempts = 100;
 constexpr int MinTimeoutMs = SerialFrame::TimeoutMs;
 constexpr int MaxTimeoutMs = 60000;
 
-// A production bench has a few dozen adapters at most; each port takes a thread.
-constexpr int MaxPorts = 64;
+constexpr int MaxPorts = StationSlot::MaxSlots;
 
-struct LinkOptions {
+// Which ports a command reaches.
+struct PortSelection {
     QString port; // load
     QStringList ports; // store and verify: one or more
     // Store and verify: the places devices are plugged into, from --station or
     // one per --port; their ports are resolved to device nodes before any is opened.
     QList<StationSlot> stationSlots;
-    int attempts = MinAttempts;
-    int timeoutMs = MinTimeoutMs;
-    QString reportFile; // store and verify: a JSON line per port appended here
     // Store and verify: only the ports whose device answers the handshake;
     // the others are "no device" and are never sent a record.
     bool probe = false;
     // Store and verify: every listed port, probed.
     bool allPorts = false;
+
+    // A port without a device is "no device", not a failure.
+    bool probing() const { return probe || allPorts; }
+};
+
+// How each device is run, and what is kept of it.
+struct RunOptions {
+    int attempts = MinAttempts;
+    int timeoutMs = MinTimeoutMs;
+    QString reportFile; // store and verify: a JSON line per port appended here
     // Every chunk to and from each port, one line each, written here.
     QString traceFile;
     // Store and verify: a shift; each slot's device is done as it is plugged in (see StationWatch).
@@ -43,6 +50,10 @@ struct LinkOptions {
     // A shell command run after each device of a shift, with its slot, port and outcome.
     QString onResult;
     ProgressOutput::Format progress = ProgressOutput::Format::Text;
+};
+
+// The device options of the command line: the ports and how they are run.
+struct LinkOptions : PortSelection, RunOptions {
 };
 
 // With --probe or --all: no port had a device.
@@ -57,7 +68,7 @@ int listPorts();
 int listSlots(const QList<StationSlot>& stationSlots);
 // Tries the handshake on `ports` (every listed port when empty), all at once,
 // and prints a line per port: which has a device. 0 when one has, 2 when none.
-int probePorts(const QStringList& ports, const LinkOptions& options);
+int probePorts(const QStringList& ports, const RunOptions& options);
 // Stores to every port at once, one thread each; with `verify` each device is
 // then read back and compared. Progress on standard error, a line per port and
 // step; a summary line per port on standard output; the report's line of a

@@ -3,7 +3,6 @@
 #include "clicommon.h"
 #include "devicesession.h"
 #include "progressoutput.h"
-#include "reportwriter.h"
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -16,16 +15,21 @@
 
 StationWatch::StationWatch(QByteArray program, Options options, Locate locate, const ProgressOutput* progress,
                            ReportWriter* report)
-    : m_program(std::move(program))
-    , m_options(std::move(options))
+    : m_options(std::move(options))
     , m_locate(std::move(locate))
     , m_progress(progress)
-    , m_report(report)
+    , m_slotRun(std::move(program), m_options, progress, report)
 {
 }
 
-QList<PortSession::Outcome> StationWatch::run(const QList<StationSlot>& stationSlots)
+void StationWatch::run(const QList<StationSlot>& stationSlots)
 {
+    QStringList order;
+    for (const StationSlot& slot : stationSlots) {
+        order << slot.name;
+    }
+    m_counts.setTotalsHeading(QStringLiteral("The shift:"));
+    m_counts.setSlotOrder(order);
     std::vector<std::unique_ptr<QThread>> threads;
     for (const StationSlot& slot : stationSlots) {
         threads.emplace_back(QThread::create([this, slot]() { watch(slot); }));
@@ -36,7 +40,6 @@ QList<PortSession::Outcome> StationWatch::run(const QList<StationSlot>& stationS
     for (const auto& thread : threads) {
         thread->wait();
     }
-    return m_outcomes;
 }
 
 bool StationWatch::pause(int ms) const
@@ -53,12 +56,12 @@ bool StationWatch::pause(int ms) const
     return false;
 }
 
-StationWatch::Line::Line(const Options& options)
+StationWatch::HeldPort::HeldPort(const Options& options)
     : m_options(options)
 {
 }
 
-DeviceProbe::Answer StationWatch::Line::ask(const QString& node, QString* why)
+DeviceProbe::Answer StationWatch::HeldPort::ask(const QString& node, QString* why)
 {
     if (m_session && m_node != node) {
         close();
@@ -90,7 +93,7 @@ DeviceProbe::Answer StationWatch::Line::ask(const QString& node, QString* why)
     return answer;
 }
 
-void StationWatch::Line::close()
+void StationWatch::HeldPort::close()
 {
     if (m_session) {
         m_session->close();
@@ -106,7 +109,7 @@ void StationWatch::watch(const StationSlot& slot)
     QString said; // why the slot has no device, said once until it changes
     QElapsedTimer sinceAttempt;
     QElapsedTimer sinceDone;
-    Line line(m_options);
+    HeldPort held(m_options);
     auto sayOnce = [&](ProgressOutput::Idle state, const QString& port, const QString& why) {
         const QString now = QString::number(int(state)) + why;
         if (now != said) {
@@ -124,24 +127,24 @@ void StationWatch::watch(const StationSlot& slot)
     while (!cancelled()) {
         const Place place = m_locate(slot);
         if (place.node.isEmpty()) {
-            line.close();
+            held.close();
             if (present) {
                 taken();
             }
             sayOnce(ProgressOutput::Idle::Waiting, slot.port, place.why);
-            pause(LookForPortMs);
+            pause(m_options.lookForPortMs);
             continue;
         }
         node = place.node;
-        if (sinceAttempt.isValid() && sinceAttempt.elapsed() < AttemptEveryMs) {
+        if (sinceAttempt.isValid() && sinceAttempt.elapsed() < m_options.attemptEveryMs) {
             // Still looking at the adapter meanwhile: one pulled is seen at once.
-            pause(int(std::min<qint64>(LookForPortMs, AttemptEveryMs - sinceAttempt.elapsed())));
+            pause(int(std::min<qint64>(m_options.lookForPortMs, m_options.attemptEveryMs - sinceAttempt.elapsed())));
             continue;
         }
         sinceAttempt.start();
 
         QString why;
-        const DeviceProbe::Answer answer = line.ask(node, &why);
+        const DeviceProbe::Answer answer = held.ask(node, &why);
         if (answer == DeviceProbe::Answer::Cancelled) {
             break;
         }
@@ -163,39 +166,27 @@ void StationWatch::watch(const StationSlot& slot)
         }
 
         // A device answered: its session opens the port anew, as any run does.
-        line.close();
-        PortSession::Options options;
-        options.port = node;
-        options.attempts = m_options.attempts;
-        options.timeoutMs = m_options.timeoutMs;
-        options.cancel = m_options.cancel;
-        options.trace = m_options.trace;
-        options.events = [&](const PortSession::Event& event) { m_progress->event(slot.name, node, event); };
-        PortSession session(m_program, m_options.task, std::move(options),
-                            [&](const QString& text) { m_progress->say(slot.name, node, text); });
-        PortSession::Outcome outcome = session.run();
-        outcome.slot = slot.name;
-        if (m_options.identify) {
-            outcome.identity = m_options.identify(node);
-        }
-        finishDevice(outcome);
+        held.close();
+        finishDevice(m_slotRun.run(slot.name, node));
         present = true;
         missed = 0;
         sinceDone.start();
         // The next question comes a second after the device was let go.
         sinceAttempt.start();
     }
-    line.close();
+    held.close();
 }
 
 void StationWatch::finishDevice(const PortSession::Outcome& outcome)
 {
-    m_report->write(outcome);
-    m_progress->done(outcome);
-    Cli::printOut(QStringLiteral("%1  %2\n").arg(ProgressOutput::label(outcome.slot, outcome.port), outcome.summary()));
+    const QString label = ProgressOutput::label(outcome.slot, outcome.port);
+    Cli::printOut(QStringLiteral("%1  %2\n").arg(label, outcome.summary()));
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
-        m_outcomes.append(outcome);
+        m_counts.addOutcome(outcome.slot, outcome.result());
+        if (outcome.partial()) {
+            m_partial << label;
+        }
     }
     if (m_options.afterDevice) {
         m_options.afterDevice(outcome);

@@ -1,7 +1,7 @@
 #include "runreport.h"
 
 #include "clicommon.h"
-#include "lineappend.h"
+#include "reportappend.h"
 #include "safesave.h"
 
 #include <QCoreApplication>
@@ -94,7 +94,7 @@ bool RunReport::append(const QString& command, const Program& program, const Por
 {
     const QByteArray line = QJsonDocument(toJson(command, program, outcome)).toJson(QJsonDocument::Compact) + '\n';
     QString why;
-    if (!LineAppend::append(&m_file, line, &why)) {
+    if (!ReportAppend::append(&m_file, line, &why)) {
         *error = QStringLiteral("cannot write the report %1: %2").arg(QDir::toNativeSeparators(m_file.fileName()), why);
         return false;
     }

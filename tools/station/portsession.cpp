@@ -176,6 +176,7 @@ PortSession::Outcome PortSession::run()
         ok = false;
     }
     outcome.ok = ok;
+    outcome.done = ok ? outcome.result() : QString();
     return finish();
 }
 

@@ -1,7 +1,6 @@
 #include "stationfile.h"
 
 #include "boundedread.h"
-#include "devicecommands.h"
 #include "jsonrepeatedkey.h"
 #include "portselector.h"
 
@@ -98,9 +97,9 @@ bool StationFile::parse(const QByteArray& text, QList<StationSlot>* stationSlots
         return false;
     }
     const QJsonValue list = root.value(QLatin1String("slots"));
-    if (!list.isArray() || list.toArray().isEmpty() || list.toArray().size() > DeviceCommands::MaxPorts) {
+    if (!list.isArray() || list.toArray().isEmpty() || list.toArray().size() > StationSlot::MaxSlots) {
         return refuse(error, QStringLiteral("slots"),
-                      QStringLiteral("expected a list of 1 to %1 slots").arg(DeviceCommands::MaxPorts));
+                      QStringLiteral("expected a list of 1 to %1 slots").arg(StationSlot::MaxSlots));
     }
     QList<StationSlot> read;
     const QJsonArray entries = list.toArray();

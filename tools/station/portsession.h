@@ -3,6 +3,7 @@
 
 #include "cancelcheck.h"
 #include "configcompare.h"
+#include "operationresult.h"
 #include "portidentity.h"
 #include "serialframe.h"
 
@@ -25,13 +26,14 @@ class PortSession
 public:
     enum class Task { Store, StoreAndVerify, Verify };
 
-    struct Outcome {
+    // `ok` when the device did all it was asked (and a verify found it equal);
+    // `done` then says what, as the report names it; `error` says why not.
+    struct Outcome : OperationResult {
         QString port;
         QString slot; // the fixture's name for the place, or the port as given
         PortIdentity identity;
         QDateTime start;
         QDateTime end;
-        bool ok = false;
         bool stored = false;
         bool verified = false; // the device was read back and compared (equal or not)
         bool noDevice = false; // probing: no device answered the handshake, nothing was sent
@@ -40,7 +42,6 @@ public:
         int records = 0; // records stored (confirmed by the device), or read back when only verifying
         int unconfirmed = 0; // interrupted store: sent without the device's confirmation (the one in flight)
         QList<ConfigComparison::Difference> differences; // value A on the device, B in the file
-        QString error;
 
         // "stored", "stored, verified", "verified", "different", "failed",
         // "no device" or "interrupted".

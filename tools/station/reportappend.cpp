@@ -1,4 +1,4 @@
-#include "lineappend.h"
+#include "reportappend.h"
 
 #include <QDeadlineTimer>
 #include <QThread>
@@ -39,7 +39,7 @@ public:
     explicit FileLock(int fd)
         : m_fd(fd)
     {
-        const QDeadlineTimer deadline(LineAppend::LockWaitMs);
+        const QDeadlineTimer deadline(ReportAppend::LockWaitMs);
         while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
             if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired()) {
                 return;
@@ -76,7 +76,7 @@ bool endsInLineEnd(int fd)
 
 } // namespace
 
-bool LineAppend::append(QFile* file, const QByteArray& line, QString* error)
+bool ReportAppend::append(QFile* file, const QByteArray& line, QString* error)
 {
 #ifdef Q_OS_UNIX
     const int fd = file->handle();

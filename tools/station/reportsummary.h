@@ -43,6 +43,9 @@ public:
     // as add() counts it from a file; says why a line is not a report line
     // and counts nothing then.
     bool addLine(const QByteArray& jsonLine, QString* error);
+    // Counts one device's outcome by slot as its report line would be counted,
+    // without the line: `slot` is the slot's name, `result` as the report names it.
+    void addOutcome(const QString& slot, const QString& result);
 
     // The line before the totals, "All files:" unless set (a shift's own counts have no files).
     void setTotalsHeading(const QString& heading) { m_totalsHeading = heading; }
@@ -88,10 +91,11 @@ private:
         void addName(int index, const QString& name);
         void merge(const Tally& other);
     };
-    struct Line;
+    struct Entry;
 
     // `json` tells a line that is no JSON at all (perhaps cut off) from one that is not a report's.
-    bool countLine(const QByteArray& text, Tally* tally, QString* why, bool* json);
+    bool countEntry(const QByteArray& text, Tally* tally, QString* why, bool* json);
+    void count(Tally* tally, const QByteArray& sha256, qint64 size, const QString& name, const QString& result);
     int outcomeId(const QString& outcome);
     QString outcomeLines(const Counts& counts, const QString& indent) const;
     // Indexes into m_tally.files as printed.

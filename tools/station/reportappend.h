@@ -1,5 +1,5 @@
-#ifndef LINEAPPEND_H
-#define LINEAPPEND_H
+#ifndef REPORTAPPEND_H
+#define REPORTAPPEND_H
 
 #include <QByteArray>
 #include <QFile>
@@ -22,7 +22,7 @@
 // On failure `error` says why in the user's words with the system's text after
 // it, "the disk is full (No space left on device)", and adds when part of the
 // line could not be taken back.
-class LineAppend
+class ReportAppend
 {
 public:
     static constexpr int LockWaitMs = 2000;
@@ -30,4 +30,4 @@ public:
     static bool append(QFile* file, const QByteArray& line, QString* error);
 };
 
-#endif // LINEAPPEND_H
+#endif // REPORTAPPEND_H

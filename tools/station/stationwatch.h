@@ -5,11 +5,14 @@
 #include "deviceprobe.h"
 #include "devicesession.h"
 #include "portsession.h"
+#include "reportsummary.h"
 #include "serialframe.h"
+#include "slotrun.h"
 #include "stationslot.h"
 
 #include <QByteArray>
 #include <QList>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -57,16 +60,19 @@ public:
     };
     using Locate = std::function<Place(const StationSlot& slot)>;
 
-    struct Options {
-        PortSession::Task task = PortSession::Task::Store;
-        int attempts = SerialFrame::Attempts;
-        int timeoutMs = SerialFrame::TimeoutMs;
-        LinkTrace* trace = nullptr;
-        CancelCheck cancel;
-        // What the system tells of the adapter of a port a device answered on.
-        std::function<PortIdentity(const QString& node)> identify;
+    static constexpr int LookForPortMs = 200;
+    static constexpr int AttemptEveryMs = 1000;
+    static constexpr int MissedHandshakesWhenGone = 2;
+
+    // Each device is run as SlotRun runs it (its `probe` stays off: only a
+    // device that answered is run); `identify` tells of the adapter of a port
+    // a device answered on.
+    struct Options : SlotRun::Options {
         // After each device's outcome went out, in its slot's thread (the --on-result hook).
         std::function<void(const PortSession::Outcome& outcome)> afterDevice;
+        // How often a slot looks for its port, and asks for a device; shorter only to measure.
+        int lookForPortMs = LookForPortMs;
+        int attemptEveryMs = AttemptEveryMs;
     };
 
     // `program` is a configuration file's bytes; `progress` and `report` are
@@ -74,21 +80,22 @@ public:
     StationWatch(QByteArray program, Options options, Locate locate, const ProgressOutput* progress,
                  ReportWriter* report);
 
-    // Watches `stationSlots` until cancelled and returns each device's outcome, in the
-    // order they ended.
-    QList<PortSession::Outcome> run(const QList<StationSlot>& stationSlots);
-
-    static constexpr int LookForPortMs = 200;
-    static constexpr int AttemptEveryMs = 1000;
-    static constexpr int MissedHandshakesWhenGone = 2;
+    // Watches `stationSlots` until cancelled.
+    void run(const QList<StationSlot>& stationSlots);
+    // After run(): the devices counted by slot, in the order of the slots, and
+    // by outcome, as "summary --by slot" counts the report's lines.
+    const ReportSummary& counts() const { return m_counts; }
+    // After run(): "A1 (/dev/ttyUSB3)" of each device whose store began and
+    // did not end, in the order they ended.
+    const QStringList& partialPrograms() const { return m_partial; }
 
 private:
     // A slot's port held open between its questions: opening a port costs the
     // system a lock file each time, which idle slots would pay every second.
-    class Line
+    class HeldPort
     {
     public:
-        explicit Line(const Options& options);
+        explicit HeldPort(const Options& options);
         // One handshake, and the farewell where it was answered: is a device there?
         // NotOpened also when the port went while it was asked; `why` says why not.
         DeviceProbe::Answer ask(const QString& node, QString* why);
@@ -106,13 +113,14 @@ private:
     bool pause(int ms) const;
     bool cancelled() const { return m_options.cancel && m_options.cancel(); }
 
-    QByteArray m_program;
     Options m_options;
     Locate m_locate;
     const ProgressOutput* m_progress;
-    ReportWriter* m_report;
+    SlotRun m_slotRun;
+    // A shift may last for days: each device leaves its count, never its outcome.
     std::mutex m_mutex;
-    QList<PortSession::Outcome> m_outcomes;
+    ReportSummary m_counts{ReportSummary::Grouping::Slot};
+    QStringList m_partial;
 };
 
 #endif // STATIONWATCH_H

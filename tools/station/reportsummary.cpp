@@ -35,12 +35,12 @@ bool isLowerHex(const QString& text, int length)
 
 // A file's lines one at a time, read in blocks: a line costs what it holds,
 // and one longer than the bound is found without holding more of it.
-class LineReader
+class ReportReader
 {
 public:
-    enum class Result { Line, End, TooLong, Failed };
+    enum class Result { Text, End, TooLong, Failed };
 
-    explicit LineReader(QFile* file)
+    explicit ReportReader(QFile* file)
         : m_file(file)
     {
     }
@@ -88,7 +88,7 @@ private:
             m_buffer.clear();
             m_start = m_scanned = 0;
         }
-        return Result::Line;
+        return Result::Text;
     }
 
     QFile* m_file;
@@ -100,7 +100,7 @@ private:
 } // namespace
 
 // A report line: one JSON object with at least the fields every version wrote.
-struct ReportSummary::Line {
+struct ReportSummary::Entry {
     QString file;
     QString slot; // the port where the line names no slot
     QByteArray sha256; // raw
@@ -254,21 +254,32 @@ int ReportSummary::outcomeId(const QString& outcome)
     return int(m_outcomes.size() - 1);
 }
 
-bool ReportSummary::countLine(const QByteArray& text, Tally* tally, QString* why, bool* json)
+bool ReportSummary::countEntry(const QByteArray& text, Tally* tally, QString* why, bool* json)
 {
-    Line line;
+    Entry line;
     if (!line.parse(text, m_grouping == Grouping::Slot, why, json)) {
         return false;
     }
-    const int outcome = outcomeId(line.result);
-    // A name given by thousands of lines is held once.
     if (m_grouping == Grouping::Slot) {
-        tally->entry(QByteArray(), -1, *m_names.insert(line.slot)).counts.count(outcome);
+        count(tally, QByteArray(), -1, line.slot, line.result);
     } else {
-        tally->entry(line.sha256, line.size, *m_names.insert(line.file)).counts.count(outcome);
+        count(tally, line.sha256, line.size, line.file, line.result);
     }
-    tally->total.count(outcome);
     return true;
+}
+
+void ReportSummary::addOutcome(const QString& slot, const QString& result)
+{
+    count(&m_tally, QByteArray(), -1, slot, result);
+}
+
+void ReportSummary::count(Tally* tally, const QByteArray& sha256, qint64 size, const QString& name,
+                          const QString& result)
+{
+    const int outcome = outcomeId(result);
+    // A name given by thousands of lines is held once.
+    tally->entry(sha256, size, *m_names.insert(name)).counts.count(outcome);
+    tally->total.count(outcome);
 }
 
 bool ReportSummary::add(const QString& path, QString* error)
@@ -280,19 +291,19 @@ bool ReportSummary::add(const QString& path, QString* error)
     }
     Tally tally;
     QStringList cutOff;
-    LineReader reader(&file);
+    ReportReader reader(&file);
     QByteArray text;
     bool ended = true;
     for (int number = 1;; ++number) {
-        const LineReader::Result result = reader.next(&text, &ended);
-        if (result == LineReader::Result::End) {
+        const ReportReader::Result result = reader.next(&text, &ended);
+        if (result == ReportReader::Result::End) {
             break;
         }
-        if (result == LineReader::Result::Failed) {
+        if (result == ReportReader::Result::Failed) {
             *error = QStringLiteral("%1: %2").arg(shown, file.errorString());
             return false;
         }
-        if (result == LineReader::Result::TooLong) {
+        if (result == ReportReader::Result::TooLong) {
             *error = QStringLiteral("%1, line %2: not a report line (longer than %3 bytes)")
                          .arg(shown, QString::number(number), QString::number(MaxLineBytes));
             return false;
@@ -302,7 +313,7 @@ bool ReportSummary::add(const QString& path, QString* error)
         }
         QString why;
         bool json = false;
-        if (countLine(text, &tally, &why, &json)) {
+        if (countEntry(text, &tally, &why, &json)) {
             continue;
         }
         const QString where = QStringLiteral("%1, line %2").arg(shown, QString::number(number));
@@ -310,7 +321,7 @@ bool ReportSummary::add(const QString& path, QString* error)
         const qsizetype glued = text.startsWith('{') ? text.indexOf(lineStart, 1) : -1;
         QString gluedWhy;
         bool gluedJson = false;
-        if (glued > 0 && countLine(text.mid(glued), &tally, &gluedWhy, &gluedJson)) {
+        if (glued > 0 && countEntry(text.mid(glued), &tally, &gluedWhy, &gluedJson)) {
             cutOff << where;
             continue;
         }
@@ -342,7 +353,7 @@ bool ReportSummary::addLine(const QByteArray& jsonLine, QString* error)
     }
     QString why;
     bool json = false;
-    if (!countLine(text, &m_tally, &why, &json)) {
+    if (!countEntry(text, &m_tally, &why, &json)) {
         *error = QStringLiteral("not a report line (%1)").arg(why);
         return false;
     }

@@ -9,6 +9,9 @@
 // that serves it ("serial=FT1234AB", "location=1-1.4", "usb=0403:6001").
 // A slot given only with --port is named by that text.
 struct StationSlot {
+    // A production bench has a few dozen adapters at most; each slot takes a thread.
+    static constexpr int MaxSlots = 64;
+
     QString name;
     QString port;
 };
