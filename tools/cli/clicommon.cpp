@@ -4,6 +4,7 @@
 #include "devicerecordlayout.h"
 #include "safesave.h"
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -54,6 +55,36 @@ void printErr(const QString& text)
 {
     std::fputs(text.toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
+}
+
+int usageError(const QString& message, const QString& command)
+{
+    printError(message);
+    printErr(QStringLiteral("Run \"%1%2 --help\" for help.\n")
+                 .arg(QLatin1String(ProgramName), command.isEmpty() ? QString() : QLatin1Char(' ') + command));
+    return ExitUsage;
+}
+
+bool boundedNumber(const QCommandLineParser& parser, const QCommandLineOption& option, int min, int max, int* out,
+                   QString* error)
+{
+    if (!parser.isSet(option)) {
+        return true;
+    }
+    bool ok = false;
+    const QString text = parser.value(option);
+    // The number parser takes blanks around the digits.
+    const int value = text.trimmed() == text ? text.toInt(&ok) : 0;
+    if (!ok || value < min || value > max) {
+        *error = QStringLiteral("--%1 must be a whole number from %2 to %3, not \"%4\"")
+                     .arg(option.names().constFirst())
+                     .arg(min)
+                     .arg(max)
+                     .arg(text);
+        return false;
+    }
+    *out = value;
+    return true;
 }
 
 void makeFreshModel(ProgramRecords* data)

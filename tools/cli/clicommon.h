@@ -5,6 +5,8 @@
 #include <QString>
 
 class ProgramRecords;
+class QCommandLineOption;
+class QCommandLineParser;
 
 // What every command of kvr210c-cli shares: exit codes, messages, and the
 // configuration file on disk.
@@ -28,6 +30,15 @@ void printErr(const QString& text);
 bool writeOut(const QByteArray& bytes);
 // Whether anything meant for standard output was lost: the run is then no success.
 bool outputFailed();
+
+// The message, then "Run \"kvr210c-cli <command> --help\" for help.", on
+// standard error; ExitUsage.
+int usageError(const QString& message, const QString& command = QString());
+// Reads a whole number option (--retries, --wait) within [min, max]; `out`
+// stays as it is when the option is not given. Blanks around the digits are
+// refused: a value typed so is a mistake.
+bool boundedNumber(const QCommandLineParser& parser, const QCommandLineOption& option, int min, int max, int* out,
+                   QString* error);
 
 // A manager with the editor's model: 6 keys, each with its own record and 4 links.
 void makeFreshModel(ProgramRecords* data);

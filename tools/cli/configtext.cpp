@@ -31,28 +31,28 @@ QString lineSettings(const UartData& uart)
 }
 
 // Hex in pairs and the ASCII form, or "(none)".
-QStringList commandLines(const QString& command, const QString& indent)
+QStringList commandRows(const QString& command, const QString& indent)
 {
     const QByteArray bytes = CommandText::hexToBytes(command);
-    QStringList lines;
+    QStringList rows;
     // The editor stores plain hex; other text came from elsewhere and is
     // shown as it is, next to the bytes it gives.
     if (command != CommandText::bytesToHex(bytes)) {
-        lines << indent + QStringLiteral("stored text: \"%1\"").arg(command);
+        rows << indent + QStringLiteral("stored text: \"%1\"").arg(command);
     }
     if (bytes.isEmpty()) {
-        return lines << indent + QStringLiteral("command: (none)");
+        return rows << indent + QStringLiteral("command: (none)");
     }
     QStringList pairs;
     for (char byte : bytes) {
         pairs << QStringLiteral("%1").arg(uint(uchar(byte)), 2, 16, QLatin1Char('0')).toUpper();
     }
     const QString count = bytes.size() == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(bytes.size());
-    return lines << indent + QStringLiteral("hex:   %1 (%2)").arg(pairs.join(QLatin1Char(' ')), count)
-                 << indent + QStringLiteral("ascii: %1").arg(CommandText::bytesToAscii(bytes));
+    return rows << indent + QStringLiteral("hex:   %1 (%2)").arg(pairs.join(QLatin1Char(' ')), count)
+                << indent + QStringLiteral("ascii: %1").arg(CommandText::bytesToAscii(bytes));
 }
 
-QString settingsLine(const UartData& uart, int delay)
+QString settingsAndDelay(const UartData& uart, int delay)
 {
     return QStringLiteral("%1, delay %2 s").arg(lineSettings(uart)).arg(delay);
 }
@@ -63,39 +63,39 @@ namespace ConfigText {
 
 QString describe(const ProgramRecords& data)
 {
-    QStringList lines;
+    QStringList rows;
     const QString indent(4, QLatin1Char(' '));
     for (int x = 1; x <= DeviceRecordLayout::Keys; ++x) {
         const ButtonData* key = data.getButtonData(x);
         if (!key) {
             continue;
         }
-        if (!lines.isEmpty()) {
-            lines << QString();
+        if (!rows.isEmpty()) {
+            rows << QString();
         }
         UartData uart;
-        lines << QStringLiteral("Key %1: %2").arg(x).arg(key->getButtonName());
+        rows << QStringLiteral("Key %1: %2").arg(x).arg(key->getButtonName());
         key->getUartData(&uart);
-        lines << QStringLiteral("  First layer: %1").arg(settingsLine(uart, key->getDelayTime()));
-        lines << commandLines(key->getCommand(), indent);
+        rows << QStringLiteral("  First layer: %1").arg(settingsAndDelay(uart, key->getDelayTime()));
+        rows << commandRows(key->getCommand(), indent);
         key->getSecondLayerUartData(&uart);
-        lines << QStringLiteral("  Second layer (%1): %2")
-                     .arg(key->isSecondLayerEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"),
-                          settingsLine(uart, key->getSecondLayerDelayTime()));
-        lines << commandLines(key->getSecondLayerCommand(), indent);
+        rows << QStringLiteral("  Second layer (%1): %2")
+                    .arg(key->isSecondLayerEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"),
+                         settingsAndDelay(uart, key->getSecondLayerDelayTime()));
+        rows << commandRows(key->getSecondLayerCommand(), indent);
         for (int y = DeviceRecordLayout::FirstLink; y <= DeviceRecordLayout::Links; ++y) {
             const LinkData* link = data.getDataObject(x, y);
             if (!link) {
                 continue;
             }
             link->getUartData(&uart);
-            lines << QStringLiteral("  Link %1: %2: %3")
-                         .arg(DeviceRecordLayout::linkButton(y))
-                         .arg(link->getLinkName(), settingsLine(uart, link->getDelayTime()));
-            lines << commandLines(link->getCommand(), indent);
+            rows << QStringLiteral("  Link %1: %2: %3")
+                        .arg(DeviceRecordLayout::linkButton(y))
+                        .arg(link->getLinkName(), settingsAndDelay(uart, link->getDelayTime()));
+            rows << commandRows(link->getCommand(), indent);
         }
     }
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return rows.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 } // namespace ConfigText

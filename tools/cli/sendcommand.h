@@ -15,13 +15,10 @@ class QCommandLineParser;
 // opened, 3 no reply; 130, 143 and 129 stopped by SIGINT, SIGTERM or SIGHUP.
 namespace SendCommand {
 
-// The options send takes, added to its parser.
-void addOptions(QCommandLineParser* parser);
-// What send's --help says beyond its summary.
-QString details();
-// Runs send on a parsed command line; `positional` are the arguments after "send".
-// With a `traceFile`, what is sent and received also goes there (--trace).
-int run(const QCommandLineParser& parser, const QStringList& positional, const QString& traceFile = QString());
+// Runs send on a command line parsed with its options of the command table;
+// `positional` are the arguments after "send". With --trace, what is sent and
+// received also goes to that file.
+int run(const QCommandLineParser& parser, const QStringList& positional);
 
 } // namespace SendCommand
 

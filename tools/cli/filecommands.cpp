@@ -1,0 +1,114 @@
+#include "filecommands.h"
+
+#include "appdata.h"
+#include "boundedread.h"
+#include "clicommon.h"
+#include "configcompare.h"
+#include "configjson.h"
+#include "configtext.h"
+#include "reportsummary.h"
+
+#include <QFile>
+
+using namespace Cli;
+
+namespace FileCommands {
+
+int exportJson(const QString& file)
+{
+    ProgramRecords data;
+    makeFreshModel(&data);
+    if (!readConfigFileOrReport(file, &data)) {
+        return ExitFailed;
+    }
+    return writeOut(ConfigJson::toJsonText(data)) ? ExitOk : ExitFailed;
+}
+
+int show(const QString& file)
+{
+    ProgramRecords data;
+    makeFreshModel(&data);
+    if (!readConfigFileOrReport(file, &data)) {
+        return ExitFailed;
+    }
+    printOut(ConfigText::describe(data));
+    return ExitOk;
+}
+
+int importJson(const QString& jsonFile, const QString& file)
+{
+    const bool fromStdin = jsonFile == QLatin1String("-");
+    QByteArray text;
+    QString error;
+    bool read = false;
+    if (fromStdin) {
+        QFile input;
+        read = input.open(stdin, QIODevice::ReadOnly) && readBounded(&input, MaxUserFileBytes, &text, &error);
+        if (!input.isOpen()) {
+            error = input.errorString();
+        }
+        error = QStringLiteral("<stdin>: %1").arg(error);
+    } else {
+        read = readBounded(jsonFile, MaxUserFileBytes, &text, &error);
+    }
+    if (!read) {
+        printError(QStringLiteral("%1; nothing was written").arg(error));
+        return ExitFailed;
+    }
+    ProgramRecords data;
+    makeFreshModel(&data);
+    if (!ConfigJson::fromJson(text, &data, &error)) {
+        printError(
+            QStringLiteral("%1: %2; nothing was written").arg(fromStdin ? QStringLiteral("<stdin>") : jsonFile, error));
+        return ExitFailed;
+    }
+    if (!writeConfigFile(file, &data, &error)) {
+        printError(error);
+        return ExitFailed;
+    }
+    return ExitOk;
+}
+
+// As diff(1): 0 equal, 1 different, 2 trouble.
+int diff(const QString& fileA, const QString& fileB)
+{
+    ProgramRecords a;
+    ProgramRecords b;
+    makeFreshModel(&a);
+    makeFreshModel(&b);
+    if (!readConfigFileOrReport(fileA, &a) || !readConfigFileOrReport(fileB, &b)) {
+        return 2;
+    }
+    const QList<ConfigComparison::Difference> differences =
+        ConfigComparison(a, b, ConfigComparison::Scope::File).differences();
+    QString text;
+    for (const ConfigComparison::Difference& difference : differences) {
+        text += QStringLiteral("%1: %2 %3 -> %4\n")
+                    .arg(difference.record, difference.subject(), difference.shownA(), difference.shownB());
+    }
+    printOut(text);
+    if (outputFailed()) {
+        return 2;
+    }
+    return differences.isEmpty() ? 0 : 1;
+}
+
+int summary(const QString& by, const QStringList& files)
+{
+    if (by != QLatin1String("config") && by != QLatin1String("slot")) {
+        return usageError(QStringLiteral("--by takes config or slot, not \"%1\"").arg(by), QStringLiteral("summary"));
+    }
+    ReportSummary totals(by == QLatin1String("slot") ? ReportSummary::Grouping::Slot
+                                                     : ReportSummary::Grouping::Configuration);
+    for (const QString& file : files) {
+        QString error;
+        if (!totals.add(file, &error)) {
+            printError(QStringLiteral("%1; nothing was counted").arg(error));
+            return ExitUsage;
+        }
+    }
+    totals.print(printOut);
+    return ExitOk;
+}
+
+} // namespace FileCommands
