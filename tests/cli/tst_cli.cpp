@@ -612,7 +612,7 @@ void TestCli::storeRefusesOversizedCommandBeforeSending()
     const Run run = cli({"store", path("big.app"), "--port", sim.portName()});
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains("Key 5, link 13") && run.err.contains("247"), qPrintable(run.err));
-    QTest::qWait(200);
+    QVERIFY2(sim.settle(), qPrintable(sim.errorString()));
     QCOMPARE(sim.logLines(), QStringList());
 }
 
@@ -763,7 +763,7 @@ void TestCli::storeToSeveralPortsAtOnce()
     const Run refused = cli({"store", "program.app", "--port", ports.join(','), "--report", "folder"});
     QCOMPARE(refused.exitCode, 2);
     QVERIFY2(refused.err.contains("folder is not a regular file"), qPrintable(refused.err));
-    QTest::qWait(200);
+    QVERIFY2(first.settle(), qPrintable(first.errorString()));
     QCOMPARE(first.logLines(), QStringList());
 
     const Run run = cli({"store", "program.app", "--port", ports.at(0) + "," + ports.at(1), "--port", ports.at(2),
@@ -845,7 +845,7 @@ void TestCli::traceHoldsTheFramesEachDeviceGot()
     const Run refused = cli({"store", "program.app", "--port", ports, "--trace", "folder"});
     QCOMPARE(refused.exitCode, 2);
     QVERIFY2(refused.err.contains("folder is not a regular file"), qPrintable(refused.err));
-    QTest::qWait(200);
+    QVERIFY2(first.settle(), qPrintable(first.errorString()));
     QCOMPARE(first.logLines(), QStringList());
 
     const Run run = cli({"store", "program.app", "--port", ports, "--trace", "trace.txt"});

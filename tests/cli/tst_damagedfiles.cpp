@@ -2,12 +2,11 @@
 // with another's records, a header announcing more keys than there are) refused by
 // every reader: the companion and the editor's Open.
 #include "appdatamanager.h"
+#include "cliprocess.h"
 #include "simulatorprocess.h"
 #include "windowtest.h"
 
 #include <QAction>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -15,30 +14,11 @@
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
+using Run = CliRun;
 
 Run cli(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(KVR_CLI_PATH), arguments);
-    Run run;
-    if (!process.waitForStarted(5000)) {
-        run.err = process.errorString();
-        return run;
-    }
-    process.closeWriteChannel();
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished(3000);
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
+    return runCli(QStringLiteral(KVR_CLI_PATH), arguments);
 }
 
 QByteArray int32(qint32 v)
@@ -184,7 +164,7 @@ void TestDamagedFiles::storeSendsNothing()
         }
     }
     // The simulator's log would show the handshake of anything that reached the device.
-    QTest::qWait(200);
+    QVERIFY2(sim.settle(), qPrintable(sim.errorString()));
     QCOMPARE(sim.logLines(), QStringList());
     QVERIFY(sim.storedRecords().isEmpty());
 }
@@ -199,12 +179,7 @@ void TestDamagedFiles::openRefusesThem()
     const QByteArray before = data->configFileBytes();
 
     for (const Damaged& file : damagedFiles()) {
-        answerNextModal({"QFileDialog"}, [this, &file](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            QVERIFY(dialog);
-            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path(file.name));
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
+        answerFileDialog(path(file.name));
         QString warning;
         QString detail;
         answerNextModal({"QMessageBox"}, [&warning, &detail](QWidget* modal) {

@@ -5,9 +5,7 @@
 #include "windowtest.h"
 
 #include <QAction>
-#include <QFileDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTableWidget>
@@ -100,10 +98,7 @@ QString TestCompareWithFile::save(const QString& name)
 
 void TestCompareWithFile::compareWith(const QString& path)
 {
-    answerNextModal({"QFileDialog"}, [path](QWidget* modal) {
-        modal->findChild<QLineEdit*>("fileNameEdit")->setText(path);
-        QMetaObject::invokeMethod(modal, "accept");
-    });
+    answerFileDialog(path);
     QAction* compare = child<QAction>(m_window, "actionCompare_With_File");
     QVERIFY(compare);
     compare->trigger();

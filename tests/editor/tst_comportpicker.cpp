@@ -224,7 +224,11 @@ void TestComPortPicker::pollsOnlyWhileShown()
     m_dialog->hide();
     QVERIFY(!m_picker->isPolling());
     const int reads = m_reads;
-    QTest::qWait(2 * ComPortPicker::PollIntervalMs);
+    // Two polls would have come by the time a timer of the same pace, started now, fired twice.
+    QTimer pace;
+    QSignalSpy paced(&pace, &QTimer::timeout);
+    pace.start(ComPortPicker::PollIntervalMs);
+    QTRY_COMPARE(paced.size(), 2);
     QCOMPARE(m_reads, reads);
 
     // Opened again, it reads the list at once.

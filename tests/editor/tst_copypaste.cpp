@@ -1,17 +1,16 @@
 // Copy and paste between keys and links, and File > Import JSON / Export JSON, through the
 // real window and against the command line's own JSON.
 #include "appdatamanager.h"
+#include "cliprocess.h"
 #include "programclipboard.h"
 #include "testrecords.h"
 #include "windowtest.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
@@ -39,8 +38,6 @@ private:
     QByteArray records() const;
     // Runs the command line; its standard output, or a failed check.
     QByteArray cli(const QStringList& arguments, const QByteArray& input = QByteArray(), int* exitCode = nullptr);
-    // Chooses `path` in the next file dialog.
-    void choose(const QString& path);
     // Reads and closes the next warning.
     void expectWarning();
 
@@ -87,26 +84,11 @@ QByteArray TestCopyPaste::records() const
 
 QByteArray TestCopyPaste::cli(const QStringList& arguments, const QByteArray& input, int* exitCode)
 {
-    QProcess process;
-    process.start(KVR_CLI_PATH, arguments);
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(20000)) {
-        process.kill();
-        return QByteArray();
-    }
+    const CliRun run = runCli(KVR_CLI_PATH, arguments, 20000, {}, input);
     if (exitCode) {
-        *exitCode = process.exitCode();
+        *exitCode = run.exitCode;
     }
-    return process.readAllStandardOutput();
-}
-
-void TestCopyPaste::choose(const QString& path)
-{
-    answerNextModal({"QFileDialog"}, [path](QWidget* modal) {
-        modal->findChild<QLineEdit*>("fileNameEdit")->setText(path);
-        QMetaObject::invokeMethod(modal, "accept");
-    });
+    return run.out;
 }
 
 void TestCopyPaste::expectWarning()
@@ -280,7 +262,7 @@ void TestCopyPaste::importAndExportMatchTheCommandLine()
 
     // Export JSON writes what the command line exports from the same file.
     const QString exported = m_dir.filePath("window.json");
-    choose(exported);
+    answerFileDialog(exported);
     trigger("actionExport_JSON");
     QFile windowJson(exported);
     QVERIFY(windowJson.open(QIODevice::ReadOnly));
@@ -289,7 +271,7 @@ void TestCopyPaste::importAndExportMatchTheCommandLine()
     // Import JSON of that export into a new configuration gives the same file back, as one step.
     QVERIFY(!m_window->isWindowModified());
     trigger("action_New");
-    choose(exported);
+    answerFileDialog(exported);
     trigger("actionImport_JSON");
     QCOMPARE(m_window->document()->undoStack()->undoText(), QString("Import"));
     QFile originalFile(original);
@@ -308,7 +290,7 @@ void TestCopyPaste::refusedImportChangesNothing()
     file.write(R"({"format": "kvr210c-config", "version": 1, "keys": [{"key": 1, "command": "01"}, {"key": 9}]})");
     file.close();
     const QByteArray before = records();
-    choose(bad);
+    answerFileDialog(bad);
     expectWarning();
     trigger("actionImport_JSON");
     QVERIFY2(m_warning.contains("Nothing was imported"), qPrintable(m_warning));

@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -51,7 +50,6 @@ private:
     QAction* action(const char* name) const { return child<QAction>(m_window, name); }
     // Answers the next unsaved-changes question with `button` and notes that it came.
     void answerQuestion(QMessageBox::StandardButton button);
-    void answerFileDialog(const QString& path);
     void answerWarning();
     // "Change Data" on a key, a command typed in hex, then Ok of the panel.
     void editKey(int number, const char* hexDigits);
@@ -59,7 +57,6 @@ private:
     // A configuration file written beside the window, with key 2's command set.
     QString writeFile(const QString& name, const char* key2Command);
     static QString commandIn(const QString& path, int key);
-    void connectTo(const QString& port);
     int countLog(const QString& prefix) const { return m_sim->countLogLines(prefix); }
 
     AppMainWindow* m_window = nullptr;
@@ -103,19 +100,6 @@ void TestDocument::answerQuestion(QMessageBox::StandardButton button)
     });
 }
 
-void TestDocument::answerFileDialog(const QString& path)
-{
-    answerNextModal({"QFileDialog"}, [path](QWidget* modal) {
-        auto* dialog = static_cast<QFileDialog*>(modal);
-        if (path.isEmpty()) {
-            dialog->reject();
-            return;
-        }
-        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-}
-
 void TestDocument::answerWarning()
 {
     answerNextModal({"QMessageBox"}, [this](QWidget* modal) {
@@ -156,14 +140,6 @@ QString TestDocument::commandIn(const QString& path, int key)
         return QStringLiteral("(unreadable)");
     }
     return records.getDataObject(key, 1)->getCommand();
-}
-
-void TestDocument::connectTo(const QString& port)
-{
-    action("actionCOM_Port_Setting")->trigger();
-    QDialog* dialog = m_window->comDialog();
-    dialog->findChild<QComboBox*>("portBox")->setEditText(port);
-    dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
 }
 
 void TestDocument::onlyChangesToRecordsMarkModified()
@@ -315,8 +291,7 @@ void TestDocument::closeWithDeviceSendsGoodbyeOnlyWhenGoingOn()
 {
     m_sim = new SimulatorProcess;
     QVERIFY2(m_sim->start(), qPrintable(m_sim->errorString()));
-    connectTo(m_sim->portName());
-    QVERIFY(m_window->isConnected());
+    QVERIFY(connectWindowTo(m_window, m_sim->portName()));
     editKey(1, "0102");
 
     for (const char* how : {"action_Close", "close button"}) {
@@ -329,7 +304,8 @@ void TestDocument::closeWithDeviceSendsGoodbyeOnlyWhenGoingOn()
         QVERIFY2(m_window->isVisible(), how);
         QVERIFY(m_window->isConnected());
     }
-    QTest::qWait(300);
+    // The mark's echo comes after anything the window sent before it.
+    QVERIFY(m_window->uartSendData(SimulatorProcess::markPayload()));
     QCOMPARE(countLog("ISPOK!"), 0);
 
     answerQuestion(QMessageBox::Discard);
@@ -337,7 +313,7 @@ void TestDocument::closeWithDeviceSendsGoodbyeOnlyWhenGoingOn()
     QCOMPARE(m_questions, 3);
     QVERIFY(!m_window->isVisible());
     QVERIFY(m_sim->waitForLogLine("ISPOK!"));
-    QTest::qWait(200);
+    QVERIFY2(m_sim->settle(), qPrintable(m_sim->errorString()));
     QCOMPARE(countLog("ISPOK!"), 1);
 }
 
@@ -345,7 +321,7 @@ void TestDocument::loadFromDeviceMarksModified()
 {
     m_sim = new SimulatorProcess;
     QVERIFY2(m_sim->start(), qPrintable(m_sim->errorString()));
-    connectTo(m_sim->portName());
+    connectWindowTo(m_window, m_sim->portName());
     editKey(3, "3333");
     QVERIFY(!saveAs("device.app").isEmpty());
     QVERIFY(!m_window->isWindowModified());
@@ -418,8 +394,8 @@ void TestDocument::openEditCountsAsUnsaved()
         QApplication::sendEvent(m_window, &enter);
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(m_window, &drop);
+        // True only once the drop's handler, question and all, has returned.
         QVERIFY(QTest::qWaitFor([this] { return m_questions > 0; }, 10000));
-        QTest::qWait(50);
     } else if (how == "Close") {
         action("action_Close")->trigger(); // the Quit keys' action
     } else {

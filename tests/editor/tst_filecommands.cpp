@@ -46,7 +46,6 @@ private slots:
 private:
     void trigger(const char* name) { child<QAction>(m_window, name)->trigger(); }
     // Answers the next file dialog with `path` (empty: Cancel).
-    void answerFileDialog(const QString& path);
     // Says Yes to the file dialog's question whether to replace a file that is there.
     void answerReplaceQuestion(std::function<void()> then = {});
     // Accepts the next message box and remembers its text.
@@ -72,21 +71,6 @@ void TestFileCommands::init()
 void TestFileCommands::cleanup()
 {
     delete m_window;
-}
-
-void TestFileCommands::answerFileDialog(const QString& path)
-{
-    answerNextModal({"QFileDialog"}, [path](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        QVERIFY(dialog);
-        if (path.isEmpty()) {
-            dialog->reject();
-        } else {
-            // Typed as a user would: the name field takes a whole path.
-            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
-            QMetaObject::invokeMethod(dialog, "accept");
-        }
-    });
 }
 
 void TestFileCommands::answerReplaceQuestion(std::function<void()> then)

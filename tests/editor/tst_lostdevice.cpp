@@ -6,10 +6,7 @@
 #include "windowtest.h"
 
 #include <QAction>
-#include <QComboBox>
-#include <QDialogButtonBox>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QtTest>
@@ -26,7 +23,6 @@ private slots:
     void lostWhileIdle();
 
 private:
-    void connect();
     // "The device on <port> was disconnected or stopped answering", the
     // system's text in parentheses after it.
     QRegularExpression lostInUserWords() const;
@@ -55,16 +51,6 @@ void TestLostDevice::cleanup()
     delete m_sim;
 }
 
-void TestLostDevice::connect()
-{
-    QDialog* dialog = m_window->comDialog();
-    m_window->findChild<QAction*>("actionCOM_Port_Setting")->trigger();
-    QVERIFY(dialog->isVisible());
-    dialog->findChild<QComboBox*>("portBox")->setEditText(m_sim->portName());
-    dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
-    QVERIFY(m_window->isConnected());
-}
-
 QRegularExpression TestLostDevice::lostInUserWords() const
 {
     return QRegularExpression(
@@ -75,7 +61,7 @@ QRegularExpression TestLostDevice::lostInUserWords() const
 void TestLostDevice::lostMidStore()
 {
     QVERIFY2(m_sim->start({"--fault", "vanish", "--fault-after", "12"}), qPrintable(m_sim->errorString()));
-    connect();
+    QVERIFY(connectWindowTo(m_window, m_sim->portName()));
     QString warning;
     answerNextModal({"Question"}, [&warning](QWidget* question) {
         answerNextModal({"QMessageBox"}, [&warning](QWidget* box) {
@@ -97,7 +83,7 @@ void TestLostDevice::lostMidStore()
 void TestLostDevice::lostWhileIdle()
 {
     QVERIFY2(m_sim->start(), qPrintable(m_sim->errorString()));
-    connect();
+    QVERIFY(connectWindowTo(m_window, m_sim->portName()));
     m_sim->stop();
     QTRY_VERIFY_WITH_TIMEOUT(!m_window->isConnected(), 5000);
     const QString status = m_window->statusBar()->currentMessage();

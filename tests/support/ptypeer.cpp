@@ -83,7 +83,8 @@ void PtyPeer::send(const QByteArray& bytes)
         } else if (wrote < 0 && errno != EAGAIN) {
             return;
         } else {
-            ::usleep(2000);
+            pollfd room{m_master, POLLOUT, 0}; // until the port has read some
+            ::poll(&room, 1, 20);
         }
     }
 }

@@ -4,6 +4,12 @@
 #include <QFile>
 #include <QThread>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
 SimulatorProcess::SimulatorProcess() = default;
 
 SimulatorProcess::~SimulatorProcess()
@@ -33,6 +39,7 @@ bool SimulatorProcess::start(const QStringList& arguments, int timeoutMs)
 {
     stop();
     m_portName.clear();
+    m_marks = 0;
     if (!m_dir.isValid()) {
         m_error = QStringLiteral("no temporary directory: %1").arg(m_dir.errorString());
         return false;
@@ -74,13 +81,62 @@ bool SimulatorProcess::isRunning() const
     return m_process.state() == QProcess::Running;
 }
 
-QStringList SimulatorProcess::logLines() const
+QStringList SimulatorProcess::allLogLines() const
 {
     QFile file(m_dir.filePath(QStringLiteral("log.txt")));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         return {};
     }
     return QString::fromLocal8Bit(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QStringList SimulatorProcess::logLines() const
+{
+    QStringList lines = allLogLines();
+    lines.removeAll(markLogLine());
+    return lines;
+}
+
+QString SimulatorProcess::markLogLine()
+{
+    return QStringLiteral("frame ") + QString::fromLatin1(markFrame().toHex());
+}
+
+bool SimulatorProcess::waitForMark(int timeoutMs)
+{
+    ++m_marks;
+    QDeadlineTimer deadline(timeoutMs);
+    while (allLogLines().count(markLogLine()) < m_marks) {
+        if (deadline.hasExpired()) {
+            m_error = QStringLiteral("the device did not log mark %1").arg(m_marks);
+            return false;
+        }
+        QThread::msleep(10); // the log is a file the simulator appends to
+    }
+    return true;
+}
+
+bool SimulatorProcess::settle(int timeoutMs)
+{
+    const QByteArray frame = markFrame();
+    const int fd = ::open(QFile::encodeName(m_portName).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0 || ::write(fd, frame.constData(), size_t(frame.size())) != frame.size()) {
+        m_error =
+            QStringLiteral("no mark sent to %1: %2").arg(m_portName, QString::fromLocal8Bit(std::strerror(errno)));
+        ::close(fd);
+        return false;
+    }
+    const bool settled = waitForMark(timeoutMs);
+    // Its echo taken off the line, so that the next opener finds nothing stale.
+    qsizetype echoed = 0;
+    pollfd p{fd, POLLIN, 0};
+    char buffer[64];
+    while (settled && echoed < frame.size() && ::poll(&p, 1, timeoutMs) > 0) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        echoed += got > 0 ? got : frame.size();
+    }
+    ::close(fd);
+    return settled;
 }
 
 QList<QByteArray> SimulatorProcess::receivedFrames() const

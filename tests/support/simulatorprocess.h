@@ -38,7 +38,8 @@ public:
     QString stateFile() const;
     QString errorString() const { return m_error; }
 
-    // Event lines logged so far ("frame KVR210", "record 2 6 <hex>", "ack 2 6", ...).
+    // Event lines logged so far ("frame KVR210", "record 2 6 <hex>", "ack 2 6", ...),
+    // marks left out.
     QStringList logLines() const;
     // How many logged lines start with `prefix`.
     int countLogLines(const QString& prefix) const;
@@ -47,6 +48,16 @@ public:
     // The whole frames it took in so far, in order, as its log names them
     // ("frame KVR210", "record 1 1 <hex>", "ISPOK!", "frame <hex>").
     QList<QByteArray> receivedFrames() const;
+
+    // "Nothing more came", known instead of waited out: a mark, sent after the
+    // bytes a test looks at, is logged once the device has taken in all of them.
+    // It is a frame the device logs and echoes.
+    static QByteArray markPayload() { return QByteArrayLiteral("MARK"); }
+    // Sends a mark on an opening of the port of its own (no link may hold the
+    // port), waits until it is logged and takes its echo off the line.
+    bool settle(int timeoutMs = 3000);
+    // Waits for the next mark, sent by the test through a link that holds the port.
+    bool waitForMark(int timeoutMs = 3000);
 
     // The records the device holds, by (key, link); raw device records.
     QMap<Key, QByteArray> storedRecords() const;
@@ -57,10 +68,15 @@ public:
     static QString programPath();
 
 private:
+    QStringList allLogLines() const;
+    static QByteArray markFrame() { return "SETS\x04" + markPayload(); }
+    static QString markLogLine();
+
     QTemporaryDir m_dir;
     QProcess m_process;
     QString m_portName;
     QString m_error;
+    int m_marks = 0; // sent so far
 };
 
 #endif // SIMULATORPROCESS_H

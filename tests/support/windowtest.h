@@ -5,9 +5,17 @@
 #include "appmainwindow.h"
 #include "commandbutton.h"
 
+#include <QAbstractEventDispatcher>
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -55,6 +63,63 @@ inline void answerNextModal(const QStringList& kinds, std::function<void(QWidget
         }
     });
     timer->start(20);
+}
+
+// Runs `then` from the event loop once `condition` holds, looked at every 20 ms
+// while `context` lives.
+inline void whenTrue(QObject* context, std::function<bool()> condition, std::function<void()> then)
+{
+    auto* timer = new QTimer(context);
+    QObject::connect(timer, &QTimer::timeout, context, [timer, condition, then] {
+        if (condition()) {
+            timer->stop();
+            then();
+        }
+    });
+    timer->start(20);
+}
+
+// Answers the next file dialog with `path` typed into its name field, as a user
+// would type a whole path, or with Cancel where `path` is empty. `then`, when
+// given, runs first: to answer what the dialog goes on to ask.
+inline void answerFileDialog(const QString& path, std::function<void()> then = {})
+{
+    answerNextModal({"QFileDialog"}, [path, then](QWidget* dialog) {
+        if (then) {
+            then();
+        }
+        if (!path.isEmpty()) {
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+        }
+        QMetaObject::invokeMethod(dialog, path.isEmpty() ? "reject" : "accept");
+    });
+}
+
+// Types `port` into the COM port dialog and presses Ok; whether the window is
+// then connected (a warning on the way is for the test to answer).
+inline bool connectWindowTo(AppMainWindow* window, const QString& port)
+{
+    window->findChild<QAction*>("actionCOM_Port_Setting")->trigger();
+    window->comDialog()->findChild<QComboBox*>("portBox")->setEditText(port);
+    window->comDialog()->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+    return window->isConnected();
+}
+
+// Waits until every delayed single-shot timer started so far has fired and
+// returned: what the window put off (a transfer that starts once its
+// confirmation has closed) has had its turn. Qt keeps such timers as children
+// of the event dispatcher and deletes each once its slot returns.
+inline bool waitForDeferredWork(int timeoutMs = 30000)
+{
+    QList<QPointer<QObject>> pending;
+    for (QObject* timer : QAbstractEventDispatcher::instance()->children()) {
+        if (qstrcmp(timer->metaObject()->className(), "QSingleShotTimer") == 0) {
+            pending << timer;
+        }
+    }
+    return QTest::qWaitFor(
+        [&pending] { return std::all_of(pending.begin(), pending.end(), [](const auto& t) { return t.isNull(); }); },
+        timeoutMs);
 }
 
 #endif // WINDOWTEST_H
