@@ -322,7 +322,7 @@ void TestStations::aSignalStopsEveryPortAndKeepsTheRecord()
                      qPrintable(line["error"].toString()));
         }
         // A device left half-written is not told that all went well.
-        QTest::qWait(50);
+        QVERIFY(devices[i]->settle());
         QCOMPARE(devices[i]->logLines().contains("ISPOK!"), result == "stored, verified");
     }
     if (partial.isEmpty()) {
@@ -441,7 +441,7 @@ void TestStations::reportThatCannotBeOpenedTouchesNoDevice()
     }
     const CliRun verify = cli({"verify", "program.app", "--port", ports, "--report", "missing/run.jsonl"});
     QCOMPARE(verify.exitCode, 2);
-    QTest::qWait(200);
+    QVERIFY(first.settle() && second.settle());
     QCOMPARE(first.logLines(), QStringList());
     QCOMPARE(second.logLines(), QStringList());
     QVERIFY(!QFileInfo::exists(path("missing")));
