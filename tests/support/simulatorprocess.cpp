@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -105,13 +106,9 @@ QString SimulatorProcess::markLogLine()
 bool SimulatorProcess::waitForMark(int timeoutMs)
 {
     ++m_marks;
-    QDeadlineTimer deadline(timeoutMs);
-    while (allLogLines().count(markLogLine()) < m_marks) {
-        if (deadline.hasExpired()) {
-            m_error = QStringLiteral("the device did not log mark %1").arg(m_marks);
-            return false;
-        }
-        QThread::msleep(10); // the log is a file the simulator appends to
+    if (!waitForLog([this] { return allLogLines().count(markLogLine()) >= m_marks; }, timeoutMs)) {
+        m_error = QStringLiteral("the device did not log mark %1").arg(m_marks);
+        return false;
     }
     return true;
 }
@@ -172,18 +169,26 @@ int SimulatorProcess::countLogLines(const QString& prefix) const
 
 bool SimulatorProcess::waitForLogLine(const QString& prefix, int timeoutMs) const
 {
+    return waitForLog(
+        [this, &prefix] {
+            const QStringList lines = logLines();
+            return std::any_of(lines.begin(), lines.end(),
+                               [&prefix](const QString& line) { return line.startsWith(prefix); });
+        },
+        timeoutMs);
+}
+
+bool SimulatorProcess::waitForLog(const std::function<bool()>& seen, int timeoutMs)
+{
+    // The log is a file the simulator appends to: it is read again until it shows what is awaited.
     QDeadlineTimer deadline(timeoutMs);
-    for (;;) {
-        for (const QString& line : logLines()) {
-            if (line.startsWith(prefix)) {
-                return true;
-            }
-        }
+    while (!seen()) {
         if (deadline.hasExpired()) {
             return false;
         }
         QThread::msleep(10);
     }
+    return true;
 }
 
 QMap<SimulatorProcess::Key, QByteArray> SimulatorProcess::storedRecords() const

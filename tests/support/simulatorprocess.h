@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
+
 // Runs kvr210c-devicesim on a pseudo-terminal of its own for one test:
 //
 //     SimulatorProcess sim;
@@ -71,6 +73,8 @@ private:
     QStringList allLogLines() const;
     static QByteArray markFrame() { return "SETS\x04" + markPayload(); }
     static QString markLogLine();
+    // Reads the log again until `seen` holds, at most `timeoutMs`.
+    static bool waitForLog(const std::function<bool()>& seen, int timeoutMs);
 
     QTemporaryDir m_dir;
     QProcess m_process;
