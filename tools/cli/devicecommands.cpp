@@ -131,17 +131,25 @@ std::vector<PortSession::Outcome> runSessions(const SlotRun& slotRun, const std:
     return outcomes;
 }
 
+// What every device of a run or a shift is done with.
+SlotRun::Options slotRunOptions(PortSession::Task task, const DeviceCommands::RunOptions& options, LinkTrace* trace)
+{
+    SlotRun::Options run;
+    run.task = task;
+    run.attempts = options.attempts;
+    run.timeoutMs = options.timeoutMs;
+    run.cancel = &Interruption::requested;
+    run.trace = trace;
+    return run;
+}
+
 // A shift: every slot watched until a signal ends it (see StationWatch).
 int runShift(const QByteArray& program, PortSession::Task task, const QList<StationSlot>& watched,
              const DeviceCommands::RunOptions& options, ReportWriter* writer, LinkTrace* trace,
              const ProgressOutput& progress)
 {
     StationWatch::Options watchOptions;
-    watchOptions.task = task;
-    watchOptions.attempts = options.attempts;
-    watchOptions.timeoutMs = options.timeoutMs;
-    watchOptions.trace = trace;
-    watchOptions.cancel = &Interruption::requested;
+    static_cast<SlotRun::Options&>(watchOptions) = slotRunOptions(task, options, trace);
     SlotPorts ports;
     watchOptions.identify = [&ports](const QString& node) { return ports.identify(node); };
     const auto locate = [&ports](const StationSlot& slot) { return ports.locate(slot); };
@@ -398,13 +406,8 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
     } else if (options.watch) {
         return runShift(data.configFileBytes(), task, stationSlots, options, &writer, trace.get(), progress);
     } else {
-        SlotRun::Options runOptions;
-        runOptions.task = task;
-        runOptions.attempts = options.attempts;
-        runOptions.timeoutMs = options.timeoutMs;
+        SlotRun::Options runOptions = slotRunOptions(task, options, trace.get());
         runOptions.probe = options.probing();
-        runOptions.cancel = &Interruption::requested;
-        runOptions.trace = trace.get();
         runOptions.identify = [&listed](const QString& node) { return PortIdentity::of(node, listed); };
         // As a configuration file's bytes, which each port's thread reads into a model of its own.
         outcomes = runSessions(SlotRun(data.configFileBytes(), std::move(runOptions), &progress, &writer), resolved);
