@@ -31,8 +31,7 @@ const QString& templateOf(const LibraryEntry& entry)
 
 bool decode(const LibraryEntry& entry, const QString& piece, QByteArray* bytes, QString* error)
 {
-    return entry.isText() ? TypedBytes::fromEscapedText(piece, bytes, error)
-                          : TypedBytes::fromHex(piece, bytes, error);
+    return entry.isText() ? TypedBytes::fromEscapedText(piece, bytes, error) : TypedBytes::fromHex(piece, bytes, error);
 }
 
 bool valueBytes(const LibraryParam& param, int value, QByteArray* bytes, QString* error)
@@ -60,10 +59,11 @@ bool addChecksum(const LibraryChecksum& checksum, LibraryCommand::Bytes* result,
     QByteArray& bytes = result->bytes;
     const qsizetype covered = bytes.size() - checksum.skip - checksum.trail;
     if (covered <= 0) {
-        return fail(error, tr("checksum: skip %1 and trail %2 leave none of the %3 bytes to cover")
-                               .arg(checksum.skip)
-                               .arg(checksum.trail)
-                               .arg(bytes.size()));
+        return fail(error,
+                    tr("checksum: skip %1 and trail %2 leave none of the %3 bytes to cover")
+                        .arg(checksum.skip)
+                        .arg(checksum.trail)
+                        .arg(bytes.size()));
     }
     const quint32 value = ChecksumRule::compute(checksum.rule, bytes.mid(checksum.skip, covered));
     const int width = ChecksumRule::width(checksum.rule);
@@ -148,7 +148,8 @@ bool render(const LibraryEntry& entry, const Values& values, Bytes* result, QStr
         }
         const int value = values.value(param->name, param->defaultValue);
         if (value < param->min || value > param->max) {
-            return fail(error, tr("%1: %2 is outside %3 to %4").arg(param->name).arg(value).arg(param->min).arg(param->max));
+            return fail(error,
+                        tr("%1: %2 is outside %3 to %4").arg(param->name).arg(value).arg(param->min).arg(param->max));
         }
         QByteArray literal;
         QByteArray inserted;
@@ -195,8 +196,9 @@ bool parseValues(const QStringList& assignments, Values* values, QString* error)
         }
         const int value = ok ? digits.toInt(&ok, base) : 0;
         if (!ok) {
-            return fail(error, tr("%1: \"%2\" is not a number (write it in decimal or as 0x1A)")
-                                   .arg(name, assignment.mid(equals + 1)));
+            return fail(error,
+                        tr("%1: \"%2\" is not a number (write it in decimal or as 0x1A)")
+                            .arg(name, assignment.mid(equals + 1)));
         }
         if (read.contains(name)) {
             return fail(error, tr("%1 is given twice").arg(name));
