@@ -140,7 +140,7 @@ void TestLibrary::refusesDamagedLibrary_data()
     QTest::newRow("wrong type") << QByteArray(good).replace(R"("max": 4)", R"("max": "4")")
                                 << "entries[0].params[0].max";
     QTest::newRow("missing field") << QByteArray(good).replace(R"("version": 1,)", "") << "version";
-    QTest::newRow("too large") << good + QByteArray(4 * 1024 * 1024, ' ') << "LIB";
+    QTest::newRow("too large") << good + QByteArray(4 * 1024 * 1024, ' ') << "damaged.json";
 }
 
 // Refused whole, naming the place, whatever entry is asked for.

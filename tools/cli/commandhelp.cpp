@@ -287,9 +287,10 @@ QString set()
                           "(its first layer, its --link M or its --second layer) and saves the configuration\n"
                           "as --output, which may not be FILE: the record's command, and its line settings where\n"
                           "the entry names them; its delay and every other record stay as they are. Refused,\n"
-                          "nothing written, with exit code 2, when the bytes are longer than %1 or the\n"
-                          "entry's line settings cannot be held by a record; exit code 1 when the output cannot\n"
-                          "be written (an existing one is then left as it was).\n")
+                          "nothing written, with exit code 2, when the bytes are more than a record holds (%1)\n"
+                          "or the "
+                          "entry's line settings cannot be held by a record; exit code 1 when the output\n"
+                          "cannot be written (an existing one is then left as it was).\n")
         .arg(CommandText::MaxFieldBytes);
 }
 

@@ -48,7 +48,7 @@ int chooseIn(const QString& path, const QCommandLineParser& parser, const QStrin
 {
     const QString name = parser.value(QStringLiteral("entry"));
     if (name.isEmpty()) {
-        return usageError(QStringLiteral("%1 needs --entry with a library").arg(command), command);
+        return usageError(QStringLiteral("give --entry: the name of the library's entry"), command);
     }
     LibraryCommand::Values values;
     QString error;
