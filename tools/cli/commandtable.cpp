@@ -288,6 +288,9 @@ int loadCommand(const Call& call)
     return DeviceCommands::load(output, call.parser.value(QStringLiteral("base")), call.link);
 }
 
+// A command library's entries: listed, made into bytes, imported, written into a record.
+QList<Command> libraryCommands();
+
 } // namespace
 
 const QList<Command>& commands()
@@ -379,25 +382,10 @@ const QList<Command>& commands()
          [](const Call& call) { return SendCommand::run(call.parser, call.arguments); },
          0,
          CommandHelp::send},
-        {QStringLiteral("library"),
-         QStringLiteral("List a command library, print an entry's bytes, or import a table of commands."),
-         {QStringLiteral("action"), QStringLiteral("file")},
-         {QStringLiteral("show (the entries, or --entry in full), bytes (of --entry) or import (into --output)."),
-          QStringLiteral("The library file; for import, the table of commands.")},
-         {O::Entry, O::Param, O::LibraryOutput},
-         [](const Call& call) { return LibraryCommands::run(call.parser, call.arguments); },
-         -1,
-         CommandHelp::library},
-        {QStringLiteral("set"),
-         QStringLiteral("Write a library entry into a record of a configuration file."),
-         {QStringLiteral("file")},
-         {QStringLiteral("The configuration file to start from (never overwritten).")},
-         {O::RecordKey, O::Link, O::Second, O::Library, O::Entry, O::Param, O::Output},
-         [](const Call& call) { return SetCommand::run(call.parser, call.arguments); },
-         -1,
-         CommandHelp::set},
     };
-    return list;
+    // The library's commands come after the others in every listing.
+    static const QList<Command> all = list + libraryCommands();
+    return all;
 }
 
 const Command* findCommand(const QString& name)
@@ -419,5 +407,33 @@ bool Command::takesOptionNamed(const QString& name) const
     }
     return false;
 }
+
+namespace {
+
+QList<Command> libraryCommands()
+{
+    using O = Option;
+    return {
+        {QStringLiteral("library"),
+         QStringLiteral("List a command library, print an entry's bytes, or import a table of commands."),
+         {QStringLiteral("action"), QStringLiteral("file")},
+         {QStringLiteral("show (the entries, or --entry in full), bytes (of --entry) or import (into --output)."),
+          QStringLiteral("The library file; for import, the table of commands.")},
+         {O::Entry, O::Param, O::LibraryOutput},
+         [](const Call& call) { return LibraryCommands::run(call.parser, call.arguments); },
+         -1,
+         CommandHelp::library},
+        {QStringLiteral("set"),
+         QStringLiteral("Write a library entry into a record of a configuration file."),
+         {QStringLiteral("file")},
+         {QStringLiteral("The configuration file to start from (never overwritten).")},
+         {O::RecordKey, O::Link, O::Second, O::Library, O::Entry, O::Param, O::Output},
+         [](const Call& call) { return SetCommand::run(call.parser, call.arguments); },
+         -1,
+         CommandHelp::set},
+    };
+}
+
+} // namespace
 
 } // namespace Cli

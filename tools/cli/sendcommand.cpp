@@ -183,6 +183,21 @@ QString difference(const QByteArray& reply, const QByteArray& expected)
     return QStringLiteral("the reply has %1, --expect %2").arg(bytes(reply.size()), bytes(expected.size()));
 }
 
+// A library entry's expected reply, said as matched or where it differs; none expected: any reply.
+bool entryReplyMatches(const ReplyPattern& pattern, const QByteArray& reply)
+{
+    if (pattern.isEmpty()) {
+        return true;
+    }
+    const ReplyPattern::Match match = pattern.match(reply);
+    if (!match.matched) {
+        printError(QStringLiteral("the reply %1 (the entry expects %2)").arg(match.describe(), pattern.toText()));
+        return false;
+    }
+    printOut(QStringLiteral("the reply matches the entry's %1\n").arg(pattern.toText()));
+    return true;
+}
+
 // Sends, printing each chunk as it comes, then the reply and how it ended.
 int sendAndPrint(const QCommandLineParser& parser, Plan* plan, bool fromFile)
 {
@@ -235,14 +250,8 @@ int sendAndPrint(const QCommandLineParser& parser, Plan* plan, bool fromFile)
         printError(difference(result.reply, plan->expected));
         return ExitFailed;
     }
-    if (!plan->pattern.isEmpty()) {
-        const ReplyPattern::Match match = plan->pattern.match(result.reply);
-        if (!match.matched) {
-            printError(
-                QStringLiteral("the reply %1 (the entry expects %2)").arg(match.describe(), plan->pattern.toText()));
-            return ExitFailed;
-        }
-        printOut(QStringLiteral("the reply matches the entry's %1\n").arg(plan->pattern.toText()));
+    if (!entryReplyMatches(plan->pattern, result.reply)) {
+        return ExitFailed;
     }
     return traced ? ExitOk : ExitFailed;
 }
