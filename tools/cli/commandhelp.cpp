@@ -273,7 +273,7 @@ QString library()
                           "with their ranges, apart by tabs. show LIB --entry NAME: every field of the entry, and\n"
                           "its bytes with the default values (or --param's), the checksum in brackets.\n"
                           "bytes LIB --entry NAME [--param name=value]...: the bytes as hex pairs (\"AA 02 03 00\n"
-                          "9E 51\") and nothing else; a value outside its range, a parameter or an entry the\n"
+                          "80 CC\") and nothing else; a value outside its range, a parameter or an entry the\n"
                           "library lacks is said on standard error, with exit code 2.\n"
                           "import TABLE --output LIB: a table of commands keyed by model ({\"Model\": {\"baudrate\":\n"
                           "9600, \"commands\": {\"power on\": [170, 17, 1]}}}) into a library file, written as the\n"
