@@ -67,21 +67,18 @@ void TestLibrary::initTestCase()
     ProgramRecords records;
     records.newData(6, 5);
     for (int key = 1; key <= 6; ++key) {
-        const UartData second = uart(key % 8, 1, 3, 1);
-        records.getButtonData(key)->setSecondLayerCommand(QStringLiteral("5A%1").arg(key, 2, 10, QLatin1Char('0')));
-        records.getButtonData(key)->setSecondLayerUartData(&second);
+        const UartData line = uart(key, key % 5, 3, 1);
+        records.getButtonData(key)->setSecondLayerCommand(QStringLiteral("5A0%1").arg(key));
+        records.getButtonData(key)->setSecondLayerUartData(&line);
         records.getButtonData(key)->setSecondLayerDelayTime(key + 40);
         for (int link = 1; link <= 5; ++link) {
-            const UartData line = uart((key + link) % 8, link % 5, 3, 0);
-            records.getDataObject(key, link)->setCommand(
-                QStringLiteral("%1%2").arg(key).arg(link, 3, 10, QLatin1Char('0')));
-            records.getDataObject(key, link)->setUartData(&line);
-            records.getDataObject(key, link)->setDelayTime(key + link);
+            LinkData* record = records.getDataObject(key, link);
+            record->setCommand(QStringLiteral("%1%2").arg(key).arg(link, 3, 10, QLatin1Char('0')));
+            record->setUartData(&line);
+            record->setDelayTime(key + link);
         }
     }
-    QFile file(m_dir.filePath(QStringLiteral("FILE")));
-    QVERIFY(file.open(QIODevice::WriteOnly) && records.saveConfigFile(&file));
-    file.close();
+    QVERIFY(writeFile(m_dir.filePath(QStringLiteral("FILE")), records.configFileBytes()));
     const CliRun imported = cli(arguments(QStringLiteral("library import TABLE --output IMPORTED")));
     QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
 }
@@ -103,13 +100,6 @@ void TestLibrary::prints_data()
                           << "Input\tTest projector\tInput\t19200,8-N-1\tinput 1 to 4\n"
                              "Volume\tTest amplifier\tAudio\t-\tlevel 0 to 100\n"
                              "Long\tTest projector\tMisc\t-\t-\n";
-    QTest::newRow("entry, checksum marked") << "show LIB --entry Input --param input=4" << 0
-                                            << "name       Input\nequipment  Test projector\ngroup      Input\n"
-                                               "hex        AA 02 {input} 00\n"
-                                               "param      input: byte, 1 to 4, default 1\n"
-                                               "checksum   crc16-modbus, skip 0, trail 0\nline       19200,8-N-1\n"
-                                               "reply      AA 06 ??\nnote       Selects an input.\n"
-                                               "bytes      AA 02 04 00 [82 FC]\n";
 }
 
 void TestLibrary::prints()

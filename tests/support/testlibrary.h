@@ -18,11 +18,7 @@ inline QByteArray testLibraryJson()
   {"name": "Volume", "equipment": "Test amplifier", "group": "Audio", "text": "VOL{level}\r",
    "params": [{"name": "level", "kind": "decimal", "min": 0, "max": 100, "default": 20, "width": 3}]},
   {"name": "Long", "equipment": "Test projector", "group": "Misc", "hex": ")"
-                       "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-                       "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-                       "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-                       "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-                       "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\"}\n");
+                       + QByteArray("00 ").repeated(129).trimmed() + "\"}");
 }
 
 #endif // TESTLIBRARY_H

@@ -127,7 +127,7 @@ QString checksumText(const LibraryChecksum& checksum)
     return checksum.ascii ? text + QStringLiteral(", form ascii") : text;
 }
 
-// "AA 02 01 00 [9E 51]": the bytes with the checksum in brackets.
+// "AA 02 01 00 [81 AC]": the bytes with the checksum in brackets.
 QString markedBytes(const LibraryCommand::Bytes& bytes)
 {
     if (bytes.checksumAt < 0) {
