@@ -222,6 +222,8 @@ void TestCommandLibrary::damagedLibrary_data()
     QTest::newRow("control in name") << libraryJson(R"({"name": "A\u0007", "hex": "AA"})")
                                      << "entries[0].name: has control characters";
     QTest::newRow("no template") << libraryJson(R"({"name": "A"})") << "entries[0].hex: missing";
+    QTest::newRow("template of blanks") << libraryJson(R"({"name": "A", "hex": "  "})")
+                                        << "entries[0].hex: gives no bytes";
     QTest::newRow("hex and text") << libraryJson(R"({"name": "A", "hex": "AA", "text": "x"})")
                                   << "entries[0].text: give hex or text, not both";
     QTest::newRow("unknown entry key") << libraryJson(R"({"name": "A", "hex": "AA", "colour": "red"})")
