@@ -25,7 +25,8 @@ QString ReplyPattern::Match::describe() const
     }
     const QString expectedText = expected < 0 ? tr("any byte") : hexByte(expected);
     if (got < 0) {
-        return tr("differs at byte %1: %2 expected, the reply ended after %3 bytes")
+        return (at == 1 ? tr("differs at byte %1: %2 expected, the reply ended after %3 byte")
+                        : tr("differs at byte %1: %2 expected, the reply ended after %3 bytes"))
             .arg(at + 1)
             .arg(expectedText)
             .arg(at);
