@@ -31,6 +31,13 @@ struct LibraryParam {
     int max = 255;
     int defaultValue = 0;
     int width = 0; // 0: as many digits as the value takes (Decimal only)
+
+    bool operator==(const LibraryParam& other) const
+    {
+        return name == other.name && kind == other.kind && min == other.min && max == other.max
+            && defaultValue == other.defaultValue && width == other.width;
+    }
+    bool operator!=(const LibraryParam& other) const { return !(*this == other); }
 };
 
 struct LibraryChecksum {
@@ -40,6 +47,13 @@ struct LibraryChecksum {
     int trail = 0; // trailing bytes it does not cover; it goes before them
     Order order = Order::Usual;
     bool ascii = false; // as upper-case hex digits instead of binary
+
+    bool operator==(const LibraryChecksum& other) const
+    {
+        return rule == other.rule && skip == other.skip && trail == other.trail && order == other.order
+            && ascii == other.ascii;
+    }
+    bool operator!=(const LibraryChecksum& other) const { return !(*this == other); }
 };
 
 struct LibraryEntry {
@@ -62,6 +76,14 @@ struct LibraryEntry {
     bool isText() const { return hex.isEmpty() && !text.isEmpty(); }
     // Null when it has no parameter of that name.
     const LibraryParam* param(const QString& name) const;
+
+    bool operator==(const LibraryEntry& other) const
+    {
+        return name == other.name && equipment == other.equipment && group == other.group && hex == other.hex
+            && text == other.text && params == other.params && checksum == other.checksum && line == other.line
+            && reply == other.reply && replyIsText == other.replyIsText && note == other.note;
+    }
+    bool operator!=(const LibraryEntry& other) const { return !(*this == other); }
 };
 
 // Reading, checking and writing library files. A file is checked whole and

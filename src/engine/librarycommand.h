@@ -4,6 +4,7 @@
 #include "commandlibrary.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -28,6 +29,16 @@ bool render(const LibraryEntry& entry, const Values& values, Bytes* result, QStr
 // "input=3" arguments (decimal, or 0x hex) into values. False with *error for
 // a malformed one or a name given twice; names are checked by render().
 bool parseValues(const QStringList& assignments, Values* values, QString* error);
+
+// A {name} place in a template: its name and where its brace stands (counted from 0).
+struct Place {
+    QString name;
+    int at = 0;
+};
+// The places of the entry's template (hex or text), in order. False with
+// *error saying what and where (counted from 1, as TypedBytes does) for a
+// brace that opens no place or a template TypedBytes would refuse.
+bool places(const LibraryEntry& entry, QList<Place>* found, QString* error);
 
 } // namespace LibraryCommand
 

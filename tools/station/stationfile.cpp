@@ -1,7 +1,7 @@
 #include "stationfile.h"
 
 #include "boundedread.h"
-#include "jsonrepeatedkey.h"
+#include "jsonfields.h"
 #include "portselector.h"
 
 #include <QJsonArray>
@@ -11,33 +11,9 @@
 
 namespace {
 
-bool refuse(QString* error, const QString& place, const QString& why)
-{
-    *error = QStringLiteral("%1: %2").arg(place, why);
-    return false;
-}
-
-bool knownKeysOnly(const QJsonObject& object, const QString& path, const QStringList& known, QString* error)
-{
-    for (auto it = object.begin(); it != object.end(); ++it) {
-        if (!known.contains(it.key())) {
-            const QString place = path.isEmpty() ? it.key() : path + QLatin1Char('.') + it.key();
-            return refuse(error, place,
-                          QStringLiteral("unknown field (known here: %1)").arg(known.join(QLatin1String(", "))));
-        }
-    }
-    return true;
-}
-
-bool hasControlCharacters(const QString& text)
-{
-    for (const QChar c : text) {
-        if (c.category() == QChar::Other_Control) {
-            return true;
-        }
-    }
-    return false;
-}
+using JsonFields::hasControlCharacters;
+using JsonFields::knownKeysOnly;
+using JsonFields::refuse;
 
 bool readSlot(const QJsonValue& value, const QString& place, StationSlot* slot, QString* error)
 {
@@ -77,16 +53,9 @@ bool readSlot(const QJsonValue& value, const QString& place, StationSlot* slot, 
 
 bool StationFile::parse(const QByteArray& text, QList<StationSlot>* stationSlots, QString* error)
 {
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
-    if (parseError.error != QJsonParseError::NoError) {
-        *error = QStringLiteral("not valid JSON at byte %1: %2").arg(parseError.offset).arg(parseError.errorString());
+    QJsonDocument document;
+    if (!JsonFields::parseDocument(text, &document, error)) {
         return false;
-    }
-    // The document would keep only one of the values, silently.
-    const QString repeated = findRepeatedJsonKey(text);
-    if (!repeated.isEmpty()) {
-        return refuse(error, repeated, QStringLiteral("appears more than once; give each field once"));
     }
     if (!document.isObject()) {
         *error = QStringLiteral("expected a JSON object with \"slots\"");

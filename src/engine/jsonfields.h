@@ -1,0 +1,28 @@
+#ifndef JSONFIELDS_H
+#define JSONFIELDS_H
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+class QByteArray;
+class QJsonDocument;
+
+// Checking a JSON file whole, field by field, so that a fault is refused with
+// its place ("slots[2].port: ...") instead of being skipped or guessed at.
+namespace JsonFields {
+
+// Sets *error to "place: why" and returns false.
+bool refuse(QString* error, const QString& place, const QString& why);
+// "entries[3]" and "name" give "entries[3].name"; an empty path gives the key alone.
+QString place(const QString& path, const QString& key);
+// False, naming the first key of `object` that is not in `known`.
+bool knownKeysOnly(const QJsonObject& object, const QString& path, const QStringList& known, QString* error);
+bool hasControlCharacters(const QString& text);
+// Parses `text`, refusing what is not JSON and a key given twice (which the
+// document would keep one value of, silently).
+bool parseDocument(const QByteArray& text, QJsonDocument* document, QString* error);
+
+} // namespace JsonFields
+
+#endif // JSONFIELDS_H
