@@ -166,16 +166,13 @@ OperationResult LibraryShelf::addToUser(const QList<LibraryEntry>& added, const 
         }
         names.insert(entry.name);
     }
-    QList<LibraryEntry> entries = user.entries + added;
+    const QList<LibraryEntry> entries = user.entries + added;
+    // save() writes only what reads back, and leaves the old file whole when it fails.
     QString error;
-    // Only a file that reads back as it is meant is written.
-    QList<LibraryEntry> readBack;
-    if (!CommandLibrary::parse(CommandLibrary::toJson(entries), &readBack, &error)) {
-        return refuse(QCoreApplication::translate("LibraryShelf", "Nothing was added (%1).").arg(error));
-    }
     if (!QDir().mkpath(QFileInfo(m_userPath).absolutePath()) || !CommandLibrary::save(m_userPath, entries, &error)) {
-        return refuse(QCoreApplication::translate("LibraryShelf", "Your library could not be saved (%1).")
-                          .arg(error.isEmpty() ? QFileInfo(m_userPath).absolutePath() : error));
+        return refuse(
+            QCoreApplication::translate("LibraryShelf", "Nothing was added: your library could not be saved (%1).")
+                .arg(error.isEmpty() ? QDir::toNativeSeparators(QFileInfo(m_userPath).absolutePath()) : error));
     }
     m_libraries[0].entries = entries;
     result.ok = true;
