@@ -11,6 +11,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <cmath>
@@ -624,4 +625,9 @@ QString CommandLibrary::check(const LibraryEntry& entry)
 {
     QString error;
     return checkEntry(entry, QString(), &error) ? QString() : error;
+}
+
+QString CommandLibrary::shippedLibraryPath()
+{
+    return QStandardPaths::locate(QStandardPaths::GenericDataLocation, QLatin1String(ShippedLibrary));
 }

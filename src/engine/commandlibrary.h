@@ -113,6 +113,11 @@ public:
     static bool save(const QString& path, const QList<LibraryEntry>& entries, QString* error);
     // Why `entry` cannot go into a library (empty: it can), as parse would refuse it.
     static QString check(const LibraryEntry& entry);
+
+    // The library of generic commands installed with the program, relative to a
+    // data folder (/usr/share), and where it is found: empty when it is not installed.
+    static constexpr char ShippedLibrary[] = "kvr210c/library/generic.kvrlib.json";
+    static QString shippedLibraryPath();
 };
 
 #endif // COMMANDLIBRARY_H
