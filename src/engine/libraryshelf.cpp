@@ -40,7 +40,7 @@ QString LibraryShelf::defaultUserPath()
 
 QString LibraryShelf::defaultShippedPath()
 {
-    return QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("kvr210c/library/generic.json"));
+    return CommandLibrary::shippedLibraryPath();
 }
 
 LibraryShelf::Library LibraryShelf::read(Kind kind, const QString& path)
