@@ -63,6 +63,7 @@ CommandLibraryWindow::CommandLibraryWindow(ConfigDocument* document, RecordSelec
     splitter->addWidget(buildListSide());
     splitter->addWidget(buildEntrySide(std::move(lister)));
     splitter->setStretchFactor(1, 1);
+    splitter->setSizes({380, 520});
     m_status = new QLabel;
     m_status->setObjectName(QStringLiteral("statusLabel"));
     m_status->setWordWrap(true);

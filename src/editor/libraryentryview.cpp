@@ -69,6 +69,7 @@ LibraryEntryView::LibraryEntryView(QWidget* parent)
     form->addRow(tr("Line settings:"), m_line);
     form->addRow(tr("Expected reply:"), m_reply);
     form->addRow(tr("Note:"), m_note);
+    m_params->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_title);
@@ -188,9 +189,11 @@ void LibraryEntryView::showBytes()
             }
         }
         m_hex->setText(parts.join(QLatin1Char(' ')));
-        m_checksum->setText(tr("%1, %n byte(s) from byte %2 (in brackets)", nullptr, made.checksumLength)
-                                .arg(ChecksumRule::name(m_entry.checksum->rule))
-                                .arg(made.checksumAt + 1));
+        const QString rule = ChecksumRule::name(m_entry.checksum->rule);
+        const int first = made.checksumAt + 1;
+        const int last = made.checksumAt + made.checksumLength;
+        m_checksum->setText(first == last ? tr("%1, byte %2 (in brackets)").arg(rule).arg(first)
+                                          : tr("%1, bytes %2 to %3 (in brackets)").arg(rule).arg(first).arg(last));
     }
     m_text->setText(TypedBytes::toEscapedText(made.bytes));
     m_hex->setCursorPosition(0);

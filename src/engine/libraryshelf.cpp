@@ -17,7 +17,7 @@ QString LibraryShelf::Library::title() const
     case Kind::User:
         return QCoreApplication::translate("LibraryShelf", "Your library");
     case Kind::Shipped:
-        return QCoreApplication::translate("LibraryShelf", "Library shipped with the editor");
+        return QCoreApplication::translate("LibraryShelf", "Shipped library (read only)");
     case Kind::Opened:
         break;
     }
@@ -132,9 +132,9 @@ OperationResult LibraryShelf::import(const QString& tablePath)
         result.error = QCoreApplication::translate("LibraryShelf", "The table could not be imported (%1).").arg(error);
         return result;
     }
-    return addToUser(entries,
-                     QCoreApplication::translate("LibraryShelf", "%n command(s) imported into your library", nullptr,
-                                                 int(entries.size())));
+    return addToUser(
+        entries,
+        QCoreApplication::translate("LibraryShelf", "Commands imported into your library: %1").arg(entries.size()));
 }
 
 OperationResult LibraryShelf::addToUser(const QList<LibraryEntry>& added, const QString& done)

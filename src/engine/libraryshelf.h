@@ -30,7 +30,7 @@ public:
         QList<LibraryEntry> entries;
 
         bool readable() const { return error.isEmpty(); }
-        // "Your library", "Library shipped with the editor", the file's name.
+        // "Your library", "Shipped library (read only)", the file's name.
         QString title() const;
     };
     // An entry by the library it is in.
