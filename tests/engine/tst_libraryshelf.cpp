@@ -18,6 +18,8 @@ private slots:
     void init();
     void searchWantsEveryWord_data();
     void searchWantsEveryWord();
+    void importIntoYourLibrary_data();
+    void importIntoYourLibrary();
 };
 
 void TestLibraryShelf::initTestCase()
@@ -71,6 +73,44 @@ void TestLibraryShelf::searchWantsEveryWord()
                                              again.entry(place)->name);
     }
     QCOMPARE(names, found);
+}
+
+void TestLibraryShelf::importIntoYourLibrary_data()
+{
+    QTest::addColumn<QByteArray>("table");
+    QTest::addColumn<QString>("said");
+
+    QTest::newRow("new names") << QByteArray(
+        R"({"Model X": {"baudrate": 9600, "commands": {"power on": [170, 17, 1]}}})")
+                               << "Commands imported into your library: 1";
+    QTest::newRow("a name already there")
+        << QByteArray(R"({"Model X": {"baudrate": 9600, "commands": {"power on": [1], "Input": [2]}}})")
+        << "already has an entry named \"Input\"";
+    QTest::newRow("a table that does not read")
+        << QByteArray(R"({"Model X": {"baudrate": 9600)") << "The table could not be imported";
+}
+
+void TestLibraryShelf::importIntoYourLibrary()
+{
+    QFETCH(QByteArray, table);
+    QFETCH(QString, said);
+
+    QTemporaryDir dir;
+    const QString user = dir.filePath(QStringLiteral("library.json"));
+    const QString tablePath = dir.filePath(QStringLiteral("table.json"));
+    QVERIFY(writeFile(user, shelfLibraryJson()) && writeFile(tablePath, table));
+    LibraryShelf shelf(user, QString());
+
+    const OperationResult result = shelf.import(tablePath);
+    QVERIFY2((result.ok ? result.done : result.error).contains(said), qPrintable(result.done + result.error));
+    if (!result.ok) {
+        // Refused whole: the file as it was.
+        QCOMPARE(readFile(user), shelfLibraryJson());
+        return;
+    }
+    LibraryShelf again(user, QString());
+    QCOMPARE(again.search(QStringLiteral("model power")).size(), 1);
+    QCOMPARE(again.libraries()[0].entries.size(), 4);
 }
 
 QTEST_GUILESS_MAIN(TestLibraryShelf)
