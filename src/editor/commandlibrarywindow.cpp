@@ -487,32 +487,28 @@ bool CommandLibraryWindow::addSelectedRecord()
         m_chosenName = entry.name;
         m_search->clear();
     }
-    showShelf();
-    say(result.ok ? result.done + QLatin1Char('.') : result.error);
-    return result.ok;
+    return shelfChanged(result);
 }
 
 bool CommandLibraryWindow::importTable()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Import Command Table"), QString(),
-                                                      tr("JSON files (*.json);;All files (*)"));
-    if (path.isEmpty()) {
-        return false;
-    }
-    const OperationResult result = m_shelf.import(path);
-    showShelf();
-    say(result.ok ? result.done + QLatin1Char('.') : result.error);
-    return result.ok;
+    return withFile(tr("Import Command Table"), tr("JSON files (*.json);;All files (*)"), &LibraryShelf::import);
 }
 
 bool CommandLibraryWindow::openLibrary()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open Library"), QString(),
-                                                      tr("Command libraries (*.json);;All files (*)"));
-    if (path.isEmpty()) {
-        return false;
-    }
-    const OperationResult result = m_shelf.open(path);
+    return withFile(tr("Open Library"), tr("Command libraries (*.json);;All files (*)"), &LibraryShelf::open);
+}
+
+bool CommandLibraryWindow::withFile(const QString& caption, const QString& filter,
+                                    OperationResult (LibraryShelf::*act)(const QString&))
+{
+    const QString path = QFileDialog::getOpenFileName(this, caption, QString(), filter);
+    return !path.isEmpty() && shelfChanged((m_shelf.*act)(path));
+}
+
+bool CommandLibraryWindow::shelfChanged(const OperationResult& result)
+{
     showShelf();
     say(result.ok ? result.done + QLatin1Char('.') : result.error);
     return result.ok;

@@ -76,6 +76,10 @@ private:
     void trialFinished(const CommandTrial::Result& result);
     void updateButtons();
     void say(const QString& text);
+    // Asks for a file and hands it to the shelf's `act`: Import and Open Library.
+    bool withFile(const QString& caption, const QString& filter, OperationResult (LibraryShelf::*act)(const QString&));
+    // Shows the shelf after `result` and says what happened; whether it worked.
+    bool shelfChanged(const OperationResult& result);
     // Why the selected record cannot be used or added now; empty when it can.
     QString recordRefusal() const;
     // The layer Use and Add work on: DeviceRecordLayout's.
