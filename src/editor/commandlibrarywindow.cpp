@@ -291,7 +291,7 @@ void CommandLibraryWindow::entryChosen()
         m_chosenName = entry->name;
     }
     // The same entry is not shown afresh: the values typed into its fields stay.
-    if (!entry || !m_view->hasEntry() || m_view->entry().name != entry->name) {
+    if (!entry || !m_view->hasEntry() || m_view->entry() != *entry) {
         m_view->showEntry(entry);
     }
     const bool opened = found.library >= 0 && found.library < m_shelf.libraries().size()
@@ -520,6 +520,13 @@ void CommandLibraryWindow::removeLibrary()
     if (item && m_shelf.remove(item->data(0, LibraryRole).toInt())) {
         showShelf();
     }
+}
+
+void CommandLibraryWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The companion may have changed a library while the window was closed.
+    reload();
 }
 
 void CommandLibraryWindow::closeEvent(QCloseEvent* event)
