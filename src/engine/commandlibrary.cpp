@@ -1,6 +1,5 @@
 #include "commandlibrary.h"
 
-#include "boundedread.h"
 #include "jsonfields.h"
 #include "librarycommand.h"
 #include "linesettings.h"
@@ -203,6 +202,8 @@ bool readEntry(const QJsonValue& value, const QString& path, LibraryEntry* entry
         || !readText(object, QStringLiteral("note"), path, false, &entry->note, error)) {
         return false;
     }
+    // An empty reply_text expects nothing, as an empty reply does.
+    entry->replyIsText = entry->replyIsText && !entry->reply.isEmpty();
     if (object.contains(QStringLiteral("checksum"))) {
         entry->checksum = LibraryChecksum();
         if (!readChecksum(object.value(QStringLiteral("checksum")), place(path, QStringLiteral("checksum")),
@@ -381,6 +382,10 @@ bool checkRendering(const LibraryEntry& entry, const QString& path, QString* err
         if (!LibraryCommand::render(entry, values, &bytes, &why)) {
             return refuseEntry(error, path, why);
         }
+        if (bytes.bytes.isEmpty()) {
+            return refuse(error, place(path, entry.isText() ? QStringLiteral("text") : QStringLiteral("hex")),
+                          QStringLiteral("gives no bytes"));
+        }
     }
     return true;
 }
@@ -555,15 +560,12 @@ bool CommandLibrary::parse(const QByteArray& json, QList<LibraryEntry>* entries,
         *error = QStringLiteral("larger than %1 bytes").arg(MaxFileBytes);
         return false;
     }
-    QJsonDocument document;
-    if (!JsonFields::parseDocument(json, &document, error)) {
+    QJsonObject root;
+    if (!JsonFields::parseObject(json,
+                                 QStringLiteral("expected a JSON object with \"format\", \"version\" and \"entries\""),
+                                 &root, error)) {
         return false;
     }
-    if (!document.isObject()) {
-        *error = QStringLiteral("expected a JSON object with \"format\", \"version\" and \"entries\"");
-        return false;
-    }
-    const QJsonObject root = document.object();
     if (!checkHead(root, error)) {
         return false;
     }
@@ -585,18 +587,9 @@ bool CommandLibrary::parse(const QByteArray& json, QList<LibraryEntry>* entries,
 
 bool CommandLibrary::read(const QString& path, QList<LibraryEntry>* entries, QString* error)
 {
-    QByteArray text;
-    QString why;
-    // readBounded's reason names the file already.
-    if (!readBounded(path, MaxFileBytes, &text, &why)) {
-        *error = QStringLiteral("cannot read the command library: %1").arg(why);
-        return false;
-    }
-    if (!parse(text, entries, &why)) {
-        *error = QStringLiteral("the command library %1: %2").arg(path, why);
-        return false;
-    }
-    return true;
+    return JsonFields::readFile(
+        path, MaxFileBytes, QStringLiteral("command library"),
+        [entries](const QByteArray& text, QString* why) { return parse(text, entries, why); }, error);
 }
 
 QByteArray CommandLibrary::toJson(const QList<LibraryEntry>& entries)

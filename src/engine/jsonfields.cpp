@@ -1,5 +1,6 @@
 #include "jsonfields.h"
 
+#include "boundedread.h"
 #include "jsonrepeatedkey.h"
 
 #include <QJsonDocument>
@@ -51,6 +52,37 @@ bool parseDocument(const QByteArray& text, QJsonDocument* document, QString* err
         return refuse(error, repeated, QStringLiteral("appears more than once; give each field once"));
     }
     *document = parsed;
+    return true;
+}
+
+bool parseObject(const QByteArray& text, const QString& expected, QJsonObject* object, QString* error)
+{
+    QJsonDocument document;
+    if (!parseDocument(text, &document, error)) {
+        return false;
+    }
+    if (!document.isObject()) {
+        *error = expected;
+        return false;
+    }
+    *object = document.object();
+    return true;
+}
+
+bool readFile(const QString& path, qint64 limit, const QString& what,
+              const std::function<bool(const QByteArray&, QString*)>& parse, QString* error)
+{
+    QByteArray text;
+    QString why;
+    // readBounded's reason names the file already.
+    if (!readBounded(path, limit, &text, &why)) {
+        *error = QStringLiteral("cannot read the %1: %2").arg(what, why);
+        return false;
+    }
+    if (!parse(text, &why)) {
+        *error = QStringLiteral("the %1 %2: %3").arg(what, path, why);
+        return false;
+    }
     return true;
 }
 

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QByteArray;
 class QJsonDocument;
 
@@ -22,6 +24,12 @@ bool hasControlCharacters(const QString& text);
 // Parses `text`, refusing what is not JSON and a key given twice (which the
 // document would keep one value of, silently).
 bool parseDocument(const QByteArray& text, QJsonDocument* document, QString* error);
+// As parseDocument, for a document that must be an object; *error is `expected` when it is not.
+bool parseObject(const QByteArray& text, const QString& expected, QJsonObject* object, QString* error);
+// Reads the file the user chose (a regular file of at most `limit` bytes) and hands it to
+// `parse`; the error says "cannot read the <what>: ..." or "the <what> <path>: ...".
+bool readFile(const QString& path, qint64 limit, const QString& what,
+              const std::function<bool(const QByteArray&, QString*)>& parse, QString* error);
 
 } // namespace JsonFields
 

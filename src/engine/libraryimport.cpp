@@ -1,14 +1,14 @@
 #include "libraryimport.h"
 
-#include "boundedread.h"
 #include "jsonfields.h"
 #include "linesettings.h"
 #include "typedbytes.h"
 
 #include <QHash>
 #include <QJsonArray>
-#include <QJsonDocument>
+#include <QJsonObject>
 
+#include <cctype>
 #include <cmath>
 
 using JsonFields::refuse;
@@ -28,17 +28,24 @@ bool readByte(const QJsonValue& value, char* byte)
 {
     if (value.isDouble()) {
         const double number = value.toDouble();
+        if (std::floor(number) != number || number < 0 || number > 255) {
+            return false;
+        }
         *byte = char(int(number));
-        return std::floor(number) == number && number >= 0 && number <= 255;
+        return true;
     }
     const QString text = value.toString();
-    if (!text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) || text.size() < 3 || text.size() > 4) {
+    const QString digits = text.mid(2);
+    if (!text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) || digits.isEmpty() || digits.size() > 2) {
         return false;
     }
-    bool ok = false;
-    const int number = text.mid(2).toInt(&ok, 16);
-    *byte = char(number);
-    return ok && !text.contains(QLatin1Char('+')) && !text.contains(QLatin1Char('-'));
+    for (const QChar c : digits) {
+        if (!isxdigit(c.unicode() < 0x80 ? c.unicode() : 0)) {
+            return false;
+        }
+    }
+    *byte = char(digits.toInt(nullptr, 16));
+    return true;
 }
 
 bool readBytes(const QJsonValue& value, const QString& path, QByteArray* bytes, QString* error)
@@ -89,22 +96,9 @@ bool readModel(const QJsonValue& value, const QString& path, QString* line, QJso
     return true;
 }
 
-} // namespace
-
-namespace LibraryImport {
-
-bool fromTable(const QByteArray& json, QList<LibraryEntry>* entries, QString* error)
+// A command name that more than one model has is told apart by its model.
+QHash<QString, int> modelsOfEachName(const QJsonObject& root)
 {
-    QJsonDocument document;
-    if (!JsonFields::parseDocument(json, &document, error)) {
-        return false;
-    }
-    if (!document.isObject()) {
-        *error = QStringLiteral("expected a JSON object of models");
-        return false;
-    }
-    const QJsonObject root = document.object();
-    // A command name that more than one model has is told apart by its model.
     QHash<QString, int> models;
     for (const QJsonValue& model : root) {
         const QStringList names = model.toObject().value(QStringLiteral("commands")).toObject().keys();
@@ -112,6 +106,20 @@ bool fromTable(const QByteArray& json, QList<LibraryEntry>* entries, QString* er
             ++models[name];
         }
     }
+    return models;
+}
+
+} // namespace
+
+namespace LibraryImport {
+
+bool fromTable(const QByteArray& json, QList<LibraryEntry>* entries, QString* error)
+{
+    QJsonObject root;
+    if (!JsonFields::parseObject(json, QStringLiteral("expected a JSON object of models"), &root, error)) {
+        return false;
+    }
+    const QHash<QString, int> models = modelsOfEachName(root);
     QList<LibraryEntry> read;
     QHash<QString, QString> placeOf;
     for (auto model = root.begin(); model != root.end(); ++model) {
@@ -155,18 +163,9 @@ bool fromTable(const QByteArray& json, QList<LibraryEntry>* entries, QString* er
 
 bool readTable(const QString& path, QList<LibraryEntry>* entries, QString* error)
 {
-    QByteArray text;
-    QString why;
-    // readBounded's reason names the file already.
-    if (!readBounded(path, CommandLibrary::MaxFileBytes, &text, &why)) {
-        *error = QStringLiteral("cannot read the command table: %1").arg(why);
-        return false;
-    }
-    if (!fromTable(text, entries, &why)) {
-        *error = QStringLiteral("the command table %1: %2").arg(path, why);
-        return false;
-    }
-    return true;
+    return JsonFields::readFile(
+        path, CommandLibrary::MaxFileBytes, QStringLiteral("command table"),
+        [entries](const QByteArray& text, QString* why) { return fromTable(text, entries, why); }, error);
 }
 
 } // namespace LibraryImport

@@ -53,15 +53,10 @@ bool readSlot(const QJsonValue& value, const QString& place, StationSlot* slot, 
 
 bool StationFile::parse(const QByteArray& text, QList<StationSlot>* stationSlots, QString* error)
 {
-    QJsonDocument document;
-    if (!JsonFields::parseDocument(text, &document, error)) {
+    QJsonObject root;
+    if (!JsonFields::parseObject(text, QStringLiteral("expected a JSON object with \"slots\""), &root, error)) {
         return false;
     }
-    if (!document.isObject()) {
-        *error = QStringLiteral("expected a JSON object with \"slots\"");
-        return false;
-    }
-    const QJsonObject root = document.object();
     if (!knownKeysOnly(root, QString(), {QStringLiteral("slots")}, error)) {
         return false;
     }
@@ -96,16 +91,7 @@ bool StationFile::parse(const QByteArray& text, QList<StationSlot>* stationSlots
 
 bool StationFile::read(const QString& path, QList<StationSlot>* stationSlots, QString* error)
 {
-    QByteArray text;
-    QString why;
-    // readBounded's reason names the file already.
-    if (!readBounded(path, MaxUserFileBytes, &text, &why)) {
-        *error = QStringLiteral("cannot read the station file: %1").arg(why);
-        return false;
-    }
-    if (!parse(text, stationSlots, &why)) {
-        *error = QStringLiteral("the station file %1: %2").arg(path, why);
-        return false;
-    }
-    return true;
+    return JsonFields::readFile(
+        path, MaxUserFileBytes, QStringLiteral("station file"),
+        [stationSlots](const QByteArray& text, QString* why) { return parse(text, stationSlots, why); }, error);
 }
