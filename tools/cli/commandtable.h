@@ -49,6 +49,12 @@ enum class Option {
     Bytes,
     End,
     Expect,
+    // library, and the entry that send and set take from one
+    Library,
+    Entry,
+    Param,
+    LibraryOutput, // library import
+    RecordKey, // set: the key whose record is written
 };
 
 // The option as the parser takes it: its names, value name, help and default.
