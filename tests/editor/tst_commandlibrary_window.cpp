@@ -182,7 +182,7 @@ void TestCommandLibraryWindow::trySaysWhetherTheReplyMatched_data()
 
     QTest::newRow("the expected reply") << QByteArray::fromHex("AA0603") << "Reply matched: AA 06 03";
     QTest::newRow("one byte differs") << QByteArray::fromHex("AA1503") << "differs at byte 2: 06 expected, 15 came";
-    QTest::newRow("a short reply") << QByteArray::fromHex("AA") << "the reply ended after 1 bytes";
+    QTest::newRow("a short reply") << QByteArray::fromHex("AA") << "the reply ended after 1 byte";
 }
 
 void TestCommandLibraryWindow::trySaysWhetherTheReplyMatched()
