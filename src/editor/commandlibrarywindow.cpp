@@ -8,6 +8,7 @@
 #include "libraryentrynamedialog.h"
 #include "libraryentryview.h"
 #include "linesettings.h"
+#include "recordcommandwrite.h"
 #include "recordselection.h"
 #include "replypattern.h"
 #include "settingsstore.h"
@@ -351,10 +352,8 @@ bool CommandLibraryWindow::useForRecord()
         return false;
     }
     const QString record = targetName();
-    if (made.bytes.size() > CommandText::MaxFieldBytes) {
-        say(tr("Not used: the command is %1 bytes long, and a record holds at most %2.")
-                .arg(made.bytes.size())
-                .arg(CommandText::MaxFieldBytes));
+    if (const QString tooLong = RecordCommandWrite::refusal(made.bytes); !tooLong.isEmpty()) {
+        say(tr("Not used: %1.").arg(tooLong));
         return false;
     }
     const bool ownLine = !m_view->entry().line.isEmpty();
@@ -365,31 +364,15 @@ bool CommandLibraryWindow::useForRecord()
     }
     const ConfigDocument::Place place = m_selection->current();
     const int layer = targetLayer();
-    const QString hex = CommandText::bytesToHex(made.bytes);
     // The command and the line settings; the delay stays as it is.
-    const bool changed = m_document->changeRecords(tr("Use %1 for %2").arg(m_view->entry().name, record), place,
-                                                   [&](ProgramRecords* records) {
-                                                       if (layer == DeviceRecordLayout::SecondLayer) {
-                                                           ButtonData* key = records->getButtonData(place.key);
-                                                           if (key) {
-                                                               key->setSecondLayerCommand(hex);
-                                                               if (ownLine) {
-                                                                   key->setSecondLayerUartData(&uart);
-                                                               }
-                                                           }
-                                                           return key != nullptr;
-                                                       }
-                                                       LinkData* data = records->getDataObject(place.key, layer);
-                                                       if (data) {
-                                                           data->setCommand(hex);
-                                                           if (ownLine) {
-                                                               data->setUartData(&uart);
-                                                           }
-                                                       }
-                                                       return data != nullptr;
-                                                   });
-    say(changed ? tr("%1 now holds %2.").arg(record, m_view->entry().name)
-                : tr("%1 already holds these bytes and line settings.").arg(record));
+    const bool changed = m_document->changeRecords(
+        tr("Use %1 for %2").arg(m_view->entry().name, record), place, [&](ProgramRecords* records) {
+            return RecordCommandWrite::write(records, place.key, layer, made.bytes, ownLine ? &uart : nullptr);
+        });
+    const QString note = RecordCommandWrite::switchedOffNote(*m_document->records(), place.key, layer);
+    say((changed ? tr("%1 now holds %2.").arg(record, m_view->entry().name)
+                 : tr("%1 already holds these bytes and line settings.").arg(record))
+        + (note.isEmpty() ? QString() : QLatin1Char(' ') + note));
     return changed;
 }
 

@@ -107,7 +107,7 @@ void TestLibrary::printsOrRefuses_data()
     QTest::newRow("set onto its file") << set + "FILE" << 2 << "--output names the configuration file";
     QTest::newRow("set onto the library") << set + "LIB" << 2 << "--output names the library of --library";
     QTest::newRow("set, too long") << "set FILE --key 1 --library LIB --entry Long --output OUT" << 2
-                                   << "Long is 129 bytes long; Key 1 holds 128 at most";
+                                   << "Long cannot go into Key 1: the command is 129 bytes long";
     QTest::newRow("set, out of range") << set + "OUT --param input=0" << 2 << "input: 0 is outside 1 to 4";
 }
 

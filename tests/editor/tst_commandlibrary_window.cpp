@@ -109,7 +109,7 @@ void TestCommandLibraryWindow::useForTheSelectedRecord_data()
     QTest::newRow("a second layer keeps its line settings")
         << 2 << 0 << true << false << "Power on" << 0 << "505752204F4E0D"
         << ""
-        << "now holds Power on";
+        << "now holds Power on. Key 2's second layer is switched off";
     QTest::newRow("too long for a record") << 2 << 0 << false << false << "Banner" << 0 << ""
                                            << ""
                                            << "129 bytes long, and a record holds at most 128";

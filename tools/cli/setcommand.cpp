@@ -5,6 +5,7 @@
 #include "commandtext.h"
 #include "librarycommands.h"
 #include "linesettings.h"
+#include "recordcommandwrite.h"
 #include "recordoption.h"
 #include "terminaltext.h"
 
@@ -16,25 +17,6 @@ using namespace Cli;
 namespace {
 
 constexpr QLatin1String Set("set");
-
-// The entry's bytes, and its line settings where it names them, into the record.
-void writeRecord(ProgramRecords* records, int key, int layer, const LibraryCommands::Chosen& chosen)
-{
-    const QString command = CommandText::bytesToHex(chosen.bytes.bytes);
-    if (layer == DeviceRecordLayout::SecondLayer) {
-        ButtonData* record = records->getButtonData(key);
-        record->setSecondLayerCommand(command);
-        if (chosen.hasLine) {
-            record->setSecondLayerUartData(&chosen.line);
-        }
-        return;
-    }
-    LinkData* record = records->getDataObject(key, layer);
-    record->setCommand(command);
-    if (chosen.hasLine) {
-        record->setUartData(&chosen.line);
-    }
-}
 
 } // namespace
 
@@ -58,11 +40,9 @@ int run(const QCommandLineParser& parser, const QStringList& positional)
         return chose;
     }
     const QString name = DeviceRecordLayout::recordName(key, layer);
-    const qsizetype size = chosen.bytes.bytes.size();
-    if (size > CommandText::MaxFieldBytes) {
-        printError(QStringLiteral("%1 is %2 bytes long; %3 holds %4 at most, so nothing was written")
-                       .arg(TerminalText::escaped(chosen.entry.name), QString::number(size), name,
-                            QString::number(CommandText::MaxFieldBytes)));
+    if (const QString tooLong = RecordCommandWrite::refusal(chosen.bytes.bytes); !tooLong.isEmpty()) {
+        printError(QStringLiteral("%1 cannot go into %2: %3, so nothing was written")
+                       .arg(TerminalText::escaped(chosen.entry.name), name, tooLong));
         return ExitUsage;
     }
     ProgramRecords records;
@@ -70,7 +50,10 @@ int run(const QCommandLineParser& parser, const QStringList& positional)
     if (!readConfigFileOrReport(positional.constFirst(), &records)) {
         return ExitUsage;
     }
-    writeRecord(&records, key, layer, chosen);
+    if (!RecordCommandWrite::write(&records, key, layer, chosen.bytes.bytes, chosen.hasLine ? &chosen.line : nullptr)) {
+        printError(QStringLiteral("%1 has no %2, so nothing was written").arg(positional.constFirst(), name));
+        return ExitUsage;
+    }
     if (!writeConfigFile(output, &records, &error)) {
         printError(error);
         return ExitFailed;
@@ -79,6 +62,9 @@ int run(const QCommandLineParser& parser, const QStringList& positional)
                  .arg(name, TerminalText::escaped(chosen.entry.name), CommandText::spacedHex(chosen.bytes.bytes),
                       chosen.hasLine ? QStringLiteral(" at ") + LineSettings::toText(chosen.line) : QString(),
                       QDir::toNativeSeparators(output)));
+    if (const QString note = RecordCommandWrite::switchedOffNote(records, key, layer); !note.isEmpty()) {
+        printError(note);
+    }
     return ExitOk;
 }
 
