@@ -258,7 +258,7 @@ QString KeyPlay::Result::describe() const
             answered << one.name;
         }
     }
-    return tr("%1, replies to %2").arg(sent, answered.join(tr(", ")));
+    return tr("%1, replies to %2").arg(sent, answered.join(tr("; ")));
 }
 
 KeyPlay::Result KeyPlay::run(const Request& request, const CancelCheck& cancel, const Observer& observer)

@@ -70,7 +70,7 @@ public:
 
         bool replied() const { return outcome == CommandTrial::Outcome::Replied; }
         bool cancelled() const { return outcome == CommandTrial::Outcome::Cancelled; }
-        // "3 records sent, replies to Key 2 and Key 2, link 14", "3 records
+        // "3 records sent, replies to Key 2; Key 2, link 14", "3 records
         // sent, no reply within 500 ms of the last", or error.
         QString describe() const;
     };

@@ -49,6 +49,8 @@ enum class Option {
     Bytes,
     End,
     Expect,
+    Play, // send: the whole key
+    SkipDelays,
 };
 
 // The option as the parser takes it: its names, value name, help and default.

@@ -6,12 +6,14 @@
 #include "devicerecordlayout.h"
 #include "interruption.h"
 #include "linesettings.h"
+#include "playkey.h"
 #include "traceoption.h"
 #include "typedbytes.h"
 
 #include <QCommandLineParser>
 
 using namespace Cli;
+using SendCommand::chunkText;
 
 namespace {
 
@@ -142,14 +144,6 @@ int readBytes(const QCommandLineParser& parser, Plan* plan)
     return ExitOk;
 }
 
-// "+12 ms    02 4F 4B    \x02OK": a chunk's time, hex and text.
-QString chunkText(const QString& label, const QByteArray& bytes)
-{
-    return QStringLiteral("%1  %2  %3\n")
-        .arg(label, -10)
-        .arg(TypedBytes::spacedHex(bytes), TypedBytes::toEscapedText(bytes));
-}
-
 // Where the reply first differs from the expected bytes, in words.
 QString difference(const QByteArray& reply, const QByteArray& expected)
 {
@@ -226,6 +220,13 @@ int sendAndPrint(const QCommandLineParser& parser, Plan* plan, bool fromFile)
 
 namespace SendCommand {
 
+QString chunkText(const QString& label, const QByteArray& bytes)
+{
+    return QStringLiteral("%1  %2  %3\n")
+        .arg(label, -10)
+        .arg(TypedBytes::spacedHex(bytes), TypedBytes::toEscapedText(bytes));
+}
+
 int run(const QCommandLineParser& parser, const QStringList& positional)
 {
     const bool fromFile = !positional.isEmpty();
@@ -240,6 +241,9 @@ int run(const QCommandLineParser& parser, const QStringList& positional)
     }
     if (parser.values(QStringLiteral("port")).size() > 1) {
         return usageError(QStringLiteral("send takes one --port"), Send);
+    }
+    if (parser.isSet(QStringLiteral("play")) || parser.isSet(QStringLiteral("skip-delays"))) {
+        return PlayKey::run(parser, positional);
     }
     Plan plan;
     plan.request.port = parser.value(QStringLiteral("port"));
