@@ -121,6 +121,8 @@ void TestKeyPlay::plays()
         QCOMPARE(arrivals.at(i).line.twoStopBits, line.stopBits == QSerialPort::TwoStop);
         QCOMPARE(arrivals.at(i).line.oddParity, line.parity == QSerialPort::OddParity);
         QCOMPARE(result.played.at(i).reply, replies.at(i));
+        // Read as it came, not when the delay was over.
+        QVERIFY(result.played.at(i).firstByteMs - result.played.at(i).sentMs < 150);
     }
 }
 
