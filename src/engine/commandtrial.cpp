@@ -40,12 +40,6 @@ public:
     void receive();
 
 private:
-    bool stop(Outcome outcome, const QString& error)
-    {
-        m_result->outcome = outcome;
-        m_result->error = error;
-        return false;
-    }
     void record(CommandTrial::Direction direction, qint64 ms, const QByteArray& bytes);
     // Adds a received chunk to the reply; true when it ends the reply.
     bool take(QByteArray bytes);
@@ -69,7 +63,7 @@ void TrialSteps::record(CommandTrial::Direction direction, qint64 ms, const QByt
 bool TrialSteps::open()
 {
     if (!m_port.open(m_request.line)) {
-        return stop(m_port.cancelled() ? Outcome::Cancelled : Outcome::NotOpened, m_port.error());
+        return stopWith(m_result, m_port.cancelled() ? Outcome::Cancelled : Outcome::NotOpened, m_port.error());
     }
     m_result->line = m_port.line();
     return true;
@@ -88,10 +82,10 @@ bool TrialSteps::send()
         return true;
     }
     if (m_port.cancelled()) {
-        return stop(Outcome::Cancelled, tr("Cancelled."));
+        return stopWith(m_result, Outcome::Cancelled, tr("Cancelled."));
     }
     m_result->endMs = m_clock.elapsed();
-    return stop(Outcome::Failed, m_port.unsent(written, m_request.bytes.size()));
+    return stopWith(m_result, Outcome::Failed, m_port.unsent(written, m_request.bytes.size()));
 }
 
 void TrialSteps::receive()
@@ -105,9 +99,9 @@ void TrialSteps::receive()
         const QByteArray bytes = m_port.readSome(want, qMax<qint64>(0, quiet.remainingTime()));
         if (bytes.isEmpty()) {
             if (m_port.cancelled()) {
-                stop(Outcome::Cancelled, tr("Cancelled."));
+                stopWith(m_result, Outcome::Cancelled, tr("Cancelled."));
             } else if (m_port.failed()) {
-                stop(Outcome::Failed, m_port.lostEquipment());
+                stopWith(m_result, Outcome::Failed, m_port.lostEquipment());
             } else {
                 m_result->outcome = m_result->reply.isEmpty() ? Outcome::Silent : Outcome::Replied;
                 m_result->end = CommandTrial::End::Quiet;

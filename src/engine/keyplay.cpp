@@ -40,12 +40,6 @@ public:
     void play();
 
 private:
-    bool stop(Outcome outcome, const QString& error)
-    {
-        m_result->outcome = outcome;
-        m_result->error = error;
-        return false;
-    }
     // When the record `index` is due, since the start.
     qint64 due(int index) const;
     bool send(int index);
@@ -82,7 +76,7 @@ qint64 PlaySteps::due(int index) const
 void PlaySteps::play()
 {
     if (!m_port.open(m_request.records.constFirst().line)) {
-        stop(m_port.cancelled() ? Outcome::Cancelled : Outcome::NotOpened, m_port.error());
+        stopWith(m_result, m_port.cancelled() ? Outcome::Cancelled : Outcome::NotOpened, m_port.error());
         return;
     }
     for (int i = 0; i < m_request.records.size(); ++i) {
@@ -114,7 +108,7 @@ bool PlaySteps::send(int index)
             take(bytes);
         }
         if (!m_port.setLine(record.line)) {
-            return stop(m_port.cancelled() ? Outcome::Cancelled : Outcome::NotOpened, m_port.error());
+            return stopWith(m_result, m_port.cancelled() ? Outcome::Cancelled : Outcome::NotOpened, m_port.error());
         }
     }
     KeyPlay::Played played;
@@ -130,9 +124,9 @@ bool PlaySteps::send(int index)
         return true;
     }
     if (m_port.cancelled()) {
-        return stop(Outcome::Cancelled, tr("Cancelled."));
+        return stopWith(m_result, Outcome::Cancelled, tr("Cancelled."));
     }
-    return stop(Outcome::Failed, m_port.unsent(written, record.bytes.size()));
+    return stopWith(m_result, Outcome::Failed, m_port.unsent(written, record.bytes.size()));
 }
 
 bool PlaySteps::listen(qint64 untilMs, bool quiet)
@@ -156,10 +150,10 @@ bool PlaySteps::listen(qint64 untilMs, bool quiet)
 bool PlaySteps::readEnded()
 {
     if (m_port.cancelled()) {
-        return stop(Outcome::Cancelled, tr("Cancelled."));
+        return stopWith(m_result, Outcome::Cancelled, tr("Cancelled."));
     }
     if (m_port.failed()) {
-        return stop(Outcome::Failed, m_port.lostEquipment());
+        return stopWith(m_result, Outcome::Failed, m_port.lostEquipment());
     }
     return true;
 }

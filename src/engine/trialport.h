@@ -61,4 +61,12 @@ private:
     QString m_error;
 };
 
+// Ends a step of a trial or a play: its outcome and why go into `result`; false.
+template <typename Result, typename Outcome> bool stopWith(Result* result, Outcome outcome, const QString& error)
+{
+    result->outcome = outcome;
+    result->error = error;
+    return false;
+}
+
 #endif // TRIALPORT_H

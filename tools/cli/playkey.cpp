@@ -16,7 +16,6 @@ using namespace Cli;
 
 namespace {
 
-constexpr int ExitNoReply = 3;
 constexpr QLatin1String Send("send");
 
 // The records of FILE's --key, or the exit code once the reason is said.
@@ -147,20 +146,8 @@ int run(const QCommandLineParser& parser, const QStringList& positional)
         [&blocks](int record, const CommandTrial::Chunk& chunk) { blocks.chunk(record, chunk); });
     blocks.endBlock();
     const bool traced = TraceOption::finish(trace.get());
-    switch (result.outcome) {
-    case CommandTrial::Outcome::Replied:
-        printOut(QStringLiteral("%1\n").arg(result.describe()));
-        return traced ? ExitOk : ExitFailed;
-    case CommandTrial::Outcome::Cancelled:
-        printError(QStringLiteral("stopped by %1").arg(Interruption::signalName()));
-        return Interruption::exitCode();
-    case CommandTrial::Outcome::Silent:
-        printError(result.describe());
-        return ExitNoReply;
-    default:
-        printError(result.describe());
-        return ExitUsage;
-    }
+    const int said = SendCommand::sayOutcome(result.outcome, result.describe());
+    return said == ExitOk && !traced ? ExitFailed : said;
 }
 
 } // namespace PlayKey

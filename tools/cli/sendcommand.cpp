@@ -195,19 +195,9 @@ int sendAndPrint(const QCommandLineParser& parser, Plan* plan, bool fromFile)
     if (!result.reply.isEmpty()) {
         printOut(chunkText(QStringLiteral("reply"), result.reply));
     }
-    switch (result.outcome) {
-    case CommandTrial::Outcome::Replied:
-        printOut(QStringLiteral("%1\n").arg(result.describe()));
-        break;
-    case CommandTrial::Outcome::Cancelled:
-        printError(QStringLiteral("stopped by %1").arg(Interruption::signalName()));
-        return Interruption::exitCode();
-    case CommandTrial::Outcome::Silent:
-        printError(result.describe());
-        return ExitNoReply;
-    default:
-        printError(result.describe());
-        return ExitUsage;
+    const int said = SendCommand::sayOutcome(result.outcome, result.describe());
+    if (said != ExitOk) {
+        return said;
     }
     if (parser.isSet(QStringLiteral("expect")) && result.reply != plan->expected) {
         printError(difference(result.reply, plan->expected));
@@ -219,6 +209,24 @@ int sendAndPrint(const QCommandLineParser& parser, Plan* plan, bool fromFile)
 } // namespace
 
 namespace SendCommand {
+
+int sayOutcome(CommandTrial::Outcome outcome, const QString& description)
+{
+    switch (outcome) {
+    case CommandTrial::Outcome::Replied:
+        printOut(QStringLiteral("%1\n").arg(description));
+        return ExitOk;
+    case CommandTrial::Outcome::Cancelled:
+        printError(QStringLiteral("stopped by %1").arg(Interruption::signalName()));
+        return Interruption::exitCode();
+    case CommandTrial::Outcome::Silent:
+        printError(description);
+        return ExitNoReply;
+    default:
+        printError(description);
+        return ExitUsage;
+    }
+}
 
 QString chunkText(const QString& label, const QByteArray& bytes)
 {

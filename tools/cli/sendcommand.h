@@ -1,6 +1,8 @@
 #ifndef SENDCOMMAND_H
 #define SENDCOMMAND_H
 
+#include "commandtrial.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -21,6 +23,9 @@ namespace SendCommand {
 // `positional` are the arguments after "send". With --trace, what is sent and
 // received also goes to that file.
 int run(const QCommandLineParser& parser, const QStringList& positional);
+// Says how a send or a play ended, a reply on standard output and anything
+// else on standard error, and returns its exit code (ExitOk for a reply).
+int sayOutcome(CommandTrial::Outcome outcome, const QString& description);
 // "+12 ms      02 4F 4B  \x02OK": a chunk's label, hex and text, a line.
 QString chunkText(const QString& label, const QByteArray& bytes);
 
