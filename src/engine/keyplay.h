@@ -19,7 +19,8 @@
 // before it was sent (the first, its delay after the start). Replies are read
 // all the while, also during the delays, and belong to the record sent last;
 // what comes before the first send is stale and dropped. After the last
-// record the reply ends as a trial's does, after `quietMs` without a byte.
+// record the reply ends as a trial's does, after `quietMs` without a byte or
+// at CommandTrial::MaxReplyBytes.
 // Cancel ends it at once, also in the middle of a delay. The device's port is
 // refused by name. Blocking; a window runs it on a thread (KeyPlayRun).
 class KeyPlay

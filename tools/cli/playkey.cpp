@@ -69,7 +69,7 @@ public:
     {
         if (chunk.direction == CommandTrial::Direction::Received) {
             printOut(SendCommand::chunkText(QStringLiteral("+%1 ms").arg(chunk.ms - m_sentMs), chunk.bytes));
-            m_reply += chunk.bytes;
+            m_reply += chunk.bytes.left(CommandTrial::MaxReplyBytes - m_reply.size());
             return;
         }
         if (record == 0) {
@@ -105,7 +105,7 @@ public:
 
 private:
     const KeyPlay::Request& m_request;
-    QByteArray m_reply; // bounded: the play keeps at most its limit a record, this too
+    QByteArray m_reply; // at most the play's limit, as the play keeps it
     qint64 m_sentMs = 0;
     bool m_open = false;
 };
