@@ -54,7 +54,7 @@ KeyPlayPanel::KeyPlayPanel(const ProgramRecords* records, RecordSelection* selec
     m_list->setHeaderLabels({tr("Record"), tr("Line settings"), tr("Delay"), tr("Command and reply")});
     m_list->setRootIsDecorated(false);
     m_list->header()->setStretchLastSection(true);
-    m_list->setMinimumHeight(5 * m_list->fontMetrics().lineSpacing());
+    m_list->setMinimumHeight(8 * m_list->fontMetrics().lineSpacing());
     m_skipDelays = new QCheckBox(tr("Skip the dela&ys"));
     m_skipDelays->setObjectName(QStringLiteral("skipDelaysBox"));
     m_playButton = new QPushButton(tr("Play &Key"));

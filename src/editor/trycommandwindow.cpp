@@ -115,12 +115,12 @@ TryCommandWindow::TryCommandWindow(const ConfigDocument* document, RecordSelecti
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(sendRow);
-    layout->addWidget(m_keyPlay, 1);
+    layout->addWidget(m_keyPlay, 2);
     layout->addWidget(freeTextBox);
     layout->addWidget(replyBox, 1);
     layout->addWidget(logBox, 2);
     layout->addWidget(buttons);
-    resize(640, 880);
+    resize(640, 940);
     connectWindow(buttons);
     refresh();
 }
