@@ -99,7 +99,7 @@ fuzz() {
         $sudo apt-get update -qq
         DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${need[@]}"
     fi
-    local harnesses=(configfile configjson recordstream programclip stationfile)
+    local harnesses=(configfile configjson recordstream programclip stationfile commandlibrary)
     cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DKVR_FUZZ=ON \
         -DKVR_WERROR=ON
     cmake --build "$dir" -j"$(nproc)" --target "${harnesses[@]/#/fuzz_}"

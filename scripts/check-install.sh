@@ -35,6 +35,7 @@ cli_files=(
     usr/share/doc/kvr210c-cli/copyright
     usr/share/doc/kvr210c-cli/changelog.gz
     usr/share/lintian/overrides/kvr210c-cli
+    usr/share/kvr210c/library/generic.kvrlib.json
 )
 if [ -f "$source_dir/tools/cli/kvr210c-cli.bash-completion" ]; then
     cli_files+=(usr/share/bash-completion/completions/kvr210c-cli)

@@ -39,6 +39,7 @@ AppMainWindow::AppMainWindow()
     // After the Edit menu, which the document's part of the window makes.
     auto* keyActions = new KeyActions(this, m_buttonGroup, m_linkGroup, ui.menuSetting);
     keyActions->addTryCommand(m_document, m_selection, m_device);
+    keyActions->addCommandLibrary(m_document, m_selection, m_device);
 }
 
 AppMainWindow::~AppMainWindow()

@@ -117,6 +117,16 @@ bool ConfigDocument::recordChange(const QString& text, Place place)
     return true;
 }
 
+bool ConfigDocument::changeRecords(const QString& text, Place place, const std::function<bool(ProgramRecords*)>& change)
+{
+    if (!change(m_records) || snapshot() == m_current) {
+        return false;
+    }
+    // The window shows it as after an undo, before the step's own signal.
+    emit recordsRestored(place);
+    return recordChange(text, place);
+}
+
 void ConfigDocument::restore(qsizetype offset, qsizetype length, const QByteArray& bytes, Place place)
 {
     // Steps are undone and redone in order, so the current bytes are the ones the step left

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class ProgramRecords;
 class QUndoStack;
 
@@ -47,6 +49,10 @@ public:
     // After the records were changed: one undo step called `text` ("Rename Key 2") when they
     // differ from what the last step left; false, and no step, when nothing changed.
     bool recordChange(const QString& text, Place place);
+    // A change made beside the main window: `change` changes the records (false: it
+    // changed nothing), and what it did becomes one undo step `text`, shown as an undo
+    // shows its records (recordsRestored). False when nothing changed.
+    bool changeRecords(const QString& text, Place place, const std::function<bool(ProgramRecords*)>& change);
     QUndoStack* undoStack() const { return m_undoStack; }
 
     // Empty records, no file, no undo steps, unmodified.
@@ -74,7 +80,8 @@ public:
 
 signals:
     void modificationChanged(bool modified);
-    // An undo or redo has put records back; they were last changed at `place`.
+    // An undo or redo has put records back, or changeRecords() changed them; they were
+    // last changed at `place`.
     void recordsRestored(ConfigDocument::Place place);
     // The records hold something else than before: a step was made, undone or redone, or
     // the configuration was cleared or opened. After recordsRestored.

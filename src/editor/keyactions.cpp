@@ -1,5 +1,6 @@
 #include "keyactions.h"
 #include "commandbutton.h"
+#include "commandlibrarywindow.h"
 #include "trycommandwindow.h"
 
 #include <QAction>
@@ -41,14 +42,30 @@ void KeyActions::addTryCommand(const ConfigDocument* document, RecordSelection* 
     tryCommand->setObjectName(QStringLiteral("actionTry_Command"));
     tryCommand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(tryCommand, &QAction::triggered, this, [this, document, selection, device] {
-        auto* trial = m_window->findChild<TryCommandWindow*>();
-        if (!trial) {
-            trial = new TryCommandWindow(document, selection, device, m_window);
-        }
-        trial->show();
-        trial->raise();
-        trial->activateWindow();
+        showWindow<TryCommandWindow>([=] { return new TryCommandWindow(document, selection, device, m_window); });
     });
+}
+
+void KeyActions::addCommandLibrary(ConfigDocument* document, RecordSelection* selection, const DeviceController* device)
+{
+    QAction* library = m_menu->addAction(tr("Command &Library..."));
+    library->setObjectName(QStringLiteral("actionCommand_Library"));
+    library->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(library, &QAction::triggered, this, [this, document, selection, device] {
+        showWindow<CommandLibraryWindow>(
+            [=] { return new CommandLibraryWindow(document, selection, device, m_window); });
+    });
+}
+
+template <typename T, typename Make> void KeyActions::showWindow(Make make)
+{
+    auto* window = m_window->findChild<T*>();
+    if (!window) {
+        window = make();
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 QAction* KeyActions::addEntry(const QString& text, const char* objectName, const QKeySequence& shortcut,

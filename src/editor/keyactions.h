@@ -30,6 +30,9 @@ public:
     // Try Command: a window of its own beside the main window, made when first asked for,
     // that tries the selection's command on other equipment than `device`.
     void addTryCommand(const ConfigDocument* document, RecordSelection* selection, const DeviceController* device);
+    // Command Library: a window of its own beside the main window, made when first asked
+    // for, that puts library entries into the selection's record through `document`.
+    void addCommandLibrary(ConfigDocument* document, RecordSelection* selection, const DeviceController* device);
     // The key or link key the entries act on; null when there is none that can be used.
     CommandButton* target() const;
 
@@ -37,6 +40,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Shows the window of class T, made by `make` when there is none yet.
+    template <typename T, typename Make> void showWindow(Make make);
     QAction* addEntry(const QString& text, const char* objectName, const QKeySequence& shortcut,
                       void (CommandButton::*slot)());
     void watchButtons(QButtonGroup* group);

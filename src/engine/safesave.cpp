@@ -146,6 +146,16 @@ bool SafeSave::commit(const Writer& writer)
         m_file.cancelWriting(); // the new file goes; the old one stays
         return fail(reason);
     }
+    // What the writer wrote may still be in the file's buffer: a failure to write it out
+    // (a full disk) shows only here, as a short write for which Qt keeps no reason of its
+    // own, and QSaveFile's commit() would not report it at all.
+    errno = 0;
+    if (!m_file.flush()) {
+        const int why = errno;
+        const QString reason = why != 0 ? qt_error_string(why) : m_file.errorString();
+        m_file.cancelWriting();
+        return fail(reason);
+    }
     if (!m_file.commit()) {
         return fail(m_file.errorString());
     }

@@ -15,6 +15,8 @@ inline constexpr char RecentFilesKey[] = "recentFiles";
 inline constexpr char LastPortKey[] = "device/port";
 // The port commands are tried on: the equipment's, never the device's.
 inline constexpr char TrialPortKey[] = "trial/port";
+// Command library files the user opened beside their own library.
+inline constexpr char LibraryFilesKey[] = "library/files";
 
 QSettings open();
 

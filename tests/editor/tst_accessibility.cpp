@@ -2,6 +2,7 @@
 // control a user works, and keys named by their place as well as their text.
 #include "accessibilitytree.h"
 #include "appdatamanager.h"
+#include "commandlibrarywindow.h"
 #include "comparisondialog.h"
 #include "trycommandwindow.h"
 #include "ui_complete.h"
@@ -115,6 +116,10 @@ void TestAccessibility::dialogControlsAreNamed_data()
     QTest::newRow("try command") << OpenDialog([](AppMainWindow* window) -> QWidget* {
         child<QAction>(window, "actionTry_Command")->trigger();
         return window->findChild<TryCommandWindow*>();
+    });
+    QTest::newRow("command library") << OpenDialog([](AppMainWindow* window) -> QWidget* {
+        child<QAction>(window, "actionCommand_Library")->trigger();
+        return window->findChild<CommandLibraryWindow*>();
     });
     QTest::newRow("transfer question") << OpenDialog([](AppMainWindow* window) -> QWidget* {
         auto* dialog = new QDialog(window);

@@ -117,17 +117,20 @@ void TestKeyboardRoute::keyMenuFollowsEditWithItsShortcuts()
     QCOMPARE(bar.value(key - 1), child<QMenu>(m_window, "menu_Edit")->menuAction());
     QCOMPARE(bar.value(key + 1), child<QMenu>(m_window, "menuSetting")->menuAction());
 
-    // The texts and order of a key's own menu, then Try Command, each with its own key.
+    // The texts and order of a key's own menu, then Try Command and the Command Library,
+    // each with its own key.
     QStringList texts;
     QList<QKeySequence> shortcuts;
     for (QAction* action : menu->actions()) {
         texts << action->text();
         shortcuts << action->shortcut();
     }
-    QCOMPARE(texts, QStringList({"Change Button &Name", "Change &Data", "Change &Baud Rate", "&Try Command..."}));
+    QCOMPARE(texts,
+             QStringList({"Change Button &Name", "Change &Data", "Change &Baud Rate", "&Try Command...",
+                          "Command &Library..."}));
     QCOMPARE(shortcuts,
              QList<QKeySequence>({QKeySequence(Qt::Key_F2), QKeySequence(Qt::Key_F4), QKeySequence(Qt::Key_F6),
-                                  QKeySequence(Qt::CTRL | Qt::Key_T)}));
+                                  QKeySequence(Qt::CTRL | Qt::Key_T), QKeySequence(Qt::CTRL | Qt::Key_L)}));
     // None of them is taken by another entry of the window.
     for (QAction* other : m_window->findChildren<QAction*>()) {
         if (!menu->actions().contains(other) && !other->shortcut().isEmpty()) {

@@ -1,7 +1,7 @@
 #include "stationfile.h"
 
 #include "boundedread.h"
-#include "jsonrepeatedkey.h"
+#include "jsonfields.h"
 #include "portselector.h"
 
 #include <QJsonArray>
@@ -11,33 +11,9 @@
 
 namespace {
 
-bool refuse(QString* error, const QString& place, const QString& why)
-{
-    *error = QStringLiteral("%1: %2").arg(place, why);
-    return false;
-}
-
-bool knownKeysOnly(const QJsonObject& object, const QString& path, const QStringList& known, QString* error)
-{
-    for (auto it = object.begin(); it != object.end(); ++it) {
-        if (!known.contains(it.key())) {
-            const QString place = path.isEmpty() ? it.key() : path + QLatin1Char('.') + it.key();
-            return refuse(error, place,
-                          QStringLiteral("unknown field (known here: %1)").arg(known.join(QLatin1String(", "))));
-        }
-    }
-    return true;
-}
-
-bool hasControlCharacters(const QString& text)
-{
-    for (const QChar c : text) {
-        if (c.category() == QChar::Other_Control) {
-            return true;
-        }
-    }
-    return false;
-}
+using JsonFields::hasControlCharacters;
+using JsonFields::knownKeysOnly;
+using JsonFields::refuse;
 
 bool readSlot(const QJsonValue& value, const QString& place, StationSlot* slot, QString* error)
 {
@@ -77,22 +53,10 @@ bool readSlot(const QJsonValue& value, const QString& place, StationSlot* slot, 
 
 bool StationFile::parse(const QByteArray& text, QList<StationSlot>* stationSlots, QString* error)
 {
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
-    if (parseError.error != QJsonParseError::NoError) {
-        *error = QStringLiteral("not valid JSON at byte %1: %2").arg(parseError.offset).arg(parseError.errorString());
+    QJsonObject root;
+    if (!JsonFields::parseObject(text, QStringLiteral("expected a JSON object with \"slots\""), &root, error)) {
         return false;
     }
-    // The document would keep only one of the values, silently.
-    const QString repeated = findRepeatedJsonKey(text);
-    if (!repeated.isEmpty()) {
-        return refuse(error, repeated, QStringLiteral("appears more than once; give each field once"));
-    }
-    if (!document.isObject()) {
-        *error = QStringLiteral("expected a JSON object with \"slots\"");
-        return false;
-    }
-    const QJsonObject root = document.object();
     if (!knownKeysOnly(root, QString(), {QStringLiteral("slots")}, error)) {
         return false;
     }
@@ -127,16 +91,7 @@ bool StationFile::parse(const QByteArray& text, QList<StationSlot>* stationSlots
 
 bool StationFile::read(const QString& path, QList<StationSlot>* stationSlots, QString* error)
 {
-    QByteArray text;
-    QString why;
-    // readBounded's reason names the file already.
-    if (!readBounded(path, MaxUserFileBytes, &text, &why)) {
-        *error = QStringLiteral("cannot read the station file: %1").arg(why);
-        return false;
-    }
-    if (!parse(text, stationSlots, &why)) {
-        *error = QStringLiteral("the station file %1: %2").arg(path, why);
-        return false;
-    }
-    return true;
+    return JsonFields::readFile(
+        path, MaxUserFileBytes, QStringLiteral("station file"),
+        [stationSlots](const QByteArray& text, QString* why) { return parse(text, stationSlots, why); }, error);
 }
