@@ -1016,7 +1016,7 @@ void TestCli::bashCompletion()
     for (auto match = commandLine.globalMatch(overview); match.hasNext();) {
         commands << match.next().captured(1);
     }
-    QCOMPARE(commands.size(), 10);
+    QCOMPARE(commands.size(), 12);
     QCOMPARE(completions({"kvr210c-cli", ""}), sorted(commands));
     QCOMPARE(completions({"kvr210c-cli", "st"}), QStringList{"store"});
     for (const QString& command : commands) {

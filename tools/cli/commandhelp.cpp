@@ -2,6 +2,7 @@
 
 #include "clicommon.h"
 #include "commandtable.h"
+#include "commandtext.h"
 #include "commandtrial.h"
 #include "configjson.h"
 #include "devicecommands.h"
@@ -72,6 +73,15 @@ QString probe()
 }
 
 // --port by adapter and --station.
+// send --library: an entry's bytes and the reply it expects.
+QString sendEntry()
+{
+    return QStringLiteral("With --library LIB --entry NAME [--param name=value]...: the entry's bytes, at its own\n"
+                          "line settings (--line's where it names none); when it expects a reply, exit code 0\n"
+                          "needs a reply that begins as expected, and a reply that differs is 1, naming the\n"
+                          "first byte that differs (see \"library --help\").\n");
+}
+
 QString station()
 {
     return QStringLiteral("--port may name the adapter instead of the port, since port names move between\n"
@@ -250,7 +260,38 @@ QString send()
                           "once (130).\n")
                .arg(CommandTrial::MaxReplyBytes)
                .arg(LineSettings::deviceKeeps())
-        + trace();
+        + sendEntry() + trace();
+}
+
+QString library()
+{
+    return QStringLiteral("\n\nA command library is a JSON file of named commands for equipment, each with its\n"
+                          "parameters, checksum, line settings and expected reply (the manual page shows its\n"
+                          "outline). It is read whole: a fault anywhere refuses the file, naming its place\n"
+                          "(\"entries[3].params[0].max: ...\"), with exit code 2.\n"
+                          "show LIB: a line per entry, its name, equipment, group, line settings and parameters\n"
+                          "with their ranges, apart by tabs. show LIB --entry NAME: every field of the entry, and\n"
+                          "its bytes with the default values (or --param's), the checksum in brackets.\n"
+                          "bytes LIB --entry NAME [--param name=value]...: the bytes as hex pairs (\"AA 02 03 00\n"
+                          "80 CC\") and nothing else; a value outside its range, a parameter or an entry the\n"
+                          "library lacks is said on standard error, with exit code 2.\n"
+                          "import TABLE --output LIB: a table of commands keyed by model ({\"Model\": {\"baudrate\":\n"
+                          "9600, \"commands\": {\"power on\": [170, 17, 1]}}}) into a library file, written as the\n"
+                          "editor saves (an existing one is replaced only when complete); nothing is written\n"
+                          "when the table has a fault, exit code 1 when the file cannot be written.");
+}
+
+QString set()
+{
+    return QStringLiteral("\n\nWrites --entry of --library, with the values of --param, into the record of --key N\n"
+                          "(its first layer, its --link M or its --second layer) and saves the configuration\n"
+                          "as --output, which may not be FILE: the record's command, and its line settings where\n"
+                          "the entry names them; its delay and every other record stay as they are. Refused,\n"
+                          "nothing written, with exit code 2, when the bytes are more than a record holds (%1)\n"
+                          "or the "
+                          "entry's line settings cannot be held by a record; exit code 1 when the output\n"
+                          "cannot be written (an existing one is then left as it was).\n")
+        .arg(CommandText::MaxFieldBytes);
 }
 
 } // namespace CommandHelp

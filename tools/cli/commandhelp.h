@@ -25,6 +25,8 @@ QString verify();
 QString load();
 QString summary();
 QString send();
+QString library();
+QString set();
 
 } // namespace CommandHelp
 

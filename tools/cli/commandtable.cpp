@@ -6,7 +6,9 @@
 #include "devicerecordlayout.h"
 #include "filecommands.h"
 #include "interruption.h"
+#include "librarycommands.h"
 #include "sendcommand.h"
+#include "setcommand.h"
 #include "stationfile.h"
 
 #include <QCommandLineParser>
@@ -174,11 +176,38 @@ QList<OptionRow> equipmentOptions()
     };
 }
 
+// A command library's entries: library, and the entry that send and set take.
+QList<OptionRow> libraryOptions()
+{
+    return {
+        {Option::Library,
+         QCommandLineOption(QStringLiteral("library"),
+                            QStringLiteral("The command library (a JSON file) that holds --entry."),
+                            QStringLiteral("file"))},
+        {Option::Entry,
+         QCommandLineOption(QStringLiteral("entry"), QStringLiteral("The library's entry, by its name."),
+                            QStringLiteral("name"))},
+        {Option::Param,
+         QCommandLineOption(QStringLiteral("param"),
+                            QStringLiteral("A value for a parameter of the entry (decimal, or 0x hex); once "
+                                           "for each, the others take their defaults."),
+                            QStringLiteral("name=value"))},
+        {Option::LibraryOutput,
+         QCommandLineOption({QStringLiteral("o"), QStringLiteral("output")},
+                            QStringLiteral("import: the library file to write (replaced only when complete)."),
+                            QStringLiteral("file"))},
+        {Option::RecordKey,
+         QCommandLineOption(QStringLiteral("key"),
+                            QStringLiteral("The key whose record is written (1 to %1).").arg(DeviceRecordLayout::Keys),
+                            QStringLiteral("n"))},
+    };
+}
+
 } // namespace
 
 QCommandLineOption commandLineOption(Option option)
 {
-    static const QList<OptionRow> rows = deviceOptions() + stationOptions() + equipmentOptions();
+    static const QList<OptionRow> rows = deviceOptions() + stationOptions() + equipmentOptions() + libraryOptions();
     for (const OptionRow& row : rows) {
         if (row.option == option) {
             return row.made;
@@ -265,6 +294,9 @@ int loadCommand(const Call& call)
     Interruption::install();
     return DeviceCommands::load(output, call.parser.value(QStringLiteral("base")), call.link);
 }
+
+// A command library's entries: listed, made into bytes, imported, written into a record.
+QList<Command> libraryCommands();
 
 } // namespace
 
@@ -353,12 +385,14 @@ const QList<Command>& commands()
          {QStringLiteral("file")},
          {QStringLiteral("The configuration file whose --key command is sent (none with --hex).")},
          {O::EquipmentTrace, O::EquipmentPort, O::Key, O::Link, O::Second, O::Hex, O::LineSettings, O::Wait, O::Bytes,
-          O::End, O::Expect, O::Play, O::SkipDelays},
+          O::End, O::Expect, O::Library, O::Entry, O::Param, O::Play, O::SkipDelays},
          [](const Call& call) { return SendCommand::run(call.parser, call.arguments); },
          0,
          CommandHelp::send},
     };
-    return list;
+    // The library's commands come after the others in every listing.
+    static const QList<Command> all = list + libraryCommands();
+    return all;
 }
 
 const Command* findCommand(const QString& name)
@@ -380,5 +414,33 @@ bool Command::takesOptionNamed(const QString& name) const
     }
     return false;
 }
+
+namespace {
+
+QList<Command> libraryCommands()
+{
+    using O = Option;
+    return {
+        {QStringLiteral("library"),
+         QStringLiteral("List a command library, print an entry's bytes, or import a table of commands."),
+         {QStringLiteral("action"), QStringLiteral("file")},
+         {QStringLiteral("show (the entries, or --entry in full), bytes (of --entry) or import (into --output)."),
+          QStringLiteral("The library file; for import, the table of commands.")},
+         {O::Entry, O::Param, O::LibraryOutput},
+         [](const Call& call) { return LibraryCommands::run(call.parser, call.arguments); },
+         -1,
+         CommandHelp::library},
+        {QStringLiteral("set"),
+         QStringLiteral("Write a library entry into a record of a configuration file."),
+         {QStringLiteral("file")},
+         {QStringLiteral("The configuration file to start from (never overwritten).")},
+         {O::RecordKey, O::Link, O::Second, O::Library, O::Entry, O::Param, O::Output},
+         [](const Call& call) { return SetCommand::run(call.parser, call.arguments); },
+         -1,
+         CommandHelp::set},
+    };
+}
+
+} // namespace
 
 } // namespace Cli

@@ -49,6 +49,12 @@ enum class Option {
     Bytes,
     End,
     Expect,
+    // library, and the entry that send and set take from one
+    Library,
+    Entry,
+    Param,
+    LibraryOutput, // library import
+    RecordKey, // set: the key whose record is written
     Play, // send: the whole key
     SkipDelays,
 };

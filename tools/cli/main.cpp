@@ -132,11 +132,20 @@ bool outputsApart(const Command& command, const QStringList& positional, const Q
                                                                     : QStringLiteral("whose command is sent");
         inputs.append({QStringLiteral("the configuration file %1").arg(role), positional.value(0)});
     }
+    if (command.name == QLatin1String("set")) {
+        inputs.append({QStringLiteral("the configuration file it starts from"), positional.value(0)});
+    }
+    if (command.name == QLatin1String("library")) {
+        inputs.append({QStringLiteral("the file being read"), positional.value(1)});
+    }
+    inputs.append({QStringLiteral("the library of --library"), given(QStringLiteral("library"))});
     inputs.append({QStringLiteral("the station file of --station"), given(QStringLiteral("station"))});
     inputs.append({QStringLiteral("the configuration file of --base"), given(QStringLiteral("base"))});
     outputs.append({QStringLiteral("--trace"), given(QStringLiteral("trace"))});
     outputs.append({QStringLiteral("--report"), given(QStringLiteral("report"))});
-    outputs.append({QStringLiteral("--output"), given(QStringLiteral("output")), true});
+    // Only load's may be its --base on purpose.
+    outputs.append(
+        {QStringLiteral("--output"), given(QStringLiteral("output")), command.name == QLatin1String("load")});
     return OutputFiles::apart(inputs, outputs, error);
 }
 

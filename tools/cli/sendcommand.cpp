@@ -5,8 +5,12 @@
 #include "commandtrial.h"
 #include "devicerecordlayout.h"
 #include "interruption.h"
+#include "librarycommands.h"
 #include "linesettings.h"
 #include "playkey.h"
+#include "recordoption.h"
+#include "replypattern.h"
+#include "terminaltext.h"
 #include "traceoption.h"
 #include "typedbytes.h"
 
@@ -27,31 +31,9 @@ constexpr QLatin1String Send("send");
 struct Plan {
     CommandTrial::Request request;
     QByteArray expected; // --expect
+    ReplyPattern pattern; // the expected reply of a library entry
     QString source; // " (Key 2, link 14)": where the bytes came from
 };
-
-// --link by its button's label, 13 to 16, or by the layer's number, 2 to 5.
-bool linkOption(const QCommandLineParser& parser, int* layer, QString* error)
-{
-    const QCommandLineOption option = commandLineOption(Option::Link);
-    int number = 0;
-    if (!parser.isSet(option)) {
-        return true;
-    }
-    if (!boundedNumber(parser, option, DeviceRecordLayout::FirstLink,
-                       DeviceRecordLayout::linkButton(DeviceRecordLayout::Links), &number, error)
-        || DeviceRecordLayout::linkLayer(number) == 0) {
-        *error = QStringLiteral("--link must be %1 to %2 (or %3 to %4), not \"%5\"")
-                     .arg(DeviceRecordLayout::FirstLinkButton)
-                     .arg(DeviceRecordLayout::linkButton(DeviceRecordLayout::Links))
-                     .arg(DeviceRecordLayout::FirstLink)
-                     .arg(DeviceRecordLayout::Links)
-                     .arg(parser.value(option));
-        return false;
-    }
-    *layer = DeviceRecordLayout::linkLayer(number);
-    return true;
-}
 
 bool hexOption(const QCommandLineParser& parser, const QString& name, QByteArray* bytes, QString* error)
 {
@@ -92,21 +74,11 @@ int readRecord(const QCommandLineParser& parser, const QString& file, Plan* plan
     if (parser.isSet(QStringLiteral("line"))) {
         return usageError(QStringLiteral("--line goes with --hex; a record is sent with its own line settings"), Send);
     }
-    if (parser.isSet(QStringLiteral("link")) && parser.isSet(QStringLiteral("second"))) {
-        return usageError(QStringLiteral("give --link or --second, not both"), Send);
-    }
-    if (!parser.isSet(QStringLiteral("key"))) {
-        return usageError(QStringLiteral("send needs --key with a configuration file"), Send);
-    }
     int key = 0;
-    int layer = DeviceRecordLayout::FirstLayer;
+    int layer = 0;
     QString error;
-    if (!boundedNumber(parser, commandLineOption(Option::Key), 1, DeviceRecordLayout::Keys, &key, &error)
-        || !linkOption(parser, &layer, &error)) {
+    if (!RecordOption::read(parser, Send, &key, &layer, &error)) {
         return usageError(error, Send);
-    }
-    if (parser.isSet(QStringLiteral("second"))) {
-        layer = DeviceRecordLayout::SecondLayer;
     }
     ProgramRecords records;
     makeFreshModel(&records);
@@ -125,23 +97,67 @@ int readRecord(const QCommandLineParser& parser, const QString& file, Plan* plan
     return ExitOk;
 }
 
-// --hex [--line]: the bytes given, at the line settings given.
-int readBytes(const QCommandLineParser& parser, Plan* plan)
+// --key, --link and --second name a record: refused with bytes from elsewhere (`source`).
+int refuseRecordOptions(const QCommandLineParser& parser, const QString& source)
 {
     for (const char* recordOnly : {"key", "link", "second"}) {
         if (parser.isSet(QLatin1String(recordOnly))) {
-            return usageError(QStringLiteral("--%1 goes with a configuration file, not --hex").arg(recordOnly), Send);
+            return usageError(QStringLiteral("--%1 goes with a configuration file, not %2").arg(recordOnly, source),
+                              Send);
         }
+    }
+    return ExitOk;
+}
+
+// --line, when given: the line settings of bytes that bring none.
+int readLine(const QCommandLineParser& parser, UartData* line)
+{
+    QString error;
+    if (parser.isSet(QStringLiteral("line"))
+        && !LineSettings::fromText(parser.value(QStringLiteral("line")), line, &error)) {
+        return usageError(QStringLiteral("--line ") + error, Send);
+    }
+    return ExitOk;
+}
+
+// --hex [--line]: the bytes given, at the line settings given.
+int readBytes(const QCommandLineParser& parser, Plan* plan)
+{
+    if (const int refused = refuseRecordOptions(parser, QStringLiteral("--hex"))) {
+        return refused;
     }
     QString error;
     if (!hexOption(parser, QStringLiteral("hex"), &plan->request.bytes, &error)) {
         return usageError(error, Send);
     }
-    if (parser.isSet(QStringLiteral("line"))
-        && !LineSettings::fromText(parser.value(QStringLiteral("line")), &plan->request.line, &error)) {
-        return usageError(QStringLiteral("--line ") + error, Send);
+    return readLine(parser, &plan->request.line);
+}
+
+// --library --entry [--param]... [--line]: the entry's bytes, at its own line
+// settings (--line's where it names none), and the reply it expects.
+int readEntry(const QCommandLineParser& parser, Plan* plan)
+{
+    if (const int refused = refuseRecordOptions(parser, QStringLiteral("--library"))) {
+        return refused;
     }
-    return ExitOk;
+    LibraryCommands::Chosen chosen;
+    if (const int chose = LibraryCommands::choose(parser, Send, &chosen)) {
+        return chose;
+    }
+    if (chosen.hasLine && parser.isSet(QStringLiteral("line"))) {
+        return usageError(QStringLiteral("--line goes with an entry that names no line settings; this one is "
+                                         "sent with its own"),
+                          Send);
+    }
+    plan->request.bytes = chosen.bytes.bytes;
+    plan->request.line = chosen.line;
+    plan->source = QStringLiteral(" (%1)").arg(TerminalText::escaped(chosen.entry.name));
+    QString error;
+    if (!ReplyPattern::fromEntry(chosen.entry, &plan->pattern, &error)) {
+        printError(QStringLiteral("%1: %2").arg(TerminalText::escaped(chosen.entry.name), error));
+        return ExitUsage;
+    }
+    return chosen.hasLine ? ExitOk : readLine(parser, &plan->request.line);
 }
 
 // Where the reply first differs from the expected bytes, in words.
@@ -159,6 +175,21 @@ QString difference(const QByteArray& reply, const QByteArray& expected)
         return n == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(n);
     };
     return QStringLiteral("the reply has %1, --expect %2").arg(bytes(reply.size()), bytes(expected.size()));
+}
+
+// A library entry's expected reply, said as matched or where it differs; none expected: any reply.
+bool entryReplyMatches(const ReplyPattern& pattern, const QByteArray& reply)
+{
+    if (pattern.isEmpty()) {
+        return true;
+    }
+    const ReplyPattern::Match match = pattern.match(reply);
+    if (!match.matched) {
+        printError(QStringLiteral("the reply %1 (the entry expects %2)").arg(match.describe(), pattern.toText()));
+        return false;
+    }
+    printOut(QStringLiteral("the reply matches the entry's %1\n").arg(pattern.toText()));
+    return true;
 }
 
 // Sends, printing each chunk as it comes, then the reply and how it ended.
@@ -203,6 +234,9 @@ int sendAndPrint(const QCommandLineParser& parser, Plan* plan, bool fromFile)
         printError(difference(result.reply, plan->expected));
         return ExitFailed;
     }
+    if (!entryReplyMatches(plan->pattern, result.reply)) {
+        return ExitFailed;
+    }
     return traced ? ExitOk : ExitFailed;
 }
 
@@ -238,11 +272,16 @@ QString chunkText(const QString& label, const QByteArray& bytes)
 int run(const QCommandLineParser& parser, const QStringList& positional)
 {
     const bool fromFile = !positional.isEmpty();
+    const bool fromLibrary = parser.isSet(QStringLiteral("library"));
     if (positional.size() > 1) {
         return usageError(QStringLiteral("send takes one configuration file"), Send);
     }
-    if (fromFile == parser.isSet(QStringLiteral("hex"))) {
-        return usageError(QStringLiteral("send takes a configuration file with --key, or --hex"), Send);
+    if (int(fromFile) + int(parser.isSet(QStringLiteral("hex"))) + int(fromLibrary) != 1) {
+        return usageError(
+            QStringLiteral("send takes a configuration file with --key, or --hex, or --library with --entry"), Send);
+    }
+    if (!fromLibrary && (parser.isSet(QStringLiteral("entry")) || parser.isSet(QStringLiteral("param")))) {
+        return usageError(QStringLiteral("--entry and --param go with --library"), Send);
     }
     if (!parser.isSet(QStringLiteral("port"))) {
         return usageError(QStringLiteral("send needs --port"), Send);
@@ -259,7 +298,9 @@ int run(const QCommandLineParser& parser, const QStringList& positional)
     if (!readReplyOptions(parser, &plan, &error)) {
         return usageError(error, Send);
     }
-    const int read = fromFile ? readRecord(parser, positional.constFirst(), &plan) : readBytes(parser, &plan);
+    const int read = fromFile ? readRecord(parser, positional.constFirst(), &plan)
+        : fromLibrary         ? readEntry(parser, &plan)
+                              : readBytes(parser, &plan);
     if (read != ExitOk) {
         return read;
     }
@@ -267,7 +308,7 @@ int run(const QCommandLineParser& parser, const QStringList& positional)
     if (!error.isEmpty()) {
         return usageError(error, Send);
     }
-    return sendAndPrint(parser, &plan, fromFile);
+    return sendAndPrint(parser, &plan, fromFile || fromLibrary);
 }
 
 } // namespace SendCommand
