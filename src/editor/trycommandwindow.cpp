@@ -4,6 +4,7 @@
 #include "configdocument.h"
 #include "devicecontroller.h"
 #include "devicerecordlayout.h"
+#include "keyplaypanel.h"
 #include "linesettings.h"
 #include "recordselection.h"
 #include "replycolumns.h"
@@ -97,6 +98,14 @@ TryCommandWindow::TryCommandWindow(const ConfigDocument* document, RecordSelecti
     // Made in this order, the parts keep the window's tab order.
     QLayout* form = buildCommandForm(std::move(lister));
     QLayout* sendRow = buildSendRow();
+    m_keyPlay = new KeyPlayPanel(m_records, m_selection, [this] {
+        const CommandTrial::Request base = baseRequest();
+        KeyPlay::Request request;
+        request.port = base.port;
+        request.quietMs = base.quietMs;
+        request.busyPort = base.busyPort;
+        return request;
+    });
     QGroupBox* freeTextBox = buildFreeTextBox();
     QGroupBox* replyBox = buildReplyBox();
     QGroupBox* logBox = buildLogBox();
@@ -106,11 +115,12 @@ TryCommandWindow::TryCommandWindow(const ConfigDocument* document, RecordSelecti
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(sendRow);
+    layout->addWidget(m_keyPlay, 2);
     layout->addWidget(freeTextBox);
     layout->addWidget(replyBox, 1);
     layout->addWidget(logBox, 2);
     layout->addWidget(buttons);
-    resize(640, 720);
+    resize(640, 940);
     connectWindow(buttons);
     refresh();
 }
@@ -294,6 +304,9 @@ void TryCommandWindow::connectWindow(QDialogButtonBox* buttons)
     });
     connect(m_run, &CommandTrialRun::exchanged, this, &TryCommandWindow::showChunk);
     connect(m_run, &CommandTrialRun::finished, this, &TryCommandWindow::showResult);
+    connect(m_keyPlay, &KeyPlayPanel::runningChanged, this, [this] { setRunning(isRunning()); });
+    connect(m_keyPlay, &KeyPlayPanel::logged, this,
+            [this](const QString& line) { appendLog(QStringLiteral("%1  %2").arg(now(), line)); });
     // The selection, an edit's text, an undo, a paste and a load all change what
     // would be sent.
     connect(m_selection, &RecordSelection::currentRecordChanged, this, &TryCommandWindow::refresh);
@@ -325,7 +338,7 @@ CommandTrial::RecordCommand TryCommandWindow::shownCommand() const
 
 bool TryCommandWindow::isRunning() const
 {
-    return m_run->isRunning();
+    return m_run->isRunning() || m_keyPlay->isRunning();
 }
 
 QString TryCommandWindow::logText() const
@@ -419,19 +432,25 @@ void TryCommandWindow::sendFreeText()
     start(bytes, shownCommand().line, tr("free line"));
 }
 
+CommandTrial::Request TryCommandWindow::baseRequest() const
+{
+    CommandTrial::Request request;
+    request.port = m_picker->selectedPortName().trimmed();
+    request.quietMs = m_quietBox->value();
+    if (m_device) {
+        request.busyPort = m_device->connectedPort();
+    }
+    return request;
+}
+
 void TryCommandWindow::start(const QByteArray& bytes, const UartData& line, const QString& what)
 {
     if (isRunning()) {
         return;
     }
-    CommandTrial::Request request;
-    request.port = m_picker->selectedPortName().trimmed();
+    CommandTrial::Request request = baseRequest();
     request.bytes = bytes;
     request.line = line;
-    request.quietMs = m_quietBox->value();
-    if (m_device) {
-        request.busyPort = m_device->connectedPort();
-    }
     showPending();
     m_reply->clear();
     m_replyBox->setTitle(tr("Reply"));
@@ -453,6 +472,7 @@ void TryCommandWindow::start(const QByteArray& bytes, const UartData& line, cons
 void TryCommandWindow::cancel()
 {
     m_run->cancel();
+    m_keyPlay->cancel();
 }
 
 void TryCommandWindow::showChunk(const CommandTrial::Chunk& chunk)
@@ -492,6 +512,7 @@ void TryCommandWindow::showResult(const CommandTrial::Result& result)
 
 void TryCommandWindow::setRunning(bool running)
 {
+    m_keyPlay->setTrialRunning(m_run->isRunning());
     m_cancelButton->setEnabled(running);
     m_sendFreeTextButton->setEnabled(!running);
     m_portBox->setEnabled(!running);

@@ -13,6 +13,7 @@
 class CommandTrialRun;
 class ConfigDocument;
 class DeviceController;
+class KeyPlayPanel;
 class ProgramRecords;
 class QCheckBox;
 class QComboBox;
@@ -39,7 +40,8 @@ class ReplyColumns;
 // never touched. It opens its port only for each trial (on a thread of its own,
 // Cancel ends it at once), refuses the port the device is connected on, and
 // keeps a log of every exchange that can be copied and saved. Its port is
-// remembered apart from the device's.
+// remembered apart from the device's. Play Key (KeyPlayPanel) plays the
+// selected key's records one after another on the same port.
 class TryCommandWindow : public QWidget
 {
     Q_OBJECT
@@ -84,6 +86,8 @@ private:
     QGroupBox* buildLogBox();
     // Close, Escape and what follows the selection and the trial.
     void connectWindow(QDialogButtonBox* buttons);
+    // The port, the reply wait and the device's port, as the window has them now.
+    CommandTrial::Request baseRequest() const;
     void start(const QByteArray& bytes, const UartData& line, const QString& what);
     void showChunk(const CommandTrial::Chunk& chunk);
     // Chunks that came in one turn of the event loop are shown together.
@@ -101,6 +105,7 @@ private:
     RecordSelection* m_selection;
     const DeviceController* m_device;
     CommandTrialRun* m_run = nullptr;
+    KeyPlayPanel* m_keyPlay = nullptr;
     ComPortPicker* m_picker = nullptr;
     QTimer m_show;
     QStringList m_pendingLog;

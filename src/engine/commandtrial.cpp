@@ -3,49 +3,18 @@
 #include "devicerecordlayout.h"
 #include "linesettings.h"
 #include "seriallink.h"
+#include "trialport.h"
 #include "typedbytes.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
-#include <QFileInfo>
 
 namespace {
 
 QString tr(const char* text)
 {
     return QCoreApplication::translate("CommandTrial", text);
-}
-
-// Time the bytes take to leave at this rate (12 bits a byte covers start,
-// parity and two stop bits), on top of the link's own second.
-int sendTimeoutMs(int bytes, qint32 baud)
-{
-    return 1000 + int(qint64(bytes) * 12 * 1000 / qMax<qint32>(1, baud));
-}
-
-QString openError(SerialLink& link, const QString& name, const UartData& line)
-{
-    // The link words a refused permission (with the advice the port dialog
-    // gives) and a path that is no serial port itself.
-    const QString systemText = link.port()->errorString();
-    if (link.errorString() != systemText) {
-        return link.errorString();
-    }
-    if (link.port()->error() == QSerialPort::UnsupportedOperationError) {
-        return tr("The port %1 does not take the line settings %2 (%3).")
-            .arg(name, LineSettings::toText(line), systemText);
-    }
-    return tr("The port %1 could not be opened (%2).").arg(name, systemText);
-}
-
-// What is behind the port is the equipment, not the device.
-QString lostEquipment(const SerialLink& link, const QString& port)
-{
-    const QString node = SerialLink::nodePath(port);
-    const QString detail = link.failureDetail();
-    return detail.isEmpty() ? tr("The equipment on %1 was disconnected or stopped answering.").arg(node)
-                            : tr("The equipment on %1 was disconnected or stopped answering (%2).").arg(node, detail);
 }
 
 using Outcome = CommandTrial::Outcome;
@@ -56,26 +25,21 @@ using Outcome = CommandTrial::Outcome;
 class TrialSteps
 {
 public:
-    TrialSteps(const CommandTrial::Request& request, const CommandTrial::Observer& observer,
+    TrialSteps(const CommandTrial::Request& request, const CancelCheck& cancel, const CommandTrial::Observer& observer,
                CommandTrial::Result* result)
         : m_request(request)
         , m_observer(observer)
         , m_result(result)
+        , m_port(request.port, request.trace, cancel)
     {
     }
 
-    bool open(const CancelCheck& cancel);
+    bool open();
     bool send();
     // Collects the reply until one of the ends CommandTrial lists, then closes the port.
     void receive();
 
 private:
-    bool stop(Outcome outcome, const QString& error)
-    {
-        m_result->outcome = outcome;
-        m_result->error = error;
-        return false;
-    }
     void record(CommandTrial::Direction direction, qint64 ms, const QByteArray& bytes);
     // Adds a received chunk to the reply; true when it ends the reply.
     bool take(QByteArray bytes);
@@ -83,8 +47,7 @@ private:
     const CommandTrial::Request& m_request;
     const CommandTrial::Observer& m_observer;
     CommandTrial::Result* m_result;
-    SerialLink::Line m_line;
-    SerialLink m_link;
+    TrialPort m_port;
     QElapsedTimer m_clock;
 };
 
@@ -97,29 +60,20 @@ void TrialSteps::record(CommandTrial::Direction direction, qint64 ms, const QByt
     }
 }
 
-bool TrialSteps::open(const CancelCheck& cancel)
+bool TrialSteps::open()
 {
-    LineSettings::toLine(m_request.line, &m_line);
-    m_link.setCancelCheck(cancel);
-    if (m_link.cancelRequested()) {
-        return stop(Outcome::Cancelled, tr("Cancelled."));
+    if (!m_port.open(m_request.line)) {
+        return stopWith(m_result, m_port.cancelled() ? Outcome::Cancelled : Outcome::NotOpened, m_port.error());
     }
-    m_link.setTrace(m_request.trace);
-    if (!m_link.open(m_request.port, m_line)) {
-        return stop(Outcome::NotOpened, openError(m_link, m_request.port, m_request.line));
-    }
-    const QSerialPort* port = m_link.port();
-    m_result->line = {port->baudRate(), port->dataBits(), port->parity(), port->stopBits()};
+    m_result->line = m_port.line();
     return true;
 }
 
 bool TrialSteps::send()
 {
-    // Whatever the equipment said before is no reply to this command.
-    m_link.clear();
-    m_link.setTimeout(sendTimeoutMs(int(m_request.bytes.size()), m_line.baudRate));
+    m_port.dropStale();
     m_clock.start();
-    const qint64 written = m_link.write(m_request.bytes);
+    const qint64 written = m_port.write(m_request.bytes);
     // What left, stamped with the start of the send; a failed write says so below.
     if (written > 0) {
         record(CommandTrial::Direction::Sent, 0, m_request.bytes.left(written));
@@ -127,16 +81,11 @@ bool TrialSteps::send()
     if (written == m_request.bytes.size()) {
         return true;
     }
-    if (m_link.isCancelled()) {
-        return stop(Outcome::Cancelled, tr("Cancelled."));
+    if (m_port.cancelled()) {
+        return stopWith(m_result, Outcome::Cancelled, tr("Cancelled."));
     }
     m_result->endMs = m_clock.elapsed();
-    return stop(Outcome::Failed,
-                m_link.hasFailed() ? lostEquipment(m_link, m_request.port)
-                                   : tr("The command did not leave the port %1 (%2 of %3 bytes sent).")
-                                         .arg(m_request.port)
-                                         .arg(qMax<qint64>(0, written))
-                                         .arg(m_request.bytes.size()));
+    return stopWith(m_result, Outcome::Failed, m_port.unsent(written, m_request.bytes.size()));
 }
 
 void TrialSteps::receive()
@@ -147,13 +96,12 @@ void TrialSteps::receive()
         if (m_request.byteCount > 0) {
             want = qMin<qsizetype>(want, m_request.byteCount - m_result->reply.size());
         }
-        m_link.setTimeout(int(qMax<qint64>(0, quiet.remainingTime())));
-        const QByteArray bytes = m_link.readSome(want);
+        const QByteArray bytes = m_port.readSome(want, qMax<qint64>(0, quiet.remainingTime()));
         if (bytes.isEmpty()) {
-            if (m_link.isCancelled()) {
-                stop(Outcome::Cancelled, tr("Cancelled."));
-            } else if (m_link.hasFailed()) {
-                stop(Outcome::Failed, lostEquipment(m_link, m_request.port));
+            if (m_port.cancelled()) {
+                stopWith(m_result, Outcome::Cancelled, tr("Cancelled."));
+            } else if (m_port.failed()) {
+                stopWith(m_result, Outcome::Failed, m_port.lostEquipment());
             } else {
                 m_result->outcome = m_result->reply.isEmpty() ? Outcome::Silent : Outcome::Replied;
                 m_result->end = CommandTrial::End::Quiet;
@@ -167,7 +115,7 @@ void TrialSteps::receive()
         quiet.setRemainingTime(m_request.quietMs);
     }
     m_result->endMs = m_clock.elapsed();
-    m_link.close();
+    m_port.close();
 }
 
 bool TrialSteps::take(QByteArray bytes)
@@ -301,8 +249,8 @@ CommandTrial::Result CommandTrial::run(const Request& request, const CancelCheck
     result.quietMs = request.quietMs;
     result.error = refusal(request);
     if (result.error.isEmpty()) {
-        TrialSteps trial(request, observer, &result);
-        if (trial.open(cancel) && trial.send()) {
+        TrialSteps trial(request, cancel, observer, &result);
+        if (trial.open() && trial.send()) {
             trial.receive();
         }
     }

@@ -38,6 +38,8 @@ private slots:
     void sends_data();
     void sends();
     void tracesTheWire();
+    void playsKey_data();
+    void playsKey();
     void refusesUsage_data();
     void refusesUsage();
     void ctrlCEndsLongWait();
@@ -57,6 +59,7 @@ void TestSend::initTestCase()
     records.getButtonData(2)->setSecondLayerCommand(QStringLiteral("0250465403"));
     records.getButtonData(2)->setSecondLayerUartData(&line);
     records.getDataObject(2, 3)->setCommand(QStringLiteral("4C0D"));
+    setPlayedKey(&records, 3, {0, 1, 2, 0}, true);
     m_file = m_dir.filePath(QStringLiteral("program.kvr"));
     QFile file(m_file);
     QVERIFY(file.open(QIODevice::WriteOnly) && records.saveConfigFile(&file));
@@ -154,6 +157,62 @@ void TestSend::tracesTheWire()
     QCOMPARE(wire.join(QLatin1Char('|')), QStringLiteral("in OLD|out ?|in OK"));
 }
 
+void TestSend::playsKey_data()
+{
+    QTest::addColumn<bool>("answers");
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("received");
+    QTest::addColumn<QString>("printed"); // on standard output, or standard error when it failed
+
+    // A block per record, in the key's order, at the record's own settings.
+    const QString blocks = QStringLiteral("^port \\S+, 4 records, delays skipped\n\n"
+                                          "Key 3 at 9600,8-N-1, after \\d+ ms\nsent +11 .*\n(.*\n)+"
+                                          "Key 3, link 13 at 19200,8-O-2, after \\d+ ms\nsent +22 .*\n(.*\n)+"
+                                          "Key 3, link 15 at 4800,8-N-1, after \\d+ ms\nsent +33 .*\n(.*\n)+"
+                                          "Key 3, second layer at 38400,8-O-1, after \\d+ ms\nsent +44 .*\n(.*\n)+");
+    QTest::newRow("replies") << true << "--play --skip-delays" << 0 << QByteArray("\x11\x22\x33\x44")
+                             << blocks + "4 records sent, replies to .*\n$";
+    QTest::newRow("no reply") << false << "--play --skip-delays" << 3 << QByteArray("\x11\x22\x33\x44")
+                              << QStringLiteral("4 records sent, no reply within 300 ms of the last");
+    // Within link 13's delay of 1 s.
+    QTest::newRow("SIGTERM in a delay") << false << "--play" << 143 << QByteArray("\x11")
+                                        << QStringLiteral("stopped by SIGTERM");
+}
+
+void TestSend::playsKey()
+{
+    QFETCH(bool, answers);
+    QFETCH(QString, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, received);
+    QFETCH(QString, printed);
+
+    PtyPeer equipment(PtyPeer::Mode::Silent);
+    for (const PlayedRecord& record : playedRecords()) {
+        if (answers) {
+            equipment.answer(record.bytes, {{5, "OK"}});
+        }
+    }
+    QVERIFY(equipment.open());
+    const CliRun run = send(QStringList{m_file, QStringLiteral("--key"), QStringLiteral("3"), QStringLiteral("--wait"),
+                                        QStringLiteral("300"), QStringLiteral("--port"), equipment.portName()}
+                                + QProcess::splitCommand(arguments),
+                            20000, [&](QProcess& process) {
+                                if (exitCode == 143) {
+                                    QTRY_COMPARE_WITH_TIMEOUT(equipment.received(), QByteArray("\x11"), 5000);
+                                    ::kill(pid_t(process.processId()), SIGTERM);
+                                }
+                            });
+
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(equipment.received(), received);
+    const QString out = QString::fromLocal8Bit(run.out);
+    QVERIFY2(QRegularExpression(printed).match(exitCode == 0 ? out : run.err).hasMatch(), qPrintable(out + run.err));
+    // A signal ends a delay at once; skipped delays take no time.
+    QVERIFY2(run.elapsedMs < 3000, qPrintable(QString::number(run.elapsedMs)));
+}
+
 void TestSend::refusesUsage_data()
 {
     QTest::addColumn<QString>("command");
@@ -174,6 +233,14 @@ void TestSend::refusesUsage_data()
         << "--hex 02 --line 9600,9-N-1" << QStringLiteral("--line \"9600,9-N-1\": line settings are written as");
     QTest::newRow("no such port") << "--hex 02 --port /dev/kvr-no-such-port"
                                   << QStringLiteral("The port /dev/kvr-no-such-port could not be opened");
+    QTest::newRow("play with a link") << "FILE --key 3 --play --link 13"
+                                      << QStringLiteral("--link does not go with --play");
+    QTest::newRow("play with hex") << "--hex 11 --play" << QStringLiteral("--play goes with a configuration file");
+    QTest::newRow("delays skipped without play")
+        << "FILE --key 3 --skip-delays" << QStringLiteral("--skip-delays goes with --play");
+    QTest::newRow("play on a port in use")
+        << "FILE --key 3 --play --port HELD"
+        << QStringLiteral("is in use by tst_send (process %1").arg(QCoreApplication::applicationPid());
     // Held by a store, say, and reached here through a link.
     QTest::newRow("a port in use")
         << "--hex 02 --port HELD"

@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -33,6 +34,8 @@ private slots:
     void saysWhyNot_data();
     void saysWhyNot();
     void cancelEndsLongWait();
+    void playsKey_data();
+    void playsKey();
     void replyShownAsItComes_data();
     void replyShownAsItComes();
     void followsTheSelection();
@@ -224,6 +227,62 @@ void TestTryCommand::cancelEndsLongWait()
     delete m_window;
     m_window = nullptr;
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestTryCommand::playsKey_data()
+{
+    QTest::addColumn<int>("untick"); // a row of the list, -1 none
+    QTest::addColumn<bool>("cancel"); // once the first record was sent
+    QTest::addColumn<QByteArray>("received");
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("link 13 unticked") << 1 << false << QByteArray("\x11\x33\x44")
+                                      << QStringLiteral("3 records sent, replies to ");
+    QTest::newRow("Cancel in link 13's delay") << -1 << true << QByteArray("\x11") << QStringLiteral("Cancelled.");
+}
+
+void TestTryCommand::playsKey()
+{
+    QFETCH(int, untick);
+    QFETCH(bool, cancel);
+    QFETCH(QByteArray, received);
+    QFETCH(QString, status);
+
+    setPlayedKey(m_window->dataManager(), 3, {0, 30, 0, 0}, true);
+    PtyPeer equipment(PtyPeer::Mode::Silent);
+    for (const PlayedRecord& record : playedRecords()) {
+        equipment.answer(record.bytes, {{5, "OK"}});
+    }
+    QVERIFY(equipment.open());
+    QTest::mouseClick(keyButton(m_window, 3), Qt::LeftButton);
+    auto* list = child<QTreeWidget>(m_try, "playList");
+    QCOMPARE(list->topLevelItemCount(), 4);
+    QCOMPARE(list->topLevelItem(1)->text(0), QStringLiteral("Key 3, link 13"));
+    if (untick >= 0) {
+        list->topLevelItem(untick)->setCheckState(0, Qt::Unchecked);
+    }
+    child<QCheckBox>(m_try, "skipDelaysBox")->setChecked(!cancel);
+    child<QComboBox>(m_try, "portBox")->setEditText(equipment.portName());
+    child<QPushButton>(m_try, "playButton")->click();
+    QVERIFY(m_try->isRunning());
+    QVERIFY(!child<QPushButton>(m_try, "sendButton")->isEnabled());
+    QElapsedTimer clock;
+    clock.start();
+    if (cancel) {
+        // The first record's reply, shown under it during the next one's delay.
+        QTRY_COMPARE_WITH_TIMEOUT(list->topLevelItem(0)->childCount(), 1, 5000);
+        QVERIFY(list->topLevelItem(0)->child(0)->text(3).startsWith(QStringLiteral("4F 4B")));
+        clock.restart();
+        QTest::keyClick(m_try, Qt::Key_Escape);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!m_try->isRunning(), 10000);
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(equipment.received(), received);
+    QVERIFY2(child<QLabel>(m_try, "playStatus")->text().startsWith(status),
+             qPrintable(child<QLabel>(m_try, "playStatus")->text()));
+    // Escape stopped the play, not the window.
+    QVERIFY(m_try->isVisible());
+    QVERIFY(child<QPushButton>(m_try, "playButton")->isEnabled());
 }
 
 void TestTryCommand::replyShownAsItComes_data()

@@ -73,6 +73,12 @@ PtyPeer::Line PtyPeer::line() const
     return m_line;
 }
 
+QList<PtyPeer::Arrival> PtyPeer::arrivals() const
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    return m_arrivals;
+}
+
 void PtyPeer::send(const QByteArray& bytes)
 {
     qsizetype done = 0;
@@ -110,10 +116,12 @@ void PtyPeer::serve()
         }
         {
             const std::lock_guard<std::mutex> lock(m_mutex);
+            const Line now = terminalLine(m_master);
             if (m_received.isEmpty()) {
-                m_line = terminalLine(m_master);
+                m_line = now;
             }
             m_received.append(buffer, got);
+            m_arrivals.append({Clock::now(), QByteArray(buffer, got), now});
         }
         if (m_mode == Mode::SlowEcho) {
             echoes.append({Clock::now() + std::chrono::milliseconds(SlowEchoMs), QByteArray(buffer, got)});

@@ -44,6 +44,12 @@ public:
         bool twoStopBits = false;
         bool oddParity = false;
     };
+    // What one read from the port brought, when, and the line as it was then.
+    struct Arrival {
+        std::chrono::steady_clock::time_point at;
+        QByteArray bytes;
+        Line line;
+    };
 
     explicit PtyPeer(Mode mode);
     ~PtyPeer();
@@ -63,6 +69,8 @@ public:
     QByteArray received() const;
     // As the terminal held it when the first byte came (all 0 before).
     Line line() const;
+    // Every read in turn: bytes sent close together may come in one.
+    QList<Arrival> arrivals() const;
 
     // What Chatter answers.
     static QByteArray chatter() { return QByteArrayLiteral("\r\nNO CARRIER\r\n"); }
@@ -83,6 +91,7 @@ private:
     std::atomic<bool> m_stop{false};
     mutable std::mutex m_mutex;
     QByteArray m_received;
+    QList<Arrival> m_arrivals;
     QList<Rule> m_rules;
     Line m_line;
 };

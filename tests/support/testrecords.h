@@ -48,4 +48,42 @@ inline QString writeProgramFile(const QString& path, const QString& key2Command)
     return path;
 }
 
+// A key as a play sends it: a one-byte command in its first layer, links 13
+// and 15 and its second layer (link 14 left empty), each at line settings of
+// its own that a pseudo-terminal tells apart.
+struct PlayedRecord {
+    int layer;
+    QByteArray bytes;
+    UartData line;
+};
+inline QList<PlayedRecord> playedRecords()
+{
+    return {{1, QByteArray("\x11"), uart(2, 0, 3, 0)},
+            {2, QByteArray("\x22"), uart(4, 1, 3, 1)},
+            {4, QByteArray("\x33"), uart(1, 0, 3, 0)},
+            {6, QByteArray("\x44"), uart(6, 1, 3, 0)}};
+}
+
+// Sets `key` to playedRecords() with these delays (seconds, in their order)
+// and its second layer switched on or off.
+inline void setPlayedKey(ProgramRecords* records, int key, const QList<int>& delays, bool secondLayer)
+{
+    const QList<PlayedRecord> played = playedRecords();
+    for (int i = 0; i < played.size(); ++i) {
+        const QString hex = QString::fromLatin1(played.at(i).bytes.toHex().toUpper());
+        if (played.at(i).layer == 6) {
+            ButtonData* button = records->getButtonData(key);
+            button->setSecondLayerCommand(hex);
+            button->setSecondLayerUartData(&played.at(i).line);
+            button->setSecondLayerDelayTime(delays.value(i));
+            button->setSecondLayerEnable(secondLayer);
+        } else {
+            LinkData* record = records->getDataObject(key, played.at(i).layer);
+            record->setCommand(hex);
+            record->setUartData(&played.at(i).line);
+            record->setDelayTime(delays.value(i));
+        }
+    }
+}
+
 #endif // TESTRECORDS_H

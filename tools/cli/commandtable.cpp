@@ -166,6 +166,13 @@ QList<OptionRow> equipmentOptions()
          QCommandLineOption(QStringLiteral("expect"),
                             QStringLiteral("Exit with 1 unless the reply is exactly these bytes."),
                             QStringLiteral("bytes"))},
+        {Option::Play,
+         QCommandLineOption(QStringLiteral("play"),
+                            QStringLiteral("Send every record of the key that has a command, as the device "
+                                           "would: first layer, links 13 to 16, second layer where it is on."))},
+        {Option::SkipDelays,
+         QCommandLineOption(QStringLiteral("skip-delays"),
+                            QStringLiteral("With --play: send each record at once instead of after its delay."))},
     };
 }
 
@@ -378,7 +385,7 @@ const QList<Command>& commands()
          {QStringLiteral("file")},
          {QStringLiteral("The configuration file whose --key command is sent (none with --hex).")},
          {O::EquipmentTrace, O::EquipmentPort, O::Key, O::Link, O::Second, O::Hex, O::LineSettings, O::Wait, O::Bytes,
-          O::End, O::Expect, O::Library, O::Entry, O::Param},
+          O::End, O::Expect, O::Library, O::Entry, O::Param, O::Play, O::SkipDelays},
          [](const Call& call) { return SendCommand::run(call.parser, call.arguments); },
          0,
          CommandHelp::send},

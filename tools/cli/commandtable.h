@@ -55,6 +55,8 @@ enum class Option {
     Param,
     LibraryOutput, // library import
     RecordKey, // set: the key whose record is written
+    Play, // send: the whole key
+    SkipDelays,
 };
 
 // The option as the parser takes it: its names, value name, help and default.

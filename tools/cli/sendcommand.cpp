@@ -7,6 +7,7 @@
 #include "interruption.h"
 #include "librarycommands.h"
 #include "linesettings.h"
+#include "playkey.h"
 #include "recordoption.h"
 #include "replypattern.h"
 #include "terminaltext.h"
@@ -16,6 +17,7 @@
 #include <QCommandLineParser>
 
 using namespace Cli;
+using SendCommand::chunkText;
 
 namespace {
 
@@ -158,14 +160,6 @@ int readEntry(const QCommandLineParser& parser, Plan* plan)
     return chosen.hasLine ? ExitOk : readLine(parser, &plan->request.line);
 }
 
-// "+12 ms    02 4F 4B    \x02OK": a chunk's time, hex and text.
-QString chunkText(const QString& label, const QByteArray& bytes)
-{
-    return QStringLiteral("%1  %2  %3\n")
-        .arg(label, -10)
-        .arg(TypedBytes::spacedHex(bytes), TypedBytes::toEscapedText(bytes));
-}
-
 // Where the reply first differs from the expected bytes, in words.
 QString difference(const QByteArray& reply, const QByteArray& expected)
 {
@@ -232,19 +226,9 @@ int sendAndPrint(const QCommandLineParser& parser, Plan* plan, bool fromFile)
     if (!result.reply.isEmpty()) {
         printOut(chunkText(QStringLiteral("reply"), result.reply));
     }
-    switch (result.outcome) {
-    case CommandTrial::Outcome::Replied:
-        printOut(QStringLiteral("%1\n").arg(result.describe()));
-        break;
-    case CommandTrial::Outcome::Cancelled:
-        printError(QStringLiteral("stopped by %1").arg(Interruption::signalName()));
-        return Interruption::exitCode();
-    case CommandTrial::Outcome::Silent:
-        printError(result.describe());
-        return ExitNoReply;
-    default:
-        printError(result.describe());
-        return ExitUsage;
+    const int said = SendCommand::sayOutcome(result.outcome, result.describe());
+    if (said != ExitOk) {
+        return said;
     }
     if (parser.isSet(QStringLiteral("expect")) && result.reply != plan->expected) {
         printError(difference(result.reply, plan->expected));
@@ -259,6 +243,31 @@ int sendAndPrint(const QCommandLineParser& parser, Plan* plan, bool fromFile)
 } // namespace
 
 namespace SendCommand {
+
+int sayOutcome(CommandTrial::Outcome outcome, const QString& description)
+{
+    switch (outcome) {
+    case CommandTrial::Outcome::Replied:
+        printOut(QStringLiteral("%1\n").arg(description));
+        return ExitOk;
+    case CommandTrial::Outcome::Cancelled:
+        printError(QStringLiteral("stopped by %1").arg(Interruption::signalName()));
+        return Interruption::exitCode();
+    case CommandTrial::Outcome::Silent:
+        printError(description);
+        return ExitNoReply;
+    default:
+        printError(description);
+        return ExitUsage;
+    }
+}
+
+QString chunkText(const QString& label, const QByteArray& bytes)
+{
+    return QStringLiteral("%1  %2  %3\n")
+        .arg(label, -10)
+        .arg(TypedBytes::spacedHex(bytes), TypedBytes::toEscapedText(bytes));
+}
 
 int run(const QCommandLineParser& parser, const QStringList& positional)
 {
@@ -279,6 +288,9 @@ int run(const QCommandLineParser& parser, const QStringList& positional)
     }
     if (parser.values(QStringLiteral("port")).size() > 1) {
         return usageError(QStringLiteral("send takes one --port"), Send);
+    }
+    if (parser.isSet(QStringLiteral("play")) || parser.isSet(QStringLiteral("skip-delays"))) {
+        return PlayKey::run(parser, positional);
     }
     Plan plan;
     plan.request.port = parser.value(QStringLiteral("port"));
