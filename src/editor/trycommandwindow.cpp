@@ -30,6 +30,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -120,7 +121,8 @@ TryCommandWindow::TryCommandWindow(const ConfigDocument* document, RecordSelecti
     layout->addWidget(replyBox, 1);
     layout->addWidget(logBox, 2);
     layout->addWidget(buttons);
-    resize(640, 940);
+    // Tall enough for the key's records, but never taller than the screen of a small laptop.
+    resize(QSize(640, 940).boundedTo(screen()->availableGeometry().size()));
     connectWindow(buttons);
     refresh();
 }
