@@ -5,6 +5,7 @@
 #include "commandtrialrun.h"
 #include "devicecontroller.h"
 #include "devicerecordlayout.h"
+#include "escapeshortcut.h"
 #include "libraryentrynamedialog.h"
 #include "libraryentryview.h"
 #include "linesettings.h"
@@ -26,7 +27,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSplitter>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -185,14 +185,8 @@ QWidget* CommandLibraryWindow::buildEntrySide(PortLister lister)
 void CommandLibraryWindow::connectWindow(QDialogButtonBox* buttons)
 {
     connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
-    // Escape as in a dialog: it stops a trial first, then closes.
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
-        if (isTrying()) {
-            cancel();
-        } else {
-            close();
-        }
-    });
+    addEscapeShortcut(
+        this, [this] { return isTrying(); }, [this] { cancel(); });
     connect(m_run, &CommandTrialRun::finished, this, &CommandLibraryWindow::trialFinished);
     connect(m_selection, &RecordSelection::currentRecordChanged, this, &CommandLibraryWindow::updateButtons);
 }

@@ -4,6 +4,7 @@
 #include "configdocument.h"
 #include "devicecontroller.h"
 #include "devicerecordlayout.h"
+#include "escapeshortcut.h"
 #include "keyplaypanel.h"
 #include "linesettings.h"
 #include "recordselection.h"
@@ -31,7 +32,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -296,14 +296,8 @@ QGroupBox* TryCommandWindow::buildLogBox()
 void TryCommandWindow::connectWindow(QDialogButtonBox* buttons)
 {
     connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
-    // Escape as in a dialog: it stops a trial first, then closes.
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
-        if (isRunning()) {
-            cancel();
-        } else {
-            close();
-        }
-    });
+    addEscapeShortcut(
+        this, [this] { return isRunning(); }, [this] { cancel(); });
     connect(m_run, &CommandTrialRun::exchanged, this, &TryCommandWindow::showChunk);
     connect(m_run, &CommandTrialRun::finished, this, &TryCommandWindow::showResult);
     connect(m_keyPlay, &KeyPlayPanel::runningChanged, this, [this] { setRunning(isRunning()); });
