@@ -5,8 +5,9 @@
 #   check-install.sh --stage BUILD_DIR SOURCE_DIR   installs each package's part of
 #       BUILD_DIR into its own fresh DESTDIR, checks its file list, validates the
 #       desktop entry and the AppStream description, checks the copyright and
-#       changelog, and runs the installed editor without a display (and, where
-#       Xvfb is at hand, on one, for its window class)
+#       changelog, follows every relative link of the installed guides, and
+#       runs the installed editor without a display (and, where Xvfb is at
+#       hand, on one, for its window class)
 #   check-install.sh --deb PACKAGE_DIR SOURCE_DIR   checks the newest
 #       kvr210c-cli_*.deb and kvr210c_*.deb in PACKAGE_DIR: file lists, versions,
 #       dependencies, hardened and stripped programs, and their debugging
