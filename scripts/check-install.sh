@@ -5,8 +5,9 @@
 #   check-install.sh --stage BUILD_DIR SOURCE_DIR   installs each package's part of
 #       BUILD_DIR into its own fresh DESTDIR, checks its file list, validates the
 #       desktop entry and the AppStream description, checks the copyright and
-#       changelog, and runs the installed editor without a display (and, where
-#       Xvfb is at hand, on one, for its window class)
+#       changelog, follows every relative link of the installed guides, and
+#       runs the installed editor without a display (and, where Xvfb is at
+#       hand, on one, for its window class)
 #   check-install.sh --deb PACKAGE_DIR SOURCE_DIR   checks the newest
 #       kvr210c-cli_*.deb and kvr210c_*.deb in PACKAGE_DIR: file lists, versions,
 #       dependencies, hardened and stripped programs, and their debugging
@@ -34,6 +35,8 @@ cli_files=(
     usr/share/man/man1/kvr210c-devicesim.1.gz
     usr/share/doc/kvr210c-cli/copyright
     usr/share/doc/kvr210c-cli/changelog.gz
+    usr/share/doc/kvr210c-cli/stations.md
+    usr/share/doc/kvr210c-cli/library.md
     usr/share/lintian/overrides/kvr210c-cli
     usr/share/kvr210c/library/generic.kvrlib.json
 )
@@ -49,9 +52,17 @@ desktop_files=(
     usr/share/doc/kvr210c/copyright
     usr/share/doc/kvr210c/changelog.gz
     usr/share/doc/kvr210c/README.md
+    usr/share/doc/kvr210c/docs/editor.md
+    usr/share/doc/kvr210c/docs/developers.md
+    usr/share/doc/kvr210c/docs/stations.md
+    usr/share/doc/kvr210c/docs/library.md
 )
 for size in 16 32 48 64 128 256; do
     desktop_files+=("usr/share/icons/hicolor/${size}x${size}/apps/kvr210c.png")
+done
+# Every screenshot of the guides, beside them as in the source.
+for picture in "$source_dir"/docs/screenshots/*.png; do
+    desktop_files+=("usr/share/doc/kvr210c/docs/screenshots/${picture##*/}")
 done
 declare -A package_of=([cli]=kvr210c-cli [desktop]=kvr210c)
 
@@ -73,6 +84,23 @@ compare_list() {
         [ -n "$f" ] || continue
         printf '%s\n' "${wanted[@]}" | grep -qxF "$f" || fail "$what has $f, which is not on its list"
     done <<<"$actual"
+}
+
+# check_links ROOT DOC_DIR: every relative link and picture of the guides under
+# ROOT/DOC_DIR names a file installed under ROOT, seen from where the guide is
+# installed (as a viewer resolves it, through the guide's own symbolic link).
+check_links() {
+    local root=$1 guide target
+    while IFS= read -r guide; do
+        while IFS= read -r target; do
+            target=${target%%#*}
+            case "$target" in
+            "" | *://* | mailto:*) continue ;;
+            /*) fail "${guide#"$root/"} links $target, an absolute path" ;;
+            *) [ -f "$(dirname "$guide")/$target" ] || fail "${guide#"$root/"} links $target, which is not installed" ;;
+            esac
+        done < <(grep -o '\]([^)]*)' "$guide" | sed 's/^](\([^ )]*\).*/\1/')
+    done < <(find "$root/$2" -name '*.md')
 }
 
 # The changelog's newest entry names the version: "kvr210c (1.0.1) unstable; ...".
@@ -100,7 +128,9 @@ case "$mode" in
             continue
         fi
         [ "$(dpkg-deb --field "$deb" Package)" = "$package" ] || fail "$deb is not the package $package"
-        listing=$(dpkg-deb --contents "$deb" | awk '{print $NF}' | sed 's|^\./||' | grep -v '/$')
+        # A symbolic link is listed as "path -> target".
+        listing=$(dpkg-deb --contents "$deb" | awk '{print ($(NF - 1) == "->") ? $(NF - 2) : $NF}' \
+            | sed 's|^\./||' | grep -v '/$')
         compare_list "package $package" "${component}_files" "$listing"
         this_version=$(dpkg-deb --field "$deb" Version)
         [ -z "$version" ] || [ "$this_version" = "$version" ] || fail "$package is version $this_version, not $version"
@@ -162,6 +192,12 @@ case "$mode" in
         listing=$(cd "$stage/$component" && find . ! -type d | sed 's|^\./||' | sort)
         compare_list "component $component" "${component}_files" "$listing"
     done
+    # Both packages on one machine, as the editor's dependency installs them: the
+    # README and the guides it reaches link only to what is installed.
+    for component in cli desktop; do
+        DESTDIR="$stage/both" cmake --install "$target" --prefix /usr --component "$component" >/dev/null
+    done
+    check_links "$stage/both" usr/share/doc/kvr210c
     # A rule without a component would be in neither package.
     DESTDIR="$stage/unspecified" cmake --install "$target" --prefix /usr --component Unspecified >/dev/null
     if [ -d "$stage/unspecified" ] && [ -n "$(find "$stage/unspecified" ! -type d)" ]; then
