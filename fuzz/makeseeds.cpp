@@ -64,14 +64,14 @@ QByteArray savedModel(bool filled, bool odd)
     return Fuzz::saveToBytes(&model);
 }
 
-QByteArray exportedModel(bool filled, bool odd)
+QByteArray exportedModel(bool filled, bool odd, int version = ConfigJson::CurrentVersion)
 {
     ProgramRecords model;
     model.newData(6, 5);
     if (filled) {
         Fuzz::fillModel(&model, odd);
     }
-    return ConfigJson::toJsonText(model);
+    return ConfigJson::toJsonText(model, version);
 }
 
 Seeds configFileSeeds()
@@ -147,6 +147,8 @@ Seeds configJsonSeeds()
     seeds["fresh.json"] = exportedModel(false, false);
     seeds["filled.json"] = exportedModel(true, false);
     seeds["raw-values.json"] = exportedModel(true, true);
+    seeds["filled-v1.json"] = exportedModel(true, false, 1);
+    seeds["raw-values-v1.json"] = exportedModel(true, true, 1);
     seeds["minimal.json"] = R"({"format": "kvr210c-config", "version": 1, "keys": []})";
     seeds["every-field.json"] = R"({"format": "kvr210c-config", "version": 1, "keys": [
   {"key": 2, "name": "Door", "command": "0d0A", "baudRate": 7, "parity": 4, "dataBits": 0,
@@ -158,9 +160,11 @@ Seeds configJsonSeeds()
              {"link": 2}]}]})";
     seeds["unknown-field.json"] = R"({"format": "kvr210c-config", "version": 1, "keys": [{"key": 1, "colour": 3}]})";
     seeds["wrong-format.json"] = R"({"format": "other", "version": 1, "keys": []})";
-    seeds["wrong-version.json"] = R"({"format": "kvr210c-config", "version": 2, "keys": []})";
+    seeds["wrong-version.json"] = R"({"format": "kvr210c-config", "version": 3, "keys": []})";
     seeds["out-of-range.json"] =
         R"({"format": "kvr210c-config", "version": 1, "keys": [{"key": 1, "baudRate": 8, "delay": 2.5}]})";
+    seeds["out-of-range-v2.json"] = R"({"format": "kvr210c-config", "version": 2, "keys": [{"key": 1, "baud": 9601,
+  "parity": "weird", "dataBits": 9, "stopBits": "1"}]})";
     seeds["key-twice.json"] = R"({"format": "kvr210c-config", "version": 1, "keys": [{"key": 3}, {"key": 3}]})";
     seeds["bad-command.json"] =
         R"({"format": "kvr210c-config", "version": 1, "keys": [{"key": 1, "command": "0D0"}, {"key": 2, "name": "a\u0000b"}]})";

@@ -3,6 +3,7 @@
 #include "appdata.h"
 #include "devicerecordlayout.h"
 #include "jsonrepeatedkey.h"
+#include "linesettings.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,13 +12,13 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
 namespace {
 
 const QLatin1String FormatName("kvr210c-config");
-constexpr int FormatVersion = 1;
 constexpr int KeyCount = DeviceRecordLayout::Keys;
 constexpr int FirstLink = DeviceRecordLayout::FirstLink;
 constexpr int LastLink = DeviceRecordLayout::Links;
@@ -27,11 +28,92 @@ constexpr qint64 Int32Max = std::numeric_limits<qint32>::max();
 
 const QLatin1String Raw("raw");
 
-// The largest value of each enumeration of the line settings.
-constexpr int MaxBaudRate = BaudRate115200;
-constexpr int MaxParity = ParityMark;
-constexpr int MaxDataBits = DataBits8;
-constexpr int MaxStopBits = StopBits2;
+// How a line setting is written: its field and, by stored value, what stands
+// for it. Version 1 writes the stored values themselves; later versions what
+// they mean ("baud": 9600, "parity": "even"), which reads in a diff.
+struct LineField {
+    QString name;
+    QList<QJsonValue> values;
+    QString expected;
+};
+
+QList<QJsonValue> numbers(int first, int count)
+{
+    QList<QJsonValue> values;
+    for (int i = 0; i < count; ++i) {
+        values << first + i;
+    }
+    return values;
+}
+
+QByteArray scalarText(const QJsonValue& value)
+{
+    // A one-element array is the shortest way to have Qt write a lone value.
+    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return array.mid(1, array.size() - 2);
+}
+
+QString listed(const QList<QJsonValue>& values)
+{
+    QStringList texts;
+    for (const QJsonValue& value : values) {
+        texts << QString::fromUtf8(scalarText(value));
+    }
+    return QStringLiteral("expected one of %1").arg(texts.join(QLatin1String(", ")));
+}
+
+LineField enumerationField(const char* name, int count)
+{
+    return {QLatin1String(name), numbers(0, count), QStringLiteral("expected an integer 0 to %1").arg(count - 1)};
+}
+
+LineField meaningField(const char* name, const QList<QJsonValue>& values)
+{
+    return {QLatin1String(name), values, listed(values)};
+}
+
+// Baud rate, parity, data bits and stop bits, in this order.
+const QList<LineField>& lineFields(int version)
+{
+    static const QList<LineField> enumerations{
+        enumerationField("baudRate", BaudRate115200 + 1), enumerationField("parity", ParityMark + 1),
+        enumerationField("dataBits", DataBits8 + 1), enumerationField("stopBits", StopBits2 + 1)};
+    static const QList<LineField> meanings = [] {
+        QList<QJsonValue> bauds;
+        for (qint32 baud : LineSettings::baudRates()) {
+            bauds << baud;
+        }
+        QList<QJsonValue> parities;
+        for (const QString& parity : LineSettings::parityNames()) {
+            parities << parity;
+        }
+        return QList<LineField>{meaningField("baud", bauds), meaningField("parity", parities),
+                                meaningField("dataBits", numbers(5, DataBits8 + 1)),
+                                meaningField("stopBits", numbers(1, StopBits2 + 1))};
+    }();
+    return version == 1 ? enumerations : meanings;
+}
+
+using LineValues = std::array<qint32, 4>;
+
+LineValues lineValues(const UartData& uart)
+{
+    return {uart.baudRate, uart.parity, uart.dataBits, uart.stopBits};
+}
+
+UartData uartOf(const LineValues& values)
+{
+    return {BaudRate(values[0]), Parity(values[1]), DataBits(values[2]), StopBits(values[3])};
+}
+
+QStringList layerFields(int version)
+{
+    QStringList fields{QStringLiteral("command")};
+    for (const LineField& field : lineFields(version)) {
+        fields << field.name;
+    }
+    return fields << QStringLiteral("delay");
+}
 
 // Upper-case hex digit pairs: the form the editor stores a command in.
 bool isStoredHex(const QString& text)
@@ -52,9 +134,9 @@ QJsonValue rawOr(bool plain, const QJsonValue& value)
     return plain ? value : QJsonValue(QJsonObject{{Raw, value}});
 }
 
-QJsonValue enumValue(qint32 value, int max)
+QJsonValue lineValue(qint32 value, const LineField& field)
 {
-    return rawOr(value >= 0 && value <= max, value);
+    return value >= 0 && value < field.values.size() ? field.values.at(value) : rawOr(false, value);
 }
 
 QJsonValue commandValue(const QString& command)
@@ -62,24 +144,23 @@ QJsonValue commandValue(const QString& command)
     return rawOr(isStoredHex(command), command);
 }
 
-void putLayer(QJsonObject* object, const QString& command, const UartData& uart, int delay)
+void putLayer(QJsonObject* object, const QString& command, const UartData& uart, int delay, int version)
 {
     object->insert(QStringLiteral("command"), commandValue(command));
-    object->insert(QStringLiteral("baudRate"), enumValue(uart.baudRate, MaxBaudRate));
-    object->insert(QStringLiteral("parity"), enumValue(uart.parity, MaxParity));
-    object->insert(QStringLiteral("dataBits"), enumValue(uart.dataBits, MaxDataBits));
-    object->insert(QStringLiteral("stopBits"), enumValue(uart.stopBits, MaxStopBits));
+    const QList<LineField>& fields = lineFields(version);
+    const LineValues values = lineValues(uart);
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        object->insert(fields.at(i).name, lineValue(values.at(i), fields.at(i)));
+    }
     object->insert(QStringLiteral("delay"), rawOr(delay >= 0 && delay <= MaxDelay, delay));
 }
-
-const QStringList LayerFields{QStringLiteral("command"),  QStringLiteral("baudRate"), QStringLiteral("parity"),
-                              QStringLiteral("dataBits"), QStringLiteral("stopBits"), QStringLiteral("delay")};
 
 // Walks a document and stops at the first thing that does not fit, naming it.
 class Reader
 {
 public:
     QString error;
+    int version = ConfigJson::CurrentVersion;
 
     bool fail(const QString& path, const QString& what)
     {
@@ -127,24 +208,49 @@ public:
         }
         const QString at = join(path, field);
         const QJsonValue value = object.value(field);
-        qint64 number = 0;
         if (value.isObject()) {
-            const QJsonObject raw = value.toObject();
-            if (!knownFieldsOnly(raw, at, {Raw}) || !raw.contains(Raw)) {
-                return error.isEmpty() ? fail(at, QStringLiteral("expected {\"raw\": n}")) : false;
-            }
-            if (!integer(raw.value(Raw), join(at, Raw), Int32Min, Int32Max, QStringLiteral("expected a 32-bit integer"),
-                         &number)) {
-                return false;
-            }
-        } else if (!integer(value, at, 0, max,
-                            QStringLiteral("expected an integer 0 to %1 (or {\"raw\": n} for a value the "
-                                           "editor does not offer)")
-                                .arg(max),
-                            &number)) {
+            return rawNumber(value.toObject(), at, out);
+        }
+        qint64 number = 0;
+        if (!integer(value, at, 0, max, QStringLiteral("expected an integer 0 to %1").arg(max) + OrRaw, &number)) {
             return false;
         }
         *out = qint32(number);
+        return true;
+    }
+
+    // {"raw": n} with any 32-bit n: a value the file holds as it is.
+    bool rawNumber(const QJsonObject& raw, const QString& at, qint32* out)
+    {
+        if (!knownFieldsOnly(raw, at, {Raw}) || !raw.contains(Raw)) {
+            return error.isEmpty() ? fail(at, QStringLiteral("expected {\"raw\": n}")) : false;
+        }
+        qint64 number = 0;
+        if (!integer(raw.value(Raw), join(at, Raw), Int32Min, Int32Max, QStringLiteral("expected a 32-bit integer"),
+                     &number)) {
+            return false;
+        }
+        *out = qint32(number);
+        return true;
+    }
+
+    // One of the values the field lists, or {"raw": n}. A missing field leaves
+    // *out alone.
+    bool lineSetting(const QJsonObject& object, const LineField& field, const QString& path, qint32* out)
+    {
+        if (!object.contains(field.name)) {
+            return true;
+        }
+        const QString at = join(path, field.name);
+        const QJsonValue value = object.value(field.name);
+        if (value.isObject()) {
+            return rawNumber(value.toObject(), at, out);
+        }
+        const qsizetype index = field.values.indexOf(value);
+        if (index < 0) {
+            return fail(at, field.expected + OrRaw);
+        }
+        *out = qint32(index);
         return true;
     }
 
@@ -245,23 +351,21 @@ public:
     // Command, line settings and delay of one layer, into the given fields.
     bool layer(const QJsonObject& object, const QString& path, QString* commandText, UartData* uart, int* delay)
     {
-        qint32 baud = uart->baudRate;
-        qint32 parity = uart->parity;
-        qint32 dataBits = uart->dataBits;
-        qint32 stopBits = uart->stopBits;
+        LineValues values = lineValues(*uart);
         qint32 delayValue = *delay;
-        if (!command(object, path, commandText)
-            || !rangedValue(object, QStringLiteral("baudRate"), path, MaxBaudRate, &baud)
-            || !rangedValue(object, QStringLiteral("parity"), path, MaxParity, &parity)
-            || !rangedValue(object, QStringLiteral("dataBits"), path, MaxDataBits, &dataBits)
-            || !rangedValue(object, QStringLiteral("stopBits"), path, MaxStopBits, &stopBits)
-            || !rangedValue(object, QStringLiteral("delay"), path, MaxDelay, &delayValue)) {
+        if (!command(object, path, commandText)) {
             return false;
         }
-        uart->baudRate = BaudRate(baud);
-        uart->parity = Parity(parity);
-        uart->dataBits = DataBits(dataBits);
-        uart->stopBits = StopBits(stopBits);
+        const QList<LineField>& fields = lineFields(version);
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            if (!lineSetting(object, fields.at(i), path, &values[size_t(i)])) {
+                return false;
+            }
+        }
+        if (!rangedValue(object, QStringLiteral("delay"), path, MaxDelay, &delayValue)) {
+            return false;
+        }
+        *uart = uartOf(values);
         *delay = delayValue;
         return true;
     }
@@ -288,7 +392,7 @@ public:
             return fail(path, QStringLiteral("expected an object"));
         }
         const QJsonObject object = value.toObject();
-        if (!knownFieldsOnly(object, path, QStringList{QStringLiteral("enabled")} + LayerFields)) {
+        if (!knownFieldsOnly(object, path, QStringList{QStringLiteral("enabled")} + layerFields(version))) {
             return false;
         }
         const QString enabledField = QStringLiteral("enabled");
@@ -339,7 +443,8 @@ public:
         }
         const QJsonObject object = value.toObject();
         int linkId = 0;
-        if (!knownFieldsOnly(object, path, QStringList{QStringLiteral("link"), QStringLiteral("name")} + LayerFields)
+        if (!knownFieldsOnly(object, path,
+                             QStringList{QStringLiteral("link"), QStringLiteral("name")} + layerFields(version))
             || !identity(object, path, QStringLiteral("link"), FirstLink, LastLink, seen, &linkId)) {
             return false;
         }
@@ -361,7 +466,7 @@ public:
         int keyId = 0;
         const QStringList known = QStringList{QStringLiteral("key"), QStringLiteral("name"),
                                               QStringLiteral("secondLayer"), QStringLiteral("links")}
-            + LayerFields;
+            + layerFields(version);
         if (!knownFieldsOnly(object, path, known)
             || !identity(object, path, QStringLiteral("key"), 1, KeyCount, seen, &keyId)) {
             return false;
@@ -408,14 +513,23 @@ public:
         if (root.value(QStringLiteral("format")) != QJsonValue(FormatName)) {
             return fail(QStringLiteral("format"), QStringLiteral("expected \"%1\"").arg(FormatName));
         }
+        using ConfigJson::CurrentVersion;
+        using ConfigJson::OldestVersion;
         if (!root.contains(QStringLiteral("version"))) {
-            return fail(QStringLiteral("version"), QStringLiteral("missing; expected %1").arg(FormatVersion));
+            return fail(QStringLiteral("version"),
+                        QStringLiteral("missing; expected %1 (or %2 for the older form)")
+                            .arg(CurrentVersion)
+                            .arg(OldestVersion));
         }
-        qint64 version = 0;
-        if (!integer(root.value(QStringLiteral("version")), QStringLiteral("version"), FormatVersion, FormatVersion,
-                     QStringLiteral("expected %1; this program reads version %1 only").arg(FormatVersion), &version)) {
+        qint64 number = 0;
+        if (!integer(root.value(QStringLiteral("version")), QStringLiteral("version"), OldestVersion, CurrentVersion,
+                     QStringLiteral("expected %1 to %2; this program reads versions %1 to %2")
+                         .arg(OldestVersion)
+                         .arg(CurrentVersion),
+                     &number)) {
             return false;
         }
+        version = int(number);
         const QJsonValue keysValue = root.value(QStringLiteral("keys"));
         if (!keysValue.isArray()) {
             // Required even though every key in it may be left out: a document
@@ -440,6 +554,8 @@ public:
     }
 
 private:
+    static inline const QString OrRaw = QStringLiteral(" (or {\"raw\": n} for a value the editor does not offer)");
+
     static bool isHexDigit(QChar c)
     {
         return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('F'))
@@ -458,18 +574,23 @@ QString position(const QByteArray& text, int offset)
 
 // The order fields are written in, so that a key reads from its number down
 // to its links; QJsonObject itself keeps its fields sorted by name.
-const QStringList FieldOrder{
-    QStringLiteral("format"),      QStringLiteral("version"),  QStringLiteral("key"),      QStringLiteral("link"),
-    QStringLiteral("name"),        QStringLiteral("enabled"),  QStringLiteral("command"),  QStringLiteral("baudRate"),
-    QStringLiteral("parity"),      QStringLiteral("dataBits"), QStringLiteral("stopBits"), QStringLiteral("delay"),
-    QStringLiteral("secondLayer"), QStringLiteral("links"),    QStringLiteral("keys"),     Raw};
-
-QByteArray scalarText(const QJsonValue& value)
-{
-    // A one-element array is the shortest way to have Qt write a lone value.
-    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-    return array.mid(1, array.size() - 2);
-}
+const QStringList FieldOrder{QStringLiteral("format"),
+                             QStringLiteral("version"),
+                             QStringLiteral("key"),
+                             QStringLiteral("link"),
+                             QStringLiteral("name"),
+                             QStringLiteral("enabled"),
+                             QStringLiteral("command"),
+                             QStringLiteral("baud"),
+                             QStringLiteral("baudRate"),
+                             QStringLiteral("parity"),
+                             QStringLiteral("dataBits"),
+                             QStringLiteral("stopBits"),
+                             QStringLiteral("delay"),
+                             QStringLiteral("secondLayer"),
+                             QStringLiteral("links"),
+                             QStringLiteral("keys"),
+                             Raw};
 
 bool isFlat(const QJsonValue& value)
 {
@@ -535,7 +656,7 @@ void writeOrdered(const QJsonValue& value, int depth, QByteArray* out)
 
 namespace ConfigJson {
 
-QJsonObject toJson(const ProgramRecords& data)
+QJsonObject toJson(const ProgramRecords& data, int version)
 {
     QJsonArray keys;
     for (int x = 1; x <= KeyCount; ++x) {
@@ -548,12 +669,12 @@ QJsonObject toJson(const ProgramRecords& data)
         key.insert(QStringLiteral("key"), x);
         key.insert(QStringLiteral("name"), button->getButtonName());
         button->getUartData(&uart);
-        putLayer(&key, button->getCommand(), uart, button->getDelayTime());
+        putLayer(&key, button->getCommand(), uart, button->getDelayTime(), version);
 
         QJsonObject second;
         second.insert(QStringLiteral("enabled"), button->isSecondLayerEnabled());
         button->getSecondLayerUartData(&uart);
-        putLayer(&second, button->getSecondLayerCommand(), uart, button->getSecondLayerDelayTime());
+        putLayer(&second, button->getSecondLayerCommand(), uart, button->getSecondLayerDelayTime(), version);
         key.insert(QStringLiteral("secondLayer"), second);
 
         QJsonArray links;
@@ -566,21 +687,20 @@ QJsonObject toJson(const ProgramRecords& data)
             link.insert(QStringLiteral("link"), y);
             link.insert(QStringLiteral("name"), record->getLinkName());
             record->getUartData(&uart);
-            putLayer(&link, record->getCommand(), uart, record->getDelayTime());
+            putLayer(&link, record->getCommand(), uart, record->getDelayTime(), version);
             links.append(link);
         }
         key.insert(QStringLiteral("links"), links);
         keys.append(key);
     }
-    return QJsonObject{{QStringLiteral("format"), FormatName},
-                       {QStringLiteral("version"), FormatVersion},
-                       {QStringLiteral("keys"), keys}};
+    return QJsonObject{
+        {QStringLiteral("format"), FormatName}, {QStringLiteral("version"), version}, {QStringLiteral("keys"), keys}};
 }
 
-QByteArray toJsonText(const ProgramRecords& data)
+QByteArray toJsonText(const ProgramRecords& data, int version)
 {
     QByteArray text;
-    writeOrdered(QJsonValue(toJson(data)), 0, &text);
+    writeOrdered(QJsonValue(toJson(data, version)), 0, &text);
     return text + '\n';
 }
 
@@ -615,20 +735,24 @@ QString formatDescription()
 {
     return QStringLiteral(
                "JSON format: {\"format\": \"%1\", \"version\": %2, \"keys\": [...]}. Each key:\n"
-               "  {\"key\": 1..6, \"name\", \"command\", \"baudRate\", \"parity\", \"dataBits\", \"stopBits\",\n"
-               "   \"delay\", \"secondLayer\": {\"enabled\", \"command\", \"baudRate\", ..., \"delay\"},\n"
+               "  {\"key\": 1..6, \"name\", \"command\", \"baud\", \"parity\", \"dataBits\", \"stopBits\",\n"
+               "   \"delay\", \"secondLayer\": {\"enabled\", \"command\", \"baud\", ..., \"delay\"},\n"
                "   \"links\": [{\"link\": 2..5 (links 13..16), \"name\", \"command\", ..., \"delay\"}, ...]}\n"
                "Commands are hex digit pairs, blanks between pairs allowed (\"0D0A\", \"0D 0A\").\n"
-               "baudRate 0..7 = 2400, 4800, 9600, 14400, 19200, 28800, 38400, 115200; parity\n"
-               "0..4 = none, odd, even, space, mark; dataBits 0..3 = 5..8; stopBits 0..1 = 1, 2;\n"
-               "delay 0..255 seconds. Values the file holds but the editor does not offer are\n"
-               "written as {\"raw\": value}.\n"
+               "baud 2400, 4800, 9600, 14400, 19200, 28800, 38400 or 115200; parity \"none\",\n"
+               "\"odd\", \"even\", \"space\" or \"mark\"; dataBits 5..8; stopBits 1 or 2; delay 0..255\n"
+               "seconds. Values the file holds but the editor does not offer are written as\n"
+               "{\"raw\": value}, the value as the file stores it.\n"
+               "Version %3 (export --format %3, for older readers) names the line settings\n"
+               "\"baudRate\" and writes them as the file stores them: baudRate 0..7 in the order\n"
+               "above, parity 0..4, dataBits 0..3 = 5..8, stopBits 0..1 = 1, 2. Import reads both.\n"
                "\"format\", \"version\" and \"keys\" are required; \"keys\": [] is a new configuration.\n"
                "Keys left out of the list, and links and fields left out of a key, keep the values\n"
                "of a new configuration (name \"Empty\", no command, 9600,8-N-1, delay 0, second\n"
                "layer off). Unknown fields are errors.")
         .arg(FormatName)
-        .arg(FormatVersion);
+        .arg(CurrentVersion)
+        .arg(OldestVersion);
 }
 
 } // namespace ConfigJson

@@ -32,6 +32,17 @@ bool toLine(const UartData& uart, SerialLink::Line* line)
     return true;
 }
 
+QList<qint32> baudRates()
+{
+    return QList<qint32>(std::begin(Bauds), std::end(Bauds));
+}
+
+QStringList parityNames()
+{
+    return {QStringLiteral("none"), QStringLiteral("odd"), QStringLiteral("even"), QStringLiteral("space"),
+            QStringLiteral("mark")};
+}
+
 QString toText(const UartData& uart)
 {
     return ProgramRecords::uartString(&uart);

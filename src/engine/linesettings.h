@@ -4,7 +4,9 @@
 #include "appdata.h"
 #include "seriallink.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 // A record's line settings as a port takes them, and as the user writes them
 // ("9600,8-N-1", as the key panel shows them).
@@ -14,6 +16,10 @@ namespace LineSettings {
 bool toLine(const UartData& uart, SerialLink::Line* line);
 // "9600,8-N-1", "115200,7-E-2".
 QString toText(const UartData& uart);
+// The baud rate each stored value stands for, in the order of the values.
+QList<qint32> baudRates();
+// "none", "odd", "even", "space", "mark": the parity each stored value stands for.
+QStringList parityNames();
 // Reads "BAUD,D-P-S" (P one of N O E S M, any case) back into a record's
 // settings: only what a record can hold. False with *error saying why.
 bool fromText(const QString& text, UartData* uart, QString* error);

@@ -3,6 +3,7 @@
 #include "clicommon.h"
 #include "commandhelp.h"
 #include "commandtrial.h"
+#include "configjson.h"
 #include "devicerecordlayout.h"
 #include "filecommands.h"
 #include "interruption.h"
@@ -111,6 +112,20 @@ QList<OptionRow> stationOptions()
     };
 }
 
+// export's choice of the JSON form's version.
+QList<OptionRow> fileOptions()
+{
+    return {
+        {Option::Format,
+         QCommandLineOption(QStringLiteral("format"),
+                            QStringLiteral("The version of the JSON form: %1 (the default) or %2, for older "
+                                           "readers.")
+                                .arg(ConfigJson::CurrentVersion)
+                                .arg(ConfigJson::OldestVersion),
+                            QStringLiteral("version"), QString::number(ConfigJson::CurrentVersion))},
+    };
+}
+
 // send's options: the equipment behind a port, not the device.
 QList<OptionRow> equipmentOptions()
 {
@@ -207,7 +222,8 @@ QList<OptionRow> libraryOptions()
 
 QCommandLineOption commandLineOption(Option option)
 {
-    static const QList<OptionRow> rows = deviceOptions() + stationOptions() + equipmentOptions() + libraryOptions();
+    static const QList<OptionRow> rows = deviceOptions() + stationOptions() + fileOptions() + equipmentOptions()
+        + libraryOptions();
     for (const OptionRow& row : rows) {
         if (row.option == option) {
             return row.made;
@@ -322,8 +338,10 @@ const QList<Command>& commands()
          QStringLiteral("Print a configuration file as JSON."),
          {QStringLiteral("file")},
          {QStringLiteral("The configuration file.")},
-         {},
-         [](const Call& call) { return FileCommands::exportJson(call.arguments.at(0)); },
+         {O::Format},
+         [](const Call& call) {
+             return FileCommands::exportJson(call.arguments.at(0), call.parser.value(QStringLiteral("format")));
+         },
          -1,
          CommandHelp::jsonFormat},
         {QStringLiteral("import"),

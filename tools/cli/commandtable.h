@@ -37,6 +37,7 @@ enum class Option {
     Progress,
     Station, // store, verify and ports: the slots of a station file
     By, // summary: count per configuration or per slot
+    Format, // export: the version of the JSON form
     // send: the equipment behind a port, not the device
     EquipmentPort,
     EquipmentTrace,

@@ -3,6 +3,8 @@
 #include "appdata.h"
 #include "commandtext.h"
 #include "devicerecordlayout.h"
+#include "terminaltext.h"
+#include "typedbytes.h"
 
 #include <QStringList>
 
@@ -30,31 +32,37 @@ QString lineSettings(const UartData& uart)
     return text;
 }
 
-// Hex in pairs and the ASCII form, or "(none)".
-QStringList commandRows(const QString& command, const QString& indent)
+// Hex in pairs and the ASCII form, or "no command".
+QString commandText(const QString& command)
 {
     const QByteArray bytes = CommandText::hexToBytes(command);
-    QStringList rows;
+    QString text;
     // The editor stores plain hex; other text came from elsewhere and is
     // shown as it is, next to the bytes it gives.
     if (command != CommandText::bytesToHex(bytes)) {
-        rows << indent + QStringLiteral("stored text: \"%1\"").arg(command);
+        text += QStringLiteral(", stored text \"%1\"").arg(TerminalText::escaped(command));
     }
     if (bytes.isEmpty()) {
-        return rows << indent + QStringLiteral("command: (none)");
-    }
-    QStringList pairs;
-    for (char byte : bytes) {
-        pairs << QStringLiteral("%1").arg(uint(uchar(byte)), 2, 16, QLatin1Char('0')).toUpper();
+        return text + QStringLiteral(", no command");
     }
     const QString count = bytes.size() == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(bytes.size());
-    return rows << indent + QStringLiteral("hex:   %1 (%2)").arg(pairs.join(QLatin1Char(' ')), count)
-                << indent + QStringLiteral("ascii: %1").arg(CommandText::bytesToAscii(bytes));
+    return text
+        + QStringLiteral(", hex %1 (%2), ascii \"%3\"")
+              .arg(TypedBytes::spacedHex(bytes), count, CommandText::bytesToAscii(bytes));
 }
 
-QString settingsAndDelay(const UartData& uart, int delay)
+// A record's line: its name as users know it, then what it holds.
+QString recordLine(int key, int layer, const QString& label, const UartData& uart, int delay, const QString& command)
 {
-    return QStringLiteral("%1, delay %2 s").arg(lineSettings(uart)).arg(delay);
+    return QStringLiteral("%1%2: %3, delay %4 s%5")
+        .arg(DeviceRecordLayout::recordName(key, layer), label, lineSettings(uart))
+        .arg(delay)
+        .arg(commandText(command));
+}
+
+QString named(const QString& name)
+{
+    return QStringLiteral(": %1").arg(TerminalText::escaped(name));
 }
 
 } // namespace
@@ -64,35 +72,26 @@ namespace ConfigText {
 QString describe(const ProgramRecords& data)
 {
     QStringList rows;
-    const QString indent(4, QLatin1Char(' '));
     for (int x = 1; x <= DeviceRecordLayout::Keys; ++x) {
         const ButtonData* key = data.getButtonData(x);
         if (!key) {
             continue;
         }
-        if (!rows.isEmpty()) {
-            rows << QString();
-        }
         UartData uart;
-        rows << QStringLiteral("Key %1: %2").arg(x).arg(key->getButtonName());
         key->getUartData(&uart);
-        rows << QStringLiteral("  First layer: %1").arg(settingsAndDelay(uart, key->getDelayTime()));
-        rows << commandRows(key->getCommand(), indent);
+        rows << recordLine(x, DeviceRecordLayout::FirstLayer, named(key->getButtonName()), uart, key->getDelayTime(),
+                           key->getCommand());
         key->getSecondLayerUartData(&uart);
-        rows << QStringLiteral("  Second layer (%1): %2")
-                    .arg(key->isSecondLayerEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"),
-                         settingsAndDelay(uart, key->getSecondLayerDelayTime()));
-        rows << commandRows(key->getSecondLayerCommand(), indent);
+        rows << recordLine(x, DeviceRecordLayout::SecondLayer,
+                           key->isSecondLayerEnabled() ? QStringLiteral(" (enabled)") : QStringLiteral(" (disabled)"),
+                           uart, key->getSecondLayerDelayTime(), key->getSecondLayerCommand());
         for (int y = DeviceRecordLayout::FirstLink; y <= DeviceRecordLayout::Links; ++y) {
             const LinkData* link = data.getDataObject(x, y);
             if (!link) {
                 continue;
             }
             link->getUartData(&uart);
-            rows << QStringLiteral("  Link %1: %2: %3")
-                        .arg(DeviceRecordLayout::linkButton(y))
-                        .arg(link->getLinkName(), settingsAndDelay(uart, link->getDelayTime()));
-            rows << commandRows(link->getCommand(), indent);
+            rows << recordLine(x, y, named(link->getLinkName()), uart, link->getDelayTime(), link->getCommand());
         }
     }
     return rows.join(QLatin1Char('\n')) + QLatin1Char('\n');

@@ -5,8 +5,10 @@
 
 class ProgramRecords;
 
-// The configuration as text for people to read: every key with its first
-// layer, its second layer and its four links.
+// The configuration as text for people to read, one line per record (a key's
+// first layer, its second layer, its four links), each beginning with the
+// record's name: stable, so that a diff of two files' texts names the records
+// that changed. Names and stored text are escaped so no record takes two lines.
 namespace ConfigText {
 
 QString describe(const ProgramRecords& data);

@@ -14,14 +14,23 @@ using namespace Cli;
 
 namespace FileCommands {
 
-int exportJson(const QString& file)
+int exportJson(const QString& file, const QString& format)
 {
+    bool number = false;
+    const int version = format.toInt(&number);
+    if (!number || version < ConfigJson::OldestVersion || version > ConfigJson::CurrentVersion) {
+        return usageError(QStringLiteral("--format takes %1 or %2, not \"%3\"")
+                              .arg(ConfigJson::CurrentVersion)
+                              .arg(ConfigJson::OldestVersion)
+                              .arg(format),
+                          QStringLiteral("export"));
+    }
     ProgramRecords data;
     makeFreshModel(&data);
     if (!readConfigFileOrReport(file, &data)) {
         return ExitFailed;
     }
-    return writeOut(ConfigJson::toJsonText(data)) ? ExitOk : ExitFailed;
+    return writeOut(ConfigJson::toJsonText(data, version)) ? ExitOk : ExitFailed;
 }
 
 int show(const QString& file)

@@ -9,7 +9,8 @@
 namespace FileCommands {
 
 int show(const QString& file);
-int exportJson(const QString& file);
+// `format` the JSON form's version, as --format gives it.
+int exportJson(const QString& file, const QString& format);
 // `jsonFile` "-" reads standard input; nothing is written on any error.
 int importJson(const QString& jsonFile, const QString& file);
 // 0 equal, 1 different, 2 trouble.
