@@ -2,11 +2,13 @@
 
 #include "appdata.h"
 #include "clicommon.h"
+#include "devicebackup.h"
 #include "deviceprobe.h"
 #include "devicerecordlayout.h"
 #include "devicesession.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QStringList>
 
@@ -38,6 +40,9 @@ QString PortSession::Outcome::summary() const
         return QStringLiteral("no device: %1").arg(error);
     }
     QStringList parts;
+    if (!backup.isEmpty()) {
+        parts << QStringLiteral("backed up to %1").arg(backup);
+    }
     if (stored) {
         parts << QStringLiteral("stored");
     }
@@ -119,6 +124,9 @@ PortSession::Outcome PortSession::run()
     session.setCancelCheck(m_options.cancel);
     session.link()->setTrace(m_options.trace);
     session.setProgress([this, &event](DeviceSession::Operation step, int done, int total) {
+        if (step == DeviceSession::Operation::Load) {
+            return; // the backup: one line when it is made
+        }
         if (done > 0) {
             event(step == DeviceSession::Operation::Store ? Event::Step::Record : Event::Step::Verify, done, total);
         }
@@ -132,7 +140,10 @@ PortSession::Outcome PortSession::run()
     const DeviceSession::Once once = session.runOnce(m_options.port, [&](DeviceSession& device) {
         event(Event::Step::Connect);
         say(QStringLiteral("connected"));
-        if (m_task != Task::Verify) {
+        if (m_task != Task::Verify && !m_options.backupFolder.isEmpty()) {
+            ok = backUpProgram(&device, &outcome);
+        }
+        if (ok && m_task != Task::Verify) {
             ok = storeProgram(&program, &device, &outcome);
         }
         if (ok && m_task != Task::Store) {
@@ -178,6 +189,24 @@ PortSession::Outcome PortSession::run()
     outcome.ok = ok;
     outcome.done = ok ? outcome.result() : QString();
     return finish();
+}
+
+bool PortSession::backUpProgram(DeviceSession* session, Outcome* outcome)
+{
+    say(QStringLiteral("backing up the device's program"));
+    const DeviceBackup::Result result = DeviceBackup(m_options.backupFolder, m_options.backupName).run(session);
+    if (result.cancelled) {
+        outcome->interrupted = true;
+        outcome->error = QStringLiteral("while the device's program was backed up; nothing was stored");
+        return false;
+    }
+    if (!result.ok) {
+        outcome->error = QStringLiteral("backup failed: %1; nothing was stored").arg(result.error);
+        return false;
+    }
+    outcome->backup = QDir::toNativeSeparators(result.path);
+    say(result.done);
+    return true;
 }
 
 bool PortSession::storeProgram(ProgramRecords* program, DeviceSession* session, Outcome* outcome)
