@@ -93,6 +93,7 @@ DeviceBackup::Result DeviceBackup::run(DeviceSession* session, const QDateTime& 
     loaded.newData(DeviceRecordLayout::Keys, DeviceRecordLayout::Links);
     const DeviceSession::Result load = session->run(DeviceSession::Operation::Load, &loaded);
     result.cancelled = load.cancelled;
+    result.portFailed = load.portFailed;
     if (!load.ok || !load.missing.isEmpty()) {
         result.error = !load.ok ? QStringLiteral("the device's program could not be loaded: %1").arg(load.error)
                                 : QStringLiteral("the device's program came incomplete: %1 did not arrive")

@@ -18,6 +18,7 @@ public:
     struct Result : OperationResult {
         QString path; // the file written, when ok
         bool cancelled = false;
+        bool portFailed = false; // as the load's: the link is gone
     };
 
     // `name`: the slot or port the device is on; what a file name cannot
