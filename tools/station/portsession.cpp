@@ -124,13 +124,12 @@ PortSession::Outcome PortSession::run()
     session.setCancelCheck(m_options.cancel);
     session.link()->setTrace(m_options.trace);
     session.setProgress([this, &event](DeviceSession::Operation step, int done, int total) {
-        if (step == DeviceSession::Operation::Load) {
-            return; // the backup: one line when it is made
-        }
-        if (done > 0) {
+        // The backup's load says one line when it is made.
+        const bool counted = done > 0 && step != DeviceSession::Operation::Load;
+        if (counted) {
             event(step == DeviceSession::Operation::Store ? Event::Step::Record : Event::Step::Verify, done, total);
         }
-        if (done > 0 && (done % RecordsPerLine == 0 || done == total)) {
+        if (counted && (done % RecordsPerLine == 0 || done == total)) {
             const QString line = step == DeviceSession::Operation::Store ? QStringLiteral("stored %1 of %2 records")
                                                                          : QStringLiteral("read %1 of %2 records");
             say(line.arg(done).arg(total));
@@ -140,11 +139,9 @@ PortSession::Outcome PortSession::run()
     const DeviceSession::Once once = session.runOnce(m_options.port, [&](DeviceSession& device) {
         event(Event::Step::Connect);
         say(QStringLiteral("connected"));
-        if (m_task != Task::Verify && !m_options.backupFolder.isEmpty()) {
-            ok = backUpProgram(&device, &outcome);
-        }
-        if (ok && m_task != Task::Verify) {
-            ok = storeProgram(&program, &device, &outcome);
+        if (m_task != Task::Verify) {
+            ok = (m_options.backupFolder.isEmpty() || backUpProgram(&device, &outcome))
+                && storeProgram(&program, &device, &outcome);
         }
         if (ok && m_task != Task::Store) {
             ok = verifyProgram(&program, &device, &outcome);
