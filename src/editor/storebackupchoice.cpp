@@ -29,6 +29,7 @@ StoreBackupChoice::StoreBackupChoice(QMenu* menu, DeviceController* device, QWid
     connect(m_toggle, &QAction::toggled, this, &StoreBackupChoice::switched);
     connect(m_chooseFolder, &QAction::triggered, this, [this] {
         if (chooseFolder()) {
+            remember();
             apply();
         }
     });
@@ -41,6 +42,7 @@ void StoreBackupChoice::switched(bool on)
         const QSignalBlocker quiet(m_toggle);
         m_toggle->setChecked(false);
     }
+    remember();
     apply();
 }
 
@@ -55,12 +57,16 @@ bool StoreBackupChoice::chooseFolder()
     return true;
 }
 
+void StoreBackupChoice::remember()
+{
+    QSettings settings = SettingsStore::open();
+    settings.setValue(QLatin1String(SettingsStore::BackupBeforeStoreKey), m_toggle->isChecked());
+    settings.setValue(QLatin1String(SettingsStore::BackupFolderKey), m_folder);
+}
+
 void StoreBackupChoice::apply()
 {
     const bool on = m_toggle->isChecked();
-    QSettings settings = SettingsStore::open();
-    settings.setValue(QLatin1String(SettingsStore::BackupBeforeStoreKey), on);
-    settings.setValue(QLatin1String(SettingsStore::BackupFolderKey), m_folder);
     m_chooseFolder->setStatusTip(m_folder.isEmpty() ? tr("Choose the folder the device's program is backed up to")
                                                     : tr("Backups go to %1").arg(QDir::toNativeSeparators(m_folder)));
     m_device->setBackupFolder(on ? m_folder : QString());

@@ -27,6 +27,9 @@ private:
     void switched(bool on);
     // Asks for the folder; false when the user chose none.
     bool chooseFolder();
+    // Into the settings file, as the user changed it.
+    void remember();
+    // To the device controller and the folder's tip.
     void apply();
 
     DeviceController* m_device;

@@ -172,6 +172,8 @@ void TestDeviceController::storeBacksUpTheDeviceFirst()
     SettingsStore::open().setValue(SettingsStore::BackupBeforeStoreKey, true);
     SettingsStore::open().setValue(SettingsStore::BackupFolderKey, backups.path());
     const StoreBackupChoice choice(new QMenu(m_window), m_device, m_window);
+    // Gone at once: other tests running beside this one share the settings file.
+    SettingsStore::open().clear();
 
     ProgramRecords records;
     records.newData(6, 5);
