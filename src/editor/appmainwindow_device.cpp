@@ -9,6 +9,7 @@
 #include "linktracechoice.h"
 #include "seriallink.h"
 #include "settingsstore.h"
+#include "storebackupchoice.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -40,6 +41,7 @@ void AppMainWindow::initializeSerialLink()
     m_verifyAction->setObjectName(QStringLiteral("actionVerify_Program_On_Device"));
     m_verifyAction->setStatusTip(tr("Compare the program on the device with this one, changing neither"));
     connect(m_verifyAction, &QAction::triggered, this, &AppMainWindow::verifyOnDevice);
+    new StoreBackupChoice(ui.menuLoad, m_device, this);
     setConnected(false);
 }
 

@@ -2,6 +2,7 @@
 
 #include "appdata.h"
 #include "comparisondialog.h"
+#include "devicebackup.h"
 #include "devicesession.h"
 #include "linktrace.h"
 #include "programtransfer.h"
@@ -11,6 +12,7 @@
 #include "ui_question.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QProgressDialog>
 
@@ -251,9 +253,42 @@ void DeviceController::showTransferComplete()
     dialog.exec();
 }
 
+bool DeviceController::backUpFirst()
+{
+    DeviceBackup::Result backup;
+    m_busy = true;
+    {
+        TransferProgress progress(m_session.get(), m_window, tr("Backing up the device"),
+                                  tr("Loading the device's program into the backup folder..."),
+                                  ProgramTransfer::LoadRecords);
+        backup = DeviceBackup(m_backupFolder, connectedPort()).run(m_session.get());
+    }
+    m_busy = false;
+    checkTrace();
+    if (backup.portFailed) {
+        connectionLost(m_session->link()->errorString());
+    }
+    if (backup.cancelled) {
+        emit statusMessage(tr("The backup was cancelled; nothing was stored."));
+        return false;
+    }
+    if (!backup.ok) {
+        QMessageBox::warning(m_window, tr("Load Program To Device"),
+                             tr("Nothing was stored: the program on the device could not be backed up first "
+                                "(%1).")
+                                 .arg(backup.error));
+        return false;
+    }
+    emit statusMessage(tr("The program on the device was backed up to %1.").arg(QDir::toNativeSeparators(backup.path)));
+    return true;
+}
+
 void DeviceController::store(ProgramRecords* records)
 {
     if (!isReady()) {
+        return;
+    }
+    if (!m_backupFolder.isEmpty() && !backUpFirst()) {
         return;
     }
     DeviceSession::Result result;

@@ -47,6 +47,11 @@ public:
     // A trace that cannot be written is said once and the link goes on.
     void setTraceFile(const QString& fileName) { m_traceFile = fileName; }
 
+    // Where a store first keeps the device's program (see DeviceBackup);
+    // empty: no backup.
+    void setBackupFolder(const QString& folder) { m_backupFolder = folder; }
+    QString backupFolder() const { return m_backupFolder; }
+
     // "Are you sure?" before a store or a load; true to go on.
     bool confirmTransfer();
     void store(ProgramRecords* records);
@@ -68,6 +73,8 @@ private:
     void processPortError();
     void connectionLost(const QString& reason);
     void showTransferComplete();
+    // The device's program kept in the backup folder; false (and said) when it could not be.
+    bool backUpFirst();
     // Opens the trace for a new session; false (and said) when it cannot be.
     bool startTrace();
     // Says once when the trace stopped early or was cut.
@@ -77,6 +84,7 @@ private:
 
     QWidget* m_window;
     QString m_traceFile;
+    QString m_backupFolder;
     // Before the session: the session's link records to it until it goes.
     std::unique_ptr<LinkTrace> m_trace;
     bool m_traceTold = false;

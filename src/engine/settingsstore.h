@@ -17,6 +17,9 @@ inline constexpr char LastPortKey[] = "device/port";
 inline constexpr char TrialPortKey[] = "trial/port";
 // Command library files the user opened beside their own library.
 inline constexpr char LibraryFilesKey[] = "library/files";
+// Store first keeps the device's program, in the folder the user chose.
+inline constexpr char BackupBeforeStoreKey[] = "device/backupBeforeStore";
+inline constexpr char BackupFolderKey[] = "device/backupFolder";
 
 QSettings open();
 

@@ -5,8 +5,11 @@
 #include "seriallink.h"
 #include "settingsstore.h"
 #include "simulatorprocess.h"
+#include "storebackupchoice.h"
+#include "testfiles.h"
 #include "windowtest.h"
 
+#include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QtTest>
@@ -23,6 +26,8 @@ private slots:
     void silentDeviceLeavesItDisconnected();
     void lostPortWhileIdle();
     void busyDuringAnOperation();
+    void storeBacksUpTheDeviceFirst_data();
+    void storeBacksUpTheDeviceFirst();
 
 private:
     QWidget* m_window = nullptr;
@@ -143,6 +148,49 @@ void TestDeviceController::busyDuringAnOperation()
     QVERIFY(m_device->isConnected());
     QCOMPARE(m_sim->countLogLines("record "), 36);
     QCOMPARE(m_sim->countLogLines("frame KVR210"), 1);
+}
+
+void TestDeviceController::storeBacksUpTheDeviceFirst_data()
+{
+    QTest::addColumn<QString>("folder"); // beside a regular file "in-the-way"
+    QTest::addColumn<QString>("said"); // in the warning; none: stored
+
+    QTest::newRow("into the chosen folder") << "backups"
+                                            << "";
+    QTest::newRow("a folder below a file") << "in-the-way/backups"
+                                           << "could not be backed up first";
+}
+
+// With the setting on as remembered, which the Load menu hands to the controller.
+void TestDeviceController::storeBacksUpTheDeviceFirst()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, said);
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath("in-the-way"), "not a folder"));
+    const QDir backups(dir.filePath(folder));
+    SettingsStore::open().setValue(SettingsStore::BackupBeforeStoreKey, true);
+    SettingsStore::open().setValue(SettingsStore::BackupFolderKey, backups.path());
+    const StoreBackupChoice choice(new QMenu(m_window), m_device, m_window);
+    // Gone at once: other tests running beside this one share the settings file.
+    SettingsStore::open().clear();
+
+    ProgramRecords records;
+    records.newData(6, 5);
+    QVERIFY2(m_sim->start(), qPrintable(m_sim->errorString()));
+    QVERIFY(m_device->connectTo(m_sim->portName()));
+    QString shown;
+    answerNextModal({"completeDialog", "QMessageBox"}, [&shown](QWidget* end) {
+        shown = end->objectName() == "completeDialog" ? QString() : static_cast<QMessageBox*>(end)->text();
+        static_cast<QDialog*>(end)->accept();
+    });
+    m_device->store(&records);
+    QVERIFY2(said.isEmpty() ? shown.isEmpty() : shown.contains(said), qPrintable(shown));
+    m_device->disconnectDevice();
+    QVERIFY(m_sim->waitForLogLine("ISPOK!"));
+    QCOMPARE(m_sim->countLogLines("record "), said.isEmpty() ? 36 : 0);
+    const QStringList made = backups.entryList({"*.app"}, QDir::Files);
+    QCOMPARE(made.size(), said.isEmpty() ? 1 : 0);
 }
 
 QTEST_MAIN(TestDeviceController)

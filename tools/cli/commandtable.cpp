@@ -94,6 +94,12 @@ QList<OptionRow> stationOptions()
                             QStringLiteral("With --watch: run this shell command after each device, with "
                                            "the slot, the port and the outcome as $1, $2 and $3."),
                             QStringLiteral("command"))},
+        {Option::Backup,
+         QCommandLineOption(QStringLiteral("backup"),
+                            QStringLiteral("Before storing, load each device's program into a new file in "
+                                           "this folder (named by slot or port and time); a device whose "
+                                           "backup fails is not stored to."),
+                            QStringLiteral("folder"))},
         {Option::Progress,
          QCommandLineOption(QStringLiteral("progress"),
                             QStringLiteral("Progress on standard error as text (default) or json, one "
@@ -366,7 +372,7 @@ const QList<Command>& commands()
          {QStringLiteral("file")},
          {QStringLiteral("The configuration file.")},
          {O::Ports, O::Station, O::Retries, O::Timeout, O::Trace, O::Verify, O::Report, O::Probe, O::All, O::Watch,
-          O::OnResult, O::Progress},
+          O::OnResult, O::Backup, O::Progress},
          storeCommand,
          -1,
          CommandHelp::store},

@@ -34,6 +34,7 @@ enum class Option {
     Trace,
     Watch, // store and verify: a shift
     OnResult,
+    Backup, // store: each device's program kept first
     Progress,
     Station, // store, verify and ports: the slots of a station file
     By, // summary: count per configuration or per slot

@@ -140,6 +140,7 @@ SlotRun::Options slotRunOptions(PortSession::Task task, const DeviceCommands::Ru
     run.timeoutMs = options.timeoutMs;
     run.cancel = &Interruption::requested;
     run.trace = trace;
+    run.backupFolder = options.backupFolder;
     return run;
 }
 

@@ -49,6 +49,8 @@ struct RunOptions {
     bool watch = false;
     // A shell command run after each device of a shift, with its slot, port and outcome.
     QString onResult;
+    // Store: each device's program is loaded into a new file here before anything is sent to it.
+    QString backupFolder;
     ProgressOutput::Format progress = ProgressOutput::Format::Text;
 };
 

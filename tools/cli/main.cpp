@@ -66,6 +66,13 @@ bool readLinkOptions(const Command& command, const QCommandLineParser& parser, D
             return false;
         }
     }
+    if (command.takes(Option::Backup) && parser.isSet(QStringLiteral("backup"))) {
+        link->backupFolder = parser.value(QStringLiteral("backup"));
+        if (link->backupFolder.isEmpty()) {
+            *error = QStringLiteral("--backup needs a folder");
+            return false;
+        }
+    }
     const bool manyPorts = command.takes(Option::Ports);
     if (!manyPorts && !command.takes(Option::Port)) {
         return true;

@@ -2,11 +2,13 @@
 
 #include "appdata.h"
 #include "clicommon.h"
+#include "devicebackup.h"
 #include "deviceprobe.h"
 #include "devicerecordlayout.h"
 #include "devicesession.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QStringList>
 
@@ -38,6 +40,9 @@ QString PortSession::Outcome::summary() const
         return QStringLiteral("no device: %1").arg(error);
     }
     QStringList parts;
+    if (!backup.isEmpty()) {
+        parts << QStringLiteral("backed up to %1").arg(backup);
+    }
     if (stored) {
         parts << QStringLiteral("stored");
     }
@@ -119,10 +124,12 @@ PortSession::Outcome PortSession::run()
     session.setCancelCheck(m_options.cancel);
     session.link()->setTrace(m_options.trace);
     session.setProgress([this, &event](DeviceSession::Operation step, int done, int total) {
-        if (done > 0) {
+        // The backup's load says one line when it is made.
+        const bool counted = done > 0 && step != DeviceSession::Operation::Load;
+        if (counted) {
             event(step == DeviceSession::Operation::Store ? Event::Step::Record : Event::Step::Verify, done, total);
         }
-        if (done > 0 && (done % RecordsPerLine == 0 || done == total)) {
+        if (counted && (done % RecordsPerLine == 0 || done == total)) {
             const QString line = step == DeviceSession::Operation::Store ? QStringLiteral("stored %1 of %2 records")
                                                                          : QStringLiteral("read %1 of %2 records");
             say(line.arg(done).arg(total));
@@ -133,7 +140,8 @@ PortSession::Outcome PortSession::run()
         event(Event::Step::Connect);
         say(QStringLiteral("connected"));
         if (m_task != Task::Verify) {
-            ok = storeProgram(&program, &device, &outcome);
+            ok = (m_options.backupFolder.isEmpty() || backUpProgram(&device, &outcome))
+                && storeProgram(&program, &device, &outcome);
         }
         if (ok && m_task != Task::Store) {
             ok = verifyProgram(&program, &device, &outcome);
@@ -178,6 +186,24 @@ PortSession::Outcome PortSession::run()
     outcome.ok = ok;
     outcome.done = ok ? outcome.result() : QString();
     return finish();
+}
+
+bool PortSession::backUpProgram(DeviceSession* session, Outcome* outcome)
+{
+    say(QStringLiteral("backing up the device's program"));
+    const DeviceBackup::Result result = DeviceBackup(m_options.backupFolder, m_options.backupName).run(session);
+    if (result.cancelled) {
+        outcome->interrupted = true;
+        outcome->error = QStringLiteral("while the device's program was backed up; nothing was stored");
+        return false;
+    }
+    if (!result.ok) {
+        outcome->error = QStringLiteral("backup failed: %1; nothing was stored").arg(result.error);
+        return false;
+    }
+    outcome->backup = QDir::toNativeSeparators(result.path);
+    say(result.done);
+    return true;
 }
 
 bool PortSession::storeProgram(ProgramRecords* program, DeviceSession* session, Outcome* outcome)

@@ -41,6 +41,7 @@ public:
         bool storeBegun = false; // records went out: the device's program was being replaced
         int records = 0; // records stored (confirmed by the device), or read back when only verifying
         int unconfirmed = 0; // interrupted store: sent without the device's confirmation (the one in flight)
+        QString backup; // the file the device's program was kept in before the store
         QList<ConfigComparison::Difference> differences; // value A on the device, B in the file
 
         // "stored", "stored, verified", "verified", "different", "failed",
@@ -81,6 +82,10 @@ public:
         // Shared by the sessions of a run; none: not traced.
         LinkTrace* trace = nullptr;
         Events events;
+        // Store: the device's program is first kept in a new file here, named
+        // by backupName; a backup that fails stops the store before a record goes.
+        QString backupFolder;
+        QString backupName;
     };
 
     // `program` is a configuration file's bytes; each session reads its own copy.
@@ -94,6 +99,7 @@ public:
     static QString describe(const ConfigComparison::Difference& difference);
 
 private:
+    bool backUpProgram(DeviceSession* session, Outcome* outcome);
     bool storeProgram(ProgramRecords* program, DeviceSession* session, Outcome* outcome);
     bool verifyProgram(ProgramRecords* program, DeviceSession* session, Outcome* outcome);
     void say(const QString& line) const;

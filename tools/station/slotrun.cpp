@@ -20,6 +20,8 @@ PortSession::Outcome SlotRun::run(const QString& slot, const QString& port) cons
     options.probe = m_options.probe;
     options.cancel = m_options.cancel;
     options.trace = m_options.trace;
+    options.backupFolder = m_options.backupFolder;
+    options.backupName = slot;
     options.events = [&](const PortSession::Event& event) { m_progress->event(slot, port, event); };
     PortSession session(m_program, m_options.task, std::move(options),
                         [&](const QString& text) { m_progress->say(slot, port, text); });

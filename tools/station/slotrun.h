@@ -30,6 +30,8 @@ public:
         bool probe = false;
         CancelCheck cancel;
         LinkTrace* trace = nullptr;
+        // Store: each device's program kept here first, named by its slot (see PortSession).
+        QString backupFolder;
         // What the system tells of the adapter of the port, asked once the session ended.
         std::function<PortIdentity(const QString& node)> identify;
     };
