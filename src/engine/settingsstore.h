@@ -17,6 +17,8 @@ inline constexpr char LastPortKey[] = "device/port";
 inline constexpr char TrialPortKey[] = "trial/port";
 // Command library files the user opened beside their own library.
 inline constexpr char LibraryFilesKey[] = "library/files";
+// The editor's language: empty follows the desktop, otherwise a language code ("en", "de").
+inline constexpr char LanguageKey[] = "editor/language";
 
 QSettings open();
 
