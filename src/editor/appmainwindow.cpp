@@ -5,8 +5,8 @@
 #include "comparisondialog.h"
 #include "configdocument.h"
 #include "keyactions.h"
-#include "languagechooser.h"
 #include "kvr210c_version.h"
+#include "languagechooser.h"
 #include "programsheet.h"
 #include "recordselection.h"
 #include "scaledpicturepainter.h"
@@ -123,7 +123,8 @@ void AppMainWindow::retranslateFileEntries()
              tr("Write the configuration in JSON form, as kvr210c-cli export does"));
     setTexts("actionCompare_With_File", tr("Co&mpare With File..."),
              tr("Show every difference between this configuration and a file"));
-    setTexts("actionExport_Sheet", tr("Export S&heet..."), tr("Write the program as a PDF sheet for the site's records"));
+    setTexts("actionExport_Sheet", tr("Export S&heet..."),
+             tr("Write the program as a PDF sheet for the site's records"));
 }
 
 QString AppMainWindow::configFileFilter()

@@ -25,8 +25,9 @@ const Language Languages[] = {
     {"", QT_TRANSLATE_NOOP("LanguageChooser", "System")},
     {"en", "English"},
     {"de", "Deutsch"},
-    {"fr", "Fran\xc3\xa7"
-           "ais"},
+    {"fr",
+     "Fran\xc3\xa7"
+     "ais"},
 };
 
 void installCatalogue(const QLocale& locale, const QString& name, const QString& folder)

@@ -11,7 +11,8 @@ class QMenu;
 // dialogs) in the desktop's language or one the user chose, remembered in the
 // settings file. Changing it posts LanguageChange to every window, which
 // retranslates what it shows.
-class LanguageChooser : public QObject {
+class LanguageChooser : public QObject
+{
     Q_OBJECT
 
 public:

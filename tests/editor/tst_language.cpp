@@ -12,7 +12,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-class TstLanguage : public QObject {
+class TstLanguage : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -29,10 +30,22 @@ private slots:
         QTest::addColumn<QString>("importEntry");
         QTest::addColumn<QString>("cancel");
         // The desktop is German (LANG, set in main); "System" follows it.
-        QTest::newRow("system") << "" << "&Datei" << "JSON &importieren..." << "Abbrechen";
-        QTest::newRow("back to English") << "en" << "&File" << "&Import JSON..." << "Cancel";
-        QTest::newRow("German") << "de" << "&Datei" << "JSON &importieren..." << "Abbrechen";
-        QTest::newRow("French") << "fr" << "&Fichier" << "&Importer du JSON..." << "Annuler";
+        QTest::newRow("system") << ""
+                                << "&Datei"
+                                << "JSON &importieren..."
+                                << "Abbrechen";
+        QTest::newRow("back to English") << "en"
+                                         << "&File"
+                                         << "&Import JSON..."
+                                         << "Cancel";
+        QTest::newRow("German") << "de"
+                                << "&Datei"
+                                << "JSON &importieren..."
+                                << "Abbrechen";
+        QTest::newRow("French") << "fr"
+                                << "&Fichier"
+                                << "&Importer du JSON..."
+                                << "Annuler";
     }
 
     void windowFollowsChoice()
