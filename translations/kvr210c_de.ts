@@ -53,39 +53,39 @@
     </message>
     <message>
         <source>The command is %1 bytes long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Befehl ist %1 Bytes lang.</translation>
     </message>
     <message>
         <source>The second-layer command is %1 bytes long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Befehl der zweiten Ebene ist %1 Bytes lang.</translation>
     </message>
     <message>
         <source>Change Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten ändern</translation>
     </message>
     <message>
         <source>The field holds %1 bytes: Ok at the end of the edit keeps only the first %1 bytes. Cancel leaves the record as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld enthält %1 Bytes: Ok am Ende der Bearbeitung behält nur die ersten %1 Bytes. Abbrechen lässt den Datensatz, wie er ist.</translation>
     </message>
     <message>
         <source>Load from the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom Gerät laden</translation>
     </message>
     <message>
         <source>Verify Program On Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm auf dem Gerät prüfen</translation>
     </message>
     <message>
         <source>Compare the program on the device with this one, changing neither</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm auf dem Gerät mit diesem vergleichen, ohne eines zu ändern</translation>
     </message>
     <message>
         <source>Connected to the device on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem Gerät an %1 verbunden</translation>
     </message>
     <message>
         <source>Not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verbunden</translation>
     </message>
     <message>
         <source>COM Port Setting</source>
@@ -93,95 +93,95 @@
     </message>
     <message>
         <source>No port was chosen. Choose or type the port of the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Port gewählt. Wählen oder tippen Sie den Port des Geräts.</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &amp;rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &amp;wiederholen</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Copy the selected key&apos;s program, or the selected link, as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm der gewählten Taste oder die gewählte Verknüpfung als Text kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>Replace the selected key&apos;s program, or the selected link, with the copied one</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm der gewählten Taste oder die gewählte Verknüpfung durch das kopierte ersetzen</translation>
     </message>
     <message>
         <source>Finish the data you are editing with Ok or Cancel first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen Sie die Daten, die Sie bearbeiten, zuerst mit Ok oder Abbrechen ab.</translation>
     </message>
     <message>
         <source>Copied %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kopiert</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Replace the programs of keys %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Programme der Tasten %1 ersetzen?</translation>
     </message>
     <message>
         <source>The copied text holds several keys. Each goes onto the key of its number, with all its links and its second layer, whatever is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der kopierte Text enthält mehrere Tasten. Jede kommt auf die Taste ihrer Nummer, mit allen Verknüpfungen und ihrer zweiten Ebene, gleich was gewählt ist.</translation>
     </message>
     <message>
         <source>The clipboard&apos;s text cannot be pasted here: %1. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text der Zwischenablage kann hier nicht eingefügt werden: %1. Nichts wurde geändert.</translation>
     </message>
     <message>
         <source>Keys %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten %1</translation>
     </message>
     <message>
         <source>Paste onto %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf %1 einfügen</translation>
     </message>
     <message>
         <source>Import JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON importieren</translation>
     </message>
     <message>
         <source>JSON files (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON-Dateien (*.json);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Export JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON exportieren</translation>
     </message>
     <message>
         <source>Exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach %1 exportiert</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung</translation>
     </message>
     <message>
         <source>%1 - %2[*]</source>
@@ -193,55 +193,56 @@
     </message>
     <message>
         <source>Rename %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 umbenennen</translation>
     </message>
     <message>
         <source>Change line settings of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitungseinstellungen von %1 ändern</translation>
     </message>
     <message>
         <source>The configuration has been modified.
 Do you want to save your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration wurde geändert.
+Möchten Sie Ihre Änderungen speichern?</translation>
     </message>
     <message>
         <source>The data you are editing has not been stored yet: Save stores it as Ok does, Discard drops it as Cancel does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten, die Sie bearbeiten, sind noch nicht übernommen: Speichern übernimmt sie wie Ok, Verwerfen verwirft sie wie Abbrechen.</translation>
     </message>
     <message>
         <source>Can&apos;t open wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Can&apos;t file wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>Key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste %1</translation>
     </message>
     <message>
         <source>Empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer</translation>
     </message>
     <message>
         <source>Link %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verknüpfung %1</translation>
     </message>
     <message>
         <source>Link %1 of key %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Verknüpfung %1 der Taste %2</translation>
     </message>
     <message>
         <source>Change data of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten von %1 ändern</translation>
     </message>
 </context>
 <context>
     <name>ComPortPicker</name>
     <message>
         <source>serial number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer %1</translation>
     </message>
 </context>
 <context>
@@ -368,7 +369,7 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>The port the device is connected to; a port the system does not list can be typed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Port, an dem das Gerät hängt; ein Port, den das System nicht auflistet, kann eingetippt werden</translation>
     </message>
     <message>
         <source>Read the list of ports again</source>
@@ -391,7 +392,7 @@ Do you want to save your changes?</source>
     <name>CommandButton</name>
     <message>
         <source>%1, unused</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, unbenutzt</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -399,263 +400,263 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>Change Button &amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten&amp;namen ändern</translation>
     </message>
     <message>
         <source>Change &amp;Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Daten ändern</translation>
     </message>
     <message>
         <source>Change &amp;Baud Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Baudrate ändern</translation>
     </message>
     <message>
         <source>Change Button Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastennamen ändern</translation>
     </message>
     <message>
         <source>The name cannot hold %1: a configuration file keeps only Latin-1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name kann %1 nicht enthalten: eine Konfigurationsdatei speichert nur Latin-1-Zeichen.</translation>
     </message>
 </context>
 <context>
     <name>CommandField</name>
     <message>
         <source>The command holds %1 bytes, the most it can: nothing more fits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Befehl enthält %1 Bytes, so viele er kann: mehr passt nicht.</translation>
     </message>
     <message>
         <source>The cursor stands at the end of the field: End goes back to the end of the command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Cursor steht am Ende des Feldes: Ende springt zurück ans Ende des Befehls.</translation>
     </message>
     <message>
         <source>Only the hex digits 0 to 9 and A to F can be typed in Hex form.</source>
-        <translation type="unfinished"></translation>
+        <translation>In Hex-Form können nur die Hex-Ziffern 0 bis 9 und A bis F getippt werden.</translation>
     </message>
     <message>
         <source>A blank cannot be typed in ASCII form: type it in Hex form, as 20.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Leerzeichen kann in ASCII-Form nicht getippt werden: tippen Sie es in Hex-Form als 20.</translation>
     </message>
 </context>
 <context>
     <name>CommandFieldNames</name>
     <message>
         <source>in hex</source>
-        <translation type="unfinished"></translation>
+        <translation>in Hex</translation>
     </message>
     <message>
         <source>in ASCII</source>
-        <translation type="unfinished"></translation>
+        <translation>in ASCII</translation>
     </message>
     <message>
         <source>Command, first layer, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl, erste Ebene, %1</translation>
     </message>
     <message>
         <source>Command, second layer, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl, zweite Ebene, %1</translation>
     </message>
 </context>
 <context>
     <name>CommandLibraryWindow</name>
     <message>
         <source>Command Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehlsbibliothek</translation>
     </message>
     <message>
         <source>Name, equipment or group</source>
-        <translation type="unfinished"></translation>
+        <translation>Name, Gerät oder Gruppe</translation>
     </message>
     <message>
         <source>Search the libraries</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bibliotheken durchsuchen</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen:</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe</translation>
     </message>
     <message>
         <source>Libraries and their entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliotheken und ihre Einträge</translation>
     </message>
     <message>
         <source>&amp;Open Library...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothek ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>&amp;Remove from List</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus der Liste &amp;entfernen</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren...</translation>
     </message>
     <message>
         <source>Import a table of commands by model into your library</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Befehlstabelle nach Modell in Ihre Bibliothek importieren</translation>
     </message>
     <message>
         <source>S&amp;econd layer of the key</source>
-        <translation type="unfinished"></translation>
+        <translation>Zw&amp;eite Ebene der Taste</translation>
     </message>
     <message>
         <source>&amp;Use for the Selected Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Für den gewählten Datensatz &amp;verwenden</translation>
     </message>
     <message>
         <source>&amp;Add the Selected Record...</source>
-        <translation type="unfinished"></translation>
+        <translation>Den gewählten Datensatz &amp;hinzufügen...</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz</translation>
     </message>
     <message>
         <source>Port of the equipment</source>
-        <translation type="unfinished"></translation>
+        <translation>Port des Geräts</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port:</translation>
     </message>
     <message>
         <source>&amp;Try</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausprobieren</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Try on the equipment</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Gerät ausprobieren</translation>
     </message>
     <message>
         <source>%1: not used, it could not be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nicht verwendet, konnte nicht gelesen werden (%2)</translation>
     </message>
     <message>
         <source>%1 (empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (leer)</translation>
     </message>
     <message>
         <source>(no equipment named)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kein Gerät genannt)</translation>
     </message>
     <message>
         <source>Choose a key or a link in the main window first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst im Hauptfenster eine Taste oder eine Verknüpfung.</translation>
     </message>
     <message>
         <source>Finish the data you are editing in the main window with Ok or Cancel first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen Sie die Daten, die Sie im Hauptfenster bearbeiten, zuerst mit Ok oder Abbrechen ab.</translation>
     </message>
     <message>
         <source>Not used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verwendet: %1</translation>
     </message>
     <message>
         <source>Not used: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verwendet: %1.</translation>
     </message>
     <message>
         <source>Not used: a record cannot hold the line settings %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verwendet: ein Datensatz kann die Leitungseinstellungen %1 nicht aufnehmen (%2).</translation>
     </message>
     <message>
         <source>Use %1 for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 für %2 verwenden</translation>
     </message>
     <message>
         <source>%1 now holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält jetzt %2.</translation>
     </message>
     <message>
         <source>%1 already holds these bytes and line settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält diese Bytes und Leitungseinstellungen bereits.</translation>
     </message>
     <message>
         <source>Not tried: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht ausprobiert: %1</translation>
     </message>
     <message>
         <source>Not tried: the line settings %1 cannot be used (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht ausprobiert: die Leitungseinstellungen %1 sind nicht verwendbar (%2).</translation>
     </message>
     <message>
         <source>Trying %1 on %2 at %3...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird an %2 mit %3 ausprobiert...</translation>
     </message>
     <message>
         <source>Reply %1 (the expected reply could not be read: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort %1 (die erwartete Antwort konnte nicht gelesen werden: %2)</translation>
     </message>
     <message>
         <source>Reply %1 (the entry expects none in particular)</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort %1 (der Eintrag erwartet keine bestimmte)</translation>
     </message>
     <message>
         <source>Reply %1: %2 (expected %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort %1: %2 (erwartet %3)</translation>
     </message>
     <message>
         <source>Nothing added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts hinzugefügt: %1</translation>
     </message>
     <message>
         <source>there is no such record.</source>
-        <translation type="unfinished"></translation>
+        <translation>diesen Datensatz gibt es nicht.</translation>
     </message>
     <message>
         <source>Nothing added: %1 holds no command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts hinzugefügt: %1 enthält keinen Befehl.</translation>
     </message>
     <message>
         <source>Import Command Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehlstabelle importieren</translation>
     </message>
     <message>
         <source>JSON files (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON-Dateien (*.json);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Open Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothek öffnen</translation>
     </message>
     <message>
         <source>Command libraries (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehlsbibliotheken (*.json);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
     <name>ComparisonDialog</name>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschiede</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld</translation>
     </message>
     <message>
         <source>Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier</translation>
     </message>
     <message>
         <source>There</source>
-        <translation type="unfinished"></translation>
+        <translation>Dort</translation>
     </message>
     <message>
         <source>Compare With File</source>
@@ -663,73 +664,73 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung</translation>
     </message>
     <message>
         <source>Can&apos;t open wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>%1 is not a configuration file of this editor, or it is damaged: %2. Nothing was compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Konfigurationsdatei dieses Editors oder beschädigt: %2. Nichts wurde verglichen.</translation>
     </message>
     <message>
         <source>The file holds the same configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält dieselbe Konfiguration.</translation>
     </message>
     <message>
         <source>%1 differs from this configuration (1 difference):</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 weicht von dieser Konfiguration ab (1 Unterschied):</translation>
     </message>
     <message>
         <source>%1 differs from this configuration (%2 differences):</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 weicht von dieser Konfiguration ab (%2 Unterschiede):</translation>
     </message>
 </context>
 <context>
     <name>ConfigDocument</name>
     <message>
         <source>%1 is not a configuration file of this editor, or it is damaged: %2. Nothing was loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Konfigurationsdatei dieses Editors oder beschädigt: %2. Nichts wurde geladen.</translation>
     </message>
     <message>
         <source>No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Dateiname angegeben.</translation>
     </message>
     <message>
         <source>%1. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Nichts wurde importiert.</translation>
     </message>
     <message>
         <source>%1 is not a configuration in JSON form: %2. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Konfiguration in JSON-Form: %2. Nichts wurde importiert.</translation>
     </message>
     <message>
         <source>%1 holds more than a configuration file can: %2. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält mehr, als eine Konfigurationsdatei kann: %2. Nichts wurde importiert.</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>%1 is not a regular file; it was taken off the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine gewöhnliche Datei; sie wurde von der Liste genommen.</translation>
     </message>
     <message>
         <source>%1 no longer exists; it was taken off the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gibt es nicht mehr; sie wurde von der Liste genommen.</translation>
     </message>
 </context>
 <context>
     <name>DeviceController</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>The connection to the device was lost: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zum Gerät ging verloren: %1</translation>
     </message>
     <message>
         <source>COM Port Setting</source>
@@ -737,45 +738,47 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>Can&apos;t open the port &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Port „%1“ kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>Connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <source>Connecting to the device on %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung zum Gerät an %1...</translation>
     </message>
     <message>
         <source>The device does not answer on &quot;%1&quot;. Check the cable, the power and the port name.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät antwortet nicht an „%1“. Prüfen Sie das Kabel, die Stromversorgung und den Portnamen.
+
+%2</translation>
     </message>
     <message>
         <source>The port was not opened, because the trace of the device link cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Port wurde nicht geöffnet, weil das Protokoll der Geräteverbindung nicht geschrieben werden kann: %1</translation>
     </message>
     <message>
         <source>Trace the Device Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteverbindung mitschreiben</translation>
     </message>
     <message>
         <source>The trace of the device link stopped early: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll der Geräteverbindung hörte vorzeitig auf: %1.</translation>
     </message>
     <message>
         <source>The trace of the device link reached its limit of %1 MB and was cut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll der Geräteverbindung erreichte seine Grenze von %1 MB und wurde abgeschnitten.</translation>
     </message>
     <message>
         <source>Storing the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm wird gespeichert</translation>
     </message>
     <message>
         <source>Storing the program to the device...</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm wird auf das Gerät gespeichert...</translation>
     </message>
     <message>
         <source>Load Program To Device</source>
@@ -787,57 +790,57 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>The program could not be loaded: the records here could not be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm konnte nicht geladen werden: die Datensätze hier konnten nicht kopiert werden.</translation>
     </message>
     <message>
         <source>Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden</translation>
     </message>
     <message>
         <source>Loading the program from the device...</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm wird vom Gerät geladen...</translation>
     </message>
     <message>
         <source>Only %1 of %2 records arrived from the device; this one did not: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur %1 von %2 Datensätzen kamen vom Gerät an; dieser nicht: %3.</translation>
     </message>
     <message>
         <source>Only %1 of %2 records arrived from the device; these did not: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur %1 von %2 Datensätzen kamen vom Gerät an; diese nicht: %3.</translation>
     </message>
     <message>
         <source>Apply the records that arrived? The others keep the values they have here. Discard changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angekommenen Datensätze übernehmen? Die anderen behalten ihre Werte hier. Verwerfen ändert nichts.</translation>
     </message>
     <message>
         <source>The loaded program could not be applied; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das geladene Programm konnte nicht übernommen werden; nichts wurde geändert.</translation>
     </message>
     <message>
         <source>Verifying</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen</translation>
     </message>
     <message>
         <source>Reading the program on the device...</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm auf dem Gerät wird gelesen...</translation>
     </message>
     <message>
         <source>Verify Program On Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm auf dem Gerät prüfen</translation>
     </message>
     <message>
         <source>The device holds this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät enthält dieses Programm.</translation>
     </message>
     <message>
         <source>The device holds a different program (1 difference):</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät enthält ein anderes Programm (1 Unterschied):</translation>
     </message>
     <message numerus="yes">
         <source>The device holds a different program (%n differences):</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das Gerät enthält ein anderes Programm (%n Unterschied):</numerusform>
+            <numerusform>Das Gerät enthält ein anderes Programm (%n Unterschiede):</numerusform>
         </translation>
     </message>
 </context>
@@ -845,39 +848,39 @@ Do you want to save your changes?</source>
     <name>DeviceFinder</name>
     <message>
         <source>&amp;Find Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät &amp;suchen</translation>
     </message>
     <message>
         <source>Try every port listed, and the one typed, for the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden aufgelisteten Port und den eingetippten nach dem Gerät absuchen</translation>
     </message>
     <message>
         <source>No port to try: plug in the device&apos;s adapter or type its port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Port zum Ausprobieren: stecken Sie den Adapter des Geräts ein oder tippen Sie seinen Port.</translation>
     </message>
     <message>
         <source>Looking for the device...</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät wird gesucht...</translation>
     </message>
     <message>
         <source>Looking for the device on %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät wird an %1 gesucht...</translation>
     </message>
     <message>
         <source>Looking for the device on %1 ports at once...</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät wird an %1 Ports zugleich gesucht...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Find Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät suchen</translation>
     </message>
     <message>
         <source>%1: device (connected)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Gerät (verbunden)</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -889,62 +892,62 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>Device found on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät an %1 gefunden.</translation>
     </message>
     <message>
         <source>Devices found on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte an %1 gefunden.</translation>
     </message>
     <message>
         <source>Cancelled before every port had answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen, bevor jeder Port geantwortet hatte.</translation>
     </message>
     <message>
         <source>Cancelled: no device found before that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen: bis dahin wurde kein Gerät gefunden.</translation>
     </message>
     <message>
         <source>No device answered on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>An %1 antwortete kein Gerät.</translation>
     </message>
     <message>
         <source>No device answered on any of the %1 ports tried.</source>
-        <translation type="unfinished"></translation>
+        <translation>An keinem der %1 ausprobierten Ports antwortete ein Gerät.</translation>
     </message>
     <message>
         <source>%1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>Something else answered on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>An %1 antwortete etwas anderes.</translation>
     </message>
     <message>
         <source>device found</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät gefunden</translation>
     </message>
 </context>
 <context>
     <name>EditorCommandLine</name>
     <message>
         <source>Configuration file to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu öffnende Konfigurationsdatei.</translation>
     </message>
     <message>
         <source>Run &quot;%1 --help&quot; for help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe gibt „%1 --help“.</translation>
     </message>
     <message>
         <source>Only one file can be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es kann nur eine Datei geöffnet werden.</translation>
     </message>
     <message>
         <source>%1: the editor needs a desktop session (no display was found); --help, --version and %1-cli work without one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: der Editor braucht eine Desktop-Sitzung (es wurde kein Display gefunden); --help, --version und %1-cli gehen ohne.</translation>
     </message>
     <message>
         <source>Write the developer&apos;s diagnostics to standard error (as QT_LOGGING_RULES=&quot;kvr210c.diagnostics.debug=true&quot; does).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Diagnose für Entwickler auf die Standardfehlerausgabe schreiben (wie QT_LOGGING_RULES=&quot;kvr210c.diagnostics.debug=true&quot;).</translation>
     </message>
 </context>
 <context>
@@ -958,110 +961,110 @@ Do you want to save your changes?</source>
     <name>KeyActions</name>
     <message>
         <source>&amp;Key</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taste</translation>
     </message>
     <message>
         <source>Change Button &amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten&amp;namen ändern</translation>
     </message>
     <message>
         <source>Change &amp;Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Daten ändern</translation>
     </message>
     <message>
         <source>Change &amp;Baud Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Baudrate ändern</translation>
     </message>
     <message>
         <source>&amp;Try Command...</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl &amp;ausprobieren...</translation>
     </message>
     <message>
         <source>Command &amp;Library...</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehls&amp;bibliothek...</translation>
     </message>
 </context>
 <context>
     <name>KeyPlayPanel</name>
     <message>
         <source> ... (%1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation> ... (%1 Bytes)</translation>
     </message>
     <message>
         <source>Play Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste abspielen</translation>
     </message>
     <message>
         <source>The key&apos;s records in the trial&apos;s order: the first layer, the links 13 to 16, then the second layer where it is switched on, each at its own line settings and its delay after the one before. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datensätze der Taste in der Reihenfolge des Versuchs: die erste Ebene, die Verknüpfungen 13 bis 16, dann die zweite Ebene, wo sie eingeschaltet ist, jeder mit seinen eigenen Leitungseinstellungen und seiner Verzögerung nach dem vorigen. %1</translation>
     </message>
     <message>
         <source>Records of the key to play, ticked to be sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensätze der Taste zum Abspielen, angehakt zum Senden</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz</translation>
     </message>
     <message>
         <source>Line settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitungseinstellungen</translation>
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerung</translation>
     </message>
     <message>
         <source>Command and reply</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl und Antwort</translation>
     </message>
     <message>
         <source>Skip the dela&amp;ys</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerungen ü&amp;berspringen</translation>
     </message>
     <message>
         <source>Play &amp;Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste &amp;abspielen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Cancel the play</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Abspielen abbrechen</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Choose a key in the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie im Hauptfenster eine Taste.</translation>
     </message>
     <message>
         <source>No record of Key %1 has a command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Datensatz der Taste %1 hat einen Befehl.</translation>
     </message>
     <message>
         <source>Tick the records to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haken Sie die abzuspielenden Datensätze an.</translation>
     </message>
     <message>
         <source>Playing Key %1 on %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste %1 wird an %2 abgespielt...</translation>
     </message>
     <message>
         <source>sent %1 at %2 after %3 ms: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit %2 nach %3 ms gesendet: %4</translation>
     </message>
     <message>
         <source>+%1 ms  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1 ms  %2</translation>
     </message>
     <message>
         <source>reply after %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort nach %1 ms</translation>
     </message>
 </context>
 <context>
@@ -1079,82 +1082,82 @@ Do you want to save your changes?</source>
     <name>LibraryEntryNameDialog</name>
     <message>
         <source>Add to Your Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Ihrer Bibliothek hinzufügen</translation>
     </message>
     <message>
         <source>Add %1 to your library as:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ihrer Bibliothek hinzufügen als:</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>&amp;Equipment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gerät:</translation>
     </message>
     <message>
         <source>&amp;Group:</source>
-        <translation type="unfinished"></translation>
+        <translation>G&amp;ruppe:</translation>
     </message>
 </context>
 <context>
     <name>LibraryEntryView</name>
     <message>
         <source>one byte</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Byte</translation>
     </message>
     <message>
         <source>decimal digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimalziffern</translation>
     </message>
     <message>
         <source>hex digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Hex-Ziffern</translation>
     </message>
     <message>
         <source>Bytes in hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes in Hex</translation>
     </message>
     <message>
         <source>Bytes as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes als Text</translation>
     </message>
     <message>
         <source>The bytes in brackets are the checksum</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bytes in Klammern sind die Prüfsumme</translation>
     </message>
     <message>
         <source>Hex:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hex:</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Text:</translation>
     </message>
     <message>
         <source>Checksum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfsumme:</translation>
     </message>
     <message>
         <source>Line settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitungseinstellungen:</translation>
     </message>
     <message>
         <source>Expected reply:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwartete Antwort:</translation>
     </message>
     <message>
         <source>Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis:</translation>
     </message>
     <message>
         <source>%1, from %2 to %3, %4 when not set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, von %2 bis %3, %4 wenn nicht gesetzt</translation>
     </message>
     <message>
         <source>Choose an entry in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Eintrag in der Liste.</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -1162,58 +1165,58 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>%1 (%2 to %3):</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 bis %3):</translation>
     </message>
     <message>
         <source>none named: the record&apos;s own are kept</source>
-        <translation type="unfinished"></translation>
+        <translation>keine genannt: die des Datensatzes bleiben</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>text &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Text „%1“</translation>
     </message>
     <message>
         <source>no entry is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Eintrag gewählt</translation>
     </message>
     <message>
         <source>(none: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine: %1)</translation>
     </message>
     <message>
         <source>%1, byte %2 (in brackets)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Byte %2 (in Klammern)</translation>
     </message>
     <message>
         <source>%1, bytes %2 to %3 (in brackets)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Bytes %2 bis %3 (in Klammern)</translation>
     </message>
 </context>
 <context>
     <name>LinkTraceChoice</name>
     <message>
         <source>Trace the Device Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteverbindung mitschreiben</translation>
     </message>
     <message>
         <source>Text files (*.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Write every byte sent to and received from the device to a file, from the next connection on</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes an das Gerät gesendete und von ihm empfangene Byte ab der nächsten Verbindung in eine Datei schreiben</translation>
     </message>
     <message>
         <source>Every byte sent to and received from the device goes to %1, from the next connection on</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes an das Gerät gesendete und von ihm empfangene Byte geht ab der nächsten Verbindung nach %1</translation>
     </message>
     <message>
         <source>The trace cannot go to %1: it is the configuration file that is open, and the trace would replace it. Choose another file for the trace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll kann nicht nach %1: das ist die geöffnete Konfigurationsdatei, und das Protokoll würde sie ersetzen. Wählen Sie eine andere Datei für das Protokoll.</translation>
     </message>
 </context>
 <context>
@@ -1372,7 +1375,7 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>Shows the command&apos;s baud rate, data bits, parity and stop bits; press to change them</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Baudrate, Datenbits, Parität und Stoppbits des Befehls; drücken, um sie zu ändern</translation>
     </message>
     <message>
         <source>Line settings, first layer</source>
@@ -1392,7 +1395,7 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>Shows the second layer&apos;s baud rate, data bits, parity and stop bits; press to change them</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Baudrate, Datenbits, Parität und Stoppbits der zweiten Ebene; drücken, um sie zu ändern</translation>
     </message>
     <message>
         <source>Line settings, second layer</source>
@@ -1535,82 +1538,82 @@ Do you want to save your changes?</source>
     <name>NameDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialog</translation>
     </message>
     <message>
         <source>New Button Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Tastenname :</translation>
     </message>
     <message>
         <source>New button name</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Tastenname</translation>
     </message>
 </context>
 <context>
     <name>ProgramSheet</name>
     <message>
         <source>(not saved)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nicht gespeichert)</translation>
     </message>
     <message>
         <source>Program sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmblatt</translation>
     </message>
     <message>
         <source>(of the program with its unsaved changes, as Save would write it)</source>
-        <translation type="unfinished"></translation>
+        <translation>(des Programms mit seinen ungespeicherten Änderungen, wie Speichern es schreiben würde)</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>SHA-256</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Command (hex)</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl (Hex)</translation>
     </message>
     <message>
         <source>Command (text)</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl (Text)</translation>
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerung</translation>
     </message>
     <message>
         <source>Line settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitungseinstellungen</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>ein</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>aus</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
     </message>
     <message>
         <source>%1 (with unsaved changes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (mit ungespeicherten Änderungen)</translation>
     </message>
     <message>
         <source>Export Sheet</source>
@@ -1618,85 +1621,85 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>The sheet could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Blatt konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>Question</name>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
     <message>
         <source>Are you sure you want to continue ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie wirklich fortfahren ?</translation>
     </message>
 </context>
 <context>
     <name>TryCommandWindow</name>
     <message>
         <source>Try Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl ausprobieren</translation>
     </message>
     <message>
         <source>Port of the equipment</source>
-        <translation type="unfinished"></translation>
+        <translation>Port des Geräts</translation>
     </message>
     <message>
         <source>S&amp;econd layer of the key</source>
-        <translation type="unfinished"></translation>
+        <translation>Zw&amp;eite Ebene der Taste</translation>
     </message>
     <message>
         <source>Command in hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl in Hex</translation>
     </message>
     <message>
         <source>Command as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl als Text</translation>
     </message>
     <message>
         <source> ms</source>
-        <translation type="unfinished"></translation>
+        <translation> ms</translation>
     </message>
     <message>
         <source>Reply ends after this long without a byte</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort endet nach so langer Zeit ohne Byte</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port:</translation>
     </message>
     <message>
         <source>Command:</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl:</translation>
     </message>
     <message>
         <source>Hex:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hex:</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Text:</translation>
     </message>
     <message>
         <source>Line settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitungseinstellungen:</translation>
     </message>
     <message>
         <source>Reply ends after &amp;quiet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort endet nach &amp;Ruhe:</translation>
     </message>
     <message>
         <source>&amp;Send</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Senden</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Hex</source>
@@ -1704,123 +1707,123 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>Form of the free line</source>
-        <translation type="unfinished"></translation>
+        <translation>Form der freien Zeile</translation>
     </message>
     <message>
         <source>\x02ON\r, or hex pairs: 02 4F 4E 0D</source>
-        <translation type="unfinished"></translation>
+        <translation>\x02ON\r oder Hex-Paare: 02 4F 4E 0D</translation>
     </message>
     <message>
         <source>Free line to send</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu sendende freie Zeile</translation>
     </message>
     <message>
         <source>Text with \r, \n, \t, \\ and \xNN, or hex pairs; sent with the command&apos;s line settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Text mit \r, \n, \t, \\ und \xNN oder Hex-Paare; gesendet mit den Leitungseinstellungen des Befehls</translation>
     </message>
     <message>
         <source>Send &amp;Line</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeile senden</translation>
     </message>
     <message>
         <source>Free line</source>
-        <translation type="unfinished"></translation>
+        <translation>Freie Zeile</translation>
     </message>
     <message>
         <source>Reply in hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort in Hex</translation>
     </message>
     <message>
         <source>Reply as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort als Text</translation>
     </message>
     <message>
         <source>Reply</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort</translation>
     </message>
     <message>
         <source>Log of every exchange</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll jedes Austauschs</translation>
     </message>
     <message>
         <source>&amp;Copy Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll &amp;kopieren</translation>
     </message>
     <message>
         <source>Save L&amp;og...</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll s&amp;peichern...</translation>
     </message>
     <message>
         <source>Clear Lo&amp;g</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll &amp;leeren</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll</translation>
     </message>
     <message>
         <source>A trial is under way: wait for its reply or cancel it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Versuch läuft: warten Sie auf seine Antwort oder brechen Sie ihn ab.</translation>
     </message>
     <message>
         <source>Nothing to send: choose a key or a link in the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu senden: wählen Sie im Hauptfenster eine Taste oder eine Verknüpfung.</translation>
     </message>
     <message>
         <source>Nothing to send: the command of %1 is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu senden: der Befehl von %1 ist leer.</translation>
     </message>
     <message>
         <source>Choose a key or a link in the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie im Hauptfenster eine Taste oder eine Verknüpfung.</translation>
     </message>
     <message>
         <source>%1 (for the free line)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (für die freie Zeile)</translation>
     </message>
     <message>
         <source>%1, delay %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Verzögerung %2</translation>
     </message>
     <message>
         <source>Not sent: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gesendet: %1.</translation>
     </message>
     <message>
         <source>free line</source>
-        <translation type="unfinished"></translation>
+        <translation>freie Zeile</translation>
     </message>
     <message>
         <source>%1 on %2 at %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 an %2 mit %3</translation>
     </message>
     <message>
         <source>Reply to %1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort auf %1 an %2</translation>
     </message>
     <message>
         <source>Waiting for the reply...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten auf die Antwort...</translation>
     </message>
     <message>
         <source>sent %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gesendet:</translation>
     </message>
     <message>
         <source>+%1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1 ms</translation>
     </message>
     <message>
         <source>Save Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll speichern</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
         <source>The log could not be saved (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll konnte nicht gespeichert werden (%1).</translation>
     </message>
 </context>
 <context>
@@ -1942,11 +1945,11 @@ Do you want to save your changes?</source>
     <name>completeDialog</name>
     <message>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Operation Complete !</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang abgeschlossen !</translation>
     </message>
 </context>
 </TS>
