@@ -53,39 +53,39 @@
     </message>
     <message>
         <source>The command is %1 bytes long.</source>
-        <translation type="unfinished"></translation>
+        <translation>La commande fait %1 octets.</translation>
     </message>
     <message>
         <source>The second-layer command is %1 bytes long.</source>
-        <translation type="unfinished"></translation>
+        <translation>La commande du second niveau fait %1 octets.</translation>
     </message>
     <message>
         <source>Change Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les données</translation>
     </message>
     <message>
         <source>The field holds %1 bytes: Ok at the end of the edit keeps only the first %1 bytes. Cancel leaves the record as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ contient %1 octets : Ok à la fin de la saisie ne garde que les %1 premiers octets. Annuler laisse l&apos;enregistrement tel quel.</translation>
     </message>
     <message>
         <source>Load from the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger depuis l&apos;appareil</translation>
     </message>
     <message>
         <source>Verify Program On Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier le programme sur l&apos;appareil</translation>
     </message>
     <message>
         <source>Compare the program on the device with this one, changing neither</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer le programme de l&apos;appareil avec celui-ci, sans modifier ni l&apos;un ni l&apos;autre</translation>
     </message>
     <message>
         <source>Connected to the device on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté à l&apos;appareil sur %1</translation>
     </message>
     <message>
         <source>Not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté</translation>
     </message>
     <message>
         <source>COM Port Setting</source>
@@ -93,95 +93,95 @@
     </message>
     <message>
         <source>No port was chosen. Choose or type the port of the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun port n&apos;a été choisi. Choisissez ou saisissez le port de l&apos;appareil.</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir %1</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Copy the selected key&apos;s program, or the selected link, as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier en texte le programme de la touche choisie, ou le lien choisi</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>Replace the selected key&apos;s program, or the selected link, with the copied one</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer le programme de la touche choisie, ou le lien choisi, par celui copié</translation>
     </message>
     <message>
         <source>Finish the data you are editing with Ok or Cancel first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminez d&apos;abord la saisie en cours avec Ok ou Annuler.</translation>
     </message>
     <message>
         <source>Copied %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 copié</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>Replace the programs of keys %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer les programmes des touches %1 ?</translation>
     </message>
     <message>
         <source>The copied text holds several keys. Each goes onto the key of its number, with all its links and its second layer, whatever is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte copié contient plusieurs touches. Chacune va sur la touche de son numéro, avec tous ses liens et son second niveau, quelle que soit la sélection.</translation>
     </message>
     <message>
         <source>The clipboard&apos;s text cannot be pasted here: %1. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte du presse-papiers ne peut pas être collé ici : %1. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Keys %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches %1</translation>
     </message>
     <message>
         <source>Paste onto %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller sur %1</translation>
     </message>
     <message>
         <source>Import JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer du JSON</translation>
     </message>
     <message>
         <source>JSON files (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers JSON (*.json);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Export JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en JSON</translation>
     </message>
     <message>
         <source>Exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporté vers %1</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Application</translation>
     </message>
     <message>
         <source>%1 - %2[*]</source>
@@ -193,55 +193,56 @@
     </message>
     <message>
         <source>Rename %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer %1</translation>
     </message>
     <message>
         <source>Change line settings of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les réglages de ligne de %1</translation>
     </message>
     <message>
         <source>The configuration has been modified.
 Do you want to save your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration a été modifiée.
+Voulez-vous enregistrer vos modifications ?</translation>
     </message>
     <message>
         <source>The data you are editing has not been stored yet: Save stores it as Ok does, Discard drops it as Cancel does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données en cours de saisie ne sont pas encore prises en compte : Enregistrer les garde comme Ok, Ignorer les abandonne comme Annuler.</translation>
     </message>
     <message>
         <source>Can&apos;t open wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier</translation>
     </message>
     <message>
         <source>Can&apos;t file wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier</translation>
     </message>
     <message>
         <source>Key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche %1</translation>
     </message>
     <message>
         <source>Empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Vide</translation>
     </message>
     <message>
         <source>Link %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien %1</translation>
     </message>
     <message>
         <source>Link %1 of key %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien %1 de la touche %2</translation>
     </message>
     <message>
         <source>Change data of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les données de %1</translation>
     </message>
 </context>
 <context>
     <name>ComPortPicker</name>
     <message>
         <source>serial number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>numéro de série %1</translation>
     </message>
 </context>
 <context>
@@ -368,7 +369,7 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>The port the device is connected to; a port the system does not list can be typed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port auquel l&apos;appareil est branché ; un port que le système ne liste pas peut être saisi</translation>
     </message>
     <message>
         <source>Read the list of ports again</source>
@@ -391,7 +392,7 @@ Do you want to save your changes?</source>
     <name>CommandButton</name>
     <message>
         <source>%1, unused</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, inutilisée</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -399,263 +400,263 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>Change Button &amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le &amp;nom de la touche</translation>
     </message>
     <message>
         <source>Change &amp;Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les &amp;données</translation>
     </message>
     <message>
         <source>Change &amp;Baud Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le &amp;débit</translation>
     </message>
     <message>
         <source>Change Button Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le nom de la touche</translation>
     </message>
     <message>
         <source>The name cannot hold %1: a configuration file keeps only Latin-1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom ne peut pas contenir %1 : un fichier de configuration ne garde que des caractères Latin-1.</translation>
     </message>
 </context>
 <context>
     <name>CommandField</name>
     <message>
         <source>The command holds %1 bytes, the most it can: nothing more fits.</source>
-        <translation type="unfinished"></translation>
+        <translation>La commande contient %1 octets, son maximum : rien de plus ne tient.</translation>
     </message>
     <message>
         <source>The cursor stands at the end of the field: End goes back to the end of the command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le curseur est à la fin du champ : Fin revient à la fin de la commande.</translation>
     </message>
     <message>
         <source>Only the hex digits 0 to 9 and A to F can be typed in Hex form.</source>
-        <translation type="unfinished"></translation>
+        <translation>En forme Hex, seuls les chiffres hexadécimaux 0 à 9 et A à F peuvent être saisis.</translation>
     </message>
     <message>
         <source>A blank cannot be typed in ASCII form: type it in Hex form, as 20.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un espace ne peut pas être saisi en forme ASCII : saisissez-le en forme Hex, comme 20.</translation>
     </message>
 </context>
 <context>
     <name>CommandFieldNames</name>
     <message>
         <source>in hex</source>
-        <translation type="unfinished"></translation>
+        <translation>en hex</translation>
     </message>
     <message>
         <source>in ASCII</source>
-        <translation type="unfinished"></translation>
+        <translation>en ASCII</translation>
     </message>
     <message>
         <source>Command, first layer, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande, premier niveau, %1</translation>
     </message>
     <message>
         <source>Command, second layer, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande, second niveau, %1</translation>
     </message>
 </context>
 <context>
     <name>CommandLibraryWindow</name>
     <message>
         <source>Command Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèque de commandes</translation>
     </message>
     <message>
         <source>Name, equipment or group</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom, équipement ou groupe</translation>
     </message>
     <message>
         <source>Search the libraries</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher dans les bibliothèques</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chercher :</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe</translation>
     </message>
     <message>
         <source>Libraries and their entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèques et leurs entrées</translation>
     </message>
     <message>
         <source>&amp;Open Library...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir une bibliothèque...</translation>
     </message>
     <message>
         <source>&amp;Remove from List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer de la liste</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer...</translation>
     </message>
     <message>
         <source>Import a table of commands by model into your library</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une table de commandes par modèle dans votre bibliothèque</translation>
     </message>
     <message>
         <source>S&amp;econd layer of the key</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;econd niveau de la touche</translation>
     </message>
     <message>
         <source>&amp;Use for the Selected Record</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utiliser pour l&apos;enregistrement choisi</translation>
     </message>
     <message>
         <source>&amp;Add the Selected Record...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter l&apos;enregistrement choisi...</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement</translation>
     </message>
     <message>
         <source>Port of the equipment</source>
-        <translation type="unfinished"></translation>
+        <translation>Port de l&apos;équipement</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port :</translation>
     </message>
     <message>
         <source>&amp;Try</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Essayer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Try on the equipment</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayer sur l&apos;équipement</translation>
     </message>
     <message>
         <source>%1: not used, it could not be read (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : non utilisé, illisible (%2)</translation>
     </message>
     <message>
         <source>%1 (empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (vide)</translation>
     </message>
     <message>
         <source>(no equipment named)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun équipement nommé)</translation>
     </message>
     <message>
         <source>Choose a key or a link in the main window first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord une touche ou un lien dans la fenêtre principale.</translation>
     </message>
     <message>
         <source>Finish the data you are editing in the main window with Ok or Cancel first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminez d&apos;abord la saisie en cours dans la fenêtre principale avec Ok ou Annuler.</translation>
     </message>
     <message>
         <source>Not used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non utilisé : %1</translation>
     </message>
     <message>
         <source>Not used: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non utilisé : %1.</translation>
     </message>
     <message>
         <source>Not used: a record cannot hold the line settings %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Non utilisé : un enregistrement ne peut pas contenir les réglages de ligne %1 (%2).</translation>
     </message>
     <message>
         <source>Use %1 for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser %1 pour %2</translation>
     </message>
     <message>
         <source>%1 now holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient maintenant %2.</translation>
     </message>
     <message>
         <source>%1 already holds these bytes and line settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient déjà ces octets et réglages de ligne.</translation>
     </message>
     <message>
         <source>Not tried: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non essayé : %1</translation>
     </message>
     <message>
         <source>Not tried: the line settings %1 cannot be used (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Non essayé : les réglages de ligne %1 sont inutilisables (%2).</translation>
     </message>
     <message>
         <source>Trying %1 on %2 at %3...</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai de %1 sur %2 à %3...</translation>
     </message>
     <message>
         <source>Reply %1 (the expected reply could not be read: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse %1 (la réponse attendue est illisible : %2)</translation>
     </message>
     <message>
         <source>Reply %1 (the entry expects none in particular)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse %1 (l&apos;entrée n&apos;en attend aucune en particulier)</translation>
     </message>
     <message>
         <source>Reply %1: %2 (expected %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse %1 : %2 (attendu %3)</translation>
     </message>
     <message>
         <source>Nothing added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien ajouté : %1</translation>
     </message>
     <message>
         <source>there is no such record.</source>
-        <translation type="unfinished"></translation>
+        <translation>cet enregistrement n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Nothing added: %1 holds no command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien ajouté : %1 ne contient aucune commande.</translation>
     </message>
     <message>
         <source>Import Command Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une table de commandes</translation>
     </message>
     <message>
         <source>JSON files (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers JSON (*.json);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Open Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une bibliothèque</translation>
     </message>
     <message>
         <source>Command libraries (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèques de commandes (*.json);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
     <name>ComparisonDialog</name>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Différences</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ</translation>
     </message>
     <message>
         <source>Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Ici</translation>
     </message>
     <message>
         <source>There</source>
-        <translation type="unfinished"></translation>
+        <translation>Là-bas</translation>
     </message>
     <message>
         <source>Compare With File</source>
@@ -663,73 +664,73 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Application</translation>
     </message>
     <message>
         <source>Can&apos;t open wire</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier</translation>
     </message>
     <message>
         <source>%1 is not a configuration file of this editor, or it is damaged: %2. Nothing was compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier de configuration de cet éditeur, ou il est endommagé : %2. Rien n&apos;a été comparé.</translation>
     </message>
     <message>
         <source>The file holds the same configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient la même configuration.</translation>
     </message>
     <message>
         <source>%1 differs from this configuration (1 difference):</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 diffère de cette configuration (1 différence) :</translation>
     </message>
     <message>
         <source>%1 differs from this configuration (%2 differences):</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 diffère de cette configuration (%2 différences) :</translation>
     </message>
 </context>
 <context>
     <name>ConfigDocument</name>
     <message>
         <source>%1 is not a configuration file of this editor, or it is damaged: %2. Nothing was loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier de configuration de cet éditeur, ou il est endommagé : %2. Rien n&apos;a été chargé.</translation>
     </message>
     <message>
         <source>No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun nom de fichier n&apos;a été donné.</translation>
     </message>
     <message>
         <source>%1. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>%1 is not a configuration in JSON form: %2. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une configuration en JSON : %2. Rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>%1 holds more than a configuration file can: %2. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient plus qu&apos;un fichier de configuration ne peut : %2. Rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>%1 is not a regular file; it was taken off the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier ordinaire ; il a été retiré de la liste.</translation>
     </message>
     <message>
         <source>%1 no longer exists; it was taken off the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;existe plus ; il a été retiré de la liste.</translation>
     </message>
 </context>
 <context>
     <name>DeviceController</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>The connection to the device was lost: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion à l&apos;appareil a été perdue : %1</translation>
     </message>
     <message>
         <source>COM Port Setting</source>
@@ -737,45 +738,47 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>Can&apos;t open the port &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le port « %1 » : %2</translation>
     </message>
     <message>
         <source>Connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion</translation>
     </message>
     <message>
         <source>Connecting to the device on %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion à l&apos;appareil sur %1...</translation>
     </message>
     <message>
         <source>The device does not answer on &quot;%1&quot;. Check the cable, the power and the port name.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil ne répond pas sur « %1 ». Vérifiez le câble, l&apos;alimentation et le nom du port.
+
+%2</translation>
     </message>
     <message>
         <source>The port was not opened, because the trace of the device link cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port n&apos;a pas été ouvert, car la trace de la liaison ne peut pas être écrite : %1</translation>
     </message>
     <message>
         <source>Trace the Device Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracer la liaison avec l&apos;appareil</translation>
     </message>
     <message>
         <source>The trace of the device link stopped early: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La trace de la liaison s&apos;est arrêtée trop tôt : %1.</translation>
     </message>
     <message>
         <source>The trace of the device link reached its limit of %1 MB and was cut.</source>
-        <translation type="unfinished"></translation>
+        <translation>La trace de la liaison a atteint sa limite de %1 Mo et a été coupée.</translation>
     </message>
     <message>
         <source>Storing the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement du programme</translation>
     </message>
     <message>
         <source>Storing the program to the device...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement du programme dans l&apos;appareil...</translation>
     </message>
     <message>
         <source>Load Program To Device</source>
@@ -787,57 +790,57 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>The program could not be loaded: the records here could not be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme n&apos;a pas pu être chargé : les enregistrements d&apos;ici n&apos;ont pas pu être copiés.</translation>
     </message>
     <message>
         <source>Loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement</translation>
     </message>
     <message>
         <source>Loading the program from the device...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement du programme depuis l&apos;appareil...</translation>
     </message>
     <message>
         <source>Only %1 of %2 records arrived from the device; this one did not: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuls %1 des %2 enregistrements sont arrivés de l&apos;appareil ; celui-ci non : %3.</translation>
     </message>
     <message>
         <source>Only %1 of %2 records arrived from the device; these did not: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuls %1 des %2 enregistrements sont arrivés de l&apos;appareil ; ceux-ci non : %3.</translation>
     </message>
     <message>
         <source>Apply the records that arrived? The others keep the values they have here. Discard changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer les enregistrements arrivés ? Les autres gardent leurs valeurs d&apos;ici. Ignorer ne change rien.</translation>
     </message>
     <message>
         <source>The loaded program could not be applied; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme chargé n&apos;a pas pu être appliqué ; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Verifying</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification</translation>
     </message>
     <message>
         <source>Reading the program on the device...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture du programme de l&apos;appareil...</translation>
     </message>
     <message>
         <source>Verify Program On Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier le programme sur l&apos;appareil</translation>
     </message>
     <message>
         <source>The device holds this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil contient ce programme.</translation>
     </message>
     <message>
         <source>The device holds a different program (1 difference):</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil contient un autre programme (1 différence) :</translation>
     </message>
     <message numerus="yes">
         <source>The device holds a different program (%n differences):</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L&apos;appareil contient un autre programme (%n différence) :</numerusform>
+            <numerusform>L&apos;appareil contient un autre programme (%n différences) :</numerusform>
         </translation>
     </message>
 </context>
@@ -845,39 +848,39 @@ Do you want to save your changes?</source>
     <name>DeviceFinder</name>
     <message>
         <source>&amp;Find Device</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trouver l&apos;appareil</translation>
     </message>
     <message>
         <source>Try every port listed, and the one typed, for the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher l&apos;appareil sur chaque port listé et sur celui saisi</translation>
     </message>
     <message>
         <source>No port to try: plug in the device&apos;s adapter or type its port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun port à essayer : branchez l&apos;adaptateur de l&apos;appareil ou saisissez son port.</translation>
     </message>
     <message>
         <source>Looking for the device...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de l&apos;appareil...</translation>
     </message>
     <message>
         <source>Looking for the device on %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de l&apos;appareil sur %1...</translation>
     </message>
     <message>
         <source>Looking for the device on %1 ports at once...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de l&apos;appareil sur %1 ports à la fois...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Find Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouver l&apos;appareil</translation>
     </message>
     <message>
         <source>%1: device (connected)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : appareil (connecté)</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -889,62 +892,62 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>Device found on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil trouvé sur %1.</translation>
     </message>
     <message>
         <source>Devices found on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareils trouvés sur %1.</translation>
     </message>
     <message>
         <source>Cancelled before every port had answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé avant que chaque port ait répondu.</translation>
     </message>
     <message>
         <source>Cancelled: no device found before that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé : aucun appareil trouvé jusque-là.</translation>
     </message>
     <message>
         <source>No device answered on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun appareil n&apos;a répondu sur %1.</translation>
     </message>
     <message>
         <source>No device answered on any of the %1 ports tried.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun appareil n&apos;a répondu sur les %1 ports essayés.</translation>
     </message>
     <message>
         <source>%1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>Something else answered on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre chose a répondu sur %1.</translation>
     </message>
     <message>
         <source>device found</source>
-        <translation type="unfinished"></translation>
+        <translation>appareil trouvé</translation>
     </message>
 </context>
 <context>
     <name>EditorCommandLine</name>
     <message>
         <source>Configuration file to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de configuration à ouvrir.</translation>
     </message>
     <message>
         <source>Run &quot;%1 --help&quot; for help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancez « %1 --help » pour l&apos;aide.</translation>
     </message>
     <message>
         <source>Only one file can be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un seul fichier peut être ouvert.</translation>
     </message>
     <message>
         <source>%1: the editor needs a desktop session (no display was found); --help, --version and %1-cli work without one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : l&apos;éditeur a besoin d&apos;une session de bureau (aucun écran trouvé) ; --help, --version et %1-cli fonctionnent sans.</translation>
     </message>
     <message>
         <source>Write the developer&apos;s diagnostics to standard error (as QT_LOGGING_RULES=&quot;kvr210c.diagnostics.debug=true&quot; does).</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les diagnostics du développeur sur la sortie d&apos;erreur (comme QT_LOGGING_RULES=&quot;kvr210c.diagnostics.debug=true&quot;).</translation>
     </message>
 </context>
 <context>
@@ -958,110 +961,110 @@ Do you want to save your changes?</source>
     <name>KeyActions</name>
     <message>
         <source>&amp;Key</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Touche</translation>
     </message>
     <message>
         <source>Change Button &amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le &amp;nom de la touche</translation>
     </message>
     <message>
         <source>Change &amp;Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les &amp;données</translation>
     </message>
     <message>
         <source>Change &amp;Baud Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le &amp;débit</translation>
     </message>
     <message>
         <source>&amp;Try Command...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Essayer la commande...</translation>
     </message>
     <message>
         <source>Command &amp;Library...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bibliothèque de commandes...</translation>
     </message>
 </context>
 <context>
     <name>KeyPlayPanel</name>
     <message>
         <source> ... (%1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation> ... (%1 octets)</translation>
     </message>
     <message>
         <source>Play Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer la touche</translation>
     </message>
     <message>
         <source>The key&apos;s records in the trial&apos;s order: the first layer, the links 13 to 16, then the second layer where it is switched on, each at its own line settings and its delay after the one before. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les enregistrements de la touche dans l&apos;ordre de l&apos;essai : le premier niveau, les liens 13 à 16, puis le second niveau s&apos;il est activé, chacun avec ses réglages de ligne et son délai après le précédent. %1</translation>
     </message>
     <message>
         <source>Records of the key to play, ticked to be sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrements de la touche à jouer, cochés pour être envoyés</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement</translation>
     </message>
     <message>
         <source>Line settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages de ligne</translation>
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai</translation>
     </message>
     <message>
         <source>Command and reply</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande et réponse</translation>
     </message>
     <message>
         <source>Skip the dela&amp;ys</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauter les déla&amp;is</translation>
     </message>
     <message>
         <source>Play &amp;Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer la &amp;touche</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Cancel the play</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la lecture</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Choose a key in the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une touche dans la fenêtre principale.</translation>
     </message>
     <message>
         <source>No record of Key %1 has a command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun enregistrement de la touche %1 n&apos;a de commande.</translation>
     </message>
     <message>
         <source>Tick the records to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez les enregistrements à jouer.</translation>
     </message>
     <message>
         <source>Playing Key %1 on %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de la touche %1 sur %2...</translation>
     </message>
     <message>
         <source>sent %1 at %2 after %3 ms: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 envoyé à %2 après %3 ms : %4</translation>
     </message>
     <message>
         <source>+%1 ms  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1 ms  %2</translation>
     </message>
     <message>
         <source>reply after %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>réponse après %1 ms</translation>
     </message>
 </context>
 <context>
@@ -1079,82 +1082,82 @@ Do you want to save your changes?</source>
     <name>LibraryEntryNameDialog</name>
     <message>
         <source>Add to Your Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter à votre bibliothèque</translation>
     </message>
     <message>
         <source>Add %1 to your library as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter %1 à votre bibliothèque sous :</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>&amp;Equipment:</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;quipement :</translation>
     </message>
     <message>
         <source>&amp;Group:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Groupe :</translation>
     </message>
 </context>
 <context>
     <name>LibraryEntryView</name>
     <message>
         <source>one byte</source>
-        <translation type="unfinished"></translation>
+        <translation>un octet</translation>
     </message>
     <message>
         <source>decimal digits</source>
-        <translation type="unfinished"></translation>
+        <translation>chiffres décimaux</translation>
     </message>
     <message>
         <source>hex digits</source>
-        <translation type="unfinished"></translation>
+        <translation>chiffres hexadécimaux</translation>
     </message>
     <message>
         <source>Bytes in hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Octets en hex</translation>
     </message>
     <message>
         <source>Bytes as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Octets en texte</translation>
     </message>
     <message>
         <source>The bytes in brackets are the checksum</source>
-        <translation type="unfinished"></translation>
+        <translation>Les octets entre crochets sont la somme de contrôle</translation>
     </message>
     <message>
         <source>Hex:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hex :</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte :</translation>
     </message>
     <message>
         <source>Checksum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Somme de contrôle :</translation>
     </message>
     <message>
         <source>Line settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages de ligne :</translation>
     </message>
     <message>
         <source>Expected reply:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse attendue :</translation>
     </message>
     <message>
         <source>Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque :</translation>
     </message>
     <message>
         <source>%1, from %2 to %3, %4 when not set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, de %2 à %3, %4 si non défini</translation>
     </message>
     <message>
         <source>Choose an entry in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une entrée dans la liste.</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -1162,58 +1165,58 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>%1 (%2 to %3):</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 à %3) :</translation>
     </message>
     <message>
         <source>none named: the record&apos;s own are kept</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun nommé : ceux de l&apos;enregistrement sont gardés</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>text &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>texte « %1 »</translation>
     </message>
     <message>
         <source>no entry is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune entrée choisie</translation>
     </message>
     <message>
         <source>(none: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune : %1)</translation>
     </message>
     <message>
         <source>%1, byte %2 (in brackets)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, octet %2 (entre crochets)</translation>
     </message>
     <message>
         <source>%1, bytes %2 to %3 (in brackets)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, octets %2 à %3 (entre crochets)</translation>
     </message>
 </context>
 <context>
     <name>LinkTraceChoice</name>
     <message>
         <source>Trace the Device Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracer la liaison avec l&apos;appareil</translation>
     </message>
     <message>
         <source>Text files (*.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Write every byte sent to and received from the device to a file, from the next connection on</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire dans un fichier chaque octet envoyé à l&apos;appareil et reçu de lui, dès la prochaine connexion</translation>
     </message>
     <message>
         <source>Every byte sent to and received from the device goes to %1, from the next connection on</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque octet envoyé à l&apos;appareil et reçu de lui va dans %1, dès la prochaine connexion</translation>
     </message>
     <message>
         <source>The trace cannot go to %1: it is the configuration file that is open, and the trace would replace it. Choose another file for the trace.</source>
-        <translation type="unfinished"></translation>
+        <translation>La trace ne peut pas aller dans %1 : c&apos;est le fichier de configuration ouvert, et la trace le remplacerait. Choisissez un autre fichier pour la trace.</translation>
     </message>
 </context>
 <context>
@@ -1372,7 +1375,7 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>Shows the command&apos;s baud rate, data bits, parity and stop bits; press to change them</source>
-        <translation type="unfinished"></translation>
+        <translation>Montre le débit, les bits de données, la parité et les bits d&apos;arrêt de la commande ; appuyez pour les modifier</translation>
     </message>
     <message>
         <source>Line settings, first layer</source>
@@ -1392,7 +1395,7 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>Shows the second layer&apos;s baud rate, data bits, parity and stop bits; press to change them</source>
-        <translation type="unfinished"></translation>
+        <translation>Montre le débit, les bits de données, la parité et les bits d&apos;arrêt du second niveau ; appuyez pour les modifier</translation>
     </message>
     <message>
         <source>Line settings, second layer</source>
@@ -1535,82 +1538,82 @@ Do you want to save your changes?</source>
     <name>NameDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialogue</translation>
     </message>
     <message>
         <source>New Button Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau nom de touche :</translation>
     </message>
     <message>
         <source>New button name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau nom de touche</translation>
     </message>
 </context>
 <context>
     <name>ProgramSheet</name>
     <message>
         <source>(not saved)</source>
-        <translation type="unfinished"></translation>
+        <translation>(non enregistré)</translation>
     </message>
     <message>
         <source>Program sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche du programme</translation>
     </message>
     <message>
         <source>(of the program with its unsaved changes, as Save would write it)</source>
-        <translation type="unfinished"></translation>
+        <translation>(du programme avec ses modifications non enregistrées, tel qu&apos;Enregistrer l&apos;écrirait)</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>SHA-256</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Command (hex)</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande (hex)</translation>
     </message>
     <message>
         <source>Command (text)</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande (texte)</translation>
     </message>
     <message>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai</translation>
     </message>
     <message>
         <source>Line settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages de ligne</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>activé</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>désactivé</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>%1 (with unsaved changes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (avec des modifications non enregistrées)</translation>
     </message>
     <message>
         <source>Export Sheet</source>
@@ -1618,85 +1621,85 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>The sheet could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fiche n&apos;a pas pu être écrite.</translation>
     </message>
 </context>
 <context>
     <name>Question</name>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer</translation>
     </message>
     <message>
         <source>Are you sure you want to continue ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment continuer ?</translation>
     </message>
 </context>
 <context>
     <name>TryCommandWindow</name>
     <message>
         <source>Try Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayer la commande</translation>
     </message>
     <message>
         <source>Port of the equipment</source>
-        <translation type="unfinished"></translation>
+        <translation>Port de l&apos;équipement</translation>
     </message>
     <message>
         <source>S&amp;econd layer of the key</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;econd niveau de la touche</translation>
     </message>
     <message>
         <source>Command in hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande en hex</translation>
     </message>
     <message>
         <source>Command as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande en texte</translation>
     </message>
     <message>
         <source> ms</source>
-        <translation type="unfinished"></translation>
+        <translation> ms</translation>
     </message>
     <message>
         <source>Reply ends after this long without a byte</source>
-        <translation type="unfinished"></translation>
+        <translation>La réponse se termine après ce délai sans octet</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port :</translation>
     </message>
     <message>
         <source>Command:</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande :</translation>
     </message>
     <message>
         <source>Hex:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hex :</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte :</translation>
     </message>
     <message>
         <source>Line settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages de ligne :</translation>
     </message>
     <message>
         <source>Reply ends after &amp;quiet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de réponse après &amp;silence :</translation>
     </message>
     <message>
         <source>&amp;Send</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Envoyer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <source>Hex</source>
@@ -1704,123 +1707,123 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <source>Form of the free line</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme de la ligne libre</translation>
     </message>
     <message>
         <source>\x02ON\r, or hex pairs: 02 4F 4E 0D</source>
-        <translation type="unfinished"></translation>
+        <translation>\x02ON\r, ou paires hex : 02 4F 4E 0D</translation>
     </message>
     <message>
         <source>Free line to send</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne libre à envoyer</translation>
     </message>
     <message>
         <source>Text with \r, \n, \t, \\ and \xNN, or hex pairs; sent with the command&apos;s line settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte avec \r, \n, \t, \\ et \xNN, ou paires hex ; envoyé avec les réglages de ligne de la commande</translation>
     </message>
     <message>
         <source>Send &amp;Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer la &amp;ligne</translation>
     </message>
     <message>
         <source>Free line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne libre</translation>
     </message>
     <message>
         <source>Reply in hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse en hex</translation>
     </message>
     <message>
         <source>Reply as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse en texte</translation>
     </message>
     <message>
         <source>Reply</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse</translation>
     </message>
     <message>
         <source>Log of every exchange</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal de chaque échange</translation>
     </message>
     <message>
         <source>&amp;Copy Log</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier le journal</translation>
     </message>
     <message>
         <source>Save L&amp;og...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le j&amp;ournal...</translation>
     </message>
     <message>
         <source>Clear Lo&amp;g</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vider le journal</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal</translation>
     </message>
     <message>
         <source>A trial is under way: wait for its reply or cancel it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un essai est en cours : attendez sa réponse ou annulez-le.</translation>
     </message>
     <message>
         <source>Nothing to send: choose a key or a link in the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à envoyer : choisissez une touche ou un lien dans la fenêtre principale.</translation>
     </message>
     <message>
         <source>Nothing to send: the command of %1 is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à envoyer : la commande de %1 est vide.</translation>
     </message>
     <message>
         <source>Choose a key or a link in the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une touche ou un lien dans la fenêtre principale.</translation>
     </message>
     <message>
         <source>%1 (for the free line)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (pour la ligne libre)</translation>
     </message>
     <message>
         <source>%1, delay %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, délai %2</translation>
     </message>
     <message>
         <source>Not sent: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non envoyé : %1.</translation>
     </message>
     <message>
         <source>free line</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne libre</translation>
     </message>
     <message>
         <source>%1 on %2 at %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 à %3</translation>
     </message>
     <message>
         <source>Reply to %1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse à %1 sur %2</translation>
     </message>
     <message>
         <source>Waiting for the reply...</source>
-        <translation type="unfinished"></translation>
+        <translation>Attente de la réponse...</translation>
     </message>
     <message>
         <source>sent %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 envoyé :</translation>
     </message>
     <message>
         <source>+%1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1 ms</translation>
     </message>
     <message>
         <source>Save Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le journal</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt)</translation>
     </message>
     <message>
         <source>The log could not be saved (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal n&apos;a pas pu être enregistré (%1).</translation>
     </message>
 </context>
 <context>
@@ -1942,11 +1945,11 @@ Do you want to save your changes?</source>
     <name>completeDialog</name>
     <message>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Operation Complete !</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération terminée !</translation>
     </message>
 </context>
 </TS>
