@@ -41,7 +41,37 @@ void installCatalogue(const QLocale& locale, const QString& name, const QString&
     }
 }
 
+// Lives as a child of the widget it watches, so it goes with it.
+class TextsOnLanguageChange : public QObject
+{
+public:
+    TextsOnLanguageChange(QObject* widget, std::function<void()> setTexts)
+        : QObject(widget)
+        , m_setTexts(std::move(setTexts))
+    {
+        widget->installEventFilter(this);
+        m_setTexts();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == parent() && event->type() == QEvent::LanguageChange) {
+            m_setTexts();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_setTexts;
+};
+
 } // namespace
+
+void LanguageChooser::keepTranslated(QObject* widget, std::function<void()> setTexts)
+{
+    new TextsOnLanguageChange(widget, std::move(setTexts));
+}
 
 LanguageChooser::LanguageChooser(QMenu* settingMenu)
     : QObject(settingMenu)
@@ -61,8 +91,7 @@ LanguageChooser::LanguageChooser(QMenu* settingMenu)
         m_group->addAction(action);
         connect(action, &QAction::triggered, this, [this, code] { choose(code); });
     }
-    m_menu->installEventFilter(this);
-    retranslate();
+    keepTranslated(m_menu, [this] { retranslate(); });
 }
 
 QString LanguageChooser::stored()
@@ -98,14 +127,6 @@ void LanguageChooser::choose(const QString& language)
 {
     SettingsStore::open().setValue(QLatin1String(SettingsStore::LanguageKey), language);
     apply(language);
-}
-
-bool LanguageChooser::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_menu && event->type() == QEvent::LanguageChange) {
-        retranslate();
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void LanguageChooser::retranslate()

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QActionGroup;
 class QMenu;
 
@@ -24,9 +26,9 @@ public:
     // Loads the language the settings file names; called once the application exists.
     static void applyStored();
     static QString stored();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Runs `setTexts` now and again whenever the language of `widget` changes: the
+    // retranslation of texts a class sets in code rather than in a form.
+    static void keepTranslated(QObject* widget, std::function<void()> setTexts);
 
 private:
     void choose(const QString& language);

@@ -28,23 +28,28 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("fileMenu");
         QTest::addColumn<QString>("importEntry");
+        QTest::addColumn<QString>("editMenu");
         QTest::addColumn<QString>("cancel");
         // The desktop is German (LANG, set in main); "System" follows it.
         QTest::newRow("system") << ""
                                 << "&Datei"
                                 << "JSON &importieren..."
+                                << "&Bearbeiten"
                                 << "Abbrechen";
         QTest::newRow("back to English") << "en"
                                          << "&File"
                                          << "&Import JSON..."
+                                         << "&Edit"
                                          << "Cancel";
         QTest::newRow("German") << "de"
                                 << "&Datei"
                                 << "JSON &importieren..."
+                                << "&Bearbeiten"
                                 << "Abbrechen";
         QTest::newRow("French") << "fr"
                                 << "&Fichier"
                                 << "&Importer du JSON..."
+                                << "É&dition"
                                 << "Annuler";
     }
 
@@ -53,6 +58,7 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QString, fileMenu);
         QFETCH(QString, importEntry);
+        QFETCH(QString, editMenu);
         QFETCH(QString, cancel);
         AppMainWindow window;
         // Made before the change, so it has to follow the open window.
@@ -66,7 +72,9 @@ private slots:
 
         auto* file = window.findChild<QMenu*>(QStringLiteral("menu_File"));
         QTRY_COMPARE(file->title(), fileMenu);
+        // Texts set in code rather than in the form.
         QCOMPARE(window.findChild<QAction*>(QStringLiteral("actionImport_JSON"))->text(), importEntry);
+        QCOMPARE(window.findChild<QMenu*>(QStringLiteral("menu_Edit"))->title(), editMenu);
         auto* buttons = dialog->findChild<QDialogButtonBox*>();
         QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), cancel);
         QCOMPARE(LanguageChooser::stored(), language);
