@@ -17,6 +17,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
           libgl-dev fonts-dejavu-core xvfb xauth)
+# The window's catalogues: lupdate and lrelease with their CMake functions, and
+# Qt's own translations of its standard buttons and dialogs.
+packages+=(qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 # Checking the install and building the packages: validators of the desktop
 # entry and the AppStream file, the manual page formatter, dpkg-shlibdeps, and
 # xwininfo for the editor's window class under Xvfb.

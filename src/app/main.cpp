@@ -1,6 +1,7 @@
 #include "appmainwindow.h"
 #include "diagnostics.h"
 #include "editorcommandline.h"
+#include "languagechooser.h"
 #include "messagehandler.h"
 #include "startupprobe.h"
 
@@ -27,6 +28,8 @@ int main(int argc, char** argv)
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kvr210c.kvr210c"));
     commandLine.process(app);
+    // Before the window exists, so that it is made in the chosen language.
+    LanguageChooser::applyStored();
     if (commandLine.verbose()) {
         Diagnostics::enable();
     }

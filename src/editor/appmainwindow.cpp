@@ -6,12 +6,14 @@
 #include "configdocument.h"
 #include "keyactions.h"
 #include "kvr210c_version.h"
+#include "languagechooser.h"
 #include "programsheet.h"
 #include "recordselection.h"
 #include "scaledpicturepainter.h"
 
 #include <QButtonGroup>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
@@ -40,6 +42,25 @@ AppMainWindow::AppMainWindow()
     auto* keyActions = new KeyActions(this, m_buttonGroup, m_linkGroup, ui.menuSetting);
     keyActions->addTryCommand(m_document, m_selection, m_device);
     keyActions->addCommandLibrary(m_document, m_selection, m_device);
+    new LanguageChooser(ui.menuSetting);
+}
+
+void AppMainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        // The title carries the file's name and the modified mark, which the form does not know.
+        const QString title = windowTitle();
+        ui.retranslateUi(this);
+        setWindowTitle(title);
+        if (m_comDialog) {
+            comUi.retranslateUi(m_comDialog);
+        }
+        if (m_uartDialog) {
+            uartUi.retranslateUi(m_uartDialog);
+        }
+        retranslateFileEntries();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 AppMainWindow::~AppMainWindow()
@@ -76,23 +97,34 @@ void AppMainWindow::initializeMenus()
 
     // The entries that read or write another form than the file's, before Close.
     ui.menu_File->insertSeparator(ui.action_Close);
-    auto addFileEntry = [this](const QString& text, const char* name, const QString& tip,
-                               void (AppMainWindow::*slot)()) {
-        auto* entry = new QAction(text, this);
+    auto addFileEntry = [this](const char* name, void (AppMainWindow::*slot)()) {
+        auto* entry = new QAction(this);
         entry->setObjectName(QString::fromLatin1(name));
-        entry->setStatusTip(tip);
         connect(entry, &QAction::triggered, this, slot);
         ui.menu_File->insertAction(ui.action_Close, entry);
     };
-    addFileEntry(tr("&Import JSON..."), "actionImport_JSON",
-                 tr("Replace the configuration with one in JSON form, as kvr210c-cli import reads it"),
-                 &AppMainWindow::importJson);
-    addFileEntry(tr("&Export JSON..."), "actionExport_JSON",
-                 tr("Write the configuration in JSON form, as kvr210c-cli export does"), &AppMainWindow::exportJson);
-    addFileEntry(tr("Co&mpare With File..."), "actionCompare_With_File",
-                 tr("Show every difference between this configuration and a file"), &AppMainWindow::compareWithFile);
-    addFileEntry(tr("Export S&heet..."), "actionExport_Sheet",
-                 tr("Write the program as a PDF sheet for the site's records"), &AppMainWindow::exportSheet);
+    addFileEntry("actionImport_JSON", &AppMainWindow::importJson);
+    addFileEntry("actionExport_JSON", &AppMainWindow::exportJson);
+    addFileEntry("actionCompare_With_File", &AppMainWindow::compareWithFile);
+    addFileEntry("actionExport_Sheet", &AppMainWindow::exportSheet);
+    retranslateFileEntries();
+}
+
+void AppMainWindow::retranslateFileEntries()
+{
+    auto setTexts = [this](const char* name, const QString& text, const QString& tip) {
+        auto* entry = findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+        entry->setText(text);
+        entry->setStatusTip(tip);
+    };
+    setTexts("actionImport_JSON", tr("&Import JSON..."),
+             tr("Replace the configuration with one in JSON form, as kvr210c-cli import reads it"));
+    setTexts("actionExport_JSON", tr("&Export JSON..."),
+             tr("Write the configuration in JSON form, as kvr210c-cli export does"));
+    setTexts("actionCompare_With_File", tr("Co&mpare With File..."),
+             tr("Show every difference between this configuration and a file"));
+    setTexts("actionExport_Sheet", tr("Export S&heet..."),
+             tr("Write the program as a PDF sheet for the site's records"));
 }
 
 QString AppMainWindow::configFileFilter()

@@ -112,9 +112,12 @@ protected:
     void dropEvent(QDropEvent* event) override;
     // Enter and Escape end an open edit as Ok and Cancel do.
     void keyPressEvent(QKeyEvent* event) override;
+    // Another language: the forms' texts and those set here in code.
+    void changeEvent(QEvent* event) override;
 
 private:
     void initializeMenus();
+    void retranslateFileEntries();
     // The file dialogs' filters for configuration files, theirs first.
     static QString configFileFilter();
     void initializeSerialLink();

@@ -6,6 +6,7 @@
 #include "configdocument.h"
 #include "devicecontroller.h"
 #include "devicefinder.h"
+#include "languagechooser.h"
 #include "linktracechoice.h"
 #include "seriallink.h"
 #include "settingsstore.h"
@@ -37,12 +38,16 @@ void AppMainWindow::initializeSerialLink()
     m_connectionLabel = new QLabel(this);
     statusBar()->addPermanentWidget(m_connectionLabel);
 
-    m_verifyAction = ui.menuLoad->addAction(tr("Verify Program On Device"));
+    m_verifyAction = ui.menuLoad->addAction(QString());
     m_verifyAction->setObjectName(QStringLiteral("actionVerify_Program_On_Device"));
-    m_verifyAction->setStatusTip(tr("Compare the program on the device with this one, changing neither"));
     connect(m_verifyAction, &QAction::triggered, this, &AppMainWindow::verifyOnDevice);
     new StoreBackupChoice(ui.menuLoad, m_device, this);
     setConnected(false);
+    LanguageChooser::keepTranslated(m_connectionLabel, [this] {
+        m_verifyAction->setText(tr("Verify Program On Device"));
+        m_verifyAction->setStatusTip(tr("Compare the program on the device with this one, changing neither"));
+        setConnected(isConnected(), m_device->connectedPort());
+    });
 }
 
 QDialog* AppMainWindow::comDialog()

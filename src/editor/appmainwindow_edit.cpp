@@ -3,6 +3,7 @@
 #include "appdatamanager.h"
 #include "appmainwindow.h"
 #include "commandbutton.h"
+#include "languagechooser.h"
 #include "programclip.h"
 #include "programclipboard.h"
 #include "recordselection.h"
@@ -17,15 +18,15 @@
 
 void AppMainWindow::initializeEditMenu()
 {
-    QMenu* edit = new QMenu(tr("&Edit"), this);
+    QMenu* edit = new QMenu(this);
     edit->setObjectName(QStringLiteral("menu_Edit"));
     menuBar()->insertMenu(ui.menuSetting->menuAction(), edit);
     QUndoStack* stack = m_document->undoStack();
 
-    QAction* undoAction = edit->addAction(tr("&Undo"), this, &AppMainWindow::undo);
+    QAction* undoAction = edit->addAction(QString(), this, &AppMainWindow::undo);
     undoAction->setObjectName(QStringLiteral("actionUndo"));
     undoAction->setShortcut(QKeySequence::Undo);
-    QAction* redoAction = edit->addAction(tr("&Redo"), this, &AppMainWindow::redo);
+    QAction* redoAction = edit->addAction(QString(), this, &AppMainWindow::redo);
     redoAction->setObjectName(QStringLiteral("actionRedo"));
     redoAction->setShortcut(QKeySequence::Redo);
     // The menu names the step, as "Undo Rename Key 2".
@@ -37,18 +38,23 @@ void AppMainWindow::initializeEditMenu()
     };
     connect(stack, &QUndoStack::indexChanged, this, follow);
     connect(stack, &QUndoStack::cleanChanged, this, follow);
-    follow();
+    LanguageChooser::keepTranslated(edit, follow);
     connect(m_document, &ConfigDocument::recordsRestored, this, &AppMainWindow::showRestoredRecords);
 
     edit->addSeparator();
-    QAction* copy = edit->addAction(tr("&Copy"), this, &AppMainWindow::copyProgram);
+    QAction* copy = edit->addAction(QString(), this, &AppMainWindow::copyProgram);
     copy->setObjectName(QStringLiteral("actionCopy"));
     copy->setShortcut(QKeySequence::Copy);
-    copy->setStatusTip(tr("Copy the selected key's program, or the selected link, as text"));
-    QAction* paste = edit->addAction(tr("&Paste"), this, &AppMainWindow::pasteProgram);
+    QAction* paste = edit->addAction(QString(), this, &AppMainWindow::pasteProgram);
     paste->setObjectName(QStringLiteral("actionPaste"));
     paste->setShortcut(QKeySequence::Paste);
-    paste->setStatusTip(tr("Replace the selected key's program, or the selected link, with the copied one"));
+    LanguageChooser::keepTranslated(edit, [edit, copy, paste] {
+        edit->setTitle(tr("&Edit"));
+        copy->setText(tr("&Copy"));
+        copy->setStatusTip(tr("Copy the selected key's program, or the selected link, as text"));
+        paste->setText(tr("&Paste"));
+        paste->setStatusTip(tr("Replace the selected key's program, or the selected link, with the copied one"));
+    });
     auto followSelection = [this, copy] { copy->setEnabled(m_buttonGroup->checkedId() > 0); };
     connect(m_buttonGroup, &QButtonGroup::idToggled, this, followSelection);
     followSelection();

@@ -4,6 +4,7 @@
 #include "appmainwindow.h"
 #include "commandbutton.h"
 #include "configdocument.h"
+#include "languagechooser.h"
 #include "savefilename.h"
 
 #include <QButtonGroup>
@@ -56,7 +57,8 @@ void AppMainWindow::initializeDocument()
     connect(m_document, &ConfigDocument::modificationChanged, this, &QWidget::setWindowModified);
     setAcceptDrops(true);
 
-    m_recentMenu = new QMenu(tr("Open &Recent"), this);
+    m_recentMenu = new QMenu(this);
+    LanguageChooser::keepTranslated(m_recentMenu, [menu = m_recentMenu] { menu->setTitle(tr("Open &Recent")); });
     m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
     ui.menu_File->insertMenu(ui.action_Save, m_recentMenu);
     refillRecentMenu();

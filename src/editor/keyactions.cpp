@@ -1,6 +1,7 @@
 #include "keyactions.h"
 #include "commandbutton.h"
 #include "commandlibrarywindow.h"
+#include "languagechooser.h"
 #include "trycommandwindow.h"
 
 #include <QAction>
@@ -19,15 +20,19 @@ KeyActions::KeyActions(QMainWindow* window, QButtonGroup* keys, QButtonGroup* li
     , m_window(window)
     , m_keys(keys)
     , m_links(links)
-    , m_menu(new QMenu(tr("&Key"), window))
+    , m_menu(new QMenu(window))
 {
     m_menu->setObjectName(QStringLiteral("menuKey"));
     // The texts and order of a key's own menu. Enter on a focused key is Change Data too.
-    addEntry(tr("Change Button &Name"), "actionChange_Button_Name", QKeySequence(Qt::Key_F2),
-             &CommandButton::changeButtonName);
-    addEntry(tr("Change &Data"), "actionChange_Data", QKeySequence(Qt::Key_F4), &CommandButton::changeData);
-    addEntry(tr("Change &Baud Rate"), "actionChange_Baud_Rate", QKeySequence(Qt::Key_F6),
-             &CommandButton::changeUartSetting);
+    QAction* name = addEntry("actionChange_Button_Name", QKeySequence(Qt::Key_F2), &CommandButton::changeButtonName);
+    QAction* data = addEntry("actionChange_Data", QKeySequence(Qt::Key_F4), &CommandButton::changeData);
+    QAction* line = addEntry("actionChange_Baud_Rate", QKeySequence(Qt::Key_F6), &CommandButton::changeUartSetting);
+    LanguageChooser::keepTranslated(m_menu, [this, name, data, line] {
+        m_menu->setTitle(tr("&Key"));
+        name->setText(tr("Change Button &Name"));
+        data->setText(tr("Change &Data"));
+        line->setText(tr("Change &Baud Rate"));
+    });
     window->menuBar()->insertMenu(beforeMenu ? beforeMenu->menuAction() : nullptr, m_menu);
 
     watchButtons(keys);
@@ -38,7 +43,8 @@ KeyActions::KeyActions(QMainWindow* window, QButtonGroup* keys, QButtonGroup* li
 void KeyActions::addTryCommand(const ConfigDocument* document, RecordSelection* selection,
                                const DeviceController* device)
 {
-    QAction* tryCommand = m_menu->addAction(tr("&Try Command..."));
+    QAction* tryCommand = m_menu->addAction(QString());
+    LanguageChooser::keepTranslated(m_menu, [tryCommand] { tryCommand->setText(tr("&Try Command...")); });
     tryCommand->setObjectName(QStringLiteral("actionTry_Command"));
     tryCommand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(tryCommand, &QAction::triggered, this, [this, document, selection, device] {
@@ -48,7 +54,8 @@ void KeyActions::addTryCommand(const ConfigDocument* document, RecordSelection* 
 
 void KeyActions::addCommandLibrary(ConfigDocument* document, RecordSelection* selection, const DeviceController* device)
 {
-    QAction* library = m_menu->addAction(tr("Command &Library..."));
+    QAction* library = m_menu->addAction(QString());
+    LanguageChooser::keepTranslated(m_menu, [library] { library->setText(tr("Command &Library...")); });
     library->setObjectName(QStringLiteral("actionCommand_Library"));
     library->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     connect(library, &QAction::triggered, this, [this, document, selection, device] {
@@ -68,10 +75,9 @@ template <typename T, typename Make> void KeyActions::showWindow(Make make)
     window->activateWindow();
 }
 
-QAction* KeyActions::addEntry(const QString& text, const char* objectName, const QKeySequence& shortcut,
-                              void (CommandButton::*slot)())
+QAction* KeyActions::addEntry(const char* objectName, const QKeySequence& shortcut, void (CommandButton::*slot)())
 {
-    QAction* action = m_menu->addAction(text);
+    QAction* action = m_menu->addAction(QString());
     action->setObjectName(QLatin1String(objectName));
     action->setShortcut(shortcut);
     connect(action, &QAction::triggered, this, [this, slot] {

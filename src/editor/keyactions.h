@@ -42,8 +42,7 @@ protected:
 private:
     // Shows the window of class T, made by `make` when there is none yet.
     template <typename T, typename Make> void showWindow(Make make);
-    QAction* addEntry(const QString& text, const char* objectName, const QKeySequence& shortcut,
-                      void (CommandButton::*slot)());
+    QAction* addEntry(const char* objectName, const QKeySequence& shortcut, void (CommandButton::*slot)());
     void watchButtons(QButtonGroup* group);
     void updateEnabled();
 

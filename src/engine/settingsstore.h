@@ -20,6 +20,8 @@ inline constexpr char LibraryFilesKey[] = "library/files";
 // Store first keeps the device's program, in the folder the user chose.
 inline constexpr char BackupBeforeStoreKey[] = "device/backupBeforeStore";
 inline constexpr char BackupFolderKey[] = "device/backupFolder";
+// The editor's language: empty follows the desktop, otherwise a language code ("en", "de").
+inline constexpr char LanguageKey[] = "editor/language";
 
 QSettings open();
 

@@ -1,0 +1,1955 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AppMainWindow</name>
+    <message>
+        <source>&amp;Import JSON...</source>
+        <translation>JSON &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Replace the configuration with one in JSON form, as kvr210c-cli import reads it</source>
+        <translation>Die Konfiguration durch eine in JSON-Form ersetzen, wie kvr210c-cli import sie liest</translation>
+    </message>
+    <message>
+        <source>&amp;Export JSON...</source>
+        <translation>JSON &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Write the configuration in JSON form, as kvr210c-cli export does</source>
+        <translation>Die Konfiguration in JSON-Form schreiben, wie kvr210c-cli export es tut</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare With File...</source>
+        <translation>Mit Datei &amp;vergleichen...</translation>
+    </message>
+    <message>
+        <source>Show every difference between this configuration and a file</source>
+        <translation>Jeden Unterschied zwischen dieser Konfiguration und einer Datei zeigen</translation>
+    </message>
+    <message>
+        <source>Export S&amp;heet...</source>
+        <translation>&amp;Blatt exportieren...</translation>
+    </message>
+    <message>
+        <source>Write the program as a PDF sheet for the site&apos;s records</source>
+        <translation>Das Programm als PDF-Blatt für die Unterlagen des Standorts schreiben</translation>
+    </message>
+    <message>
+        <source>Configuration files (*.app);;All files (*)</source>
+        <translation>Konfigurationsdateien (*.app);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>Export Sheet</source>
+        <translation>Blatt exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The command is %1 bytes long.</source>
+        <translation>Der Befehl ist %1 Bytes lang.</translation>
+    </message>
+    <message>
+        <source>The second-layer command is %1 bytes long.</source>
+        <translation>Der Befehl der zweiten Ebene ist %1 Bytes lang.</translation>
+    </message>
+    <message>
+        <source>Change Data</source>
+        <translation>Daten ändern</translation>
+    </message>
+    <message>
+        <source>The field holds %1 bytes: Ok at the end of the edit keeps only the first %1 bytes. Cancel leaves the record as it is.</source>
+        <translation>Das Feld enthält %1 Bytes: Ok am Ende der Bearbeitung behält nur die ersten %1 Bytes. Abbrechen lässt den Datensatz, wie er ist.</translation>
+    </message>
+    <message>
+        <source>Load from the device</source>
+        <translation>Vom Gerät laden</translation>
+    </message>
+    <message>
+        <source>Verify Program On Device</source>
+        <translation>Programm auf dem Gerät prüfen</translation>
+    </message>
+    <message>
+        <source>Compare the program on the device with this one, changing neither</source>
+        <translation>Das Programm auf dem Gerät mit diesem vergleichen, ohne eines zu ändern</translation>
+    </message>
+    <message>
+        <source>Connected to the device on %1</source>
+        <translation>Mit dem Gerät an %1 verbunden</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>COM Port Setting</source>
+        <translation>COM-Port-Einstellung</translation>
+    </message>
+    <message>
+        <source>No port was chosen. Choose or type the port of the device.</source>
+        <translation>Es wurde kein Port gewählt. Wählen oder tippen Sie den Port des Geräts.</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>%1 &amp;rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>%1 &amp;wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the selected key&apos;s program, or the selected link, as text</source>
+        <translation>Das Programm der gewählten Taste oder die gewählte Verknüpfung als Text kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Replace the selected key&apos;s program, or the selected link, with the copied one</source>
+        <translation>Das Programm der gewählten Taste oder die gewählte Verknüpfung durch das kopierte ersetzen</translation>
+    </message>
+    <message>
+        <source>Finish the data you are editing with Ok or Cancel first.</source>
+        <translation>Schließen Sie die Daten, die Sie bearbeiten, zuerst mit Ok oder Abbrechen ab.</translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>%1 kopiert</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Replace the programs of keys %1?</source>
+        <translation>Die Programme der Tasten %1 ersetzen?</translation>
+    </message>
+    <message>
+        <source>The copied text holds several keys. Each goes onto the key of its number, with all its links and its second layer, whatever is selected.</source>
+        <translation>Der kopierte Text enthält mehrere Tasten. Jede kommt auf die Taste ihrer Nummer, mit allen Verknüpfungen und ihrer zweiten Ebene, gleich was gewählt ist.</translation>
+    </message>
+    <message>
+        <source>The clipboard&apos;s text cannot be pasted here: %1. Nothing was changed.</source>
+        <translation>Der Text der Zwischenablage kann hier nicht eingefügt werden: %1. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Keys %1</source>
+        <translation>Tasten %1</translation>
+    </message>
+    <message>
+        <source>Paste onto %1</source>
+        <translation>Auf %1 einfügen</translation>
+    </message>
+    <message>
+        <source>Import JSON</source>
+        <translation>JSON importieren</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json);;All files (*)</source>
+        <translation>JSON-Dateien (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Export JSON</source>
+        <translation>JSON exportieren</translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>Nach %1 exportiert</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Anwendung</translation>
+    </message>
+    <message>
+        <source>%1 - %2[*]</source>
+        <translation>%1 - %2[*]</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Rename %1</source>
+        <translation>%1 umbenennen</translation>
+    </message>
+    <message>
+        <source>Change line settings of %1</source>
+        <translation>Leitungseinstellungen von %1 ändern</translation>
+    </message>
+    <message>
+        <source>The configuration has been modified.
+Do you want to save your changes?</source>
+        <translation>Die Konfiguration wurde geändert.
+Möchten Sie Ihre Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>The data you are editing has not been stored yet: Save stores it as Ok does, Discard drops it as Cancel does.</source>
+        <translation>Die Daten, die Sie bearbeiten, sind noch nicht übernommen: Speichern übernimmt sie wie Ok, Verwerfen verwirft sie wie Abbrechen.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open wire</source>
+        <translation>Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t file wire</source>
+        <translation>Datei kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>Link %1</source>
+        <translation>Verknüpfung %1</translation>
+    </message>
+    <message>
+        <source>Link %1 of key %2</source>
+        <translation>Verknüpfung %1 der Taste %2</translation>
+    </message>
+    <message>
+        <source>Change data of %1</source>
+        <translation>Daten von %1 ändern</translation>
+    </message>
+</context>
+<context>
+    <name>ComPortPicker</name>
+    <message>
+        <source>serial number %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
+</context>
+<context>
+    <name>ComSettingBox</name>
+    <message>
+        <source>COM Port Setting</source>
+        <translation>COM-Port-Einstellung</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Data Bits&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Datenbits&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Parity Bit&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Paritätsbit&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Stop Bit&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Stoppbit&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>2400</source>
+        <translation>2400</translation>
+    </message>
+    <message>
+        <source>4800</source>
+        <translation>4800</translation>
+    </message>
+    <message>
+        <source>9600</source>
+        <translation>9600</translation>
+    </message>
+    <message>
+        <source>14400</source>
+        <translation>14400</translation>
+    </message>
+    <message>
+        <source>19200</source>
+        <translation>19200</translation>
+    </message>
+    <message>
+        <source>38400</source>
+        <translation>38400</translation>
+    </message>
+    <message>
+        <source>57600</source>
+        <translation>57600</translation>
+    </message>
+    <message>
+        <source>115200</source>
+        <translation>115200</translation>
+    </message>
+    <message>
+        <source>Data bits</source>
+        <translation>Datenbits</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parität</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Ungerade</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Gerade</translation>
+    </message>
+    <message>
+        <source>MARK</source>
+        <translation>MARK</translation>
+    </message>
+    <message>
+        <source>SPACE</source>
+        <translation>SPACE</translation>
+    </message>
+    <message>
+        <source>Stop bits</source>
+        <translation>Stoppbits</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>Port Name</source>
+        <translation>Portname</translation>
+    </message>
+    <message>
+        <source>Port name</source>
+        <translation>Portname</translation>
+    </message>
+    <message>
+        <source>The port the device is connected to; a port the system does not list can be typed in</source>
+        <translation>Der Port, an dem das Gerät hängt; ein Port, den das System nicht auflistet, kann eingetippt werden</translation>
+    </message>
+    <message>
+        <source>Read the list of ports again</source>
+        <translation>Die Liste der Ports neu lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Trace the device link</source>
+        <translation>Die Geräteverbindung mitschreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Trace the device link</source>
+        <translation>Geräteverbindung &amp;mitschreiben</translation>
+    </message>
+</context>
+<context>
+    <name>CommandButton</name>
+    <message>
+        <source>%1, unused</source>
+        <translation>%1, unbenutzt</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Change Button &amp;Name</source>
+        <translation>Tasten&amp;namen ändern</translation>
+    </message>
+    <message>
+        <source>Change &amp;Data</source>
+        <translation>&amp;Daten ändern</translation>
+    </message>
+    <message>
+        <source>Change &amp;Baud Rate</source>
+        <translation>&amp;Baudrate ändern</translation>
+    </message>
+    <message>
+        <source>Change Button Name</source>
+        <translation>Tastennamen ändern</translation>
+    </message>
+    <message>
+        <source>The name cannot hold %1: a configuration file keeps only Latin-1 characters.</source>
+        <translation>Der Name kann %1 nicht enthalten: eine Konfigurationsdatei speichert nur Latin-1-Zeichen.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandField</name>
+    <message>
+        <source>The command holds %1 bytes, the most it can: nothing more fits.</source>
+        <translation>Der Befehl enthält %1 Bytes, so viele er kann: mehr passt nicht.</translation>
+    </message>
+    <message>
+        <source>The cursor stands at the end of the field: End goes back to the end of the command.</source>
+        <translation>Der Cursor steht am Ende des Feldes: Ende springt zurück ans Ende des Befehls.</translation>
+    </message>
+    <message>
+        <source>Only the hex digits 0 to 9 and A to F can be typed in Hex form.</source>
+        <translation>In Hex-Form können nur die Hex-Ziffern 0 bis 9 und A bis F getippt werden.</translation>
+    </message>
+    <message>
+        <source>A blank cannot be typed in ASCII form: type it in Hex form, as 20.</source>
+        <translation>Ein Leerzeichen kann in ASCII-Form nicht getippt werden: tippen Sie es in Hex-Form als 20.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandFieldNames</name>
+    <message>
+        <source>in hex</source>
+        <translation>in Hex</translation>
+    </message>
+    <message>
+        <source>in ASCII</source>
+        <translation>in ASCII</translation>
+    </message>
+    <message>
+        <source>Command, first layer, %1</source>
+        <translation>Befehl, erste Ebene, %1</translation>
+    </message>
+    <message>
+        <source>Command, second layer, %1</source>
+        <translation>Befehl, zweite Ebene, %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLibraryWindow</name>
+    <message>
+        <source>Command Library</source>
+        <translation>Befehlsbibliothek</translation>
+    </message>
+    <message>
+        <source>Name, equipment or group</source>
+        <translation>Name, Gerät oder Gruppe</translation>
+    </message>
+    <message>
+        <source>Search the libraries</source>
+        <translation>Die Bibliotheken durchsuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Libraries and their entries</source>
+        <translation>Bibliotheken und ihre Einträge</translation>
+    </message>
+    <message>
+        <source>&amp;Open Library...</source>
+        <translation>Bibliothek ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove from List</source>
+        <translation>Aus der Liste &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <source>Import a table of commands by model into your library</source>
+        <translation>Eine Befehlstabelle nach Modell in Ihre Bibliothek importieren</translation>
+    </message>
+    <message>
+        <source>S&amp;econd layer of the key</source>
+        <translation>Zw&amp;eite Ebene der Taste</translation>
+    </message>
+    <message>
+        <source>&amp;Use for the Selected Record</source>
+        <translation>Für den gewählten Datensatz &amp;verwenden</translation>
+    </message>
+    <message>
+        <source>&amp;Add the Selected Record...</source>
+        <translation>Den gewählten Datensatz &amp;hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Datensatz</translation>
+    </message>
+    <message>
+        <source>Port of the equipment</source>
+        <translation>Port des Geräts</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>&amp;Try</source>
+        <translation>&amp;Ausprobieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Try on the equipment</source>
+        <translation>Am Gerät ausprobieren</translation>
+    </message>
+    <message>
+        <source>%1: not used, it could not be read (%2)</source>
+        <translation>%1: nicht verwendet, konnte nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (empty)</source>
+        <translation>%1 (leer)</translation>
+    </message>
+    <message>
+        <source>(no equipment named)</source>
+        <translation>(kein Gerät genannt)</translation>
+    </message>
+    <message>
+        <source>Choose a key or a link in the main window first.</source>
+        <translation>Wählen Sie zuerst im Hauptfenster eine Taste oder eine Verknüpfung.</translation>
+    </message>
+    <message>
+        <source>Finish the data you are editing in the main window with Ok or Cancel first.</source>
+        <translation>Schließen Sie die Daten, die Sie im Hauptfenster bearbeiten, zuerst mit Ok oder Abbrechen ab.</translation>
+    </message>
+    <message>
+        <source>Not used: %1</source>
+        <translation>Nicht verwendet: %1</translation>
+    </message>
+    <message>
+        <source>Not used: %1.</source>
+        <translation>Nicht verwendet: %1.</translation>
+    </message>
+    <message>
+        <source>Not used: a record cannot hold the line settings %1 (%2).</source>
+        <translation>Nicht verwendet: ein Datensatz kann die Leitungseinstellungen %1 nicht aufnehmen (%2).</translation>
+    </message>
+    <message>
+        <source>Use %1 for %2</source>
+        <translation>%1 für %2 verwenden</translation>
+    </message>
+    <message>
+        <source>%1 now holds %2.</source>
+        <translation>%1 enthält jetzt %2.</translation>
+    </message>
+    <message>
+        <source>%1 already holds these bytes and line settings.</source>
+        <translation>%1 enthält diese Bytes und Leitungseinstellungen bereits.</translation>
+    </message>
+    <message>
+        <source>Not tried: %1</source>
+        <translation>Nicht ausprobiert: %1</translation>
+    </message>
+    <message>
+        <source>Not tried: the line settings %1 cannot be used (%2).</source>
+        <translation>Nicht ausprobiert: die Leitungseinstellungen %1 sind nicht verwendbar (%2).</translation>
+    </message>
+    <message>
+        <source>Trying %1 on %2 at %3...</source>
+        <translation>%1 wird an %2 mit %3 ausprobiert...</translation>
+    </message>
+    <message>
+        <source>Reply %1 (the expected reply could not be read: %2)</source>
+        <translation>Antwort %1 (die erwartete Antwort konnte nicht gelesen werden: %2)</translation>
+    </message>
+    <message>
+        <source>Reply %1 (the entry expects none in particular)</source>
+        <translation>Antwort %1 (der Eintrag erwartet keine bestimmte)</translation>
+    </message>
+    <message>
+        <source>Reply %1: %2 (expected %3)</source>
+        <translation>Antwort %1: %2 (erwartet %3)</translation>
+    </message>
+    <message>
+        <source>Nothing added: %1</source>
+        <translation>Nichts hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>there is no such record.</source>
+        <translation>diesen Datensatz gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Nothing added: %1 holds no command.</source>
+        <translation>Nichts hinzugefügt: %1 enthält keinen Befehl.</translation>
+    </message>
+    <message>
+        <source>Import Command Table</source>
+        <translation>Befehlstabelle importieren</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json);;All files (*)</source>
+        <translation>JSON-Dateien (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open Library</source>
+        <translation>Bibliothek öffnen</translation>
+    </message>
+    <message>
+        <source>Command libraries (*.json);;All files (*)</source>
+        <translation>Befehlsbibliotheken (*.json);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonDialog</name>
+    <message>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Datensatz</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Here</source>
+        <translation>Hier</translation>
+    </message>
+    <message>
+        <source>There</source>
+        <translation>Dort</translation>
+    </message>
+    <message>
+        <source>Compare With File</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Anwendung</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open wire</source>
+        <translation>Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>%1 is not a configuration file of this editor, or it is damaged: %2. Nothing was compared.</source>
+        <translation>%1 ist keine Konfigurationsdatei dieses Editors oder beschädigt: %2. Nichts wurde verglichen.</translation>
+    </message>
+    <message>
+        <source>The file holds the same configuration.</source>
+        <translation>Die Datei enthält dieselbe Konfiguration.</translation>
+    </message>
+    <message>
+        <source>%1 differs from this configuration (1 difference):</source>
+        <translation>%1 weicht von dieser Konfiguration ab (1 Unterschied):</translation>
+    </message>
+    <message>
+        <source>%1 differs from this configuration (%2 differences):</source>
+        <translation>%1 weicht von dieser Konfiguration ab (%2 Unterschiede):</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigDocument</name>
+    <message>
+        <source>%1 is not a configuration file of this editor, or it is damaged: %2. Nothing was loaded.</source>
+        <translation>%1 ist keine Konfigurationsdatei dieses Editors oder beschädigt: %2. Nichts wurde geladen.</translation>
+    </message>
+    <message>
+        <source>No file name was given.</source>
+        <translation>Es wurde kein Dateiname angegeben.</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was imported.</source>
+        <translation>%1. Nichts wurde importiert.</translation>
+    </message>
+    <message>
+        <source>%1 is not a configuration in JSON form: %2. Nothing was imported.</source>
+        <translation>%1 ist keine Konfiguration in JSON-Form: %2. Nichts wurde importiert.</translation>
+    </message>
+    <message>
+        <source>%1 holds more than a configuration file can: %2. Nothing was imported.</source>
+        <translation>%1 enthält mehr, als eine Konfigurationsdatei kann: %2. Nichts wurde importiert.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; it was taken off the list.</source>
+        <translation>%1 ist keine gewöhnliche Datei; sie wurde von der Liste genommen.</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists; it was taken off the list.</source>
+        <translation>%1 gibt es nicht mehr; sie wurde von der Liste genommen.</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceController</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost: %1</source>
+        <translation>Die Verbindung zum Gerät ging verloren: %1</translation>
+    </message>
+    <message>
+        <source>COM Port Setting</source>
+        <translation>COM-Port-Einstellung</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open the port &quot;%1&quot;: %2</source>
+        <translation>Der Port „%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Connecting to the device on %1...</source>
+        <translation>Verbindung zum Gerät an %1...</translation>
+    </message>
+    <message>
+        <source>The device does not answer on &quot;%1&quot;. Check the cable, the power and the port name.
+
+%2</source>
+        <translation>Das Gerät antwortet nicht an „%1“. Prüfen Sie das Kabel, die Stromversorgung und den Portnamen.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The port was not opened, because the trace of the device link cannot be written: %1</source>
+        <translation>Der Port wurde nicht geöffnet, weil das Protokoll der Geräteverbindung nicht geschrieben werden kann: %1</translation>
+    </message>
+    <message>
+        <source>Trace the Device Link</source>
+        <translation>Geräteverbindung mitschreiben</translation>
+    </message>
+    <message>
+        <source>The trace of the device link stopped early: %1.</source>
+        <translation>Das Protokoll der Geräteverbindung hörte vorzeitig auf: %1.</translation>
+    </message>
+    <message>
+        <source>The trace of the device link reached its limit of %1 MB and was cut.</source>
+        <translation>Das Protokoll der Geräteverbindung erreichte seine Grenze von %1 MB und wurde abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>Storing the program</source>
+        <translation>Programm wird gespeichert</translation>
+    </message>
+    <message>
+        <source>Storing the program to the device...</source>
+        <translation>Das Programm wird auf das Gerät gespeichert...</translation>
+    </message>
+    <message>
+        <source>Load Program To Device</source>
+        <translation>Programm auf das Gerät laden</translation>
+    </message>
+    <message>
+        <source>Load Program From Device</source>
+        <translation>Programm vom Gerät laden</translation>
+    </message>
+    <message>
+        <source>The program could not be loaded: the records here could not be copied.</source>
+        <translation>Das Programm konnte nicht geladen werden: die Datensätze hier konnten nicht kopiert werden.</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Loading the program from the device...</source>
+        <translation>Das Programm wird vom Gerät geladen...</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 records arrived from the device; this one did not: %3.</source>
+        <translation>Nur %1 von %2 Datensätzen kamen vom Gerät an; dieser nicht: %3.</translation>
+    </message>
+    <message>
+        <source>Only %1 of %2 records arrived from the device; these did not: %3.</source>
+        <translation>Nur %1 von %2 Datensätzen kamen vom Gerät an; diese nicht: %3.</translation>
+    </message>
+    <message>
+        <source>Apply the records that arrived? The others keep the values they have here. Discard changes nothing.</source>
+        <translation>Die angekommenen Datensätze übernehmen? Die anderen behalten ihre Werte hier. Verwerfen ändert nichts.</translation>
+    </message>
+    <message>
+        <source>The loaded program could not be applied; nothing was changed.</source>
+        <translation>Das geladene Programm konnte nicht übernommen werden; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Reading the program on the device...</source>
+        <translation>Das Programm auf dem Gerät wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Verify Program On Device</source>
+        <translation>Programm auf dem Gerät prüfen</translation>
+    </message>
+    <message>
+        <source>The device holds this program.</source>
+        <translation>Das Gerät enthält dieses Programm.</translation>
+    </message>
+    <message>
+        <source>The device holds a different program (1 difference):</source>
+        <translation>Das Gerät enthält ein anderes Programm (1 Unterschied):</translation>
+    </message>
+    <message numerus="yes">
+        <source>The device holds a different program (%n differences):</source>
+        <translation>
+            <numerusform>Das Gerät enthält ein anderes Programm (%n Unterschied):</numerusform>
+            <numerusform>Das Gerät enthält ein anderes Programm (%n Unterschiede):</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DeviceFinder</name>
+    <message>
+        <source>&amp;Find Device</source>
+        <translation>Gerät &amp;suchen</translation>
+    </message>
+    <message>
+        <source>Try every port listed, and the one typed, for the device</source>
+        <translation>Jeden aufgelisteten Port und den eingetippten nach dem Gerät absuchen</translation>
+    </message>
+    <message>
+        <source>No port to try: plug in the device&apos;s adapter or type its port.</source>
+        <translation>Kein Port zum Ausprobieren: stecken Sie den Adapter des Geräts ein oder tippen Sie seinen Port.</translation>
+    </message>
+    <message>
+        <source>Looking for the device...</source>
+        <translation>Das Gerät wird gesucht...</translation>
+    </message>
+    <message>
+        <source>Looking for the device on %1...</source>
+        <translation>Das Gerät wird an %1 gesucht...</translation>
+    </message>
+    <message>
+        <source>Looking for the device on %1 ports at once...</source>
+        <translation>Das Gerät wird an %1 Ports zugleich gesucht...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Find Device</source>
+        <translation>Gerät suchen</translation>
+    </message>
+    <message>
+        <source>%1: device (connected)</source>
+        <translation>%1: Gerät (verbunden)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Device found on %1.</source>
+        <translation>Gerät an %1 gefunden.</translation>
+    </message>
+    <message>
+        <source>Devices found on %1.</source>
+        <translation>Geräte an %1 gefunden.</translation>
+    </message>
+    <message>
+        <source>Cancelled before every port had answered.</source>
+        <translation>Abgebrochen, bevor jeder Port geantwortet hatte.</translation>
+    </message>
+    <message>
+        <source>Cancelled: no device found before that.</source>
+        <translation>Abgebrochen: bis dahin wurde kein Gerät gefunden.</translation>
+    </message>
+    <message>
+        <source>No device answered on %1.</source>
+        <translation>An %1 antwortete kein Gerät.</translation>
+    </message>
+    <message>
+        <source>No device answered on any of the %1 ports tried.</source>
+        <translation>An keinem der %1 ausprobierten Ports antwortete ein Gerät.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>%1 konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Something else answered on %1.</source>
+        <translation>An %1 antwortete etwas anderes.</translation>
+    </message>
+    <message>
+        <source>device found</source>
+        <translation>Gerät gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>EditorCommandLine</name>
+    <message>
+        <source>Configuration file to open.</source>
+        <translation>Zu öffnende Konfigurationsdatei.</translation>
+    </message>
+    <message>
+        <source>Run &quot;%1 --help&quot; for help.</source>
+        <translation>Hilfe gibt „%1 --help“.</translation>
+    </message>
+    <message>
+        <source>Only one file can be opened.</source>
+        <translation>Es kann nur eine Datei geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>%1: the editor needs a desktop session (no display was found); --help, --version and %1-cli work without one.</source>
+        <translation>%1: der Editor braucht eine Desktop-Sitzung (es wurde kein Display gefunden); --help, --version und %1-cli gehen ohne.</translation>
+    </message>
+    <message>
+        <source>Write the developer&apos;s diagnostics to standard error (as QT_LOGGING_RULES=&quot;kvr210c.diagnostics.debug=true&quot; does).</source>
+        <translation>Die Diagnose für Entwickler auf die Standardfehlerausgabe schreiben (wie QT_LOGGING_RULES=&quot;kvr210c.diagnostics.debug=true&quot;).</translation>
+    </message>
+</context>
+<context>
+    <name>HelpDlg</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>KeyActions</name>
+    <message>
+        <source>&amp;Key</source>
+        <translation>&amp;Taste</translation>
+    </message>
+    <message>
+        <source>Change Button &amp;Name</source>
+        <translation>Tasten&amp;namen ändern</translation>
+    </message>
+    <message>
+        <source>Change &amp;Data</source>
+        <translation>&amp;Daten ändern</translation>
+    </message>
+    <message>
+        <source>Change &amp;Baud Rate</source>
+        <translation>&amp;Baudrate ändern</translation>
+    </message>
+    <message>
+        <source>&amp;Try Command...</source>
+        <translation>Befehl &amp;ausprobieren...</translation>
+    </message>
+    <message>
+        <source>Command &amp;Library...</source>
+        <translation>Befehls&amp;bibliothek...</translation>
+    </message>
+</context>
+<context>
+    <name>KeyPlayPanel</name>
+    <message>
+        <source> ... (%1 bytes)</source>
+        <translation> ... (%1 Bytes)</translation>
+    </message>
+    <message>
+        <source>Play Key</source>
+        <translation>Taste abspielen</translation>
+    </message>
+    <message>
+        <source>The key&apos;s records in the trial&apos;s order: the first layer, the links 13 to 16, then the second layer where it is switched on, each at its own line settings and its delay after the one before. %1</source>
+        <translation>Die Datensätze der Taste in der Reihenfolge des Versuchs: die erste Ebene, die Verknüpfungen 13 bis 16, dann die zweite Ebene, wo sie eingeschaltet ist, jeder mit seinen eigenen Leitungseinstellungen und seiner Verzögerung nach dem vorigen. %1</translation>
+    </message>
+    <message>
+        <source>Records of the key to play, ticked to be sent</source>
+        <translation>Datensätze der Taste zum Abspielen, angehakt zum Senden</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Datensatz</translation>
+    </message>
+    <message>
+        <source>Line settings</source>
+        <translation>Leitungseinstellungen</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>Command and reply</source>
+        <translation>Befehl und Antwort</translation>
+    </message>
+    <message>
+        <source>Skip the dela&amp;ys</source>
+        <translation>Verzögerungen ü&amp;berspringen</translation>
+    </message>
+    <message>
+        <source>Play &amp;Key</source>
+        <translation>Taste &amp;abspielen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel the play</source>
+        <translation>Das Abspielen abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Choose a key in the main window.</source>
+        <translation>Wählen Sie im Hauptfenster eine Taste.</translation>
+    </message>
+    <message>
+        <source>No record of Key %1 has a command.</source>
+        <translation>Kein Datensatz der Taste %1 hat einen Befehl.</translation>
+    </message>
+    <message>
+        <source>Tick the records to play.</source>
+        <translation>Haken Sie die abzuspielenden Datensätze an.</translation>
+    </message>
+    <message>
+        <source>Playing Key %1 on %2...</source>
+        <translation>Taste %1 wird an %2 abgespielt...</translation>
+    </message>
+    <message>
+        <source>sent %1 at %2 after %3 ms: %4</source>
+        <translation>%1 mit %2 nach %3 ms gesendet: %4</translation>
+    </message>
+    <message>
+        <source>+%1 ms  %2</source>
+        <translation>+%1 ms  %2</translation>
+    </message>
+    <message>
+        <source>reply after %1 ms</source>
+        <translation>Antwort nach %1 ms</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageChooser</name>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryEntryNameDialog</name>
+    <message>
+        <source>Add to Your Library</source>
+        <translation>Zu Ihrer Bibliothek hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add %1 to your library as:</source>
+        <translation>%1 Ihrer Bibliothek hinzufügen als:</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Equipment:</source>
+        <translation>&amp;Gerät:</translation>
+    </message>
+    <message>
+        <source>&amp;Group:</source>
+        <translation>G&amp;ruppe:</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryEntryView</name>
+    <message>
+        <source>one byte</source>
+        <translation>ein Byte</translation>
+    </message>
+    <message>
+        <source>decimal digits</source>
+        <translation>Dezimalziffern</translation>
+    </message>
+    <message>
+        <source>hex digits</source>
+        <translation>Hex-Ziffern</translation>
+    </message>
+    <message>
+        <source>Bytes in hex</source>
+        <translation>Bytes in Hex</translation>
+    </message>
+    <message>
+        <source>Bytes as text</source>
+        <translation>Bytes als Text</translation>
+    </message>
+    <message>
+        <source>The bytes in brackets are the checksum</source>
+        <translation>Die Bytes in Klammern sind die Prüfsumme</translation>
+    </message>
+    <message>
+        <source>Hex:</source>
+        <translation>Hex:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>Checksum:</source>
+        <translation>Prüfsumme:</translation>
+    </message>
+    <message>
+        <source>Line settings:</source>
+        <translation>Leitungseinstellungen:</translation>
+    </message>
+    <message>
+        <source>Expected reply:</source>
+        <translation>Erwartete Antwort:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Hinweis:</translation>
+    </message>
+    <message>
+        <source>%1, from %2 to %3, %4 when not set</source>
+        <translation>%1, von %2 bis %3, %4 wenn nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>Choose an entry in the list.</source>
+        <translation>Wählen Sie einen Eintrag in der Liste.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 to %3):</source>
+        <translation>%1 (%2 bis %3):</translation>
+    </message>
+    <message>
+        <source>none named: the record&apos;s own are kept</source>
+        <translation>keine genannt: die des Datensatzes bleiben</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>text &quot;%1&quot;</source>
+        <translation>Text „%1“</translation>
+    </message>
+    <message>
+        <source>no entry is chosen</source>
+        <translation>kein Eintrag gewählt</translation>
+    </message>
+    <message>
+        <source>(none: %1)</source>
+        <translation>(keine: %1)</translation>
+    </message>
+    <message>
+        <source>%1, byte %2 (in brackets)</source>
+        <translation>%1, Byte %2 (in Klammern)</translation>
+    </message>
+    <message>
+        <source>%1, bytes %2 to %3 (in brackets)</source>
+        <translation>%1, Bytes %2 bis %3 (in Klammern)</translation>
+    </message>
+</context>
+<context>
+    <name>LinkTraceChoice</name>
+    <message>
+        <source>Trace the Device Link</source>
+        <translation>Geräteverbindung mitschreiben</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Write every byte sent to and received from the device to a file, from the next connection on</source>
+        <translation>Jedes an das Gerät gesendete und von ihm empfangene Byte ab der nächsten Verbindung in eine Datei schreiben</translation>
+    </message>
+    <message>
+        <source>Every byte sent to and received from the device goes to %1, from the next connection on</source>
+        <translation>Jedes an das Gerät gesendete und von ihm empfangene Byte geht ab der nächsten Verbindung nach %1</translation>
+    </message>
+    <message>
+        <source>The trace cannot go to %1: it is the configuration file that is open, and the trace would replace it. Choose another file for the trace.</source>
+        <translation>Das Protokoll kann nicht nach %1: das ist die geöffnete Konfigurationsdatei, und das Protokoll würde sie ersetzen. Wählen Sie eine andere Datei für das Protokoll.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>KVR210C</source>
+        <translation>KVR210C</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>PushButton</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>05</source>
+        <translation>05</translation>
+    </message>
+    <message>
+        <source>07</source>
+        <translation>07</translation>
+    </message>
+    <message>
+        <source>02</source>
+        <translation>02</translation>
+    </message>
+    <message>
+        <source>03</source>
+        <translation>03</translation>
+    </message>
+    <message>
+        <source>06</source>
+        <translation>06</translation>
+    </message>
+    <message>
+        <source>12</source>
+        <translation>12</translation>
+    </message>
+    <message>
+        <source>08</source>
+        <translation>08</translation>
+    </message>
+    <message>
+        <source>04</source>
+        <translation>04</translation>
+    </message>
+    <message>
+        <source>09</source>
+        <translation>09</translation>
+    </message>
+    <message>
+        <source>11</source>
+        <translation>11</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>01</source>
+        <translation>01</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>19</source>
+        <translation>19</translation>
+    </message>
+    <message>
+        <source>14</source>
+        <translation>14</translation>
+    </message>
+    <message>
+        <source>15</source>
+        <translation>15</translation>
+    </message>
+    <message>
+        <source>18</source>
+        <translation>18</translation>
+    </message>
+    <message>
+        <source>24</source>
+        <translation>24</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>21</source>
+        <translation>21</translation>
+    </message>
+    <message>
+        <source>17</source>
+        <translation>17</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>23</source>
+        <translation>23</translation>
+    </message>
+    <message>
+        <source>22</source>
+        <translation>22</translation>
+    </message>
+    <message>
+        <source>13</source>
+        <translation>13</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Hex</source>
+        <translation>Hex</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Delay time in seconds, first layer</source>
+        <translation>Verzögerung in Sekunden, erste Ebene</translation>
+    </message>
+    <message>
+        <source>Tx Bytes</source>
+        <translation>Tx-Bytes</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>Delay Time</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>Secs </source>
+        <translation>Sek. </translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>Bytes to send, first layer</source>
+        <translation>Zu sendende Bytes, erste Ebene</translation>
+    </message>
+    <message>
+        <source>Shows the command&apos;s baud rate, data bits, parity and stop bits; press to change them</source>
+        <translation>Zeigt Baudrate, Datenbits, Parität und Stoppbits des Befehls; drücken, um sie zu ändern</translation>
+    </message>
+    <message>
+        <source>Line settings, first layer</source>
+        <translation>Leitungseinstellungen, erste Ebene</translation>
+    </message>
+    <message>
+        <source>2nd Layer</source>
+        <translation>2. Ebene</translation>
+    </message>
+    <message>
+        <source>Bytes to send, second layer</source>
+        <translation>Zu sendende Bytes, zweite Ebene</translation>
+    </message>
+    <message>
+        <source>Delay time in seconds, second layer</source>
+        <translation>Verzögerung in Sekunden, zweite Ebene</translation>
+    </message>
+    <message>
+        <source>Shows the second layer&apos;s baud rate, data bits, parity and stop bits; press to change them</source>
+        <translation>Zeigt Baudrate, Datenbits, Parität und Stoppbits der zweiten Ebene; drücken, um sie zu ändern</translation>
+    </message>
+    <message>
+        <source>Line settings, second layer</source>
+        <translation>Leitungseinstellungen, zweite Ebene</translation>
+    </message>
+    <message>
+        <source>RX/UP</source>
+        <translation>RX/UP</translation>
+    </message>
+    <message>
+        <source>RX/UP bytes, first line</source>
+        <translation>RX/UP-Bytes, erste Zeile</translation>
+    </message>
+    <message>
+        <source>RX/UP link, second line</source>
+        <translation>RX/UP-Verknüpfung, zweite Zeile</translation>
+    </message>
+    <message>
+        <source>Bard Rate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>RX/UP link, first line</source>
+        <translation>RX/UP-Verknüpfung, erste Zeile</translation>
+    </message>
+    <message>
+        <source>RX/UP bytes, second line</source>
+        <translation>RX/UP-Bytes, zweite Zeile</translation>
+    </message>
+    <message>
+        <source>RX/UP data, second line</source>
+        <translation>RX/UP-Daten, zweite Zeile</translation>
+    </message>
+    <message>
+        <source>RX/UP data, first line</source>
+        <translation>RX/UP-Daten, erste Zeile</translation>
+    </message>
+    <message>
+        <source>RX/UP line settings</source>
+        <translation>RX/UP-Leitungseinstellungen</translation>
+    </message>
+    <message>
+        <source>Marco Setting</source>
+        <translation>Makro-Einstellung</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Verknüpfung</translation>
+    </message>
+    <message>
+        <source>Macro link</source>
+        <translation>Makro-Verknüpfung</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Setting</source>
+        <translation>&amp;Einstellung</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Laden</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>New File</source>
+        <translation>Neue Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Datei speichern</translation>
+    </message>
+    <message>
+        <source>S&amp;ave As</source>
+        <translation>Speichern &amp;unter</translation>
+    </message>
+    <message>
+        <source>Save As File</source>
+        <translation>Datei speichern unter</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Close File</source>
+        <translation>Datei schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Load Device</source>
+        <translation>&amp;Gerät laden</translation>
+    </message>
+    <message>
+        <source>COM Port Setting</source>
+        <translation>COM-Port-Einstellung</translation>
+    </message>
+    <message>
+        <source>Load Program From Device</source>
+        <translation>Programm vom Gerät laden</translation>
+    </message>
+    <message>
+        <source>Load Program To Device</source>
+        <translation>Programm auf das Gerät laden</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>About Application</source>
+        <translation>Über die Anwendung</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>New Button Name :</source>
+        <translation>Neuer Tastenname :</translation>
+    </message>
+    <message>
+        <source>New button name</source>
+        <translation>Neuer Tastenname</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramSheet</name>
+    <message>
+        <source>(not saved)</source>
+        <translation>(nicht gespeichert)</translation>
+    </message>
+    <message>
+        <source>Program sheet</source>
+        <translation>Programmblatt</translation>
+    </message>
+    <message>
+        <source>(of the program with its unsaved changes, as Save would write it)</source>
+        <translation>(des Programms mit seinen ungespeicherten Änderungen, wie Speichern es schreiben würde)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Datensatz</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Command (hex)</source>
+        <translation>Befehl (Hex)</translation>
+    </message>
+    <message>
+        <source>Command (text)</source>
+        <translation>Befehl (Text)</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>Line settings</source>
+        <translation>Leitungseinstellungen</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 (with unsaved changes)</source>
+        <translation>%1 (mit ungespeicherten Änderungen)</translation>
+    </message>
+    <message>
+        <source>Export Sheet</source>
+        <translation>Blatt exportieren</translation>
+    </message>
+    <message>
+        <source>The sheet could not be written.</source>
+        <translation>Das Blatt konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Question</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to continue ?</source>
+        <translation>Möchten Sie wirklich fortfahren ?</translation>
+    </message>
+</context>
+<context>
+    <name>TryCommandWindow</name>
+    <message>
+        <source>Try Command</source>
+        <translation>Befehl ausprobieren</translation>
+    </message>
+    <message>
+        <source>Port of the equipment</source>
+        <translation>Port des Geräts</translation>
+    </message>
+    <message>
+        <source>S&amp;econd layer of the key</source>
+        <translation>Zw&amp;eite Ebene der Taste</translation>
+    </message>
+    <message>
+        <source>Command in hex</source>
+        <translation>Befehl in Hex</translation>
+    </message>
+    <message>
+        <source>Command as text</source>
+        <translation>Befehl als Text</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>Reply ends after this long without a byte</source>
+        <translation>Die Antwort endet nach so langer Zeit ohne Byte</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>Command:</source>
+        <translation>Befehl:</translation>
+    </message>
+    <message>
+        <source>Hex:</source>
+        <translation>Hex:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>Line settings:</source>
+        <translation>Leitungseinstellungen:</translation>
+    </message>
+    <message>
+        <source>Reply ends after &amp;quiet:</source>
+        <translation>Antwort endet nach &amp;Ruhe:</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Senden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Hex</source>
+        <translation>Hex</translation>
+    </message>
+    <message>
+        <source>Form of the free line</source>
+        <translation>Form der freien Zeile</translation>
+    </message>
+    <message>
+        <source>\x02ON\r, or hex pairs: 02 4F 4E 0D</source>
+        <translation>\x02ON\r oder Hex-Paare: 02 4F 4E 0D</translation>
+    </message>
+    <message>
+        <source>Free line to send</source>
+        <translation>Zu sendende freie Zeile</translation>
+    </message>
+    <message>
+        <source>Text with \r, \n, \t, \\ and \xNN, or hex pairs; sent with the command&apos;s line settings</source>
+        <translation>Text mit \r, \n, \t, \\ und \xNN oder Hex-Paare; gesendet mit den Leitungseinstellungen des Befehls</translation>
+    </message>
+    <message>
+        <source>Send &amp;Line</source>
+        <translation>&amp;Zeile senden</translation>
+    </message>
+    <message>
+        <source>Free line</source>
+        <translation>Freie Zeile</translation>
+    </message>
+    <message>
+        <source>Reply in hex</source>
+        <translation>Antwort in Hex</translation>
+    </message>
+    <message>
+        <source>Reply as text</source>
+        <translation>Antwort als Text</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Log of every exchange</source>
+        <translation>Protokoll jedes Austauschs</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Log</source>
+        <translation>Protokoll &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Save L&amp;og...</source>
+        <translation>Protokoll s&amp;peichern...</translation>
+    </message>
+    <message>
+        <source>Clear Lo&amp;g</source>
+        <translation>Protokoll &amp;leeren</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>A trial is under way: wait for its reply or cancel it.</source>
+        <translation>Ein Versuch läuft: warten Sie auf seine Antwort oder brechen Sie ihn ab.</translation>
+    </message>
+    <message>
+        <source>Nothing to send: choose a key or a link in the main window.</source>
+        <translation>Nichts zu senden: wählen Sie im Hauptfenster eine Taste oder eine Verknüpfung.</translation>
+    </message>
+    <message>
+        <source>Nothing to send: the command of %1 is empty.</source>
+        <translation>Nichts zu senden: der Befehl von %1 ist leer.</translation>
+    </message>
+    <message>
+        <source>Choose a key or a link in the main window.</source>
+        <translation>Wählen Sie im Hauptfenster eine Taste oder eine Verknüpfung.</translation>
+    </message>
+    <message>
+        <source>%1 (for the free line)</source>
+        <translation>%1 (für die freie Zeile)</translation>
+    </message>
+    <message>
+        <source>%1, delay %2</source>
+        <translation>%1, Verzögerung %2</translation>
+    </message>
+    <message>
+        <source>Not sent: %1.</source>
+        <translation>Nicht gesendet: %1.</translation>
+    </message>
+    <message>
+        <source>free line</source>
+        <translation>freie Zeile</translation>
+    </message>
+    <message>
+        <source>%1 on %2 at %3</source>
+        <translation>%1 an %2 mit %3</translation>
+    </message>
+    <message>
+        <source>Reply to %1 on %2</source>
+        <translation>Antwort auf %1 an %2</translation>
+    </message>
+    <message>
+        <source>Waiting for the reply...</source>
+        <translation>Warten auf die Antwort...</translation>
+    </message>
+    <message>
+        <source>sent %1:</source>
+        <translation>%1 gesendet:</translation>
+    </message>
+    <message>
+        <source>+%1 ms</source>
+        <translation>+%1 ms</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>Protokoll speichern</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>The log could not be saved (%1).</source>
+        <translation>Das Protokoll konnte nicht gespeichert werden (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>UartSettingBox</name>
+    <message>
+        <source>UART Setting</source>
+        <translation>UART-Einstellung</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Data Bits&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Datenbits&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Parity Bit&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Paritätsbit&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Stop Bit&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Stoppbit&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>2400</source>
+        <translation>2400</translation>
+    </message>
+    <message>
+        <source>4800</source>
+        <translation>4800</translation>
+    </message>
+    <message>
+        <source>9600</source>
+        <translation>9600</translation>
+    </message>
+    <message>
+        <source>14400</source>
+        <translation>14400</translation>
+    </message>
+    <message>
+        <source>19200</source>
+        <translation>19200</translation>
+    </message>
+    <message>
+        <source>28800</source>
+        <translation>28800</translation>
+    </message>
+    <message>
+        <source>38400</source>
+        <translation>38400</translation>
+    </message>
+    <message>
+        <source>115200</source>
+        <translation>115200</translation>
+    </message>
+    <message>
+        <source>Data bits</source>
+        <translation>Datenbits</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parität</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Ungerade</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Gerade</translation>
+    </message>
+    <message>
+        <source>SPACE</source>
+        <translation>SPACE</translation>
+    </message>
+    <message>
+        <source>MARK</source>
+        <translation>MARK</translation>
+    </message>
+    <message>
+        <source>Stop bits</source>
+        <translation>Stoppbits</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+</context>
+<context>
+    <name>completeDialog</name>
+    <message>
+        <source>Complete</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Operation Complete !</source>
+        <translation>Vorgang abgeschlossen !</translation>
+    </message>
+</context>
+</TS>
