@@ -184,10 +184,6 @@
         <translation>Application</translation>
     </message>
     <message>
-        <source>%1 - %2[*]</source>
-        <translation>%1 - %2[*]</translation>
-    </message>
-    <message>
         <source>Open &amp;Recent</source>
         <translation>Ouvrir un fichier &amp;récent</translation>
     </message>
@@ -272,56 +268,8 @@ Voulez-vous enregistrer vos modifications ?</translation>
         <translation>Débit</translation>
     </message>
     <message>
-        <source>2400</source>
-        <translation>2400</translation>
-    </message>
-    <message>
-        <source>4800</source>
-        <translation>4800</translation>
-    </message>
-    <message>
-        <source>9600</source>
-        <translation>9600</translation>
-    </message>
-    <message>
-        <source>14400</source>
-        <translation>14400</translation>
-    </message>
-    <message>
-        <source>19200</source>
-        <translation>19200</translation>
-    </message>
-    <message>
-        <source>38400</source>
-        <translation>38400</translation>
-    </message>
-    <message>
-        <source>57600</source>
-        <translation>57600</translation>
-    </message>
-    <message>
-        <source>115200</source>
-        <translation>115200</translation>
-    </message>
-    <message>
         <source>Data bits</source>
         <translation>Bits de données</translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation>5</translation>
-    </message>
-    <message>
-        <source>6</source>
-        <translation>6</translation>
-    </message>
-    <message>
-        <source>7</source>
-        <translation>7</translation>
-    </message>
-    <message>
-        <source>8</source>
-        <translation>8</translation>
     </message>
     <message>
         <source>Parity</source>
@@ -350,14 +298,6 @@ Voulez-vous enregistrer vos modifications ?</translation>
     <message>
         <source>Stop bits</source>
         <translation>Bits d&apos;arrêt</translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation>1</translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation>2</translation>
     </message>
     <message>
         <source>Port Name</source>
@@ -843,6 +783,26 @@ Voulez-vous enregistrer vos modifications ?</translation>
             <numerusform>L&apos;appareil contient un autre programme (%n différences) :</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Backing up the device</source>
+        <translation>Sauvegarde de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Loading the device&apos;s program into the backup folder...</source>
+        <translation>Chargement du programme de l&apos;appareil dans le dossier de sauvegarde...</translation>
+    </message>
+    <message>
+        <source>The backup was cancelled; nothing was stored.</source>
+        <translation>La sauvegarde a été annulée ; rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Nothing was stored: the program on the device could not be backed up first (%1).</source>
+        <translation>Rien n&apos;a été enregistré : le programme de l&apos;appareil n&apos;a pas pu être sauvegardé d&apos;abord (%1).</translation>
+    </message>
+    <message>
+        <source>The program on the device was backed up to %1.</source>
+        <translation>Le programme de l&apos;appareil a été sauvegardé dans %1.</translation>
+    </message>
 </context>
 <context>
     <name>DeviceFinder</name>
@@ -1222,116 +1182,12 @@ Voulez-vous enregistrer vos modifications ?</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>KVR210C</source>
-        <translation>KVR210C</translation>
-    </message>
-    <message>
         <source>Buttons</source>
         <translation>Touches</translation>
     </message>
     <message>
-        <source>PushButton</source>
-        <translation>Touche</translation>
-    </message>
-    <message>
-        <source>05</source>
-        <translation>05</translation>
-    </message>
-    <message>
-        <source>07</source>
-        <translation>07</translation>
-    </message>
-    <message>
-        <source>02</source>
-        <translation>02</translation>
-    </message>
-    <message>
-        <source>03</source>
-        <translation>03</translation>
-    </message>
-    <message>
-        <source>06</source>
-        <translation>06</translation>
-    </message>
-    <message>
-        <source>12</source>
-        <translation>12</translation>
-    </message>
-    <message>
-        <source>08</source>
-        <translation>08</translation>
-    </message>
-    <message>
-        <source>04</source>
-        <translation>04</translation>
-    </message>
-    <message>
-        <source>09</source>
-        <translation>09</translation>
-    </message>
-    <message>
-        <source>11</source>
-        <translation>11</translation>
-    </message>
-    <message>
-        <source>10</source>
-        <translation>10</translation>
-    </message>
-    <message>
-        <source>01</source>
-        <translation>01</translation>
-    </message>
-    <message>
         <source>Links</source>
         <translation>Liens</translation>
-    </message>
-    <message>
-        <source>19</source>
-        <translation>19</translation>
-    </message>
-    <message>
-        <source>14</source>
-        <translation>14</translation>
-    </message>
-    <message>
-        <source>15</source>
-        <translation>15</translation>
-    </message>
-    <message>
-        <source>18</source>
-        <translation>18</translation>
-    </message>
-    <message>
-        <source>24</source>
-        <translation>24</translation>
-    </message>
-    <message>
-        <source>16</source>
-        <translation>16</translation>
-    </message>
-    <message>
-        <source>21</source>
-        <translation>21</translation>
-    </message>
-    <message>
-        <source>17</source>
-        <translation>17</translation>
-    </message>
-    <message>
-        <source>20</source>
-        <translation>20</translation>
-    </message>
-    <message>
-        <source>23</source>
-        <translation>23</translation>
-    </message>
-    <message>
-        <source>22</source>
-        <translation>22</translation>
-    </message>
-    <message>
-        <source>13</source>
-        <translation>13</translation>
     </message>
     <message>
         <source>Command</source>
@@ -1400,10 +1256,6 @@ Voulez-vous enregistrer vos modifications ?</translation>
     <message>
         <source>Line settings, second layer</source>
         <translation>Réglages de ligne, second niveau</translation>
-    </message>
-    <message>
-        <source>RX/UP</source>
-        <translation>RX/UP</translation>
     </message>
     <message>
         <source>RX/UP bytes, first line</source>
@@ -1572,10 +1424,6 @@ Voulez-vous enregistrer vos modifications ?</translation>
         <translation>Date</translation>
     </message>
     <message>
-        <source>SHA-256</source>
-        <translation>SHA-256</translation>
-    </message>
-    <message>
         <source>Record</source>
         <translation>Enregistrement</translation>
     </message>
@@ -1633,6 +1481,33 @@ Voulez-vous enregistrer vos modifications ?</translation>
     <message>
         <source>Are you sure you want to continue ?</source>
         <translation>Voulez-vous vraiment continuer ?</translation>
+    </message>
+</context>
+<context>
+    <name>StoreBackupChoice</name>
+    <message>
+        <source>Back up the device before storing</source>
+        <translation>Sauvegarder l&apos;appareil avant d&apos;enregistrer</translation>
+    </message>
+    <message>
+        <source>Store Program To Device first loads the device&apos;s program into a new file in the backup folder</source>
+        <translation>« Charger le programme dans l&apos;appareil » charge d&apos;abord le programme de l&apos;appareil dans un nouveau fichier du dossier de sauvegarde</translation>
+    </message>
+    <message>
+        <source>Backup Folder...</source>
+        <translation>Dossier de sauvegarde...</translation>
+    </message>
+    <message>
+        <source>Backup Folder</source>
+        <translation>Dossier de sauvegarde</translation>
+    </message>
+    <message>
+        <source>Choose the folder the device&apos;s program is backed up to</source>
+        <translation>Choisir le dossier où le programme de l&apos;appareil est sauvegardé</translation>
+    </message>
+    <message>
+        <source>Backups go to %1</source>
+        <translation>Les sauvegardes vont dans %1</translation>
     </message>
 </context>
 <context>
@@ -1853,56 +1728,8 @@ Voulez-vous enregistrer vos modifications ?</translation>
         <translation>Débit</translation>
     </message>
     <message>
-        <source>2400</source>
-        <translation>2400</translation>
-    </message>
-    <message>
-        <source>4800</source>
-        <translation>4800</translation>
-    </message>
-    <message>
-        <source>9600</source>
-        <translation>9600</translation>
-    </message>
-    <message>
-        <source>14400</source>
-        <translation>14400</translation>
-    </message>
-    <message>
-        <source>19200</source>
-        <translation>19200</translation>
-    </message>
-    <message>
-        <source>28800</source>
-        <translation>28800</translation>
-    </message>
-    <message>
-        <source>38400</source>
-        <translation>38400</translation>
-    </message>
-    <message>
-        <source>115200</source>
-        <translation>115200</translation>
-    </message>
-    <message>
         <source>Data bits</source>
         <translation>Bits de données</translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation>5</translation>
-    </message>
-    <message>
-        <source>6</source>
-        <translation>6</translation>
-    </message>
-    <message>
-        <source>7</source>
-        <translation>7</translation>
-    </message>
-    <message>
-        <source>8</source>
-        <translation>8</translation>
     </message>
     <message>
         <source>Parity</source>
@@ -1931,14 +1758,6 @@ Voulez-vous enregistrer vos modifications ?</translation>
     <message>
         <source>Stop bits</source>
         <translation>Bits d&apos;arrêt</translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation>1</translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation>2</translation>
     </message>
 </context>
 <context>

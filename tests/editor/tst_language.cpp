@@ -1,8 +1,12 @@
 // The window in the desktop's language and in one chosen under Setting >
 // Language, its own texts and Qt's standard buttons alike, changed at once.
+#include "appdatamanager.h"
 #include "appmainwindow.h"
+#include "commandbutton.h"
+#include "commandlibrarywindow.h"
 #include "languagechooser.h"
 #include "settingsstore.h"
+#include "trycommandwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,27 +34,47 @@ private slots:
         QTest::addColumn<QString>("importEntry");
         QTest::addColumn<QString>("editMenu");
         QTest::addColumn<QString>("cancel");
+        QTest::addColumn<QString>("library");
+        QTest::addColumn<QString>("tryEntry");
+        QTest::addColumn<QString>("playKey");
+        QTest::addColumn<QString>("key");
         // The desktop is German (LANG, set in main); "System" follows it.
         QTest::newRow("system") << ""
                                 << "&Datei"
                                 << "JSON &importieren..."
                                 << "&Bearbeiten"
-                                << "Abbrechen";
+                                << "Abbrechen"
+                                << "Befehlsbibliothek"
+                                << "&Ausprobieren"
+                                << "Taste &abspielen"
+                                << "Taste 1";
         QTest::newRow("back to English") << "en"
                                          << "&File"
                                          << "&Import JSON..."
                                          << "&Edit"
-                                         << "Cancel";
+                                         << "Cancel"
+                                         << "Command Library"
+                                         << "&Try"
+                                         << "Play &Key"
+                                         << "Key 1";
         QTest::newRow("German") << "de"
                                 << "&Datei"
                                 << "JSON &importieren..."
                                 << "&Bearbeiten"
-                                << "Abbrechen";
+                                << "Abbrechen"
+                                << "Befehlsbibliothek"
+                                << "&Ausprobieren"
+                                << "Taste &abspielen"
+                                << "Taste 1";
         QTest::newRow("French") << "fr"
                                 << "&Fichier"
                                 << "&Importer du JSON..."
                                 << "É&dition"
-                                << "Annuler";
+                                << "Annuler"
+                                << "Bibliothèque de commandes"
+                                << "&Essayer"
+                                << "Jouer la &touche"
+                                << "Touche 1";
     }
 
     void windowFollowsChoice()
@@ -60,10 +84,22 @@ private slots:
         QFETCH(QString, importEntry);
         QFETCH(QString, editMenu);
         QFETCH(QString, cancel);
+        QFETCH(QString, library);
+        QFETCH(QString, tryEntry);
+        QFETCH(QString, playKey);
+        QFETCH(QString, key);
         AppMainWindow window;
-        // Made before the change, so it has to follow the open window.
+        // Made before the change, so they have to follow it while open.
         QDialog* dialog = window.uartDialog();
         window.show();
+        for (const char* name : {"actionCommand_Library", "actionTry_Command"}) {
+            window.findChild<QAction*>(QLatin1String(name))->trigger();
+        }
+        auto* libraryWindow = window.findChild<CommandLibraryWindow*>();
+        auto* tryWindow = window.findChild<TryCommandWindow*>();
+        QVERIFY(libraryWindow && tryWindow);
+        CommandButton* firstKey = window.dataManager()->getButtonObject(1);
+        const QString keyName = firstKey->text();
         const QString code = language.isEmpty() ? QStringLiteral("system") : language;
         auto* choice = window.findChild<QAction*>(QStringLiteral("actionLanguage_") + code);
         QVERIFY(choice);
@@ -77,6 +113,12 @@ private slots:
         QCOMPARE(window.findChild<QMenu*>(QStringLiteral("menu_Edit"))->title(), editMenu);
         auto* buttons = dialog->findChild<QDialogButtonBox*>();
         QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), cancel);
+        QCOMPARE(libraryWindow->windowTitle(), library);
+        QCOMPARE(libraryWindow->findChild<QPushButton*>(QStringLiteral("tryButton"))->text(), tryEntry);
+        QCOMPARE(tryWindow->findChild<QPushButton*>(QStringLiteral("playButton"))->text(), playKey);
+        // The keys keep the names they show; only their place is said anew.
+        QCOMPARE(firstKey->text(), keyName);
+        QVERIFY2(firstKey->accessibleName().startsWith(key), qPrintable(firstKey->accessibleName()));
         QCOMPARE(LanguageChooser::stored(), language);
     }
 };
