@@ -63,7 +63,8 @@ CommandLibraryWindow::CommandLibraryWindow(ConfigDocument* document, RecordSelec
     splitter->addWidget(buildListSide());
     splitter->addWidget(buildEntrySide(std::move(lister)));
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({380, 520});
+    // The entry side holds the longest buttons, in French as well.
+    splitter->setSizes({340, 560});
     m_status = new QLabel;
     m_status->setObjectName(QStringLiteral("statusLabel"));
     m_status->setWordWrap(true);
