@@ -77,10 +77,13 @@ bool SerialLink::open(const QString& portName, const Line& line)
         return false;
     }
     if (!m_port.open(QIODevice::ReadWrite)) {
-        m_error = openFailure(m_name, m_port.error(), m_port.errorString());
+        const QString systemText = m_port.errorString();
+        m_error = openFailure(m_name, m_port.error(), systemText);
         m_lock.release();
+        // The trace reads the same whatever the window's language: the
+        // system's own text, not the explanation the window shows.
         if (m_trace) {
-            m_trace->note(m_name, QStringLiteral("could not be opened: %1").arg(m_error));
+            m_trace->note(m_name, QStringLiteral("could not be opened: %1").arg(systemText));
         }
         return false;
     }
