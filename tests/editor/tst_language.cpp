@@ -1,7 +1,12 @@
 // The window in the desktop's language and in one chosen under Setting >
-// Language, its own texts and Qt's standard buttons alike, changed at once.
+// Language, its own texts, the engine's it shows and Qt's standard buttons
+// alike, changed at once.
 #include "appmainwindow.h"
+#include "configdocument.h"
 #include "languagechooser.h"
+#include "linktrace.h"
+#include "linktracefile.h"
+#include "seriallink.h"
 #include "settingsstore.h"
 
 #include <QAction>
@@ -10,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TstLanguage : public QObject
@@ -30,27 +36,33 @@ private slots:
         QTest::addColumn<QString>("importEntry");
         QTest::addColumn<QString>("editMenu");
         QTest::addColumn<QString>("cancel");
+        // Why a file that is no configuration was refused: the engine's text.
+        QTest::addColumn<QString>("notAConfiguration");
         // The desktop is German (LANG, set in main); "System" follows it.
         QTest::newRow("system") << ""
                                 << "&Datei"
                                 << "JSON &importieren..."
                                 << "&Bearbeiten"
-                                << "Abbrechen";
+                                << "Abbrechen"
+                                << "sie beginnt nicht wie eine Konfigurationsdatei";
         QTest::newRow("back to English") << "en"
                                          << "&File"
                                          << "&Import JSON..."
                                          << "&Edit"
-                                         << "Cancel";
+                                         << "Cancel"
+                                         << "it does not begin as a configuration file does";
         QTest::newRow("German") << "de"
                                 << "&Datei"
                                 << "JSON &importieren..."
                                 << "&Bearbeiten"
-                                << "Abbrechen";
+                                << "Abbrechen"
+                                << "sie beginnt nicht wie eine Konfigurationsdatei";
         QTest::newRow("French") << "fr"
                                 << "&Fichier"
                                 << "&Importer du JSON..."
                                 << "É&dition"
-                                << "Annuler";
+                                << "Annuler"
+                                << "il ne commence pas comme un fichier de configuration";
     }
 
     void windowFollowsChoice()
@@ -60,6 +72,7 @@ private slots:
         QFETCH(QString, importEntry);
         QFETCH(QString, editMenu);
         QFETCH(QString, cancel);
+        QFETCH(QString, notAConfiguration);
         AppMainWindow window;
         // Made before the change, so it has to follow the open window.
         QDialog* dialog = window.uartDialog();
@@ -78,6 +91,34 @@ private slots:
         auto* buttons = dialog->findChild<QDialogButtonBox*>();
         QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), cancel);
         QCOMPARE(LanguageChooser::stored(), language);
+
+        QTemporaryDir dir;
+        QFile notes(dir.filePath(QStringLiteral("notes.app")));
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("shopping list\n") > 0);
+        notes.close();
+        QVERIFY(!window.document()->open(notes.fileName()));
+        QVERIFY2(window.document()->errorString().contains(notAConfiguration),
+                 qPrintable(window.document()->errorString()));
+    }
+
+    // The trace is read by others: it keeps one language whatever the window's.
+    void traceKeepsOneLanguage()
+    {
+        LanguageChooser::apply(QStringLiteral("de"));
+        QTemporaryDir dir;
+        QFile notAPort(dir.filePath(QStringLiteral("notes.txt")));
+        QVERIFY(notAPort.open(QIODevice::WriteOnly));
+        notAPort.close();
+        LinkTrace trace(dir.filePath(QStringLiteral("trace.txt")));
+        QVERIFY(trace.open());
+        SerialLink link;
+        link.setTrace(&trace);
+        QVERIFY(!link.open(notAPort.fileName()));
+        trace.close();
+        const QString shown = QStringLiteral("ist kein serieller Port");
+        QVERIFY2(link.errorString().contains(shown), qPrintable(link.errorString()));
+        const QString note = LinkTraceFile::read(dir.filePath(QStringLiteral("trace.txt"))).notes.value(1);
+        QVERIFY2(note.contains(QStringLiteral(" could not be opened: ")) && !note.contains(shown), qPrintable(note));
     }
 };
 
