@@ -57,19 +57,19 @@
     </message>
     <message>
         <source>its header announces %1 keys, fewer than the 1 to %2 a configuration holds</source>
-        <translation>ihr Kopf kündigt %1 Tasten an, weniger als die 1 bis %2, die eine Konfiguration enthält</translation>
+        <translation>ihr Dateikopf kündigt %1 Tasten an, weniger als die 1 bis %2, die eine Konfiguration enthält</translation>
     </message>
     <message>
         <source>its header announces %1 keys, more than the %2 a configuration holds</source>
-        <translation>ihr Kopf kündigt %1 Tasten an, mehr als die %2, die eine Konfiguration enthält</translation>
+        <translation>ihr Dateikopf kündigt %1 Tasten an, mehr als die %2, die eine Konfiguration enthält</translation>
     </message>
     <message>
         <source>its header announces %1 records a key, fewer than the 1 to %2 a configuration holds</source>
-        <translation>ihr Kopf kündigt %1 Datensätze je Taste an, weniger als die 1 bis %2, die eine Konfiguration enthält</translation>
+        <translation>ihr Dateikopf kündigt %1 Datensätze je Taste an, weniger als die 1 bis %2, die eine Konfiguration enthält</translation>
     </message>
     <message>
         <source>its header announces %1 records a key, more than the %2 a configuration holds</source>
-        <translation>ihr Kopf kündigt %1 Datensätze je Taste an, mehr als die %2, die eine Konfiguration enthält</translation>
+        <translation>ihr Dateikopf kündigt %1 Datensätze je Taste an, mehr als die %2, die eine Konfiguration enthält</translation>
     </message>
     <message>
         <source>the file ends after %1 bytes, inside a data record</source>
@@ -1038,7 +1038,7 @@ Möchten Sie Ihre Änderungen speichern?</translation>
     </message>
     <message>
         <source>the device&apos;s program came incomplete: %1 did not arrive</source>
-        <translation>das Programm des Geräts kam unvollständig an: %1 fehlt</translation>
+        <translation>das Programm des Geräts kam unvollständig an (nicht angekommen: %1)</translation>
     </message>
     <message>
         <source>backed up to %1</source>

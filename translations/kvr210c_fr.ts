@@ -1038,7 +1038,7 @@ Voulez-vous enregistrer vos modifications ?</translation>
     </message>
     <message>
         <source>the device&apos;s program came incomplete: %1 did not arrive</source>
-        <translation>le programme de l&apos;appareil est arrivé incomplet : %1 n&apos;est pas arrivé</translation>
+        <translation>le programme de l&apos;appareil est arrivé incomplet (manquant : %1)</translation>
     </message>
     <message>
         <source>backed up to %1</source>
