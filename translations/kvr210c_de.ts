@@ -568,6 +568,161 @@ Möchten Sie Ihre Änderungen speichern?</translation>
     </message>
 </context>
 <context>
+    <name>CommandLibrary</name>
+    <message>
+        <source>missing (expected text)</source>
+        <translation>fehlt (Text erwartet)</translation>
+    </message>
+    <message>
+        <source>expected text</source>
+        <translation>Text erwartet</translation>
+    </message>
+    <message>
+        <source>expected a whole number</source>
+        <translation>ganze Zahl erwartet</translation>
+    </message>
+    <message>
+        <source>expected an object</source>
+        <translation>Objekt erwartet</translation>
+    </message>
+    <message>
+        <source>expected byte, decimal or hexdigits, not &quot;%1&quot;</source>
+        <translation>byte, decimal oder hexdigits erwartet, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>missing (a decimal without a width needs one)</source>
+        <translation>fehlt (ein decimal ohne width braucht es)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a rule (known: %2)</source>
+        <translation>„%1“ ist keine Regel (bekannt: %2)</translation>
+    </message>
+    <message>
+        <source>expected big or little, not &quot;%1&quot;</source>
+        <translation>big oder little erwartet, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>expected binary or ascii, not &quot;%1&quot;</source>
+        <translation>binary oder ascii erwartet, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>give reply or reply_text, not both</source>
+        <translation>reply oder reply_text angeben, nicht beides</translation>
+    </message>
+    <message>
+        <source>expected a list of at most %1 parameters</source>
+        <translation>Liste von höchstens %1 Parametern erwartet</translation>
+    </message>
+    <message>
+        <source>must not be empty</source>
+        <translation>darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>has control characters</source>
+        <translation>enthält Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>use letters, digits and _ only</source>
+        <translation>nur Buchstaben, Ziffern und _ verwenden</translation>
+    </message>
+    <message>
+        <source>a byte takes no width</source>
+        <translation>ein byte hat keine width</translation>
+    </message>
+    <message>
+        <source>expected %1 to %2</source>
+        <translation>%1 bis %2 erwartet</translation>
+    </message>
+    <message>
+        <source>expected 0 to %1</source>
+        <translation>0 bis %1 erwartet</translation>
+    </message>
+    <message>
+        <source>%1 takes more than %2 digits</source>
+        <translation>%1 braucht mehr als %2 Ziffern</translation>
+    </message>
+    <message>
+        <source>give hex or text, not both</source>
+        <translation>hex oder text angeben, nicht beides</translation>
+    </message>
+    <message>
+        <source>missing (an entry needs hex or text)</source>
+        <translation>fehlt (ein Eintrag braucht hex oder text)</translation>
+    </message>
+    <message>
+        <source>{%1} at position %2 names no parameter</source>
+        <translation>{%1} an Position %2 nennt keinen Parameter</translation>
+    </message>
+    <message>
+        <source>{%1} is not used in %2</source>
+        <translation>{%1} wird in %2 nicht verwendet</translation>
+    </message>
+    <message>
+        <source>more than %1 parameters</source>
+        <translation>mehr als %1 Parameter</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is also the name of params[%2]</source>
+        <translation>„%1“ ist auch der Name von params[%2]</translation>
+    </message>
+    <message>
+        <source>skip and trail cannot be negative</source>
+        <translation>skip und trail können nicht negativ sein</translation>
+    </message>
+    <message>
+        <source>gives no bytes</source>
+        <translation>ergibt keine Bytes</translation>
+    </message>
+    <message>
+        <source>more than %1 entries</source>
+        <translation>mehr als %1 Einträge</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is also the name of entries[%2]</source>
+        <translation>„%1“ ist auch der Name von entries[%2]</translation>
+    </message>
+    <message>
+        <source>expected &quot;%1&quot; (this is not a command library)</source>
+        <translation>&quot;%1&quot; erwartet (dies ist keine Befehlsbibliothek)</translation>
+    </message>
+    <message>
+        <source>the file is from a newer version of the program (library version %1; this one reads version %2)</source>
+        <translation>die Datei stammt von einer neueren Version des Programms (Bibliotheksversion %1; diese liest Version %2)</translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>%1 erwartet</translation>
+    </message>
+    <message>
+        <source>expected a list of entries</source>
+        <translation>Liste von Einträgen erwartet</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>größer als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>expected a JSON object with &quot;format&quot;, &quot;version&quot; and &quot;entries&quot;</source>
+        <translation>JSON-Objekt mit &quot;format&quot;, &quot;version&quot; und &quot;entries&quot; erwartet</translation>
+    </message>
+    <message>
+        <source>cannot read the command library: %1</source>
+        <translation>die Befehlsbibliothek kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>the command library %1: %2</source>
+        <translation>die Befehlsbibliothek %1: %2</translation>
+    </message>
+    <message>
+        <source>the command library was not saved: %1</source>
+        <translation>die Befehlsbibliothek wurde nicht gespeichert: %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLibraryWindow</name>
     <message>
         <source>Command Library</source>
@@ -1011,6 +1166,129 @@ Möchten Sie Ihre Änderungen speichern?</translation>
     </message>
 </context>
 <context>
+    <name>ConfigJson</name>
+    <message>
+        <source>expected an integer 0 to %1 (or {&quot;raw&quot;: n} for a value the editor does not offer)</source>
+        <translation>ganze Zahl 0 bis %1 erwartet (oder {&quot;raw&quot;: n} für einen Wert, den der Editor nicht anbietet)</translation>
+    </message>
+    <message>
+        <source>expected one of %1 (or {&quot;raw&quot;: n} for a value the editor does not offer)</source>
+        <translation>einer von %1 erwartet (oder {&quot;raw&quot;: n} für einen Wert, den der Editor nicht anbietet)</translation>
+    </message>
+    <message>
+        <source>unknown field (known here: %1)</source>
+        <translation>unbekanntes Feld (hier bekannt: %1)</translation>
+    </message>
+    <message>
+        <source>expected {&quot;raw&quot;: n}</source>
+        <translation>{&quot;raw&quot;: n} erwartet</translation>
+    </message>
+    <message>
+        <source>expected a 32-bit integer</source>
+        <translation>ganze 32-Bit-Zahl erwartet</translation>
+    </message>
+    <message>
+        <source>expected a string</source>
+        <translation>Zeichenkette erwartet</translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>contains a zero character, which the file cannot hold</source>
+        <translation>enthält ein Nullzeichen, das die Datei nicht aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>character %1 (U+%2) cannot be stored; the file holds Latin-1 characters only</source>
+        <translation>das Zeichen %1 (U+%2) kann nicht gespeichert werden; die Datei nimmt nur Latin-1-Zeichen auf</translation>
+    </message>
+    <message>
+        <source>expected {&quot;raw&quot;: text}</source>
+        <translation>{&quot;raw&quot;: text} erwartet</translation>
+    </message>
+    <message>
+        <source>expected a string of hex digits such as &quot;0D0A&quot;</source>
+        <translation>Zeichenkette aus Hex-Ziffern erwartet, etwa &quot;0D0A&quot;</translation>
+    </message>
+    <message>
+        <source>the blank at position %1 splits a byte; every byte takes two digits</source>
+        <translation>das Leerzeichen an Position %1 teilt ein Byte; jedes Byte braucht zwei Ziffern</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at position %2 is not a hex digit (write the bytes as hex digit pairs, such as &quot;0D0A&quot; or &quot;0D 0A&quot;)</source>
+        <translation>„%1“ an Position %2 ist keine Hex-Ziffer (schreiben Sie die Bytes als Paare von Hex-Ziffern, etwa &quot;0D0A&quot; oder &quot;0D 0A&quot;)</translation>
+    </message>
+    <message>
+        <source>longer than %1 hex digits</source>
+        <translation>länger als %1 Hex-Ziffern</translation>
+    </message>
+    <message>
+        <source>odd number of hex digits; every byte takes two</source>
+        <translation>ungerade Anzahl Hex-Ziffern; jedes Byte braucht zwei</translation>
+    </message>
+    <message>
+        <source>expected an object</source>
+        <translation>Objekt erwartet</translation>
+    </message>
+    <message>
+        <source>expected true or false</source>
+        <translation>true oder false erwartet</translation>
+    </message>
+    <message>
+        <source>missing; say which %1 this is (%2 to %3)</source>
+        <translation>fehlt; geben Sie an, welcher %1 das ist (%2 bis %3)</translation>
+    </message>
+    <message>
+        <source>expected an integer %1 to %2</source>
+        <translation>ganze Zahl %1 bis %2 erwartet</translation>
+    </message>
+    <message>
+        <source>%1 %2 appears more than once</source>
+        <translation>%1 %2 kommt mehr als einmal vor</translation>
+    </message>
+    <message>
+        <source>expected an array</source>
+        <translation>Array erwartet</translation>
+    </message>
+    <message>
+        <source>a key has %1 links, this list has %2</source>
+        <translation>eine Taste hat %1 Verknüpfungen, diese Liste hat %2</translation>
+    </message>
+    <message>
+        <source>expected &quot;%1&quot;</source>
+        <translation>&quot;%1&quot; erwartet</translation>
+    </message>
+    <message>
+        <source>missing; expected %1 (or %2 for the older form)</source>
+        <translation>fehlt; erwartet wird %1 (oder %2 für die ältere Form)</translation>
+    </message>
+    <message>
+        <source>expected %1 to %2; this program reads versions %1 to %2</source>
+        <translation>%1 bis %2 erwartet; dieses Programm liest die Versionen %1 bis %2</translation>
+    </message>
+    <message>
+        <source>missing; for a new configuration write &quot;keys&quot;: []</source>
+        <translation>fehlt; für eine neue Konfiguration schreiben Sie &quot;keys&quot;: []</translation>
+    </message>
+    <message>
+        <source>the device has %1 keys, this list has %2</source>
+        <translation>das Gerät hat %1 Tasten, diese Liste hat %2</translation>
+    </message>
+    <message>
+        <source>not valid JSON at line %1, column %2: %3</source>
+        <translation>kein gültiges JSON in Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: appears more than once; give each field once</source>
+        <translation>%1: kommt mehr als einmal vor; geben Sie jedes Feld nur einmal an</translation>
+    </message>
+    <message>
+        <source>expected a JSON object with &quot;format&quot;: &quot;%1&quot;</source>
+        <translation>JSON-Objekt mit &quot;format&quot;: &quot;%1&quot; erwartet</translation>
+    </message>
+</context>
+<context>
     <name>DeviceBackup</name>
     <message>
         <source>cannot write in the backup folder %1 (%2)</source>
@@ -1355,6 +1633,21 @@ Möchten Sie Ihre Änderungen speichern?</translation>
     </message>
 </context>
 <context>
+    <name>JsonFields</name>
+    <message>
+        <source>unknown field (known here: %1)</source>
+        <translation>unbekanntes Feld (hier bekannt: %1)</translation>
+    </message>
+    <message>
+        <source>not valid JSON at byte %1: %2</source>
+        <translation>kein gültiges JSON bei Byte %1: %2</translation>
+    </message>
+    <message>
+        <source>appears more than once; give each field once</source>
+        <translation>kommt mehr als einmal vor; geben Sie jedes Feld nur einmal an</translation>
+    </message>
+</context>
+<context>
     <name>KeyActions</name>
     <message>
         <source>&amp;Key</source>
@@ -1681,6 +1974,53 @@ Möchten Sie Ihre Änderungen speichern?</translation>
     <message>
         <source>%1, bytes %2 to %3 (in brackets)</source>
         <translation>%1, Bytes %2 bis %3 (in Klammern)</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryImport</name>
+    <message>
+        <source>expected a list of 1 to %1 bytes</source>
+        <translation>Liste von 1 bis %1 Bytes erwartet</translation>
+    </message>
+    <message>
+        <source>expected a byte (0 to 255, or &quot;0x1A&quot;)</source>
+        <translation>Byte erwartet (0 bis 255 oder &quot;0x1A&quot;)</translation>
+    </message>
+    <message>
+        <source>expected an object with &quot;baudrate&quot; and &quot;commands&quot;</source>
+        <translation>Objekt mit &quot;baudrate&quot; und &quot;commands&quot; erwartet</translation>
+    </message>
+    <message>
+        <source>missing (expected the baud rate)</source>
+        <translation>fehlt (die Baudrate wird erwartet)</translation>
+    </message>
+    <message>
+        <source>expected a whole number</source>
+        <translation>ganze Zahl erwartet</translation>
+    </message>
+    <message>
+        <source>expected an object of named byte lists</source>
+        <translation>Objekt aus benannten Byte-Listen erwartet</translation>
+    </message>
+    <message>
+        <source>expected a JSON object of models</source>
+        <translation>JSON-Objekt aus Modellen erwartet</translation>
+    </message>
+    <message>
+        <source>more than %1 commands</source>
+        <translation>mehr als %1 Befehle</translation>
+    </message>
+    <message>
+        <source>its entry would be named %1, as %2&apos;s is</source>
+        <translation>sein Eintrag hieße %1, wie der von %2</translation>
+    </message>
+    <message>
+        <source>cannot read the command table: %1</source>
+        <translation>die Befehlstabelle kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>the command table %1: %2</source>
+        <translation>die Befehlstabelle %1: %2</translation>
     </message>
 </context>
 <context>

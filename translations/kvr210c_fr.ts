@@ -568,6 +568,161 @@ Voulez-vous enregistrer vos modifications ?</translation>
     </message>
 </context>
 <context>
+    <name>CommandLibrary</name>
+    <message>
+        <source>missing (expected text)</source>
+        <translation>manquant (texte attendu)</translation>
+    </message>
+    <message>
+        <source>expected text</source>
+        <translation>texte attendu</translation>
+    </message>
+    <message>
+        <source>expected a whole number</source>
+        <translation>nombre entier attendu</translation>
+    </message>
+    <message>
+        <source>expected an object</source>
+        <translation>objet attendu</translation>
+    </message>
+    <message>
+        <source>expected byte, decimal or hexdigits, not &quot;%1&quot;</source>
+        <translation>byte, decimal ou hexdigits attendu, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>missing (a decimal without a width needs one)</source>
+        <translation>manquant (un decimal sans width en a besoin)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a rule (known: %2)</source>
+        <translation>« %1 » n&apos;est pas une règle (connues : %2)</translation>
+    </message>
+    <message>
+        <source>expected big or little, not &quot;%1&quot;</source>
+        <translation>big ou little attendu, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>expected binary or ascii, not &quot;%1&quot;</source>
+        <translation>binary ou ascii attendu, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>give reply or reply_text, not both</source>
+        <translation>donnez reply ou reply_text, pas les deux</translation>
+    </message>
+    <message>
+        <source>expected a list of at most %1 parameters</source>
+        <translation>liste d&apos;au plus %1 paramètres attendue</translation>
+    </message>
+    <message>
+        <source>must not be empty</source>
+        <translation>ne doit pas être vide</translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>plus long que %1 caractères</translation>
+    </message>
+    <message>
+        <source>has control characters</source>
+        <translation>contient des caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>use letters, digits and _ only</source>
+        <translation>n&apos;utilisez que des lettres, des chiffres et _</translation>
+    </message>
+    <message>
+        <source>a byte takes no width</source>
+        <translation>un byte ne prend pas de width</translation>
+    </message>
+    <message>
+        <source>expected %1 to %2</source>
+        <translation>%1 à %2 attendu</translation>
+    </message>
+    <message>
+        <source>expected 0 to %1</source>
+        <translation>0 à %1 attendu</translation>
+    </message>
+    <message>
+        <source>%1 takes more than %2 digits</source>
+        <translation>%1 demande plus de %2 chiffres</translation>
+    </message>
+    <message>
+        <source>give hex or text, not both</source>
+        <translation>donnez hex ou text, pas les deux</translation>
+    </message>
+    <message>
+        <source>missing (an entry needs hex or text)</source>
+        <translation>manquant (une entrée a besoin de hex ou de text)</translation>
+    </message>
+    <message>
+        <source>{%1} at position %2 names no parameter</source>
+        <translation>{%1} à la position %2 ne nomme aucun paramètre</translation>
+    </message>
+    <message>
+        <source>{%1} is not used in %2</source>
+        <translation>{%1} n&apos;est pas utilisé dans %2</translation>
+    </message>
+    <message>
+        <source>more than %1 parameters</source>
+        <translation>plus de %1 paramètres</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is also the name of params[%2]</source>
+        <translation>« %1 » est aussi le nom de params[%2]</translation>
+    </message>
+    <message>
+        <source>skip and trail cannot be negative</source>
+        <translation>skip et trail ne peuvent pas être négatifs</translation>
+    </message>
+    <message>
+        <source>gives no bytes</source>
+        <translation>ne donne aucun octet</translation>
+    </message>
+    <message>
+        <source>more than %1 entries</source>
+        <translation>plus de %1 entrées</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is also the name of entries[%2]</source>
+        <translation>« %1 » est aussi le nom de entries[%2]</translation>
+    </message>
+    <message>
+        <source>expected &quot;%1&quot; (this is not a command library)</source>
+        <translation>&quot;%1&quot; attendu (ce n&apos;est pas une bibliothèque de commandes)</translation>
+    </message>
+    <message>
+        <source>the file is from a newer version of the program (library version %1; this one reads version %2)</source>
+        <translation>le fichier vient d&apos;une version plus récente du programme (version de bibliothèque %1 ; celle-ci lit la version %2)</translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>%1 attendu</translation>
+    </message>
+    <message>
+        <source>expected a list of entries</source>
+        <translation>liste d&apos;entrées attendue</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>plus de %1 octets</translation>
+    </message>
+    <message>
+        <source>expected a JSON object with &quot;format&quot;, &quot;version&quot; and &quot;entries&quot;</source>
+        <translation>objet JSON avec &quot;format&quot;, &quot;version&quot; et &quot;entries&quot; attendu</translation>
+    </message>
+    <message>
+        <source>cannot read the command library: %1</source>
+        <translation>impossible de lire la bibliothèque de commandes : %1</translation>
+    </message>
+    <message>
+        <source>the command library %1: %2</source>
+        <translation>la bibliothèque de commandes %1 : %2</translation>
+    </message>
+    <message>
+        <source>the command library was not saved: %1</source>
+        <translation>la bibliothèque de commandes n&apos;a pas été enregistrée : %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLibraryWindow</name>
     <message>
         <source>Command Library</source>
@@ -1011,6 +1166,129 @@ Voulez-vous enregistrer vos modifications ?</translation>
     </message>
 </context>
 <context>
+    <name>ConfigJson</name>
+    <message>
+        <source>expected an integer 0 to %1 (or {&quot;raw&quot;: n} for a value the editor does not offer)</source>
+        <translation>entier de 0 à %1 attendu (ou {&quot;raw&quot;: n} pour une valeur que l&apos;éditeur ne propose pas)</translation>
+    </message>
+    <message>
+        <source>expected one of %1 (or {&quot;raw&quot;: n} for a value the editor does not offer)</source>
+        <translation>l&apos;une des valeurs %1 attendue (ou {&quot;raw&quot;: n} pour une valeur que l&apos;éditeur ne propose pas)</translation>
+    </message>
+    <message>
+        <source>unknown field (known here: %1)</source>
+        <translation>champ inconnu (connus ici : %1)</translation>
+    </message>
+    <message>
+        <source>expected {&quot;raw&quot;: n}</source>
+        <translation>{&quot;raw&quot;: n} attendu</translation>
+    </message>
+    <message>
+        <source>expected a 32-bit integer</source>
+        <translation>entier de 32 bits attendu</translation>
+    </message>
+    <message>
+        <source>expected a string</source>
+        <translation>chaîne attendue</translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>plus long que %1 caractères</translation>
+    </message>
+    <message>
+        <source>contains a zero character, which the file cannot hold</source>
+        <translation>contient un caractère nul, que le fichier ne peut pas contenir</translation>
+    </message>
+    <message>
+        <source>character %1 (U+%2) cannot be stored; the file holds Latin-1 characters only</source>
+        <translation>le caractère %1 (U+%2) ne peut pas être enregistré ; le fichier ne contient que des caractères Latin-1</translation>
+    </message>
+    <message>
+        <source>expected {&quot;raw&quot;: text}</source>
+        <translation>{&quot;raw&quot;: text} attendu</translation>
+    </message>
+    <message>
+        <source>expected a string of hex digits such as &quot;0D0A&quot;</source>
+        <translation>chaîne de chiffres hexadécimaux attendue, par exemple &quot;0D0A&quot;</translation>
+    </message>
+    <message>
+        <source>the blank at position %1 splits a byte; every byte takes two digits</source>
+        <translation>l&apos;espace à la position %1 coupe un octet ; chaque octet prend deux chiffres</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at position %2 is not a hex digit (write the bytes as hex digit pairs, such as &quot;0D0A&quot; or &quot;0D 0A&quot;)</source>
+        <translation>« %1 » à la position %2 n&apos;est pas un chiffre hexadécimal (écrivez les octets en paires de chiffres hexadécimaux, par exemple &quot;0D0A&quot; ou &quot;0D 0A&quot;)</translation>
+    </message>
+    <message>
+        <source>longer than %1 hex digits</source>
+        <translation>plus long que %1 chiffres hexadécimaux</translation>
+    </message>
+    <message>
+        <source>odd number of hex digits; every byte takes two</source>
+        <translation>nombre impair de chiffres hexadécimaux ; chaque octet en prend deux</translation>
+    </message>
+    <message>
+        <source>expected an object</source>
+        <translation>objet attendu</translation>
+    </message>
+    <message>
+        <source>expected true or false</source>
+        <translation>true ou false attendu</translation>
+    </message>
+    <message>
+        <source>missing; say which %1 this is (%2 to %3)</source>
+        <translation>manquant ; indiquez de quel %1 il s&apos;agit (%2 à %3)</translation>
+    </message>
+    <message>
+        <source>expected an integer %1 to %2</source>
+        <translation>entier de %1 à %2 attendu</translation>
+    </message>
+    <message>
+        <source>%1 %2 appears more than once</source>
+        <translation>%1 %2 apparaît plus d&apos;une fois</translation>
+    </message>
+    <message>
+        <source>expected an array</source>
+        <translation>tableau attendu</translation>
+    </message>
+    <message>
+        <source>a key has %1 links, this list has %2</source>
+        <translation>une touche a %1 liaisons, cette liste en a %2</translation>
+    </message>
+    <message>
+        <source>expected &quot;%1&quot;</source>
+        <translation>&quot;%1&quot; attendu</translation>
+    </message>
+    <message>
+        <source>missing; expected %1 (or %2 for the older form)</source>
+        <translation>manquant ; %1 attendu (ou %2 pour l&apos;ancienne forme)</translation>
+    </message>
+    <message>
+        <source>expected %1 to %2; this program reads versions %1 to %2</source>
+        <translation>%1 à %2 attendu ; ce programme lit les versions %1 à %2</translation>
+    </message>
+    <message>
+        <source>missing; for a new configuration write &quot;keys&quot;: []</source>
+        <translation>manquant ; pour une nouvelle configuration, écrivez &quot;keys&quot;: []</translation>
+    </message>
+    <message>
+        <source>the device has %1 keys, this list has %2</source>
+        <translation>l&apos;appareil a %1 touches, cette liste en a %2</translation>
+    </message>
+    <message>
+        <source>not valid JSON at line %1, column %2: %3</source>
+        <translation>JSON non valide à la ligne %1, colonne %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1: appears more than once; give each field once</source>
+        <translation>%1 : apparaît plus d&apos;une fois ; donnez chaque champ une seule fois</translation>
+    </message>
+    <message>
+        <source>expected a JSON object with &quot;format&quot;: &quot;%1&quot;</source>
+        <translation>objet JSON avec &quot;format&quot;: &quot;%1&quot; attendu</translation>
+    </message>
+</context>
+<context>
     <name>DeviceBackup</name>
     <message>
         <source>cannot write in the backup folder %1 (%2)</source>
@@ -1355,6 +1633,21 @@ Voulez-vous enregistrer vos modifications ?</translation>
     </message>
 </context>
 <context>
+    <name>JsonFields</name>
+    <message>
+        <source>unknown field (known here: %1)</source>
+        <translation>champ inconnu (connus ici : %1)</translation>
+    </message>
+    <message>
+        <source>not valid JSON at byte %1: %2</source>
+        <translation>JSON non valide à l&apos;octet %1 : %2</translation>
+    </message>
+    <message>
+        <source>appears more than once; give each field once</source>
+        <translation>apparaît plus d&apos;une fois ; donnez chaque champ une seule fois</translation>
+    </message>
+</context>
+<context>
     <name>KeyActions</name>
     <message>
         <source>&amp;Key</source>
@@ -1681,6 +1974,53 @@ Voulez-vous enregistrer vos modifications ?</translation>
     <message>
         <source>%1, bytes %2 to %3 (in brackets)</source>
         <translation>%1, octets %2 à %3 (entre crochets)</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryImport</name>
+    <message>
+        <source>expected a list of 1 to %1 bytes</source>
+        <translation>liste de 1 à %1 octets attendue</translation>
+    </message>
+    <message>
+        <source>expected a byte (0 to 255, or &quot;0x1A&quot;)</source>
+        <translation>octet attendu (0 à 255, ou &quot;0x1A&quot;)</translation>
+    </message>
+    <message>
+        <source>expected an object with &quot;baudrate&quot; and &quot;commands&quot;</source>
+        <translation>objet avec &quot;baudrate&quot; et &quot;commands&quot; attendu</translation>
+    </message>
+    <message>
+        <source>missing (expected the baud rate)</source>
+        <translation>manquant (le débit est attendu)</translation>
+    </message>
+    <message>
+        <source>expected a whole number</source>
+        <translation>nombre entier attendu</translation>
+    </message>
+    <message>
+        <source>expected an object of named byte lists</source>
+        <translation>objet de listes d&apos;octets nommées attendu</translation>
+    </message>
+    <message>
+        <source>expected a JSON object of models</source>
+        <translation>objet JSON de modèles attendu</translation>
+    </message>
+    <message>
+        <source>more than %1 commands</source>
+        <translation>plus de %1 commandes</translation>
+    </message>
+    <message>
+        <source>its entry would be named %1, as %2&apos;s is</source>
+        <translation>son entrée s&apos;appellerait %1, comme celle de %2</translation>
+    </message>
+    <message>
+        <source>cannot read the command table: %1</source>
+        <translation>impossible de lire la table de commandes : %1</translation>
+    </message>
+    <message>
+        <source>the command table %1: %2</source>
+        <translation>la table de commandes %1 : %2</translation>
     </message>
 </context>
 <context>
