@@ -38,31 +38,37 @@ private slots:
         QTest::addColumn<QString>("cancel");
         // Why a file that is no configuration was refused: the engine's text.
         QTest::addColumn<QString>("notAConfiguration");
+        // Why Import JSON refused a parity: the values come from a table made once.
+        QTest::addColumn<QString>("notAParity");
         // The desktop is German (LANG, set in main); "System" follows it.
         QTest::newRow("system") << ""
                                 << "&Datei"
                                 << "JSON &importieren..."
                                 << "&Bearbeiten"
                                 << "Abbrechen"
-                                << "sie beginnt nicht wie eine Konfigurationsdatei";
+                                << "sie beginnt nicht wie eine Konfigurationsdatei"
+                                << "keys[0].parity: einer von \"none\", \"odd\"";
         QTest::newRow("back to English") << "en"
                                          << "&File"
                                          << "&Import JSON..."
                                          << "&Edit"
                                          << "Cancel"
-                                         << "it does not begin as a configuration file does";
+                                         << "it does not begin as a configuration file does"
+                                         << "keys[0].parity: expected one of \"none\", \"odd\"";
         QTest::newRow("German") << "de"
                                 << "&Datei"
                                 << "JSON &importieren..."
                                 << "&Bearbeiten"
                                 << "Abbrechen"
-                                << "sie beginnt nicht wie eine Konfigurationsdatei";
+                                << "sie beginnt nicht wie eine Konfigurationsdatei"
+                                << "keys[0].parity: einer von \"none\", \"odd\"";
         QTest::newRow("French") << "fr"
                                 << "&Fichier"
                                 << "&Importer du JSON..."
                                 << "É&dition"
                                 << "Annuler"
-                                << "il ne commence pas comme un fichier de configuration";
+                                << "il ne commence pas comme un fichier de configuration"
+                                << "keys[0].parity: l'une des valeurs \"none\", \"odd\"";
     }
 
     void windowFollowsChoice()
@@ -73,6 +79,7 @@ private slots:
         QFETCH(QString, editMenu);
         QFETCH(QString, cancel);
         QFETCH(QString, notAConfiguration);
+        QFETCH(QString, notAParity);
         AppMainWindow window;
         // Made before the change, so it has to follow the open window.
         QDialog* dialog = window.uartDialog();
@@ -99,6 +106,15 @@ private slots:
         QVERIFY(!window.document()->open(notes.fileName()));
         QVERIFY2(window.document()->errorString().contains(notAConfiguration),
                  qPrintable(window.document()->errorString()));
+
+        QFile json(dir.filePath(QStringLiteral("odd.json")));
+        QVERIFY(
+            json.open(QIODevice::WriteOnly)
+            && json.write(R"({"format": "kvr210c-config", "version": 2, "keys": [{"key": 1, "parity": "odd-ish"}]})")
+                > 0);
+        json.close();
+        QVERIFY(!window.document()->importJson(json.fileName()));
+        QVERIFY2(window.document()->errorString().contains(notAParity), qPrintable(window.document()->errorString()));
     }
 
     // The trace is read by others: it keeps one language whatever the window's.
