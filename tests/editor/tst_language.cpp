@@ -1,7 +1,12 @@
 // The window in the desktop's language and in one chosen under Setting >
-// Language, its own texts and Qt's standard buttons alike, changed at once.
+// Language, its own texts, the engine's it shows and Qt's standard buttons
+// alike, changed at once.
 #include "appmainwindow.h"
+#include "configdocument.h"
 #include "languagechooser.h"
+#include "linktrace.h"
+#include "linktracefile.h"
+#include "seriallink.h"
 #include "settingsstore.h"
 
 #include <QAction>
@@ -10,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TstLanguage : public QObject
@@ -30,27 +36,39 @@ private slots:
         QTest::addColumn<QString>("importEntry");
         QTest::addColumn<QString>("editMenu");
         QTest::addColumn<QString>("cancel");
+        // Why a file that is no configuration was refused: the engine's text.
+        QTest::addColumn<QString>("notAConfiguration");
+        // Why Import JSON refused a parity: the values come from a table made once.
+        QTest::addColumn<QString>("notAParity");
         // The desktop is German (LANG, set in main); "System" follows it.
         QTest::newRow("system") << ""
                                 << "&Datei"
                                 << "JSON &importieren..."
                                 << "&Bearbeiten"
-                                << "Abbrechen";
+                                << "Abbrechen"
+                                << "sie beginnt nicht wie eine Konfigurationsdatei"
+                                << "keys[0].parity: einer von \"none\", \"odd\"";
         QTest::newRow("back to English") << "en"
                                          << "&File"
                                          << "&Import JSON..."
                                          << "&Edit"
-                                         << "Cancel";
+                                         << "Cancel"
+                                         << "it does not begin as a configuration file does"
+                                         << "keys[0].parity: expected one of \"none\", \"odd\"";
         QTest::newRow("German") << "de"
                                 << "&Datei"
                                 << "JSON &importieren..."
                                 << "&Bearbeiten"
-                                << "Abbrechen";
+                                << "Abbrechen"
+                                << "sie beginnt nicht wie eine Konfigurationsdatei"
+                                << "keys[0].parity: einer von \"none\", \"odd\"";
         QTest::newRow("French") << "fr"
                                 << "&Fichier"
                                 << "&Importer du JSON..."
                                 << "É&dition"
-                                << "Annuler";
+                                << "Annuler"
+                                << "il ne commence pas comme un fichier de configuration"
+                                << "keys[0].parity: l'une des valeurs \"none\", \"odd\"";
     }
 
     void windowFollowsChoice()
@@ -60,6 +78,8 @@ private slots:
         QFETCH(QString, importEntry);
         QFETCH(QString, editMenu);
         QFETCH(QString, cancel);
+        QFETCH(QString, notAConfiguration);
+        QFETCH(QString, notAParity);
         AppMainWindow window;
         // Made before the change, so it has to follow the open window.
         QDialog* dialog = window.uartDialog();
@@ -78,6 +98,43 @@ private slots:
         auto* buttons = dialog->findChild<QDialogButtonBox*>();
         QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), cancel);
         QCOMPARE(LanguageChooser::stored(), language);
+
+        QTemporaryDir dir;
+        QFile notes(dir.filePath(QStringLiteral("notes.app")));
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("shopping list\n") > 0);
+        notes.close();
+        QVERIFY(!window.document()->open(notes.fileName()));
+        QVERIFY2(window.document()->errorString().contains(notAConfiguration),
+                 qPrintable(window.document()->errorString()));
+
+        QFile json(dir.filePath(QStringLiteral("odd.json")));
+        QVERIFY(
+            json.open(QIODevice::WriteOnly)
+            && json.write(R"({"format": "kvr210c-config", "version": 2, "keys": [{"key": 1, "parity": "odd-ish"}]})")
+                > 0);
+        json.close();
+        QVERIFY(!window.document()->importJson(json.fileName()));
+        QVERIFY2(window.document()->errorString().contains(notAParity), qPrintable(window.document()->errorString()));
+    }
+
+    // The trace is read by others: it keeps one language whatever the window's.
+    void traceKeepsOneLanguage()
+    {
+        LanguageChooser::apply(QStringLiteral("de"));
+        QTemporaryDir dir;
+        QFile notAPort(dir.filePath(QStringLiteral("notes.txt")));
+        QVERIFY(notAPort.open(QIODevice::WriteOnly));
+        notAPort.close();
+        LinkTrace trace(dir.filePath(QStringLiteral("trace.txt")));
+        QVERIFY(trace.open());
+        SerialLink link;
+        link.setTrace(&trace);
+        QVERIFY(!link.open(notAPort.fileName()));
+        trace.close();
+        const QString shown = QStringLiteral("ist kein serieller Port");
+        QVERIFY2(link.errorString().contains(shown), qPrintable(link.errorString()));
+        const QString note = LinkTraceFile::read(dir.filePath(QStringLiteral("trace.txt"))).notes.value(1);
+        QVERIFY2(note.contains(QStringLiteral(" could not be opened: ")) && !note.contains(shown), qPrintable(note));
     }
 };
 
