@@ -172,6 +172,8 @@ case "$mode" in
             grep -q 'libqt6widgets6' <<<"$depends" || fail "$package does not depend on the Qt 6 widgets library: $depends"
             grep -qF "kvr210c-cli (= $this_version)" <<<"$depends" \
                 || fail "$package does not depend on kvr210c-cli of its own version: $depends"
+            dpkg-deb --field "$deb" Recommends | grep -q 'qt6-translations-l10n' \
+                || fail "$package does not recommend Qt's own translations for its standard buttons"
             ;;
         cli)
             if grep -qE '(^|[ ,])kvr210c( |,|$)' <<<"$depends"; then

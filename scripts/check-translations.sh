@@ -10,8 +10,8 @@ root=${2:?usage: check-translations.sh LUPDATE SOURCE_DIR [current|complete|upda
 mode=${3:-complete}
 
 # The same files as qt_add_translations in src/editor/CMakeLists.txt.
-mapfile -t sources < <(cd "$root" && ls src/editor/*.h src/editor/*.cpp \
-    src/editor/forms/*.ui src/app/*.h src/app/*.cpp | sort)
+mapfile -t sources < <(cd "$root" && ls src/engine/*.h src/engine/*.cpp \
+    src/editor/*.h src/editor/*.cpp src/editor/forms/*.ui src/app/*.h src/app/*.cpp | sort)
 update() { (cd "$root" && "$lupdate" -silent -locations none -no-obsolete "${sources[@]}" -ts "$1" 2>/dev/null); }
 
 status=0

@@ -2,6 +2,93 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AppDataManager</name>
+    <message>
+        <source>Key %1</source>
+        <translation>Touche %1</translation>
+    </message>
+    <message>
+        <source>Key %1, link %2</source>
+        <translation>Touche %1, lien %2</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>line settings</source>
+        <translation>réglages de ligne</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <translation>commande</translation>
+    </message>
+    <message>
+        <source>delay</source>
+        <translation>délai</translation>
+    </message>
+    <message>
+        <source>second-layer switch</source>
+        <translation>interrupteur du second niveau</translation>
+    </message>
+    <message>
+        <source>second-layer command</source>
+        <translation>commande du second niveau</translation>
+    </message>
+    <message>
+        <source>second-layer line settings</source>
+        <translation>réglages de ligne du second niveau</translation>
+    </message>
+    <message>
+        <source>second-layer delay</source>
+        <translation>délai du second niveau</translation>
+    </message>
+    <message>
+        <source>the file ends after %1 bytes, before the %2 of %3</source>
+        <translation>le fichier s&apos;arrête après %1 octets, avant le champ « %2 » de %3</translation>
+    </message>
+    <message>
+        <source>%2 lacks its %1</source>
+        <translation>il manque le champ « %1 » à %2</translation>
+    </message>
+    <message>
+        <source>it does not begin as a configuration file does</source>
+        <translation>il ne commence pas comme un fichier de configuration</translation>
+    </message>
+    <message>
+        <source>its header announces %1 keys, fewer than the 1 to %2 a configuration holds</source>
+        <translation>son en-tête annonce %1 touches, moins que les 1 à %2 que contient une configuration</translation>
+    </message>
+    <message>
+        <source>its header announces %1 keys, more than the %2 a configuration holds</source>
+        <translation>son en-tête annonce %1 touches, plus que les %2 que contient une configuration</translation>
+    </message>
+    <message>
+        <source>its header announces %1 records a key, fewer than the 1 to %2 a configuration holds</source>
+        <translation>son en-tête annonce %1 enregistrements par touche, moins que les 1 à %2 que contient une configuration</translation>
+    </message>
+    <message>
+        <source>its header announces %1 records a key, more than the %2 a configuration holds</source>
+        <translation>son en-tête annonce %1 enregistrements par touche, plus que les %2 que contient une configuration</translation>
+    </message>
+    <message>
+        <source>the file ends after %1 bytes, inside a data record</source>
+        <translation>le fichier s&apos;arrête après %1 octets, au milieu d&apos;un enregistrement de données</translation>
+    </message>
+    <message>
+        <source>the data record at byte %1 gives an impossible size (%2 bytes)</source>
+        <translation>l&apos;enregistrement de données à l&apos;octet %1 indique une taille impossible (%2 octets)</translation>
+    </message>
+    <message>
+        <source>%2 repeats its %1 at byte %3</source>
+        <translation>%2 répète son champ « %1 » à l&apos;octet %3</translation>
+    </message>
+    <message>
+        <source>the %1 of %2 at byte %3 has the wrong size (%4 bytes)</source>
+        <translation>le champ « %1 » de %2 à l&apos;octet %3 n&apos;a pas la bonne taille (%4 octets)</translation>
+    </message>
+</context>
+<context>
     <name>AppMainWindow</name>
     <message>
         <source>&amp;Import JSON...</source>
@@ -235,6 +322,29 @@ Voulez-vous enregistrer vos modifications ?</translation>
     </message>
 </context>
 <context>
+    <name>BoundedRead</name>
+    <message>
+        <source>the input is not open for reading</source>
+        <translation>l&apos;entrée n&apos;est pas ouverte en lecture</translation>
+    </message>
+    <message>
+        <source>the input is larger than %1 bytes</source>
+        <translation>l&apos;entrée dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>ComPortPicker</name>
     <message>
         <source>serial number %1</source>
@@ -395,6 +505,161 @@ Voulez-vous enregistrer vos modifications ?</translation>
     <message>
         <source>Command, second layer, %1</source>
         <translation>Commande, second niveau, %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLibrary</name>
+    <message>
+        <source>missing (expected text)</source>
+        <translation>manquant (texte attendu)</translation>
+    </message>
+    <message>
+        <source>expected text</source>
+        <translation>texte attendu</translation>
+    </message>
+    <message>
+        <source>expected a whole number</source>
+        <translation>nombre entier attendu</translation>
+    </message>
+    <message>
+        <source>expected an object</source>
+        <translation>objet attendu</translation>
+    </message>
+    <message>
+        <source>expected byte, decimal or hexdigits, not &quot;%1&quot;</source>
+        <translation>byte, decimal ou hexdigits attendu, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>missing (a decimal without a width needs one)</source>
+        <translation>manquant (un decimal sans width en a besoin)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a rule (known: %2)</source>
+        <translation>« %1 » n&apos;est pas une règle (connues : %2)</translation>
+    </message>
+    <message>
+        <source>expected big or little, not &quot;%1&quot;</source>
+        <translation>big ou little attendu, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>expected binary or ascii, not &quot;%1&quot;</source>
+        <translation>binary ou ascii attendu, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>give reply or reply_text, not both</source>
+        <translation>donnez reply ou reply_text, pas les deux</translation>
+    </message>
+    <message>
+        <source>expected a list of at most %1 parameters</source>
+        <translation>liste d&apos;au plus %1 paramètres attendue</translation>
+    </message>
+    <message>
+        <source>must not be empty</source>
+        <translation>ne doit pas être vide</translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>plus long que %1 caractères</translation>
+    </message>
+    <message>
+        <source>has control characters</source>
+        <translation>contient des caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>use letters, digits and _ only</source>
+        <translation>n&apos;utilisez que des lettres, des chiffres et _</translation>
+    </message>
+    <message>
+        <source>a byte takes no width</source>
+        <translation>un byte ne prend pas de width</translation>
+    </message>
+    <message>
+        <source>expected %1 to %2</source>
+        <translation>%1 à %2 attendu</translation>
+    </message>
+    <message>
+        <source>expected 0 to %1</source>
+        <translation>0 à %1 attendu</translation>
+    </message>
+    <message>
+        <source>%1 takes more than %2 digits</source>
+        <translation>%1 demande plus de %2 chiffres</translation>
+    </message>
+    <message>
+        <source>give hex or text, not both</source>
+        <translation>donnez hex ou text, pas les deux</translation>
+    </message>
+    <message>
+        <source>missing (an entry needs hex or text)</source>
+        <translation>manquant (une entrée a besoin de hex ou de text)</translation>
+    </message>
+    <message>
+        <source>{%1} at position %2 names no parameter</source>
+        <translation>{%1} à la position %2 ne nomme aucun paramètre</translation>
+    </message>
+    <message>
+        <source>{%1} is not used in %2</source>
+        <translation>{%1} n&apos;est pas utilisé dans %2</translation>
+    </message>
+    <message>
+        <source>more than %1 parameters</source>
+        <translation>plus de %1 paramètres</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is also the name of params[%2]</source>
+        <translation>« %1 » est aussi le nom de params[%2]</translation>
+    </message>
+    <message>
+        <source>skip and trail cannot be negative</source>
+        <translation>skip et trail ne peuvent pas être négatifs</translation>
+    </message>
+    <message>
+        <source>gives no bytes</source>
+        <translation>ne donne aucun octet</translation>
+    </message>
+    <message>
+        <source>more than %1 entries</source>
+        <translation>plus de %1 entrées</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is also the name of entries[%2]</source>
+        <translation>« %1 » est aussi le nom de entries[%2]</translation>
+    </message>
+    <message>
+        <source>expected &quot;%1&quot; (this is not a command library)</source>
+        <translation>&quot;%1&quot; attendu (ce n&apos;est pas une bibliothèque de commandes)</translation>
+    </message>
+    <message>
+        <source>the file is from a newer version of the program (library version %1; this one reads version %2)</source>
+        <translation>le fichier vient d&apos;une version plus récente du programme (version de bibliothèque %1 ; celle-ci lit la version %2)</translation>
+    </message>
+    <message>
+        <source>expected %1</source>
+        <translation>%1 attendu</translation>
+    </message>
+    <message>
+        <source>expected a list of entries</source>
+        <translation>liste d&apos;entrées attendue</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes</source>
+        <translation>plus de %1 octets</translation>
+    </message>
+    <message>
+        <source>expected a JSON object with &quot;format&quot;, &quot;version&quot; and &quot;entries&quot;</source>
+        <translation>objet JSON avec &quot;format&quot;, &quot;version&quot; et &quot;entries&quot; attendu</translation>
+    </message>
+    <message>
+        <source>cannot read the command library: %1</source>
+        <translation>impossible de lire la bibliothèque de commandes : %1</translation>
+    </message>
+    <message>
+        <source>the command library %1: %2</source>
+        <translation>la bibliothèque de commandes %1 : %2</translation>
+    </message>
+    <message>
+        <source>the command library was not saved: %1</source>
+        <translation>la bibliothèque de commandes n&apos;a pas été enregistrée : %1</translation>
     </message>
 </context>
 <context>
@@ -577,6 +842,93 @@ Voulez-vous enregistrer vos modifications ?</translation>
     </message>
 </context>
 <context>
+    <name>CommandTrial</name>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annulé.</translation>
+    </message>
+    <message>
+        <source>no reply within %1 ms</source>
+        <translation>aucune réponse en %1 ms</translation>
+    </message>
+    <message>
+        <source>1 byte after %1 ms</source>
+        <translation>1 octet après %1 ms</translation>
+    </message>
+    <message>
+        <source>%1 bytes, the first after %2 ms, the last after %3 ms</source>
+        <translation>%1 octets, le premier après %2 ms, le dernier après %3 ms</translation>
+    </message>
+    <message>
+        <source> (then nothing for %1 ms)</source>
+        <translation> (puis plus rien pendant %1 ms)</translation>
+    </message>
+    <message>
+        <source> (as many as asked for)</source>
+        <translation> (autant que demandé)</translation>
+    </message>
+    <message>
+        <source> (up to the end byte)</source>
+        <translation> (jusqu&apos;à l&apos;octet de fin)</translation>
+    </message>
+    <message>
+        <source> (cut: at most %1 bytes are kept)</source>
+        <translation> (coupé : %1 octets au plus sont gardés)</translation>
+    </message>
+    <message>
+        <source>Choose the port the equipment is connected to.</source>
+        <translation>Choisissez le port auquel l&apos;équipement est branché.</translation>
+    </message>
+    <message>
+        <source>%1 is the port the device is connected on: a trial there would talk to the device, not to the equipment. Choose the port the equipment is connected to, or disconnect the device first.</source>
+        <translation>%1 est le port sur lequel l&apos;appareil est connecté : un essai là parlerait à l&apos;appareil, pas à l&apos;équipement. Choisissez le port auquel l&apos;équipement est branché, ou déconnectez d&apos;abord l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>There is nothing to send: the command is empty.</source>
+        <translation>Il n&apos;y a rien à envoyer : la commande est vide.</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes are sent in one trial.</source>
+        <translation>Un essai envoie au plus %1 octets.</translation>
+    </message>
+    <message>
+        <source>The wait for the reply is %1 to %2 ms.</source>
+        <translation>L&apos;attente de la réponse va de %1 à %2 ms.</translation>
+    </message>
+    <message>
+        <source>The count of reply bytes is 0 (any) to %1.</source>
+        <translation>Le nombre d&apos;octets de réponse va de 0 (quelconque) à %1.</translation>
+    </message>
+    <message>
+        <source>The end byte is one byte, 00 to FF.</source>
+        <translation>L&apos;octet de fin est un seul octet, de 00 à FF.</translation>
+    </message>
+    <message>
+        <source>The line settings of this command are out of range.</source>
+        <translation>Les réglages de ligne de cette commande sont hors limites.</translation>
+    </message>
+    <message>
+        <source>The port %1 does not take the line settings %2 (%3).</source>
+        <translation>Le port %1 n&apos;accepte pas les réglages de ligne %2 (%3).</translation>
+    </message>
+    <message>
+        <source>The port %1 could not be opened (%2).</source>
+        <translation>Le port %1 n&apos;a pas pu être ouvert (%2).</translation>
+    </message>
+    <message>
+        <source>The equipment on %1 was disconnected or stopped answering.</source>
+        <translation>L&apos;équipement sur %1 a été déconnecté ou ne répond plus.</translation>
+    </message>
+    <message>
+        <source>The equipment on %1 was disconnected or stopped answering (%2).</source>
+        <translation>L&apos;équipement sur %1 a été déconnecté ou ne répond plus (%2).</translation>
+    </message>
+    <message>
+        <source>The command did not leave the port %1 (%2 of %3 bytes sent).</source>
+        <translation>La commande n&apos;est pas sortie du port %1 (%2 octets sur %3 envoyés).</translation>
+    </message>
+</context>
+<context>
     <name>ComparisonDialog</name>
     <message>
         <source>Differences</source>
@@ -628,6 +980,97 @@ Voulez-vous enregistrer vos modifications ?</translation>
     </message>
 </context>
 <context>
+    <name>ConfigComparison</name>
+    <message>
+        <source>stored value %1</source>
+        <translation>valeur enregistrée %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>(end)</source>
+        <translation>(fin)</translation>
+    </message>
+    <message>
+        <source>%1 at offset %2:</source>
+        <translation>%1 à la position %2 :</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>enregistrement</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>switch</source>
+        <translation>interrupteur</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <translation>commande</translation>
+    </message>
+    <message>
+        <source>baud rate</source>
+        <translation>débit</translation>
+    </message>
+    <message>
+        <source>parity</source>
+        <translation>parité</translation>
+    </message>
+    <message>
+        <source>data bits</source>
+        <translation>bits de données</translation>
+    </message>
+    <message>
+        <source>stop bits</source>
+        <translation>bits d&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>delay</source>
+        <translation>délai</translation>
+    </message>
+    <message>
+        <source>present</source>
+        <translation>présent</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>absent</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activé</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivé</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>odd</source>
+        <translation>impaire</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <translation>paire</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>espace</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>marque</translation>
+    </message>
+</context>
+<context>
     <name>ConfigDocument</name>
     <message>
         <source>%1 is not a configuration file of this editor, or it is damaged: %2. Nothing was loaded.</source>
@@ -660,6 +1103,164 @@ Voulez-vous enregistrer vos modifications ?</translation>
     <message>
         <source>%1 no longer exists; it was taken off the list.</source>
         <translation>%1 n&apos;existe plus ; il a été retiré de la liste.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigJson</name>
+    <message>
+        <source>expected an integer 0 to %1 (or {&quot;raw&quot;: n} for a value the editor does not offer)</source>
+        <translation>entier de 0 à %1 attendu (ou {&quot;raw&quot;: n} pour une valeur que l&apos;éditeur ne propose pas)</translation>
+    </message>
+    <message>
+        <source>expected one of %1 (or {&quot;raw&quot;: n} for a value the editor does not offer)</source>
+        <translation>l&apos;une des valeurs %1 attendue (ou {&quot;raw&quot;: n} pour une valeur que l&apos;éditeur ne propose pas)</translation>
+    </message>
+    <message>
+        <source>unknown field (known here: %1)</source>
+        <translation>champ inconnu (connus ici : %1)</translation>
+    </message>
+    <message>
+        <source>expected {&quot;raw&quot;: n}</source>
+        <translation>{&quot;raw&quot;: n} attendu</translation>
+    </message>
+    <message>
+        <source>expected a 32-bit integer</source>
+        <translation>entier de 32 bits attendu</translation>
+    </message>
+    <message>
+        <source>expected a string</source>
+        <translation>chaîne attendue</translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>plus long que %1 caractères</translation>
+    </message>
+    <message>
+        <source>contains a zero character, which the file cannot hold</source>
+        <translation>contient un caractère nul, que le fichier ne peut pas contenir</translation>
+    </message>
+    <message>
+        <source>character %1 (U+%2) cannot be stored; the file holds Latin-1 characters only</source>
+        <translation>le caractère %1 (U+%2) ne peut pas être enregistré ; le fichier ne contient que des caractères Latin-1</translation>
+    </message>
+    <message>
+        <source>expected {&quot;raw&quot;: text}</source>
+        <translation>{&quot;raw&quot;: text} attendu</translation>
+    </message>
+    <message>
+        <source>expected a string of hex digits such as &quot;0D0A&quot;</source>
+        <translation>chaîne de chiffres hexadécimaux attendue, par exemple &quot;0D0A&quot;</translation>
+    </message>
+    <message>
+        <source>the blank at position %1 splits a byte; every byte takes two digits</source>
+        <translation>l&apos;espace à la position %1 coupe un octet ; chaque octet prend deux chiffres</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at position %2 is not a hex digit (write the bytes as hex digit pairs, such as &quot;0D0A&quot; or &quot;0D 0A&quot;)</source>
+        <translation>« %1 » à la position %2 n&apos;est pas un chiffre hexadécimal (écrivez les octets en paires de chiffres hexadécimaux, par exemple &quot;0D0A&quot; ou &quot;0D 0A&quot;)</translation>
+    </message>
+    <message>
+        <source>longer than %1 hex digits</source>
+        <translation>plus long que %1 chiffres hexadécimaux</translation>
+    </message>
+    <message>
+        <source>odd number of hex digits; every byte takes two</source>
+        <translation>nombre impair de chiffres hexadécimaux ; chaque octet en prend deux</translation>
+    </message>
+    <message>
+        <source>expected an object</source>
+        <translation>objet attendu</translation>
+    </message>
+    <message>
+        <source>expected true or false</source>
+        <translation>true ou false attendu</translation>
+    </message>
+    <message>
+        <source>missing; say which %1 this is (%2 to %3)</source>
+        <translation>manquant ; indiquez de quel %1 il s&apos;agit (%2 à %3)</translation>
+    </message>
+    <message>
+        <source>expected an integer %1 to %2</source>
+        <translation>entier de %1 à %2 attendu</translation>
+    </message>
+    <message>
+        <source>%1 %2 appears more than once</source>
+        <translation>%1 %2 apparaît plus d&apos;une fois</translation>
+    </message>
+    <message>
+        <source>expected an array</source>
+        <translation>tableau attendu</translation>
+    </message>
+    <message>
+        <source>a key has %1 links, this list has %2</source>
+        <translation>une touche a %1 liaisons, cette liste en a %2</translation>
+    </message>
+    <message>
+        <source>expected &quot;%1&quot;</source>
+        <translation>&quot;%1&quot; attendu</translation>
+    </message>
+    <message>
+        <source>missing; expected %1 (or %2 for the older form)</source>
+        <translation>manquant ; %1 attendu (ou %2 pour l&apos;ancienne forme)</translation>
+    </message>
+    <message>
+        <source>expected %1 to %2; this program reads versions %1 to %2</source>
+        <translation>%1 à %2 attendu ; ce programme lit les versions %1 à %2</translation>
+    </message>
+    <message>
+        <source>missing; for a new configuration write &quot;keys&quot;: []</source>
+        <translation>manquant ; pour une nouvelle configuration, écrivez &quot;keys&quot;: []</translation>
+    </message>
+    <message>
+        <source>the device has %1 keys, this list has %2</source>
+        <translation>l&apos;appareil a %1 touches, cette liste en a %2</translation>
+    </message>
+    <message>
+        <source>not valid JSON at line %1, column %2: %3</source>
+        <translation>JSON non valide à la ligne %1, colonne %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1: appears more than once; give each field once</source>
+        <translation>%1 : apparaît plus d&apos;une fois ; donnez chaque champ une seule fois</translation>
+    </message>
+    <message>
+        <source>expected a JSON object with &quot;format&quot;: &quot;%1&quot;</source>
+        <translation>objet JSON avec &quot;format&quot;: &quot;%1&quot; attendu</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceBackup</name>
+    <message>
+        <source>cannot write in the backup folder %1 (%2)</source>
+        <translation>impossible d&apos;écrire dans le dossier de sauvegarde %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the backup folder %1 already holds %2 backups of %3 from this second</source>
+        <translation>le dossier de sauvegarde %1 contient déjà %2 sauvegardes de %3 faites dans cette seconde</translation>
+    </message>
+    <message>
+        <source>cannot write the backup %1 (%2)</source>
+        <translation>impossible d&apos;écrire la sauvegarde %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the backup %1 did not read back as it was written</source>
+        <translation>la sauvegarde %1 ne se relit pas telle qu&apos;elle a été écrite</translation>
+    </message>
+    <message>
+        <source>the backup folder %1 is not a folder that can be made</source>
+        <translation>le dossier de sauvegarde %1 n&apos;est pas un dossier qui peut être créé</translation>
+    </message>
+    <message>
+        <source>the device&apos;s program could not be loaded: %1</source>
+        <translation>le programme de l&apos;appareil n&apos;a pas pu être chargé : %1</translation>
+    </message>
+    <message>
+        <source>the device&apos;s program came incomplete: %1 did not arrive</source>
+        <translation>le programme de l&apos;appareil est arrivé incomplet (manquant : %1)</translation>
+    </message>
+    <message>
+        <source>backed up to %1</source>
+        <translation>sauvegardé dans %1</translation>
     </message>
 </context>
 <context>
@@ -888,6 +1489,60 @@ Voulez-vous enregistrer vos modifications ?</translation>
     </message>
 </context>
 <context>
+    <name>DeviceProbe</name>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annulé.</translation>
+    </message>
+    <message>
+        <source>device</source>
+        <translation>appareil</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>aucune réponse</translation>
+    </message>
+    <message>
+        <source>something else answered</source>
+        <translation>autre chose a répondu</translation>
+    </message>
+    <message>
+        <source>cannot open the port</source>
+        <translation>impossible d&apos;ouvrir le port</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annulé</translation>
+    </message>
+    <message>
+        <source>Something other than the device answered on %1 (%2 of %3 answers were not the device&apos;s).</source>
+        <translation>Autre chose que l&apos;appareil a répondu sur %1 (%2 réponses sur %3 ne venaient pas de l&apos;appareil).</translation>
+    </message>
+    <message>
+        <source>Nothing answered the handshake on %1 (1 attempt).</source>
+        <translation>Rien n&apos;a répondu à la prise de contact sur %1 (1 tentative).</translation>
+    </message>
+    <message>
+        <source>Nothing answered the handshake on %1 (%2 attempts).</source>
+        <translation>Rien n&apos;a répondu à la prise de contact sur %1 (%2 tentatives).</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceRecordLayout</name>
+    <message>
+        <source>Key %1</source>
+        <translation>Touche %1</translation>
+    </message>
+    <message>
+        <source>Key %1, second layer</source>
+        <translation>Touche %1, second niveau</translation>
+    </message>
+    <message>
+        <source>Key %1, link %2</source>
+        <translation>Touche %1, lien %2</translation>
+    </message>
+</context>
+<context>
     <name>EditorCommandLine</name>
     <message>
         <source>Configuration file to open.</source>
@@ -918,6 +1573,21 @@ Voulez-vous enregistrer vos modifications ?</translation>
     </message>
 </context>
 <context>
+    <name>JsonFields</name>
+    <message>
+        <source>unknown field (known here: %1)</source>
+        <translation>champ inconnu (connus ici : %1)</translation>
+    </message>
+    <message>
+        <source>not valid JSON at byte %1: %2</source>
+        <translation>JSON non valide à l&apos;octet %1 : %2</translation>
+    </message>
+    <message>
+        <source>appears more than once; give each field once</source>
+        <translation>apparaît plus d&apos;une fois ; donnez chaque champ une seule fois</translation>
+    </message>
+</context>
+<context>
     <name>KeyActions</name>
     <message>
         <source>&amp;Key</source>
@@ -942,6 +1612,49 @@ Voulez-vous enregistrer vos modifications ?</translation>
     <message>
         <source>Command &amp;Library...</source>
         <translation>&amp;Bibliothèque de commandes...</translation>
+    </message>
+</context>
+<context>
+    <name>KeyPlay</name>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annulé.</translation>
+    </message>
+    <message>
+        <source>There is nothing to play: no record of the key is ticked and has a command.</source>
+        <translation>Il n&apos;y a rien à jouer : aucun enregistrement de la touche n&apos;est coché avec une commande.</translation>
+    </message>
+    <message>
+        <source>At most %1 records are played at once.</source>
+        <translation>Au plus %1 enregistrements sont joués à la fois.</translation>
+    </message>
+    <message>
+        <source>The delay is 0 to %1 s.</source>
+        <translation>Le délai va de 0 à %1 s.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>1 record sent</source>
+        <translation>1 enregistrement envoyé</translation>
+    </message>
+    <message>
+        <source>%1 records sent</source>
+        <translation>%1 enregistrements envoyés</translation>
+    </message>
+    <message>
+        <source>%1, no reply within %2 ms of the last</source>
+        <translation>%1, aucune réponse dans les %2 ms après le dernier</translation>
+    </message>
+    <message>
+        <source>%1, replies to %2</source>
+        <translation>%1, réponses à %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation> ; </translation>
     </message>
 </context>
 <context>
@@ -1036,6 +1749,53 @@ Voulez-vous enregistrer vos modifications ?</translation>
     <message>
         <source>&amp;Language</source>
         <translation>&amp;Langue</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCommand</name>
+    <message>
+        <source>%1: %2 takes more than %3 digits</source>
+        <translation>%1 : %2 demande plus de %3 chiffres</translation>
+    </message>
+    <message>
+        <source>checksum: skip %1 and trail %2 leave none of the %3 bytes to cover</source>
+        <translation>somme de contrôle : skip %1 et trail %2 ne laissent aucun des %3 octets à couvrir</translation>
+    </message>
+    <message>
+        <source>more than %1 bytes</source>
+        <translation>plus de %1 octets</translation>
+    </message>
+    <message>
+        <source>&quot;}&quot; closes no place at position %1</source>
+        <translation>« } » ne ferme aucun emplacement à la position %1</translation>
+    </message>
+    <message>
+        <source>&quot;{&quot; opens no place (write {name}) at position %1</source>
+        <translation>« { » n&apos;ouvre aucun emplacement à la position %1 (écrivez {name})</translation>
+    </message>
+    <message>
+        <source>%1: the entry has no such parameter</source>
+        <translation>%1 : l&apos;entrée n&apos;a pas ce paramètre</translation>
+    </message>
+    <message>
+        <source>{%1}: the entry has no such parameter</source>
+        <translation>{%1} : l&apos;entrée n&apos;a pas ce paramètre</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3 to %4</source>
+        <translation>%1 : %2 est hors de l&apos;intervalle %3 à %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: write name=value</source>
+        <translation>« %1 » : écrivez nom=valeur</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number (write it in decimal or as 0x1A)</source>
+        <translation>%1 : « %2 » n&apos;est pas un nombre (écrivez-le en décimal ou sous la forme 0x1A)</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 est donné deux fois</translation>
     </message>
 </context>
 <context>
@@ -1154,6 +1914,154 @@ Voulez-vous enregistrer vos modifications ?</translation>
     <message>
         <source>%1, bytes %2 to %3 (in brackets)</source>
         <translation>%1, octets %2 à %3 (entre crochets)</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryImport</name>
+    <message>
+        <source>expected a list of 1 to %1 bytes</source>
+        <translation>liste de 1 à %1 octets attendue</translation>
+    </message>
+    <message>
+        <source>expected a byte (0 to 255, or &quot;0x1A&quot;)</source>
+        <translation>octet attendu (0 à 255, ou &quot;0x1A&quot;)</translation>
+    </message>
+    <message>
+        <source>expected an object with &quot;baudrate&quot; and &quot;commands&quot;</source>
+        <translation>objet avec &quot;baudrate&quot; et &quot;commands&quot; attendu</translation>
+    </message>
+    <message>
+        <source>missing (expected the baud rate)</source>
+        <translation>manquant (le débit est attendu)</translation>
+    </message>
+    <message>
+        <source>expected a whole number</source>
+        <translation>nombre entier attendu</translation>
+    </message>
+    <message>
+        <source>expected an object of named byte lists</source>
+        <translation>objet de listes d&apos;octets nommées attendu</translation>
+    </message>
+    <message>
+        <source>expected a JSON object of models</source>
+        <translation>objet JSON de modèles attendu</translation>
+    </message>
+    <message>
+        <source>more than %1 commands</source>
+        <translation>plus de %1 commandes</translation>
+    </message>
+    <message>
+        <source>its entry would be named %1, as %2&apos;s is</source>
+        <translation>son entrée s&apos;appellerait %1, comme celle de %2</translation>
+    </message>
+    <message>
+        <source>cannot read the command table: %1</source>
+        <translation>impossible de lire la table de commandes : %1</translation>
+    </message>
+    <message>
+        <source>the command table %1: %2</source>
+        <translation>la table de commandes %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryShelf</name>
+    <message>
+        <source>Your library</source>
+        <translation>Votre bibliothèque</translation>
+    </message>
+    <message>
+        <source>Shipped library (read only)</source>
+        <translation>Bibliothèque fournie (lecture seule)</translation>
+    </message>
+    <message>
+        <source>it could not be read</source>
+        <translation>elle n&apos;a pas pu être lue</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; added to your library</source>
+        <translation>« %1 » ajouté à votre bibliothèque</translation>
+    </message>
+    <message>
+        <source>The table could not be imported (%1).</source>
+        <translation>La table n&apos;a pas pu être importée (%1).</translation>
+    </message>
+    <message>
+        <source>Commands imported into your library: %1</source>
+        <translation>Commandes importées dans votre bibliothèque : %1</translation>
+    </message>
+    <message>
+        <source>Nothing was added: your library could not be read, and it is kept as it is until it is mended (%1).</source>
+        <translation>Rien n&apos;a été ajouté : votre bibliothèque n&apos;a pas pu être lue, et elle reste telle quelle jusqu&apos;à ce qu&apos;elle soit réparée (%1).</translation>
+    </message>
+    <message>
+        <source>Nothing was added: your library already has an entry named &quot;%1&quot;.</source>
+        <translation>Rien n&apos;a été ajouté : votre bibliothèque a déjà une entrée nommée « %1 ».</translation>
+    </message>
+    <message>
+        <source>Nothing was added: your library could not be saved (%1).</source>
+        <translation>Rien n&apos;a été ajouté : votre bibliothèque n&apos;a pas pu être enregistrée (%1).</translation>
+    </message>
+    <message>
+        <source>%1 is already in the list.</source>
+        <translation>%1 est déjà dans la liste.</translation>
+    </message>
+    <message>
+        <source>At most %1 libraries can be opened: remove one from the list first.</source>
+        <translation>Au plus %1 bibliothèques peuvent être ouvertes : retirez-en d&apos;abord une de la liste.</translation>
+    </message>
+    <message>
+        <source>The library could not be opened (%1).</source>
+        <translation>La bibliothèque n&apos;a pas pu être ouverte (%1).</translation>
+    </message>
+    <message>
+        <source>%1 opened</source>
+        <translation>Ouvert : %1</translation>
+    </message>
+</context>
+<context>
+    <name>LineSettings</name>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>« %1 » : %2</translation>
+    </message>
+    <message>
+        <source>line settings are written as BAUD,DATA-PARITY-STOP, such as 9600,8-N-1 (parity N, O, E, S or M)</source>
+        <translation>les réglages de ligne s&apos;écrivent DÉBIT,DONNÉES-PARITÉ-ARRÊT, par exemple 9600,8-N-1 (parité N, O, E, S ou M)</translation>
+    </message>
+    <message>
+        <source>the baud rate is one of 2400, 4800, 9600, 14400, 19200, 28800, 38400 and 115200</source>
+        <translation>le débit est l&apos;un de 2400, 4800, 9600, 14400, 19200, 28800, 38400 et 115200</translation>
+    </message>
+    <message>
+        <source>The device keeps a command&apos;s baud rate and parity, not its data bits and stop bits.</source>
+        <translation>L&apos;appareil garde le débit et la parité d&apos;une commande, pas ses bits de données ni ses bits d&apos;arrêt.</translation>
+    </message>
+    <message>
+        <source>The device keeps only the baud rate and parity of a command: it may not send this one with %1 data bits and %2 stop %3.</source>
+        <translation>L&apos;appareil ne garde que le débit et la parité d&apos;une commande : il risque de ne pas envoyer celle-ci avec %1 bits de données et %2 %3 d&apos;arrêt.</translation>
+    </message>
+    <message>
+        <source>bit</source>
+        <translation>bit</translation>
+    </message>
+    <message>
+        <source>bits</source>
+        <translation>bits</translation>
+    </message>
+</context>
+<context>
+    <name>LinkTrace</name>
+    <message>
+        <source>cannot write the trace: %1</source>
+        <translation>impossible d&apos;écrire la trace : %1</translation>
+    </message>
+    <message>
+        <source>cannot write the trace %1: %2</source>
+        <translation>impossible d&apos;écrire la trace %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot write the trace %1: %2; it ends before the link did</source>
+        <translation>impossible d&apos;écrire la trace %1 : %2 ; elle s&apos;arrête avant la liaison</translation>
     </message>
 </context>
 <context>
@@ -1402,6 +2310,49 @@ Voulez-vous enregistrer vos modifications ?</translation>
     </message>
 </context>
 <context>
+    <name>ProgramClip</name>
+    <message>
+        <source>the command is not a string of hex digits</source>
+        <translation>la commande n&apos;est pas une suite de chiffres hexadécimaux</translation>
+    </message>
+    <message>
+        <source>the command is %1 bytes long; a command holds %2 at most</source>
+        <translation>la commande fait %1 octets ; une commande en contient %2 au plus</translation>
+    </message>
+    <message>
+        <source>a line setting is out of range</source>
+        <translation>un réglage de ligne est hors limites</translation>
+    </message>
+    <message>
+        <source>the delay %1 is out of range (0 to %2)</source>
+        <translation>le délai %1 est hors limites (0 à %2)</translation>
+    </message>
+    <message>
+        <source>the text is larger than %1 bytes</source>
+        <translation>le texte dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>it holds no key</source>
+        <translation>il ne contient aucune touche</translation>
+    </message>
+    <message>
+        <source>there is nothing to paste</source>
+        <translation>il n&apos;y a rien à coller</translation>
+    </message>
+    <message>
+        <source>choose a key to paste onto</source>
+        <translation>choisissez une touche sur laquelle coller</translation>
+    </message>
+    <message>
+        <source>it holds a key&apos;s whole program, which goes onto a key, not a link</source>
+        <translation>il contient le programme entier d&apos;une touche, qui va sur une touche, pas sur un lien</translation>
+    </message>
+    <message>
+        <source>it holds one link, which goes onto a link: choose one on the Links tab</source>
+        <translation>il contient un lien, qui va sur un lien : choisissez-en un dans l&apos;onglet « Liens »</translation>
+    </message>
+</context>
+<context>
     <name>ProgramSheet</name>
     <message>
         <source>(not saved)</source>
@@ -1473,6 +2424,104 @@ Voulez-vous enregistrer vos modifications ?</translation>
     </message>
 </context>
 <context>
+    <name>ProgramTransfer</name>
+    <message>
+        <source>There is no program to load into.</source>
+        <translation>Il n&apos;y a pas de programme dans lequel charger.</translation>
+    </message>
+    <message>
+        <source>1 record</source>
+        <translation>1 enregistrement</translation>
+    </message>
+    <message>
+        <source>%1 records</source>
+        <translation>%1 enregistrements</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost. %1</source>
+        <translation>La connexion avec l&apos;appareil a été perdue. %1</translation>
+    </message>
+    <message>
+        <source>The serial port is not open.</source>
+        <translation>Le port série n&apos;est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annulé.</translation>
+    </message>
+    <message>
+        <source>No connection to the device on %1. %2</source>
+        <translation>Pas de connexion avec l&apos;appareil sur %1. %2</translation>
+    </message>
+    <message>
+        <source>The device did not confirm the end of the session. %1</source>
+        <translation>L&apos;appareil n&apos;a pas confirmé la fin de la session. %1</translation>
+    </message>
+    <message>
+        <source>%1 stored</source>
+        <translation>Écrits dans l&apos;appareil : %1</translation>
+    </message>
+    <message>
+        <source>There is no program to store.</source>
+        <translation>Il n&apos;y a pas de programme à écrire dans l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent. These commands are longer than %1 bytes and do not fit the device: %2.</source>
+        <translation>Rien n&apos;a été envoyé. Ces commandes dépassent %1 octets et ne tiennent pas dans l&apos;appareil : %2.</translation>
+    </message>
+    <message>
+        <source>The connection to the device was lost at %1 (%2 stored). %3</source>
+        <translation>La connexion avec l&apos;appareil a été perdue à %1 (déjà écrits : %2). %3</translation>
+    </message>
+    <message>
+        <source>The store was cancelled at %1 (%2 confirmed by the device; %1 was sent without its confirmation).</source>
+        <translation>L&apos;écriture a été annulée à %1 (confirmés par l&apos;appareil : %2 ; %1 a été envoyé sans sa confirmation).</translation>
+    </message>
+    <message>
+        <source>The store was cancelled at %1 (%2 stored).</source>
+        <translation>L&apos;écriture a été annulée à %1 (déjà écrits : %2).</translation>
+    </message>
+    <message>
+        <source>%1 was not confirmed by the device after %2 attempts; the store stopped there (%3 stored). %4</source>
+        <translation>%1 n&apos;a pas été confirmé par l&apos;appareil après %2 tentatives ; l&apos;écriture s&apos;est arrêtée là (déjà écrits : %3). %4</translation>
+    </message>
+    <message>
+        <source>The device now holds a partial program and should be stored again.</source>
+        <translation>L&apos;appareil ne contient plus qu&apos;une partie du programme ; écrivez à nouveau le programme.</translation>
+    </message>
+    <message>
+        <source>%1 loaded</source>
+        <translation>Chargés : %1</translation>
+    </message>
+    <message>
+        <source>The device did not answer the load request. %1</source>
+        <translation>L&apos;appareil n&apos;a pas répondu à la demande de chargement. %1</translation>
+    </message>
+    <message>
+        <source>The device answered the load request but sent no records.</source>
+        <translation>L&apos;appareil a répondu à la demande de chargement mais n&apos;a envoyé aucun enregistrement.</translation>
+    </message>
+    <message>
+        <source>The device sent %1 of %2 records; these did not arrive: %3.</source>
+        <translation>L&apos;appareil a envoyé %1 enregistrements sur %2 ; ceux-ci ne sont pas arrivés : %3.</translation>
+    </message>
+    <message>
+        <source>%1 compared</source>
+        <translation>Comparés : %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 on the device, %4 here</source>
+        <translation>%1 : %2 %3 sur l&apos;appareil, %4 ici</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... et %n autre.</numerusform>
+            <numerusform>... et %n autres.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Question</name>
     <message>
         <source>Confirm</source>
@@ -1481,6 +2530,206 @@ Voulez-vous enregistrer vos modifications ?</translation>
     <message>
         <source>Are you sure you want to continue ?</source>
         <translation>Voulez-vous vraiment continuer ?</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommandWrite</name>
+    <message>
+        <source>the command is %1 bytes long, and a record holds at most %2</source>
+        <translation>la commande fait %1 octets, et un enregistrement en contient %2 au plus</translation>
+    </message>
+    <message>
+        <source>Key %1&apos;s second layer is switched off: the device does not send it until it is switched on.</source>
+        <translation>Le second niveau de la touche %1 est désactivé : l&apos;appareil ne l&apos;envoie pas tant qu&apos;il n&apos;est pas activé.</translation>
+    </message>
+</context>
+<context>
+    <name>ReplyPattern</name>
+    <message>
+        <source>matched</source>
+        <translation>correspond</translation>
+    </message>
+    <message>
+        <source>any byte</source>
+        <translation>un octet quelconque</translation>
+    </message>
+    <message>
+        <source>differs at byte %1: %2 expected, the reply ended after %3 byte</source>
+        <translation>diffère à l&apos;octet %1 : %2 attendu, la réponse s&apos;est arrêtée après %3 octet</translation>
+    </message>
+    <message>
+        <source>differs at byte %1: %2 expected, the reply ended after %3 bytes</source>
+        <translation>diffère à l&apos;octet %1 : %2 attendu, la réponse s&apos;est arrêtée après %3 octets</translation>
+    </message>
+    <message>
+        <source>differs at byte %1: %2 expected, %3 came</source>
+        <translation>diffère à l&apos;octet %1 : %2 attendu, %3 reçu</translation>
+    </message>
+</context>
+<context>
+    <name>SafeSave</name>
+    <message>
+        <source>%1 is not a regular file; it was left as it is.</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire ; il a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>le fichier n&apos;est pas ouvert</translation>
+    </message>
+    <message>
+        <source>the content could not be written</source>
+        <translation>le contenu n&apos;a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>%1. The folder takes no new file, so the file itself was to be written, which is not atomic; %2</source>
+        <translation>%1. Le dossier n&apos;accepte pas de nouveau fichier, donc le fichier lui-même devait être réécrit, ce qui n&apos;est pas atomique ; %2</translation>
+    </message>
+    <message>
+        <source>the file is too large to be written in place</source>
+        <translation>le fichier est trop grand pour être réécrit sur place</translation>
+    </message>
+    <message>
+        <source>the old content could not be kept (%1)</source>
+        <translation>l&apos;ancien contenu n&apos;a pas pu être conservé (%1)</translation>
+    </message>
+    <message>
+        <source>the file was left as it was.</source>
+        <translation>le fichier a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>there is no room for the new content (%1)</source>
+        <translation>il n&apos;y a pas de place pour le nouveau contenu (%1)</translation>
+    </message>
+    <message>
+        <source>the previous content is unchanged.</source>
+        <translation>le contenu précédent est inchangé.</translation>
+    </message>
+    <message>
+        <source>the new content could not be written (%1)</source>
+        <translation>le nouveau contenu n&apos;a pas pu être écrit (%1)</translation>
+    </message>
+    <message>
+        <source>the previous content was put back.</source>
+        <translation>le contenu précédent a été remis en place.</translation>
+    </message>
+    <message>
+        <source>the previous content could not be put back (%1).</source>
+        <translation>le contenu précédent n&apos;a pas pu être remis en place (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>SerialLink</name>
+    <message>
+        <source>%1 (process %2)</source>
+        <translation>%1 (processus %2)</translation>
+    </message>
+    <message>
+        <source>%1 (process %2 of the user %3)</source>
+        <translation>%1 (processus %2 de l&apos;utilisateur %3)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>The port %1 is in use by another program: wait until it has finished, or close it first.</source>
+        <translation>Le port %1 est utilisé par un autre programme : attendez qu&apos;il ait fini, ou fermez-le d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>The port %1 is in use by %2: wait until it has finished, or close it first.</source>
+        <translation>Le port %1 est utilisé par %2 : attendez qu&apos;il ait fini, ou fermez-le d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>The device on %1 was disconnected or stopped answering.</source>
+        <translation>L&apos;appareil sur %1 a été déconnecté ou ne répond plus.</translation>
+    </message>
+    <message>
+        <source>The device on %1 was disconnected or stopped answering (%2).</source>
+        <translation>L&apos;appareil sur %1 a été déconnecté ou ne répond plus (%2).</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>un tube nommé</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port.</source>
+        <translation>%1 n&apos;est pas un port série.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port (it is %2).</source>
+        <translation>%1 n&apos;est pas un port série (c&apos;est %2).</translation>
+    </message>
+    <message>
+        <source>The port %1 is in use or you have no permission to open it (%2).</source>
+        <translation>Le port %1 est utilisé, ou vous n&apos;avez pas le droit de l&apos;ouvrir (%2).</translation>
+    </message>
+    <message>
+        <source>You may open %1, so another program is probably using it: close that program first.</source>
+        <translation>Vous avez le droit d&apos;ouvrir %1, donc un autre programme l&apos;utilise probablement : fermez d&apos;abord ce programme.</translation>
+    </message>
+    <message>
+        <source>An administrator can grant access, for example with a udev rule that gives the group &quot;dialout&quot; read and write access to it (your user then has to be a member of that group).</source>
+        <translation>Un administrateur peut accorder l&apos;accès, par exemple avec une règle udev qui donne au groupe « dialout » l&apos;accès en lecture et en écriture (votre utilisateur doit alors être membre de ce groupe).</translation>
+    </message>
+    <message>
+        <source>Only the owner of %1 may open it.</source>
+        <translation>Seul le propriétaire de %1 peut l&apos;ouvrir.</translation>
+    </message>
+    <message>
+        <source>Only the administrators may open %1.</source>
+        <translation>Seuls les administrateurs peuvent ouvrir %1.</translation>
+    </message>
+    <message>
+        <source>Ask your administrator for read and write access to %1.</source>
+        <translation>Demandez à votre administrateur l&apos;accès en lecture et en écriture à %1.</translation>
+    </message>
+    <message>
+        <source>On Linux, %1 may be used by the members of the group &quot;%2&quot; that owns it. Add your user to that group (sudo usermod -aG %2 $USER), then log out and log in again.</source>
+        <translation>Sous Linux, %1 peut être utilisé par les membres du groupe « %2 » auquel il appartient. Ajoutez votre utilisateur à ce groupe (sudo usermod -aG %2 $USER), puis déconnectez-vous et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>The serial port is not open.</source>
+        <translation>Le port série n&apos;est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annulé.</translation>
+    </message>
+    <message>
+        <source>The frame could not be sent (1 attempt).</source>
+        <translation>La trame n&apos;a pas pu être envoyée (1 tentative).</translation>
+    </message>
+    <message>
+        <source>The frame could not be sent (%1 attempts).</source>
+        <translation>La trame n&apos;a pas pu être envoyée (%1 tentatives).</translation>
+    </message>
+    <message>
+        <source>The device&apos;s answer did not match what was sent (1 attempt).</source>
+        <translation>La réponse de l&apos;appareil ne correspondait pas à ce qui a été envoyé (1 tentative).</translation>
+    </message>
+    <message>
+        <source>The device&apos;s answer did not match what was sent (%1 of %2 attempts).</source>
+        <translation>La réponse de l&apos;appareil ne correspondait pas à ce qui a été envoyé (%1 tentatives sur %2).</translation>
+    </message>
+    <message>
+        <source>The device did not answer (1 attempt).</source>
+        <translation>L&apos;appareil n&apos;a pas répondu (1 tentative).</translation>
+    </message>
+    <message>
+        <source>The device did not answer (%1 attempts).</source>
+        <translation>L&apos;appareil n&apos;a pas répondu (%1 tentatives).</translation>
     </message>
 </context>
 <context>
@@ -1699,6 +2948,37 @@ Voulez-vous enregistrer vos modifications ?</translation>
     <message>
         <source>The log could not be saved (%1).</source>
         <translation>Le journal n&apos;a pas pu être enregistré (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>TypedBytes</name>
+    <message>
+        <source>%1 at position %2</source>
+        <translation>%1 à la position %2</translation>
+    </message>
+    <message>
+        <source>more than %1 bytes</source>
+        <translation>plus de %1 octets</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a hex digit</source>
+        <translation>« %1 » n&apos;est pas un chiffre hexadécimal</translation>
+    </message>
+    <message>
+        <source>a byte needs two hex digits</source>
+        <translation>un octet demande deux chiffres hexadécimaux</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a single byte</source>
+        <translation>« %1 » n&apos;est pas un octet unique</translation>
+    </message>
+    <message>
+        <source>\x needs two hex digits</source>
+        <translation>\x demande deux chiffres hexadécimaux</translation>
+    </message>
+    <message>
+        <source>unknown escape (use \r, \n, \t, \\ or \xNN)</source>
+        <translation>séquence d&apos;échappement inconnue (utilisez \r, \n, \t, \\ ou \xNN)</translation>
     </message>
 </context>
 <context>

@@ -49,10 +49,10 @@ int fixedPayloadSize(qint32 dataType)
     }
 }
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("AppDataManager", text);
-}
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(AppDataManager)
+};
 
 // The records a file's header announces: keys 1 to maxButtonId, each with records
 // 1 to maxLinkId (none when either is below 1).
@@ -82,31 +82,33 @@ int timesWritten(qint32 y, qint32 dataType)
 QString recordName(qint32 x, qint32 y)
 {
     if (y == 1) {
-        return tr("Key %1").arg(x);
+        return Text::tr("Key %1").arg(x);
     }
     // A link by the label of the button that shows it, as everywhere else.
-    return tr("Key %1, link %2").arg(x).arg(y >= DeviceRecordLayout::FirstLink ? DeviceRecordLayout::linkButton(y) : y);
+    return Text::tr("Key %1, link %2")
+        .arg(x)
+        .arg(y >= DeviceRecordLayout::FirstLink ? DeviceRecordLayout::linkButton(y) : y);
 }
 
 QString fieldName(qint32 dataType)
 {
     switch (dataType) {
     case DT_ButtonName:
-        return tr("name");
+        return Text::tr("name");
     case DT_UartData:
-        return tr("line settings");
+        return Text::tr("line settings");
     case DT_Command:
-        return tr("command");
+        return Text::tr("command");
     case DT_DelayTime:
-        return tr("delay");
+        return Text::tr("delay");
     case DT_SecondLayerEnabled:
-        return tr("second-layer switch");
+        return Text::tr("second-layer switch");
     case DT_SecondLayerCommand:
-        return tr("second-layer command");
+        return Text::tr("second-layer command");
     case DT_SecondLayerUartData:
-        return tr("second-layer line settings");
+        return Text::tr("second-layer line settings");
     default:
-        return tr("second-layer delay");
+        return Text::tr("second-layer delay");
     }
 }
 
@@ -136,9 +138,11 @@ QString missingField(const FileGrid& grid, const std::map<FieldKey, int>& seen, 
                     const QString field = fieldName(type);
                     const QString record = recordName(x, y);
                     if (before == inGrid) {
-                        return tr("the file ends after %1 bytes, before the %2 of %3").arg(fileSize).arg(field, record);
+                        return Text::tr("the file ends after %1 bytes, before the %2 of %3")
+                            .arg(fileSize)
+                            .arg(field, record);
                     }
-                    return tr("%2 lacks its %1").arg(field, record);
+                    return Text::tr("%2 lacks its %1").arg(field, record);
                 }
                 ++before;
             }
@@ -393,7 +397,7 @@ bool ConfigFileReader::readHeader(QString* error)
     if (m_size < FileHeaderSize || quint32(readInt32(&m_in)) != ConfigFileVersion
         || quint32(readInt32(&m_in)) != ConfigFileDeviceId) {
         qCDebug(kvrDiagnostics, "error file Header");
-        return refuse(error, tr("it does not begin as a configuration file does"));
+        return refuse(error, Text::tr("it does not begin as a configuration file does"));
     }
     // The header's key and record counts are not taken: the model keeps the shape it was
     // made with, and records outside it are passed over below. They do say which records
@@ -407,24 +411,17 @@ bool ConfigFileReader::readHeader(QString* error)
     // and defaults would take the place of whatever was cut off.
     if (m_grid.keys < 1 || m_grid.keys > maxKeys) {
         qCDebug(kvrDiagnostics, "error file Header: %d keys", m_grid.keys);
-        return refuse(error,
-                      m_grid.keys < 1 ? tr("its header announces %1 keys, fewer than the 1 to %2 a configuration holds")
-                                            .arg(m_grid.keys)
-                                            .arg(maxKeys)
-                                      : tr("its header announces %1 keys, more than the %2 a configuration holds")
-                                            .arg(m_grid.keys)
-                                            .arg(maxKeys));
+        const QString why = m_grid.keys < 1
+            ? Text::tr("its header announces %1 keys, fewer than the 1 to %2 a configuration holds")
+            : Text::tr("its header announces %1 keys, more than the %2 a configuration holds");
+        return refuse(error, why.arg(m_grid.keys).arg(maxKeys));
     }
     if (m_grid.links < 1 || m_grid.links > maxLinks) {
         qCDebug(kvrDiagnostics, "error file Header: %d records a key", m_grid.links);
-        return refuse(error,
-                      m_grid.links < 1
-                          ? tr("its header announces %1 records a key, fewer than the 1 to %2 a configuration holds")
-                                .arg(m_grid.links)
-                                .arg(maxLinks)
-                          : tr("its header announces %1 records a key, more than the %2 a configuration holds")
-                                .arg(m_grid.links)
-                                .arg(maxLinks));
+        const QString why = m_grid.links < 1
+            ? Text::tr("its header announces %1 records a key, fewer than the 1 to %2 a configuration holds")
+            : Text::tr("its header announces %1 records a key, more than the %2 a configuration holds");
+        return refuse(error, why.arg(m_grid.links).arg(maxLinks));
     }
     m_in.seek(FileHeaderSize);
     return true;
@@ -436,7 +433,7 @@ bool ConfigFileReader::readRecord(QString* error)
     const qint64 at = m_in.pos();
     if (m_in.bytesAvailable() < DataHeaderSize) {
         qCDebug(kvrDiagnostics, "error file data: the file ends inside a data header");
-        return refuse(error, tr("the file ends after %1 bytes, inside a data record").arg(m_size));
+        return refuse(error, Text::tr("the file ends after %1 bytes, inside a data record").arg(m_size));
     }
     DataHeader header;
     header.xId = readInt32(&m_in);
@@ -446,11 +443,12 @@ bool ConfigFileReader::readRecord(QString* error)
     if (header.dataSize < 0 || header.dataSize > MaxDataRecordSize) {
         qCDebug(kvrDiagnostics, "error file data: bad data size %d", header.dataSize);
         return refuse(
-            error, tr("the data record at byte %1 gives an impossible size (%2 bytes)").arg(at).arg(header.dataSize));
+            error,
+            Text::tr("the data record at byte %1 gives an impossible size (%2 bytes)").arg(at).arg(header.dataSize));
     }
     if (header.dataSize > m_in.bytesAvailable()) {
         qCDebug(kvrDiagnostics, "error file data: bad data size %d", header.dataSize);
-        return refuse(error, tr("the file ends after %1 bytes, inside a data record").arg(m_size));
+        return refuse(error, Text::tr("the file ends after %1 bytes, inside a data record").arg(m_size));
     }
     const qint64 next = m_in.pos() + header.dataSize;
 
@@ -468,7 +466,7 @@ bool ConfigFileReader::readRecord(QString* error)
             qCDebug(kvrDiagnostics, "error file data: field %d of x= %d, y=%d repeats", header.dataType, header.xId,
                     header.yId);
             return refuse(error,
-                          tr("%2 repeats its %1 at byte %3")
+                          Text::tr("%2 repeats its %1 at byte %3")
                               .arg(fieldName(header.dataType), recordName(header.xId, header.yId))
                               .arg(at));
         }
@@ -481,7 +479,7 @@ bool ConfigFileReader::readRecord(QString* error)
     } else if (fixedSize >= 0 && header.dataSize != fixedSize) {
         qCDebug(kvrDiagnostics, "error file data: bad data size %d for type %d", header.dataSize, header.dataType);
         return refuse(error,
-                      tr("the %1 of %2 at byte %3 has the wrong size (%4 bytes)")
+                      Text::tr("the %1 of %2 at byte %3 has the wrong size (%4 bytes)")
                           .arg(fieldName(header.dataType), recordName(header.xId, header.yId))
                           .arg(at)
                           .arg(header.dataSize));

@@ -21,10 +21,10 @@ constexpr qint64 ChunkBytes = 64 * 1024;
 // A pipe or socket that has not delivered yet gets this long before its input counts as ended.
 constexpr int ReadyReadWaitMs = 3000;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("BoundedRead", text);
-}
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(BoundedRead)
+};
 
 void setError(QString* error, const QString& text)
 {
@@ -38,7 +38,7 @@ void setError(QString* error, const QString& text)
 bool readBounded(QIODevice* device, qint64 limit, QByteArray* data, QString* error)
 {
     if (!device || !device->isOpen() || !device->isReadable()) {
-        setError(error, tr("the input is not open for reading"));
+        setError(error, Text::tr("the input is not open for reading"));
         return false;
     }
     QByteArray content;
@@ -59,7 +59,7 @@ bool readBounded(QIODevice* device, qint64 limit, QByteArray* data, QString* err
         }
         content.append(chunk.constData(), got);
         if (content.size() > limit) {
-            setError(error, tr("the input is larger than %1 bytes").arg(limit));
+            setError(error, Text::tr("the input is larger than %1 bytes").arg(limit));
             return false;
         }
     }
@@ -70,10 +70,10 @@ bool readBounded(QIODevice* device, qint64 limit, QByteArray* data, QString* err
 bool openRegularFile(const QString& path, QFile* file, QString* error)
 {
     const QString shown = QDir::toNativeSeparators(path);
-    const QString notRegular = tr("%1 is not a regular file").arg(shown);
+    const QString notRegular = Text::tr("%1 is not a regular file").arg(shown);
     const QFileInfo info(path);
     if (!info.exists()) {
-        setError(error, tr("%1 does not exist").arg(shown));
+        setError(error, Text::tr("%1 does not exist").arg(shown));
         return false;
     }
     if (!info.isFile()) {
@@ -85,7 +85,7 @@ bool openRegularFile(const QString& path, QFile* file, QString* error)
     // for a writer and ask the opened descriptor what it is.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        setError(error, tr("%1: %2").arg(shown, qt_error_string(errno)));
+        setError(error, Text::tr("%1: %2").arg(shown, qt_error_string(errno)));
         return false;
     }
     struct stat st = {};
@@ -96,13 +96,13 @@ bool openRegularFile(const QString& path, QFile* file, QString* error)
     }
     if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        setError(error, tr("%1: %2").arg(shown, file->errorString()));
+        setError(error, Text::tr("%1: %2").arg(shown, file->errorString()));
         return false;
     }
 #else
     file->setFileName(path);
     if (!file->open(QIODevice::ReadOnly)) {
-        setError(error, tr("%1: %2").arg(shown, file->errorString()));
+        setError(error, Text::tr("%1: %2").arg(shown, file->errorString()));
         return false;
     }
 #endif
@@ -117,7 +117,7 @@ bool readBounded(const QString& path, qint64 limit, QByteArray* data, QString* e
     }
     QString reason;
     if (!readBounded(&file, limit, data, &reason)) {
-        setError(error, tr("%1: %2").arg(QDir::toNativeSeparators(path), reason));
+        setError(error, Text::tr("%1: %2").arg(QDir::toNativeSeparators(path), reason));
         return false;
     }
     return true;

@@ -7,6 +7,7 @@
 #include "safesave.h"
 #include "typedbytes.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -20,6 +21,11 @@ using JsonFields::place;
 using JsonFields::refuse;
 
 namespace {
+
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CommandLibrary)
+};
 
 const char FormatName[] = "kvr210c-library";
 
@@ -57,10 +63,10 @@ bool readText(const QJsonObject& object, const QString& key, const QString& path
 {
     const QJsonValue value = object.value(key);
     if (value.isUndefined()) {
-        return !required || refuse(error, place(path, key), QStringLiteral("missing (expected text)"));
+        return !required || refuse(error, place(path, key), Text::tr("missing (expected text)"));
     }
     if (!value.isString()) {
-        return refuse(error, place(path, key), QStringLiteral("expected text"));
+        return refuse(error, place(path, key), Text::tr("expected text"));
     }
     *out = value.toString();
     return true;
@@ -75,7 +81,7 @@ bool readWhole(const QJsonObject& object, const QString& key, const QString& pat
     const double number = value.toDouble();
     if (!value.isDouble() || std::floor(number) != number || number < std::numeric_limits<int>::min()
         || number > std::numeric_limits<int>::max()) {
-        return refuse(error, place(path, key), QStringLiteral("expected a whole number"));
+        return refuse(error, place(path, key), Text::tr("expected a whole number"));
     }
     *out = int(number);
     return true;
@@ -85,7 +91,7 @@ bool readObject(const QJsonValue& value, const QString& path, const QStringList&
                 QString* error)
 {
     if (!value.isObject()) {
-        return refuse(error, path, QStringLiteral("expected an object"));
+        return refuse(error, path, Text::tr("expected an object"));
     }
     *out = value.toObject();
     return JsonFields::knownKeysOnly(*out, path, known, error);
@@ -112,7 +118,7 @@ bool readParam(const QJsonValue& value, const QString& path, LibraryParam* param
     }
     if (!known) {
         return refuse(error, place(path, QStringLiteral("kind")),
-                      QStringLiteral("expected byte, decimal or hexdigits, not \"%1\"").arg(kind));
+                      Text::tr("expected byte, decimal or hexdigits, not \"%1\"").arg(kind));
     }
     param->min = 0;
     param->width = 0;
@@ -124,7 +130,7 @@ bool readParam(const QJsonValue& value, const QString& path, LibraryParam* param
     const bool decimal = param->kind == LibraryParam::Kind::Decimal;
     if (decimal && param->width == 0 && !object.contains(QStringLiteral("max"))) {
         return refuse(error, place(path, QStringLiteral("max")),
-                      QStringLiteral("missing (a decimal without a width needs one)"));
+                      Text::tr("missing (a decimal without a width needs one)"));
     }
     qint64 most = 1;
     for (int i = 0; i < param->width && most <= std::numeric_limits<int>::max(); ++i) {
@@ -156,20 +162,20 @@ bool readChecksum(const QJsonValue& value, const QString& path, LibraryChecksum*
         return false;
     }
     if (!ChecksumRule::fromName(rule, &checksum->rule)) {
-        return refuse(error, place(path, QStringLiteral("rule")),
-                      QStringLiteral("\"%1\" is not a rule (known: %2)")
-                          .arg(rule, ChecksumRule::names().join(QLatin1String(", "))));
+        return refuse(
+            error, place(path, QStringLiteral("rule")),
+            Text::tr("\"%1\" is not a rule (known: %2)").arg(rule, ChecksumRule::names().join(QLatin1String(", "))));
     }
     if (!order.isEmpty() && order != QLatin1String("big") && order != QLatin1String("little")) {
         return refuse(error, place(path, QStringLiteral("order")),
-                      QStringLiteral("expected big or little, not \"%1\"").arg(order));
+                      Text::tr("expected big or little, not \"%1\"").arg(order));
     }
     checksum->order = order.isEmpty()   ? LibraryChecksum::Order::Usual
         : order == QLatin1String("big") ? LibraryChecksum::Order::Big
                                         : LibraryChecksum::Order::Little;
     if (!form.isEmpty() && form != QLatin1String("binary") && form != QLatin1String("ascii")) {
         return refuse(error, place(path, QStringLiteral("form")),
-                      QStringLiteral("expected binary or ascii, not \"%1\"").arg(form));
+                      Text::tr("expected binary or ascii, not \"%1\"").arg(form));
     }
     checksum->ascii = form == QLatin1String("ascii");
     return true;
@@ -187,8 +193,7 @@ bool readEntry(const QJsonValue& value, const QString& path, LibraryEntry* entry
         return false;
     }
     if (object.contains(QStringLiteral("reply")) && object.contains(QStringLiteral("reply_text"))) {
-        return refuse(error, place(path, QStringLiteral("reply_text")),
-                      QStringLiteral("give reply or reply_text, not both"));
+        return refuse(error, place(path, QStringLiteral("reply_text")), Text::tr("give reply or reply_text, not both"));
     }
     entry->replyIsText = object.contains(QStringLiteral("reply_text"));
     if (!readText(object, QStringLiteral("name"), path, true, &entry->name, error)
@@ -218,7 +223,7 @@ bool readEntry(const QJsonValue& value, const QString& path, LibraryEntry* entry
     const QString paramsPlace = place(path, QStringLiteral("params"));
     if (!params.isArray() || params.toArray().size() > CommandLibrary::MaxParams) {
         return refuse(error, paramsPlace,
-                      QStringLiteral("expected a list of at most %1 parameters").arg(CommandLibrary::MaxParams));
+                      Text::tr("expected a list of at most %1 parameters").arg(CommandLibrary::MaxParams));
     }
     const QJsonArray list = params.toArray();
     for (qsizetype i = 0; i < list.size(); ++i) {
@@ -236,13 +241,13 @@ bool readEntry(const QJsonValue& value, const QString& path, LibraryEntry* entry
 bool checkName(const QString& text, const QString& where, bool required, QString* error)
 {
     if (required && text.trimmed().isEmpty()) {
-        return refuse(error, where, QStringLiteral("must not be empty"));
+        return refuse(error, where, Text::tr("must not be empty"));
     }
     if (text.size() > CommandLibrary::MaxNameLength) {
-        return refuse(error, where, QStringLiteral("longer than %1 characters").arg(CommandLibrary::MaxNameLength));
+        return refuse(error, where, Text::tr("longer than %1 characters").arg(CommandLibrary::MaxNameLength));
     }
     if (JsonFields::hasControlCharacters(text)) {
-        return refuse(error, where, QStringLiteral("has control characters"));
+        return refuse(error, where, Text::tr("has control characters"));
     }
     return true;
 }
@@ -255,7 +260,7 @@ bool checkParam(const LibraryParam& param, const QString& path, QString* error)
     }
     for (const QChar c : param.name) {
         if (!c.isLetterOrNumber() && c != QLatin1Char('_')) {
-            return refuse(error, namePlace, QStringLiteral("use letters, digits and _ only"));
+            return refuse(error, namePlace, Text::tr("use letters, digits and _ only"));
         }
     }
     const bool isByte = param.kind == LibraryParam::Kind::Byte;
@@ -263,26 +268,25 @@ bool checkParam(const LibraryParam& param, const QString& path, QString* error)
     const int widthMost = isByte ? 0 : isHex ? 8 : 10;
     if (param.width < (isHex ? 1 : 0) || param.width > widthMost) {
         return refuse(error, place(path, QStringLiteral("width")),
-                      isByte ? QStringLiteral("a byte takes no width")
-                             : QStringLiteral("expected %1 to %2").arg(isHex ? 1 : 0).arg(widthMost));
+                      isByte ? Text::tr("a byte takes no width")
+                             : Text::tr("expected %1 to %2").arg(isHex ? 1 : 0).arg(widthMost));
     }
     if (param.min < 0 || param.min > (isByte ? 255 : param.max)) {
         return refuse(error, place(path, QStringLiteral("min")),
-                      QStringLiteral("expected 0 to %1").arg(isByte ? 255 : param.max));
+                      Text::tr("expected 0 to %1").arg(isByte ? 255 : param.max));
     }
     if (param.max < param.min || (isByte && param.max > 255)) {
-        return refuse(
-            error, place(path, QStringLiteral("max")),
-            QStringLiteral("expected %1 to %2").arg(param.min).arg(isByte ? 255 : std::numeric_limits<int>::max()));
+        return refuse(error, place(path, QStringLiteral("max")),
+                      Text::tr("expected %1 to %2").arg(param.min).arg(isByte ? 255 : std::numeric_limits<int>::max()));
     }
     const int digits = int(QByteArray::number(param.max, isHex ? 16 : 10).size());
     if (param.width > 0 && digits > param.width) {
         return refuse(error, place(path, QStringLiteral("max")),
-                      QStringLiteral("%1 takes more than %2 digits").arg(param.max).arg(param.width));
+                      Text::tr("%1 takes more than %2 digits").arg(param.max).arg(param.width));
     }
     if (param.defaultValue < param.min || param.defaultValue > param.max) {
         return refuse(error, place(path, QStringLiteral("default")),
-                      QStringLiteral("expected %1 to %2").arg(param.min).arg(param.max));
+                      Text::tr("expected %1 to %2").arg(param.min).arg(param.max));
     }
     return true;
 }
@@ -290,16 +294,16 @@ bool checkParam(const LibraryParam& param, const QString& path, QString* error)
 bool checkTemplate(const LibraryEntry& entry, const QString& path, QString* error)
 {
     if (!entry.hex.isEmpty() && !entry.text.isEmpty()) {
-        return refuse(error, place(path, QStringLiteral("text")), QStringLiteral("give hex or text, not both"));
+        return refuse(error, place(path, QStringLiteral("text")), Text::tr("give hex or text, not both"));
     }
     const QString key = entry.isText() ? QStringLiteral("text") : QStringLiteral("hex");
     const QString& text = entry.isText() ? entry.text : entry.hex;
     if (text.isEmpty()) {
-        return refuse(error, place(path, key), QStringLiteral("missing (an entry needs hex or text)"));
+        return refuse(error, place(path, key), Text::tr("missing (an entry needs hex or text)"));
     }
     if (text.size() > CommandLibrary::MaxTemplateLength) {
         return refuse(error, place(path, key),
-                      QStringLiteral("longer than %1 characters").arg(CommandLibrary::MaxTemplateLength));
+                      Text::tr("longer than %1 characters").arg(CommandLibrary::MaxTemplateLength));
     }
     QList<LibraryCommand::Place> places;
     QString why;
@@ -310,14 +314,14 @@ bool checkTemplate(const LibraryEntry& entry, const QString& path, QString* erro
     for (const LibraryCommand::Place& at : places) {
         if (!entry.param(at.name)) {
             return refuse(error, place(path, key),
-                          QStringLiteral("{%1} at position %2 names no parameter").arg(at.name).arg(at.at + 1));
+                          Text::tr("{%1} at position %2 names no parameter").arg(at.name).arg(at.at + 1));
         }
         used << at.name;
     }
     for (qsizetype i = 0; i < entry.params.size(); ++i) {
         if (!used.contains(entry.params.at(i).name)) {
             return refuse(error, place(path, QStringLiteral("params[%1].name").arg(i)),
-                          QStringLiteral("{%1} is not used in %2").arg(entry.params.at(i).name, key));
+                          Text::tr("{%1} is not used in %2").arg(entry.params.at(i).name, key));
         }
     }
     return true;
@@ -327,7 +331,7 @@ bool checkParams(const LibraryEntry& entry, const QString& path, QString* error)
 {
     if (entry.params.size() > CommandLibrary::MaxParams) {
         return refuse(error, place(path, QStringLiteral("params")),
-                      QStringLiteral("more than %1 parameters").arg(CommandLibrary::MaxParams));
+                      Text::tr("more than %1 parameters").arg(CommandLibrary::MaxParams));
     }
     for (qsizetype i = 0; i < entry.params.size(); ++i) {
         const QString paramPlace = place(path, QStringLiteral("params[%1]").arg(i));
@@ -336,9 +340,8 @@ bool checkParams(const LibraryEntry& entry, const QString& path, QString* error)
         }
         for (qsizetype j = 0; j < i; ++j) {
             if (entry.params.at(j).name == entry.params.at(i).name) {
-                return refuse(
-                    error, place(paramPlace, QStringLiteral("name")),
-                    QStringLiteral("\"%1\" is also the name of params[%2]").arg(entry.params.at(i).name).arg(j));
+                return refuse(error, place(paramPlace, QStringLiteral("name")),
+                              Text::tr("\"%1\" is also the name of params[%2]").arg(entry.params.at(i).name).arg(j));
             }
         }
     }
@@ -354,8 +357,7 @@ bool checkLineAndReply(const LibraryEntry& entry, const QString& path, QString* 
     }
     const QString replyPlace = place(path, entry.replyIsText ? QStringLiteral("reply_text") : QStringLiteral("reply"));
     if (entry.reply.size() > CommandLibrary::MaxTemplateLength) {
-        return refuse(error, replyPlace,
-                      QStringLiteral("longer than %1 characters").arg(CommandLibrary::MaxTemplateLength));
+        return refuse(error, replyPlace, Text::tr("longer than %1 characters").arg(CommandLibrary::MaxTemplateLength));
     }
     ReplyPattern pattern;
     if (!ReplyPattern::fromEntry(entry, &pattern, &why)) {
@@ -369,8 +371,7 @@ bool checkLineAndReply(const LibraryEntry& entry, const QString& path, QString* 
 bool checkRendering(const LibraryEntry& entry, const QString& path, QString* error)
 {
     if (entry.checksum && (entry.checksum->skip < 0 || entry.checksum->trail < 0)) {
-        return refuse(error, place(path, QStringLiteral("checksum")),
-                      QStringLiteral("skip and trail cannot be negative"));
+        return refuse(error, place(path, QStringLiteral("checksum")), Text::tr("skip and trail cannot be negative"));
     }
     for (const bool most : {false, true}) {
         LibraryCommand::Values values;
@@ -384,7 +385,7 @@ bool checkRendering(const LibraryEntry& entry, const QString& path, QString* err
         }
         if (bytes.bytes.isEmpty()) {
             return refuse(error, place(path, entry.isText() ? QStringLiteral("text") : QStringLiteral("hex")),
-                          QStringLiteral("gives no bytes"));
+                          Text::tr("gives no bytes"));
         }
     }
     return true;
@@ -394,7 +395,7 @@ bool checkEntry(const LibraryEntry& entry, const QString& path, QString* error)
 {
     if (entry.note.size() > CommandLibrary::MaxNoteLength) {
         return refuse(error, place(path, QStringLiteral("note")),
-                      QStringLiteral("longer than %1 characters").arg(CommandLibrary::MaxNoteLength));
+                      Text::tr("longer than %1 characters").arg(CommandLibrary::MaxNoteLength));
     }
     return checkName(entry.name, place(path, QStringLiteral("name")), true, error)
         && checkName(entry.equipment, place(path, QStringLiteral("equipment")), false, error)
@@ -407,7 +408,7 @@ bool checkAll(const QList<LibraryEntry>& entries, QString* error)
 {
     if (entries.size() > CommandLibrary::MaxEntries) {
         return refuse(error, QStringLiteral("entries"),
-                      QStringLiteral("more than %1 entries").arg(CommandLibrary::MaxEntries));
+                      Text::tr("more than %1 entries").arg(CommandLibrary::MaxEntries));
     }
     QHash<QString, qsizetype> named;
     for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -417,9 +418,8 @@ bool checkAll(const QList<LibraryEntry>& entries, QString* error)
         }
         const auto earlier = named.constFind(entries.at(i).name);
         if (earlier != named.constEnd()) {
-            return refuse(
-                error, place(path, QStringLiteral("name")),
-                QStringLiteral("\"%1\" is also the name of entries[%2]").arg(entries.at(i).name).arg(*earlier));
+            return refuse(error, place(path, QStringLiteral("name")),
+                          Text::tr("\"%1\" is also the name of entries[%2]").arg(entries.at(i).name).arg(*earlier));
         }
         named.insert(entries.at(i).name, i);
     }
@@ -434,27 +434,26 @@ bool checkHead(const QJsonObject& root, QString* error)
     }
     if (root.value(QStringLiteral("format")).toString() != QLatin1String(FormatName)) {
         return refuse(error, QStringLiteral("format"),
-                      QStringLiteral("expected \"%1\" (this is not a command library)").arg(QLatin1String(FormatName)));
+                      Text::tr("expected \"%1\" (this is not a command library)").arg(QLatin1String(FormatName)));
     }
     const QJsonValue version = root.value(QStringLiteral("version"));
     if (version.isDouble() && version.toDouble() > CommandLibrary::FormatVersion) {
         return refuse(error, QStringLiteral("version"),
-                      QStringLiteral("the file is from a newer version of the program (library version %1; this "
-                                     "one reads version %2)")
+                      Text::tr("the file is from a newer version of the program (library version %1; this "
+                               "one reads version %2)")
                           .arg(version.toDouble())
                           .arg(CommandLibrary::FormatVersion));
     }
     if (!version.isDouble() || version.toDouble() != CommandLibrary::FormatVersion) {
-        return refuse(error, QStringLiteral("version"),
-                      QStringLiteral("expected %1").arg(CommandLibrary::FormatVersion));
+        return refuse(error, QStringLiteral("version"), Text::tr("expected %1").arg(CommandLibrary::FormatVersion));
     }
     const QJsonValue entries = root.value(QStringLiteral("entries"));
     if (!entries.isArray()) {
-        return refuse(error, QStringLiteral("entries"), QStringLiteral("expected a list of entries"));
+        return refuse(error, QStringLiteral("entries"), Text::tr("expected a list of entries"));
     }
     if (entries.toArray().size() > CommandLibrary::MaxEntries) {
         return refuse(error, QStringLiteral("entries"),
-                      QStringLiteral("more than %1 entries").arg(CommandLibrary::MaxEntries));
+                      Text::tr("more than %1 entries").arg(CommandLibrary::MaxEntries));
     }
     return true;
 }
@@ -557,12 +556,11 @@ const LibraryParam* LibraryEntry::param(const QString& name) const
 bool CommandLibrary::parse(const QByteArray& json, QList<LibraryEntry>* entries, QString* error)
 {
     if (json.size() > MaxFileBytes) {
-        *error = QStringLiteral("larger than %1 bytes").arg(MaxFileBytes);
+        *error = Text::tr("larger than %1 bytes").arg(MaxFileBytes);
         return false;
     }
     QJsonObject root;
-    if (!JsonFields::parseObject(json,
-                                 QStringLiteral("expected a JSON object with \"format\", \"version\" and \"entries\""),
+    if (!JsonFields::parseObject(json, Text::tr("expected a JSON object with \"format\", \"version\" and \"entries\""),
                                  &root, error)) {
         return false;
     }
@@ -588,7 +586,7 @@ bool CommandLibrary::parse(const QByteArray& json, QList<LibraryEntry>* entries,
 bool CommandLibrary::read(const QString& path, QList<LibraryEntry>* entries, QString* error)
 {
     return JsonFields::readFile(
-        path, MaxFileBytes, QStringLiteral("command library"),
+        path, MaxFileBytes, Text::tr("cannot read the command library: %1"), Text::tr("the command library %1: %2"),
         [entries](const QByteArray& text, QString* why) { return parse(text, entries, why); }, error);
 }
 
@@ -608,7 +606,7 @@ bool CommandLibrary::save(const QString& path, const QList<LibraryEntry>& entrie
     // Never write a file that would not be read back.
     QString why;
     if (!checkAll(entries, &why)) {
-        *error = QStringLiteral("the command library was not saved: %1").arg(why);
+        *error = Text::tr("the command library was not saved: %1").arg(why);
         return false;
     }
     return saveBytesSafely(path, toJson(entries), error);

@@ -12,10 +12,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("CommandTrial", text);
-}
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CommandTrial)
+};
 
 using Outcome = CommandTrial::Outcome;
 
@@ -82,7 +82,7 @@ bool TrialSteps::send()
         return true;
     }
     if (m_port.cancelled()) {
-        return stopWith(m_result, Outcome::Cancelled, tr("Cancelled."));
+        return stopWith(m_result, Outcome::Cancelled, Text::tr("Cancelled."));
     }
     m_result->endMs = m_clock.elapsed();
     return stopWith(m_result, Outcome::Failed, m_port.unsent(written, m_request.bytes.size()));
@@ -99,7 +99,7 @@ void TrialSteps::receive()
         const QByteArray bytes = m_port.readSome(want, qMax<qint64>(0, quiet.remainingTime()));
         if (bytes.isEmpty()) {
             if (m_port.cancelled()) {
-                stopWith(m_result, Outcome::Cancelled, tr("Cancelled."));
+                stopWith(m_result, Outcome::Cancelled, Text::tr("Cancelled."));
             } else if (m_port.failed()) {
                 stopWith(m_result, Outcome::Failed, m_port.lostEquipment());
             } else {
@@ -153,22 +153,22 @@ QString CommandTrial::Result::describe() const
 {
     switch (outcome) {
     case Outcome::Silent:
-        return tr("no reply within %1 ms").arg(quietMs);
+        return Text::tr("no reply within %1 ms").arg(quietMs);
     case Outcome::Replied: {
-        QString text = reply.size() == 1 ? tr("1 byte after %1 ms").arg(firstByteMs)
-                                         : tr("%1 bytes, the first after %2 ms, the last after %3 ms")
+        QString text = reply.size() == 1 ? Text::tr("1 byte after %1 ms").arg(firstByteMs)
+                                         : Text::tr("%1 bytes, the first after %2 ms, the last after %3 ms")
                                                .arg(reply.size())
                                                .arg(firstByteMs)
                                                .arg(lastByteMs);
         switch (end) {
         case End::Quiet:
-            return text + tr(" (then nothing for %1 ms)").arg(quietMs);
+            return text + Text::tr(" (then nothing for %1 ms)").arg(quietMs);
         case End::Count:
-            return text + tr(" (as many as asked for)");
+            return text + Text::tr(" (as many as asked for)");
         case End::EndByte:
-            return text + tr(" (up to the end byte)");
+            return text + Text::tr(" (up to the end byte)");
         case End::Cut:
-            return text + tr(" (cut: at most %1 bytes are kept)").arg(MaxReplyBytes);
+            return text + Text::tr(" (cut: at most %1 bytes are kept)").arg(MaxReplyBytes);
         }
         return text;
     }
@@ -214,31 +214,31 @@ bool CommandTrial::samePort(const QString& a, const QString& b)
 QString CommandTrial::refusal(const Request& request)
 {
     if (request.port.trimmed().isEmpty()) {
-        return tr("Choose the port the equipment is connected to.");
+        return Text::tr("Choose the port the equipment is connected to.");
     }
     if (samePort(request.port, request.busyPort)) {
-        return tr("%1 is the port the device is connected on: a trial there would talk to the device, not to "
-                  "the equipment. Choose the port the equipment is connected to, or disconnect the device first.")
+        return Text::tr("%1 is the port the device is connected on: a trial there would talk to the device, not to "
+                        "the equipment. Choose the port the equipment is connected to, or disconnect the device first.")
             .arg(request.port);
     }
     if (request.bytes.isEmpty()) {
-        return tr("There is nothing to send: the command is empty.");
+        return Text::tr("There is nothing to send: the command is empty.");
     }
     if (request.bytes.size() > MaxSendBytes) {
-        return tr("At most %1 bytes are sent in one trial.").arg(MaxSendBytes);
+        return Text::tr("At most %1 bytes are sent in one trial.").arg(MaxSendBytes);
     }
     if (request.quietMs < MinQuietMs || request.quietMs > MaxQuietMs) {
-        return tr("The wait for the reply is %1 to %2 ms.").arg(MinQuietMs).arg(MaxQuietMs);
+        return Text::tr("The wait for the reply is %1 to %2 ms.").arg(MinQuietMs).arg(MaxQuietMs);
     }
     if (request.byteCount < 0 || request.byteCount > MaxReplyBytes) {
-        return tr("The count of reply bytes is 0 (any) to %1.").arg(MaxReplyBytes);
+        return Text::tr("The count of reply bytes is 0 (any) to %1.").arg(MaxReplyBytes);
     }
     if (request.endByte < -1 || request.endByte > 0xFF) {
-        return tr("The end byte is one byte, 00 to FF.");
+        return Text::tr("The end byte is one byte, 00 to FF.");
     }
     SerialLink::Line line;
     if (!LineSettings::toLine(request.line, &line)) {
-        return tr("The line settings of this command are out of range.");
+        return Text::tr("The line settings of this command are out of range.");
     }
     return QString();
 }

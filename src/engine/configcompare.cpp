@@ -10,10 +10,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ConfigComparison", text);
-}
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ConfigComparison)
+};
 
 // One layer of a record as far as a comparison looks at it.
 struct LayerView {
@@ -65,12 +65,13 @@ LayerView layerView(const ProgramRecords& data, int key, int layer)
 }
 
 // A value outside the editor's choices (a file can hold any number) is shown as it is stored.
+// Numbers are in no catalogue and come back as they are.
 QString choiceText(int value, const char* const* texts, int count)
 {
     if (value >= 0 && value < count) {
-        return tr(texts[value]);
+        return Text::tr(texts[value]);
     }
-    return tr("stored value %1").arg(value);
+    return Text::tr("stored value %1").arg(value);
 }
 
 QString baudRateText(int value)
@@ -81,7 +82,10 @@ QString baudRateText(int value)
 
 QString parityText(int value)
 {
-    static const char* const texts[] = {"none", "odd", "even", "space", "mark"};
+    static const char* const texts[] = {
+        QT_TRANSLATE_NOOP("ConfigComparison", "none"), QT_TRANSLATE_NOOP("ConfigComparison", "odd"),
+        QT_TRANSLATE_NOOP("ConfigComparison", "even"), QT_TRANSLATE_NOOP("ConfigComparison", "space"),
+        QT_TRANSLATE_NOOP("ConfigComparison", "mark")};
     return choiceText(value, texts, int(std::size(texts)));
 }
 
@@ -99,7 +103,7 @@ QString stopBitsText(int value)
 
 QString hexText(const QByteArray& bytes)
 {
-    return bytes.isEmpty() ? tr("(none)") : CommandText::bytesToHex(bytes);
+    return bytes.isEmpty() ? Text::tr("(none)") : CommandText::bytesToHex(bytes);
 }
 
 // The stored text of a command; text that is not the editor's plain hex is
@@ -122,7 +126,7 @@ constexpr qsizetype BytesFrom = 8; // the differing byte and those after it
 QString excerpt(const QByteArray& bytes, qsizetype at)
 {
     if (bytes.isEmpty()) {
-        return tr("(none)");
+        return Text::tr("(none)");
     }
     const qsizetype from = qMax<qsizetype>(0, at - BytesBefore);
     const qsizetype to = qMin(bytes.size(), at + BytesFrom);
@@ -135,7 +139,7 @@ QString excerpt(const QByteArray& bytes, qsizetype at)
         parts << (i == at ? QStringLiteral("[%1]").arg(pair) : pair);
     }
     if (at >= bytes.size()) {
-        parts << tr("(end)");
+        parts << Text::tr("(end)");
     } else if (to < bytes.size()) {
         parts << QStringLiteral("...");
     }
@@ -175,30 +179,30 @@ ConfigComparison::ConfigComparison(const ProgramRecords& a, const ProgramRecords
 
 QString ConfigComparison::Difference::subject() const
 {
-    return offset < 0 ? fieldName : tr("%1 at offset %2:").arg(fieldName).arg(offset);
+    return offset < 0 ? fieldName : Text::tr("%1 at offset %2:").arg(fieldName).arg(offset);
 }
 
 QString ConfigComparison::fieldName(Field field)
 {
     switch (field) {
     case Field::Presence:
-        return tr("record");
+        return Text::tr("record");
     case Field::Name:
-        return tr("name");
+        return Text::tr("name");
     case Field::SecondLayerSwitch:
-        return tr("switch");
+        return Text::tr("switch");
     case Field::Command:
-        return tr("command");
+        return Text::tr("command");
     case Field::BaudRate:
-        return tr("baud rate");
+        return Text::tr("baud rate");
     case Field::Parity:
-        return tr("parity");
+        return Text::tr("parity");
     case Field::DataBits:
-        return tr("data bits");
+        return Text::tr("data bits");
     case Field::StopBits:
-        return tr("stop bits");
+        return Text::tr("stop bits");
     case Field::Delay:
-        return tr("delay");
+        return Text::tr("delay");
     }
     return QString();
 }
@@ -229,8 +233,8 @@ QList<ConfigComparison::Difference> ConfigComparison::differences() const
                 continue;
             }
             if (a.present != b.present) {
-                const QString present = tr("present");
-                const QString missing = tr("missing");
+                const QString present = Text::tr("present");
+                const QString missing = Text::tr("missing");
                 add(Field::Presence, a.present ? present : missing, b.present ? present : missing);
                 continue;
             }
@@ -238,7 +242,8 @@ QList<ConfigComparison::Difference> ConfigComparison::differences() const
                 add(Field::Name, quoted(a.name), quoted(b.name));
             }
             if (wholeFile && a.hasSwitch && a.switchOn != b.switchOn) {
-                add(Field::SecondLayerSwitch, a.switchOn ? tr("on") : tr("off"), b.switchOn ? tr("on") : tr("off"));
+                add(Field::SecondLayerSwitch, a.switchOn ? Text::tr("on") : Text::tr("off"),
+                    b.switchOn ? Text::tr("on") : Text::tr("off"));
             }
             const QByteArray bytesA = CommandText::hexToBytes(a.command);
             const QByteArray bytesB = CommandText::hexToBytes(b.command);

@@ -5,6 +5,7 @@
 #include "jsonrepeatedkey.h"
 #include "linesettings.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -18,6 +19,17 @@
 
 namespace {
 
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ConfigJson)
+};
+
+// A value outside what a field lists; %1 is the range or the list.
+const char* const OutOfRange = QT_TRANSLATE_NOOP(
+    "ConfigJson", "expected an integer 0 to %1 (or {\"raw\": n} for a value the editor does not offer)");
+const char* const NotListed = QT_TRANSLATE_NOOP(
+    "ConfigJson", "expected one of %1 (or {\"raw\": n} for a value the editor does not offer)");
+
 const QLatin1String FormatName("kvr210c-config");
 constexpr int KeyCount = DeviceRecordLayout::Keys;
 constexpr int FirstLink = DeviceRecordLayout::FirstLink;
@@ -30,11 +42,13 @@ const QLatin1String Raw("raw");
 
 // How a line setting is written: its field and, by stored value, what stands
 // for it. Version 1 writes the stored values themselves; later versions what
-// they mean ("baud": 9600, "parity": "even"), which reads in a diff.
+// they mean ("baud": 9600, "parity": "even"), which reads in a diff. The
+// refusal is translated where it is used, as the language may change.
 struct LineField {
     QString name;
     QList<QJsonValue> values;
-    QString expected;
+    const char* expected;
+    QString allowed;
 };
 
 QList<QJsonValue> numbers(int first, int count)
@@ -59,17 +73,17 @@ QString listed(const QList<QJsonValue>& values)
     for (const QJsonValue& value : values) {
         texts << QString::fromUtf8(scalarText(value));
     }
-    return QStringLiteral("expected one of %1").arg(texts.join(QLatin1String(", ")));
+    return texts.join(QLatin1String(", "));
 }
 
 LineField enumerationField(const char* name, int count)
 {
-    return {QLatin1String(name), numbers(0, count), QStringLiteral("expected an integer 0 to %1").arg(count - 1)};
+    return {QLatin1String(name), numbers(0, count), OutOfRange, QString::number(count - 1)};
 }
 
 LineField meaningField(const char* name, const QList<QJsonValue>& values)
 {
-    return {QLatin1String(name), values, listed(values)};
+    return {QLatin1String(name), values, NotListed, listed(values)};
 }
 
 // Baud rate, parity, data bits and stop bits, in this order.
@@ -173,7 +187,7 @@ public:
         for (auto it = object.begin(); it != object.end(); ++it) {
             if (!known.contains(it.key())) {
                 return fail(join(path, it.key()),
-                            QStringLiteral("unknown field (known here: %1)").arg(known.join(QLatin1String(", "))));
+                            Text::tr("unknown field (known here: %1)").arg(known.join(QLatin1String(", "))));
             }
         }
         return true;
@@ -212,7 +226,7 @@ public:
             return rawNumber(value.toObject(), at, out);
         }
         qint64 number = 0;
-        if (!integer(value, at, 0, max, QStringLiteral("expected an integer 0 to %1").arg(max) + OrRaw, &number)) {
+        if (!integer(value, at, 0, max, Text::tr(OutOfRange).arg(max), &number)) {
             return false;
         }
         *out = qint32(number);
@@ -223,10 +237,10 @@ public:
     bool rawNumber(const QJsonObject& raw, const QString& at, qint32* out)
     {
         if (!knownFieldsOnly(raw, at, {Raw}) || !raw.contains(Raw)) {
-            return error.isEmpty() ? fail(at, QStringLiteral("expected {\"raw\": n}")) : false;
+            return error.isEmpty() ? fail(at, Text::tr("expected {\"raw\": n}")) : false;
         }
         qint64 number = 0;
-        if (!integer(raw.value(Raw), join(at, Raw), Int32Min, Int32Max, QStringLiteral("expected a 32-bit integer"),
+        if (!integer(raw.value(Raw), join(at, Raw), Int32Min, Int32Max, Text::tr("expected a 32-bit integer"),
                      &number)) {
             return false;
         }
@@ -248,7 +262,7 @@ public:
         }
         const qsizetype index = field.values.indexOf(value);
         if (index < 0) {
-            return fail(at, field.expected + OrRaw);
+            return fail(at, Text::tr(field.expected).arg(field.allowed));
         }
         *out = qint32(index);
         return true;
@@ -259,16 +273,16 @@ public:
     bool fileText(const QJsonValue& value, const QString& path, QString* out)
     {
         if (!value.isString()) {
-            return fail(path, QStringLiteral("expected a string"));
+            return fail(path, Text::tr("expected a string"));
         }
         const QString text = value.toString();
         if (text.size() > MaxDataRecordSize) {
-            return fail(path, QStringLiteral("longer than %1 characters").arg(MaxDataRecordSize));
+            return fail(path, Text::tr("longer than %1 characters").arg(MaxDataRecordSize));
         }
         for (qsizetype i = 0; i < text.size(); ++i) {
             const char16_t c = text.at(i).unicode();
             if (c == 0) {
-                return fail(path, QStringLiteral("contains a zero character, which the file cannot hold"));
+                return fail(path, Text::tr("contains a zero character, which the file cannot hold"));
             }
             if (c > 0xFF) {
                 // A character beyond U+FFFF (an emoji) is two UTF-16 units: name it whole.
@@ -277,8 +291,8 @@ public:
                 const QString character = text.mid(i, pair ? 2 : 1);
                 const uint codePoint = pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : uint(c);
                 return fail(path,
-                            QStringLiteral("character %1 (U+%2) cannot be stored; the file holds "
-                                           "Latin-1 characters only")
+                            Text::tr("character %1 (U+%2) cannot be stored; the file holds "
+                                     "Latin-1 characters only")
                                 .arg(character)
                                 .arg(QStringLiteral("%1").arg(codePoint, 4, 16, QLatin1Char('0')).toUpper()));
             }
@@ -308,12 +322,12 @@ public:
                 return false;
             }
             if (!raw.contains(Raw)) {
-                return fail(at, QStringLiteral("expected {\"raw\": text}"));
+                return fail(at, Text::tr("expected {\"raw\": text}"));
             }
             return fileText(raw.value(Raw), join(at, Raw), out);
         }
         if (!value.isString()) {
-            return fail(at, QStringLiteral("expected a string of hex digits such as \"0D0A\""));
+            return fail(at, Text::tr("expected a string of hex digits such as \"0D0A\""));
         }
         // Blanks may stand between digit pairs, as the editor shows a command ("0D 0A 41").
         const QString text = value.toString();
@@ -323,26 +337,26 @@ public:
             if (c == QLatin1Char(' ')) {
                 if (hex.size() % 2 != 0) {
                     return fail(at,
-                                QStringLiteral("the blank at position %1 splits a byte; every byte takes "
-                                               "two digits")
+                                Text::tr("the blank at position %1 splits a byte; every byte takes "
+                                         "two digits")
                                     .arg(i + 1));
                 }
                 continue;
             }
             if (!isHexDigit(c)) {
                 return fail(at,
-                            QStringLiteral("\"%1\" at position %2 is not a hex digit (write the bytes as "
-                                           "hex digit pairs, such as \"0D0A\" or \"0D 0A\")")
+                            Text::tr("\"%1\" at position %2 is not a hex digit (write the bytes as "
+                                     "hex digit pairs, such as \"0D0A\" or \"0D 0A\")")
                                 .arg(c)
                                 .arg(i + 1));
             }
             if (hex.size() >= MaxDataRecordSize) {
-                return fail(at, QStringLiteral("longer than %1 hex digits").arg(MaxDataRecordSize));
+                return fail(at, Text::tr("longer than %1 hex digits").arg(MaxDataRecordSize));
             }
             hex.append(c);
         }
         if (hex.size() % 2 != 0) {
-            return fail(at, QStringLiteral("odd number of hex digits; every byte takes two"));
+            return fail(at, Text::tr("odd number of hex digits; every byte takes two"));
         }
         *out = hex.isEmpty() ? QString() : hex.toUpper();
         return true;
@@ -389,7 +403,7 @@ public:
     bool secondLayer(const QJsonValue& value, const QString& path, ButtonData* key)
     {
         if (!value.isObject()) {
-            return fail(path, QStringLiteral("expected an object"));
+            return fail(path, Text::tr("expected an object"));
         }
         const QJsonObject object = value.toObject();
         if (!knownFieldsOnly(object, path, QStringList{QStringLiteral("enabled")} + layerFields(version))) {
@@ -398,7 +412,7 @@ public:
         const QString enabledField = QStringLiteral("enabled");
         if (object.contains(enabledField)) {
             if (!object.value(enabledField).isBool()) {
-                return fail(join(path, enabledField), QStringLiteral("expected true or false"));
+                return fail(join(path, enabledField), Text::tr("expected true or false"));
             }
             key->setSecondLayerEnable(object.value(enabledField).toBool());
         }
@@ -421,15 +435,15 @@ public:
     {
         const QString at = join(path, field);
         if (!object.contains(field)) {
-            return fail(at, QStringLiteral("missing; say which %1 this is (%2 to %3)").arg(field).arg(min).arg(max));
+            return fail(at, Text::tr("missing; say which %1 this is (%2 to %3)").arg(field).arg(min).arg(max));
         }
         qint64 number = 0;
-        if (!integer(object.value(field), at, min, max,
-                     QStringLiteral("expected an integer %1 to %2").arg(min).arg(max), &number)) {
+        if (!integer(object.value(field), at, min, max, Text::tr("expected an integer %1 to %2").arg(min).arg(max),
+                     &number)) {
             return false;
         }
         if (seen->contains(int(number))) {
-            return fail(at, QStringLiteral("%1 %2 appears more than once").arg(field).arg(number));
+            return fail(at, Text::tr("%1 %2 appears more than once").arg(field).arg(number));
         }
         seen->insert(int(number));
         *out = int(number);
@@ -439,7 +453,7 @@ public:
     bool link(const QJsonValue& value, const QString& path, int keyId, ProgramRecords* data, QSet<int>* seen)
     {
         if (!value.isObject()) {
-            return fail(path, QStringLiteral("expected an object"));
+            return fail(path, Text::tr("expected an object"));
         }
         const QJsonObject object = value.toObject();
         int linkId = 0;
@@ -460,7 +474,7 @@ public:
     bool key(const QJsonValue& value, const QString& path, ProgramRecords* data, QSet<int>* seen)
     {
         if (!value.isObject()) {
-            return fail(path, QStringLiteral("expected an object"));
+            return fail(path, Text::tr("expected an object"));
         }
         const QJsonObject object = value.toObject();
         int keyId = 0;
@@ -487,13 +501,13 @@ public:
         }
         const QString linksPath = join(path, linksField);
         if (!object.value(linksField).isArray()) {
-            return fail(linksPath, QStringLiteral("expected an array"));
+            return fail(linksPath, Text::tr("expected an array"));
         }
         const QJsonArray links = object.value(linksField).toArray();
         if (links.size() > LastLink - FirstLink + 1) {
             return fail(
                 linksPath,
-                QStringLiteral("a key has %1 links, this list has %2").arg(LastLink - FirstLink + 1).arg(links.size()));
+                Text::tr("a key has %1 links, this list has %2").arg(LastLink - FirstLink + 1).arg(links.size()));
         }
         QSet<int> seenLinks;
         for (qsizetype i = 0; i < links.size(); ++i) {
@@ -511,19 +525,18 @@ public:
             return false;
         }
         if (root.value(QStringLiteral("format")) != QJsonValue(FormatName)) {
-            return fail(QStringLiteral("format"), QStringLiteral("expected \"%1\"").arg(FormatName));
+            return fail(QStringLiteral("format"), Text::tr("expected \"%1\"").arg(FormatName));
         }
         using ConfigJson::CurrentVersion;
         using ConfigJson::OldestVersion;
         if (!root.contains(QStringLiteral("version"))) {
-            return fail(QStringLiteral("version"),
-                        QStringLiteral("missing; expected %1 (or %2 for the older form)")
-                            .arg(CurrentVersion)
-                            .arg(OldestVersion));
+            return fail(
+                QStringLiteral("version"),
+                Text::tr("missing; expected %1 (or %2 for the older form)").arg(CurrentVersion).arg(OldestVersion));
         }
         qint64 number = 0;
         if (!integer(root.value(QStringLiteral("version")), QStringLiteral("version"), OldestVersion, CurrentVersion,
-                     QStringLiteral("expected %1 to %2; this program reads versions %1 to %2")
+                     Text::tr("expected %1 to %2; this program reads versions %1 to %2")
                          .arg(OldestVersion)
                          .arg(CurrentVersion),
                      &number)) {
@@ -536,13 +549,13 @@ public:
             // without it is more likely the wrong file than a wish for a new
             // configuration, and import replaces the file it writes.
             return fail(QStringLiteral("keys"),
-                        keysValue.isUndefined() ? QStringLiteral("missing; for a new configuration write \"keys\": []")
-                                                : QStringLiteral("expected an array"));
+                        keysValue.isUndefined() ? Text::tr("missing; for a new configuration write \"keys\": []")
+                                                : Text::tr("expected an array"));
         }
         const QJsonArray keys = keysValue.toArray();
         if (keys.size() > KeyCount) {
             return fail(QStringLiteral("keys"),
-                        QStringLiteral("the device has %1 keys, this list has %2").arg(KeyCount).arg(keys.size()));
+                        Text::tr("the device has %1 keys, this list has %2").arg(KeyCount).arg(keys.size()));
         }
         QSet<int> seen;
         for (qsizetype i = 0; i < keys.size(); ++i) {
@@ -554,8 +567,6 @@ public:
     }
 
 private:
-    static inline const QString OrRaw = QStringLiteral(" (or {\"raw\": n} for a value the editor does not offer)");
-
     static bool isHexDigit(QChar c)
     {
         return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('F'))
@@ -564,12 +575,13 @@ private:
 };
 
 // "line 3, column 7" for an offset into the text.
-QString position(const QByteArray& text, int offset)
+QString invalidAt(const QByteArray& text, int offset, const QString& why)
 {
     const QByteArray before = text.left(offset);
     const int line = int(before.count('\n')) + 1;
     const int column = int(before.size() - (before.lastIndexOf('\n') + 1)) + 1;
-    return QStringLiteral("line %1, column %2").arg(line).arg(column);
+    return Text::tr("not valid JSON at line %1, column %2: %3")
+        .arg(QString::number(line), QString::number(column), why);
 }
 
 // The order fields are written in, so that a key reads from its number down
@@ -709,18 +721,17 @@ bool fromJson(const QByteArray& text, ProgramRecords* data, QString* error)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        *error =
-            QStringLiteral("not valid JSON at %1: %2").arg(position(text, parseError.offset), parseError.errorString());
+        *error = invalidAt(text, parseError.offset, parseError.errorString());
         return false;
     }
     // The document would keep only one of the values, silently.
     const QString repeated = findRepeatedJsonKey(text);
     if (!repeated.isEmpty()) {
-        *error = QStringLiteral("%1: appears more than once; give each field once").arg(repeated);
+        *error = Text::tr("%1: appears more than once; give each field once").arg(repeated);
         return false;
     }
     if (!document.isObject()) {
-        *error = QStringLiteral("expected a JSON object with \"format\": \"%1\"").arg(FormatName);
+        *error = Text::tr("expected a JSON object with \"format\": \"%1\"").arg(FormatName);
         return false;
     }
     Reader reader;

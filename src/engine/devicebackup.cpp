@@ -5,12 +5,18 @@
 #include "devicerecordlayout.h"
 #include "devicesession.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
+
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(DeviceBackup)
+};
 
 // Reserves a file no one else has: opened only if it did not exist.
 bool reserveFile(const QString& folder, const QString& name, const QDateTime& when, QFile* file, QString* error)
@@ -21,12 +27,12 @@ bool reserveFile(const QString& folder, const QString& name, const QDateTime& wh
             return true;
         }
         if (!file->exists()) {
-            *error = QStringLiteral("cannot write in the backup folder %1 (%2)")
+            *error = Text::tr("cannot write in the backup folder %1 (%2)")
                          .arg(QDir::toNativeSeparators(folder), file->errorString());
             return false;
         }
     }
-    *error = QStringLiteral("the backup folder %1 already holds %2 backups of %3 from this second")
+    *error = Text::tr("the backup folder %1 already holds %2 backups of %3 from this second")
                  .arg(QDir::toNativeSeparators(folder))
                  .arg(DeviceBackup::MaxCopies)
                  .arg(name);
@@ -41,7 +47,7 @@ bool writeWhole(QFile* file, const QByteArray& bytes, const ProgramRecords& load
     const QString why = file->errorString();
     file->close();
     if (!written || file->error() != QFileDevice::NoError) {
-        *error = QStringLiteral("cannot write the backup %1 (%2)")
+        *error = Text::tr("cannot write the backup %1 (%2)")
                      .arg(QDir::toNativeSeparators(file->fileName()), written ? file->errorString() : why);
         return false;
     }
@@ -50,7 +56,7 @@ bool writeWhole(QFile* file, const QByteArray& bytes, const ProgramRecords& load
     readBack.newData(DeviceRecordLayout::Keys, DeviceRecordLayout::Links);
     if (!back.open(QIODevice::ReadOnly) || back.readAll() != bytes || !back.seek(0) || !readBack.loadConfigFile(&back)
         || !ConfigComparison(loaded, readBack, ConfigComparison::Scope::File).isEqual()) {
-        *error = QStringLiteral("the backup %1 did not read back as it was written")
+        *error = Text::tr("the backup %1 did not read back as it was written")
                      .arg(QDir::toNativeSeparators(file->fileName()));
         return false;
     }
@@ -81,8 +87,8 @@ DeviceBackup::Result DeviceBackup::run(DeviceSession* session, const QDateTime& 
 {
     Result result;
     if (!QDir().mkpath(m_folder) || !QFileInfo(m_folder).isDir()) {
-        result.error = QStringLiteral("the backup folder %1 is not a folder that can be made")
-                           .arg(QDir::toNativeSeparators(m_folder));
+        result.error =
+            Text::tr("the backup folder %1 is not a folder that can be made").arg(QDir::toNativeSeparators(m_folder));
         return result;
     }
     QFile file;
@@ -95,13 +101,13 @@ DeviceBackup::Result DeviceBackup::run(DeviceSession* session, const QDateTime& 
     result.cancelled = load.cancelled;
     result.portFailed = load.portFailed;
     if (!load.ok || !load.missing.isEmpty()) {
-        result.error = !load.ok ? QStringLiteral("the device's program could not be loaded: %1").arg(load.error)
-                                : QStringLiteral("the device's program came incomplete: %1 did not arrive")
+        result.error = !load.ok ? Text::tr("the device's program could not be loaded: %1").arg(load.error)
+                                : Text::tr("the device's program came incomplete: %1 did not arrive")
                                       .arg(load.missing.join(QLatin1String("; ")));
     } else if (writeWhole(&file, loaded.configFileBytes(), loaded, &result.error)) {
         result.ok = true;
         result.path = file.fileName();
-        result.done = QStringLiteral("backed up to %1").arg(QDir::toNativeSeparators(result.path));
+        result.done = Text::tr("backed up to %1").arg(QDir::toNativeSeparators(result.path));
         return result;
     }
     file.close();

@@ -16,10 +16,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("DeviceProbe", text);
-}
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(DeviceProbe)
+};
 
 DeviceProbe::Result probePort(const QString& port, DeviceProbe::Options options, const std::atomic<bool>* cancel)
 {
@@ -29,7 +29,7 @@ DeviceProbe::Result probePort(const QString& port, DeviceProbe::Options options,
     session.setCancelCheck([cancel]() { return cancel->load(); });
     if (cancel->load()) {
         result.answer = DeviceProbe::Answer::Cancelled;
-        result.error = tr("Cancelled.");
+        result.error = Text::tr("Cancelled.");
         return result;
     }
     const DeviceSession::Result opened = session.open(port);
@@ -63,15 +63,15 @@ QString DeviceProbe::Result::describe() const
 {
     switch (answer) {
     case Answer::Device:
-        return tr("device");
+        return Text::tr("device");
     case Answer::Silent:
-        return tr("no answer");
+        return Text::tr("no answer");
     case Answer::Other:
-        return tr("something else answered");
+        return Text::tr("something else answered");
     case Answer::NotOpened:
-        return tr("cannot open the port");
+        return Text::tr("cannot open the port");
     case Answer::Cancelled:
-        return tr("cancelled");
+        return Text::tr("cancelled");
     }
     return QString();
 }
@@ -89,9 +89,9 @@ QString DeviceProbe::unansweredText(Answer answer, const SerialLink& link)
     const QString port = SerialLink::nodePath(link.portName());
     switch (answer) {
     case Answer::Cancelled:
-        return tr("Cancelled.");
+        return Text::tr("Cancelled.");
     case Answer::Other:
-        return tr("Something other than the device answered on %1 (%2 of %3 answers were not the device's).")
+        return Text::tr("Something other than the device answered on %1 (%2 of %3 answers were not the device's).")
             .arg(port)
             .arg(link.lastAttempts().wrong)
             .arg(link.lastAttempts().wrong + link.lastAttempts().silent + link.lastAttempts().unsent);
@@ -102,8 +102,8 @@ QString DeviceProbe::unansweredText(Answer answer, const SerialLink& link)
         return link.errorString();
     }
     const int silent = link.lastAttempts().silent;
-    return silent == 1 ? tr("Nothing answered the handshake on %1 (1 attempt).").arg(port)
-                       : tr("Nothing answered the handshake on %1 (%2 attempts).").arg(port).arg(silent);
+    return silent == 1 ? Text::tr("Nothing answered the handshake on %1 (1 attempt).").arg(port)
+                       : Text::tr("Nothing answered the handshake on %1 (%2 attempts).").arg(port).arg(silent);
 }
 
 QList<DeviceProbe::Result> DeviceProbe::probe(const QStringList& ports, Options options, const CancelCheck& cancel)
@@ -116,7 +116,7 @@ QList<DeviceProbe::Result> DeviceProbe::probe(const QStringList& ports, Options 
         // Asked once before any port is opened.
         for (Result& result : results) {
             result.answer = Answer::Cancelled;
-            result.error = tr("Cancelled.");
+            result.error = Text::tr("Cancelled.");
         }
         return results;
     }

@@ -2,6 +2,15 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(DeviceRecordLayout)
+};
+
+} // namespace
+
 namespace DeviceRecordLayout {
 
 QList<int> layerOrder(int links)
@@ -37,12 +46,12 @@ int linkLayer(int number)
 QString recordName(int key, int layer)
 {
     if (layer == FirstLayer) {
-        return QCoreApplication::translate("DeviceRecordLayout", "Key %1").arg(key);
+        return Text::tr("Key %1").arg(key);
     }
     if (layer == SecondLayer) {
-        return QCoreApplication::translate("DeviceRecordLayout", "Key %1, second layer").arg(key);
+        return Text::tr("Key %1, second layer").arg(key);
     }
-    return QCoreApplication::translate("DeviceRecordLayout", "Key %1, link %2").arg(key).arg(linkButton(layer));
+    return Text::tr("Key %1, link %2").arg(key).arg(linkButton(layer));
 }
 
 } // namespace DeviceRecordLayout

@@ -3,6 +3,15 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
+namespace {
+
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ProgramTransfer)
+};
+
+} // namespace
+
 DeviceSession::DeviceSession()
     : DeviceSession(Options())
 {
@@ -63,7 +72,7 @@ DeviceSession::Result DeviceSession::run(Operation operation, ProgramRecords* re
     case Operation::Verify:
         if (!records) {
             Result result;
-            result.error = QCoreApplication::translate("ProgramTransfer", "There is no program to load into.");
+            result.error = Text::tr("There is no program to load into.");
             return result;
         }
         return transfer(nullptr, Operation::Verify).verify(*records, differences);

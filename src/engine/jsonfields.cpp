@@ -3,7 +3,17 @@
 #include "boundedread.h"
 #include "jsonrepeatedkey.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
+
+namespace {
+
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(JsonFields)
+};
+
+} // namespace
 
 namespace JsonFields {
 
@@ -23,7 +33,7 @@ bool knownKeysOnly(const QJsonObject& object, const QString& path, const QString
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (!known.contains(it.key())) {
             return refuse(error, place(path, it.key()),
-                          QStringLiteral("unknown field (known here: %1)").arg(known.join(QLatin1String(", "))));
+                          Text::tr("unknown field (known here: %1)").arg(known.join(QLatin1String(", "))));
         }
     }
     return true;
@@ -44,12 +54,12 @@ bool parseDocument(const QByteArray& text, QJsonDocument* document, QString* err
     QJsonParseError parseError;
     const QJsonDocument parsed = QJsonDocument::fromJson(text, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        *error = QStringLiteral("not valid JSON at byte %1: %2").arg(parseError.offset).arg(parseError.errorString());
+        *error = Text::tr("not valid JSON at byte %1: %2").arg(parseError.offset).arg(parseError.errorString());
         return false;
     }
     const QString repeated = findRepeatedJsonKey(text);
     if (!repeated.isEmpty()) {
-        return refuse(error, repeated, QStringLiteral("appears more than once; give each field once"));
+        return refuse(error, repeated, Text::tr("appears more than once; give each field once"));
     }
     *document = parsed;
     return true;
@@ -69,18 +79,18 @@ bool parseObject(const QByteArray& text, const QString& expected, QJsonObject* o
     return true;
 }
 
-bool readFile(const QString& path, qint64 limit, const QString& what,
+bool readFile(const QString& path, qint64 limit, const QString& unreadable, const QString& refused,
               const std::function<bool(const QByteArray&, QString*)>& parse, QString* error)
 {
     QByteArray text;
     QString why;
     // readBounded's reason names the file already.
     if (!readBounded(path, limit, &text, &why)) {
-        *error = QStringLiteral("cannot read the %1: %2").arg(what, why);
+        *error = unreadable.arg(why);
         return false;
     }
     if (!parse(text, &why)) {
-        *error = QStringLiteral("the %1 %2: %3").arg(what, path, why);
+        *error = refused.arg(path, why);
         return false;
     }
     return true;

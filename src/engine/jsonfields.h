@@ -27,8 +27,10 @@ bool parseDocument(const QByteArray& text, QJsonDocument* document, QString* err
 // As parseDocument, for a document that must be an object; *error is `expected` when it is not.
 bool parseObject(const QByteArray& text, const QString& expected, QJsonObject* object, QString* error);
 // Reads the file the user chose (a regular file of at most `limit` bytes) and hands it to
-// `parse`; the error says "cannot read the <what>: ..." or "the <what> <path>: ...".
-bool readFile(const QString& path, qint64 limit, const QString& what,
+// `parse`. The error is `unreadable` with the reason as %1 ("cannot read the command
+// library: %1"), or `refused` with the path and parse's reason ("the command library %1: %2"):
+// whole sentences, so that a translation may order them.
+bool readFile(const QString& path, qint64 limit, const QString& unreadable, const QString& refused,
               const std::function<bool(const QByteArray&, QString*)>& parse, QString* error);
 
 } // namespace JsonFields

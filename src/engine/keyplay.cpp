@@ -9,10 +9,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("KeyPlay", text);
-}
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(KeyPlay)
+};
 
 using Outcome = CommandTrial::Outcome;
 
@@ -124,7 +124,7 @@ bool PlaySteps::send(int index)
         return true;
     }
     if (m_port.cancelled()) {
-        return stopWith(m_result, Outcome::Cancelled, tr("Cancelled."));
+        return stopWith(m_result, Outcome::Cancelled, Text::tr("Cancelled."));
     }
     return stopWith(m_result, Outcome::Failed, m_port.unsent(written, record.bytes.size()));
 }
@@ -153,7 +153,7 @@ bool PlaySteps::listen(qint64 untilMs, bool quiet)
 bool PlaySteps::readEnded()
 {
     if (m_port.cancelled()) {
-        return stopWith(m_result, Outcome::Cancelled, tr("Cancelled."));
+        return stopWith(m_result, Outcome::Cancelled, Text::tr("Cancelled."));
     }
     if (m_port.failed()) {
         return stopWith(m_result, Outcome::Failed, m_port.lostEquipment());
@@ -217,10 +217,10 @@ QList<CommandTrial::RecordCommand> KeyPlay::toPlay(const QList<Step>& steps)
 QString KeyPlay::refusal(const Request& request)
 {
     if (request.records.isEmpty()) {
-        return tr("There is nothing to play: no record of the key is ticked and has a command.");
+        return Text::tr("There is nothing to play: no record of the key is ticked and has a command.");
     }
     if (request.records.size() > MaxRecords) {
-        return tr("At most %1 records are played at once.").arg(MaxRecords);
+        return Text::tr("At most %1 records are played at once.").arg(MaxRecords);
     }
     for (const CommandTrial::RecordCommand& record : request.records) {
         CommandTrial::Request one;
@@ -231,10 +231,10 @@ QString KeyPlay::refusal(const Request& request)
         one.busyPort = request.busyPort;
         QString why = CommandTrial::refusal(one);
         if (why.isEmpty() && (record.delay < 0 || record.delay > MaxDelaySeconds)) {
-            why = tr("The delay is 0 to %1 s.").arg(MaxDelaySeconds);
+            why = Text::tr("The delay is 0 to %1 s.").arg(MaxDelaySeconds);
         }
         if (!why.isEmpty()) {
-            return record.name.isEmpty() ? why : tr("%1: %2").arg(record.name, why);
+            return record.name.isEmpty() ? why : Text::tr("%1: %2").arg(record.name, why);
         }
     }
     return QString();
@@ -242,9 +242,10 @@ QString KeyPlay::refusal(const Request& request)
 
 QString KeyPlay::Result::describe() const
 {
-    const QString sent = played.size() == 1 ? tr("1 record sent") : tr("%1 records sent").arg(played.size());
+    const QString sent = played.size() == 1 ? Text::tr("1 record sent")
+                                            : Text::tr("%1 records sent").arg(played.size());
     if (outcome == Outcome::Silent) {
-        return tr("%1, no reply within %2 ms of the last").arg(sent).arg(quietMs);
+        return Text::tr("%1, no reply within %2 ms of the last").arg(sent).arg(quietMs);
     }
     if (outcome != Outcome::Replied) {
         return error;
@@ -255,7 +256,7 @@ QString KeyPlay::Result::describe() const
             answered << one.name;
         }
     }
-    return tr("%1, replies to %2").arg(sent, answered.join(tr("; ")));
+    return Text::tr("%1, replies to %2").arg(sent, answered.join(Text::tr("; ")));
 }
 
 KeyPlay::Result KeyPlay::run(const Request& request, const CancelCheck& cancel, const Observer& observer)

@@ -8,10 +8,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("LibraryCommand", text);
-}
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(LibraryCommand)
+};
 
 bool fail(QString* error, const QString& why)
 {
@@ -48,7 +48,7 @@ bool valueBytes(const LibraryParam& param, int value, QByteArray* bytes, QString
         break;
     }
     if (param.width > 0 && bytes->size() > param.width) {
-        return fail(error, tr("%1: %2 takes more than %3 digits").arg(param.name).arg(value).arg(param.width));
+        return fail(error, Text::tr("%1: %2 takes more than %3 digits").arg(param.name).arg(value).arg(param.width));
     }
     *bytes = bytes->rightJustified(param.width, '0');
     return true;
@@ -60,7 +60,7 @@ bool addChecksum(const LibraryChecksum& checksum, LibraryCommand::Bytes* result,
     const qsizetype covered = bytes.size() - checksum.skip - checksum.trail;
     if (covered <= 0) {
         return fail(error,
-                    tr("checksum: skip %1 and trail %2 leave none of the %3 bytes to cover")
+                    Text::tr("checksum: skip %1 and trail %2 leave none of the %3 bytes to cover")
                         .arg(checksum.skip)
                         .arg(checksum.trail)
                         .arg(bytes.size()));
@@ -80,7 +80,7 @@ bool addChecksum(const LibraryChecksum& checksum, LibraryCommand::Bytes* result,
         sum = sum.toHex().toUpper();
     }
     if (bytes.size() + sum.size() > TypedBytes::MaxBytes) {
-        return fail(error, tr("more than %1 bytes").arg(TypedBytes::MaxBytes));
+        return fail(error, Text::tr("more than %1 bytes").arg(TypedBytes::MaxBytes));
     }
     result->checksumAt = int(bytes.size() - checksum.trail);
     result->checksumLength = int(sum.size());
@@ -102,7 +102,7 @@ bool places(const LibraryEntry& entry, QList<Place>* found, QString* error)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c == QLatin1Char('}')) {
-            return fail(error, tr("\"}\" closes no place at position %1").arg(i + 1));
+            return fail(error, Text::tr("\"}\" closes no place at position %1").arg(i + 1));
         }
         if (c != QLatin1Char('{')) {
             continue;
@@ -112,7 +112,7 @@ bool places(const LibraryEntry& entry, QList<Place>* found, QString* error)
             ++end;
         }
         if (end == i + 1 || end >= text.size() || text.at(end) != QLatin1Char('}')) {
-            return fail(error, tr("\"{\" opens no place (write {name}) at position %1").arg(i + 1));
+            return fail(error, Text::tr("\"{\" opens no place (write {name}) at position %1").arg(i + 1));
         }
         list << Place{text.mid(i + 1, end - i - 1), int(i)};
         blanked.replace(i, end - i + 1, QString(end - i + 1, QLatin1Char(' ')));
@@ -130,7 +130,7 @@ bool render(const LibraryEntry& entry, const Values& values, Bytes* result, QStr
 {
     for (auto it = values.begin(); it != values.end(); ++it) {
         if (!entry.param(it.key())) {
-            return fail(error, tr("%1: the entry has no such parameter").arg(it.key()));
+            return fail(error, Text::tr("%1: the entry has no such parameter").arg(it.key()));
         }
     }
     QList<Place> found;
@@ -144,12 +144,13 @@ bool render(const LibraryEntry& entry, const Values& values, Bytes* result, QStr
     for (const Place& place : found) {
         const LibraryParam* param = entry.param(place.name);
         if (!param) {
-            return fail(error, tr("{%1}: the entry has no such parameter").arg(place.name));
+            return fail(error, Text::tr("{%1}: the entry has no such parameter").arg(place.name));
         }
         const int value = values.value(param->name, param->defaultValue);
         if (value < param->min || value > param->max) {
-            return fail(error,
-                        tr("%1: %2 is outside %3 to %4").arg(param->name).arg(value).arg(param->min).arg(param->max));
+            return fail(
+                error,
+                Text::tr("%1: %2 is outside %3 to %4").arg(param->name).arg(value).arg(param->min).arg(param->max));
         }
         QByteArray literal;
         QByteArray inserted;
@@ -166,7 +167,7 @@ bool render(const LibraryEntry& entry, const Values& values, Bytes* result, QStr
     }
     out.bytes += literal;
     if (out.bytes.size() > TypedBytes::MaxBytes) {
-        return fail(error, tr("more than %1 bytes").arg(TypedBytes::MaxBytes));
+        return fail(error, Text::tr("more than %1 bytes").arg(TypedBytes::MaxBytes));
     }
     if (entry.checksum && !addChecksum(*entry.checksum, &out, error)) {
         return false;
@@ -182,7 +183,7 @@ bool parseValues(const QStringList& assignments, Values* values, QString* error)
         const qsizetype equals = assignment.indexOf(QLatin1Char('='));
         const QString name = assignment.left(equals);
         if (equals <= 0) {
-            return fail(error, tr("\"%1\": write name=value").arg(assignment));
+            return fail(error, Text::tr("\"%1\": write name=value").arg(assignment));
         }
         QString digits = assignment.mid(equals + 1);
         int base = 10;
@@ -197,11 +198,11 @@ bool parseValues(const QStringList& assignments, Values* values, QString* error)
         const int value = ok ? digits.toInt(&ok, base) : 0;
         if (!ok) {
             return fail(error,
-                        tr("%1: \"%2\" is not a number (write it in decimal or as 0x1A)")
+                        Text::tr("%1: \"%2\" is not a number (write it in decimal or as 0x1A)")
                             .arg(name, assignment.mid(equals + 1)));
         }
         if (read.contains(name)) {
-            return fail(error, tr("%1 is given twice").arg(name));
+            return fail(error, Text::tr("%1 is given twice").arg(name));
         }
         read.insert(name, value);
     }

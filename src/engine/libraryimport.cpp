@@ -4,6 +4,7 @@
 #include "linesettings.h"
 #include "typedbytes.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -14,6 +15,11 @@
 using JsonFields::refuse;
 
 namespace {
+
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(LibraryImport)
+};
 
 // As many bytes as a hex template ("AA BB ...") of the longest length holds.
 constexpr int MaxCommandBytes = (CommandLibrary::MaxTemplateLength + 1) / 3;
@@ -52,13 +58,13 @@ bool readBytes(const QJsonValue& value, const QString& path, QByteArray* bytes, 
 {
     const QJsonArray list = value.toArray();
     if (!value.isArray() || list.isEmpty() || list.size() > MaxCommandBytes) {
-        return refuse(error, path, QStringLiteral("expected a list of 1 to %1 bytes").arg(MaxCommandBytes));
+        return refuse(error, path, Text::tr("expected a list of 1 to %1 bytes").arg(MaxCommandBytes));
     }
     for (qsizetype i = 0; i < list.size(); ++i) {
         char byte = 0;
         if (!readByte(list.at(i), &byte)) {
             return refuse(error, QStringLiteral("%1[%2]").arg(path).arg(i),
-                          QStringLiteral("expected a byte (0 to 255, or \"0x1A\")"));
+                          Text::tr("expected a byte (0 to 255, or \"0x1A\")"));
         }
         bytes->append(byte);
     }
@@ -69,7 +75,7 @@ bool readBytes(const QJsonValue& value, const QString& path, QByteArray* bytes, 
 bool readModel(const QJsonValue& value, const QString& path, QString* line, QJsonObject* commands, QString* error)
 {
     if (!value.isObject()) {
-        return refuse(error, path, QStringLiteral("expected an object with \"baudrate\" and \"commands\""));
+        return refuse(error, path, Text::tr("expected an object with \"baudrate\" and \"commands\""));
     }
     const QJsonObject model = value.toObject();
     if (!JsonFields::knownKeysOnly(model, path, {QStringLiteral("baudrate"), QStringLiteral("commands")}, error)) {
@@ -78,19 +84,19 @@ bool readModel(const QJsonValue& value, const QString& path, QString* line, QJso
     const QJsonValue baud = model.value(QStringLiteral("baudrate"));
     const QString baudPlace = JsonFields::place(path, QStringLiteral("baudrate"));
     if (baud.isUndefined()) {
-        return refuse(error, baudPlace, QStringLiteral("missing (expected the baud rate)"));
+        return refuse(error, baudPlace, Text::tr("missing (expected the baud rate)"));
     }
     *line = QStringLiteral("%1,8-N-1").arg(baud.toInteger());
     UartData uart;
     QString why;
     if (!baud.isDouble() || std::floor(baud.toDouble()) != baud.toDouble()
         || !LineSettings::fromText(*line, &uart, &why)) {
-        return refuse(error, baudPlace, why.isEmpty() ? QStringLiteral("expected a whole number") : why);
+        return refuse(error, baudPlace, why.isEmpty() ? Text::tr("expected a whole number") : why);
     }
     const QJsonValue list = model.value(QStringLiteral("commands"));
     if (!list.isObject()) {
         return refuse(error, JsonFields::place(path, QStringLiteral("commands")),
-                      QStringLiteral("expected an object of named byte lists"));
+                      Text::tr("expected an object of named byte lists"));
     }
     *commands = list.toObject();
     return true;
@@ -116,7 +122,7 @@ namespace LibraryImport {
 bool fromTable(const QByteArray& json, QList<LibraryEntry>* entries, QString* error)
 {
     QJsonObject root;
-    if (!JsonFields::parseObject(json, QStringLiteral("expected a JSON object of models"), &root, error)) {
+    if (!JsonFields::parseObject(json, Text::tr("expected a JSON object of models"), &root, error)) {
         return false;
     }
     const QHash<QString, int> models = modelsOfEachName(root);
@@ -136,7 +142,7 @@ bool fromTable(const QByteArray& json, QList<LibraryEntry>* entries, QString* er
                 return false;
             }
             if (read.size() >= CommandLibrary::MaxEntries) {
-                return refuse(error, path, QStringLiteral("more than %1 commands").arg(CommandLibrary::MaxEntries));
+                return refuse(error, path, Text::tr("more than %1 commands").arg(CommandLibrary::MaxEntries));
             }
             LibraryEntry entry;
             entry.name = models.value(command.key()) > 1 ? QStringLiteral("%1 (%2)").arg(command.key(), model.key())
@@ -150,7 +156,7 @@ bool fromTable(const QByteArray& json, QList<LibraryEntry>* entries, QString* er
             }
             if (placeOf.contains(entry.name)) {
                 return refuse(error, path,
-                              QStringLiteral("its entry would be named %1, as %2's is")
+                              Text::tr("its entry would be named %1, as %2's is")
                                   .arg(quotedName(entry.name), placeOf.value(entry.name)));
             }
             placeOf.insert(entry.name, path);
@@ -164,7 +170,8 @@ bool fromTable(const QByteArray& json, QList<LibraryEntry>* entries, QString* er
 bool readTable(const QString& path, QList<LibraryEntry>* entries, QString* error)
 {
     return JsonFields::readFile(
-        path, CommandLibrary::MaxFileBytes, QStringLiteral("command table"),
+        path, CommandLibrary::MaxFileBytes, Text::tr("cannot read the command table: %1"),
+        Text::tr("the command table %1: %2"),
         [entries](const QByteArray& text, QString* why) { return fromTable(text, entries, why); }, error);
 }
 

@@ -11,13 +11,22 @@
 
 #include <algorithm>
 
+namespace {
+
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(LibraryShelf)
+};
+
+} // namespace
+
 QString LibraryShelf::Library::title() const
 {
     switch (kind) {
     case Kind::User:
-        return QCoreApplication::translate("LibraryShelf", "Your library");
+        return Text::tr("Your library");
     case Kind::Shipped:
-        return QCoreApplication::translate("LibraryShelf", "Shipped library (read only)");
+        return Text::tr("Shipped library (read only)");
     case Kind::Opened:
         break;
     }
@@ -55,7 +64,7 @@ LibraryShelf::Library LibraryShelf::read(Kind kind, const QString& path)
     if (!CommandLibrary::read(path, &library.entries, &library.error)) {
         library.entries.clear();
         if (library.error.isEmpty()) {
-            library.error = QCoreApplication::translate("LibraryShelf", "it could not be read");
+            library.error = Text::tr("it could not be read");
         }
     }
     return library;
@@ -119,8 +128,7 @@ QList<LibraryShelf::Found> LibraryShelf::search(const QString& words) const
 
 OperationResult LibraryShelf::add(const LibraryEntry& entry)
 {
-    return addToUser({entry},
-                     QCoreApplication::translate("LibraryShelf", "\"%1\" added to your library").arg(entry.name));
+    return addToUser({entry}, Text::tr("\"%1\" added to your library").arg(entry.name));
 }
 
 OperationResult LibraryShelf::import(const QString& tablePath)
@@ -129,12 +137,10 @@ OperationResult LibraryShelf::import(const QString& tablePath)
     QString error;
     if (!LibraryImport::readTable(tablePath, &entries, &error)) {
         OperationResult result;
-        result.error = QCoreApplication::translate("LibraryShelf", "The table could not be imported (%1).").arg(error);
+        result.error = Text::tr("The table could not be imported (%1).").arg(error);
         return result;
     }
-    return addToUser(
-        entries,
-        QCoreApplication::translate("LibraryShelf", "Commands imported into your library: %1").arg(entries.size()));
+    return addToUser(entries, Text::tr("Commands imported into your library: %1").arg(entries.size()));
 }
 
 OperationResult LibraryShelf::addToUser(const QList<LibraryEntry>& added, const QString& done)
@@ -148,9 +154,8 @@ OperationResult LibraryShelf::addToUser(const QList<LibraryEntry>& added, const 
     Library user = read(Kind::User, m_userPath);
     m_libraries[0] = user;
     if (!user.readable()) {
-        return refuse(QCoreApplication::translate("LibraryShelf",
-                                                  "Nothing was added: your library could not be read, and it is "
-                                                  "kept as it is until it is mended (%1).")
+        return refuse(Text::tr("Nothing was added: your library could not be read, and it is "
+                               "kept as it is until it is mended (%1).")
                           .arg(user.error));
     }
     QSet<QString> names;
@@ -159,9 +164,8 @@ OperationResult LibraryShelf::addToUser(const QList<LibraryEntry>& added, const 
     }
     for (const LibraryEntry& entry : added) {
         if (names.contains(entry.name)) {
-            return refuse(QCoreApplication::translate("LibraryShelf",
-                                                      "Nothing was added: your library already has an entry "
-                                                      "named \"%1\".")
+            return refuse(Text::tr("Nothing was added: your library already has an entry "
+                                   "named \"%1\".")
                               .arg(entry.name));
         }
         names.insert(entry.name);
@@ -171,7 +175,7 @@ OperationResult LibraryShelf::addToUser(const QList<LibraryEntry>& added, const 
     QString error;
     if (!QDir().mkpath(QFileInfo(m_userPath).absolutePath()) || !CommandLibrary::save(m_userPath, entries, &error)) {
         return refuse(
-            QCoreApplication::translate("LibraryShelf", "Nothing was added: your library could not be saved (%1).")
+            Text::tr("Nothing was added: your library could not be saved (%1).")
                 .arg(error.isEmpty() ? QDir::toNativeSeparators(QFileInfo(m_userPath).absolutePath()) : error));
     }
     m_libraries[0].entries = entries;
@@ -186,30 +190,27 @@ OperationResult LibraryShelf::open(const QString& path)
     const QString absolute = QFileInfo(path).absoluteFilePath();
     for (const Library& library : std::as_const(m_libraries)) {
         if (QFileInfo(library.path).absoluteFilePath() == absolute) {
-            result.error = QCoreApplication::translate("LibraryShelf", "%1 is already in the list.")
-                               .arg(QDir::toNativeSeparators(absolute));
+            result.error = Text::tr("%1 is already in the list.").arg(QDir::toNativeSeparators(absolute));
             return result;
         }
     }
     QStringList files = openedFiles();
     if (files.size() >= MaxOpenedFiles) {
-        result.error = QCoreApplication::translate("LibraryShelf",
-                                                   "At most %1 libraries can be opened: remove one "
-                                                   "from the list first.")
+        result.error = Text::tr("At most %1 libraries can be opened: remove one "
+                                "from the list first.")
                            .arg(MaxOpenedFiles);
         return result;
     }
     const Library library = read(Kind::Opened, absolute);
     if (!library.readable()) {
-        result.error =
-            QCoreApplication::translate("LibraryShelf", "The library could not be opened (%1).").arg(library.error);
+        result.error = Text::tr("The library could not be opened (%1).").arg(library.error);
         return result;
     }
     m_libraries << library;
     files << absolute;
     setOpenedFiles(files);
     result.ok = true;
-    result.done = QCoreApplication::translate("LibraryShelf", "%1 opened").arg(library.title());
+    result.done = Text::tr("%1 opened").arg(library.title());
     return result;
 }
 

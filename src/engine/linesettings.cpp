@@ -11,6 +11,11 @@ namespace {
 constexpr qint32 Bauds[] = {2400, 4800, 9600, 14400, 19200, 28800, 38400, 115200};
 constexpr char ParityLetters[] = "NOESM";
 
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(LineSettings)
+};
+
 } // namespace
 
 namespace LineSettings {
@@ -53,13 +58,12 @@ bool fromText(const QString& text, UartData* uart, QString* error)
     static const QRegularExpression form(QStringLiteral("^(\\d{1,6}),([5-8])-([NOESMnoesm])-([12])$"));
     const QRegularExpressionMatch match = form.match(text.trimmed());
     const auto fail = [&](const QString& why) {
-        *error = QCoreApplication::translate("LineSettings", "\"%1\": %2").arg(text, why);
+        *error = Text::tr("\"%1\": %2").arg(text, why);
         return false;
     };
     if (!match.hasMatch()) {
-        return fail(QCoreApplication::translate("LineSettings",
-                                                "line settings are written as BAUD,DATA-PARITY-STOP, such as "
-                                                "9600,8-N-1 (parity N, O, E, S or M)"));
+        return fail(Text::tr("line settings are written as BAUD,DATA-PARITY-STOP, such as "
+                             "9600,8-N-1 (parity N, O, E, S or M)"));
     }
     const qint32 baud = match.captured(1).toInt();
     int baudIndex = -1;
@@ -69,9 +73,8 @@ bool fromText(const QString& text, UartData* uart, QString* error)
         }
     }
     if (baudIndex < 0) {
-        return fail(QCoreApplication::translate("LineSettings",
-                                                "the baud rate is one of 2400, 4800, 9600, 14400, 19200, 28800, "
-                                                "38400 and 115200"));
+        return fail(Text::tr("the baud rate is one of 2400, 4800, 9600, 14400, 19200, 28800, "
+                             "38400 and 115200"));
     }
     UartData out;
     out.baudRate = BaudRate(baudIndex);
@@ -84,9 +87,8 @@ bool fromText(const QString& text, UartData* uart, QString* error)
 
 QString deviceKeeps()
 {
-    return QCoreApplication::translate("LineSettings",
-                                       "The device keeps a command's baud rate and parity, not its data bits and "
-                                       "stop bits.");
+    return Text::tr("The device keeps a command's baud rate and parity, not its data bits and "
+                    "stop bits.");
 }
 
 QString deviceMayNotSend(const UartData& uart)
@@ -96,13 +98,11 @@ QString deviceMayNotSend(const UartData& uart)
     }
     const int dataBits = int(uart.dataBits) + 5;
     const int stopBits = uart.stopBits == StopBits2 ? 2 : 1;
-    return QCoreApplication::translate("LineSettings",
-                                       "The device keeps only the baud rate and parity of a command: it may not "
-                                       "send this one with %1 data bits and %2 stop %3.")
+    return Text::tr("The device keeps only the baud rate and parity of a command: it may not "
+                    "send this one with %1 data bits and %2 stop %3.")
         .arg(dataBits)
         .arg(stopBits)
-        .arg(stopBits == 1 ? QCoreApplication::translate("LineSettings", "bit")
-                           : QCoreApplication::translate("LineSettings", "bits"));
+        .arg(stopBits == 1 ? Text::tr("bit") : Text::tr("bits"));
 }
 
 } // namespace LineSettings

@@ -11,10 +11,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("LinkTrace", text);
-}
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(LinkTrace)
+};
 
 // Room kept for the note that says the trace was cut.
 constexpr qint64 CutNoteReserve = 160;
@@ -69,11 +69,11 @@ bool LinkTrace::open()
     const QString shown = QDir::toNativeSeparators(m_file.fileName());
     QString refused;
     if (!isSaveTarget(m_file.fileName(), &refused)) {
-        m_error = tr("cannot write the trace: %1").arg(refused);
+        m_error = Text::tr("cannot write the trace: %1").arg(refused);
         return false;
     }
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-        m_error = tr("cannot write the trace %1: %2").arg(shown, m_file.errorString());
+        m_error = Text::tr("cannot write the trace %1: %2").arg(shown, m_file.errorString());
         return false;
     }
     m_clock.start();
@@ -193,7 +193,7 @@ bool LinkTrace::writeOut(const QByteArray& bytes, QString* error)
         const qsizetype lineEnd = QByteArrayView(bytes).first(written).lastIndexOf('\n');
         m_file.resize(before + lineEnd + 1);
     }
-    *error = tr("cannot write the trace %1: %2; it ends before the link did")
+    *error = Text::tr("cannot write the trace %1: %2; it ends before the link did")
                  .arg(QDir::toNativeSeparators(m_file.fileName()), reason);
     return false;
 }

@@ -15,10 +15,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("SerialLink", text);
-}
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SerialLink)
+};
 
 // Bounds the look for the holder: /proc/locks is read up to this size, and at
 // most this many open files of other processes are looked at.
@@ -34,8 +34,8 @@ QString describeProcess(qint64 pid)
     }
     const QString name = QString::fromLocal8Bit(comm.read(64)).trimmed();
     const QString user = QFileInfo(dir).owner();
-    return user.isEmpty() ? tr("%1 (process %2)").arg(name).arg(pid)
-                          : tr("%1 (process %2 of the user %3)").arg(name).arg(pid).arg(user);
+    return user.isEmpty() ? Text::tr("%1 (process %2)").arg(name).arg(pid)
+                          : Text::tr("%1 (process %2 of the user %3)").arg(name).arg(pid).arg(user);
 }
 
 // The process whose lock the kernel lists for this node.
@@ -123,12 +123,12 @@ bool PortLock::acquire(const QString& portName)
         }
     }
     const QString who = holder(node);
-    const QString name = node == SerialLink::nodePath(portName) ? portName : tr("%1 (%2)").arg(portName, node);
+    const QString name = node == SerialLink::nodePath(portName) ? portName : Text::tr("%1 (%2)").arg(portName, node);
     m_error = who.isEmpty()
-        ? tr("The port %1 is in use by another program: wait until it has finished, or close "
-             "it first.")
+        ? Text::tr("The port %1 is in use by another program: wait until it has finished, or close "
+                   "it first.")
               .arg(name)
-        : tr("The port %1 is in use by %2: wait until it has finished, or close it first.").arg(name, who);
+        : Text::tr("The port %1 is in use by %2: wait until it has finished, or close it first.").arg(name, who);
     return false;
 }
 

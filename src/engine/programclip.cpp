@@ -23,10 +23,10 @@ const QLatin1String LinksField("links");
 const QLatin1String LinkField("link");
 constexpr int MaxDelay = 255;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ProgramClip", text);
-}
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ProgramClip)
+};
 
 QByteArray documentWith(const ProgramRecords& records, int key, const std::function<QJsonObject(QJsonObject)>& keep)
 {
@@ -84,21 +84,21 @@ bool isPlainHex(const QString& command)
 QString layerProblem(const QString& command, const UartData& uart, int delay)
 {
     if (!isPlainHex(command)) {
-        return tr("the command is not a string of hex digits");
+        return Text::tr("the command is not a string of hex digits");
     }
     const int bytes = int(command.size() / 2);
     if (bytes > CommandText::MaxFieldBytes) {
-        return tr("the command is %1 bytes long; a command holds %2 at most")
+        return Text::tr("the command is %1 bytes long; a command holds %2 at most")
             .arg(bytes)
             .arg(CommandText::MaxFieldBytes);
     }
     if (uart.baudRate < BaudRate2400 || uart.baudRate > BaudRate115200 || uart.parity < ParityNone
         || uart.parity > ParityMark || uart.dataBits < DataBits5 || uart.dataBits > DataBits8
         || uart.stopBits < StopBits1 || uart.stopBits > StopBits2) {
-        return tr("a line setting is out of range");
+        return Text::tr("a line setting is out of range");
     }
     if (delay < 0 || delay > MaxDelay) {
-        return tr("the delay %1 is out of range (0 to %2)").arg(delay).arg(MaxDelay);
+        return Text::tr("the delay %1 is out of range (0 to %2)").arg(delay).arg(MaxDelay);
     }
     return QString();
 }
@@ -169,7 +169,7 @@ bool Clip::read(const QByteArray& text, QString* error)
     m_link = 0;
     m_records->newData(DeviceRecordLayout::Keys, DeviceRecordLayout::Links);
     if (text.size() > MaxUserFileBytes) {
-        *error = tr("the text is larger than %1 bytes").arg(MaxUserFileBytes);
+        *error = Text::tr("the text is larger than %1 bytes").arg(MaxUserFileBytes);
         return false;
     }
     QString reason;
@@ -184,7 +184,7 @@ bool Clip::read(const QByteArray& text, QString* error)
         m_keys.append(entry.toObject().value(KeyField).toInt());
     }
     if (m_keys.isEmpty()) {
-        *error = tr("it holds no key");
+        *error = Text::tr("it holds no key");
         return false;
     }
     const QJsonObject first = keys.first().toObject();
@@ -221,7 +221,7 @@ QList<int> Clip::keysChangedBy(int key) const
 bool Clip::pasteOnto(ProgramRecords* target, int key, int link, QString* error) const
 {
     if (m_keys.isEmpty()) {
-        *error = tr("there is nothing to paste");
+        *error = Text::tr("there is nothing to paste");
         return false;
     }
     if (m_kind == Kind::Keys && m_keys.size() > 1) {
@@ -231,12 +231,12 @@ bool Clip::pasteOnto(ProgramRecords* target, int key, int link, QString* error) 
         return true;
     }
     if (!target->getButtonData(key)) {
-        *error = tr("choose a key to paste onto");
+        *error = Text::tr("choose a key to paste onto");
         return false;
     }
     if (m_kind == Kind::Keys) {
         if (link >= DeviceRecordLayout::FirstLink) {
-            *error = tr("it holds a key's whole program, which goes onto a key, not a link");
+            *error = Text::tr("it holds a key's whole program, which goes onto a key, not a link");
             return false;
         }
         copyKeyRecords(*m_records, m_keys.first(), target, key);
@@ -244,7 +244,7 @@ bool Clip::pasteOnto(ProgramRecords* target, int key, int link, QString* error) 
     }
     LinkData* record = target->getDataObject(key, link);
     if (link < DeviceRecordLayout::FirstLink || !record) {
-        *error = tr("it holds one link, which goes onto a link: choose one on the Links tab");
+        *error = Text::tr("it holds one link, which goes onto a link: choose one on the Links tab");
         return false;
     }
     copyLayer(*m_records->getDataObject(m_keys.first(), m_link), record);

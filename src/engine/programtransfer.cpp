@@ -10,10 +10,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ProgramTransfer", text);
-}
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ProgramTransfer)
+};
 
 using DeviceRecordLayout::recordName;
 using DeviceRecordLayout::SecondLayer;
@@ -21,15 +21,15 @@ using DeviceRecordLayout::SecondLayer;
 // "1 record", "12 records".
 QString recordCount(int count)
 {
-    return count == 1 ? tr("1 record") : tr("%1 records").arg(count);
+    return count == 1 ? Text::tr("1 record") : Text::tr("%1 records").arg(count);
 }
 
 QString notOpen(const SerialLink* link)
 {
     if (link && link->hasFailed()) {
-        return tr("The connection to the device was lost. %1").arg(link->errorString());
+        return Text::tr("The connection to the device was lost. %1").arg(link->errorString());
     }
-    return tr("The serial port is not open.");
+    return Text::tr("The serial port is not open.");
 }
 
 } // namespace
@@ -71,7 +71,7 @@ void ProgramTransfer::finish(Result* result) const
     result->cancelled = m_link && m_link->isCancelled();
     result->portFailed = m_link && m_link->hasFailed();
     if (!result->ok && result->error.isEmpty()) {
-        result->error = result->portFailed ? notOpen(m_link) : tr("Cancelled.");
+        result->error = result->portFailed ? notOpen(m_link) : Text::tr("Cancelled.");
     }
 }
 
@@ -84,7 +84,7 @@ ProgramTransfer::Result ProgramTransfer::handshake()
     } else if (m_link->sendData("KVR210", m_attempts)) {
         result.ok = true;
     } else {
-        result.error = tr("No connection to the device on %1. %2").arg(m_link->portName(), m_link->errorString());
+        result.error = Text::tr("No connection to the device on %1. %2").arg(m_link->portName(), m_link->errorString());
     }
     finish(&result);
     return result;
@@ -99,7 +99,7 @@ ProgramTransfer::Result ProgramTransfer::sayGoodbye()
     } else if (m_link->sendData("ISPOK!", m_attempts)) {
         result.ok = true;
     } else {
-        result.error = tr("The device did not confirm the end of the session. %1").arg(m_link->errorString());
+        result.error = Text::tr("The device did not confirm the end of the session. %1").arg(m_link->errorString());
     }
     finish(&result);
     return result;
@@ -136,7 +136,7 @@ ProgramTransfer::Result ProgramTransfer::store()
     Session session(this);
     Result result = storeAll();
     if (result.ok) {
-        result.done = tr("%1 stored").arg(recordCount(result.records));
+        result.done = Text::tr("%1 stored").arg(recordCount(result.records));
     }
     finish(&result);
     return result;
@@ -146,13 +146,14 @@ ProgramTransfer::Result ProgramTransfer::storeAll()
 {
     Result result;
     if (!m_data || !m_link) {
-        result.error = tr("There is no program to store.");
+        result.error = Text::tr("There is no program to store.");
         return result;
     }
     // Refuse before the first byte: a half-stored program is worse than none.
     const QStringList oversized = oversizedRecords();
     if (!oversized.isEmpty()) {
-        result.error = tr("Nothing was sent. These commands are longer than %1 bytes and do not fit the device: %2.")
+        result.error = Text::tr(
+                           "Nothing was sent. These commands are longer than %1 bytes and do not fit the device: %2.")
                            .arg(MaxDeviceCommandBytes)
                            .arg(oversized.join(QLatin1String("; ")));
         return result;
@@ -186,25 +187,26 @@ ProgramTransfer::Result ProgramTransfer::storeAll()
             return true;
         }
         if (m_link->hasFailed()) {
-            result.error = tr("The connection to the device was lost at %1 (%2 stored). %3")
+            result.error = Text::tr("The connection to the device was lost at %1 (%2 stored). %3")
                                .arg(recordName(x, y), recordCount(result.records), m_link->errorString());
         } else if (m_link->isCancelled() && m_link->lastAttempts().unconfirmed) {
             // The frame in flight was finished; its echo was not waited for.
             result.unconfirmed = 1;
-            result.error = tr("The store was cancelled at %1 (%2 confirmed by the device; %1 was sent without "
-                              "its confirmation).")
+            result.error = Text::tr("The store was cancelled at %1 (%2 confirmed by the device; %1 was sent without "
+                                    "its confirmation).")
                                .arg(recordName(x, y), recordCount(result.records));
         } else if (m_link->isCancelled()) {
-            result.error =
-                tr("The store was cancelled at %1 (%2 stored).").arg(recordName(x, y), recordCount(result.records));
+            result.error = Text::tr("The store was cancelled at %1 (%2 stored).")
+                               .arg(recordName(x, y), recordCount(result.records));
         } else {
-            result.error = tr("%1 was not confirmed by the device after %2 attempts; the store stopped there "
-                              "(%3 stored). %4")
+            result.error = Text::tr("%1 was not confirmed by the device after %2 attempts; the store stopped there "
+                                    "(%3 stored). %4")
                                .arg(recordName(x, y))
                                .arg(m_attempts)
                                .arg(recordCount(result.records), m_link->errorString());
         }
-        result.error += QLatin1Char(' ') + tr("The device now holds a partial program and should be stored again.");
+        result.error += QLatin1Char(' ')
+            + Text::tr("The device now holds a partial program and should be stored again.");
         return false;
     };
     for (int x = 1; x <= maxX; ++x) {
@@ -233,7 +235,7 @@ ProgramTransfer::Result ProgramTransfer::load()
     Session session(this);
     Result result = loadInto(m_data);
     if (result.ok) {
-        result.done = tr("%1 loaded").arg(recordCount(result.records));
+        result.done = Text::tr("%1 loaded").arg(recordCount(result.records));
     }
     finish(&result);
     return result;
@@ -243,7 +245,7 @@ ProgramTransfer::Result ProgramTransfer::loadInto(ProgramRecords* target)
 {
     Result result;
     if (!target || !m_link) {
-        result.error = tr("There is no program to load into.");
+        result.error = Text::tr("There is no program to load into.");
         return result;
     }
     if (!m_link->isOpen()) {
@@ -251,7 +253,7 @@ ProgramTransfer::Result ProgramTransfer::loadInto(ProgramRecords* target)
         return result;
     }
     if (!m_link->sendData("LOAD_DATA", m_attempts)) {
-        result.error = tr("The device did not answer the load request. %1").arg(m_link->errorString());
+        result.error = Text::tr("The device did not answer the load request. %1").arg(m_link->errorString());
         return result;
     }
 
@@ -314,7 +316,7 @@ ProgramTransfer::Result ProgramTransfer::loadInto(ProgramRecords* target)
         return result; // the reason is the link's
     }
     if (result.records == 0) {
-        result.error = tr("The device answered the load request but sent no records.");
+        result.error = Text::tr("The device answered the load request but sent no records.");
         return result;
     }
     result.ok = true;
@@ -337,7 +339,7 @@ ProgramTransfer::Result ProgramTransfer::verify(const ProgramRecords& expected,
     }
     if (!result.missing.isEmpty()) {
         result.ok = false;
-        result.error = tr("The device sent %1 of %2 records; these did not arrive: %3.")
+        result.error = Text::tr("The device sent %1 of %2 records; these did not arrive: %3.")
                            .arg(result.records)
                            .arg(result.records + result.missing.size())
                            .arg(result.missing.join(QLatin1String("; ")));
@@ -347,7 +349,7 @@ ProgramTransfer::Result ProgramTransfer::verify(const ProgramRecords& expected,
     if (differences) {
         *differences = ConfigComparison(device, expected, ConfigComparison::Scope::Device).differences();
     }
-    result.done = tr("%1 compared").arg(recordCount(result.records));
+    result.done = Text::tr("%1 compared").arg(recordCount(result.records));
     return result;
 }
 
@@ -355,12 +357,11 @@ QString ProgramTransfer::describeDifferences(const QList<ConfigComparison::Diffe
 {
     QStringList lines;
     for (const ConfigComparison::Difference& difference : differences.mid(0, shown)) {
-        lines << tr("%1: %2 %3 on the device, %4 here")
+        lines << Text::tr("%1: %2 %3 on the device, %4 here")
                      .arg(difference.record, difference.subject(), difference.shownA(), difference.shownB());
     }
     if (differences.size() > shown) {
-        lines << QCoreApplication::translate("ProgramTransfer", "... and %n more.", nullptr,
-                                             int(differences.size() - shown));
+        lines << Text::tr("... and %n more.", nullptr, int(differences.size() - shown));
     }
     return lines.join(QLatin1Char('\n'));
 }

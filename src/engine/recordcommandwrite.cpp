@@ -5,6 +5,15 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(RecordCommandWrite)
+};
+
+} // namespace
+
 namespace RecordCommandWrite {
 
 QString refusal(const QByteArray& bytes)
@@ -12,8 +21,7 @@ QString refusal(const QByteArray& bytes)
     if (bytes.size() <= CommandText::MaxFieldBytes) {
         return {};
     }
-    return QCoreApplication::translate("RecordCommandWrite",
-                                       "the command is %1 bytes long, and a record holds at most %2")
+    return Text::tr("the command is %1 bytes long, and a record holds at most %2")
         .arg(bytes.size())
         .arg(CommandText::MaxFieldBytes);
 }
@@ -52,9 +60,8 @@ QString switchedOffNote(const ProgramRecords& records, int key, int layer)
     if (layer != DeviceRecordLayout::SecondLayer || !record || record->isSecondLayerEnabled()) {
         return {};
     }
-    return QCoreApplication::translate("RecordCommandWrite",
-                                       "Key %1's second layer is switched off: the device does not send it "
-                                       "until it is switched on.")
+    return Text::tr("Key %1's second layer is switched off: the device does not send it "
+                    "until it is switched on.")
         .arg(key);
 }
 

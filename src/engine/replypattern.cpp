@@ -6,10 +6,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ReplyPattern", text);
-}
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ReplyPattern)
+};
 
 QString hexByte(int value)
 {
@@ -21,17 +21,17 @@ QString hexByte(int value)
 QString ReplyPattern::Match::describe() const
 {
     if (matched) {
-        return tr("matched");
+        return Text::tr("matched");
     }
-    const QString expectedText = expected < 0 ? tr("any byte") : hexByte(expected);
+    const QString expectedText = expected < 0 ? Text::tr("any byte") : hexByte(expected);
     if (got < 0) {
-        return (at == 1 ? tr("differs at byte %1: %2 expected, the reply ended after %3 byte")
-                        : tr("differs at byte %1: %2 expected, the reply ended after %3 bytes"))
+        return (at == 1 ? Text::tr("differs at byte %1: %2 expected, the reply ended after %3 byte")
+                        : Text::tr("differs at byte %1: %2 expected, the reply ended after %3 bytes"))
             .arg(at + 1)
             .arg(expectedText)
             .arg(at);
     }
-    return tr("differs at byte %1: %2 expected, %3 came").arg(at + 1).arg(expectedText, hexByte(got));
+    return Text::tr("differs at byte %1: %2 expected, %3 came").arg(at + 1).arg(expectedText, hexByte(got));
 }
 
 bool ReplyPattern::fromEntry(const LibraryEntry& entry, ReplyPattern* pattern, QString* error)

@@ -17,10 +17,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("SafeSave", text);
-}
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SafeSave)
+};
 
 QString shown(const QString& path)
 {
@@ -71,7 +71,7 @@ bool isSaveTarget(const QString& path, QString* error)
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
         if (error) {
-            *error = tr("%1 is not a regular file; it was left as it is.").arg(shown(path));
+            *error = Text::tr("%1 is not a regular file; it was left as it is.").arg(shown(path));
         }
         return false;
     }
@@ -87,7 +87,7 @@ SafeSave::SafeSave(const QString& path)
 
 bool SafeSave::fail(const QString& reason)
 {
-    m_error = tr("%1: %2").arg(shown(m_file.fileName()), reason);
+    m_error = Text::tr("%1: %2").arg(shown(m_file.fileName()), reason);
     return false;
 }
 
@@ -138,11 +138,11 @@ bool SafeSave::commit(const Writer& writer)
         return commitInPlace(writer);
     }
     if (!m_file.isOpen()) {
-        return m_error.isEmpty() ? fail(tr("the file is not open")) : false;
+        return m_error.isEmpty() ? fail(Text::tr("the file is not open")) : false;
     }
     if (!writer(&m_file)) {
         const QString reason = m_file.error() != QFileDevice::NoError ? m_file.errorString()
-                                                                      : tr("the content could not be written");
+                                                                      : Text::tr("the content could not be written");
         m_file.cancelWriting(); // the new file goes; the old one stays
         return fail(reason);
     }
@@ -170,23 +170,24 @@ bool SafeSave::commitInPlace(const Writer& writer)
     content.open(QIODevice::WriteOnly);
     if (!writer(&content)) {
         m_inPlace.close();
-        return fail(tr("the content could not be written"));
+        return fail(Text::tr("the content could not be written"));
     }
     const QByteArray bytes = content.data();
     const int fd = m_inPlace.handle();
     const auto notAtomic = [this](const QString& what, const QString& outcome) {
         m_inPlace.close();
-        return fail(tr("%1. The folder takes no new file, so the file itself was to be written, "
-                       "which is not atomic; %2")
+        return fail(Text::tr("%1. The folder takes no new file, so the file itself was to be written, "
+                             "which is not atomic; %2")
                         .arg(what, outcome));
     };
 
     struct stat st;
     QByteArray old;
     if (::fstat(fd, &st) != 0 || st.st_size > MaxInPlaceBytes || !readAllAt(fd, st.st_size, &old)) {
-        const QString reason = st.st_size > MaxInPlaceBytes ? tr("the file is too large to be written in place")
+        const QString reason = st.st_size > MaxInPlaceBytes ? Text::tr("the file is too large to be written in place")
                                                             : qt_error_string(errno);
-        return notAtomic(tr("the old content could not be kept (%1)").arg(reason), tr("the file was left as it was."));
+        return notAtomic(Text::tr("the old content could not be kept (%1)").arg(reason),
+                         Text::tr("the file was left as it was."));
     }
 
     // The space first: on a full disk the old file is never cut.
@@ -198,22 +199,23 @@ bool SafeSave::commitInPlace(const Writer& writer)
             if (::fstat(fd, &now) == 0 && now.st_size != st.st_size) {
                 (void)!::ftruncate(fd, st.st_size);
             }
-            return notAtomic(tr("there is no room for the new content (%1)").arg(qt_error_string(reserved)),
-                             tr("the previous content is unchanged."));
+            return notAtomic(Text::tr("there is no room for the new content (%1)").arg(qt_error_string(reserved)),
+                             Text::tr("the previous content is unchanged."));
         }
     }
     if (!writeAllAt(fd, bytes) || ::ftruncate(fd, off_t(bytes.size())) != 0 || ::fsync(fd) != 0) {
         const QString reason = qt_error_string(errno);
         const bool restored = writeAllAt(fd, old) && ::ftruncate(fd, st.st_size) == 0 && ::fsync(fd) == 0;
-        return notAtomic(tr("the new content could not be written (%1)").arg(reason),
-                         restored ? tr("the previous content was put back.")
-                                  : tr("the previous content could not be put back (%1).").arg(qt_error_string(errno)));
+        return notAtomic(
+            Text::tr("the new content could not be written (%1)").arg(reason),
+            restored ? Text::tr("the previous content was put back.")
+                     : Text::tr("the previous content could not be put back (%1).").arg(qt_error_string(errno)));
     }
     m_inPlace.close();
     return true;
 #else
     Q_UNUSED(writer);
-    return fail(tr("the file is not open"));
+    return fail(Text::tr("the file is not open"));
 #endif
 }
 

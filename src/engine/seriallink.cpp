@@ -13,10 +13,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("SerialLink", text);
-}
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SerialLink)
+};
 
 // A write of this many bytes may take this long on top of the time-out: a byte
 // takes about 1.04 ms at 9600 baud, so allow two.
@@ -77,10 +77,13 @@ bool SerialLink::open(const QString& portName, const Line& line)
         return false;
     }
     if (!m_port.open(QIODevice::ReadWrite)) {
-        m_error = openFailure(m_name, m_port.error(), m_port.errorString());
+        const QString systemText = m_port.errorString();
+        m_error = openFailure(m_name, m_port.error(), systemText);
         m_lock.release();
+        // The trace reads the same whatever the window's language: the
+        // system's own text, not the explanation the window shows.
         if (m_trace) {
-            m_trace->note(m_name, QStringLiteral("could not be opened: %1").arg(m_error));
+            m_trace->note(m_name, QStringLiteral("could not be opened: %1").arg(systemText));
         }
         return false;
     }
@@ -109,8 +112,8 @@ void SerialLink::fail()
         const QString reason = m_port.errorString();
         m_failureDetail = reason;
         m_error = reason.isEmpty()
-            ? tr("The device on %1 was disconnected or stopped answering.").arg(nodePath(m_name))
-            : tr("The device on %1 was disconnected or stopped answering (%2).").arg(nodePath(m_name), reason);
+            ? Text::tr("The device on %1 was disconnected or stopped answering.").arg(nodePath(m_name))
+            : Text::tr("The device on %1 was disconnected or stopped answering (%2).").arg(nodePath(m_name), reason);
     }
     // Closing drops whatever waits to be written, so nothing is retried.
     if (m_port.isOpen()) {
@@ -174,18 +177,18 @@ QString SerialLink::openFailure(const QString& portName, QSerialPort::SerialPort
     const QString node = nodePath(portName);
     struct stat status = {};
     if (!node.isEmpty() && ::stat(QFile::encodeName(node).constData(), &status) == 0 && !S_ISCHR(status.st_mode)) {
-        const QString kind = S_ISDIR(status.st_mode) ? tr("a folder")
-            : S_ISFIFO(status.st_mode)               ? tr("a named pipe")
-            : S_ISREG(status.st_mode)                ? tr("a regular file")
+        const QString kind = S_ISDIR(status.st_mode) ? Text::tr("a folder")
+            : S_ISFIFO(status.st_mode)               ? Text::tr("a named pipe")
+            : S_ISREG(status.st_mode)                ? Text::tr("a regular file")
                                                      : QString();
-        return kind.isEmpty() ? tr("%1 is not a serial port.").arg(node)
-                              : tr("%1 is not a serial port (it is %2).").arg(node, kind);
+        return kind.isEmpty() ? Text::tr("%1 is not a serial port.").arg(node)
+                              : Text::tr("%1 is not a serial port (it is %2).").arg(node, kind);
     }
     // Linux reports a port held by another program and a port we may not open
     // alike, so name both.
     if (error == QSerialPort::PermissionError) {
         const QString reason =
-            tr("The port %1 is in use or you have no permission to open it (%2).").arg(portName, systemText);
+            Text::tr("The port %1 is in use or you have no permission to open it (%2).").arg(portName, systemText);
         // By the name as given: the port's own short name ("pts/3") is no
         // node of its own and not in the system's list.
         const QString hint = permissionHint(portName);
@@ -203,25 +206,26 @@ QString SerialLink::permissionHint(const QString& portName)
     }
     // The rights open() goes by: the effective user's.
     if (::faccessat(AT_FDCWD, QFile::encodeName(node).constData(), R_OK | W_OK, AT_EACCESS) == 0) {
-        return tr("You may open %1, so another program is probably using it: close that program first.").arg(node);
+        return Text::tr("You may open %1, so another program is probably using it: close that program first.")
+            .arg(node);
     }
-    const QString administrator = tr(
+    const QString administrator = Text::tr(
         "An administrator can grant access, for example with a udev rule that gives the group \"dialout\" "
         "read and write access to it (your user then has to be a member of that group).");
     const bool groupMayUse = (status.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP);
     if (!groupMayUse) {
-        return tr("Only the owner of %1 may open it.").arg(node) + QLatin1Char(' ') + administrator;
+        return Text::tr("Only the owner of %1 may open it.").arg(node) + QLatin1Char(' ') + administrator;
     }
     // The root group is the administrators': joining it is no way to reach a port.
     if (status.st_gid == 0) {
-        return tr("Only the administrators may open %1.").arg(node) + QLatin1Char(' ') + administrator;
+        return Text::tr("Only the administrators may open %1.").arg(node) + QLatin1Char(' ') + administrator;
     }
     const QString group = QFileInfo(node).group();
     if (group.isEmpty()) {
-        return tr("Ask your administrator for read and write access to %1.").arg(node);
+        return Text::tr("Ask your administrator for read and write access to %1.").arg(node);
     }
-    return tr("On Linux, %1 may be used by the members of the group \"%2\" that owns it. Add your user to that "
-              "group (sudo usermod -aG %2 $USER), then log out and log in again.")
+    return Text::tr("On Linux, %1 may be used by the members of the group \"%2\" that owns it. Add your user to that "
+                    "group (sudo usermod -aG %2 $USER), then log out and log in again.")
         .arg(node, group);
 }
 
@@ -416,19 +420,19 @@ bool SerialLink::sendData(const QByteArray& payload, int attempts)
     if (hasFailed()) {
         // errorString() already says how the port went.
     } else if (!m_port.isOpen()) {
-        m_error = tr("The serial port is not open.");
+        m_error = Text::tr("The serial port is not open.");
     } else if (m_cancelled) {
-        m_error = tr("Cancelled.");
+        m_error = Text::tr("Cancelled.");
     } else if (unsent > 0 && silent == 0 && wrong == 0) {
-        m_error = unsent == 1 ? tr("The frame could not be sent (1 attempt).")
-                              : tr("The frame could not be sent (%1 attempts).").arg(unsent);
+        m_error = unsent == 1 ? Text::tr("The frame could not be sent (1 attempt).")
+                              : Text::tr("The frame could not be sent (%1 attempts).").arg(unsent);
     } else if (wrong > 0) {
         m_error = attempts == 1
-            ? tr("The device's answer did not match what was sent (1 attempt).")
-            : tr("The device's answer did not match what was sent (%1 of %2 attempts).").arg(wrong).arg(attempts);
+            ? Text::tr("The device's answer did not match what was sent (1 attempt).")
+            : Text::tr("The device's answer did not match what was sent (%1 of %2 attempts).").arg(wrong).arg(attempts);
     } else {
-        m_error = silent == 1 ? tr("The device did not answer (1 attempt).")
-                              : tr("The device did not answer (%1 attempts).").arg(silent);
+        m_error = silent == 1 ? Text::tr("The device did not answer (1 attempt).")
+                              : Text::tr("The device did not answer (%1 attempts).").arg(silent);
     }
     return false;
 }

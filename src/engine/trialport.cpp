@@ -6,10 +6,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("CommandTrial", text);
-}
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CommandTrial)
+};
 
 } // namespace
 
@@ -23,7 +23,7 @@ TrialPort::TrialPort(const QString& port, LinkTrace* trace, const CancelCheck& c
 bool TrialPort::open(const UartData& line)
 {
     if (m_link.cancelRequested()) {
-        m_error = tr("Cancelled.");
+        m_error = Text::tr("Cancelled.");
         return false;
     }
     LineSettings::toLine(line, &m_line);
@@ -36,10 +36,10 @@ bool TrialPort::open(const UartData& line)
     if (m_link.errorString() != systemText) {
         m_error = m_link.errorString();
     } else if (m_link.port()->error() == QSerialPort::UnsupportedOperationError) {
-        m_error = tr("The port %1 does not take the line settings %2 (%3).")
+        m_error = Text::tr("The port %1 does not take the line settings %2 (%3).")
                       .arg(m_port, LineSettings::toText(line), systemText);
     } else {
-        m_error = tr("The port %1 could not be opened (%2).").arg(m_port, systemText);
+        m_error = Text::tr("The port %1 could not be opened (%2).").arg(m_port, systemText);
     }
     return false;
 }
@@ -81,14 +81,15 @@ QString TrialPort::lostEquipment() const
     // What is behind the port is the equipment, not the device.
     const QString node = SerialLink::nodePath(m_port);
     const QString detail = m_link.failureDetail();
-    return detail.isEmpty() ? tr("The equipment on %1 was disconnected or stopped answering.").arg(node)
-                            : tr("The equipment on %1 was disconnected or stopped answering (%2).").arg(node, detail);
+    return detail.isEmpty()
+        ? Text::tr("The equipment on %1 was disconnected or stopped answering.").arg(node)
+        : Text::tr("The equipment on %1 was disconnected or stopped answering (%2).").arg(node, detail);
 }
 
 QString TrialPort::unsent(qint64 written, qsizetype size) const
 {
     return failed() ? lostEquipment()
-                    : tr("The command did not leave the port %1 (%2 of %3 bytes sent).")
+                    : Text::tr("The command did not leave the port %1 (%2 of %3 bytes sent).")
                           .arg(m_port)
                           .arg(qMax<qint64>(0, written))
                           .arg(size);

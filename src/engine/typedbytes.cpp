@@ -4,10 +4,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("TypedBytes", text);
-}
+// The texts a person reads; lupdate finds them under this context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TypedBytes)
+};
 
 int hexValue(QChar c)
 {
@@ -26,13 +26,13 @@ int hexValue(QChar c)
 
 bool refuse(QString* error, const QString& what, qsizetype index)
 {
-    *error = tr("%1 at position %2").arg(what).arg(index + 1);
+    *error = Text::tr("%1 at position %2").arg(what).arg(index + 1);
     return false;
 }
 
 bool tooLong(QString* error)
 {
-    *error = tr("more than %1 bytes").arg(TypedBytes::MaxBytes);
+    *error = Text::tr("more than %1 bytes").arg(TypedBytes::MaxBytes);
     return false;
 }
 
@@ -49,13 +49,13 @@ bool fromHex(const QString& text, QByteArray* bytes, QString* error)
         }
         const int high = hexValue(text.at(i));
         if (high < 0) {
-            return refuse(error, tr("\"%1\" is not a hex digit").arg(text.at(i)), i);
+            return refuse(error, Text::tr("\"%1\" is not a hex digit").arg(text.at(i)), i);
         }
         if (i + 1 >= text.size() || text.at(i + 1).isSpace()) {
-            return refuse(error, tr("a byte needs two hex digits"), i);
+            return refuse(error, Text::tr("a byte needs two hex digits"), i);
         }
         if (hexValue(text.at(i + 1)) < 0) {
-            return refuse(error, tr("\"%1\" is not a hex digit").arg(text.at(i + 1)), i + 1);
+            return refuse(error, Text::tr("\"%1\" is not a hex digit").arg(text.at(i + 1)), i + 1);
         }
         if (out.size() >= MaxBytes) {
             return tooLong(error);
@@ -77,7 +77,7 @@ bool fromEscapedText(const QString& text, QByteArray* bytes, QString* error)
         const QChar c = text.at(i);
         if (c != QLatin1Char('\\')) {
             if (c.unicode() > 0xFF) {
-                return refuse(error, tr("\"%1\" is not a single byte").arg(c), i);
+                return refuse(error, Text::tr("\"%1\" is not a single byte").arg(c), i);
             }
             out.append(char(c.unicode()));
             continue;
@@ -100,14 +100,14 @@ bool fromEscapedText(const QString& text, QByteArray* bytes, QString* error)
             const int high = i + 2 < text.size() ? hexValue(text.at(i + 2)) : -1;
             const int low = i + 3 < text.size() ? hexValue(text.at(i + 3)) : -1;
             if (high < 0 || low < 0) {
-                return refuse(error, tr("\\x needs two hex digits"), i);
+                return refuse(error, Text::tr("\\x needs two hex digits"), i);
             }
             out.append(char(high * 16 + low));
             i += 2;
             break;
         }
         default:
-            return refuse(error, tr("unknown escape (use \\r, \\n, \\t, \\\\ or \\xNN)"), i);
+            return refuse(error, Text::tr("unknown escape (use \\r, \\n, \\t, \\\\ or \\xNN)"), i);
         }
         ++i;
     }

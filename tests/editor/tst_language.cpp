@@ -1,10 +1,15 @@
 // The window in the desktop's language and in one chosen under Setting >
-// Language, its own texts and Qt's standard buttons alike, changed at once.
+// Language, its own texts, the engine's it shows and Qt's standard buttons
+// alike, changed at once.
 #include "appdatamanager.h"
 #include "appmainwindow.h"
 #include "commandbutton.h"
 #include "commandlibrarywindow.h"
+#include "configdocument.h"
 #include "languagechooser.h"
+#include "linktrace.h"
+#include "linktracefile.h"
+#include "seriallink.h"
 #include "settingsstore.h"
 #include "trycommandwindow.h"
 
@@ -14,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TstLanguage : public QObject
@@ -34,6 +40,11 @@ private slots:
         QTest::addColumn<QString>("importEntry");
         QTest::addColumn<QString>("editMenu");
         QTest::addColumn<QString>("cancel");
+        // Why a file that is no configuration was refused: the engine's text.
+        QTest::addColumn<QString>("notAConfiguration");
+        // Why Import JSON refused a parity: the values come from a table made once.
+        QTest::addColumn<QString>("notAParity");
+        // The windows beside the main one, open while the language changes.
         QTest::addColumn<QString>("library");
         QTest::addColumn<QString>("tryEntry");
         QTest::addColumn<QString>("playKey");
@@ -44,6 +55,8 @@ private slots:
                                 << "JSON &importieren..."
                                 << "&Bearbeiten"
                                 << "Abbrechen"
+                                << "sie beginnt nicht wie eine Konfigurationsdatei"
+                                << "keys[0].parity: einer von \"none\", \"odd\""
                                 << "Befehlsbibliothek"
                                 << "&Ausprobieren"
                                 << "Taste &abspielen"
@@ -53,6 +66,8 @@ private slots:
                                          << "&Import JSON..."
                                          << "&Edit"
                                          << "Cancel"
+                                         << "it does not begin as a configuration file does"
+                                         << "keys[0].parity: expected one of \"none\", \"odd\""
                                          << "Command Library"
                                          << "&Try"
                                          << "Play &Key"
@@ -62,6 +77,8 @@ private slots:
                                 << "JSON &importieren..."
                                 << "&Bearbeiten"
                                 << "Abbrechen"
+                                << "sie beginnt nicht wie eine Konfigurationsdatei"
+                                << "keys[0].parity: einer von \"none\", \"odd\""
                                 << "Befehlsbibliothek"
                                 << "&Ausprobieren"
                                 << "Taste &abspielen"
@@ -71,6 +88,8 @@ private slots:
                                 << "&Importer du JSON..."
                                 << "É&dition"
                                 << "Annuler"
+                                << "il ne commence pas comme un fichier de configuration"
+                                << "keys[0].parity: l'une des valeurs \"none\", \"odd\""
                                 << "Bibliothèque de commandes"
                                 << "&Essayer"
                                 << "Jouer la &touche"
@@ -84,6 +103,8 @@ private slots:
         QFETCH(QString, importEntry);
         QFETCH(QString, editMenu);
         QFETCH(QString, cancel);
+        QFETCH(QString, notAConfiguration);
+        QFETCH(QString, notAParity);
         QFETCH(QString, library);
         QFETCH(QString, tryEntry);
         QFETCH(QString, playKey);
@@ -120,6 +141,43 @@ private slots:
         QCOMPARE(firstKey->text(), keyName);
         QVERIFY2(firstKey->accessibleName().startsWith(key), qPrintable(firstKey->accessibleName()));
         QCOMPARE(LanguageChooser::stored(), language);
+
+        QTemporaryDir dir;
+        QFile notes(dir.filePath(QStringLiteral("notes.app")));
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("shopping list\n") > 0);
+        notes.close();
+        QVERIFY(!window.document()->open(notes.fileName()));
+        QVERIFY2(window.document()->errorString().contains(notAConfiguration),
+                 qPrintable(window.document()->errorString()));
+
+        QFile json(dir.filePath(QStringLiteral("odd.json")));
+        QVERIFY(
+            json.open(QIODevice::WriteOnly)
+            && json.write(R"({"format": "kvr210c-config", "version": 2, "keys": [{"key": 1, "parity": "odd-ish"}]})")
+                > 0);
+        json.close();
+        QVERIFY(!window.document()->importJson(json.fileName()));
+        QVERIFY2(window.document()->errorString().contains(notAParity), qPrintable(window.document()->errorString()));
+    }
+
+    // The trace is read by others: it keeps one language whatever the window's.
+    void traceKeepsOneLanguage()
+    {
+        LanguageChooser::apply(QStringLiteral("de"));
+        QTemporaryDir dir;
+        QFile notAPort(dir.filePath(QStringLiteral("notes.txt")));
+        QVERIFY(notAPort.open(QIODevice::WriteOnly));
+        notAPort.close();
+        LinkTrace trace(dir.filePath(QStringLiteral("trace.txt")));
+        QVERIFY(trace.open());
+        SerialLink link;
+        link.setTrace(&trace);
+        QVERIFY(!link.open(notAPort.fileName()));
+        trace.close();
+        const QString shown = QStringLiteral("ist kein serieller Port");
+        QVERIFY2(link.errorString().contains(shown), qPrintable(link.errorString()));
+        const QString note = LinkTraceFile::read(dir.filePath(QStringLiteral("trace.txt"))).notes.value(1);
+        QVERIFY2(note.contains(QStringLiteral(" could not be opened: ")) && !note.contains(shown), qPrintable(note));
     }
 };
 

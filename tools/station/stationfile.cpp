@@ -92,6 +92,7 @@ bool StationFile::parse(const QByteArray& text, QList<StationSlot>* stationSlots
 bool StationFile::read(const QString& path, QList<StationSlot>* stationSlots, QString* error)
 {
     return JsonFields::readFile(
-        path, MaxUserFileBytes, QStringLiteral("station file"),
+        path, MaxUserFileBytes, QStringLiteral("cannot read the station file: %1"),
+        QStringLiteral("the station file %1: %2"),
         [stationSlots](const QByteArray& text, QString* why) { return parse(text, stationSlots, why); }, error);
 }
