@@ -271,10 +271,6 @@
         <translation>Application</translation>
     </message>
     <message>
-        <source>%1 - %2[*]</source>
-        <translation>%1 - %2[*]</translation>
-    </message>
-    <message>
         <source>Open &amp;Recent</source>
         <translation>Ouvrir un fichier &amp;récent</translation>
     </message>
@@ -382,56 +378,8 @@ Voulez-vous enregistrer vos modifications ?</translation>
         <translation>Débit</translation>
     </message>
     <message>
-        <source>2400</source>
-        <translation>2400</translation>
-    </message>
-    <message>
-        <source>4800</source>
-        <translation>4800</translation>
-    </message>
-    <message>
-        <source>9600</source>
-        <translation>9600</translation>
-    </message>
-    <message>
-        <source>14400</source>
-        <translation>14400</translation>
-    </message>
-    <message>
-        <source>19200</source>
-        <translation>19200</translation>
-    </message>
-    <message>
-        <source>38400</source>
-        <translation>38400</translation>
-    </message>
-    <message>
-        <source>57600</source>
-        <translation>57600</translation>
-    </message>
-    <message>
-        <source>115200</source>
-        <translation>115200</translation>
-    </message>
-    <message>
         <source>Data bits</source>
         <translation>Bits de données</translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation>5</translation>
-    </message>
-    <message>
-        <source>6</source>
-        <translation>6</translation>
-    </message>
-    <message>
-        <source>7</source>
-        <translation>7</translation>
-    </message>
-    <message>
-        <source>8</source>
-        <translation>8</translation>
     </message>
     <message>
         <source>Parity</source>
@@ -460,14 +408,6 @@ Voulez-vous enregistrer vos modifications ?</translation>
     <message>
         <source>Stop bits</source>
         <translation>Bits d&apos;arrêt</translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation>1</translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation>2</translation>
     </message>
     <message>
         <source>Port Name</source>
@@ -1446,23 +1386,23 @@ Voulez-vous enregistrer vos modifications ?</translation>
     </message>
     <message>
         <source>Backing up the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde de l&apos;appareil</translation>
     </message>
     <message>
         <source>Loading the device&apos;s program into the backup folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement du programme de l&apos;appareil dans le dossier de sauvegarde...</translation>
     </message>
     <message>
         <source>The backup was cancelled; nothing was stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde a été annulée ; rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>Nothing was stored: the program on the device could not be backed up first (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été enregistré : le programme de l&apos;appareil n&apos;a pas pu être sauvegardé d&apos;abord (%1).</translation>
     </message>
     <message>
         <source>The program on the device was backed up to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme de l&apos;appareil a été sauvegardé dans %1.</translation>
     </message>
 </context>
 <context>
@@ -2150,116 +2090,12 @@ Voulez-vous enregistrer vos modifications ?</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>KVR210C</source>
-        <translation>KVR210C</translation>
-    </message>
-    <message>
         <source>Buttons</source>
         <translation>Touches</translation>
     </message>
     <message>
-        <source>PushButton</source>
-        <translation>Touche</translation>
-    </message>
-    <message>
-        <source>05</source>
-        <translation>05</translation>
-    </message>
-    <message>
-        <source>07</source>
-        <translation>07</translation>
-    </message>
-    <message>
-        <source>02</source>
-        <translation>02</translation>
-    </message>
-    <message>
-        <source>03</source>
-        <translation>03</translation>
-    </message>
-    <message>
-        <source>06</source>
-        <translation>06</translation>
-    </message>
-    <message>
-        <source>12</source>
-        <translation>12</translation>
-    </message>
-    <message>
-        <source>08</source>
-        <translation>08</translation>
-    </message>
-    <message>
-        <source>04</source>
-        <translation>04</translation>
-    </message>
-    <message>
-        <source>09</source>
-        <translation>09</translation>
-    </message>
-    <message>
-        <source>11</source>
-        <translation>11</translation>
-    </message>
-    <message>
-        <source>10</source>
-        <translation>10</translation>
-    </message>
-    <message>
-        <source>01</source>
-        <translation>01</translation>
-    </message>
-    <message>
         <source>Links</source>
         <translation>Liens</translation>
-    </message>
-    <message>
-        <source>19</source>
-        <translation>19</translation>
-    </message>
-    <message>
-        <source>14</source>
-        <translation>14</translation>
-    </message>
-    <message>
-        <source>15</source>
-        <translation>15</translation>
-    </message>
-    <message>
-        <source>18</source>
-        <translation>18</translation>
-    </message>
-    <message>
-        <source>24</source>
-        <translation>24</translation>
-    </message>
-    <message>
-        <source>16</source>
-        <translation>16</translation>
-    </message>
-    <message>
-        <source>21</source>
-        <translation>21</translation>
-    </message>
-    <message>
-        <source>17</source>
-        <translation>17</translation>
-    </message>
-    <message>
-        <source>20</source>
-        <translation>20</translation>
-    </message>
-    <message>
-        <source>23</source>
-        <translation>23</translation>
-    </message>
-    <message>
-        <source>22</source>
-        <translation>22</translation>
-    </message>
-    <message>
-        <source>13</source>
-        <translation>13</translation>
     </message>
     <message>
         <source>Command</source>
@@ -2328,10 +2164,6 @@ Voulez-vous enregistrer vos modifications ?</translation>
     <message>
         <source>Line settings, second layer</source>
         <translation>Réglages de ligne, second niveau</translation>
-    </message>
-    <message>
-        <source>RX/UP</source>
-        <translation>RX/UP</translation>
     </message>
     <message>
         <source>RX/UP bytes, first line</source>
@@ -2541,10 +2373,6 @@ Voulez-vous enregistrer vos modifications ?</translation>
     <message>
         <source>Date</source>
         <translation>Date</translation>
-    </message>
-    <message>
-        <source>SHA-256</source>
-        <translation>SHA-256</translation>
     </message>
     <message>
         <source>Record</source>
@@ -2908,27 +2736,27 @@ Voulez-vous enregistrer vos modifications ?</translation>
     <name>StoreBackupChoice</name>
     <message>
         <source>Back up the device before storing</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarder l&apos;appareil avant d&apos;enregistrer</translation>
     </message>
     <message>
         <source>Store Program To Device first loads the device&apos;s program into a new file in the backup folder</source>
-        <translation type="unfinished"></translation>
+        <translation>« Charger le programme dans l&apos;appareil » charge d&apos;abord le programme de l&apos;appareil dans un nouveau fichier du dossier de sauvegarde</translation>
     </message>
     <message>
         <source>Backup Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de sauvegarde...</translation>
     </message>
     <message>
         <source>Backup Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de sauvegarde</translation>
     </message>
     <message>
         <source>Choose the folder the device&apos;s program is backed up to</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier où le programme de l&apos;appareil est sauvegardé</translation>
     </message>
     <message>
         <source>Backups go to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sauvegardes vont dans %1</translation>
     </message>
 </context>
 <context>
@@ -3180,56 +3008,8 @@ Voulez-vous enregistrer vos modifications ?</translation>
         <translation>Débit</translation>
     </message>
     <message>
-        <source>2400</source>
-        <translation>2400</translation>
-    </message>
-    <message>
-        <source>4800</source>
-        <translation>4800</translation>
-    </message>
-    <message>
-        <source>9600</source>
-        <translation>9600</translation>
-    </message>
-    <message>
-        <source>14400</source>
-        <translation>14400</translation>
-    </message>
-    <message>
-        <source>19200</source>
-        <translation>19200</translation>
-    </message>
-    <message>
-        <source>28800</source>
-        <translation>28800</translation>
-    </message>
-    <message>
-        <source>38400</source>
-        <translation>38400</translation>
-    </message>
-    <message>
-        <source>115200</source>
-        <translation>115200</translation>
-    </message>
-    <message>
         <source>Data bits</source>
         <translation>Bits de données</translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation>5</translation>
-    </message>
-    <message>
-        <source>6</source>
-        <translation>6</translation>
-    </message>
-    <message>
-        <source>7</source>
-        <translation>7</translation>
-    </message>
-    <message>
-        <source>8</source>
-        <translation>8</translation>
     </message>
     <message>
         <source>Parity</source>
@@ -3258,14 +3038,6 @@ Voulez-vous enregistrer vos modifications ?</translation>
     <message>
         <source>Stop bits</source>
         <translation>Bits d&apos;arrêt</translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation>1</translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation>2</translation>
     </message>
 </context>
 <context>

@@ -49,7 +49,7 @@ void AppMainWindow::initializeDocument()
         if (fileName.isEmpty()) {
             setWindowTitle(baseTitle + QStringLiteral("[*]"));
         } else {
-            setWindowTitle(tr("%1 - %2[*]").arg(baseTitle, QFileInfo(fileName).fileName()));
+            setWindowTitle(QStringLiteral("%1 - %2[*]").arg(baseTitle, QFileInfo(fileName).fileName()));
         }
     };
     updateTitle(QString());

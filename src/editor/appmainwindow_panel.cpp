@@ -5,11 +5,24 @@
 #include "commandfield.h"
 #include "devicerecordlayout.h"
 #include "diagnostics.h"
+#include "languagechooser.h"
 #include "uartsettingform.h"
 
 #include <QButtonGroup>
 #include <QImage>
 #include <QKeyEvent>
+
+namespace {
+
+// A link button by its label, and by the key whose record it shows once one is chosen.
+QString linkPlace(int linkId, int key)
+{
+    const int label = DeviceRecordLayout::linkButton(linkId);
+    return key > 0 ? AppMainWindow::tr("Link %1 of key %2").arg(label).arg(key)
+                   : AppMainWindow::tr("Link %1").arg(label);
+}
+
+} // namespace
 
 void AppMainWindow::initializeButtons()
 {
@@ -25,7 +38,7 @@ void AppMainWindow::initializeButtons()
         m_buttonGroup->addButton(key, i);
         key->initCommandButton(true, true, true);
         key->setCheckable(true);
-        key->setPlace(tr("Key %1").arg(i));
+        LanguageChooser::keepTranslated(key, [key, i] { key->setPlace(tr("Key %1").arg(i)); });
         key->setUnused(i > DeviceRecordLayout::Keys);
         key->setText(tr("Empty"));
         connect(key, &CommandButton::requestChangeName, this, &AppMainWindow::processChangeNameRequest);
@@ -42,7 +55,10 @@ void AppMainWindow::initializeButtons()
         link->initCommandButton(true, true, true);
         link->setCheckable(true);
         // By the number beside it on screen: 13 to 24.
-        link->setPlace(tr("Link %1").arg(j + 12));
+        LanguageChooser::keepTranslated(link, [this, link, j] {
+            const int key = m_buttonGroup->checkedId();
+            link->setPlace(linkPlace(j + 1, m_dataManager && m_dataManager->getDataObject(key, j + 1) ? key : 0));
+        });
         link->setUnused(j + 1 > DeviceRecordLayout::Links);
         link->setText(tr("Empty"));
         connect(link, &CommandButton::requestChangeData, this, &AppMainWindow::processChangeDataRequest);
@@ -111,7 +127,7 @@ void AppMainWindow::processButtonClicked(int id)
         auto* link = qobject_cast<CommandButton*>(button);
         const int linkId = m_linkGroup->id(button);
         if (link && m_dataManager->getDataObject(id, linkId)) {
-            link->setPlace(tr("Link %1 of key %2").arg(DeviceRecordLayout::linkButton(linkId)).arg(id));
+            link->setPlace(linkPlace(linkId, id));
         }
     }
     for (int y = 1; y <= m_dataManager->getMaxLinkId(); ++y) {

@@ -1,5 +1,6 @@
 #include "commandbutton.h"
 #include "diagnostics.h"
+#include "languagechooser.h"
 #include "uartsettingform.h"
 
 #include <QAction>
@@ -91,17 +92,27 @@ QMenu* CommandButton::actionMenu()
     }
     btnMenu = new QMenu(this);
     if (m_menuChangeName) {
-        changeButtonNameAct = btnMenu->addAction(tr("Change Button &Name"));
+        changeButtonNameAct = btnMenu->addAction(QString());
         connect(changeButtonNameAct, &QAction::triggered, this, &CommandButton::changeButtonName);
     }
     if (m_menuChangeData) {
-        changeDataAct = btnMenu->addAction(tr("Change &Data"));
+        changeDataAct = btnMenu->addAction(QString());
         connect(changeDataAct, &QAction::triggered, this, &CommandButton::changeData);
     }
     if (m_menuChangeUart) {
-        changeUartSettingAct = btnMenu->addAction(tr("Change &Baud Rate"));
+        changeUartSettingAct = btnMenu->addAction(QString());
         connect(changeUartSettingAct, &QAction::triggered, this, &CommandButton::changeUartSetting);
     }
+    LanguageChooser::keepTranslated(btnMenu, [this] {
+        const QList<QPair<QAction*, QString>> texts{{changeButtonNameAct, tr("Change Button &Name")},
+                                                    {changeDataAct, tr("Change &Data")},
+                                                    {changeUartSettingAct, tr("Change &Baud Rate")}};
+        for (const auto& [action, text] : texts) {
+            if (action) {
+                action->setText(text);
+            }
+        }
+    });
     return btnMenu;
 }
 
@@ -110,6 +121,8 @@ QDialog* CommandButton::buildUartSetting()
     if (!m_uartSetting) {
         m_uartSetting = new QDialog(this);
         ui.setupUi(m_uartSetting);
+        // Kept for the next opening, so it follows a change of language while hidden too.
+        LanguageChooser::keepTranslated(m_uartSetting, [this] { ui.retranslateUi(m_uartSetting); });
         m_uartSetting->setWindowIcon(QIcon(QStringLiteral(":/images/uart.png")));
         ui.baudRateBox->setCurrentIndex(BaudRate38400);
         ui.dataBitsBox->setCurrentIndex(DataBits8);

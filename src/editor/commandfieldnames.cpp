@@ -1,5 +1,7 @@
 #include "commandfieldnames.h"
 
+#include "languagechooser.h"
+
 #include <QAbstractButton>
 #include <QLineEdit>
 
@@ -12,7 +14,7 @@ CommandFieldNames::CommandFieldNames(QLineEdit* firstLayer, QLineEdit* secondLay
 {
     // toggled, not clicked: the form also changes without a click (undo, opening a file).
     connect(m_hex, &QAbstractButton::toggled, this, &CommandFieldNames::rename);
-    rename();
+    LanguageChooser::keepTranslated(m_firstLayer, [this] { rename(); });
 }
 
 void CommandFieldNames::rename()

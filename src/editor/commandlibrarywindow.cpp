@@ -6,6 +6,7 @@
 #include "devicecontroller.h"
 #include "devicerecordlayout.h"
 #include "escapeshortcut.h"
+#include "languagechooser.h"
 #include "libraryentrynamedialog.h"
 #include "libraryentryview.h"
 #include "linesettings.h"
@@ -37,9 +38,9 @@ namespace {
 constexpr int LibraryRole = Qt::UserRole;
 constexpr int EntryRole = Qt::UserRole + 1;
 
-QPushButton* button(const QString& text, const QString& name)
+QPushButton* button(const QString& name)
 {
-    auto* pushButton = new QPushButton(text);
+    auto* pushButton = new QPushButton;
     pushButton->setObjectName(name);
     return pushButton;
 }
@@ -57,14 +58,13 @@ CommandLibraryWindow::CommandLibraryWindow(ConfigDocument* document, RecordSelec
     , m_run(new CommandTrialRun(this))
 {
     setObjectName(QStringLiteral("commandLibraryWindow"));
-    setWindowTitle(tr("Command Library"));
-    setAccessibleName(windowTitle());
 
     auto* splitter = new QSplitter;
     splitter->addWidget(buildListSide());
     splitter->addWidget(buildEntrySide(std::move(lister)));
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({380, 520});
+    // The entry side holds the longest buttons, in French as well.
+    splitter->setSizes({340, 560});
     m_status = new QLabel;
     m_status->setObjectName(QStringLiteral("statusLabel"));
     m_status->setWordWrap(true);
@@ -78,7 +78,12 @@ CommandLibraryWindow::CommandLibraryWindow(ConfigDocument* document, RecordSelec
     layout->addWidget(buttons);
     resize(900, 600);
     connectWindow(buttons);
-    showShelf();
+    // The tree and the record's name carry texts of their own.
+    LanguageChooser::keepTranslated(this, [this] {
+        setWindowTitle(tr("Command Library"));
+        setAccessibleName(windowTitle());
+        showShelf();
+    });
 }
 
 CommandLibraryWindow::~CommandLibraryWindow() = default;
@@ -87,20 +92,16 @@ QWidget* CommandLibraryWindow::buildListSide()
 {
     m_search = new QLineEdit;
     m_search->setObjectName(QStringLiteral("searchField"));
-    m_search->setPlaceholderText(tr("Name, equipment or group"));
-    m_search->setAccessibleName(tr("Search the libraries"));
     m_search->setClearButtonEnabled(true);
-    auto* searchLabel = new QLabel(tr("&Search:"));
+    auto* searchLabel = new QLabel;
     searchLabel->setBuddy(m_search);
     m_tree = new QTreeWidget;
     m_tree->setObjectName(QStringLiteral("entryTree"));
-    m_tree->setHeaderLabels({tr("Name"), tr("Group")});
-    m_tree->setAccessibleName(tr("Libraries and their entries"));
+    m_tree->setColumnCount(2);
     m_tree->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    auto* openButton = button(tr("&Open Library..."), QStringLiteral("openLibraryButton"));
-    m_removeButton = button(tr("&Remove from List"), QStringLiteral("removeLibraryButton"));
-    auto* importButton = button(tr("&Import..."), QStringLiteral("importButton"));
-    importButton->setToolTip(tr("Import a table of commands by model into your library"));
+    auto* openButton = button(QStringLiteral("openLibraryButton"));
+    m_removeButton = button(QStringLiteral("removeLibraryButton"));
+    auto* importButton = button(QStringLiteral("importButton"));
 
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(searchLabel);
@@ -116,6 +117,17 @@ QWidget* CommandLibraryWindow::buildListSide()
     layout->addLayout(searchRow);
     layout->addWidget(m_tree, 1);
     layout->addLayout(fileRow);
+    LanguageChooser::keepTranslated(side, [=] {
+        m_search->setPlaceholderText(tr("Name, equipment or group"));
+        m_search->setAccessibleName(tr("Search the libraries"));
+        searchLabel->setText(tr("&Search:"));
+        m_tree->setHeaderLabels({tr("Name"), tr("Group")});
+        m_tree->setAccessibleName(tr("Libraries and their entries"));
+        openButton->setText(tr("&Open Library..."));
+        m_removeButton->setText(tr("&Remove from List"));
+        importButton->setText(tr("&Import..."));
+        importButton->setToolTip(tr("Import a table of commands by model into your library"));
+    });
 
     connect(m_search, &QLineEdit::textChanged, this, &CommandLibraryWindow::showShelf);
     connect(m_tree, &QTreeWidget::currentItemChanged, this, &CommandLibraryWindow::entryChosen);
@@ -131,11 +143,11 @@ QWidget* CommandLibraryWindow::buildEntrySide(PortLister lister)
     m_recordLabel = new QLabel;
     m_recordLabel->setObjectName(QStringLiteral("recordLabel"));
     m_recordLabel->setWordWrap(true);
-    m_secondLayerBox = new QCheckBox(tr("S&econd layer of the key"));
+    m_secondLayerBox = new QCheckBox;
     m_secondLayerBox->setObjectName(QStringLiteral("secondLayerBox"));
-    m_useButton = button(tr("&Use for the Selected Record"), QStringLiteral("useButton"));
-    m_addButton = button(tr("&Add the Selected Record..."), QStringLiteral("addButton"));
-    auto* recordBox = new QGroupBox(tr("Record"));
+    m_useButton = button(QStringLiteral("useButton"));
+    m_addButton = button(QStringLiteral("addButton"));
+    auto* recordBox = new QGroupBox;
     auto* recordLayout = new QVBoxLayout(recordBox);
     recordLayout->addWidget(m_recordLabel);
     recordLayout->addWidget(m_secondLayerBox);
@@ -149,17 +161,18 @@ QWidget* CommandLibraryWindow::buildEntrySide(PortLister lister)
     m_portBox->setObjectName(QStringLiteral("portBox"));
     m_portBox->setEditable(true);
     m_portBox->setInsertPolicy(QComboBox::NoInsert);
-    m_portBox->setAccessibleName(tr("Port of the equipment"));
     m_portBox->setMinimumContentsLength(16);
+    // Named before the picker, which gives the name to the box's typing field.
+    LanguageChooser::keepTranslated(m_portBox, [this] { m_portBox->setAccessibleName(tr("Port of the equipment")); });
     m_picker = new ComPortPicker(m_portBox, std::move(lister));
     m_picker->refresh();
     m_picker->selectPort(SettingsStore::open().value(QLatin1String(SettingsStore::TrialPortKey)).toString());
-    auto* portLabel = new QLabel(tr("&Port:"));
+    auto* portLabel = new QLabel;
     portLabel->setBuddy(m_portBox);
-    m_tryButton = button(tr("&Try"), QStringLiteral("tryButton"));
-    m_cancelButton = button(tr("Cancel"), QStringLiteral("cancelButton"));
+    m_tryButton = button(QStringLiteral("tryButton"));
+    m_cancelButton = button(QStringLiteral("cancelButton"));
     m_cancelButton->setEnabled(false);
-    auto* tryBox = new QGroupBox(tr("Try on the equipment"));
+    auto* tryBox = new QGroupBox;
     auto* tryLayout = new QHBoxLayout(tryBox);
     tryLayout->addWidget(portLabel);
     tryLayout->addWidget(m_portBox, 1);
@@ -172,6 +185,16 @@ QWidget* CommandLibraryWindow::buildEntrySide(PortLister lister)
     layout->addWidget(m_view, 1);
     layout->addWidget(recordBox);
     layout->addWidget(tryBox);
+    LanguageChooser::keepTranslated(side, [=] {
+        m_secondLayerBox->setText(tr("S&econd layer of the key"));
+        m_useButton->setText(tr("&Use for the Selected Record"));
+        m_addButton->setText(tr("&Add the Selected Record..."));
+        recordBox->setTitle(tr("Record"));
+        portLabel->setText(tr("&Port:"));
+        m_tryButton->setText(tr("&Try"));
+        m_cancelButton->setText(tr("Cancel"));
+        tryBox->setTitle(tr("Try on the equipment"));
+    });
 
     connect(m_useButton, &QPushButton::clicked, this, &CommandLibraryWindow::useForRecord);
     connect(m_addButton, &QPushButton::clicked, this, &CommandLibraryWindow::addSelectedRecord);

@@ -1,5 +1,7 @@
 #include "comportpicker.h"
 
+#include "languagechooser.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
@@ -36,7 +38,9 @@ ComPortPicker::ComPortPicker(QComboBox* box, PortLister lister)
     m_box->setEditable(true);
     m_box->setInsertPolicy(QComboBox::NoInsert);
     // The typing field is a control of its own to a screen reader: it takes the box's name.
-    m_box->lineEdit()->setAccessibleName(m_box->accessibleName());
+    // The box is named again on a change of language before its field hears of it.
+    LanguageChooser::keepTranslated(m_box->lineEdit(),
+                                    [this] { m_box->lineEdit()->setAccessibleName(m_box->accessibleName()); });
     m_poll.setInterval(PollIntervalMs);
     connect(&m_poll, &QTimer::timeout, this, &ComPortPicker::refresh);
     m_box->window()->installEventFilter(this);

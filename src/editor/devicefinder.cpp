@@ -1,6 +1,7 @@
 #include "devicefinder.h"
 
 #include "comportpicker.h"
+#include "languagechooser.h"
 #include "seriallink.h"
 
 #include <QDialogButtonBox>
@@ -17,9 +18,12 @@ DeviceFinder::DeviceFinder(ComPortPicker* picker, QDialogButtonBox* buttons, QLa
     , m_status(status)
     , m_connectedPort(std::move(connectedPort))
 {
-    m_button = m_buttons->addButton(tr("&Find Device"), QDialogButtonBox::ActionRole);
+    m_button = m_buttons->addButton(QString(), QDialogButtonBox::ActionRole);
     m_button->setObjectName(QStringLiteral("findDeviceButton"));
-    m_button->setToolTip(tr("Try every port listed, and the one typed, for the device"));
+    LanguageChooser::keepTranslated(m_button, [this] {
+        m_button->setText(tr("&Find Device"));
+        m_button->setToolTip(tr("Try every port listed, and the one typed, for the device"));
+    });
     // Enter in the port box still means Ok.
     m_button->setAutoDefault(false);
     connect(m_button, &QPushButton::clicked, this, &DeviceFinder::find);

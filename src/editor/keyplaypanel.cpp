@@ -2,6 +2,7 @@
 
 #include "devicerecordlayout.h"
 #include "keyplayrun.h"
+#include "languagechooser.h"
 #include "linesettings.h"
 #include "recordselection.h"
 #include "settingsstore.h"
@@ -35,33 +36,30 @@ QString bytesText(const QByteArray& bytes)
 } // namespace
 
 KeyPlayPanel::KeyPlayPanel(const ProgramRecords* records, RecordSelection* selection, Where where, QWidget* parent)
-    : QGroupBox(tr("Play Key"), parent)
+    : QGroupBox(parent)
     , m_records(records)
     , m_selection(selection)
     , m_where(std::move(where))
     , m_run(new KeyPlayRun(this))
 {
     setObjectName(QStringLiteral("keyPlayBox"));
-    auto* note = new QLabel(tr("The key's records in the trial's order: the first layer, the links 13 to 16, then "
-                               "the second layer where it is switched on, each at its own line settings and its "
-                               "delay after the one before. %1")
-                                .arg(LineSettings::deviceKeeps()));
+    auto* note = new QLabel;
     note->setObjectName(QStringLiteral("playNote"));
     note->setWordWrap(true);
     m_list = new QTreeWidget;
     m_list->setObjectName(QStringLiteral("playList"));
-    m_list->setAccessibleName(tr("Records of the key to play, ticked to be sent"));
-    m_list->setHeaderLabels({tr("Record"), tr("Line settings"), tr("Delay"), tr("Command and reply")});
+    m_list->setColumnCount(BytesColumn + 1);
     m_list->setRootIsDecorated(false);
+    // Wide enough for their headings in every language; the bytes take the rest.
+    m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_list->header()->setStretchLastSection(true);
     m_list->setMinimumHeight(8 * m_list->fontMetrics().lineSpacing());
-    m_skipDelays = new QCheckBox(tr("Skip the dela&ys"));
+    m_skipDelays = new QCheckBox;
     m_skipDelays->setObjectName(QStringLiteral("skipDelaysBox"));
-    m_playButton = new QPushButton(tr("Play &Key"));
+    m_playButton = new QPushButton;
     m_playButton->setObjectName(QStringLiteral("playButton"));
-    m_cancelButton = new QPushButton(tr("Cancel"));
+    m_cancelButton = new QPushButton;
     m_cancelButton->setObjectName(QStringLiteral("cancelPlayButton"));
-    m_cancelButton->setAccessibleName(tr("Cancel the play"));
     m_status = new QLabel;
     m_status->setObjectName(QStringLiteral("playStatus"));
     m_status->setWordWrap(true);
@@ -83,6 +81,21 @@ KeyPlayPanel::KeyPlayPanel(const ProgramRecords* records, RecordSelection* selec
     connect(m_selection, &RecordSelection::currentRecordChanged, this, &KeyPlayPanel::refresh);
     connect(m_run, &KeyPlayRun::exchanged, this, &KeyPlayPanel::showChunk);
     connect(m_run, &KeyPlayRun::finished, this, &KeyPlayPanel::showResult);
+    LanguageChooser::keepTranslated(this, [this, note] {
+        setTitle(tr("Play Key"));
+        note->setText(tr("The key's records in the trial's order: the first layer, the links 13 to 16, then "
+                         "the second layer where it is switched on, each at its own line settings and its "
+                         "delay after the one before. %1")
+                          .arg(LineSettings::deviceKeeps()));
+        m_list->setAccessibleName(tr("Records of the key to play, ticked to be sent"));
+        m_list->setHeaderLabels({tr("Record"), tr("Line settings"), tr("Delay"), tr("Command and reply")});
+        m_skipDelays->setText(tr("Skip the dela&ys"));
+        m_playButton->setText(tr("Play &Key"));
+        m_cancelButton->setText(tr("Cancel"));
+        m_cancelButton->setAccessibleName(tr("Cancel the play"));
+        // The rows stay as they are: they hold the replies of the last play.
+        updateButtons();
+    });
     refresh();
 }
 

@@ -5,6 +5,8 @@
 #include <QActionGroup>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFormLayout>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMenu>
@@ -71,6 +73,13 @@ private:
 void LanguageChooser::keepTranslated(QObject* widget, std::function<void()> setTexts)
 {
     new TextsOnLanguageChange(widget, std::move(setTexts));
+}
+
+void LanguageChooser::setRowLabel(QFormLayout* form, QWidget* field, const QString& text)
+{
+    if (auto* label = qobject_cast<QLabel*>(form->labelForField(field))) {
+        label->setText(text);
+    }
 }
 
 LanguageChooser::LanguageChooser(QMenu* settingMenu)

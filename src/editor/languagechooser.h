@@ -7,7 +7,9 @@
 #include <functional>
 
 class QActionGroup;
+class QFormLayout;
 class QMenu;
+class QWidget;
 
 // Setting > Language: the editor's texts and Qt's own (standard buttons and
 // dialogs) in the desktop's language or one the user chose, remembered in the
@@ -29,6 +31,9 @@ public:
     // Runs `setTexts` now and again whenever the language of `widget` changes: the
     // retranslation of texts a class sets in code rather than in a form.
     static void keepTranslated(QObject* widget, std::function<void()> setTexts);
+    // Sets the text of the label `form` shows beside `field`, so that a row added
+    // with a text can be retranslated.
+    static void setRowLabel(QFormLayout* form, QWidget* field, const QString& text);
 
 private:
     void choose(const QString& language);

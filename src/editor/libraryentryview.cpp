@@ -1,5 +1,6 @@
 #include "libraryentryview.h"
 
+#include "languagechooser.h"
 #include "typedbytes.h"
 
 #include <QFormLayout>
@@ -19,12 +20,11 @@ QLabel* wrappedLabel(const QString& name)
     return label;
 }
 
-QLineEdit* shownBytes(const QString& name, const QString& accessibleName)
+QLineEdit* shownBytes(const QString& name)
 {
     auto* field = new QLineEdit;
     field->setObjectName(name);
     field->setReadOnly(true);
-    field->setAccessibleName(accessibleName);
     // The window's ground, not an edit's: nothing is typed here.
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
@@ -51,24 +51,20 @@ LibraryEntryView::LibraryEntryView(QWidget* parent)
     : QWidget(parent)
     , m_title(wrappedLabel(QStringLiteral("entryTitle")))
     , m_params(new QFormLayout)
-    , m_hex(shownBytes(QStringLiteral("entryHex"), tr("Bytes in hex")))
-    , m_text(shownBytes(QStringLiteral("entryText"), tr("Bytes as text")))
+    , m_hex(shownBytes(QStringLiteral("entryHex")))
+    , m_text(shownBytes(QStringLiteral("entryText")))
     , m_checksum(wrappedLabel(QStringLiteral("entryChecksum")))
     , m_line(wrappedLabel(QStringLiteral("entryLine")))
     , m_reply(wrappedLabel(QStringLiteral("entryReply")))
     , m_note(wrappedLabel(QStringLiteral("entryNote")))
 {
-    m_hex->setAccessibleDescription(tr("The bytes in brackets are the checksum"));
     QFont bold = m_title->font();
     bold.setBold(true);
     m_title->setFont(bold);
     auto* form = new QFormLayout;
-    form->addRow(tr("Hex:"), m_hex);
-    form->addRow(tr("Text:"), m_text);
-    form->addRow(tr("Checksum:"), m_checksum);
-    form->addRow(tr("Line settings:"), m_line);
-    form->addRow(tr("Expected reply:"), m_reply);
-    form->addRow(tr("Note:"), m_note);
+    for (QWidget* field : std::initializer_list<QWidget*>{m_hex, m_text, m_checksum, m_line, m_reply, m_note}) {
+        form->addRow(new QLabel, field);
+    }
     m_params->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -76,7 +72,18 @@ LibraryEntryView::LibraryEntryView(QWidget* parent)
     layout->addLayout(m_params);
     layout->addLayout(form);
     layout->addStretch();
-    showEntry(nullptr);
+    LanguageChooser::keepTranslated(this, [this, form] {
+        m_hex->setAccessibleName(tr("Bytes in hex"));
+        m_hex->setAccessibleDescription(tr("The bytes in brackets are the checksum"));
+        m_text->setAccessibleName(tr("Bytes as text"));
+        LanguageChooser::setRowLabel(form, m_hex, tr("Hex:"));
+        LanguageChooser::setRowLabel(form, m_text, tr("Text:"));
+        LanguageChooser::setRowLabel(form, m_checksum, tr("Checksum:"));
+        LanguageChooser::setRowLabel(form, m_line, tr("Line settings:"));
+        LanguageChooser::setRowLabel(form, m_reply, tr("Expected reply:"));
+        LanguageChooser::setRowLabel(form, m_note, tr("Note:"));
+        showEntryTexts();
+    });
 }
 
 QSpinBox* LibraryEntryView::paramField(const LibraryParam& param)
@@ -90,12 +97,6 @@ QSpinBox* LibraryEntryView::paramField(const LibraryParam& param)
         field->setPrefix(QStringLiteral("0x"));
     }
     field->setAccessibleName(param.name);
-    field->setAccessibleDescription(tr("%1, from %2 to %3, %4 when not set")
-                                        .arg(kindText(param.kind))
-                                        .arg(param.min)
-                                        .arg(param.max)
-                                        .arg(param.defaultValue));
-    field->setToolTip(field->accessibleDescription());
     connect(field, &QSpinBox::valueChanged, this, [this] {
         showBytes();
         emit valuesChanged();
@@ -111,7 +112,19 @@ void LibraryEntryView::showEntry(const LibraryEntry* entry)
     m_fields.clear();
     m_hasEntry = entry != nullptr;
     m_entry = entry ? *entry : LibraryEntry();
-    if (!entry) {
+    for (const LibraryParam& param : std::as_const(m_entry.params)) {
+        QSpinBox* field = paramField(param);
+        auto* label = new QLabel;
+        label->setBuddy(field);
+        m_params->addRow(label, field);
+        m_fields << field;
+    }
+    showEntryTexts();
+}
+
+void LibraryEntryView::showEntryTexts()
+{
+    if (!m_hasEntry) {
         m_title->setText(tr("Choose an entry in the list."));
         for (QLabel* label : {m_checksum, m_line, m_reply, m_note}) {
             label->clear();
@@ -128,12 +141,17 @@ void LibraryEntryView::showEntry(const LibraryEntry* entry)
     }
     m_title->setText(where.isEmpty() ? m_entry.name
                                      : tr("%1 (%2)").arg(m_entry.name, where.join(QStringLiteral(", "))));
-    for (const LibraryParam& param : std::as_const(m_entry.params)) {
-        QSpinBox* field = paramField(param);
-        auto* label = new QLabel(tr("%1 (%2 to %3):").arg(param.name).arg(param.min).arg(param.max));
-        label->setBuddy(field);
-        m_params->addRow(label, field);
-        m_fields << field;
+    for (int i = 0; i < m_fields.size() && i < m_entry.params.size(); ++i) {
+        const LibraryParam& param = m_entry.params[i];
+        QSpinBox* field = m_fields[i];
+        LanguageChooser::setRowLabel(m_params, field,
+                                     tr("%1 (%2 to %3):").arg(param.name).arg(param.min).arg(param.max));
+        field->setAccessibleDescription(tr("%1, from %2 to %3, %4 when not set")
+                                            .arg(kindText(param.kind))
+                                            .arg(param.min)
+                                            .arg(param.max)
+                                            .arg(param.defaultValue));
+        field->setToolTip(field->accessibleDescription());
     }
     m_line->setText(m_entry.line.isEmpty() ? tr("none named: the record's own are kept") : m_entry.line);
     QString reply = tr("none");

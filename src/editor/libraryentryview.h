@@ -35,6 +35,8 @@ signals:
     void valuesChanged();
 
 private:
+    // The texts of the entry shown, in the current language.
+    void showEntryTexts();
     void showBytes();
     QSpinBox* paramField(const LibraryParam& param);
 

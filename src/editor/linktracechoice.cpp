@@ -1,6 +1,7 @@
 #include "linktracechoice.h"
 
 #include "fileidentity.h"
+#include "languagechooser.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -16,7 +17,7 @@ LinkTraceChoice::LinkTraceChoice(QCheckBox* box, std::function<QString()> openFi
 {
     // Clicks only: unchecking the box here must not ask again.
     connect(m_box, &QCheckBox::clicked, this, &LinkTraceChoice::choose);
-    describe();
+    LanguageChooser::keepTranslated(m_box, [this] { describe(); });
 }
 
 QString LinkTraceChoice::fileName() const

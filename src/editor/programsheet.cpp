@@ -66,7 +66,7 @@ QString ProgramSheet::html() const
     html += QStringLiteral("<p>%1: %2<br/>%3: %4<br/>%5: <tt>%6</tt>%7</p>")
                 .arg(tr("File").toHtmlEscaped(), fileName.toHtmlEscaped(), tr("Date").toHtmlEscaped(),
                      QLocale::c().toString(m_date, QStringLiteral("yyyy-MM-dd HH:mm")).toHtmlEscaped(),
-                     tr("SHA-256").toHtmlEscaped(), m_checksum, checksumNote.toHtmlEscaped());
+                     QStringLiteral("SHA-256"), m_checksum, checksumNote.toHtmlEscaped());
 
     // In <thead>, so a table that goes on over a page break repeats its header there.
     const QString head = QStringLiteral("<thead><tr>") + cell(tr("Record")) + cell(tr("Name"))

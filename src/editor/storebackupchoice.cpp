@@ -1,6 +1,7 @@
 #include "storebackupchoice.h"
 
 #include "devicecontroller.h"
+#include "languagechooser.h"
 #include "settingsstore.h"
 
 #include <QAction>
@@ -16,15 +17,13 @@ StoreBackupChoice::StoreBackupChoice(QMenu* menu, DeviceController* device, QWid
     const QSettings settings = SettingsStore::open();
     m_folder = settings.value(QLatin1String(SettingsStore::BackupFolderKey)).toString();
     menu->addSeparator();
-    m_toggle = menu->addAction(tr("Back up the device before storing"));
+    m_toggle = menu->addAction(QString());
     m_toggle->setObjectName(QStringLiteral("actionBack_Up_Before_Storing"));
     m_toggle->setCheckable(true);
-    m_toggle->setStatusTip(tr("Store Program To Device first loads the device's program into a new file in "
-                              "the backup folder"));
     // A folder lost since the setting was remembered is asked for again when it is switched on.
     m_toggle->setChecked(settings.value(QLatin1String(SettingsStore::BackupBeforeStoreKey)).toBool()
                          && !m_folder.isEmpty());
-    m_chooseFolder = menu->addAction(tr("Backup Folder..."));
+    m_chooseFolder = menu->addAction(QString());
     m_chooseFolder->setObjectName(QStringLiteral("actionBackup_Folder"));
     connect(m_toggle, &QAction::toggled, this, &StoreBackupChoice::switched);
     connect(m_chooseFolder, &QAction::triggered, this, [this] {
@@ -33,7 +32,13 @@ StoreBackupChoice::StoreBackupChoice(QMenu* menu, DeviceController* device, QWid
             apply();
         }
     });
-    apply();
+    LanguageChooser::keepTranslated(menu, [this] {
+        m_toggle->setText(tr("Back up the device before storing"));
+        m_toggle->setStatusTip(tr("Store Program To Device first loads the device's program into a new file in "
+                                  "the backup folder"));
+        m_chooseFolder->setText(tr("Backup Folder..."));
+        apply();
+    });
 }
 
 void StoreBackupChoice::switched(bool on)

@@ -6,6 +6,7 @@
 #include "devicerecordlayout.h"
 #include "escapeshortcut.h"
 #include "keyplaypanel.h"
+#include "languagechooser.h"
 #include "linesettings.h"
 #include "recordselection.h"
 #include "replycolumns.h"
@@ -37,14 +38,12 @@
 
 namespace {
 
-QPlainTextEdit* readOnlyView(const QString& name, const QString& accessibleName,
-                             QPlainTextEdit::LineWrapMode wrap = QPlainTextEdit::NoWrap)
+QPlainTextEdit* readOnlyView(const QString& name, QPlainTextEdit::LineWrapMode wrap = QPlainTextEdit::NoWrap)
 {
     auto* view = new QPlainTextEdit;
     view->setObjectName(name);
     view->setReadOnly(true);
     view->setLineWrapMode(wrap);
-    view->setAccessibleName(accessibleName);
     QFont fixed(QStringLiteral("Monospace"));
     fixed.setStyleHint(QFont::TypeWriter);
     view->setFont(fixed);
@@ -93,8 +92,6 @@ TryCommandWindow::TryCommandWindow(const ConfigDocument* document, RecordSelecti
     }();
     Q_UNUSED(accessibleAsWindow)
     setObjectName(QStringLiteral("tryCommandWindow"));
-    setWindowTitle(tr("Try Command"));
-    setAccessibleName(windowTitle());
 
     // Made in this order, the parts keep the window's tab order.
     QLayout* form = buildCommandForm(std::move(lister));
@@ -124,7 +121,11 @@ TryCommandWindow::TryCommandWindow(const ConfigDocument* document, RecordSelecti
     // Tall enough for the key's records, but never taller than the screen of a small laptop.
     resize(QSize(640, 940).boundedTo(screen()->availableGeometry().size()));
     connectWindow(buttons);
-    refresh();
+    LanguageChooser::keepTranslated(this, [this] {
+        setWindowTitle(tr("Try Command"));
+        setAccessibleName(windowTitle());
+        refresh();
+    });
 }
 
 QLayout* TryCommandWindow::buildCommandForm(PortLister lister)
@@ -133,13 +134,14 @@ QLayout* TryCommandWindow::buildCommandForm(PortLister lister)
     m_portBox->setObjectName(QStringLiteral("portBox"));
     m_portBox->setEditable(true);
     m_portBox->setInsertPolicy(QComboBox::NoInsert);
-    m_portBox->setAccessibleName(tr("Port of the equipment"));
     m_portBox->setMinimumContentsLength(24);
+    // Named before the picker, which gives the name to the box's typing field.
+    LanguageChooser::keepTranslated(m_portBox, [this] { m_portBox->setAccessibleName(tr("Port of the equipment")); });
     m_picker = new ComPortPicker(m_portBox, std::move(lister));
     m_picker->refresh();
     m_picker->selectPort(SettingsStore::open().value(QLatin1String(SettingsStore::TrialPortKey)).toString());
 
-    m_secondLayerBox = new QCheckBox(tr("S&econd layer of the key"));
+    m_secondLayerBox = new QCheckBox;
     m_secondLayerBox->setObjectName(QStringLiteral("secondLayerBox"));
     m_recordLabel = new QLabel;
     m_recordLabel->setObjectName(QStringLiteral("recordLabel"));
@@ -154,8 +156,6 @@ QLayout* TryCommandWindow::buildCommandForm(PortLister lister)
         palette.setColor(QPalette::Base, palette.color(QPalette::Window));
         shown->setPalette(palette);
     }
-    m_commandHex->setAccessibleName(tr("Command in hex"));
-    m_commandText->setAccessibleName(tr("Command as text"));
     m_lineSettingsLabel = new QLabel;
     m_lineSettingsLabel->setObjectName(QStringLiteral("lineLabel"));
     m_lineSettingsLabel->setWordWrap(true);
@@ -163,21 +163,32 @@ QLayout* TryCommandWindow::buildCommandForm(PortLister lister)
     m_quietBox->setObjectName(QStringLiteral("quietBox"));
     m_quietBox->setRange(CommandTrial::MinQuietMs, CommandTrial::MaxQuietMs);
     m_quietBox->setValue(CommandTrial::DefaultQuietMs);
-    m_quietBox->setSuffix(tr(" ms"));
-    m_quietBox->setAccessibleName(tr("Reply ends after this long without a byte"));
 
     auto* form = new QFormLayout;
-    auto* portLabel = new QLabel(tr("&Port:"));
+    auto* portLabel = new QLabel;
     portLabel->setBuddy(m_portBox);
     form->addRow(portLabel, m_portBox);
-    form->addRow(tr("Command:"), m_recordLabel);
+    form->addRow(new QLabel, m_recordLabel);
     form->addRow(QString(), m_secondLayerBox);
-    form->addRow(tr("Hex:"), m_commandHex);
-    form->addRow(tr("Text:"), m_commandText);
-    form->addRow(tr("Line settings:"), m_lineSettingsLabel);
-    auto* quietLabel = new QLabel(tr("Reply ends after &quiet:"));
+    form->addRow(new QLabel, m_commandHex);
+    form->addRow(new QLabel, m_commandText);
+    form->addRow(new QLabel, m_lineSettingsLabel);
+    auto* quietLabel = new QLabel;
     quietLabel->setBuddy(m_quietBox);
     form->addRow(quietLabel, m_quietBox);
+    LanguageChooser::keepTranslated(m_recordLabel, [=] {
+        m_secondLayerBox->setText(tr("S&econd layer of the key"));
+        m_commandHex->setAccessibleName(tr("Command in hex"));
+        m_commandText->setAccessibleName(tr("Command as text"));
+        m_quietBox->setSuffix(tr(" ms"));
+        m_quietBox->setAccessibleName(tr("Reply ends after this long without a byte"));
+        portLabel->setText(tr("&Port:"));
+        LanguageChooser::setRowLabel(form, m_recordLabel, tr("Command:"));
+        LanguageChooser::setRowLabel(form, m_commandHex, tr("Hex:"));
+        LanguageChooser::setRowLabel(form, m_commandText, tr("Text:"));
+        LanguageChooser::setRowLabel(form, m_lineSettingsLabel, tr("Line settings:"));
+        quietLabel->setText(tr("Reply ends after &quiet:"));
+    });
 
     connect(m_secondLayerBox, &QCheckBox::toggled, this, [this] {
         // Ticked for this key: the selection no longer sets it until it moves.
@@ -194,10 +205,10 @@ QLayout* TryCommandWindow::buildCommandForm(PortLister lister)
 
 QLayout* TryCommandWindow::buildSendRow()
 {
-    m_sendButton = new QPushButton(tr("&Send"));
+    m_sendButton = new QPushButton;
     m_sendButton->setObjectName(QStringLiteral("sendButton"));
     m_sendButton->setDefault(true);
-    m_cancelButton = new QPushButton(tr("Cancel"));
+    m_cancelButton = new QPushButton;
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
     m_cancelButton->setEnabled(false);
     m_sendHint = new QLabel;
@@ -207,6 +218,10 @@ QLayout* TryCommandWindow::buildSendRow()
     sendRow->addWidget(m_sendButton);
     sendRow->addWidget(m_cancelButton);
     sendRow->addWidget(m_sendHint, 1);
+    LanguageChooser::keepTranslated(m_sendButton, [this] {
+        m_sendButton->setText(tr("&Send"));
+        m_cancelButton->setText(tr("Cancel"));
+    });
 
     connect(m_sendButton, &QPushButton::clicked, this, &TryCommandWindow::sendCommand);
     connect(m_cancelButton, &QPushButton::clicked, this, &TryCommandWindow::cancel);
@@ -217,17 +232,11 @@ QGroupBox* TryCommandWindow::buildFreeTextBox()
 {
     m_freeTextForm = new QComboBox;
     m_freeTextForm->setObjectName(QStringLiteral("lineFormat"));
-    m_freeTextForm->addItem(tr("Text"));
-    m_freeTextForm->addItem(tr("Hex"));
-    m_freeTextForm->setAccessibleName(tr("Form of the free line"));
+    m_freeTextForm->addItems({QString(), QString()});
     m_freeText = new QLineEdit;
     m_freeText->setObjectName(QStringLiteral("freeLine"));
     m_freeText->setMaxLength(4 * TypedBytes::MaxBytes);
-    m_freeText->setPlaceholderText(tr("\\x02ON\\r, or hex pairs: 02 4F 4E 0D"));
-    m_freeText->setAccessibleName(tr("Free line to send"));
-    m_freeText->setAccessibleDescription(
-        tr("Text with \\r, \\n, \\t, \\\\ and \\xNN, or hex pairs; sent with the command's line settings"));
-    m_sendFreeTextButton = new QPushButton(tr("Send &Line"));
+    m_sendFreeTextButton = new QPushButton;
     m_sendFreeTextButton->setObjectName(QStringLiteral("sendLineButton"));
     m_freeTextError = new QLabel;
     m_freeTextError->setObjectName(QStringLiteral("lineError"));
@@ -236,10 +245,21 @@ QGroupBox* TryCommandWindow::buildFreeTextBox()
     freeRow->addWidget(m_freeTextForm);
     freeRow->addWidget(m_freeText, 1);
     freeRow->addWidget(m_sendFreeTextButton);
-    auto* freeBox = new QGroupBox(tr("Free line"));
+    auto* freeBox = new QGroupBox;
     auto* freeLayout = new QVBoxLayout(freeBox);
     freeLayout->addLayout(freeRow);
     freeLayout->addWidget(m_freeTextError);
+    LanguageChooser::keepTranslated(freeBox, [this, freeBox] {
+        m_freeTextForm->setItemText(0, tr("Text"));
+        m_freeTextForm->setItemText(1, tr("Hex"));
+        m_freeTextForm->setAccessibleName(tr("Form of the free line"));
+        m_freeText->setPlaceholderText(tr("\\x02ON\\r, or hex pairs: 02 4F 4E 0D"));
+        m_freeText->setAccessibleName(tr("Free line to send"));
+        m_freeText->setAccessibleDescription(
+            tr("Text with \\r, \\n, \\t, \\\\ and \\xNN, or hex pairs; sent with the command's line settings"));
+        m_sendFreeTextButton->setText(tr("Send &Line"));
+        freeBox->setTitle(tr("Free line"));
+    });
 
     connect(m_sendFreeTextButton, &QPushButton::clicked, this, &TryCommandWindow::sendFreeText);
     connect(m_freeText, &QLineEdit::returnPressed, this, &TryCommandWindow::sendFreeText);
@@ -249,14 +269,14 @@ QGroupBox* TryCommandWindow::buildFreeTextBox()
 
 QGroupBox* TryCommandWindow::buildReplyBox()
 {
-    m_replyHex = readOnlyView(QStringLiteral("replyHex"), tr("Reply in hex"));
-    m_replyText = readOnlyView(QStringLiteral("replyText"), tr("Reply as text"));
+    m_replyHex = readOnlyView(QStringLiteral("replyHex"));
+    m_replyText = readOnlyView(QStringLiteral("replyText"));
     m_replyStatus = new QLabel;
     m_replyStatus->setObjectName(QStringLiteral("replyStatus"));
     m_replyStatus->setWordWrap(true);
     m_replyStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_reply = std::make_unique<ReplyColumns>(m_replyHex, m_replyText, CommandTrial::MaxReplyBytes);
-    m_replyBox = new QGroupBox(tr("Reply"));
+    m_replyBox = new QGroupBox;
     m_replyBox->setObjectName(QStringLiteral("replyBox"));
     auto* replyLayout = new QVBoxLayout(m_replyBox);
     auto* replyViews = new QHBoxLayout;
@@ -264,20 +284,28 @@ QGroupBox* TryCommandWindow::buildReplyBox()
     replyViews->addWidget(m_replyText, 1);
     replyLayout->addLayout(replyViews);
     replyLayout->addWidget(m_replyStatus);
+    LanguageChooser::keepTranslated(m_replyBox, [this] {
+        m_replyHex->setAccessibleName(tr("Reply in hex"));
+        m_replyText->setAccessibleName(tr("Reply as text"));
+        // A title naming what was sent stays as it was written.
+        if (m_runDescription.isEmpty()) {
+            m_replyBox->setTitle(tr("Reply"));
+        }
+    });
     return m_replyBox;
 }
 
 QGroupBox* TryCommandWindow::buildLogBox()
 {
-    m_log = readOnlyView(QStringLiteral("logView"), tr("Log of every exchange"), QPlainTextEdit::WidgetWidth);
+    m_log = readOnlyView(QStringLiteral("logView"), QPlainTextEdit::WidgetWidth);
     m_log->setMaximumBlockCount(MaxLogEntries);
-    auto* copyButton = new QPushButton(tr("&Copy Log"));
+    auto* copyButton = new QPushButton;
     copyButton->setObjectName(QStringLiteral("copyLogButton"));
-    auto* saveButton = new QPushButton(tr("Save L&og..."));
+    auto* saveButton = new QPushButton;
     saveButton->setObjectName(QStringLiteral("saveLogButton"));
-    auto* clearButton = new QPushButton(tr("Clear Lo&g"));
+    auto* clearButton = new QPushButton;
     clearButton->setObjectName(QStringLiteral("clearLogButton"));
-    auto* logBox = new QGroupBox(tr("Log"));
+    auto* logBox = new QGroupBox;
     auto* logLayout = new QVBoxLayout(logBox);
     logLayout->addWidget(m_log);
     auto* logButtons = new QHBoxLayout;
@@ -286,6 +314,13 @@ QGroupBox* TryCommandWindow::buildLogBox()
     logButtons->addWidget(clearButton);
     logButtons->addStretch();
     logLayout->addLayout(logButtons);
+    LanguageChooser::keepTranslated(logBox, [=] {
+        m_log->setAccessibleName(tr("Log of every exchange"));
+        copyButton->setText(tr("&Copy Log"));
+        saveButton->setText(tr("Save L&og..."));
+        clearButton->setText(tr("Clear Lo&g"));
+        logBox->setTitle(tr("Log"));
+    });
 
     connect(copyButton, &QPushButton::clicked, this, &TryCommandWindow::copyLog);
     connect(saveButton, &QPushButton::clicked, this, &TryCommandWindow::saveLog);

@@ -1,13 +1,17 @@
 // The window in the desktop's language and in one chosen under Setting >
 // Language, its own texts, the engine's it shows and Qt's standard buttons
 // alike, changed at once.
+#include "appdatamanager.h"
 #include "appmainwindow.h"
+#include "commandbutton.h"
+#include "commandlibrarywindow.h"
 #include "configdocument.h"
 #include "languagechooser.h"
 #include "linktrace.h"
 #include "linktracefile.h"
 #include "seriallink.h"
 #include "settingsstore.h"
+#include "trycommandwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,6 +44,11 @@ private slots:
         QTest::addColumn<QString>("notAConfiguration");
         // Why Import JSON refused a parity: the values come from a table made once.
         QTest::addColumn<QString>("notAParity");
+        // The windows beside the main one, open while the language changes.
+        QTest::addColumn<QString>("library");
+        QTest::addColumn<QString>("tryEntry");
+        QTest::addColumn<QString>("playKey");
+        QTest::addColumn<QString>("key");
         // The desktop is German (LANG, set in main); "System" follows it.
         QTest::newRow("system") << ""
                                 << "&Datei"
@@ -47,28 +56,44 @@ private slots:
                                 << "&Bearbeiten"
                                 << "Abbrechen"
                                 << "sie beginnt nicht wie eine Konfigurationsdatei"
-                                << "keys[0].parity: einer von \"none\", \"odd\"";
+                                << "keys[0].parity: einer von \"none\", \"odd\""
+                                << "Befehlsbibliothek"
+                                << "&Ausprobieren"
+                                << "Taste &abspielen"
+                                << "Taste 1";
         QTest::newRow("back to English") << "en"
                                          << "&File"
                                          << "&Import JSON..."
                                          << "&Edit"
                                          << "Cancel"
                                          << "it does not begin as a configuration file does"
-                                         << "keys[0].parity: expected one of \"none\", \"odd\"";
+                                         << "keys[0].parity: expected one of \"none\", \"odd\""
+                                         << "Command Library"
+                                         << "&Try"
+                                         << "Play &Key"
+                                         << "Key 1";
         QTest::newRow("German") << "de"
                                 << "&Datei"
                                 << "JSON &importieren..."
                                 << "&Bearbeiten"
                                 << "Abbrechen"
                                 << "sie beginnt nicht wie eine Konfigurationsdatei"
-                                << "keys[0].parity: einer von \"none\", \"odd\"";
+                                << "keys[0].parity: einer von \"none\", \"odd\""
+                                << "Befehlsbibliothek"
+                                << "&Ausprobieren"
+                                << "Taste &abspielen"
+                                << "Taste 1";
         QTest::newRow("French") << "fr"
                                 << "&Fichier"
                                 << "&Importer du JSON..."
                                 << "É&dition"
                                 << "Annuler"
                                 << "il ne commence pas comme un fichier de configuration"
-                                << "keys[0].parity: l'une des valeurs \"none\", \"odd\"";
+                                << "keys[0].parity: l'une des valeurs \"none\", \"odd\""
+                                << "Bibliothèque de commandes"
+                                << "&Essayer"
+                                << "Jouer la &touche"
+                                << "Touche 1";
     }
 
     void windowFollowsChoice()
@@ -80,10 +105,22 @@ private slots:
         QFETCH(QString, cancel);
         QFETCH(QString, notAConfiguration);
         QFETCH(QString, notAParity);
+        QFETCH(QString, library);
+        QFETCH(QString, tryEntry);
+        QFETCH(QString, playKey);
+        QFETCH(QString, key);
         AppMainWindow window;
-        // Made before the change, so it has to follow the open window.
+        // Made before the change, so they have to follow it while open.
         QDialog* dialog = window.uartDialog();
         window.show();
+        for (const char* name : {"actionCommand_Library", "actionTry_Command"}) {
+            window.findChild<QAction*>(QLatin1String(name))->trigger();
+        }
+        auto* libraryWindow = window.findChild<CommandLibraryWindow*>();
+        auto* tryWindow = window.findChild<TryCommandWindow*>();
+        QVERIFY(libraryWindow && tryWindow);
+        CommandButton* firstKey = window.dataManager()->getButtonObject(1);
+        const QString keyName = firstKey->text();
         const QString code = language.isEmpty() ? QStringLiteral("system") : language;
         auto* choice = window.findChild<QAction*>(QStringLiteral("actionLanguage_") + code);
         QVERIFY(choice);
@@ -97,6 +134,12 @@ private slots:
         QCOMPARE(window.findChild<QMenu*>(QStringLiteral("menu_Edit"))->title(), editMenu);
         auto* buttons = dialog->findChild<QDialogButtonBox*>();
         QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), cancel);
+        QCOMPARE(libraryWindow->windowTitle(), library);
+        QCOMPARE(libraryWindow->findChild<QPushButton*>(QStringLiteral("tryButton"))->text(), tryEntry);
+        QCOMPARE(tryWindow->findChild<QPushButton*>(QStringLiteral("playButton"))->text(), playKey);
+        // The keys keep the names they show; only their place is said anew.
+        QCOMPARE(firstKey->text(), keyName);
+        QVERIFY2(firstKey->accessibleName().startsWith(key), qPrintable(firstKey->accessibleName()));
         QCOMPARE(LanguageChooser::stored(), language);
 
         QTemporaryDir dir;
