@@ -305,10 +305,6 @@ Möchten Sie Ihre Änderungen speichern?</translation>
         <translation>Taste %1</translation>
     </message>
     <message>
-        <source>Empty</source>
-        <translation>Leer</translation>
-    </message>
-    <message>
         <source>Link %1</source>
         <translation>Verknüpfung %1</translation>
     </message>

@@ -305,10 +305,6 @@ Voulez-vous enregistrer vos modifications ?</translation>
         <translation>Touche %1</translation>
     </message>
     <message>
-        <source>Empty</source>
-        <translation>Vide</translation>
-    </message>
-    <message>
         <source>Link %1</source>
         <translation>Lien %1</translation>
     </message>

@@ -40,7 +40,8 @@ void AppMainWindow::initializeButtons()
         key->setCheckable(true);
         LanguageChooser::keepTranslated(key, [key, i] { key->setPlace(tr("Key %1").arg(i)); });
         key->setUnused(i > DeviceRecordLayout::Keys);
-        key->setText(tr("Empty"));
+        // Unused keys too read as a new record does, whatever the language.
+        key->setText(QLatin1String(DefaultRecordName));
         connect(key, &CommandButton::requestChangeName, this, &AppMainWindow::processChangeNameRequest);
         connect(key, &CommandButton::requestChangeData, this, &AppMainWindow::processChangeDataRequest);
         connect(key, &CommandButton::requestChangeUart, this, &AppMainWindow::processChangeUartRequest);
@@ -60,7 +61,7 @@ void AppMainWindow::initializeButtons()
             link->setPlace(linkPlace(j + 1, m_dataManager && m_dataManager->getDataObject(key, j + 1) ? key : 0));
         });
         link->setUnused(j + 1 > DeviceRecordLayout::Links);
-        link->setText(tr("Empty"));
+        link->setText(QLatin1String(DefaultRecordName));
         connect(link, &CommandButton::requestChangeData, this, &AppMainWindow::processChangeDataRequest);
         connect(link, &CommandButton::requestChangeName, this, &AppMainWindow::processChangeNameRequest);
         connect(link, &CommandButton::requestChangeUart, this, &AppMainWindow::processChangeUartRequest);

@@ -50,6 +50,10 @@ inline bool operator!=(const UartData& a, const UartData& b)
 // The device's length byte leaves room for 247 command bytes after the 8 counted header bytes.
 constexpr int MaxDeviceCommandBytes = DeviceRecordLayout::MaxCommandBytes;
 
+// The name of a record nobody named. It is stored in the file like any name,
+// so it is the same in every language of the window.
+inline constexpr char DefaultRecordName[] = "Empty";
+
 // One command entry: a key's first layer or one of its links.
 class LinkData
 {

@@ -1,7 +1,7 @@
 #include "appdata.h"
 
 namespace {
-const QString EmptyName = QStringLiteral("Empty");
+const QString EmptyName = QString::fromLatin1(DefaultRecordName);
 }
 
 UartData defaultUartData()

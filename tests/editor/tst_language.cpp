@@ -139,6 +139,7 @@ private slots:
         QCOMPARE(tryWindow->findChild<QPushButton*>(QStringLiteral("playButton"))->text(), playKey);
         // The keys keep the names they show; only their place is said anew.
         QCOMPARE(firstKey->text(), keyName);
+        QCOMPARE(window.dataManager()->getButtonObject(12)->text(), keyName);
         QVERIFY2(firstKey->accessibleName().startsWith(key), qPrintable(firstKey->accessibleName()));
         QCOMPARE(LanguageChooser::stored(), language);
 
