@@ -1007,7 +1007,7 @@ void TestCli::bashCompletion()
     for (auto match = commandLine.globalMatch(overview); match.hasNext();) {
         commands << match.next().captured(1);
     }
-    QCOMPARE(commands.size(), 12);
+    QCOMPARE(commands.size(), 13);
     QCOMPARE(completions({"kvr210c-cli", ""}), sorted(commands));
     QCOMPARE(completions({"kvr210c-cli", "st"}), QStringList{"store"});
     for (const QString& command : commands) {

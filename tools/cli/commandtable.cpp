@@ -8,6 +8,7 @@
 #include "filecommands.h"
 #include "interruption.h"
 #include "librarycommands.h"
+#include "reportcommands.h"
 #include "sendcommand.h"
 #include "setcommand.h"
 #include "stationfile.h"
@@ -52,8 +53,21 @@ QList<OptionRow> deviceOptions()
          QCommandLineOption(QStringLiteral("verify"),
                             QStringLiteral("Read each device back after storing and compare."))},
         {Option::Report,
-         QCommandLineOption(QStringLiteral("report"), QStringLiteral("Append a JSON line per port to this file."),
+         QCommandLineOption(QStringLiteral("report"),
+                            QStringLiteral("Append a JSON line per port to this file, or write each port's record "
+                                           "to a database: sqlite:PATH or postgresql://USER@HOST[:PORT]/DATABASE "
+                                           "(no password: ~/.pgpass or PGPASSFILE)."),
+                            QStringLiteral("file.jsonl|database"))},
+        {Option::Spool,
+         QCommandLineOption(QStringLiteral("spool"),
+                            QStringLiteral("With a database: keep the records it does not take in this file "
+                                           "until it does (default: one per database in "
+                                           "~/.local/state/kvr210c/)."),
                             QStringLiteral("file.jsonl"))},
+        {Option::StationName,
+         QCommandLineOption(QStringLiteral("station-name"),
+                            QStringLiteral("The station named in each record (default: the host name)."),
+                            QStringLiteral("name"))},
         {Option::Probe,
          QCommandLineOption(
              QStringLiteral("probe"),
@@ -115,6 +129,17 @@ QList<OptionRow> stationOptions()
                             QStringLiteral("Count per configuration (config, the default) or per place on the "
                                            "fixture (slot)."),
                             QStringLiteral("config|slot"), QStringLiteral("config"))},
+    };
+}
+
+// report push's database.
+QList<OptionRow> reportOptions()
+{
+    return {
+        {Option::ReportDatabase,
+         QCommandLineOption(QStringLiteral("report"),
+                            QStringLiteral("The database: sqlite:PATH or postgresql://USER@HOST[:PORT]/DATABASE."),
+                            QStringLiteral("database"))},
     };
 }
 
@@ -229,7 +254,7 @@ QList<OptionRow> libraryOptions()
 QCommandLineOption commandLineOption(Option option)
 {
     static const QList<OptionRow> rows = deviceOptions() + stationOptions() + fileOptions() + equipmentOptions()
-        + libraryOptions();
+        + libraryOptions() + reportOptions();
     for (const OptionRow& row : rows) {
         if (row.option == option) {
             return row.made;
@@ -371,8 +396,8 @@ const QList<Command>& commands()
          QStringLiteral("Store a configuration file to one device or to several at once."),
          {QStringLiteral("file")},
          {QStringLiteral("The configuration file.")},
-         {O::Ports, O::Station, O::Retries, O::Timeout, O::Trace, O::Verify, O::Report, O::Probe, O::All, O::Watch,
-          O::OnResult, O::Backup, O::Progress},
+         {O::Ports, O::Station, O::Retries, O::Timeout, O::Trace, O::Verify, O::Report, O::Spool, O::StationName,
+          O::Probe, O::All, O::Watch, O::OnResult, O::Backup, O::Progress},
          storeCommand,
          -1,
          CommandHelp::store},
@@ -380,8 +405,8 @@ const QList<Command>& commands()
          QStringLiteral("Compare the device's program with a configuration file."),
          {QStringLiteral("file")},
          {QStringLiteral("The configuration file.")},
-         {O::Ports, O::Station, O::Retries, O::Timeout, O::Trace, O::Report, O::Probe, O::All, O::Watch, O::OnResult,
-          O::Progress},
+         {O::Ports, O::Station, O::Retries, O::Timeout, O::Trace, O::Report, O::Spool, O::StationName, O::Probe, O::All,
+          O::Watch, O::OnResult, O::Progress},
          verifyCommand,
          -1,
          CommandHelp::verify},
@@ -403,6 +428,20 @@ const QList<Command>& commands()
          },
          1,
          CommandHelp::summary},
+        {QStringLiteral("report"),
+         QStringLiteral("Send the records a station kept in its spool to the database."),
+         {QStringLiteral("action"), QStringLiteral("spool")},
+         {QStringLiteral("push."), QStringLiteral("The spool file (JSON lines).")},
+         {O::ReportDatabase},
+         [](const Call& call) {
+             if (call.arguments.at(0) != QLatin1String("push")) {
+                 return usageError(QStringLiteral("report takes push, not \"%1\"").arg(call.arguments.at(0)),
+                                   QStringLiteral("report"));
+             }
+             return ReportCommands::push(call.arguments.at(1), call.parser.value(QStringLiteral("report")));
+         },
+         -1,
+         CommandHelp::reportPush},
         // send checks its own arguments: a file with --key, or --hex.
         {QStringLiteral("send"),
          QStringLiteral("Send one command to the equipment on a port and print the reply."),

@@ -26,6 +26,9 @@ enum class Option {
     Timeout,
     Verify,
     Report,
+    Spool, // store and verify: where a database's records wait
+    StationName, // store and verify: the station named in each record
+    ReportDatabase, // report push: the database the spool goes to
     Probe, // store and verify: only the ports with a device
     ProbePorts, // ports: try the handshake
     All,

@@ -1,0 +1,321 @@
+#include "reportdatabase.h"
+
+#include "safesave.h"
+
+#include <QJsonDocument>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+enum class FieldType { Text, Number, Time };
+
+// A report line's fields as columns; "start" and "end" are words SQL keeps for itself.
+struct Field {
+    const char* key;
+    const char* column;
+    FieldType type;
+};
+
+const std::vector<Field>& fields()
+{
+    static const std::vector<Field> list{
+        {"id", "id", FieldType::Text},
+        {"station", "station", FieldType::Text},
+        {"command", "command", FieldType::Text},
+        {"file", "file", FieldType::Text},
+        {"sha256", "sha256", FieldType::Text},
+        {"size", "size", FieldType::Number},
+        {"port", "port", FieldType::Text},
+        {"slot", "slot", FieldType::Text},
+        {"location", "location", FieldType::Text},
+        {"serial_number", "serial_number", FieldType::Text},
+        {"usb_location", "usb_location", FieldType::Text},
+        {"vendor_id", "vendor_id", FieldType::Text},
+        {"product_id", "product_id", FieldType::Text},
+        {"version", "version", FieldType::Text},
+        {"start", "start_time", FieldType::Time},
+        {"end", "end_time", FieldType::Time},
+        {"duration_ms", "duration_ms", FieldType::Number},
+        {"result", "result", FieldType::Text},
+        {"records", "records", FieldType::Number},
+        {"unconfirmed", "unconfirmed", FieldType::Number},
+        {"error", "error", FieldType::Text},
+    };
+    return list;
+}
+
+// The statements that bring a table of version N up to N + 1, at index N - 1;
+// none yet.
+const std::vector<QStringList>& migrations()
+{
+    static const std::vector<QStringList> steps;
+    return steps;
+}
+
+bool isSqlite(const ReportTarget& target)
+{
+    return target.kind() == ReportTarget::Kind::Sqlite;
+}
+
+QString createTable(const ReportTarget& target)
+{
+    QStringList columns;
+    for (const Field& field : fields()) {
+        const char* type = field.type == FieldType::Number       ? "BIGINT"
+            : field.type == FieldType::Time && !isSqlite(target) ? "TIMESTAMPTZ"
+                                                                 : "TEXT";
+        columns << QStringLiteral("%1 %2").arg(QLatin1String(field.column), QLatin1String(type));
+    }
+    columns[0] += QStringLiteral(" PRIMARY KEY");
+    columns << QStringLiteral("line TEXT NOT NULL");
+    return QStringLiteral("CREATE TABLE kvr210c_records (%1)").arg(columns.join(QLatin1String(", ")));
+}
+
+QString insertStatement()
+{
+    QStringList columns;
+    QStringList values;
+    for (const Field& field : fields()) {
+        columns << QLatin1String(field.column);
+        values << QLatin1Char(':') + QLatin1String(field.column);
+    }
+    columns << QStringLiteral("line");
+    values << QStringLiteral(":line");
+    // A record sent again (from a spool, after a crash) is kept once.
+    return QStringLiteral("INSERT INTO kvr210c_records (%1) VALUES (%2) ON CONFLICT (id) DO NOTHING")
+        .arg(columns.join(QLatin1String(", ")), values.join(QLatin1String(", ")));
+}
+
+QVariant valueOf(const QJsonValue& value, FieldType type)
+{
+    if (value.isNull() || value.isUndefined()) {
+        return QVariant();
+    }
+    if (type == FieldType::Number) {
+        return value.toInteger();
+    }
+    return value.toString();
+}
+
+QString systemText(const QSqlError& error)
+{
+    return error.text().simplified();
+}
+
+// What the server's answer means for the run: whether asking again may help.
+// A server that cannot be reached says so before it says anything of roles
+// and passwords.
+ReportDatabase::Status statusOf(const ReportTarget& target, const QSqlError& error)
+{
+    if (isSqlite(target)) {
+        // Another station's long write; anything else about a file stays as it is.
+        return error.text().contains(QLatin1String("locked")) ? ReportDatabase::Status::Unreachable
+                                                              : ReportDatabase::Status::Refused;
+    }
+    static const QRegularExpression refused(
+        QStringLiteral("authentication|password|does not exist|pg_hba\\.conf|permission denied|not permitted"),
+        QRegularExpression::CaseInsensitiveOption);
+    return refused.match(error.text()).hasMatch() ? ReportDatabase::Status::Refused
+                                                  : ReportDatabase::Status::Unreachable;
+}
+
+} // namespace
+
+ReportDatabase::ReportDatabase(const ReportTarget& target)
+    : m_target(target)
+    , m_connection(QStringLiteral("kvr210c-report-%1").arg(quintptr(this)))
+    , m_context(new QObject)
+{
+    m_context->moveToThread(&m_thread);
+    m_thread.start();
+}
+
+ReportDatabase::~ReportDatabase()
+{
+    inThread([this] { closeHere(); });
+    m_thread.quit();
+    m_thread.wait();
+    delete m_context;
+}
+
+void ReportDatabase::inThread(const std::function<void()>& work)
+{
+    QMetaObject::invokeMethod(m_context, work, Qt::BlockingQueuedConnection);
+}
+
+ReportDatabase::Status ReportDatabase::open(QString* error)
+{
+    Status status = Status::Ok;
+    inThread([&] { status = m_ready ? Status::Ok : connect(error); });
+    return status;
+}
+
+ReportDatabase::Status ReportDatabase::connect(QString* error)
+{
+    if (isSqlite(m_target) && !isSaveTarget(m_target.path(), error)) {
+        return Status::Refused;
+    }
+    QSqlDatabase db = QSqlDatabase::contains(m_connection)
+        ? QSqlDatabase::database(m_connection, false)
+        : QSqlDatabase::addDatabase(isSqlite(m_target) ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"),
+                                    m_connection);
+    if (!db.isValid()) {
+        *error = isSqlite(m_target)
+            ? QStringLiteral("the SQLite driver of Qt is not installed (libqt6sql6-sqlite)")
+            : QStringLiteral("the PostgreSQL driver of Qt is not installed (install libqt6sql6-psql)");
+        return Status::Refused;
+    }
+    if (isSqlite(m_target)) {
+        db.setDatabaseName(m_target.path());
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+    } else {
+        db.setDatabaseName(m_target.database());
+        db.setUserName(m_target.user());
+        db.setHostName(m_target.host());
+        db.setPort(m_target.port());
+        // No password: the client library reads ~/.pgpass, PGPASSFILE and PG* itself.
+        db.setConnectOptions(QStringLiteral("connect_timeout=%1;keepalives=1;keepalives_idle=5;"
+                                            "keepalives_interval=2;keepalives_count=3;tcp_user_timeout=%2;"
+                                            "application_name=kvr210c-cli;options='-c statement_timeout=%2'")
+                                 .arg(ConnectTimeoutS)
+                                 .arg(StatementTimeoutS * 1000));
+    }
+    if (!db.open()) {
+        const Status status = statusOf(m_target, db.lastError());
+        *error = QStringLiteral("the report database %1 %2 (%3)")
+                     .arg(m_target.displayName(),
+                          status == Status::Refused ? QStringLiteral("refused the connection")
+                                                    : QStringLiteral("does not answer"),
+                          systemText(db.lastError()));
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connection);
+        return status;
+    }
+    db = QSqlDatabase();
+    const Status status = prepareTable(error);
+    if (status != Status::Ok) {
+        closeHere();
+        return status;
+    }
+    m_ready = true;
+    return status;
+}
+
+ReportDatabase::Status ReportDatabase::prepareTable(QString* error)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery query(db);
+    const auto failed = [&](const QSqlError& why) {
+        *error = QStringLiteral("cannot set up the records in the report database %1 (%2)")
+                     .arg(m_target.displayName(), systemText(why));
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return statusOf(m_target, why);
+    };
+    // Stations starting at once create the table once.
+    if (!query.exec(isSqlite(m_target) ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"))
+        || (!isSqlite(m_target) && !query.exec(QStringLiteral("SELECT pg_advisory_xact_lock(2102100036)")))
+        || !query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS kvr210c_schema (version INTEGER NOT NULL)"))
+        || !query.exec(QStringLiteral("SELECT MAX(version) FROM kvr210c_schema")) || !query.next()) {
+        return failed(query.lastError());
+    }
+    const int version = query.value(0).isNull() ? 0 : query.value(0).toInt();
+    if (version > SchemaVersion) {
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        *error = QStringLiteral("the report database %1 was set up by a newer kvr210c-cli (its records are of "
+                                "version %2, this one knows up to %3): update kvr210c-cli on this station")
+                     .arg(m_target.displayName())
+                     .arg(version)
+                     .arg(SchemaVersion);
+        return Status::Refused;
+    }
+    QStringList steps;
+    if (version == 0) {
+        steps << createTable(m_target)
+              << QStringLiteral("CREATE INDEX kvr210c_records_start ON kvr210c_records (start_time)")
+              << QStringLiteral("INSERT INTO kvr210c_schema (version) VALUES (%1)").arg(SchemaVersion);
+    } else {
+        for (int from = version; from < SchemaVersion; ++from) {
+            steps << migrations().at(size_t(from - 1));
+        }
+        steps << QStringLiteral("UPDATE kvr210c_schema SET version = %1").arg(SchemaVersion);
+    }
+    for (const QString& step : std::as_const(steps)) {
+        if (!query.exec(step)) {
+            return failed(query.lastError());
+        }
+    }
+    if (!query.exec(QStringLiteral("COMMIT"))) {
+        return failed(query.lastError());
+    }
+    return Status::Ok;
+}
+
+ReportDatabase::Status ReportDatabase::insert(const QJsonObject& line, QString* error)
+{
+    Status status = Status::Ok;
+    inThread([&] {
+        const bool wasReady = m_ready;
+        status = m_ready ? insertHere(line, error) : connect(error);
+        if (status == Status::Ok && !wasReady) {
+            status = insertHere(line, error);
+        } else if (status != Status::Ok && wasReady) {
+            // The server may have restarted since: one fresh connection.
+            closeHere();
+            status = connect(error);
+            if (status == Status::Ok) {
+                status = insertHere(line, error);
+            }
+        }
+    });
+    return status;
+}
+
+ReportDatabase::Status ReportDatabase::insertLine(const QByteArray& line, QString* error)
+{
+    const QJsonObject object = QJsonDocument::fromJson(line).object();
+    if (!object.value(QLatin1String("id")).isString() || !object.value(QLatin1String("command")).isString()) {
+        *error = QStringLiteral("not a report record");
+        return Status::Refused;
+    }
+    return insert(object, error);
+}
+
+ReportDatabase::Status ReportDatabase::insertHere(const QJsonObject& line, QString* error)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery query(db);
+    const auto failed = [&](const QSqlError& why) {
+        *error = QStringLiteral("the report database %1 did not take the record (%2)")
+                     .arg(m_target.displayName(), systemText(why));
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return Status::Unreachable;
+    };
+    if (!query.exec(isSqlite(m_target) ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"))) {
+        return failed(query.lastError());
+    }
+    static const QString statement = insertStatement();
+    if (!query.prepare(statement)) {
+        return failed(query.lastError());
+    }
+    for (const Field& field : fields()) {
+        query.bindValue(QLatin1Char(':') + QLatin1String(field.column),
+                        valueOf(line.value(QLatin1String(field.key)), field.type));
+    }
+    query.bindValue(QStringLiteral(":line"), QString::fromUtf8(QJsonDocument(line).toJson(QJsonDocument::Compact)));
+    if (!query.exec() || !query.exec(QStringLiteral("COMMIT"))) {
+        return failed(query.lastError());
+    }
+    return Status::Ok;
+}
+
+void ReportDatabase::closeHere()
+{
+    m_ready = false;
+    if (QSqlDatabase::contains(m_connection)) {
+        QSqlDatabase::database(m_connection, false).close();
+        QSqlDatabase::removeDatabase(m_connection);
+    }
+}
