@@ -293,6 +293,10 @@ ReportDatabase::Status ReportDatabase::insertHere(const QJsonObject& line, QStri
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         return Status::Unreachable;
     };
+    if (!db.isOpen()) {
+        *error = QStringLiteral("the report database %1 is not connected").arg(m_target.displayName());
+        return Status::Unreachable;
+    }
     if (!query.exec(isSqlite(m_target) ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"))) {
         return failed(query.lastError());
     }
