@@ -43,6 +43,7 @@ private slots:
     void stationsAtOnceKeepEveryRecordOnce_data();
     void stationsAtOnceKeepEveryRecordOnce();
     void aStoppedServerStopsNoShift();
+    void aSilentServerHoldsNoRunLong();
     void refusedBeforeAnyDeviceIsTouched_data();
     void refusedBeforeAnyDeviceIsTouched();
 
@@ -251,6 +252,20 @@ void TestDbReport::aStoppedServerStopsNoShift()
     QVERIFY2(push.exitCode == 0, qPrintable(push.err));
     QCOMPARE(records(backend).size(), 3);
     QVERIFY(readFile(path("again.jsonl")).isEmpty());
+}
+
+// A server that takes connections and never answers: each attempt is given up
+// within seconds, and the record waits in the spool.
+void TestDbReport::aSilentServerHoldsNoRunLong()
+{
+    SimulatorProcess device;
+    QVERIFY(device.start());
+    QVERIFY(m_server.pause(true));
+    const CliRun run = store("postgresql", {device.portName()});
+    QVERIFY(m_server.pause(false));
+    QVERIFY2(run.finished && run.exitCode == 0, qPrintable(run.err));
+    QVERIFY2(run.elapsedMs < 20000, qPrintable(QString::number(run.elapsedMs)));
+    QCOMPARE(readFile(path("spool.jsonl")).count('\n'), 1);
 }
 
 void TestDbReport::refusedBeforeAnyDeviceIsTouched_data()

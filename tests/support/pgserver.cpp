@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QVersionNumber>
 
+#include <csignal>
 #include <unistd.h>
 
 namespace {
@@ -111,6 +112,13 @@ bool PgServer::stop()
 {
     m_running = !run(m_bin + QStringLiteral("/pg_ctl"), {"-D", m_dir.filePath("data"), "-m", "fast", "-w", "stop"});
     return !m_running;
+}
+
+bool PgServer::pause(bool paused)
+{
+    QFile pidFile(m_dir.filePath(QStringLiteral("data/postmaster.pid")));
+    const pid_t pid = pidFile.open(QIODevice::ReadOnly) ? pid_t(pidFile.readLine().trimmed().toLongLong()) : 0;
+    return pid > 0 && ::kill(pid, paused ? SIGSTOP : SIGCONT) == 0;
 }
 
 QString PgServer::url() const

@@ -27,6 +27,8 @@ public:
     bool start();
     // As an administrator stops it for maintenance: sessions are ended.
     bool stop();
+    // Stops (SIGSTOP) or resumes the server: one that takes connections and never answers.
+    bool pause(bool paused);
     QString errorString() const { return m_error; }
 
     // --report's text for its database "postgres", through the socket.

@@ -177,11 +177,13 @@ ReportDatabase::Status ReportDatabase::connect(QString* error)
         db.setHostName(m_target.host());
         db.setPort(m_target.port());
         // No password: the client library reads ~/.pgpass, PGPASSFILE and PG* itself.
-        db.setConnectOptions(QStringLiteral("connect_timeout=%1;keepalives=1;keepalives_idle=5;"
-                                            "keepalives_interval=2;keepalives_count=3;tcp_user_timeout=%2;"
-                                            "application_name=kvr210c-cli;options='-c statement_timeout=%2'")
-                                 .arg(ConnectTimeoutS)
-                                 .arg(StatementTimeoutS * 1000));
+        db.setConnectOptions(
+            QStringLiteral(
+                "connect_timeout=%1;keepalives=1;keepalives_idle=5;"
+                "keepalives_interval=2;keepalives_count=3;tcp_user_timeout=%2;"
+                "application_name=kvr210c-cli;options='-c statement_timeout=%2 -c client_min_messages=warning'")
+                .arg(ConnectTimeoutS)
+                .arg(StatementTimeoutS * 1000));
     }
     if (!db.open()) {
         const Status status = statusOf(m_target, db.lastError());
