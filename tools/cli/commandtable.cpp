@@ -344,6 +344,17 @@ int loadCommand(const Call& call)
 
 // A command library's entries: listed, made into bytes, imported, written into a record.
 QList<Command> libraryCommands();
+Command reportRow();
+
+// report push: a station's spool sent to its database.
+int reportCommand(const Call& call)
+{
+    if (call.arguments.at(0) != QLatin1String("push")) {
+        return usageError(QStringLiteral("report takes push, not \"%1\"").arg(call.arguments.at(0)),
+                          QStringLiteral("report"));
+    }
+    return ReportCommands::push(call.arguments.at(1), call.parser.value(QStringLiteral("report")));
+}
 
 } // namespace
 
@@ -428,20 +439,6 @@ const QList<Command>& commands()
          },
          1,
          CommandHelp::summary},
-        {QStringLiteral("report"),
-         QStringLiteral("Send the records a station kept in its spool to the database."),
-         {QStringLiteral("action"), QStringLiteral("spool")},
-         {QStringLiteral("push."), QStringLiteral("The spool file (JSON lines).")},
-         {O::ReportDatabase},
-         [](const Call& call) {
-             if (call.arguments.at(0) != QLatin1String("push")) {
-                 return usageError(QStringLiteral("report takes push, not \"%1\"").arg(call.arguments.at(0)),
-                                   QStringLiteral("report"));
-             }
-             return ReportCommands::push(call.arguments.at(1), call.parser.value(QStringLiteral("report")));
-         },
-         -1,
-         CommandHelp::reportPush},
         // send checks its own arguments: a file with --key, or --hex.
         {QStringLiteral("send"),
          QStringLiteral("Send one command to the equipment on a port and print the reply."),
@@ -454,7 +451,7 @@ const QList<Command>& commands()
          CommandHelp::send},
     };
     // The library's commands come after the others in every listing.
-    static const QList<Command> all = list + libraryCommands();
+    static const QList<Command> all = list + QList<Command>{reportRow()} + libraryCommands();
     return all;
 }
 
@@ -479,6 +476,18 @@ bool Command::takesOptionNamed(const QString& name) const
 }
 
 namespace {
+
+Command reportRow()
+{
+    return {QStringLiteral("report"),
+            QStringLiteral("Send the records a station kept in its spool to the database."),
+            {QStringLiteral("action"), QStringLiteral("spool")},
+            {QStringLiteral("push."), QStringLiteral("The spool file (JSON lines).")},
+            {Option::ReportDatabase},
+            reportCommand,
+            -1,
+            CommandHelp::reportPush};
+}
 
 QList<Command> libraryCommands()
 {
