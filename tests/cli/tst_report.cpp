@@ -3,7 +3,6 @@
 #include "cliprocess.h"
 #include "reportappend.h"
 #include "reportsummary.h"
-#include "reporttarget.h"
 #include "runreport.h"
 #include "testfiles.h"
 
@@ -59,8 +58,6 @@ private slots:
     void summaryBySlot();
     void linesInMemoryCountAsTheFile_data();
     void linesInMemoryCountAsTheFile();
-    void reportTargetsAreReadWithoutPasswords_data();
-    void reportTargetsAreReadWithoutPasswords();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -340,57 +337,6 @@ void TestReport::linesInMemoryCountAsTheFile()
     QCOMPARE(inMemory.lines(), 4);
     QCOMPARE(inMemory.text(), fromFile.text());
     QCOMPARE(inMemory.text().count("  B2\n"), grouping == ReportSummary::Grouping::Slot ? 1 : 0);
-}
-
-void TestReport::reportTargetsAreReadWithoutPasswords_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("shown"); // empty: refused
-    QTest::addColumn<QString>("error");
-    QTest::newRow("file with a colon") << "runs:2026.jsonl"
-                                       << "runs:2026.jsonl"
-                                       << "";
-    QTest::newRow("sqlite") << "sqlite:/var/lib/records.db"
-                            << "sqlite:/var/lib/records.db"
-                            << "";
-    QTest::newRow("sqlite without a path") << "sqlite:"
-                                           << ""
-                                           << "needs the database file";
-    QTest::newRow("server") << "postgresql://line@db.plant:5433/records"
-                            << "postgresql://line@db.plant:5433/records"
-                            << "";
-    QTest::newRow("socket folder") << "postgresql:///records?host=/run/postgresql"
-                                   << "postgresql:///records?host=/run/postgresql"
-                                   << "";
-    QTest::newRow("password") << "postgresql://line:s3cret@db/records"
-                              << ""
-                              << "never given on the command line";
-    QTest::newRow("empty password") << "postgresql://line:@db/records"
-                                    << ""
-                                    << "never given on the command line";
-    QTest::newRow("password setting") << "postgresql:///records?password=s3cret"
-                                      << ""
-                                      << "never given on the command line";
-    QTest::newRow("no database") << "postgresql://line@db/"
-                                 << ""
-                                 << "name the database";
-    QTest::newRow("another kind") << "mysql://line@db/records"
-                                  << ""
-                                  << "a database is sqlite:";
-}
-
-void TestReport::reportTargetsAreReadWithoutPasswords()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, shown);
-    QFETCH(QString, error);
-    ReportTarget target;
-    QString why;
-    QCOMPARE(ReportTarget::parse(text, &target, &why), error.isEmpty());
-    QVERIFY2(why.contains(error) && !why.contains("s3cret"), qPrintable(why));
-    if (error.isEmpty()) {
-        QCOMPARE(target.displayName(), shown);
-    }
 }
 
 QTEST_GUILESS_MAIN(TestReport)
