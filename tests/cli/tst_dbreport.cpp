@@ -44,6 +44,8 @@ private slots:
     void aSilentServerHoldsNoRunLong();
     void refusedBeforeAnyDeviceIsTouched_data();
     void refusedBeforeAnyDeviceIsTouched();
+    void aDatabaseCountsAsItsFile_data();
+    void aDatabaseCountsAsItsFile();
 
 private:
     QString target(const QString& backend) const;
@@ -292,6 +294,60 @@ void TestDbReport::refusedBeforeAnyDeviceIsTouched()
     QVERIFY2(run.err.contains(reason), qPrintable(run.err));
     QVERIFY(device.settle());
     QCOMPARE(device.countLogLines("frame KVR210"), 0);
+}
+
+void TestDbReport::aDatabaseCountsAsItsFile_data()
+{
+    QTest::addColumn<QString>("backend");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("counted"); // in the totals: the period took effect
+    for (const QString backend : {"sqlite", "postgresql"}) {
+        const auto row = [&](const char* name, const QStringList& options, const QString& counted) {
+            QTest::addRow("%s, %s", qPrintable(backend), name) << backend << options << counted;
+        };
+        row("by config", {}, "  total   18\n");
+        row("by slot", {"--by", "slot"}, "  total   18\n");
+        row("by station", {"--by", "station"}, "  total   18\n");
+        row("since a date", {"--since", "2026-03-03"}, ""); // local midnight: depends on the zone
+        row("until a time", {"--by", "slot", "--until", "2026-03-02T09:00Z"}, "  total   8\n");
+        row("between, with an offset",
+            {"--by", "station", "--since", "2026-03-02T10:00+01:00", "--until", "2026-03-03 10:00:00Z"},
+            "  total   6\n");
+    }
+}
+
+// The same records, written as a file and sent to a database, count the same.
+void TestDbReport::aDatabaseCountsAsItsFile()
+{
+    QFETCH(QString, backend);
+    QFETCH(QStringList, options);
+    QFETCH(QString, counted);
+    // Three days of two stations at three slots, two configurations, a failure now and then.
+    QByteArray lines;
+    for (int i = 0; i < 18; ++i) {
+        const QDateTime start = QDateTime({2026, 3, 1 + i / 6}, {6 + i % 6 * 2, 30}, Qt::UTC);
+        lines += QJsonDocument(QJsonObject{{"command", "store"},
+                                           {"id", QUuid::createUuid().toString(QUuid::WithoutBraces)},
+                                           {"file", i % 4 ? "a.app" : "b.app"},
+                                           {"sha256", QString(64, i % 4 ? 'a' : 'b')},
+                                           {"port", QStringLiteral("/dev/ttyUSB%1").arg(i % 3)},
+                                           {"slot", QStringLiteral("A%1").arg(i % 3)},
+                                           {"station", i % 2 ? "bench 1" : "bench 2"},
+                                           {"start", start.toString(Qt::ISODateWithMs)},
+                                           {"end", start.addSecs(20).toString(Qt::ISODateWithMs)},
+                                           {"result", i % 5 ? "stored" : "failed"}})
+                     .toJson(QJsonDocument::Compact)
+            + '\n';
+    }
+    QVERIFY(writeFile(path("records.jsonl"), lines));
+    QVERIFY(writeFile(path("spool.jsonl"), lines));
+    const CliRun push = runCli(KVR_CLI_PATH, {"report", "push", path("spool.jsonl"), "--report", target(backend)});
+    QVERIFY2(push.exitCode == 0, qPrintable(push.err));
+    const CliRun file = runCli(KVR_CLI_PATH, QStringList{"summary", path("records.jsonl")} + options);
+    const CliRun database = runCli(KVR_CLI_PATH, QStringList{"summary", target(backend)} + options);
+    QVERIFY2(file.exitCode == 0 && database.exitCode == 0, qPrintable(file.err + database.err));
+    QCOMPARE(database.out, file.out);
+    QVERIFY2(file.out.endsWith(counted.toUtf8()), file.out.constData());
 }
 
 QTEST_GUILESS_MAIN(TestDbReport)

@@ -228,8 +228,13 @@ QString summary()
                           "(by its SHA-256, or by its name in lines without one), the number of lines per outcome\n"
                           "(stored, verified, different, failed, interrupted, no device), then the same for all\n"
                           "files. With --by slot it counts per place on the fixture instead (by the slot's name,\n"
-                          "or the port in lines written without one), so a failing position shows up. Exit code\n"
-                          "2, naming it, for a file that cannot be read or a line that is not a report line;\n"
+                          "or the port in lines written without one), so a failing position shows up; with --by\n"
+                          "station per station. A database (sqlite:PATH, postgresql://USER@HOST/DATABASE, as\n"
+                          "--report takes it) is counted as a file with the same records, in the order the devices\n"
+                          "started. --since and --until count only the devices started in that time, from --since\n"
+                          "up to but not including --until: 2026-03-02, 2026-03-02T07:00 or\n"
+                          "2026-03-02T07:00+01:00 (local time unless an offset is given). Exit code 2, naming it,\n"
+                          "for a file or database that cannot be read or a line that is not a report line;\n"
                           "nothing is counted then.");
 }
 

@@ -126,9 +126,19 @@ QList<OptionRow> stationOptions()
                             QStringLiteral("file.json"))},
         {Option::By,
          QCommandLineOption(QStringLiteral("by"),
-                            QStringLiteral("Count per configuration (config, the default) or per place on the "
-                                           "fixture (slot)."),
-                            QStringLiteral("config|slot"), QStringLiteral("config"))},
+                            QStringLiteral("Count per configuration (config, the default), per place on the "
+                                           "fixture (slot) or per station."),
+                            QStringLiteral("config|slot|station"), QStringLiteral("config"))},
+        {Option::Since,
+         QCommandLineOption(QStringLiteral("since"),
+                            QStringLiteral("Only the devices started at or after this date or time (ISO 8601, "
+                                           "local time unless it gives an offset)."),
+                            QStringLiteral("time"))},
+        {Option::Until,
+         QCommandLineOption(QStringLiteral("until"),
+                            QStringLiteral("Only the devices started before this date or time (a date alone is its "
+                                           "midnight)."),
+                            QStringLiteral("time"))},
     };
 }
 
@@ -430,12 +440,15 @@ const QList<Command>& commands()
          -1,
          CommandHelp::load},
         {QStringLiteral("summary"),
-         QStringLiteral("Count the lines of --report files per configuration and per outcome."),
+         QStringLiteral("Count the records of --report files or databases per configuration and per outcome."),
          {QStringLiteral("report")},
-         {QStringLiteral("A report file (JSON lines, as --report writes them).")},
-         {O::By},
+         {QStringLiteral("A report file (JSON lines, as --report writes them), or a database: sqlite:PATH or "
+                         "postgresql://USER@HOST[:PORT]/DATABASE.")},
+         {O::By, O::Since, O::Until},
          [](const Call& call) {
-             return FileCommands::summary(call.parser.value(QStringLiteral("by")), call.arguments);
+             return ReportCommands::summary(call.parser.value(QStringLiteral("by")),
+                                            call.parser.value(QStringLiteral("since")),
+                                            call.parser.value(QStringLiteral("until")), call.arguments);
          },
          1,
          CommandHelp::summary},

@@ -13,6 +13,11 @@ namespace ReportCommands {
 // 2 a wrong command line, a spool that cannot be read, a database that refused.
 int push(const QString& spoolFile, const QString& reportText);
 
+// summary: counts the records of report files and databases (sqlite:PATH,
+// postgresql://...) per configuration (`by` "config"), slot or station, those
+// whose device started from `since` to `until` (either empty: open).
+int summary(const QString& by, const QString& since, const QString& until, const QStringList& reports);
+
 } // namespace ReportCommands
 
 #endif // REPORTCOMMANDS_H

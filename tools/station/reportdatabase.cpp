@@ -2,6 +2,7 @@
 
 #include "safesave.h"
 
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QRegularExpression>
 #include <QSqlDatabase>
@@ -158,6 +159,21 @@ ReportDatabase::Status ReportDatabase::connect(QString* error)
     if (isSqlite(m_target) && !isSaveTarget(m_target.path(), error)) {
         return Status::Refused;
     }
+    Status status = openConnection(false, error);
+    if (status != Status::Ok) {
+        return status;
+    }
+    status = prepareTable(error);
+    if (status != Status::Ok) {
+        closeHere();
+        return status;
+    }
+    m_ready = true;
+    return status;
+}
+
+ReportDatabase::Status ReportDatabase::openConnection(bool readOnly, QString* error)
+{
     QSqlDatabase db = QSqlDatabase::contains(m_connection)
         ? QSqlDatabase::database(m_connection, false)
         : QSqlDatabase::addDatabase(isSqlite(m_target) ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"),
@@ -170,7 +186,9 @@ ReportDatabase::Status ReportDatabase::connect(QString* error)
     }
     if (isSqlite(m_target)) {
         db.setDatabaseName(m_target.path());
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1%2")
+                                 .arg(BusyTimeoutMs)
+                                 .arg(readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
     } else {
         db.setDatabaseName(m_target.database());
         db.setUserName(m_target.user());
@@ -196,14 +214,7 @@ ReportDatabase::Status ReportDatabase::connect(QString* error)
         QSqlDatabase::removeDatabase(m_connection);
         return status;
     }
-    db = QSqlDatabase();
-    const Status status = prepareTable(error);
-    if (status != Status::Ok) {
-        closeHere();
-        return status;
-    }
-    m_ready = true;
-    return status;
+    return Status::Ok;
 }
 
 ReportDatabase::Status ReportDatabase::prepareTable(QString* error)
@@ -226,11 +237,7 @@ ReportDatabase::Status ReportDatabase::prepareTable(QString* error)
     const int version = query.value(0).isNull() ? 0 : query.value(0).toInt();
     if (version > SchemaVersion) {
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        *error = QStringLiteral("the report database %1 was set up by a newer kvr210c-cli (its records are of "
-                                "version %2, this one knows up to %3): update kvr210c-cli on this station")
-                     .arg(m_target.displayName())
-                     .arg(version)
-                     .arg(SchemaVersion);
+        *error = newerSchema(version);
         return Status::Refused;
     }
     QStringList steps;
@@ -312,6 +319,89 @@ ReportDatabase::Status ReportDatabase::insertHere(const QJsonObject& line, QStri
     }
     query.bindValue(QStringLiteral(":line"), QString::fromUtf8(QJsonDocument(line).toJson(QJsonDocument::Compact)));
     if (!query.exec() || !query.exec(QStringLiteral("COMMIT"))) {
+        return failed(query.lastError());
+    }
+    return Status::Ok;
+}
+
+QString ReportDatabase::newerSchema(int version) const
+{
+    return QStringLiteral("the report database %1 was set up by a newer kvr210c-cli (its records are of "
+                          "version %2, this one knows up to %3): update kvr210c-cli on this station")
+        .arg(m_target.displayName())
+        .arg(version)
+        .arg(SchemaVersion);
+}
+
+ReportDatabase::Status ReportDatabase::read(const ReportPeriod& period, const LineReader& take, QString* error)
+{
+    Status status = Status::Ok;
+    inThread([&] {
+        if (isSqlite(m_target) && !QFileInfo(m_target.path()).isFile()) {
+            *error = QStringLiteral("there is no report database %1").arg(m_target.displayName());
+            status = Status::Refused;
+            return;
+        }
+        status = openConnection(true, error);
+        if (status == Status::Ok) {
+            status = readHere(period, take, error);
+        }
+        closeHere();
+    });
+    return status;
+}
+
+ReportDatabase::Status ReportDatabase::readHere(const ReportPeriod& period, const LineReader& take, QString* error)
+{
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    const auto failed = [&](const QSqlError& why) {
+        *error = QStringLiteral("cannot read the records of the report database %1 (%2)")
+                     .arg(m_target.displayName(), systemText(why));
+        return statusOf(m_target, why);
+    };
+    if (!query.exec(QStringLiteral("SELECT MAX(version) FROM kvr210c_schema")) || !query.next()) {
+        return failed(query.lastError());
+    }
+    if (query.value(0).toInt() > SchemaVersion) {
+        *error = newerSchema(query.value(0).toInt());
+        return Status::Refused;
+    }
+    // A year of records may take longer than one device's record; a summary is still bounded.
+    if (!isSqlite(m_target) && !query.exec(QStringLiteral("SET statement_timeout = %1").arg(ReadTimeoutS * 1000))) {
+        return failed(query.lastError());
+    }
+    QStringList conditions{QStringLiteral("TRUE")};
+    if (period.since().isValid()) {
+        conditions << QStringLiteral("start_time >= :since");
+    }
+    if (period.until().isValid()) {
+        conditions << QStringLiteral("start_time < :until");
+    }
+    // Row by row as they come, never the whole table at once.
+    query.setForwardOnly(true);
+    if (!query.prepare(QStringLiteral("SELECT id, line FROM kvr210c_records WHERE %1 ORDER BY start_time, id")
+                           .arg(conditions.join(QLatin1String(" AND "))))) {
+        return failed(query.lastError());
+    }
+    // As the records write their times: SQLite keeps them as that text, and
+    // PostgreSQL reads it as the time it is.
+    if (period.since().isValid()) {
+        query.bindValue(QStringLiteral(":since"), ReportPeriod::recordTime(period.since()));
+    }
+    if (period.until().isValid()) {
+        query.bindValue(QStringLiteral(":until"), ReportPeriod::recordTime(period.until()));
+    }
+    if (!query.exec()) {
+        return failed(query.lastError());
+    }
+    while (query.next()) {
+        QString why;
+        if (!take(query.value(1).toString().toUtf8(), &why)) {
+            *error = QStringLiteral("%1, record %2: %3").arg(m_target.displayName(), query.value(0).toString(), why);
+            return Status::Refused;
+        }
+    }
+    if (query.lastError().isValid()) {
         return failed(query.lastError());
     }
     return Status::Ok;

@@ -1,11 +1,14 @@
 #ifndef REPORTDATABASE_H
 #define REPORTDATABASE_H
 
+#include "reportperiod.h"
 #include "reporttarget.h"
 
 #include <QJsonObject>
 #include <QString>
 #include <QThread>
+
+#include <functional>
 
 // The production record in a database: one table, kvr210c_records, with a
 // column for each field of a report line, the whole line as JSON (column
@@ -29,6 +32,7 @@ public:
     static constexpr int ConnectTimeoutS = 2;
     static constexpr int StatementTimeoutS = 10;
     static constexpr int BusyTimeoutMs = 5000;
+    static constexpr int ReadTimeoutS = 600;
 
     enum class Status {
         Ok,
@@ -52,10 +56,20 @@ public:
     // The same from a line as the file and the spool hold it.
     Status insertLine(const QByteArray& line, QString* error);
 
+    // Takes one record's line; false, with the reason, stops the reading.
+    using LineReader = std::function<bool(const QByteArray& line, QString* why)>;
+    // Hands `take` the line of each record whose device started in `period`,
+    // in the order they started (then by id), one row at a time; reads and
+    // changes nothing else (no table is made). Says why not.
+    Status read(const ReportPeriod& period, const LineReader& take, QString* error);
+
     const ReportTarget& target() const { return m_target; }
 
 private:
     Status connect(QString* error);
+    Status openConnection(bool readOnly, QString* error);
+    Status readHere(const ReportPeriod& period, const LineReader& take, QString* error);
+    QString newerSchema(int version) const;
     Status prepareTable(QString* error);
     Status insertHere(const QJsonObject& line, QString* error);
     void closeHere();

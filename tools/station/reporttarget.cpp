@@ -16,45 +16,45 @@ QString passwordAdvice()
 
 } // namespace
 
-bool ReportTarget::parse(const QString& text, ReportTarget* target, QString* error)
+bool ReportTarget::parse(const QString& text, ReportTarget* target, QString* error, const QString& given)
 {
     *target = ReportTarget();
     if (text.startsWith(sqlitePrefix)) {
         target->m_kind = Kind::Sqlite;
         target->m_path = text.mid(sqlitePrefix.size());
         if (target->m_path.isEmpty()) {
-            *error = QStringLiteral("--report sqlite: needs the database file's path (sqlite:records.db)");
+            *error = QStringLiteral("%1 sqlite: needs the database file's path (sqlite:records.db)").arg(given);
             return false;
         }
         return true;
     }
     if (text.startsWith(QLatin1String("postgresql:")) || text.startsWith(QLatin1String("postgres:"))) {
-        return parsePostgresql(text, target, error);
+        return parsePostgresql(text, target, error, given);
     }
     // "mysql://..." is no file name anyone means.
     static const QRegularExpression otherScheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
     if (otherScheme.match(text).hasMatch()) {
-        *error = QStringLiteral("--report \"%1\": a database is sqlite:PATH or postgresql://USER@HOST/DATABASE")
-                     .arg(text.section(QLatin1String("://"), 0, 0) + QLatin1String("://..."));
+        *error = QStringLiteral("%1 \"%2\": a database is sqlite:PATH or postgresql://USER@HOST/DATABASE")
+                     .arg(given, text.section(QLatin1String("://"), 0, 0) + QLatin1String("://..."));
         return false;
     }
     target->m_path = text;
     return true;
 }
 
-bool ReportTarget::parsePostgresql(const QString& text, ReportTarget* target, QString* error)
+bool ReportTarget::parsePostgresql(const QString& text, ReportTarget* target, QString* error, const QString& given)
 {
     const QString form = QStringLiteral("postgresql://USER@HOST[:PORT]/DATABASE or postgresql:///DATABASE?host=FOLDER");
     const QUrl url(text, QUrl::StrictMode);
     if (!url.isValid() || url.scheme().isEmpty() || !text.contains(QLatin1String("://"))) {
-        *error = QStringLiteral("--report: not a PostgreSQL address (%1)").arg(form);
+        *error = QStringLiteral("%1: not a PostgreSQL address (%2)").arg(given, form);
         return false;
     }
     // "user:@host" has an empty password: still one typed on the command line.
     const QString authority =
         text.section(QLatin1String("://"), 1).section(QRegularExpression(QStringLiteral("[/?]")), 0, 0);
     if (!url.password().isEmpty() || authority.section(QLatin1Char('@'), 0, -2).contains(QLatin1Char(':'))) {
-        *error = QStringLiteral("--report: %1").arg(passwordAdvice());
+        *error = QStringLiteral("%1: %2").arg(given, passwordAdvice());
         return false;
     }
     target->m_kind = Kind::Postgresql;
@@ -70,19 +70,19 @@ bool ReportTarget::parsePostgresql(const QString& text, ReportTarget* target, QS
             bool number = false;
             target->m_port = value.toInt(&number);
             if (!number || target->m_port <= 0 || target->m_port > 65535) {
-                *error = QStringLiteral("--report: the port \"%1\" is no port number").arg(value);
+                *error = QStringLiteral("%1: the port \"%2\" is no port number").arg(given, value);
                 return false;
             }
         } else if (name == QLatin1String("password")) {
-            *error = QStringLiteral("--report: %1").arg(passwordAdvice());
+            *error = QStringLiteral("%1: %2").arg(given, passwordAdvice());
             return false;
         } else {
-            *error = QStringLiteral("--report: \"%1\" is not a setting it takes (host, port)").arg(name);
+            *error = QStringLiteral("%1: \"%2\" is not a setting it takes (host, port)").arg(given, name);
             return false;
         }
     }
     if (target->m_database.isEmpty() || target->m_database.contains(QLatin1Char('/'))) {
-        *error = QStringLiteral("--report: name the database (%1)").arg(form);
+        *error = QStringLiteral("%1: name the database (%2)").arg(given, form);
         return false;
     }
     return true;

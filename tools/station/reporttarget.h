@@ -16,8 +16,10 @@ class ReportTarget
 public:
     enum class Kind { File, Sqlite, Postgresql };
 
-    // Says what is wrong with `text` in the user's words.
-    static bool parse(const QString& text, ReportTarget* target, QString* error);
+    // Says what is wrong with `text` in the user's words, naming it as `given`
+    // (the option or the command that took it).
+    static bool parse(const QString& text, ReportTarget* target, QString* error,
+                      const QString& given = QStringLiteral("--report"));
 
     Kind kind() const { return m_kind; }
     bool isDatabase() const { return m_kind != Kind::File; }
@@ -33,7 +35,7 @@ public:
     QString displayName() const;
 
 private:
-    static bool parsePostgresql(const QString& text, ReportTarget* target, QString* error);
+    static bool parsePostgresql(const QString& text, ReportTarget* target, QString* error, const QString& given);
 
     Kind m_kind = Kind::File;
     QString m_path;
