@@ -365,6 +365,10 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
     // One look at the system's ports for the whole run: where each slot is, and what each adapter is.
     QString listError;
     const QList<ListedPort> listed = PortListing::current(&listError);
+    // The database signed in meanwhile.
+    if (!ReportOption::ready(report)) {
+        return ExitUsage;
+    }
     if (!listError.isEmpty()) {
         printError(QStringLiteral("%1; no device was touched").arg(listError));
         return ExitUsage;

@@ -12,13 +12,15 @@ namespace {
 
 constexpr int MaxStationNameChars = 100;
 
-bool openDatabase(const DeviceCommands::RunOptions& options, const ReportTarget& target, Report* report)
+} // namespace
+
+bool ready(const Report& report)
 {
-    report->spool = std::make_unique<ReportSpool>(options.spoolFile.isEmpty() ? ReportSpool::defaultPath(target)
-                                                                              : options.spoolFile);
-    report->database = std::make_unique<ReportDatabase>(target);
+    if (!report.database) {
+        return true;
+    }
     QString error;
-    switch (report->database->open(&error)) {
+    switch (report.database->open(&error)) {
     case ReportDatabase::Status::Ok:
         return true;
     case ReportDatabase::Status::Refused:
@@ -29,11 +31,9 @@ bool openDatabase(const DeviceCommands::RunOptions& options, const ReportTarget&
     }
     // A station goes on without its server: nothing is lost, and the records follow when it answers.
     printError(QStringLiteral("%1; the records wait in the spool %2 until it answers")
-                   .arg(error, QDir::toNativeSeparators(report->spool->path())));
+                   .arg(error, QDir::toNativeSeparators(report.spool->path())));
     return true;
 }
-
-} // namespace
 
 bool open(const DeviceCommands::RunOptions& options, const QString& command, const RunReport::Program& program,
           Report* report)
@@ -46,9 +46,10 @@ bool open(const DeviceCommands::RunOptions& options, const QString& command, con
     }
     const QString station = options.stationName.isEmpty() ? RunReport::defaultStation() : options.stationName;
     if (target.isDatabase()) {
-        if (!openDatabase(options, target, report)) {
-            return false;
-        }
+        report->spool = std::make_unique<ReportSpool>(options.spoolFile.isEmpty() ? ReportSpool::defaultPath(target)
+                                                                                  : options.spoolFile);
+        report->database = std::make_unique<ReportDatabase>(target);
+        report->database->openAhead();
         report->writer = std::make_unique<ReportWriter>(report->database.get(), report->spool.get(), command, program);
         report->writer->setStation(station);
         return true;

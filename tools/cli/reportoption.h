@@ -20,13 +20,17 @@ struct Report {
     std::unique_ptr<ReportWriter> writer;
 };
 
-// The file is opened, or the database connected and its table made ready. A
-// run may not begin (false, said on standard error) when the report cannot be
-// written: a file that cannot be opened, a database that refused (a password,
-// a role, a newer table). A database server that does not answer is said, and
-// the run begins with its records going to the spool until it does.
+// The file is opened, or the database begins to connect and make its table
+// ready (ready() tells how that went). A run may not begin (false, said on
+// standard error) when the report cannot be written: a file that cannot be
+// opened, a database address that is not one.
 bool open(const DeviceCommands::RunOptions& options, const QString& command, const RunReport::Program& program,
           Report* report);
+// Waits for the database of open(), if any, before any device is touched: false
+// (said) when it refused (a password, a role, a newer table). A server that
+// does not answer is said, and the run begins with its records going to the
+// spool until it does.
+bool ready(const Report& report);
 // After a run or a shift: the spool sent once more, and said where records
 // still wait in it; for a shift (`totals`) they are counted on standard output too.
 void finish(const Report& report, bool totals);

@@ -150,8 +150,28 @@ void ReportDatabase::inThread(const std::function<void()>& work)
 ReportDatabase::Status ReportDatabase::open(QString* error)
 {
     Status status = Status::Ok;
-    inThread([&] { status = m_ready ? Status::Ok : connect(error); });
+    inThread([&] {
+        if (m_ahead) {
+            m_ahead = false;
+            status = m_aheadStatus;
+            *error = m_aheadError;
+            return;
+        }
+        status = m_ready ? Status::Ok : connect(error);
+    });
     return status;
+}
+
+void ReportDatabase::openAhead()
+{
+    // Queued: open(), queued after it in the same thread, finds its outcome.
+    QMetaObject::invokeMethod(
+        m_context,
+        [this] {
+            m_aheadStatus = m_ready ? Status::Ok : connect(&m_aheadError);
+            m_ahead = true;
+        },
+        Qt::QueuedConnection);
 }
 
 ReportDatabase::Status ReportDatabase::connect(QString* error)

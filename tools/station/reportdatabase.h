@@ -50,6 +50,10 @@ public:
 
     // Connects, and creates or brings up the table; says why not.
     Status open(QString* error);
+    // Begins open() in the database's thread and returns at once, so that the
+    // client library loads and signs in while the caller does other work; the
+    // next open() waits for this attempt and tells its outcome.
+    void openAhead();
     // One record (a report line with its "id") in a transaction of its own;
     // reconnects once when the connection was lost meanwhile.
     Status insert(const QJsonObject& line, QString* error);
@@ -81,6 +85,10 @@ private:
     QThread m_thread;
     QObject* m_context = nullptr; // lives in m_thread
     bool m_ready = false; // connected, and the table checked
+    // An openAhead() not yet told by open(), and its outcome.
+    bool m_ahead = false;
+    Status m_aheadStatus = Status::Ok;
+    QString m_aheadError;
 };
 
 #endif // REPORTDATABASE_H
