@@ -214,14 +214,18 @@ ReportDatabase::Status ReportDatabase::openConnection(bool readOnly, QString* er
         db.setUserName(m_target.user());
         db.setHostName(m_target.host());
         db.setPort(m_target.port());
-        // No password: the client library reads ~/.pgpass, PGPASSFILE and PG* itself.
+        // No password: the client library reads ~/.pgpass, PGPASSFILE and PG* itself,
+        // PGCONNECT_TIMEOUT too, which a connection string would override.
+        const QString connectTimeout = qEnvironmentVariableIsEmpty("PGCONNECT_TIMEOUT")
+            ? QStringLiteral("connect_timeout=%1;").arg(ConnectTimeoutS)
+            : QString();
         db.setConnectOptions(
-            QStringLiteral(
-                "connect_timeout=%1;keepalives=1;keepalives_idle=5;"
-                "keepalives_interval=2;keepalives_count=3;tcp_user_timeout=%2;"
-                "application_name=kvr210c-cli;options='-c statement_timeout=%2 -c client_min_messages=warning'")
-                .arg(ConnectTimeoutS)
-                .arg(StatementTimeoutS * 1000));
+            connectTimeout
+            + QStringLiteral(
+                  "keepalives=1;keepalives_idle=5;"
+                  "keepalives_interval=2;keepalives_count=3;tcp_user_timeout=%1;"
+                  "application_name=kvr210c-cli;options='-c statement_timeout=%1 -c client_min_messages=warning'")
+                  .arg(StatementTimeoutS * 1000));
     }
     if (!db.open()) {
         const Status status = statusOf(m_target, db.lastError());

@@ -21,7 +21,8 @@
 // A connection belongs to the thread that made it, and the report is written
 // from every slot's thread: all the work happens in one thread of the
 // database's own, and each call waits for it there. Every call is bounded: a
-// connection attempt takes at most ConnectTimeoutS seconds, a statement at
+// connection attempt takes at most ConnectTimeoutS seconds (or PGCONNECT_TIMEOUT
+// where it is set), a statement at
 // most StatementTimeoutS, and a network that goes away mid-statement is given
 // up within seconds (TCP keepalives and user timeout); SQLite waits up to
 // BusyTimeoutMs for another station's write.
