@@ -20,6 +20,9 @@ packages=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-serialpo
 # The window's catalogues: lupdate and lrelease with their CMake functions, and
 # Qt's own translations of its standard buttons and dialogs.
 packages+=(qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
+# The companion's records in a database: Qt's SQLite and PostgreSQL drivers,
+# and a PostgreSQL server that the tests start in a folder of their own.
+packages+=(libqt6sql6-sqlite libqt6sql6-psql postgresql)
 # Checking the install and building the packages: validators of the desktop
 # entry and the AppStream file, the manual page formatter, dpkg-shlibdeps, and
 # xwininfo for the editor's window class under Xvfb.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The engine, and the station library on it, build on Qt Core and Qt SerialPort
-# alone: none of their files may include a generated form (ui_*.h), <QWidget> or
+# (the station library also on Qt SQL) alone: none of their files may include a generated form (ui_*.h), <QWidget> or
 # anything of Qt Widgets or Qt Gui.
 set -euo pipefail
 dir=${1:?usage: check-headless-engine.sh DIR [NAME]}

@@ -182,6 +182,10 @@ case "$mode" in
             if grep -qE 'libqt6(widgets|gui)6' <<<"$depends"; then
                 fail "$package needs Qt's GUI libraries, so it is not headless: $depends"
             fi
+            grep -q 'libqt6sql6-sqlite' <<<"$depends" \
+                || fail "$package does not depend on Qt's SQLite driver for its records: $depends"
+            dpkg-deb --field "$deb" Recommends | grep -q 'libqt6sql6-psql' \
+                || fail "$package does not recommend Qt's PostgreSQL driver for records on a server"
             ;;
         esac
     done

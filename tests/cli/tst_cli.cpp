@@ -1007,7 +1007,7 @@ void TestCli::bashCompletion()
     for (auto match = commandLine.globalMatch(overview); match.hasNext();) {
         commands << match.next().captured(1);
     }
-    QCOMPARE(commands.size(), 12);
+    QCOMPARE(commands.size(), 13);
     QCOMPARE(completions({"kvr210c-cli", ""}), sorted(commands));
     QCOMPARE(completions({"kvr210c-cli", "st"}), QStringList{"store"});
     for (const QString& command : commands) {
@@ -1037,7 +1037,7 @@ void TestCli::bashCompletion()
     QCOMPARE(completions({"kvr210c-cli", "store", "--report", "prog"}), QStringList{"program.app"});
     QCOMPARE(completions({"kvr210c-cli", "load", "--trace", "prog"}), QStringList{"program.app"});
     QCOMPARE(completions({"kvr210c-cli", "store", "--retries", ""}), QStringList());
-    QCOMPARE(completions({"kvr210c-cli", "summary", "--by", ""}), QStringList({"config", "slot"}));
+    QCOMPARE(completions({"kvr210c-cli", "summary", "--by", ""}), QStringList({"config", "slot", "station"}));
     QCOMPARE(completions({"kvr210c-cli", "send", "--link", ""}), QStringList({"13", "14", "15", "16"}));
 
     // A station is a JSON file, perhaps in a folder.

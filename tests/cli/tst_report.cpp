@@ -300,7 +300,7 @@ void TestReport::summaryBySlot()
     QTEST(run.exitCode, "exitCode");
     QFETCH(QByteArray, out);
     QVERIFY2(run.out.startsWith(out) && run.out.endsWith(out.isEmpty() ? "" : "  total   4\n"), run.out.constData());
-    QCOMPARE(run.err.contains("--by takes config or slot"), run.exitCode == 2);
+    QCOMPARE(run.err.contains("--by takes config, slot or station"), run.exitCode == 2);
 }
 
 void TestReport::linesInMemoryCountAsTheFile_data()

@@ -9,6 +9,7 @@
 #include "devicerecordlayout.h"
 #include "linesettings.h"
 #include "linktrace.h"
+#include "reportdatabase.h"
 #include "stationfile.h"
 
 #include <QCommandLineParser>
@@ -36,11 +37,20 @@ QString report()
                           "(its place on the hub), vendor_id and product_id (of the adapter, null where the\n"
                           "system does not tell), start and end (ISO\n"
                           "8601, UTC), duration_ms, result, records (confirmed by the device), unconfirmed (a\n"
-                          "store stopped by a signal: sent, not confirmed), differences and error. A report\n"
+                          "store stopped by a signal: sent, not confirmed), differences, error, station (the\n"
+                          "host name, or --station-name) and id (unique to the line). A report\n"
                           "that cannot be opened stops the run before any device is touched (exit code 2); a\n"
                           "line that cannot be written is said at once and the run goes on (exit code 1).\n"
-                          "\"%1 summary\" counts report files.\n")
-        .arg(QLatin1String(ProgramName));
+                          "\"%1 summary\" counts report files.\n"
+                          "--report sqlite:PATH or postgresql://USER@HOST[:PORT]/DATABASE (or\n"
+                          "postgresql:///DATABASE?host=/run/postgresql) writes each line as a record of the table\n"
+                          "kvr210c_records instead, in a transaction of its own. No password on the command line:\n"
+                          "PostgreSQL's client reads ~/.pgpass, PGPASSFILE and PG*. A refused password, an unknown\n"
+                          "role or database and a table of a newer version stop the run (exit code 2); a record the\n"
+                          "database does not take (it does not answer within %2 s) is said and waits in the spool\n"
+                          "(--spool), sent before the next record and at the end: the run never waits long.\n")
+        .arg(QLatin1String(ProgramName))
+        .arg(ReportDatabase::ConnectTimeoutS);
 }
 
 // --trace: the lines of a trace file.
@@ -218,9 +228,23 @@ QString summary()
                           "(by its SHA-256, or by its name in lines without one), the number of lines per outcome\n"
                           "(stored, verified, different, failed, interrupted, no device), then the same for all\n"
                           "files. With --by slot it counts per place on the fixture instead (by the slot's name,\n"
-                          "or the port in lines written without one), so a failing position shows up. Exit code\n"
-                          "2, naming it, for a file that cannot be read or a line that is not a report line;\n"
+                          "or the port in lines written without one), so a failing position shows up; with --by\n"
+                          "station per station. A database (sqlite:PATH, postgresql://USER@HOST/DATABASE, as\n"
+                          "--report takes it) is counted as a file with the same records, in the order the devices\n"
+                          "started. --since and --until count only the devices started in that time, from --since\n"
+                          "up to but not including --until: 2026-03-02, 2026-03-02T07:00 or\n"
+                          "2026-03-02T07:00+01:00 (local time unless an offset is given). Exit code 2, naming it,\n"
+                          "for a file or database that cannot be read or a line that is not a report line;\n"
                           "nothing is counted then.");
+}
+
+QString reportPush()
+{
+    return QStringLiteral("\n\nreport push SPOOL --report DATABASE sends the records a store or verify kept in its\n"
+                          "spool (the database did not answer) to the database, in order; a record already there\n"
+                          "is kept once. Exit code 0 when every record was sent and the spool is empty, 1 when\n"
+                          "the database did not take them all (the spool is kept whole, to push again), 2 for a\n"
+                          "spool that is not there or a database that refused.");
 }
 
 QString diff()

@@ -24,6 +24,7 @@ QString store();
 QString verify();
 QString load();
 QString summary();
+QString reportPush();
 QString send();
 QString library();
 QString set();

@@ -8,6 +8,7 @@
 #include "filecommands.h"
 #include "interruption.h"
 #include "librarycommands.h"
+#include "reportcommands.h"
 #include "sendcommand.h"
 #include "setcommand.h"
 #include "stationfile.h"
@@ -52,8 +53,21 @@ QList<OptionRow> deviceOptions()
          QCommandLineOption(QStringLiteral("verify"),
                             QStringLiteral("Read each device back after storing and compare."))},
         {Option::Report,
-         QCommandLineOption(QStringLiteral("report"), QStringLiteral("Append a JSON line per port to this file."),
+         QCommandLineOption(QStringLiteral("report"),
+                            QStringLiteral("Append a JSON line per port to this file, or write each port's record "
+                                           "to a database: sqlite:PATH or postgresql://USER@HOST[:PORT]/DATABASE "
+                                           "(no password: ~/.pgpass or PGPASSFILE)."),
+                            QStringLiteral("file.jsonl|database"))},
+        {Option::Spool,
+         QCommandLineOption(QStringLiteral("spool"),
+                            QStringLiteral("With a database: keep the records it does not take in this file "
+                                           "until it does (default: one per database in "
+                                           "~/.local/state/kvr210c/)."),
                             QStringLiteral("file.jsonl"))},
+        {Option::StationName,
+         QCommandLineOption(QStringLiteral("station-name"),
+                            QStringLiteral("The station named in each record (default: the host name)."),
+                            QStringLiteral("name"))},
         {Option::Probe,
          QCommandLineOption(
              QStringLiteral("probe"),
@@ -112,9 +126,30 @@ QList<OptionRow> stationOptions()
                             QStringLiteral("file.json"))},
         {Option::By,
          QCommandLineOption(QStringLiteral("by"),
-                            QStringLiteral("Count per configuration (config, the default) or per place on the "
-                                           "fixture (slot)."),
-                            QStringLiteral("config|slot"), QStringLiteral("config"))},
+                            QStringLiteral("Count per configuration (config, the default), per place on the "
+                                           "fixture (slot) or per station."),
+                            QStringLiteral("config|slot|station"), QStringLiteral("config"))},
+        {Option::Since,
+         QCommandLineOption(QStringLiteral("since"),
+                            QStringLiteral("Only the devices started at or after this date or time (ISO 8601, "
+                                           "local time unless it gives an offset)."),
+                            QStringLiteral("time"))},
+        {Option::Until,
+         QCommandLineOption(QStringLiteral("until"),
+                            QStringLiteral("Only the devices started before this date or time (a date alone is its "
+                                           "midnight)."),
+                            QStringLiteral("time"))},
+    };
+}
+
+// report push's database.
+QList<OptionRow> reportOptions()
+{
+    return {
+        {Option::ReportDatabase,
+         QCommandLineOption(QStringLiteral("report"),
+                            QStringLiteral("The database: sqlite:PATH or postgresql://USER@HOST[:PORT]/DATABASE."),
+                            QStringLiteral("database"))},
     };
 }
 
@@ -229,7 +264,7 @@ QList<OptionRow> libraryOptions()
 QCommandLineOption commandLineOption(Option option)
 {
     static const QList<OptionRow> rows = deviceOptions() + stationOptions() + fileOptions() + equipmentOptions()
-        + libraryOptions();
+        + libraryOptions() + reportOptions();
     for (const OptionRow& row : rows) {
         if (row.option == option) {
             return row.made;
@@ -319,6 +354,17 @@ int loadCommand(const Call& call)
 
 // A command library's entries: listed, made into bytes, imported, written into a record.
 QList<Command> libraryCommands();
+Command reportRow();
+
+// report push: a station's spool sent to its database.
+int reportCommand(const Call& call)
+{
+    if (call.arguments.at(0) != QLatin1String("push")) {
+        return usageError(QStringLiteral("report takes push, not \"%1\"").arg(call.arguments.at(0)),
+                          QStringLiteral("report"));
+    }
+    return ReportCommands::push(call.arguments.at(1), call.parser.value(QStringLiteral("report")));
+}
 
 } // namespace
 
@@ -371,8 +417,8 @@ const QList<Command>& commands()
          QStringLiteral("Store a configuration file to one device or to several at once."),
          {QStringLiteral("file")},
          {QStringLiteral("The configuration file.")},
-         {O::Ports, O::Station, O::Retries, O::Timeout, O::Trace, O::Verify, O::Report, O::Probe, O::All, O::Watch,
-          O::OnResult, O::Backup, O::Progress},
+         {O::Ports, O::Station, O::Retries, O::Timeout, O::Trace, O::Verify, O::Report, O::Spool, O::StationName,
+          O::Probe, O::All, O::Watch, O::OnResult, O::Backup, O::Progress},
          storeCommand,
          -1,
          CommandHelp::store},
@@ -380,8 +426,8 @@ const QList<Command>& commands()
          QStringLiteral("Compare the device's program with a configuration file."),
          {QStringLiteral("file")},
          {QStringLiteral("The configuration file.")},
-         {O::Ports, O::Station, O::Retries, O::Timeout, O::Trace, O::Report, O::Probe, O::All, O::Watch, O::OnResult,
-          O::Progress},
+         {O::Ports, O::Station, O::Retries, O::Timeout, O::Trace, O::Report, O::Spool, O::StationName, O::Probe, O::All,
+          O::Watch, O::OnResult, O::Progress},
          verifyCommand,
          -1,
          CommandHelp::verify},
@@ -394,12 +440,15 @@ const QList<Command>& commands()
          -1,
          CommandHelp::load},
         {QStringLiteral("summary"),
-         QStringLiteral("Count the lines of --report files per configuration and per outcome."),
+         QStringLiteral("Count the records of --report files or databases per configuration and per outcome."),
          {QStringLiteral("report")},
-         {QStringLiteral("A report file (JSON lines, as --report writes them).")},
-         {O::By},
+         {QStringLiteral("A report file (JSON lines, as --report writes them), or a database: sqlite:PATH or "
+                         "postgresql://USER@HOST[:PORT]/DATABASE.")},
+         {O::By, O::Since, O::Until},
          [](const Call& call) {
-             return FileCommands::summary(call.parser.value(QStringLiteral("by")), call.arguments);
+             return ReportCommands::summary(call.parser.value(QStringLiteral("by")),
+                                            call.parser.value(QStringLiteral("since")),
+                                            call.parser.value(QStringLiteral("until")), call.arguments);
          },
          1,
          CommandHelp::summary},
@@ -415,7 +464,7 @@ const QList<Command>& commands()
          CommandHelp::send},
     };
     // The library's commands come after the others in every listing.
-    static const QList<Command> all = list + libraryCommands();
+    static const QList<Command> all = list + QList<Command>{reportRow()} + libraryCommands();
     return all;
 }
 
@@ -440,6 +489,18 @@ bool Command::takesOptionNamed(const QString& name) const
 }
 
 namespace {
+
+Command reportRow()
+{
+    return {QStringLiteral("report"),
+            QStringLiteral("Send the records a station kept in its spool to the database."),
+            {QStringLiteral("action"), QStringLiteral("spool")},
+            {QStringLiteral("push."), QStringLiteral("The spool file (JSON lines).")},
+            {Option::ReportDatabase},
+            reportCommand,
+            -1,
+            CommandHelp::reportPush};
+}
 
 QList<Command> libraryCommands()
 {

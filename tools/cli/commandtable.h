@@ -26,6 +26,9 @@ enum class Option {
     Timeout,
     Verify,
     Report,
+    Spool, // store and verify: where a database's records wait
+    StationName, // store and verify: the station named in each record
+    ReportDatabase, // report push: the database the spool goes to
     Probe, // store and verify: only the ports with a device
     ProbePorts, // ports: try the handshake
     All,
@@ -37,7 +40,9 @@ enum class Option {
     Backup, // store: each device's program kept first
     Progress,
     Station, // store, verify and ports: the slots of a station file
-    By, // summary: count per configuration or per slot
+    By, // summary: count per configuration, slot or station
+    Since, // summary: the records from this time
+    Until, // summary: the records before this time
     Format, // export: the version of the JSON form
     // send: the equipment behind a port, not the device
     EquipmentPort,

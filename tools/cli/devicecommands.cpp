@@ -14,6 +14,7 @@
 #include "portlisting.h"
 #include "portselector.h"
 #include "portsession.h"
+#include "reportoption.h"
 #include "reportwriter.h"
 #include "resulthook.h"
 #include "runreport.h"
@@ -146,9 +147,10 @@ SlotRun::Options slotRunOptions(PortSession::Task task, const DeviceCommands::Ru
 
 // A shift: every slot watched until a signal ends it (see StationWatch).
 int runShift(const QByteArray& program, PortSession::Task task, const QList<StationSlot>& watched,
-             const DeviceCommands::RunOptions& options, ReportWriter* writer, LinkTrace* trace,
+             const DeviceCommands::RunOptions& options, const ReportOption::Report& report, LinkTrace* trace,
              const ProgressOutput& progress)
 {
+    ReportWriter* writer = report.writer.get();
     StationWatch::Options watchOptions;
     static_cast<SlotRun::Options&>(watchOptions) = slotRunOptions(task, options, trace);
     SlotPorts ports;
@@ -170,6 +172,7 @@ int runShift(const QByteArray& program, PortSession::Task task, const QList<Stat
     printError(QStringLiteral("stopped by %1").arg(Interruption::signalName()));
     // The shift's counts, as summary --by slot gives them from its report.
     watch.counts().print(printOut);
+    ReportOption::finish(report, true);
     const bool traced = TraceOption::finish(trace);
     return !writer->failed() && traced ? Interruption::exitCode() : ExitFailed;
 }
@@ -351,14 +354,9 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
     }
     const RunReport::Program program(configFile, bytes);
     // Before any device is touched: a run that cannot keep its record does not begin.
-    std::unique_ptr<RunReport> report;
-    if (!options.reportFile.isEmpty()) {
-        report = std::make_unique<RunReport>(options.reportFile);
-        QString error;
-        if (!report->open(&error)) {
-            printError(QStringLiteral("%1; no device was touched").arg(error));
-            return ExitUsage;
-        }
+    ReportOption::Report report;
+    if (!ReportOption::open(options, command, program, &report)) {
+        return ExitUsage;
     }
     std::unique_ptr<LinkTrace> trace;
     if (!TraceOption::open(options.traceFile, &trace)) {
@@ -367,6 +365,10 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
     // One look at the system's ports for the whole run: where each slot is, and what each adapter is.
     QString listError;
     const QList<ListedPort> listed = PortListing::current(&listError);
+    // The database signed in meanwhile.
+    if (!ReportOption::ready(report)) {
+        return ExitUsage;
+    }
     if (!listError.isEmpty()) {
         printError(QStringLiteral("%1; no device was touched").arg(listError));
         return ExitUsage;
@@ -381,7 +383,7 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
                       : !resolveSlots(stationSlots, listed, options.probing(), &resolved)) {
         return ExitUsage;
     }
-    ReportWriter writer(report.get(), command, program);
+    ReportWriter& writer = *report.writer;
     const ProgressOutput progress(options.progress);
 
     std::vector<PortSession::Outcome> outcomes;
@@ -405,7 +407,7 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
             writer.write(outcomes.back());
         }
     } else if (options.watch) {
-        return runShift(data.configFileBytes(), task, stationSlots, options, &writer, trace.get(), progress);
+        return runShift(data.configFileBytes(), task, stationSlots, options, report, trace.get(), progress);
     } else {
         SlotRun::Options runOptions = slotRunOptions(task, options, trace.get());
         runOptions.probe = options.probing();
@@ -428,6 +430,7 @@ int runOnPorts(const QString& command, const QString& configFile, const DeviceCo
     if (Interruption::requested()) {
         printError(QStringLiteral("stopped by %1").arg(Interruption::signalName()));
     }
+    ReportOption::finish(report, false);
     const bool traced = TraceOption::finish(trace.get());
     return exitCodeOf(outcomes, options, !writer.failed() && traced);
 }

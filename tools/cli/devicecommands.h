@@ -42,7 +42,11 @@ struct PortSelection {
 struct RunOptions {
     int attempts = MinAttempts;
     int timeoutMs = MinTimeoutMs;
-    QString reportFile; // store and verify: a JSON line per port appended here
+    QString reportFile; // store and verify: a JSON line per port appended here, or a database (ReportTarget)
+    // With a database: where its records wait when it does not take them (ReportSpool::defaultPath() when empty).
+    QString spoolFile;
+    // The station named in each record; the host name when empty.
+    QString stationName;
     // Every chunk to and from each port, one line each, written here.
     QString traceFile;
     // Store and verify: a shift; each slot's device is done as it is plugged in (see StationWatch).

@@ -6,7 +6,7 @@
 #include "configcompare.h"
 #include "configjson.h"
 #include "configtext.h"
-#include "reportsummary.h"
+#include "reportcommands.h"
 
 #include <QFile>
 
@@ -104,20 +104,7 @@ int diff(const QString& fileA, const QString& fileB)
 
 int summary(const QString& by, const QStringList& files)
 {
-    if (by != QLatin1String("config") && by != QLatin1String("slot")) {
-        return usageError(QStringLiteral("--by takes config or slot, not \"%1\"").arg(by), QStringLiteral("summary"));
-    }
-    ReportSummary totals(by == QLatin1String("slot") ? ReportSummary::Grouping::Slot
-                                                     : ReportSummary::Grouping::Configuration);
-    for (const QString& file : files) {
-        QString error;
-        if (!totals.add(file, &error)) {
-            printError(QStringLiteral("%1; nothing was counted").arg(error));
-            return ExitUsage;
-        }
-    }
-    totals.print(printOut);
-    return ExitOk;
+    return ReportCommands::summary(by, QString(), QString(), files);
 }
 
 } // namespace FileCommands

@@ -15,7 +15,8 @@ int exportJson(const QString& file, const QString& format);
 int importJson(const QString& jsonFile, const QString& file);
 // 0 equal, 1 different, 2 trouble.
 int diff(const QString& fileA, const QString& fileB);
-// Counts report files per configuration (`by` "config") or per slot ("slot").
+// Counts report files per configuration (`by` "config") or per slot ("slot");
+// see ReportCommands::summary for databases and periods.
 int summary(const QString& by, const QStringList& files);
 
 } // namespace FileCommands

@@ -8,6 +8,8 @@
 #include "kvr210c_version.h"
 #include "outputfiles.h"
 #include "portselector.h"
+#include "reportoption.h"
+#include "reporttarget.h"
 #include "stationfile.h"
 
 #include <QCommandLineParser>
@@ -31,6 +33,27 @@ bool readStation(const QCommandLineParser& parser, DeviceCommands::LinkOptions* 
     }
     for (const StationSlot& station : std::as_const(link->stationSlots)) {
         link->ports.append(station.port);
+    }
+    return true;
+}
+
+// --report, its --spool and --station-name; a database's address is checked here.
+bool readReportOptions(const QCommandLineParser& parser, DeviceCommands::LinkOptions* link, QString* error)
+{
+    link->reportFile = parser.value(QStringLiteral("report"));
+    link->spoolFile = parser.value(QStringLiteral("spool"));
+    ReportTarget target;
+    if (!ReportTarget::parse(link->reportFile, &target, error)) {
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("spool")) && (link->spoolFile.isEmpty() || !target.isDatabase())) {
+        *error = QStringLiteral("--spool keeps what a database does not take: give a file with --report sqlite:PATH "
+                                "or postgresql://...");
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("station-name"))) {
+        link->stationName = parser.value(QStringLiteral("station-name"));
+        return ReportOption::checkStationName(link->stationName, error);
     }
     return true;
 }
@@ -88,8 +111,8 @@ bool readLinkOptions(const Command& command, const QCommandLineParser& parser, D
         *error = QStringLiteral("--all takes every listed port: give it without --port");
         return false;
     }
-    if (command.takes(Option::Report)) {
-        link->reportFile = parser.value(QStringLiteral("report"));
+    if (command.takes(Option::Report) && !readReportOptions(parser, link, error)) {
+        return false;
     }
     if (command.takes(Option::Station) && parser.isSet(QStringLiteral("station"))) {
         return readStation(parser, link, error);
@@ -142,6 +165,9 @@ bool outputsApart(const Command& command, const QStringList& positional, const Q
     if (command.name == QLatin1String("set")) {
         inputs.append({QStringLiteral("the configuration file it starts from"), positional.value(0)});
     }
+    if (command.name == QLatin1String("report")) {
+        inputs.append({QStringLiteral("the spool being sent"), positional.value(1)});
+    }
     if (command.name == QLatin1String("library")) {
         inputs.append({QStringLiteral("the file being read"), positional.value(1)});
     }
@@ -149,7 +175,8 @@ bool outputsApart(const Command& command, const QStringList& positional, const Q
     inputs.append({QStringLiteral("the station file of --station"), given(QStringLiteral("station"))});
     inputs.append({QStringLiteral("the configuration file of --base"), given(QStringLiteral("base"))});
     outputs.append({QStringLiteral("--trace"), given(QStringLiteral("trace"))});
-    outputs.append({QStringLiteral("--report"), given(QStringLiteral("report"))});
+    outputs.append({QStringLiteral("--report"), ReportOption::writtenFile(given(QStringLiteral("report")))});
+    outputs.append({QStringLiteral("--spool"), given(QStringLiteral("spool"))});
     // Only load's may be its --base on purpose.
     outputs.append(
         {QStringLiteral("--output"), given(QStringLiteral("output")), command.name == QLatin1String("load")});

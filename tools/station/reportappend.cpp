@@ -32,36 +32,6 @@ QString reasonOf(int error)
     }
 }
 
-// Held while the line goes out; given up on rather than waited for forever.
-class FileLock
-{
-public:
-    explicit FileLock(int fd)
-        : m_fd(fd)
-    {
-        const QDeadlineTimer deadline(ReportAppend::LockWaitMs);
-        while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
-            if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired()) {
-                return;
-            }
-            QThread::msleep(10);
-        }
-        m_locked = true;
-    }
-    ~FileLock()
-    {
-        if (m_locked) {
-            ::flock(m_fd, LOCK_UN);
-        }
-    }
-    FileLock(const FileLock&) = delete;
-    FileLock& operator=(const FileLock&) = delete;
-
-private:
-    int m_fd;
-    bool m_locked = false;
-};
-
 bool endsInLineEnd(int fd)
 {
     struct stat info = {};
@@ -76,11 +46,36 @@ bool endsInLineEnd(int fd)
 
 } // namespace
 
+// Held while the line goes out; given up on rather than waited for forever.
+ReportAppend::Lock::Lock(int fd)
+    : m_fd(fd)
+{
+#ifdef Q_OS_UNIX
+    const QDeadlineTimer deadline(ReportAppend::LockWaitMs);
+    while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired()) {
+            return;
+        }
+        QThread::msleep(10);
+    }
+    m_locked = true;
+#endif
+}
+
+ReportAppend::Lock::~Lock()
+{
+#ifdef Q_OS_UNIX
+    if (m_locked) {
+        ::flock(m_fd, LOCK_UN);
+    }
+#endif
+}
+
 bool ReportAppend::append(QFile* file, const QByteArray& line, QString* error)
 {
 #ifdef Q_OS_UNIX
     const int fd = file->handle();
-    const FileLock lock(fd);
+    const Lock lock(fd);
     const QByteArray bytes = endsInLineEnd(fd) ? line : '\n' + line;
     // QFile would go on after a short write and lose why it stopped.
     qint64 written = 0;

@@ -28,6 +28,22 @@ public:
     static constexpr int LockWaitMs = 2000;
 
     static bool append(QFile* file, const QByteArray& line, QString* error);
+
+    // The lock append() takes, for a reader that must see no line arrive
+    // while it works (the spool being sent); given up after LockWaitMs.
+    class Lock
+    {
+    public:
+        explicit Lock(int fd);
+        ~Lock();
+        Lock(const Lock&) = delete;
+        Lock& operator=(const Lock&) = delete;
+        bool held() const { return m_locked; }
+
+    private:
+        int m_fd;
+        bool m_locked = false;
+    };
 };
 
 #endif // REPORTAPPEND_H

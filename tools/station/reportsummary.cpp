@@ -3,6 +3,7 @@
 #include "boundedread.h"
 #include "terminaltext.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -102,13 +103,15 @@ private:
 // A report line: one JSON object with at least the fields every version wrote.
 struct ReportSummary::Entry {
     QString file;
-    QString slot; // the port where the line names no slot
+    QString slot; // the port where the line names no slot; or the station
+    QDateTime start; // read only for a period
     QByteArray sha256; // raw
     qint64 size = -1;
     QString result;
 
-    // `bySlot`: read the slot too (only counting by slot needs it).
-    bool parse(const QByteArray& text, bool bySlot, QString* why, bool* json)
+    // `place`: read the slot or the station too (only counting by them needs it);
+    // `withStart`: read the start as a time.
+    bool parse(const QByteArray& text, Grouping place, bool withStart, QString* why, bool* json)
     {
         QJsonParseError error;
         const QJsonDocument document = QJsonDocument::fromJson(text, &error);
@@ -130,9 +133,19 @@ struct ReportSummary::Entry {
             return false;
         }
         file = object.value(QLatin1String("file")).toString();
-        slot = bySlot ? object.value(QLatin1String("slot")).toString() : QString();
-        if (bySlot && slot.isEmpty()) {
-            slot = object.value(QLatin1String("port")).toString();
+        if (place == Grouping::Slot) {
+            slot = object.value(QLatin1String("slot")).toString();
+            slot = slot.isEmpty() ? object.value(QLatin1String("port")).toString() : slot;
+        } else if (place == Grouping::Station) {
+            // Lines written before stations were named.
+            slot = object.value(QLatin1String("station")).toString(QStringLiteral("(no station recorded)"));
+        }
+        if (withStart) {
+            start = QDateTime::fromString(object.value(QLatin1String("start")).toString(), Qt::ISODateWithMs);
+            if (!start.isValid()) {
+                *why = QStringLiteral("\"start\" is not a time");
+                return false;
+            }
         }
         result = object.value(QLatin1String("result")).toString();
         if (result.isEmpty()) {
@@ -257,10 +270,13 @@ int ReportSummary::outcomeId(const QString& outcome)
 bool ReportSummary::countEntry(const QByteArray& text, Tally* tally, QString* why, bool* json)
 {
     Entry line;
-    if (!line.parse(text, m_grouping == Grouping::Slot, why, json)) {
+    if (!line.parse(text, m_grouping, !m_period.isWhole(), why, json)) {
         return false;
     }
-    if (m_grouping == Grouping::Slot) {
+    if (!m_period.isWhole() && !m_period.contains(line.start)) {
+        return true;
+    }
+    if (m_grouping != Grouping::Configuration) {
         count(tally, QByteArray(), -1, line.slot, line.result);
     } else {
         count(tally, line.sha256, line.size, line.file, line.result);
@@ -401,7 +417,7 @@ std::vector<qsizetype> ReportSummary::printOrder() const
     std::vector<qsizetype> order;
     order.reserve(size_t(m_tally.files.size()));
     std::vector<bool> placed(size_t(m_tally.files.size()), false);
-    if (m_grouping == Grouping::Slot) {
+    if (m_grouping != Grouping::Configuration) {
         for (const QString& name : m_slotOrder) {
             const qsizetype at = m_tally.byName.value(name, -1);
             if (at >= 0 && !placed[size_t(at)]) {
@@ -428,8 +444,10 @@ QString ReportSummary::text() const
 void ReportSummary::print(const std::function<void(const QString&)>& out) const
 {
     constexpr qsizetype PieceChars = 64 * 1024;
-    const bool bySlot = m_grouping == Grouping::Slot;
-    QString text = bySlot ? QStringLiteral("Per slot:\n") : QStringLiteral("Per file:\n");
+    const bool bySlot = m_grouping != Grouping::Configuration;
+    QString text = m_grouping == Grouping::Slot ? QStringLiteral("Per slot:\n")
+        : m_grouping == Grouping::Station       ? QStringLiteral("Per station:\n")
+                                                : QStringLiteral("Per file:\n");
     for (const qsizetype at : printOrder()) {
         const FileTotals& file = m_tally.files.at(at);
         const QString names = TerminalText::escaped(file.names.join(QLatin1String(", ")));

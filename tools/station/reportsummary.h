@@ -1,6 +1,8 @@
 #ifndef REPORTSUMMARY_H
 #define REPORTSUMMARY_H
 
+#include "reportperiod.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -16,8 +18,8 @@
 // A shift's work counted from the files of --report, or from its lines as a
 // run writes them: the lines per configuration (by its SHA-256, or by its name
 // in lines written before checksums were recorded), or per slot (by the name of
-// the place on the fixture, or the port in lines written before slots), and per
-// outcome.
+// the place on the fixture, or the port in lines written before slots), or per
+// station, and per outcome; all of them or those of a period.
 //
 // A line costs what it holds and is counted in constant time, so a year of
 // reports is read at the speed of the disk. A line cut off while it was being
@@ -31,7 +33,7 @@ public:
     // comes to some 100 KiB); a longer one is not ours.
     static constexpr qint64 MaxLineBytes = 1024 * 1024;
 
-    enum class Grouping { Configuration, Slot };
+    enum class Grouping { Configuration, Slot, Station };
 
     explicit ReportSummary(Grouping grouping = Grouping::Configuration);
 
@@ -47,6 +49,8 @@ public:
     // without the line: `slot` is the slot's name, `result` as the report names it.
     void addOutcome(const QString& slot, const QString& result);
 
+    // Only the lines whose device started in `period` are counted.
+    void setPeriod(const ReportPeriod& period) { m_period = period; }
     // The line before the totals, "All files:" unless set (a shift's own counts have no files).
     void setTotalsHeading(const QString& heading) { m_totalsHeading = heading; }
     // Counting by slot, the slots named here come first and in this order (a
@@ -102,6 +106,7 @@ private:
     std::vector<qsizetype> printOrder() const;
 
     Grouping m_grouping;
+    ReportPeriod m_period;
     QString m_totalsHeading = QStringLiteral("All files:");
     QStringList m_slotOrder;
     Tally m_tally;

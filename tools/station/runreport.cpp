@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSysInfo>
+#include <QUuid>
 
 RunReport::RunReport(const QString& path)
     : m_file(path)
@@ -55,7 +57,18 @@ RunReport::Program::Program(QString file, const QByteArray& bytes)
 {
 }
 
+QString RunReport::defaultStation()
+{
+    return QSysInfo::machineHostName();
+}
+
 QJsonObject RunReport::toJson(const QString& command, const Program& program, const PortSession::Outcome& outcome)
+{
+    return toJson(command, program, outcome, defaultStation());
+}
+
+QJsonObject RunReport::toJson(const QString& command, const Program& program, const PortSession::Outcome& outcome,
+                              const QString& station)
 {
     QJsonArray differences;
     for (const ConfigComparison::Difference& difference : outcome.differences) {
@@ -86,13 +99,20 @@ QJsonObject RunReport::toJson(const QString& command, const Program& program, co
         {QStringLiteral("unconfirmed"), outcome.unconfirmed},
         {QStringLiteral("differences"), differences},
         {QStringLiteral("error"), outcome.error.isEmpty() ? QJsonValue() : QJsonValue(outcome.error)},
+        {QStringLiteral("station"), station},
+        {QStringLiteral("id"), QUuid::createUuid().toString(QUuid::WithoutBraces)},
     };
 }
 
 bool RunReport::append(const QString& command, const Program& program, const PortSession::Outcome& outcome,
                        QString* error)
 {
-    const QByteArray line = QJsonDocument(toJson(command, program, outcome)).toJson(QJsonDocument::Compact) + '\n';
+    return appendLine(toJson(command, program, outcome, m_station), error);
+}
+
+bool RunReport::appendLine(const QJsonObject& object, QString* error)
+{
+    const QByteArray line = QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
     QString why;
     if (!ReportAppend::append(&m_file, line, &why)) {
         *error = QStringLiteral("cannot write the report %1: %2").arg(QDir::toNativeSeparators(m_file.fileName()), why);

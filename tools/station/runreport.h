@@ -30,10 +30,22 @@ public:
     // `command` is "store" or "verify".
     bool append(const QString& command, const Program& program, const PortSession::Outcome& outcome, QString* error);
 
+    // A line as append() writes it. Each names its station and has an id of its
+    // own (a UUID), by which a database keeps a record sent twice once.
     static QJsonObject toJson(const QString& command, const Program& program, const PortSession::Outcome& outcome);
+    static QJsonObject toJson(const QString& command, const Program& program, const PortSession::Outcome& outcome,
+                              const QString& station);
+    // The station's name unless --station-name gives one: the machine's host name.
+    static QString defaultStation();
+
+    // The station named in the lines (defaultStation() unless set).
+    void setStation(const QString& station) { m_station = station; }
+    // One line made by toJson(), as append() writes it.
+    bool appendLine(const QJsonObject& line, QString* error);
 
 private:
     QFile m_file;
+    QString m_station = defaultStation();
 };
 
 #endif // RUNREPORT_H
