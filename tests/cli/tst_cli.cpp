@@ -758,7 +758,7 @@ void TestCli::storeToSeveralPortsAtOnce()
     QCOMPARE(first.logLines(), QStringList());
 
     const Run run = cli({"store", "program.app", "--port", ports.at(0) + "," + ports.at(1), "--port", ports.at(2),
-                         "--verify", "--report", "log.jsonl"},
+                         "--verify", "--report", "log.jsonl", "--station-name", "bench 3"},
                         {}, 60000);
     QVERIFY(run.finished);
     QCOMPARE(run.exitCode, 1);
@@ -803,6 +803,7 @@ void TestCli::storeToSeveralPortsAtOnce()
     QCOMPARE(report.size(), 3);
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(report[i]["file"].toString(), QString("program.app"));
+        QCOMPARE(report[i]["station"].toString(), QString("bench 3"));
         QVERIFY(reportTime(report[i], "start").isValid());
         QVERIFY(reportTime(report[i], "start") <= reportTime(report[i], "end"));
         QCOMPARE(report[i]["differences"].toArray().size(), 0);

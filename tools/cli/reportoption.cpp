@@ -56,13 +56,13 @@ bool open(const DeviceCommands::RunOptions& options, const QString& command, con
     }
     if (!target.path().isEmpty()) {
         report->file = std::make_unique<RunReport>(target.path());
-        report->file->setStation(station);
         if (!report->file->open(&error)) {
             printError(QStringLiteral("%1; no device was touched").arg(error));
             return false;
         }
     }
     report->writer = std::make_unique<ReportWriter>(report->file.get(), command, program);
+    report->writer->setStation(station);
     return true;
 }
 

@@ -28,14 +28,17 @@ void ReportWriter::write(const PortSession::Outcome& outcome)
     const std::lock_guard<std::mutex> lock(m_mutex);
     QString error;
     const QString label = ProgressOutput::label(outcome.slot, outcome.port);
-    if (m_report && !m_report->append(m_command, m_program, outcome, &error)) {
+    if (!m_report && !m_database) {
+        return;
+    }
+    const QJsonObject line = RunReport::toJson(m_command, m_program, outcome, m_station);
+    if (m_report && !m_report->appendLine(line, &error)) {
         Cli::printError(QStringLiteral("%1 (the line of %2 is missing)").arg(error, label));
         m_failed = true;
     }
     if (!m_database) {
         return;
     }
-    const QJsonObject line = RunReport::toJson(m_command, m_program, outcome, m_station);
     // Those that waited go first; while they cannot, neither can this one.
     if (sendSpool(&error) && m_database->insert(line, &error) == ReportDatabase::Status::Ok) {
         return;

@@ -22,7 +22,7 @@ public:
     // The records go to `database`, and to `spool` when it does not take them.
     ReportWriter(ReportDatabase* database, ReportSpool* spool, QString command, RunReport::Program program);
 
-    // The station named in the database's records (the file's name theirs themselves).
+    // The station named in the records (RunReport::defaultStation() unless set).
     void setStation(const QString& station) { m_station = station; }
 
     void write(const PortSession::Outcome& outcome);

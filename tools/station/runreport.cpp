@@ -107,7 +107,7 @@ QJsonObject RunReport::toJson(const QString& command, const Program& program, co
 bool RunReport::append(const QString& command, const Program& program, const PortSession::Outcome& outcome,
                        QString* error)
 {
-    return appendLine(toJson(command, program, outcome, m_station), error);
+    return appendLine(toJson(command, program, outcome), error);
 }
 
 bool RunReport::appendLine(const QJsonObject& object, QString* error)

@@ -38,14 +38,11 @@ public:
     // The station's name unless --station-name gives one: the machine's host name.
     static QString defaultStation();
 
-    // The station named in the lines (defaultStation() unless set).
-    void setStation(const QString& station) { m_station = station; }
     // One line made by toJson(), as append() writes it.
     bool appendLine(const QJsonObject& line, QString* error);
 
 private:
     QFile m_file;
-    QString m_station = defaultStation();
 };
 
 #endif // RUNREPORT_H
